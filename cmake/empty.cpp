@@ -1,0 +1,1 @@
+// Keeps a target buildable while its folders are still empty.
