@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# The main job: builds the add-on and the stand-in host, then plays the example session
+# with the runner qavhost.
+# Usage: scripts/run.sh [SESSION]   (default: examples/sessions/main.qav)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup-deps.sh native
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build -j "$(nproc)" --target qavhost QAVSupportTools
+session=${1:-examples/sessions/main.qav}
+exec build/bin/qavhost "$session"

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the native build, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the Windows cross build under Wine.
+# Usage: scripts/test.sh [--native-only]
+#   --native-only   only the native build and tests (fast local check); CI runs all.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+native_only=0
+for arg in "$@"; do
+  case "$arg" in
+    --native-only) native_only=1 ;;
+    *) echo "unknown option: $arg" >&2; exit 2 ;;
+  esac
+done
+
+jobs=$(nproc)
+
+if ((native_only)); then scripts/setup-deps.sh native; else scripts/setup-deps.sh native windows; fi
+
+step() { echo; echo "=== $* ==="; }
+
+step "native build and tests"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+if ((native_only)); then exit 0; fi
+
+step "tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQAV_SANITIZE=ON \
+      -DQAV_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+step "Windows cross build (mingw-w64) and tests under Wine"
+cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DQAV_BUILD_BENCH=OFF >/dev/null
+cmake --build build-win -j "$jobs"
+[ -d core/entry ] && scripts/check-windows-exports.sh build-win
+scripts/wine-ctest.sh build-win -j "$jobs"
