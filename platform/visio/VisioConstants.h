@@ -48,9 +48,9 @@ constexpr int16_t visTypeDoc = 6;
 // Unit codes.
 constexpr int16_t visNumber = 32;
 constexpr int16_t visDegrees = 81;
-constexpr int16_t visRadians = 80;
+constexpr int16_t visRadians = 83;
 constexpr int16_t visInches = 65;
-constexpr int16_t visMillimeters = 71;
+constexpr int16_t visMillimeters = 70;
 constexpr int16_t visPoints = 50;
 
 // Glue parts: the begin and end point of a 1-D shape, and the first connection point.

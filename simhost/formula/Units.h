@@ -10,8 +10,8 @@ namespace simhost::formula {
 
 struct Unit {
     Dimension dimension = Dimension::None;
-    double perInternal = 1;   // how many of this unit make one internal unit
-    std::string suffix;       // as written after a number in a formula ("mm", "pt", "")
+    double perInternal = 1;  // how many of this unit make one internal unit
+    std::string suffix;      // as written after a number in a formula ("mm", "pt", "")
 };
 
 class Units {

@@ -15,10 +15,10 @@ struct Value {
     Kind kind = Kind::Number;
     double number = 0;  // Number and Bool (1/0)
     Dimension dimension = Dimension::None;
-    std::string text;   // String; the error text ("#REF!") for Error; cell name for CellRef
-    double x = 0, y = 0;        // Point
-    int32_t sheetId = 0;        // Point: whose local coordinates; CellRef: which shape
-    std::string sheet;          // CellRef: the qualifier as written ("", "Sheet.5", "ThePage")
+    std::string text;     // String; the error text ("#REF!") for Error; cell name for CellRef
+    double x = 0, y = 0;  // Point
+    int32_t sheetId = 0;  // Point: whose local coordinates; CellRef: which shape
+    std::string sheet;    // CellRef: the qualifier as written ("", "Sheet.5", "ThePage")
 
     static Value numberOf(double n, Dimension d = Dimension::None) {
         Value v;
