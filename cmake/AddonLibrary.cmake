@@ -9,6 +9,7 @@ target_link_libraries(qav_addon PUBLIC qav_visio qav_ui qavsystem)
 target_compile_definitions(qav_addon PUBLIC QAV_ADDON_BUILD)
 set_target_properties(qav_addon PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
 
+file(GLOB qav_icon_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/icons/*.ico)
 file(GLOB qav_entry_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/entry/*.cpp)
 add_library(QAVSupportTools MODULE ${qav_entry_sources} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
 # The whole static library goes in, so that its exported classes are exported even
@@ -17,4 +18,8 @@ target_link_libraries(QAVSupportTools PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,qav_
 set_target_properties(QAVSupportTools PROPERTIES PREFIX "" CXX_VISIBILITY_PRESET hidden)
 if(WIN32)
   set_target_properties(QAVSupportTools PROPERTIES SUFFIX ".vsl")
+  # The icons of the button faces and the legend live in the library itself.
+  target_sources(QAVSupportTools PRIVATE ${CMAKE_SOURCE_DIR}/resources/QAVSupportTools.rc)
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/QAVSupportTools.rc APPEND PROPERTY
+               OBJECT_DEPENDS ${qav_icon_files})
 endif()

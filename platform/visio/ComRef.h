@@ -55,6 +55,7 @@ public:
     }
     T* get() const { return p_; }
     T* operator->() const { return p_; }
+    T& operator*() const { return *p_; }
     explicit operator bool() const { return p_ != nullptr; }
     bool operator==(const ComRef& o) const { return p_ == o.p_; }
     bool operator!=(const ComRef& o) const { return p_ != o.p_; }

@@ -228,6 +228,11 @@ const std::vector<CellNames::FixedCell>& CellNames::fixedCells() {
         {"EventDblClick", 5, 2},
         {"EventXFMod", 5, 3},
         {"EventDrop", 5, 4},
+        // Foreign (the image of an imported picture)
+        {"ImgOffsetX", 8, 0},
+        {"ImgOffsetY", 8, 1},
+        {"ImgWidth", 8, 2},
+        {"ImgHeight", 8, 3},
         // Page
         {"PageWidth", 10, 0},
         {"PageHeight", 10, 1},

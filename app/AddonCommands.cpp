@@ -1,0 +1,164 @@
+#include "app/AddonCommands.h"
+
+#include <ostream>
+#include <string>
+
+#include "app/Runner.h"
+#include "simhost/addon/AddonLibrary.h"
+#include "simhost/host/Page.h"
+#include "simhost/host/Toolbar.h"
+#include "simhost/host/ToolbarItem.h"
+#include "simhost/host/ToolbarItems.h"
+#include "simhost/host/ToolbarSet.h"
+#include "simhost/host/ToolbarSets.h"
+#include "simhost/host/Toolbars.h"
+#include "simhost/host/UIObject.h"
+
+namespace runner {
+namespace {
+
+constexpr char kAddonName[] = "QAVSupportTools";
+constexpr int32_t kDrawingSet = 2;
+
+using NoBars = std::vector<visio::ComRef<simhost::Toolbar>>;
+
+bool readCount(const std::string& text, int& count) {
+    try {
+        size_t used = 0;
+        count = std::stoi(text, &used);
+        return used == text.size() && count >= 0;
+    } catch (...) {
+        return false;
+    }
+}
+
+void load(Runner& r, const Runner::Arguments& a) {
+    std::string path = a.rest.empty() ? simhost::AddonLibrary::besideProgram() : a.rest;
+    std::string error;
+    simhost::AddonHost::LoadedLibrary* library = r.addons().load(path, &error);
+    if (!library) return r.fail(error);
+    r.out() << "loaded " << path << "\n";
+    for (const auto& addon : library->addons) {
+        r.out() << "  registered add-on " << addon.index << " \"" << addon.name << "\"\n";
+    }
+}
+
+void press(Runner& r, const Runner::Arguments& a) {
+    if (a.words.size() != 1) return r.fail("usage: press TAG");
+    visio::ComRef<simhost::ToolbarItem> button = r.host().toolbarItem(a.words[0]);
+    if (!button) {
+        r.out() << "refused: no button with the tag " << a.words[0] << " on the toolbar\n";
+        return;
+    }
+    if (!button->properties().enabled) {
+        r.out() << "refused: the button " << a.words[0] << " is disabled\n";
+        return;
+    }
+    r.host().clickToolbarItem(*button);
+}
+
+void run(Runner& r, const Runner::Arguments& a) {
+    if (a.rest.empty()) return r.fail("usage: run STRING");
+    if (!r.addons().run(kAddonName, a.rest)) return r.fail("no add-on is loaded");
+    r.host().pump();
+}
+
+void idle(Runner& r, const Runner::Arguments& a) {
+    int count = 1;
+    if (a.words.size() > 1 || (a.words.size() == 1 && !readCount(a.words[0], count))) {
+        return r.fail("usage: idle [N]");
+    }
+    for (int i = 0; i < count; ++i) r.host().pump();
+}
+
+void select(Runner& r, const Runner::Arguments& a) {
+    simhost::Page* page = r.host().application().activePage();
+    if (!page) return r.fail("no page is shown");
+    r.host().deselectAll();
+    for (const std::string& word : a.words) {
+        int id = 0;
+        simhost::Shape* shape = readCount(word, id) ? page->findShape(id) : nullptr;
+        if (!shape) return r.fail("no shape with the ID " + word + " on the page");
+        r.host().select(*shape);
+    }
+}
+
+void answer(Runner& r, const Runner::Arguments& a) {
+    int number = 0;
+    if (a.words.size() != 1 || !readCount(a.words[0], number) || number < 1 || number > 3) {
+        return r.fail("usage: answer N (the N-th button from the left, 1 to 3)");
+    }
+    r.backend().answerMessageBoxByNumber(number);
+}
+
+void printButton(Runner& r, const simhost::ToolbarItemProperties& b) {
+    r.out() << "  button \"" << b.tooltipText << "\" tag " << b.addOnArgs << " caption \""
+            << b.caption << "\" face " << b.iconFileName << (b.enabled ? " enabled" : " disabled")
+            << (b.state == -1 ? " pressed" : "") << "\n";
+}
+
+// A bar of the add-on: named with its title, or holding a button that runs it.
+bool isAddonBar(simhost::Toolbar& bar) {
+    if (bar.properties().caption.rfind("QAV Tools", 0) == 0) return true;
+    for (const auto& item : bar.items().list()) {
+        if (item->properties().addOnName == kAddonName) return true;
+    }
+    return false;
+}
+
+void toolbar(Runner& r, const Runner::Arguments&) {
+    simhost::UIObject* ui = r.host().application().customToolbars();
+    simhost::ToolbarSet* set = ui ? ui->sets().find(kDrawingSet) : nullptr;
+    bool any = false;
+    for (const auto& bar : set ? set->toolbars().list() : NoBars()) {
+        if (!isAddonBar(*bar)) continue;
+        any = true;
+        const simhost::ToolbarProperties& p = bar->properties();
+        r.out() << "toolbar \"" << p.caption << "\"" << (p.visible ? " shown" : " hidden")
+                << (p.position == 4 ? " floating" : " docked") << "\n";
+        for (const auto& item : bar->items().list()) printButton(r, item->properties());
+    }
+    if (!any) r.out() << "no toolbar of the add-on\n";
+}
+
+void events(Runner& r, const Runner::Arguments&) {
+    std::vector<std::string> markers = r.takeNewMarkers();
+    auto boxes = r.takeNewBoxesForEvents();
+    for (const std::string& marker : markers) r.out() << "marker " << marker << "\n";
+    for (const auto* box : boxes) r.printBox(*box);
+    if (markers.empty() && boxes.empty()) r.out() << "no events\n";
+}
+
+void locale(Runner& r, const Runner::Arguments& a) {
+    if (a.words.size() != 2) return r.fail("usage: locale LIST DECIMAL");
+    r.system().list = a.words[0];
+    r.system().decimal = a.words[1];
+    r.out() << "separators \"" << a.words[0] << "\" and \"" << a.words[1]
+            << "\" (checked when the add-on loads)\n";
+}
+
+}  // namespace
+
+void addAddonCommands(Runner& runner) {
+    Runner& r = runner;
+    r.addCommand("load", "load [PATH]   the add-on library (default: beside qavhost)",
+                 [&r](const Runner::Arguments& a) { load(r, a); });
+    r.addCommand("press", "press TAG   click the add-on's toolbar button with the tag",
+                 [&r](const Runner::Arguments& a) { press(r, a); });
+    r.addCommand("run", "run STRING   a run request with any argument string",
+                 [&r](const Runner::Arguments& a) { run(r, a); });
+    r.addCommand("idle", "idle [N]   let Visio become idle N times (default 1)",
+                 [&r](const Runner::Arguments& a) { idle(r, a); });
+    r.addCommand("select", "select ID...   select these shapes of the shown page",
+                 [&r](const Runner::Arguments& a) { select(r, a); });
+    r.addCommand("answer", "answer N   press the N-th button of the next message box",
+                 [&r](const Runner::Arguments& a) { answer(r, a); });
+    r.addCommand("toolbar", "toolbar   print the add-on's toolbar and its buttons",
+                 [&r](const Runner::Arguments& a) { toolbar(r, a); });
+    r.addCommand("events", "events   marker events and message boxes since the last call",
+                 [&r](const Runner::Arguments& a) { events(r, a); });
+    r.addCommand("locale", "locale LIST DECIMAL   the user's list and decimal separators",
+                 [&r](const Runner::Arguments& a) { locale(r, a); });
+}
+
+}  // namespace runner

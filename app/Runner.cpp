@@ -1,0 +1,136 @@
+#include "app/Runner.h"
+
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+#include "platform/visio/ApplicationLocator.h"
+
+namespace runner {
+namespace {
+
+std::string settingsFolderOfSession() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path folder = fs::temp_directory_path(error) / "qavhost-settings";
+    fs::remove_all(folder, error);
+    fs::create_directories(folder, error);
+    return folder.string();
+}
+
+std::string buttonName(int32_t id) {
+    switch (id) {
+        case 1:
+            return "OK";
+        case 2:
+            return "Cancel";
+        case 6:
+            return "Yes";
+        case 7:
+            return "No";
+        default:
+            return std::to_string(id);
+    }
+}
+
+}  // namespace
+
+Runner::Runner(std::ostream& out) : out_(out) {
+    system_.settingsFolder = settingsFolderOfSession();
+    ui::Backend::install(&backend_);
+    os::System::install(&system_);
+    host_ = std::make_unique<simhost::Host>();
+    host_->registerActiveObject();
+    barWindows_ = std::make_unique<simhost::OfficeBarWindows>(host_->application(), backend_);
+    addons_ = std::make_unique<simhost::AddonHost>(*host_);
+    markers_ = MarkerSpy::watch(host_->applicationRef());
+    addCommand("help", "help", [this](const Arguments&) { printHelp(); });
+}
+
+Runner::~Runner() {
+    addons_.reset();
+    barWindows_.reset();
+    host_.reset();
+    os::System::install(nullptr);
+    ui::Backend::install(nullptr);
+    std::error_code error;
+    std::filesystem::remove_all(system_.settingsFolder, error);
+}
+
+void Runner::addCommand(const std::string& name, const std::string& usage, Handler handler) {
+    commands_[name] = {usage, std::move(handler)};
+}
+
+int Runner::play(std::istream& in) {
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!execute(line)) break;
+    }
+    return failed_ ? 1 : 0;
+}
+
+bool Runner::execute(const std::string& line) {
+    std::istringstream words(line);
+    std::string name;
+    if (!(words >> name) || name[0] == '#') return true;
+    if (name == "quit") return false;
+    Arguments arguments;
+    std::string word;
+    while (words >> word) arguments.words.push_back(word);
+    std::string::size_type start = line.find(name) + name.size();
+    start = line.find_first_not_of(" \t", start);
+    arguments.rest = start == std::string::npos ? std::string() : line.substr(start);
+    while (!arguments.rest.empty() &&
+           (arguments.rest.back() == '\r' || arguments.rest.back() == ' ')) {
+        arguments.rest.pop_back();
+    }
+
+    out_ << "> " << line << "\n";
+    auto command = commands_.find(name);
+    if (command == commands_.end()) {
+        fail("unknown command \"" + name + "\" (help lists the commands)");
+    } else {
+        command->second.second(arguments);
+    }
+    afterCommand();
+    return true;
+}
+
+void Runner::fail(const std::string& message) {
+    out_ << "error: " << message << "\n";
+    failed_ = true;
+}
+
+void Runner::afterCommand() {
+    barWindows_->sync();
+    const auto& boxes = backend_.messageBoxes();
+    for (; boxesPrinted_ < boxes.size(); ++boxesPrinted_) printBox(boxes[boxesPrinted_]);
+}
+
+void Runner::printBox(const simhost::headless::MessageBoxRecord& box) {
+    out_ << "message box \"" << box.caption << "\": " << box.text << "\n  buttons:";
+    for (const std::string& text : box.buttonTexts()) out_ << " [" << text << "]";
+    out_ << " -> " << buttonName(box.answer) << "\n";
+}
+
+std::vector<std::string> Runner::takeNewMarkers() {
+    const auto& all = markers_->markers();
+    std::vector<std::string> fresh(all.begin() + static_cast<std::ptrdiff_t>(markersInEvents_),
+                                   all.end());
+    markersInEvents_ = all.size();
+    return fresh;
+}
+
+std::vector<const simhost::headless::MessageBoxRecord*> Runner::takeNewBoxesForEvents() {
+    std::vector<const simhost::headless::MessageBoxRecord*> fresh;
+    const auto& boxes = backend_.messageBoxes();
+    for (; boxesInEvents_ < boxes.size(); ++boxesInEvents_) fresh.push_back(&boxes[boxesInEvents_]);
+    return fresh;
+}
+
+void Runner::printHelp() {
+    for (const auto& [name, command] : commands_) out_ << "  " << command.first << "\n";
+    out_ << "  quit\n";
+}
+
+}  // namespace runner

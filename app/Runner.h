@@ -1,0 +1,75 @@
+// The runner's session: the stand-in host with its headless windows, the add-on
+// libraries it loads, and a table of commands that a session file or standard input
+// plays line by line. Every message box the add-on shows is printed as it happens.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MarkerSpy.h"
+#include "app/RunnerSystem.h"
+#include "simhost/addon/AddonHost.h"
+#include "simhost/addon/OfficeBarWindows.h"
+#include "simhost/host/Host.h"
+#include "simhost/ui/HeadlessBackend.h"
+
+namespace runner {
+
+class Runner {
+public:
+    // The words after the command name, and the rest of the line after it as typed.
+    struct Arguments {
+        std::vector<std::string> words;
+        std::string rest;
+    };
+    using Handler = std::function<void(const Arguments&)>;
+
+    explicit Runner(std::ostream& out);
+    ~Runner();
+    Runner(const Runner&) = delete;
+    Runner& operator=(const Runner&) = delete;
+
+    void addCommand(const std::string& name, const std::string& usage, Handler handler);
+    // Plays the lines until the end or "quit"; answers the exit code (1 after an error).
+    int play(std::istream& in);
+    // One line; false after "quit".
+    bool execute(const std::string& line);
+    // Reports a command that could not be done; the session goes on but fails.
+    void fail(const std::string& message);
+
+    std::ostream& out() { return out_; }
+    simhost::Host& host() { return *host_; }
+    simhost::headless::HeadlessBackend& backend() { return backend_; }
+    simhost::AddonHost& addons() { return *addons_; }
+    RunnerSystem& system() { return system_; }
+    const MarkerSpy& markers() const { return *markers_; }
+
+    // What "events" has not shown yet; each call moves the mark.
+    std::vector<std::string> takeNewMarkers();
+    std::vector<const simhost::headless::MessageBoxRecord*> takeNewBoxesForEvents();
+    void printBox(const simhost::headless::MessageBoxRecord& box);
+
+private:
+    void printHelp();
+    void afterCommand();
+
+    std::ostream& out_;
+    simhost::headless::HeadlessBackend backend_;
+    RunnerSystem system_;
+    std::unique_ptr<simhost::Host> host_;
+    std::unique_ptr<simhost::OfficeBarWindows> barWindows_;
+    std::unique_ptr<simhost::AddonHost> addons_;
+    visio::ComRef<MarkerSpy> markers_;
+    std::map<std::string, std::pair<std::string, Handler>> commands_;
+    std::size_t boxesPrinted_ = 0;
+    std::size_t boxesInEvents_ = 0;
+    std::size_t markersInEvents_ = 0;
+    bool failed_ = false;
+};
+
+}  // namespace runner

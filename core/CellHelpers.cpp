@@ -1,0 +1,83 @@
+#include "core/CellHelpers.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/VisioText.h"
+#include "platform/visio/VCell.h"
+#include "platform/visio/VisioConstants.h"
+
+namespace {
+
+// The user-defined cells' prefix ("User.") that a user cell's row name follows.
+constexpr std::size_t kUserPrefixLength = 5;
+
+std::string stripOuterQuotes(std::string text) {
+    if (text.size() > 2 && text.front() == '"' && text.back() == '"') {
+        return text.substr(1, text.size() - 2);
+    }
+    return text;
+}
+
+int32_t truncateToInt32(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= static_cast<double>(std::numeric_limits<int32_t>::max())) {
+        return std::numeric_limits<int32_t>::max();
+    }
+    if (value <= static_cast<double>(std::numeric_limits<int32_t>::min())) {
+        return std::numeric_limits<int32_t>::min();
+    }
+    return static_cast<int32_t>(value);
+}
+
+}  // namespace
+
+bool cellExists(const visio::VShape& shape, const std::string& cellName) {
+    return shape.CellExistsU(cellName, 0) != 0;
+}
+
+std::string getCellString(const visio::VShape& shape, const std::string& cellName) {
+    return stripOuterQuotes(limitVisioText(shape.CellsU(cellName).FormulaU()));
+}
+
+std::string getCellStringSRC(const visio::VShape& shape, int16_t section, int16_t row,
+                             int16_t cell) {
+    return stripOuterQuotes(limitVisioText(shape.CellsSRC(section, row, cell).FormulaU()));
+}
+
+std::string getCellFormulaSRC(const visio::VShape& shape, int16_t section, int16_t row,
+                              int16_t cell) {
+    return shape.CellsSRC(section, row, cell).FormulaU();
+}
+
+void setCellFormula(const visio::VShape& shape, const std::string& cellName,
+                    const std::string& formula) {
+    shape.CellsU(cellName).SetFormulaU(formula);
+}
+
+void setCellFormulaSRC(const visio::VShape& shape, int16_t section, int16_t row, int16_t cell,
+                       const std::string& formula) {
+    shape.CellsSRC(section, row, cell).SetFormulaU(formula);
+}
+
+double getCellResult(const visio::VShape& shape, const std::string& cellName) {
+    return shape.CellsU(cellName).ResultIU();
+}
+
+int32_t getCellResultInt(const visio::VShape& shape, const std::string& cellName) {
+    return truncateToInt32(getCellResult(shape, cellName));
+}
+
+void setCellValueInt(const visio::VShape& shape, const std::string& cellName, int32_t value) {
+    const visio::Variant plainNumber = int32_t{visio::visNumber};
+    shape.CellsU(cellName).SetResult(plainNumber, static_cast<double>(value));
+}
+
+void ensureUserCell(const visio::VShape& shape, const std::string& cellName,
+                    const std::string& formula) {
+    if (!cellExists(shape, cellName) && cellName.size() > kUserPrefixLength) {
+        shape.AddNamedRow(visio::visSectionUser, cellName.substr(kUserPrefixLength),
+                          visio::visTagDefault);
+    }
+    setCellFormula(shape, cellName, formula);
+}

@@ -1,0 +1,39 @@
+// Reading and writing a shape's ShapeSheet cells by name or by section, row and cell.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/visio/VShape.h"
+
+// True when the shape has the cell, its master's inherited cells included.
+bool cellExists(const visio::VShape& shape, const std::string& cellName);
+
+// The cell's formula as text, with one pair of surrounding double quotes removed when
+// the text is longer than two characters.
+std::string getCellString(const visio::VShape& shape, const std::string& cellName);
+std::string getCellStringSRC(const visio::VShape& shape, int16_t section, int16_t row,
+                             int16_t cell);
+
+// The cell's formula exactly as Visio holds it: nothing stripped, nothing cut. What is
+// saved to be written back later must be read this way, or a quoted string constant
+// would come back as a bare name.
+std::string getCellFormulaSRC(const visio::VShape& shape, int16_t section, int16_t row,
+                              int16_t cell);
+
+// The plain formula write, which a guarded cell refuses.
+void setCellFormula(const visio::VShape& shape, const std::string& cellName,
+                    const std::string& formula);
+void setCellFormulaSRC(const visio::VShape& shape, int16_t section, int16_t row, int16_t cell,
+                       const std::string& formula);
+
+// The cell's value in Visio's internal units.
+double getCellResult(const visio::VShape& shape, const std::string& cellName);
+// The value truncated toward zero (and held inside the 32-bit range).
+int32_t getCellResultInt(const visio::VShape& shape, const std::string& cellName);
+// Makes the cell hold the plain number.
+void setCellValueInt(const visio::VShape& shape, const std::string& cellName, int32_t value);
+
+// Writes the formula into a "User." cell, adding the user row first when it is missing.
+void ensureUserCell(const visio::VShape& shape, const std::string& cellName,
+                    const std::string& formula);

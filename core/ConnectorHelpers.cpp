@@ -1,0 +1,75 @@
+#include "core/ConnectorHelpers.h"
+
+#include "core/CellHelpers.h"
+#include "core/ShapeHelpers.h"
+#include "platform/visio/VConnect.h"
+#include "platform/visio/VConnects.h"
+#include "platform/visio/VisioConstants.h"
+
+namespace {
+
+// The connection points of a composite arc's group that its arrow's ends glue to.
+constexpr int16_t kArcTargetPoint = 101;
+constexpr int16_t kArcSourcePoint = 100;
+
+bool isEndPoint(int16_t part) {
+    return part == visio::visBegin || part == visio::visEnd;
+}
+
+// Which record a two-record connector's end is read from: the arrow's direction and
+// whether the shape is drawn forward (positive extent) decide.
+int16_t chooseRecord(const visio::VShape& parent, ArcEndRule rule) {
+    double extent = getCellResult(parent, "Height");
+    if (extent == 0) extent = getCellResult(parent, "Width");
+    const bool forward = getCellResult(parent, "EndArrow") != 0 && extent > 0;
+    if (rule == ArcEndRule::First) return forward ? 2 : 1;
+    return forward ? 1 : 2;
+}
+
+}  // namespace
+
+int32_t getGluedEndPart(const visio::VShape& connector) {
+    const visio::VConnects connects = connector.Connects();
+    const int32_t count = connects.Count();
+    int32_t glued = 0;
+    for (int32_t i = 1; i <= count; ++i) {
+        if (isEndPoint(connects.Item(static_cast<int16_t>(i)).FromPart())) ++glued;
+    }
+    return glued;
+}
+
+int32_t getConnectPart(const visio::VShape& connector) {
+    const int16_t part = connector.Connects().Item(1).FromPart();
+    if (part == visio::visEnd) return 1;
+    if (part == visio::visBegin) return 0;
+    return -1;
+}
+
+visio::VShape getConnectedShape(const visio::VShape& connector, int32_t record) {
+    return connector.Connects().Item(static_cast<int16_t>(record)).ToSheet();
+}
+
+int16_t getArcEndPart(const visio::VShape& connector, ArcEndRule rule) {
+    const visio::VShape parent = getParentShape(connector);
+    const visio::VConnects connects = parent.Connects();
+    int16_t record = 0;
+    switch (connects.Count()) {
+        case 1:
+            record = 1;
+            break;
+        case 2:
+            record = chooseRecord(parent, rule);
+            break;
+        default:
+            return 0;
+    }
+    return connects.Item(record).ToPart();
+}
+
+bool getArcTarget(const visio::VShape& c, const visio::VShape& d, bool atBegin) {
+    const bool endArrow = getCellResult(d, "EndArrow") != 0;
+    const int16_t part = getArcEndPart(c, atBegin ? ArcEndRule::First : ArcEndRule::Second);
+    if (part == kArcTargetPoint) return !endArrow;
+    if (part == kArcSourcePoint) return endArrow;
+    return false;
+}

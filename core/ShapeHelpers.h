@@ -1,0 +1,19 @@
+// Fetching shapes from collections, a shape's parent, and a shape's text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/visio/VShape.h"
+#include "platform/visio/VShapes.h"
+
+// The collection's item at that index (from 1).
+visio::VShape getShapeByIndex(const visio::VShapes& shapes, int32_t index);
+visio::VShape getShapeByID(const visio::VShapes& shapes, int32_t shapeID);
+// The group that holds the shape; empty for a shape directly on a page.
+visio::VShape getParentShape(const visio::VShape& shape);
+// True when `other` holds a shape whose ID differs from the shape's.
+bool isOtherShape(const visio::VShape& shape, visio::VShape other);
+
+std::string getShapeText(const visio::VShape& shape);
+void setShapeText(const visio::VShape& shape, const std::string& text);

@@ -1,0 +1,65 @@
+#include "core/SpatialHelpers.h"
+
+#include <limits>
+
+#include "core/ShapeHelpers.h"
+#include "platform/visio/VCell.h"
+#include "platform/visio/VSelection.h"
+#include "platform/visio/VisioConstants.h"
+
+namespace {
+
+// Shapes this close (in inches) still count as touching.
+constexpr double kSpatialTolerance = 0.015;
+constexpr int16_t kNoSpatialFlags = 0;
+// Overlap, contains, contained in and touching.
+constexpr int16_t kAllRelations = 15;
+constexpr int16_t kLocally = 1;
+
+bool vertexExists(const visio::VShape& shape, int16_t row) {
+    return shape.CellsSRCExists(visio::visSectionFirstComponent, row, visio::visX, kLocally) != 0;
+}
+
+PagePoint vertexOnPage(const visio::VShape& shape, int16_t row) {
+    const double x = shape.CellsSRC(visio::visSectionFirstComponent, row, visio::visX).ResultIU();
+    const double y = shape.CellsSRC(visio::visSectionFirstComponent, row, visio::visY).ResultIU();
+    PagePoint point;
+    shape.XYToPage(x, y, &point.x, &point.y);
+    return point;
+}
+
+}  // namespace
+
+int16_t getSpatialRelation(const visio::VShape& shape, const visio::VShape& other) {
+    return shape.SpatialRelation(other, kSpatialTolerance, kNoSpatialFlags);
+}
+
+std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot) {
+    std::vector<int32_t> ids;
+    visio::VShape asked = shape;
+    const visio::VShape parent = getParentShape(shape);
+    if (parent.Type() == visio::visTypeGroup) {
+        asked = parent;
+        ids.push_back(parent.ID());
+    }
+    const visio::VSelection neighbours =
+        asked.SpatialNeighbors(kAllRelations, kSpatialTolerance, kNoSpatialFlags, resultRoot);
+    const int32_t count = neighbours.Count();
+    for (int32_t i = 1; i <= count; ++i) ids.push_back(neighbours.Item(i).ID());
+    return ids;
+}
+
+PagePoint getGeometryBeginPoint(const visio::VShape& shape) {
+    if (!vertexExists(shape, visio::visRowVertex)) return {};
+    return vertexOnPage(shape, visio::visRowVertex);
+}
+
+PagePoint getGeometryEndPoint(const visio::VShape& shape) {
+    if (shape.isEmpty()) return {};
+    int16_t last = 0;
+    while (last < std::numeric_limits<int16_t>::max() &&
+           vertexExists(shape, static_cast<int16_t>(last + 1)))
+        ++last;
+    if (last == 0) return {};
+    return vertexOnPage(shape, last);
+}

@@ -1,0 +1,26 @@
+// How shapes lie on the page: spatial relations, neighbours, geometry end points.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/visio/IVObject.h"
+#include "platform/visio/VShape.h"
+
+// A point in page coordinates; (0, 0) when none could be read.
+struct PagePoint {
+    double x = 0;
+    double y = 0;
+};
+
+// Visio's spatial relation of the shape to the other (0 none, 1 overlap, 2 contains,
+// 4 contained in, 8 touching).
+int16_t getSpatialRelation(const visio::VShape& shape, const visio::VShape& other);
+
+// The IDs of the shapes that lie against the shape (or against its group, whose ID
+// then comes first), in the order Visio reports them.
+std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot);
+
+// The first and the last vertex of the shape's first geometry section, on the page.
+PagePoint getGeometryBeginPoint(const visio::VShape& shape);
+PagePoint getGeometryEndPoint(const visio::VShape& shape);

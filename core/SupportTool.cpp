@@ -1,0 +1,3 @@
+#include "core/SupportTool.h"
+
+SupportTool::~SupportTool() = default;

@@ -1,0 +1,102 @@
+#include "core/SupportToolsAddon.h"
+
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "core/AddonConstants.h"
+#include "core/LocaleSeparators.h"
+#include "core/MainController.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/WinApiConstants.h"
+#include "platform/visio/ApplicationLocator.h"
+
+using namespace libraryProtocol;
+
+SupportToolsAddon theAddon;
+
+namespace {
+
+constexpr char kNoVisioMessage[] = "Critical Error! No access to Visio! Aborting...";
+constexpr char kUnregisteredCallMessage[] =
+    "An unregistered call from Visio to the Addon occured. Ignoring...";
+
+void showAddonBox(const char* text, uint32_t type) {
+    ui::Backend::current().messageBox(ui::WindowHandle(), text, addonCaption, type);
+}
+
+// The argument string of a run record: its pointer stands at byte offset 14.
+const char* runArgument(const void* runRecord) {
+    if (!runRecord) return nullptr;
+    const char* argument = nullptr;
+    std::memcpy(&argument, static_cast<const char*>(runRecord) + kRunArgumentOffset,
+                sizeof(argument));
+    return argument;
+}
+
+}  // namespace
+
+SupportToolsAddon::SupportToolsAddon() : LibraryAddon(addonName) {}
+
+SupportToolsAddon::~SupportToolsAddon() {
+    shutDown();
+}
+
+uint16_t SupportToolsAddon::run(void* runRecord) {
+    const char* argument = runArgument(runRecord);
+    if (argument && *argument) offerRunArgument(argument);
+    return kOk;
+}
+
+void SupportToolsAddon::offerRunArgument(const char* argument) {
+    // Without a controller (no Visio, or after shut-down) no tool can take the request.
+    bool handled = controller_ && controller_->offerCommand(std::string(argument));
+    if (!handled) showAddonBox(kUnregisteredCallMessage, ui::kMbOk);
+}
+
+uint16_t SupportToolsAddon::onLoad(uint16_t wParam, void* lParam) {
+    uint16_t answer = LibraryAddon::onLoad(wParam, lParam);
+    startUp();
+    return answer;
+}
+
+uint16_t SupportToolsAddon::onUnload(uint16_t wParam, void* lParam) {
+    shutDown();
+    return LibraryAddon::onUnload(wParam, lParam);
+}
+
+uint16_t SupportToolsAddon::onShutdown(uint16_t wParam, void* lParam) {
+    shutDown();
+    return LibraryAddon::onShutdown(wParam, lParam);
+}
+
+bool SupportToolsAddon::findVisio() {
+    visio::ComRef<visio::IVApplication> application = visio::ApplicationLocator::getActiveObject();
+    if (!application) application = visio::ApplicationLocator::createInstance();
+    application_ = visio::VApplication(std::move(application));
+    return !application_.isEmpty();
+}
+
+void SupportToolsAddon::startUp() {
+    // A second load must not leave the first controller behind, still subscribed.
+    shutDown();
+    if (!findVisio()) {
+        showAddonBox(kNoVisioMessage, ui::kMbOk | ui::kMbIconStop);
+        return;
+    }
+    checkLocaleSeparators();
+    if (toolFactories_) {
+        controller_ = std::make_unique<MainController>(application_, *toolFactories_);
+    } else {
+        controller_ = std::make_unique<MainController>(application_);
+    }
+}
+
+void SupportToolsAddon::shutDown() {
+    controller_.reset();
+    application_.release();
+}
+
+void SupportToolsAddon::setToolFactories(std::optional<ToolFactoryList> factories) {
+    toolFactories_ = std::move(factories);
+}

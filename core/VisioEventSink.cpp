@@ -1,0 +1,34 @@
+#include "core/VisioEventSink.h"
+
+visio::ComRef<VisioEventSink> VisioEventSink::create(Callback callback) {
+    return visio::ComRef<VisioEventSink>(new VisioEventSink(callback));
+}
+
+uint32_t VisioEventSink::AddRef() {
+    return ++references_;
+}
+
+uint32_t VisioEventSink::Release() {
+    uint32_t left = --references_;
+    if (left == 0) delete this;
+    return left;
+}
+
+visio::IVObject* VisioEventSink::QueryInterface(visio::InterfaceId id) {
+    if (id != visio::InterfaceId::Object && id != visio::InterfaceId::EventSink) return nullptr;
+    AddRef();
+    return this;
+}
+
+int32_t VisioEventSink::VisEventProc(int16_t eventCode, const visio::ObjectRef& source,
+                                     int32_t eventId, int32_t eventSeqNum,
+                                     const visio::ObjectRef& subject,
+                                     const visio::Variant& moreInfo, visio::Variant* result) {
+    // Visio's call must not see an exception of the add-on; an event that fails is lost.
+    try {
+        if (callback_)
+            callback_(this, eventCode, source, eventId, eventSeqNum, subject, moreInfo, result);
+    } catch (...) {
+    }
+    return 0;
+}

@@ -1,0 +1,15 @@
+// The length limits of text that crosses between the add-on and Visio.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Text read from Visio goes through a zeroed buffer of this many bytes plus one.
+constexpr std::size_t kVisioTextLimit = 8191;
+
+// Text as read from Visio: at most kVisioTextLimit bytes, never ending inside a
+// multi-byte character.
+std::string limitVisioText(std::string text);
+
+// A formula as handed to Visio's batch write: at most kVisioTextLimit characters.
+std::string limitFormulaLength(std::string formula);

@@ -1,0 +1,136 @@
+#include "model/GEAdjacencyMatrix.h"
+
+#include <new>
+
+#include "core/ShapeHelpers.h"
+#include "core/SpatialHelpers.h"
+#include "model/GEElementSet.h"
+#include "model/GEGraphElement.h"
+#include "model/SavedFormulaIndex.h"
+#include "platform/visio/VisioConstants.h"
+
+namespace {
+
+// The code the other shape of a pair sees: containing and contained swap.
+uint16_t mirrored(uint16_t code) {
+    if (code == visio::visSpatialContain) return visio::visSpatialContainedIn;
+    if (code == visio::visSpatialContainedIn) return visio::visSpatialContain;
+    return code;
+}
+
+bool coincide(const PagePoint& p, const PagePoint& q) {
+    return p.x == q.x && p.y == q.y;
+}
+
+}  // namespace
+
+void GEAdjacencyMatrix::build(const visio::VShapes& shapes, GEElementSet* active,
+                              GEElementSet* passive, GEElementSet* connections,
+                              SavedFormulaIndex* index) {
+    shapes_ = shapes;
+    index_ = index;
+    connections_ = connections;
+    numbering_.clear();
+    cells_.clear();
+    size_ = 0;
+    number(active);
+    number(passive);
+    number(connections);
+    try {
+        cells_.assign(static_cast<std::size_t>(size_) * static_cast<std::size_t>(size_),
+                      kNotExamined);
+    } catch (const std::bad_alloc&) {
+        numbering_.clear();
+        size_ = 0;
+        return;
+    }
+    enterSet(active);
+    enterSet(passive);
+    enterSet(connections);
+}
+
+// A second element with a shape ID already numbered keeps the first one's row; it gets
+// no row of its own, which nothing could reach anyway.
+void GEAdjacencyMatrix::number(GEElementSet* set) {
+    if (!set) return;
+    for (GEGraphElement* e = set->getFirst(); e != set->end(); e = set->getNext()) {
+        if (numbering_.emplace(e->getID(), size_).second) ++size_;
+    }
+}
+
+void GEAdjacencyMatrix::enterSet(GEElementSet* set) {
+    if (!set) return;
+    for (GEGraphElement* e = set->getFirst(); e != set->end(); e = set->getNext()) {
+        enterElement(e);
+    }
+}
+
+// Neighbours that are not elements themselves (plain groups) stand for the registered
+// shapes inside them.
+void GEAdjacencyMatrix::enterElement(const GEGraphElement* element) {
+    const visio::VShape shape = getShapeByID(shapes_, element->getID());
+    for (int32_t id : collectShapeIDs(shape, visio::Variant())) {
+        if (indexOf(id) >= 0) {
+            enterSpatialRelation(shape, id);
+            continue;
+        }
+        if (!index_) continue;
+        for (int32_t member : index_->collectSubShapes(id)) enterSpatialRelation(shape, member);
+    }
+}
+
+void GEAdjacencyMatrix::enterSpatialRelation(const visio::VShape& shape, int32_t otherID) {
+    const int32_t a = indexOf(shape.ID());
+    const int32_t b = indexOf(otherID);
+    if (a < 0 || b < 0 || a == b || cell(a, b) != kNotExamined) return;
+    const visio::VShape other = getShapeByID(shapes_, otherID);
+    const auto code = static_cast<uint16_t>(getSpatialRelation(shape, other));
+    const uint16_t entered = refineTouching(shape, other, code);
+    cell(a, b) = entered;
+    cell(b, a) = mirrored(entered);
+}
+
+// Two connections that touch count as joined only when they share an end point.
+uint16_t GEAdjacencyMatrix::refineTouching(const visio::VShape& shape, const visio::VShape& other,
+                                           uint16_t code) const {
+    if (code != visio::visSpatialTouching || !connections_) return code;
+    if (!connections_->getByID(shape.ID()) || !connections_->getByID(other.ID())) return code;
+    const PagePoint begin = getGeometryBeginPoint(shape);
+    const PagePoint end = getGeometryEndPoint(shape);
+    const PagePoint otherBegin = getGeometryBeginPoint(other);
+    const PagePoint otherEnd = getGeometryEndPoint(other);
+    const bool shareEnd = coincide(otherBegin, begin) || coincide(otherEnd, end) ||
+                          coincide(otherBegin, end) || coincide(otherEnd, begin);
+    return shareEnd ? code : kTouchingApart;
+}
+
+bool GEAdjacencyMatrix::isTouching(const GEGraphElement* a, const GEGraphElement* b) const {
+    return cellOf(a, b) == visio::visSpatialTouching;
+}
+
+bool GEAdjacencyMatrix::isContainedIn(const GEGraphElement* a, const GEGraphElement* b) const {
+    return cellOf(a, b) == visio::visSpatialContainedIn;
+}
+
+uint16_t GEAdjacencyMatrix::getRelation(int32_t shapeID, int32_t otherID) const {
+    const int32_t a = indexOf(shapeID);
+    const int32_t b = indexOf(otherID);
+    if (a < 0 || b < 0) return kNotExamined;
+    return cells_[static_cast<std::size_t>(a) * static_cast<std::size_t>(size_) +
+                  static_cast<std::size_t>(b)];
+}
+
+int32_t GEAdjacencyMatrix::indexOf(int32_t shapeID) const {
+    auto it = numbering_.find(shapeID);
+    return it == numbering_.end() ? -1 : it->second;
+}
+
+uint16_t& GEAdjacencyMatrix::cell(int32_t a, int32_t b) {
+    return cells_[static_cast<std::size_t>(a) * static_cast<std::size_t>(size_) +
+                  static_cast<std::size_t>(b)];
+}
+
+uint16_t GEAdjacencyMatrix::cellOf(const GEGraphElement* a, const GEGraphElement* b) const {
+    if (!a || !b) return kNotExamined;
+    return getRelation(a->getID(), b->getID());
+}

@@ -1,0 +1,59 @@
+// How the shapes of a diagram model's elements lie on the page relative to each other.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "platform/visio/VShape.h"
+#include "platform/visio/VShapes.h"
+
+class GEElementSet;
+class GEGraphElement;
+class SavedFormulaIndex;
+
+// One cell per ordered pair of numbered elements: the spatial relation Visio reports
+// for their shapes (0 none, 1 overlap, 2 contains, 4 contained in, 8 touching), 16 for
+// two touching connections that share no end point, kNotExamined for pairs nobody
+// asked about. Only pairs that Visio reports as neighbours cost a relation query.
+class GEAdjacencyMatrix {
+public:
+    static constexpr uint16_t kNotExamined = 0xFFFF;
+    static constexpr uint16_t kTouchingApart = 16;
+
+    GEAdjacencyMatrix() = default;
+    GEAdjacencyMatrix(const GEAdjacencyMatrix&) = delete;
+    GEAdjacencyMatrix& operator=(const GEAdjacencyMatrix&) = delete;
+
+    // Numbers the elements of the three sets (in that order) and fills the matrix from
+    // the shapes on the page. The sets and the index must outlive the matrix.
+    void build(const visio::VShapes& shapes, GEElementSet* active, GEElementSet* passive,
+               GEElementSet* connections, SavedFormulaIndex* index);
+
+    // Elements that are not numbered are neither touching nor contained.
+    bool isTouching(const GEGraphElement* a, const GEGraphElement* b) const;
+    bool isContainedIn(const GEGraphElement* a, const GEGraphElement* b) const;
+
+    // The number of elements numbered, and the cell of a pair of shape IDs
+    // (kNotExamined for IDs that are not numbered).
+    int32_t getSize() const { return size_; }
+    uint16_t getRelation(int32_t shapeID, int32_t otherID) const;
+
+private:
+    void number(GEElementSet* set);
+    void enterSet(GEElementSet* set);
+    void enterElement(const GEGraphElement* element);
+    void enterSpatialRelation(const visio::VShape& shape, int32_t otherID);
+    uint16_t refineTouching(const visio::VShape& shape, const visio::VShape& other,
+                            uint16_t code) const;
+    int32_t indexOf(int32_t shapeID) const;
+    uint16_t& cell(int32_t a, int32_t b);
+    uint16_t cellOf(const GEGraphElement* a, const GEGraphElement* b) const;
+
+    std::map<int32_t, int32_t> numbering_;
+    int32_t size_ = 0;
+    std::vector<uint16_t> cells_;
+    visio::VShapes shapes_;
+    SavedFormulaIndex* index_ = nullptr;
+    GEElementSet* connections_ = nullptr;
+};

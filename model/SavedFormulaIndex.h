@@ -1,0 +1,55 @@
+// The formulas a client's cells held before the client wrote its own, per shape, and
+// which registered shape belongs to which element or group.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/CellAddress.h"
+#include "model/CellAddressTable.h"
+#include "model/SavedCellList.h"
+#include "platform/visio/VShape.h"
+
+// While a page is read, every registered shape gets the current formula of each cell
+// of each of the client's tables saved. Shapes are registered under the element or
+// group being read (0 at top level), so that plain groups can be seen through.
+class SavedFormulaIndex {
+public:
+    SavedFormulaIndex() = default;
+    SavedFormulaIndex(const SavedFormulaIndex&) = delete;
+    SavedFormulaIndex& operator=(const SavedFormulaIndex&) = delete;
+
+    // The client keeps the tables alive as long as this index.
+    void setTables(const CellAddressTableMap* tables) { tables_ = tables; }
+
+    // Makes the shape the current owner, registering it first when it is new.
+    void beginElement(int32_t id, const visio::VShape& shape);
+    // Returns to the owner of the current shape.
+    void endElement();
+    // Registers the shape under the current owner and saves its formulas.
+    void addShape(int32_t id, const visio::VShape& shape);
+    // Saves the shape's formulas of every table's cells; a shape saved before keeps
+    // what was saved first.
+    void saveFormulas(int32_t id, const visio::VShape& shape);
+    // The registered shapes below id that own none themselves, depth first.
+    std::vector<int32_t> collectSubShapes(int32_t id) const;
+
+    int32_t getRecordCount(int32_t shapeID) const;
+    CellAddress getRecordAddress(int32_t shapeID, int32_t i) const;
+    std::string getRecordFormula(int32_t shapeID, int32_t i) const;
+
+private:
+    const SavedCellList* savedList(int32_t shapeID) const;
+    void collectInto(int32_t id, std::vector<int32_t>& leaves,
+                     std::vector<int32_t>& visiting) const;
+
+    std::multimap<int32_t, int32_t> owners_;
+    // The owner each shape was first registered under, for endElement.
+    std::map<int32_t, int32_t> ownerOf_;
+    std::map<int32_t, std::unique_ptr<SavedCellList>> saved_;
+    int32_t current_ = 0;
+    const CellAddressTableMap* tables_ = nullptr;
+};

@@ -1,0 +1,21 @@
+// One add-on registered with the application, known by its name.
+#pragma once
+
+#include <string>
+
+#include "platform/visio/IVApplication.h"
+#include "simhost/host/HostObject.h"
+
+namespace simhost {
+
+class Addon : public HostObject<visio::IVAddon> {
+public:
+    explicit Addon(std::string name) : name_(std::move(name)) {}
+    std::string NameU() override { return isDeleted() ? std::string() : name_; }
+    const std::string& name() const { return name_; }
+
+private:
+    std::string name_;
+};
+
+}  // namespace simhost

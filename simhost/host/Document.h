@@ -1,0 +1,99 @@
+// A drawing document: its pages, its document sheet, its summary properties, its file
+// name once saved, and whether it has changes since.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/visio/IVDocument.h"
+#include "simhost/host/HostObject.h"
+
+namespace simhost {
+
+class Application;
+class Page;
+class Pages;
+class Shape;
+class UIObject;
+
+struct DocumentProperties {
+    std::string title;
+    std::string subject;
+    std::string creator;
+    std::string manager;
+    std::string company;
+    std::string category;
+    std::string keywords;
+    std::string description;
+};
+
+class Document : public HostObject<visio::IVDocument> {
+public:
+    // A new, unsaved document named like Visio's new drawings ("Drawing1").
+    Document(Application* application, int32_t id, const std::string& name);
+    ~Document() override;
+
+    // IVDocument
+    int32_t ID() override;
+    std::string Name() override;
+    std::string FullName() override;
+    std::string Path() override;
+    std::string Title() override;
+    std::string Subject() override;
+    std::string Creator() override;
+    std::string Manager() override;
+    std::string Company() override;
+    std::string Category() override;
+    std::string Keywords() override;
+    std::string Description() override;
+    visio::ComRef<visio::IVPages> Pages() override;
+    visio::ComRef<visio::IVShape> DocumentSheet() override;
+    bool Saved() override;
+    void SetSaved(bool saved) override;
+    visio::ComRef<visio::IVUIObject> CustomToolbars() override;
+
+    // The host's plain accessors and operations.
+    Application* application() const { return application_; }
+    int32_t id() const { return id_; }
+    const std::string& name() const { return name_; }
+    const std::string& path() const { return path_; }
+    std::string fullName() const { return path_ + name_; }
+    DocumentProperties& properties() { return properties_; }
+    bool isSaved() const { return saved_; }
+    // Something in the document changed since it was last saved.
+    void markModified() { saved_ = false; }
+    // Takes the file name of a save: Name, Path and FullName follow it.
+    void setFileName(const std::string& fullName);
+    Shape* documentSheet() const { return documentSheet_.get(); }
+    simhost::Pages& pageCollection() { return *pages_; }
+    std::vector<Page*> pageList() const;
+    // By position from 1; null when there is none.
+    Page* page(int index) const;
+    Page* pageNamed(const std::string& name) const;
+    int16_t indexOf(const Page& page) const;
+    // Adds a page at the end ("Page-N" when the name is empty) and raises page-added.
+    visio::ComRef<Page> addPage(const std::string& name = std::string());
+    // Deletes the page: pages it stood behind lose it, windows showing it turn to
+    // another page (or close when none is left).
+    void deletePage(Page& page);
+    void setCustomToolbars(visio::ComRef<UIObject> ui);
+    // The document closes: it and everything in it is marked deleted.
+    void detach();
+
+private:
+    bool usable() const { return !isDeleted() && application_; }
+
+    Application* application_;
+    int32_t id_;
+    std::string name_;
+    std::string path_;
+    DocumentProperties properties_;
+    bool saved_ = true;
+    visio::ComRef<simhost::Pages> pages_;
+    visio::ComRef<Shape> documentSheet_;
+    visio::ComRef<UIObject> customToolbars_;
+    int32_t nextPageId_ = 0;
+};
+
+}  // namespace simhost

@@ -1,0 +1,124 @@
+#include "simhost/host/DocumentCommands.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/os/System.h"
+#include "platform/visio/VisioConstants.h"
+#include "simhost/formula/Formula.h"
+#include "simhost/host/Application.h"
+#include "simhost/host/Document.h"
+#include "simhost/host/Page.h"
+#include "simhost/host/Shape.h"
+#include "simhost/host/ShapeSpec.h"
+#include "simhost/host/Window.h"
+
+namespace simhost {
+
+void DocumentCommands::run(Application& application, int16_t command) {
+    application.log().commands.push_back(command);
+    Document* document = application.activeDocument();
+    switch (command) {
+        case visio::visCmdFileSave:
+            if (document) save(application, *document);
+            break;
+        case visio::visCmdFileSaveAs: {
+            std::string name;
+            if (document && chooseSaveAsName(application, *document, &name))
+                saveAs(application, *document, name);
+            break;
+        }
+        case visio::visCmdInsertPicture:
+            importPicture(application);
+            break;
+        case visio::visCmdTextEdit:
+            editText(application);
+            break;
+        default:
+            break;
+    }
+}
+
+void DocumentCommands::save(Application& application, Document& document) {
+    if (document.path().empty()) {
+        std::string name;
+        if (chooseSaveAsName(application, document, &name)) saveAs(application, document, name);
+        return;
+    }
+    queueSave(application, document, visio::visEvtCodeBefDocSave, visio::visEvtCodeDocSave,
+              document.fullName());
+}
+
+void DocumentCommands::saveAs(Application& application, Document& document,
+                              const std::string& fullName) {
+    queueSave(application, document, visio::visEvtCodeBefDocSaveAs, visio::visEvtCodeDocSaveAs,
+              fullName);
+}
+
+void DocumentCommands::queueSave(Application& application, Document& document, int16_t before,
+                                 int16_t after, const std::string& fullName) {
+    visio::ComRef<Document> keep(&document);
+    application.events().queue(before, visio::ObjectRef(&document));
+    // The save itself happens when its turn in the queue comes: after the handlers of the
+    // before-save event have taken back what should not be saved.
+    application.events().queueAction([&application, keep, after, fullName]() {
+        if (keep->isDeleted()) return;
+        keep->setFileName(fullName);
+        if (application.hooks().saveDocument) application.hooks().saveDocument(*keep);
+        keep->SetSaved(true);
+        application.events().queue(after, visio::ObjectRef(keep.get()));
+    });
+}
+
+bool DocumentCommands::chooseSaveAsName(Application& application, Document& document,
+                                        std::string* fullName) {
+    auto& answers = application.answers().saveAsNames;
+    if (answers.empty()) {
+        *fullName = defaultFileName(document);
+        return true;
+    }
+    std::optional<std::string> answer = answers.front();
+    answers.pop_front();
+    if (!answer || answer->empty()) return false;
+    *fullName = *answer;
+    return true;
+}
+
+std::string DocumentCommands::defaultFileName(const Document& document) {
+    std::error_code error;
+    std::string folder = std::filesystem::temp_directory_path(error).string();
+    if (!folder.empty() && folder.back() != os::kPathSeparator) folder += os::kPathSeparator;
+    std::string name = document.name();
+    if (name.find('.') == std::string::npos) name += ".vsd";
+    return folder + name;
+}
+
+void DocumentCommands::importPicture(Application& application) {
+    auto& answers = application.answers().pictures;
+    if (answers.empty()) return;
+    std::optional<PictureChoice> choice = answers.front();
+    answers.pop_front();
+    Page* page = application.activePage();
+    if (!choice || !page) return;
+    double x = page->pageSheet()->number("PageWidth") / 2;
+    double y = page->pageSheet()->number("PageHeight") / 2;
+    ShapeSpec spec = ShapeSpec::picture(x, y, choice->width, choice->height);
+    if (!choice->name.empty()) spec.name(choice->name);
+    auto picture = page->addShape(spec);
+    // The imported picture is what the window has selected afterwards.
+    if (Window* window = application.activeWindow()) {
+        window->DeselectAll();
+        window->select(*picture, visio::visSelect);
+    }
+}
+
+void DocumentCommands::editText(Application& application) {
+    Window* window = application.activeWindow();
+    if (!window) return;
+    auto selected = window->selection().reported(visio::visSelModeSkipSuper);
+    if (selected.empty()) return;
+    application.events().queue(visio::visEvtCodeShapeTextEdit,
+                               visio::ObjectRef(selected.front().get()));
+}
+
+}  // namespace simhost

@@ -1,0 +1,75 @@
+#include "simhost/host/Selection.h"
+
+#include "simhost/host/Page.h"
+#include "simhost/host/Shape.h"
+#include "simhost/host/Window.h"
+
+namespace simhost {
+
+Selection::Selection(visio::ComRef<Window> window) : window_(std::move(window)) {}
+
+Selection::Selection(Page* page, std::vector<visio::ComRef<Shape>> shapes) : page_(page) {
+    for (auto& s : shapes) own_.add(s);
+}
+
+bool Selection::usable() const {
+    if (isDeleted()) return false;
+    if (window_) return !window_->isDeleted();
+    return page_ && !page_->isDeleted();
+}
+
+std::vector<visio::ComRef<Shape>> Selection::shapes() const {
+    if (!usable()) return {};
+    return window_ ? window_->selection().reported(mode_) : own_.reported(mode_);
+}
+
+int32_t Selection::Count() {
+    return static_cast<int32_t>(shapes().size());
+}
+
+visio::ComRef<visio::IVShape> Selection::Item(int32_t index) {
+    auto list = shapes();
+    if (index < 1 || index > static_cast<int32_t>(list.size())) return {};
+    return list[static_cast<size_t>(index - 1)];
+}
+
+int32_t Selection::IterationMode() {
+    return usable() ? mode_ : 0;
+}
+
+void Selection::SetIterationMode(int32_t mode) {
+    if (usable()) mode_ = mode;
+}
+
+void Selection::Select(const visio::ComRef<visio::IVShape>& shape, int16_t action) {
+    auto* target = dynamic_cast<Shape*>(shape.get());
+    if (!usable() || !target || target->isDeleted()) return;
+    if (window_) {
+        window_->select(*target, action);
+    } else if (target->page() == page_.get()) {
+        own_.apply(*target, action);
+    }
+}
+
+void Selection::DeselectAll() {
+    if (!usable()) return;
+    if (window_) {
+        window_->DeselectAll();
+    } else {
+        own_.clear();
+    }
+}
+
+void Selection::AddToGroup() {
+    if (usable() && window_) window_->addToGroup();
+}
+
+visio::ComRef<visio::IVPage> Selection::ContainingPage() {
+    if (!usable()) return {};
+    if (window_) return window_->Page();
+    return page_;
+}
+
+Selection::~Selection() = default;
+
+}  // namespace simhost

@@ -1,0 +1,64 @@
+// A drawing window showing one page of a document, with its selection.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/visio/IVWindow.h"
+#include "simhost/host/HostObject.h"
+#include "simhost/host/SelectionSet.h"
+
+namespace simhost {
+
+class Application;
+class Document;
+class Page;
+class Shape;
+
+class Window : public HostObject<visio::IVWindow> {
+public:
+    Window(Application* application, simhost::Document* document, simhost::Page* page);
+    ~Window() override;
+
+    // IVWindow
+    int16_t Type() override;
+    int16_t SubType() override;
+    visio::ComRef<visio::IVPage> Page() override;
+    // Turns to the page of that name (raises the page-turn event).
+    void SetPage(const std::string& pageName) override;
+    visio::ComRef<visio::IVDocument> Document() override;
+    visio::ComRef<visio::IVSelection> Selection() override;
+    void Select(const visio::ComRef<visio::IVShape>& shape, int16_t action) override;
+    void DeselectAll() override;
+    void SelectAll() override;
+    void Activate() override;
+    int16_t ShowConnectPoints() override;
+    void SetShowConnectPoints(int16_t value) override;
+
+    simhost::Document* document() const { return document_.get(); }
+    simhost::Page* page() const { return page_.get(); }
+    SelectionSet& selection() { return selection_; }
+    // Changes the selection as the action says; raises selection-changed when it did.
+    void select(Shape& shape, int16_t action);
+    // Shows another page of the document: the selection empties and the page-turn event
+    // is raised.
+    void turnTo(simhost::Page& page);
+    // Drops a shape that is being deleted from the selection.
+    void forget(const Shape& shape);
+    // Moves the other selected shapes into the selected group (Selection.AddToGroup).
+    void addToGroup();
+    // The window closes.
+    void detach();
+
+private:
+    bool usable() const { return !isDeleted() && application_; }
+    void selectionChanged();
+
+    Application* application_;
+    visio::ComRef<simhost::Document> document_;
+    visio::ComRef<simhost::Page> page_;
+    SelectionSet selection_;
+    int16_t showConnectPoints_ = -1;
+};
+
+}  // namespace simhost

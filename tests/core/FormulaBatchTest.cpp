@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "HostFixture.h"
+#include "core/FormulaBatchHelpers.h"
+#include "platform/visio/IVDocument.h"
+#include "platform/visio/IVShape.h"
+
+namespace {
+
+using simhost::ShapeSpec;
+
+// Records the batch writes it receives, as Visio's page would take them.
+class RecordingPage : public visio::IVPage {
+public:
+    struct Call {
+        std::vector<int16_t> stream;
+        std::vector<std::string> formulas;
+        int16_t flags;
+    };
+    std::vector<Call> calls;
+
+    uint32_t AddRef() override { return 1; }
+    uint32_t Release() override { return 1; }
+    visio::IVObject* QueryInterface(visio::InterfaceId) override { return nullptr; }
+    int32_t ID() override { return 1; }
+    int16_t Index() override { return 1; }
+    std::string Name() override { return std::string(); }
+    void SetName(const std::string&) override {}
+    visio::ComRef<visio::IVShapes> Shapes() override { return {}; }
+    bool Background() override { return false; }
+    void SetBackground(bool) override {}
+    visio::ComRef<visio::IVPage> BackPage() override { return {}; }
+    void SetBackPage(const std::string&) override {}
+    visio::ComRef<visio::IVShape> PageSheet() override { return {}; }
+    visio::ComRef<visio::IVDocument> Document() override { return {}; }
+    void Export(const std::string&) override {}
+    void Delete(int16_t) override {}
+    visio::ComRef<visio::IVShape> Drop(const visio::ComRef<visio::IVShape>&, double,
+                                       double) override {
+        return {};
+    }
+    int16_t SetFormulas(const std::vector<int16_t>& stream,
+                        const std::vector<std::string>& formulas, int16_t flags) override {
+        calls.push_back({stream, formulas, flags});
+        return static_cast<int16_t>(formulas.size());
+    }
+};
+
+// A shapes collection that belongs to the recording page.
+class RecordingShapes : public visio::IVShapes {
+public:
+    explicit RecordingShapes(RecordingPage* page) : page_(page) {}
+    uint32_t AddRef() override { return 1; }
+    uint32_t Release() override { return 1; }
+    visio::IVObject* QueryInterface(visio::InterfaceId) override { return nullptr; }
+    int32_t Count() override { return 0; }
+    visio::ComRef<visio::IVShape> Item(int32_t) override { return {}; }
+    visio::ComRef<visio::IVShape> ItemFromID(int32_t) override { return {}; }
+    visio::ComRef<visio::IVPage> ContainingPage() override {
+        return visio::ComRef<visio::IVPage>(page_);
+    }
+    visio::ComRef<visio::IVShape> ContainingShape() override { return {}; }
+
+private:
+    RecordingPage* page_;
+};
+
+class FormulaBatchLayout : public ::testing::Test {
+protected:
+    RecordingPage page;
+    RecordingShapes shapesObject{&page};
+    visio::VShapes shapes{visio::ComRef<visio::IVShapes>(&shapesObject)};
+};
+
+TEST_F(FormulaBatchLayout, OneCallInKeyOrderWithFourAddressNumbersPerFormula) {
+    FormulaBatchMap batch;
+    batch[{7, 1, 2, 1}] = "GUARD(RGB(255,0,0))";
+    batch[{3, 3, 0, 1}] = "GUARD(2)";
+    batch[{7, 1, 2, 0}] = "GUARD(0.02in)";
+    setFormulasBatch(shapes, batch);
+    ASSERT_EQ(page.calls.size(), 1u);
+    const RecordingPage::Call& call = page.calls.front();
+    EXPECT_EQ(call.stream, (std::vector<int16_t>{3, 3, 0, 1, 7, 1, 2, 0, 7, 1, 2, 1}));
+    EXPECT_EQ(call.formulas,
+              (std::vector<std::string>{"GUARD(2)", "GUARD(0.02in)", "GUARD(RGB(255,0,0))"}));
+    EXPECT_EQ(call.flags, 10);
+}
+
+TEST_F(FormulaBatchLayout, AddressesAreCutTo16Bits) {
+    FormulaBatchMap batch;
+    batch[{70000, 242, 0x12345, -1}] = "1";
+    setFormulasBatch(shapes, batch);
+    ASSERT_EQ(page.calls.size(), 1u);
+    EXPECT_EQ(page.calls[0].stream,
+              (std::vector<int16_t>{static_cast<int16_t>(70000 & 0xFFFF), 242, 0x2345, -1}));
+}
+
+TEST_F(FormulaBatchLayout, AnEmptyBatchStillMakesTheCall) {
+    setFormulasBatch(shapes, FormulaBatchMap());
+    ASSERT_EQ(page.calls.size(), 1u);
+    EXPECT_TRUE(page.calls[0].stream.empty());
+    EXPECT_TRUE(page.calls[0].formulas.empty());
+    EXPECT_EQ(page.calls[0].flags, 10);
+}
+
+TEST_F(FormulaBatchLayout, FormulasLongerThanVisioTakesAreCut) {
+    FormulaBatchMap batch;
+    batch[{1, 1, 2, 1}] = std::string(9000, '1');
+    setFormulasBatch(shapes, batch);
+    ASSERT_EQ(page.calls.size(), 1u);
+    EXPECT_EQ(page.calls[0].formulas[0].size(), 8191u);
+}
+
+TEST_F(FormulaBatchLayout, NothingHappensWithoutShapes) {
+    setFormulasBatch(visio::VShapes(), FormulaBatchMap{{{1, 1, 2, 1}, "1"}});
+    EXPECT_TRUE(page.calls.empty());
+}
+
+class FormulaBatchOnHost : public HostFixture {};
+
+TEST_F(FormulaBatchOnHost, WritesThroughGuards) {
+    auto guarded = add(ShapeSpec::box(1, 1, 1, 1).cell("LineColor", "GUARD(1)"));
+    auto plain = add(ShapeSpec::box(3, 1, 1, 1));
+    host_.counters().reset();
+    FormulaBatchMap batch;
+    batch[{guarded->id(), 1, 2, 1}] = "RGB(255,0,0)";
+    batch[{plain->id(), 1, 2, 0}] = "GUARD(0.03in)";
+    setFormulasBatch(pageShapes(), batch);
+    EXPECT_EQ(host_.counters().batchWrites, 1u);
+    EXPECT_EQ(guarded->formula("LineColor"), "RGB(255,0,0)");
+    EXPECT_EQ(plain->formula("LineWeight"), "GUARD(0.03in)");
+}
+
+TEST_F(FormulaBatchOnHost, TheShapesOfAGroupWriteThroughTheirPage) {
+    auto group = add(ShapeSpec::group(4, 4, 2, 2).member(ShapeSpec::box(0.5, 0.5, 1, 1)));
+    simhost::Shape* member = group->memberList().front().get();
+    FormulaBatchMap batch;
+    batch[{member->id(), 1, 2, 1}] = "4";
+    setFormulasBatch(wrap(group).Shapes(), batch);
+    EXPECT_EQ(member->formula("LineColor"), "4");
+}
+
+}  // namespace

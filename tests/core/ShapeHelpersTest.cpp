@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "HostFixture.h"
+#include "core/DocumentHelpers.h"
+#include "core/ShapeHelpers.h"
+#include "platform/visio/VObject.h"
+#include "platform/visio/VPage.h"
+#include "platform/visio/VPages.h"
+
+namespace {
+
+using simhost::ShapeSpec;
+
+class ShapeHelpersTest : public HostFixture {};
+
+template <class W>
+visio::VObject objectOf(const W& wrapper) {
+    return visio::VObject(wrapper.asObject());
+}
+
+TEST_F(ShapeHelpersTest, FetchesShapesByIndexAndByID) {
+    auto first = add(ShapeSpec::box(1, 1, 1, 1));
+    auto second = add(ShapeSpec::box(3, 1, 1, 1));
+    const visio::VShapes shapes = pageShapes();
+    EXPECT_EQ(getShapeByIndex(shapes, 1).ID(), first->id());
+    EXPECT_EQ(getShapeByIndex(shapes, 2).ID(), second->id());
+    EXPECT_TRUE(getShapeByIndex(shapes, 3).isEmpty());
+    EXPECT_EQ(getShapeByID(shapes, second->id()).ID(), second->id());
+    EXPECT_TRUE(getShapeByID(shapes, 999).isEmpty());
+    EXPECT_TRUE(getShapeByID(visio::VShapes(), first->id()).isEmpty());
+}
+
+TEST_F(ShapeHelpersTest, TheParentIsTheGroupNeverThePage) {
+    auto group = add(ShapeSpec::group(4, 4, 2, 2).member(ShapeSpec::box(0.5, 0.5, 1, 1)));
+    auto loose = add(ShapeSpec::box(1, 1, 1, 1));
+    const visio::VShape member = getShapeByIndex(wrap(group).Shapes(), 1);
+    ASSERT_FALSE(member.isEmpty());
+    EXPECT_EQ(getParentShape(member).ID(), group->id());
+    EXPECT_TRUE(getParentShape(wrap(loose)).isEmpty());
+}
+
+TEST_F(ShapeHelpersTest, IsOtherShapeComparesShapeIDs) {
+    auto a = add(ShapeSpec::box(1, 1, 1, 1));
+    auto b = add(ShapeSpec::box(3, 1, 1, 1));
+    EXPECT_TRUE(isOtherShape(wrap(a), wrap(b)));
+    EXPECT_FALSE(isOtherShape(wrap(a), wrap(a)));
+    EXPECT_FALSE(isOtherShape(wrap(a), getShapeByID(pageShapes(), a->id())));
+    EXPECT_FALSE(isOtherShape(wrap(a), visio::VShape()));
+}
+
+TEST_F(ShapeHelpersTest, PagesOfADocument) {
+    host_.addPage(document(), "Second");
+    add(ShapeSpec::box(1, 1, 1, 1));
+    host_.addShape(*document().page(2), ShapeSpec::box(1, 1, 1, 1));
+    host_.addShape(*document().page(2), ShapeSpec::box(3, 1, 1, 1));
+    const visio::VDocument doc = wrap(document_);
+    EXPECT_EQ(getDocumentPageCount(doc), 2);
+    EXPECT_EQ(getDocumentPageShapes(doc, 1).Count(), 1);
+    EXPECT_EQ(getDocumentPageShapes(doc, 2).Count(), 2);
+    EXPECT_TRUE(getDocumentPageShapes(doc, 3).isEmpty());
+    EXPECT_EQ(getDocumentPageCount(visio::VDocument()), 0);
+}
+
+TEST_F(ShapeHelpersTest, SameDocumentByNameOfTheOtherObjectsDocument) {
+    auto other = host_.newDocument();
+    const visio::VDocument doc = wrap(document_);
+    EXPECT_TRUE(isSameNonStencilDocument(doc, objectOf(doc)));
+    EXPECT_FALSE(isSameNonStencilDocument(doc, objectOf(wrap(other))));
+    // A page or a shape stands for the document it belongs to.
+    const visio::VPage firstPage = doc.Pages().Item(1);
+    EXPECT_TRUE(isSameNonStencilDocument(doc, objectOf(firstPage)));
+    EXPECT_TRUE(isSameNonStencilDocument(doc, objectOf(wrap(add(ShapeSpec::box(1, 1, 1, 1))))));
+    EXPECT_FALSE(isSameNonStencilDocument(doc, visio::VObject()));
+    EXPECT_FALSE(isSameNonStencilDocument(visio::VDocument(), objectOf(doc)));
+}
+
+TEST_F(ShapeHelpersTest, AStencilIsNeverTheSameDocument) {
+    auto stencil = host_.newDocument("Blocks.vss");
+    const visio::VDocument doc = wrap(stencil);
+    ASSERT_EQ(doc.Name(), "Blocks.vss");
+    EXPECT_FALSE(isSameNonStencilDocument(doc, objectOf(doc)));
+}
+
+}  // namespace
