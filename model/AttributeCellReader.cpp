@@ -1,0 +1,182 @@
+#include "model/AttributeCellReader.h"
+
+#include "core/CellHelpers.h"
+#include "core/ShapeHelpers.h"
+#include "model/NotationConstants.h"
+#include "model/ShapeAttributes.h"
+#include "model/ShapeFixUps.h"
+
+namespace {
+
+using Reader = bool (AttributeCellReader::*)(const std::string&);
+
+struct ReaderEntry {
+    const char* cell;
+    Reader reader;
+};
+
+const ReaderEntry readers[attributeCellCount] = {
+    {identifierIdCell, &AttributeCellReader::readIdentifier},
+    {firstEdgeIdCell, &AttributeCellReader::readFirstEdge},
+    {secondEdgeIdCell, &AttributeCellReader::readSecondEdge},
+    {miscTypeCell, &AttributeCellReader::readMiscType},
+    {channelIdCell, &AttributeCellReader::readChannel},
+    {stickyManCell, &AttributeCellReader::readStickyMan},
+    {outlineIdCell, &AttributeCellReader::readOutline},
+    {requestArrowIdCell, &AttributeCellReader::readRequestArrow},
+    {requestTextIdCell, &AttributeCellReader::readRequestText},
+    {arrowIdCell, &AttributeCellReader::readArrow},
+    {arcWeightIdCell, &AttributeCellReader::readArcWeight},
+    {placeIdCell, &AttributeCellReader::readPlace},
+    {markingCell, &AttributeCellReader::readMarking},
+    {markingIdCell, &AttributeCellReader::readMarkingText},
+    {capacityCell, &AttributeCellReader::readCapacity},
+    {capacityIdCell, &AttributeCellReader::readCapacityText},
+    {relationIdCell, &AttributeCellReader::readRelation},
+};
+
+}  // namespace
+
+bool AttributeCellReader::readCell(const std::string& name) {
+    // A missing cell reads as invalid: no reader takes a value from it.
+    if (!cellExists(record_.shape_, name)) return false;
+    for (const ReaderEntry& entry : readers) {
+        if (name == entry.cell) return (this->*entry.reader)(name);
+    }
+    return false;
+}
+
+int32_t AttributeCellReader::cellValue(const std::string& name) const {
+    return getCellResultInt(record_.shape_, name);
+}
+
+bool AttributeCellReader::inRange(int32_t v) const {
+    return v >= 0 && v <= record_.shape_.Shapes().Count();
+}
+
+visio::VShape AttributeCellReader::subShape(int32_t v) const {
+    if (v < 1) return visio::VShape();
+    return getShapeByIndex(record_.shape_.Shapes(), v);
+}
+
+bool AttributeCellReader::readSubShape(const std::string& name, visio::VShape& target) {
+    const int32_t v = cellValue(name);
+    if (!inRange(v)) return false;
+    target = subShape(v);
+    return true;
+}
+
+bool AttributeCellReader::readIdentifier(const std::string& name) {
+    const int32_t v = cellValue(name);
+    if (!inRange(v)) {
+        record_.identifierID_ = -1;
+        return false;
+    }
+    const visio::VShape carrier = v == 0 ? record_.shape_ : subShape(v);
+    record_.identifierID_ = v == 0 ? 0 : carrier.ID();
+    record_.identifier_ = getShapeText(carrier);
+    return true;
+}
+
+bool AttributeCellReader::readFirstEdge(const std::string& name) {
+    return readSubShape(name, record_.firstEdge_);
+}
+
+bool AttributeCellReader::readSecondEdge(const std::string& name) {
+    return readSubShape(name, record_.secondEdge_);
+}
+
+bool AttributeCellReader::readChannel(const std::string& name) {
+    if (!readSubShape(name, record_.channel_)) return false;
+    ShapeFixUps(record_).linkChannelText();
+    return true;
+}
+
+bool AttributeCellReader::readRelation(const std::string& name) {
+    return readSubShape(name, record_.relation_);
+}
+
+bool AttributeCellReader::readArrow(const std::string& name) {
+    return readSubShape(name, record_.arrow_);
+}
+
+bool AttributeCellReader::readPlace(const std::string& name) {
+    return readSubShape(name, record_.place_);
+}
+
+bool AttributeCellReader::readRequestArrow(const std::string& name) {
+    return readSubShape(name, record_.requestArrow_);
+}
+
+bool AttributeCellReader::readOutline(const std::string& name) {
+    return inRange(cellValue(name));
+}
+
+bool AttributeCellReader::readStickyMan(const std::string& name) {
+    return inRange(cellValue(name));
+}
+
+bool AttributeCellReader::readRequestText(const std::string& name) {
+    return inRange(cellValue(name));
+}
+
+bool AttributeCellReader::readMiscType(const std::string&) {
+    // A misc shape is never an element; its reader only keeps its dependents in step.
+    ShapeFixUps(record_).writeMiscDependents();
+    return false;
+}
+
+bool AttributeCellReader::readCapacity(const std::string& name) {
+    const int32_t v = cellValue(name);
+    record_.capacity_ = v;
+    return v == -1 || v >= 1;
+}
+
+bool AttributeCellReader::readMarking(const std::string& name) {
+    const int32_t v = cellValue(name);
+    record_.marking_ = v;
+    if (v != 0 && v != 1) return false;
+    record_.markingCellName_ = markingCell;
+    record_.markingCellShapeID_ = record_.shape_.ID();
+    ShapeFixUps(record_).fixMarking();
+    return true;
+}
+
+int32_t AttributeCellReader::readTextValue(const visio::VShape& box, TextBoxKind kind,
+                                           const char* promptCell) {
+    const std::string text = getShapeText(box);
+    const std::string prompt = getCellString(record_.shape_, promptCell);
+    const TextBoxValue result = evaluateTextBox(kind, text, prompt);
+    if (result.rewrite) setShapeText(box, std::to_string(result.value));
+    return result.value;
+}
+
+bool AttributeCellReader::readArcWeight(const std::string& name) {
+    const int32_t v = cellValue(name);
+    if (!inRange(v)) return false;
+    record_.arcWeightText_ = subShape(v);
+    record_.arcWeightShapeID_ = record_.arcWeightText_.ID();
+    record_.arcWeight_ =
+        readTextValue(record_.arcWeightText_, TextBoxKind::ArcWeight, arcWeightPromptCell);
+    return true;
+}
+
+bool AttributeCellReader::readCapacityText(const std::string& name) {
+    const int32_t v = cellValue(name);
+    if (!inRange(v)) return false;
+    const visio::VShape box = subShape(v);
+    record_.capacityShapeID_ = box.ID();
+    record_.capacity_ = readTextValue(box, TextBoxKind::Capacity, capacityPromptCell);
+    return true;
+}
+
+bool AttributeCellReader::readMarkingText(const std::string& name) {
+    const int32_t v = cellValue(name);
+    if (!inRange(v)) return false;
+    const visio::VShape box = subShape(v);
+    record_.markingShapeID_ = box.ID();
+    record_.marking_ = readTextValue(box, TextBoxKind::Marking, markingPromptCell);
+    record_.markingCellName_.clear();
+    record_.markingCellShapeID_ = record_.markingShapeID_;
+    return true;
+}

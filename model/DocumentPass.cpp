@@ -1,0 +1,55 @@
+#include "model/DocumentPass.h"
+
+#include <string>
+
+#include "core/CellHelpers.h"
+#include "core/DocumentHelpers.h"
+#include "core/ShapeHelpers.h"
+#include "model/NotationConstants.h"
+#include "model/ShapeAttributes.h"
+
+bool DocumentPass::updateDocument(const visio::VDocument& document) {
+    record_.expectedType_ = drawingTypeGeneric;
+    bool changed = false;
+    const int16_t pageCount = getDocumentPageCount(document);
+    for (int16_t page = 1; page <= pageCount; ++page) {
+        changed = updateShapes(getDocumentPageShapes(document, page)) || changed;
+    }
+    return changed;
+}
+
+bool DocumentPass::updateShapes(const visio::VShapes& shapes) {
+    bool changed = false;
+    const int32_t count = shapes.Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        record_.reset();
+        record_.shape_ = getShapeByIndex(shapes, i);
+        const bool typeOk = record_.determineElementType();
+        const bool versionOk = record_.readStencilVersion();
+        if (typeOk && versionOk) {
+            changed = updateShape() || changed;
+            continue;
+        }
+        const visio::VShapes subShapes = record_.shape_.Shapes();
+        if (subShapes.Count() > 0) changed = updateShapes(subShapes) || changed;
+    }
+    return changed;
+}
+
+bool DocumentPass::updateShape() {
+    if (record_.elementTypeName().empty()) return false;
+    bool changed = false;
+    for (const char* required : requiredCells[record_.diagramKind_][record_.elementType_]) {
+        std::string name = required;
+        if (name.empty()) continue;
+        if (cellExists(record_.shape_, name)) {
+            if (!record_.readCell(name)) {
+                record_.generateMissingCell(name);
+                changed = true;
+            }
+        } else if (record_.generateMissingCell(name)) {
+            changed = true;
+        }
+    }
+    return changed;
+}

@@ -1,0 +1,99 @@
+#include "model/PetriCellGenerator.h"
+
+#include "core/CellHelpers.h"
+#include "model/NotationConstants.h"
+#include "model/ShapeAttributes.h"
+
+bool PetriCellGenerator::has(const char* cell) const {
+    return cellExists(record_.shape_, cell);
+}
+
+void PetriCellGenerator::write(const char* cell, const char* value) {
+    ensureUserCell(record_.shape_, cell, value);
+}
+
+bool PetriCellGenerator::generateIdentifier(const std::string& name, const char* value) {
+    if (name != identifierIdCell) return false;
+    write(identifierIdCell, value);
+    return true;
+}
+
+bool PetriCellGenerator::generateCapacityOne(const std::string& name) {
+    if (name != capacityCell) return false;
+    write(capacityCell, "1");
+    return true;
+}
+
+bool PetriCellGenerator::generatePetriActiveCell(std::string& name) {
+    return generateIdentifier(name, "0");
+}
+
+bool PetriCellGenerator::generatePetriPassiveCell(std::string& name) {
+    if (!record_.version_.known) return false;
+    if (name == identifierIdCell) return placeIdentifierRule();
+    if (name == markingCell) return placeMarkingRule(name);
+    if (name == capacityCell) {
+        if (!has(capacityIdCell)) return false;
+        name = capacityIdCell;
+        return true;
+    }
+    return false;
+}
+
+bool PetriCellGenerator::generatePetriConnectionCell(std::string& name) {
+    return generateIdentifier(name, "3");
+}
+
+bool PetriCellGenerator::generateStartEndPlaceCell(std::string& name) {
+    return generateIdentifier(name, "0") || generateCapacityOne(name);
+}
+
+bool PetriCellGenerator::generateConnectionPlaceCell(std::string& name) {
+    return generateIdentifier(name, "0") || generateCapacityOne(name);
+}
+
+bool PetriCellGenerator::generateStackPlaceCell(std::string& name) {
+    if (name != identifierIdCell) return false;
+    return stackPlaceIdentifierRule();
+}
+
+bool PetriCellGenerator::placeIdentifierRule() {
+    const bool both = has(capacityCell) && has(markingCell);
+    const bool textBox = has(markingIdCell);
+    if (both && !textBox) {
+        write(identifierIdCell, "0");
+        return true;
+    }
+    if (!both && textBox) {
+        write(identifierIdCell, "2");
+        return true;
+    }
+    return false;
+}
+
+bool PetriCellGenerator::placeMarkingRule(std::string& name) {
+    if (has(markingIdCell)) {
+        name = markingIdCell;
+        return true;
+    }
+    const visio::VShape& shape = record_.shape_;
+    if (has(markingCell)) setCellValueInt(shape, markingCell, record_.marking_);
+    setCellFormula(shape, "Actions.Action", "SETF(GetRef(User.QAV_marking),NOT(User.QAV_marking))");
+    setCellFormula(shape, "Actions.Checked", "User.QAV_marking");
+    setCellFormula(shape, "Actions.Disabled", "LockCrop");
+    return true;
+}
+
+bool PetriCellGenerator::stackPlaceIdentifierRule() {
+    if (!has(capacityCell)) return false;
+    const int32_t capacity = getCellResultInt(record_.shape_, capacityCell);
+    if (capacity == 1) {
+        write(identifierIdCell, "0");
+        return true;
+    }
+    if (capacity == -1) {
+        write(identifierIdCell, "2");
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,203 @@
+#include "model/ShapeAttributes.h"
+
+#include "core/CellHelpers.h"
+#include "core/ShapeHelpers.h"
+#include "model/AttributeCellReader.h"
+#include "model/DocumentPass.h"
+#include "model/IncompleteShapeMessage.h"
+#include "model/MissingCellGenerator.h"
+#include "model/NotationConstants.h"
+#include "model/SavedFormulaIndex.h"
+
+ShapeAttributes::ShapeAttributes() {
+    reset();
+}
+
+void ShapeAttributes::reset() {
+    elementType_ = -1;
+    diagramKind_ = -1;
+    version_.major = -1;
+    version_.minor = -1;
+    version_.patch = -1;
+    version_.known = false;
+    identifierID_ = -1;
+    identifier_.clear();
+    firstEdge_ = visio::VShape();
+    secondEdge_ = visio::VShape();
+    channel_ = visio::VShape();
+    requestArrow_ = visio::VShape();
+    arrow_ = visio::VShape();
+    arcWeightText_ = visio::VShape();
+    arcWeightShapeID_ = -1;
+    arcWeight_ = -4;
+    capacity_ = -2;
+    capacityShapeID_ = -1;
+    marking_ = -1;
+    markingShapeID_ = -1;
+    markingCellShapeID_ = -1;
+    markingCellName_.clear();
+    place_ = visio::VShape();
+    relation_ = visio::VShape();
+}
+
+void ShapeAttributes::setBlockDiagram() {
+    expectedType_ = drawingTypeBlockDiagram;
+}
+void ShapeAttributes::setPetriNet() {
+    expectedType_ = drawingTypePetriNet;
+}
+void ShapeAttributes::setERDiagram() {
+    expectedType_ = drawingTypeERDiagram;
+}
+
+bool ShapeAttributes::readShape(const visio::VShape& shape) {
+    if (!shape_.isEmpty() && isOtherShape(shape_, shape)) reset();
+    shape_ = shape;
+    const bool typeOk = determineElementType();
+    const bool versionOk = readStencilVersion();
+    return typeOk && versionOk && readAttributes();
+}
+
+bool ShapeAttributes::determineDiagramType() {
+    if (!cellExists(shape_, drawingTypeCell)) return false;
+    const std::string value = getCellString(shape_, drawingTypeCell);
+    if (value != expectedType_ && expectedType_ != drawingTypeGeneric) return false;
+    if (value == drawingTypeBlockDiagram) {
+        diagramKind_ = blockDiagramKind;
+    } else if (value == drawingTypePetriNet) {
+        diagramKind_ = petriNetKind;
+    } else if (value == drawingTypeERDiagram) {
+        diagramKind_ = erDiagramKind;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ShapeAttributes::determineElementType() {
+    if (!determineDiagramType()) return false;
+    if (!cellExists(shape_, elementTypeCell)) return false;
+    const std::string value = getCellString(shape_, elementTypeCell);
+    for (int32_t type = 0; type < elementTypeSlots; ++type) {
+        const std::string name = elementTypes[diagramKind_][type];
+        // An empty slot names no type, not even for an empty value.
+        if (!name.empty() && name == value) {
+            elementType_ = type;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ShapeAttributes::readStencilVersion() {
+    if (!cellExists(shape_, stencilVersionCell)) return false;
+    if (!version_.parse(getCellString(shape_, stencilVersionCell))) return false;
+    return version_.isAccepted();
+}
+
+bool ShapeAttributes::readAttributes() {
+    if (elementTypeName().empty()) return false;
+    bool ok = true;
+    for (const char* required : requiredCells[diagramKind_][elementType_]) {
+        std::string name = required;
+        if (name.empty()) continue;
+        if (cellExists(shape_, name)) {
+            if (readCell(name) || generateMissingCell(name)) continue;
+            ok = false;
+            break;
+        }
+        if (generateMissingCell(name)) continue;
+        showIncompleteShapeMessage(shape_, name);
+        ok = false;
+        break;
+    }
+    if (ok && owner_) {
+        owner_->beginElement(shape_.ID(), shape_);
+        registerSubShapes(shape_.Shapes());
+        owner_->endElement();
+    }
+    return ok;
+}
+
+void ShapeAttributes::registerSubShapes(const visio::VShapes& shapes) {
+    if (!owner_) return;
+    const int32_t count = shapes.Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        const visio::VShape sub = getShapeByIndex(shapes, i);
+        owner_->addShape(sub.ID(), sub);
+        const visio::VShapes subShapes = sub.Shapes();
+        if (subShapes.Count() > 0) registerSubShapes(subShapes);
+    }
+}
+
+bool ShapeAttributes::readCell(const std::string& name) {
+    return AttributeCellReader(*this).readCell(name);
+}
+
+bool ShapeAttributes::generateMissingCell(std::string& name) {
+    return MissingCellGenerator(*this).generateMissingCell(name);
+}
+
+bool ShapeAttributes::updateDocument(const visio::VDocument& document) {
+    return DocumentPass(*this).updateDocument(document);
+}
+
+bool ShapeAttributes::updateShapes(const visio::VShapes& shapes) {
+    return DocumentPass(*this).updateShapes(shapes);
+}
+
+bool ShapeAttributes::updateShape() {
+    return DocumentPass(*this).updateShape();
+}
+
+std::string ShapeAttributes::elementTypeName() const {
+    if (diagramKind_ < 0 || diagramKind_ >= diagramKindCount) return std::string();
+    if (elementType_ < 0 || elementType_ >= elementTypeSlots) return std::string();
+    return elementTypes[diagramKind_][elementType_];
+}
+
+bool ShapeAttributes::isBlockActive() const {
+    return is(blockDiagramKind, activeElement);
+}
+bool ShapeAttributes::isBlockPassive() const {
+    return is(blockDiagramKind, passiveElement);
+}
+bool ShapeAttributes::isBlockConnection() const {
+    return is(blockDiagramKind, connectionElement);
+}
+bool ShapeAttributes::isBlockAccess() const {
+    return is(blockDiagramKind, blockAccessElement);
+}
+bool ShapeAttributes::isBlockChannel() const {
+    return is(blockDiagramKind, blockChannelElement);
+}
+bool ShapeAttributes::isPetriActive() const {
+    return is(petriNetKind, activeElement);
+}
+bool ShapeAttributes::isPetriPassive() const {
+    return is(petriNetKind, passiveElement);
+}
+bool ShapeAttributes::isPetriConnection() const {
+    return is(petriNetKind, connectionElement);
+}
+bool ShapeAttributes::isStackPlace() const {
+    return is(petriNetKind, stackPlaceElement);
+}
+bool ShapeAttributes::isStartEndPlace() const {
+    return is(petriNetKind, startEndPlaceElement);
+}
+bool ShapeAttributes::isConnectionPlace() const {
+    return is(petriNetKind, connectionPlaceElement);
+}
+bool ShapeAttributes::isERActive() const {
+    return is(erDiagramKind, activeElement);
+}
+bool ShapeAttributes::isERPassive() const {
+    return is(erDiagramKind, passiveElement);
+}
+bool ShapeAttributes::isERConnection() const {
+    return is(erDiagramKind, connectionElement);
+}
+bool ShapeAttributes::isBinRelationship() const {
+    return is(erDiagramKind, binRelationshipElement);
+}

@@ -1,0 +1,56 @@
+#include "model/ShapeFixUps.h"
+
+#include <string>
+
+#include "core/CellHelpers.h"
+#include "model/NotationConstants.h"
+#include "model/PetriCellGenerator.h"
+#include "model/ShapeAttributes.h"
+#include "platform/visio/VShapes.h"
+#include "platform/visio/VisioConstants.h"
+
+bool ShapeFixUps::isVersion(int32_t major, int32_t minor, int32_t patch) const {
+    const StencilVersion& version = record_.version_;
+    return version.major == major && version.minor == minor && version.patch == patch;
+}
+
+void ShapeFixUps::fixMarking() {
+    if (!isVersion(2, 0, 0) && !isVersion(2, 0, 1)) return;
+    std::string name = markingCell;
+    PetriCellGenerator(record_).generatePetriPassiveCell(name);
+}
+
+void ShapeFixUps::linkChannelText() {
+    if (!isVersion(2, 0, 0) && !isVersion(2, 0, 1) && !isVersion(2, 1, 0)) return;
+    // Without a channel sub-shape there is nothing to follow: a reference to "Sheet.0"
+    // would only break the shape's text colour.
+    if (record_.channel_.isEmpty()) return;
+    const std::string sheet = "Sheet." + std::to_string(record_.channel_.ID());
+    setCellFormulaSRC(record_.shape_, visio::visSectionCharacter, 0, visio::visCharacterColor,
+                      sheet + "!Char.Color");
+    setCellFormulaSRC(record_.shape_, visio::visSectionCharacter, 0, visio::visCharacterStyle,
+                      sheet + "!Char.Style");
+}
+
+void ShapeFixUps::writeMiscDependents() {
+    const visio::VShape& shape = record_.shape_;
+    const std::string kind = getCellString(shape, miscTypeCell);
+    if (kind == "request_response_symbol") {
+        ensureUserCell(shape, requestArrowIdCell, "0");
+        ensureUserCell(shape, requestTextIdCell, "0");
+    } else if (kind == "protocol_boundary") {
+        ensureUserCell(shape, identifierIdCell, "0");
+    } else if (kind == "dots") {
+        const int32_t count = shape.Shapes().Count();
+        if (count == 5) {
+            ensureUserCell(shape, numberOfDotsCell, "2");
+            ensureUserCell(shape, dotIdCells[0], "2");
+            ensureUserCell(shape, dotIdCells[1], "3");
+        } else if (count == 7) {
+            ensureUserCell(shape, numberOfDotsCell, "3");
+            ensureUserCell(shape, dotIdCells[0], "2");
+            ensureUserCell(shape, dotIdCells[1], "3");
+            ensureUserCell(shape, dotIdCells[2], "4");
+        }
+    }
+}

@@ -1,0 +1,27 @@
+// What the attribute readers bring up to date in shapes of older stencils while they
+// read: the marking toggle of places, the channel's character format, and the cells
+// that depend on a misc shape's kind.
+#pragma once
+
+#include <cstdint>
+
+class ShapeAttributes;
+
+class ShapeFixUps {
+public:
+    explicit ShapeFixUps(ShapeAttributes& record) : record_(record) {}
+
+    // Stencils 2.0.0 and 2.0.1: a place's marking cell becomes a constant and its
+    // action row toggles it.
+    void fixMarking();
+    // Stencils 2.0.0, 2.0.1 and 2.1.0: the shape's first character format follows the
+    // colour and style of the channel sub-shape.
+    void linkChannelText();
+    // Any stencil: the request, boundary and dots cells a misc shape's kind implies.
+    void writeMiscDependents();
+
+private:
+    bool isVersion(int32_t major, int32_t minor, int32_t patch) const;
+
+    ShapeAttributes& record_;
+};

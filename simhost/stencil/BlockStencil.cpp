@@ -1,0 +1,117 @@
+#include "simhost/stencil/BlockStencil.h"
+
+#include "simhost/host/Shape.h"
+#include "simhost/stencil/NotationSpec.h"
+#include "simhost/stencil/StencilGeometry.h"
+
+namespace simhost::stencil {
+namespace {
+
+constexpr char kBlockDiagram[] = "QAV-Block_diagram";
+
+NotationSpec blockSpec(ShapeSpec outline, const StencilOptions& options, const char* type) {
+    NotationSpec spec(std::move(outline), options);
+    spec.notation(kBlockDiagram, type);
+    return spec;
+}
+
+ShapeSpec textOutline(ShapeSpec outline, const StencilOptions& options) {
+    return outline.text(options.text);
+}
+
+ShapeSpec dotsGroup(const StencilOptions& options) {
+    const double w = options.width;
+    const double h = options.height;
+    const int count = options.dotSubShapes;
+    const int dots = count >= 7 ? 3 : 2;
+    ShapeSpec group = groupOutline(options);
+    if (count >= 1) group.member(memberBox(w / 2, h / 2, w, h));
+    for (int i = 2; i <= count; ++i) {
+        const double x = w * (i - 1) / count;
+        if (i <= 1 + dots) {
+            group.member(memberEllipse(x, h / 2, w / 20, w / 20));
+        } else {
+            group.member(memberLine(x - w / (2 * count), h / 2, x, h / 2));
+        }
+    }
+    return group;
+}
+
+ShapeSpec miscOutline(const StencilOptions& options) {
+    if (options.miscType == "protocol_boundary") return lineOutline(options, false);
+    if (options.miscType == "dots") return dotsGroup(options);
+    return textOutline(boxOutline(options), options);
+}
+
+}  // namespace
+
+visio::ComRef<Shape> dropBlockActive(Page& page, const StencilOptions& options,
+                                     std::string* problems) {
+    if (!options.withSubShapes) {
+        return blockSpec(textOutline(boxOutline(options), options), options, "active")
+            .cell("User.QAV_Identifier_ID", "0")
+            .cell("User.QAV_Outline_ID", "0")
+            .cell("User.QAV_StickyMan", "0")
+            .layoutTables()
+            .drop(page, problems);
+    }
+    const double w = options.width;
+    const double h = options.height;
+    return blockSpec(textOutline(groupOutline(options), options), options, "active")
+        .member(memberBox(w / 2, h / 2, w, h))
+        .member(memberBox(w / 8, h / 2, w / 8, h / 2))
+        .cell("User.QAV_Identifier_ID", "0")
+        .cell("User.QAV_Outline_ID", "1")
+        .cell("User.QAV_StickyMan", "2")
+        .layoutTables()
+        .drop(page, problems);
+}
+
+visio::ComRef<Shape> dropBlockPassive(Page& page, const StencilOptions& options,
+                                      std::string* problems) {
+    return blockSpec(textOutline(boxOutline(options), options), options, "passive")
+        .cell("User.QAV_Identifier_ID", "0")
+        .layoutTables()
+        .drop(page, problems);
+}
+
+visio::ComRef<Shape> dropBlockConnection(Page& page, const StencilOptions& options,
+                                         std::string* problems) {
+    return blockSpec(textOutline(lineOutline(options, true), options), options, "connection")
+        .cell("User.QAV_Identifier_ID", "0")
+        .drop(page, problems);
+}
+
+visio::ComRef<Shape> dropAccessArrow(Page& page, const StencilOptions& options,
+                                     std::string* problems) {
+    return blockSpec(textOutline(lineOutline(options, true), options), options, "m_access")
+        .cell("User.QAV_Identifier_ID", "0")
+        .drop(page, problems);
+}
+
+visio::ComRef<Shape> dropChannel(Page& page, const StencilOptions& options, std::string* problems) {
+    const double w = options.width;
+    const double h = options.height;
+    ShapeSpec node = memberEllipse(w / 2, h / 2, w * 0.3, h * 0.5);
+    node.cell("Char.Color", "4");
+    return blockSpec(textOutline(groupOutline(options), options), options, "com_channel")
+        .member(memberLine(0, h / 2, w * 0.35, h / 2))
+        .member(std::move(node))
+        .member(memberLine(w * 0.65, h / 2, w, h / 2))
+        .member(memberLine(w * 0.35, h * 0.9, w * 0.65, h * 0.9).text("request"))
+        .cell("User.QAV_Identifier_ID", "0")
+        .cell("User.QAV_firstedge_id", "1")
+        .cell("User.QAV_channel_id", "2")
+        .cell("User.QAV_secondedge_id", "3")
+        .cell("User.QAV_RequestArrow_ID", "4")
+        .cell("User.QAV_RequestText_ID", "4")
+        .drop(page, problems);
+}
+
+visio::ComRef<Shape> dropMisc(Page& page, const StencilOptions& options, std::string* problems) {
+    return blockSpec(miscOutline(options), options, "misc")
+        .cell("User.QAV_MiscType", NotationSpec::quoted(options.miscType))
+        .drop(page, problems);
+}
+
+}  // namespace simhost::stencil

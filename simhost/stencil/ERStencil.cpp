@@ -1,0 +1,62 @@
+#include "simhost/stencil/ERStencil.h"
+
+#include "simhost/host/Shape.h"
+#include "simhost/stencil/NotationSpec.h"
+#include "simhost/stencil/StencilGeometry.h"
+
+namespace simhost::stencil {
+namespace {
+
+constexpr char kERDiagram[] = "QAV-ER_diagram";
+constexpr int kLabelCount = 6;
+
+NotationSpec erSpec(ShapeSpec outline, const StencilOptions& options, const char* type) {
+    NotationSpec spec(std::move(outline), options);
+    spec.notation(kERDiagram, type);
+    return spec;
+}
+
+}  // namespace
+
+visio::ComRef<Shape> dropERActive(Page& page, const StencilOptions& options,
+                                  std::string* problems) {
+    return erSpec(boxOutline(options).text(options.text), options, "active")
+        .cell("User.QAV_Identifier_ID", "0")
+        .layoutTables()
+        .drop(page, problems);
+}
+
+visio::ComRef<Shape> dropERPassive(Page& page, const StencilOptions& options,
+                                   std::string* problems) {
+    return erSpec(ellipseOutline(options).text(options.text), options, "passive")
+        .cell("User.QAV_Identifier_ID", "0")
+        .layoutTables()
+        .drop(page, problems);
+}
+
+visio::ComRef<Shape> dropERConnection(Page& page, const StencilOptions& options,
+                                      std::string* problems) {
+    return erSpec(lineOutline(options, true).text(options.text), options, "connection")
+        .cell("User.QAV_Identifier_ID", "0")
+        .drop(page, problems);
+}
+
+visio::ComRef<Shape> dropBinaryRelationship(Page& page, const StencilOptions& options,
+                                            std::string* problems) {
+    const double w = options.width;
+    const double h = options.height;
+    NotationSpec spec = erSpec(groupOutline(options), options, "bin_relationship");
+    spec.member(memberLine(0, h / 2, w * 0.3, h / 2)).member(memberLine(w * 0.7, h / 2, w, h / 2));
+    for (int label = 0; label < kLabelCount; ++label) {
+        const double x = label < kLabelCount / 2 ? w * 0.15 : w * 0.85;
+        spec.member(memberBox(x, h * (0.6 + 0.1 * (label % 3)), w * 0.1, h * 0.1));
+    }
+    return spec.member(memberBox(w / 2, h / 2, w * 0.4, h).text(options.text))
+        .cell("User.QAV_Identifier_ID", "9")
+        .cell("User.QAV_firstedge_id", "1")
+        .cell("User.QAV_relation_id", "9")
+        .cell("User.QAV_secondedge_id", "2")
+        .drop(page, problems);
+}
+
+}  // namespace simhost::stencil

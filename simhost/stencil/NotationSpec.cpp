@@ -1,0 +1,114 @@
+#include "simhost/stencil/NotationSpec.h"
+
+#include <utility>
+
+#include "simhost/host/Application.h"
+#include "simhost/host/FormulaCache.h"
+#include "simhost/host/Page.h"
+#include "simhost/host/Shape.h"
+#include "simhost/stencil/StencilGeometry.h"
+
+namespace simhost::stencil {
+namespace {
+
+// A master's formula that names its own shape is written with the shape's ID as it lies
+// on the page, as Visio's references are kept on a drop.
+void fillInOwnIds(Shape& shape) {
+    ShapeSheet& sheet = shape.sheet();
+    const std::string id = std::to_string(shape.id());
+    const std::string idMark = NotationSpec::ownId;
+    for (int16_t section : sheet.sectionNumbers()) {
+        const int16_t rows = sheet.rowCount(section);
+        for (int16_t r = 0; r < rows; ++r) {
+            SheetRow* row = sheet.row(section, r);
+            if (!row) continue;
+            for (SheetCell& cell : row->cells) {
+                bool filled = false;
+                for (std::size_t at = cell.formula.find(idMark); at != std::string::npos;
+                     at = cell.formula.find(idMark)) {
+                    cell.formula.replace(at, idMark.size(), id);
+                    filled = true;
+                }
+                if (filled) {
+                    cell.expression = shape.application()->formulas().parse(cell.formula, nullptr);
+                }
+            }
+        }
+    }
+    for (const auto& member : shape.memberList()) fillInOwnIds(*member.get());
+}
+
+}  // namespace
+
+std::string NotationSpec::actionCell(const std::string& cell, int row) {
+    const std::string name = "Actions." + cell;
+    return row == 1 ? name : name + "[" + std::to_string(row) + "]";
+}
+
+std::string NotationSpec::runAddon(const std::string& argument) {
+    return "RUNADDONWARGS(\"QAVSupportTools\",\"" + argument + "\")";
+}
+
+NotationSpec::NotationSpec(ShapeSpec outline, const StencilOptions& options)
+    : spec_(std::move(outline)), options_(options) {
+    if (options_.fromMaster) spec_.fromMaster();
+}
+
+NotationSpec& NotationSpec::notation(const std::string& drawingType,
+                                     const std::string& elementType) {
+    cell("User.QAV_DrawingType.Prompt", quoted(drawingType));
+    cell("Prop.QAVType", quoted(elementType));
+    return cell("User.QAV_ST_Version", quoted(options_.version));
+}
+
+NotationSpec& NotationSpec::cell(const std::string& name, const std::string& formula) {
+    if (options_.omit.count(name)) return *this;
+    if (options_.fromMaster) {
+        spec_.inherited(name, formula);
+    } else {
+        spec_.cell(name, formula);
+    }
+    return *this;
+}
+
+NotationSpec& NotationSpec::textBox(int box, int subShape, const std::string& prompt) {
+    const std::string row = "User.TIA_TextBox" + std::to_string(box);
+    cell(row, std::to_string(subShape));
+    return cell(row + ".Prompt", quoted(prompt));
+}
+
+NotationSpec& NotationSpec::member(ShapeSpec member) {
+    spec_.member(std::move(member));
+    return *this;
+}
+
+NotationSpec& NotationSpec::layoutTables() {
+    static const char* const sides[4] = {"N", "E", "S", "W"};
+    for (int point = 0; point < 4; ++point) {
+        const std::string part = std::to_string(100 + point);
+        if (options_.layoutTable) {
+            // Whichever point a connector ends at, each side has its own point.
+            for (int side = 0; side < 4; ++side) {
+                cell(std::string("User.") + sides[side] + part, std::to_string(side + 1));
+            }
+        }
+        if (options_.innerTable) {
+            cell("User.IN" + part, std::to_string(innerPointRow(point)));
+            cell("User.LO" + part, quoted(sides[point]));
+        }
+    }
+    return *this;
+}
+
+visio::ComRef<Shape> NotationSpec::drop(Page& page, std::string* problems) const {
+    ShapeSpec spec = spec_;
+    for (const auto& [name, formula] : options_.cells) spec.cell(name, formula);
+    visio::ComRef<Shape> shape = page.addShape(spec, options_.group, problems);
+    if (shape) {
+        finishEllipses(*shape.get());
+        fillInOwnIds(*shape.get());
+    }
+    return shape;
+}
+
+}  // namespace simhost::stencil

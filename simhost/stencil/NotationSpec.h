@@ -1,0 +1,52 @@
+// Puts together the spec of one stand-in master: its outline, its notation cells (as
+// the master's, so inherited by the dropped shape unless the options say otherwise, and
+// left out when the options omit them), its members and the test's own cell formulas;
+// then drops it and finishes what a spec cannot say (ellipse rows, action rows that
+// name the shape's own ID).
+#pragma once
+
+#include <string>
+
+#include "platform/visio/ComRef.h"
+#include "simhost/host/ShapeSpec.h"
+#include "simhost/stencil/StencilOptions.h"
+
+namespace simhost {
+class Page;
+}
+
+namespace simhost::stencil {
+
+class NotationSpec {
+public:
+    NotationSpec(ShapeSpec outline, const StencilOptions& options);
+
+    // "User.QAV_DrawingType.Prompt", "Prop.QAVType" and "User.QAV_ST_Version".
+    NotationSpec& notation(const std::string& drawingType, const std::string& elementType);
+    // A cell of the master, unless the options omit it.
+    NotationSpec& cell(const std::string& name, const std::string& formula);
+    // A text box of the text input assistant: its index among the sub-shapes and its
+    // prompt (a quoted text).
+    NotationSpec& textBox(int box, int subShape, const std::string& prompt);
+    NotationSpec& member(ShapeSpec member);
+    // The connection-point tables of the layout command, when the options ask for them.
+    NotationSpec& layoutTables();
+
+    // Drops the shape with the options' own cells as local values.
+    visio::ComRef<Shape> drop(Page& page, std::string* problems) const;
+
+    // Quoted text as a string formula.
+    static std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+    // The name of a cell of action row n (from 1): "Actions.Action", "Actions.Menu[2]".
+    static std::string actionCell(const std::string& cell, int row);
+    // The action that runs the add-on with the argument. In an argument, ownId stands
+    // for the ID of the shape that carries the formula; it is filled in on the drop.
+    static std::string runAddon(const std::string& argument);
+    static constexpr char ownId[] = "{ID}";
+
+private:
+    ShapeSpec spec_;
+    const StencilOptions& options_;
+};
+
+}  // namespace simhost::stencil

@@ -1,0 +1,104 @@
+// The numbers in the text boxes of Petri net shapes: the defaults of empty and prompting
+// boxes, the marks of texts that hold no acceptable number, and plain decimal rewriting.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/ShapeAttributes.h"
+#include "model/TextBoxValue.h"
+#include "tests/model/ShapeAttributesFixture.h"
+
+namespace {
+
+using namespace simhost::stencil;
+
+class ShapeAttributesTextValue : public ShapeAttributesFixture {
+protected:
+    ShapeAttributesTextValue() { record.setPetriNet(); }
+
+    struct Read {
+        int32_t value;
+        std::string textAfter;
+    };
+    Read capacity(const std::string& text) {
+        StencilOptions options;
+        options.capacityIn = ValueIn::TextBox;
+        options.capacity = text;
+        auto place = dropPlace(page(), options);
+        EXPECT_TRUE(record.readShape(wrap(place))) << text;
+        EXPECT_EQ(record.getCapacityShapeID(), subShape(place, 4)->id());
+        return {record.getCapacityValue(), subShape(place, 4)->text()};
+    }
+    Read marking(const std::string& text) {
+        StencilOptions options;
+        options.markingIn = ValueIn::TextBox;
+        options.marking = text;
+        auto place = dropPlace(page(), options);
+        EXPECT_TRUE(record.readShape(wrap(place))) << text;
+        EXPECT_EQ(record.getMarkingShapeID(), subShape(place, 3)->id());
+        EXPECT_EQ(record.getMarkingCellShapeID(), subShape(place, 3)->id());
+        EXPECT_EQ(record.getMarkingText(), "");
+        return {record.getMarkingValue(), subShape(place, 3)->text()};
+    }
+    Read weight(const std::string& text) {
+        StencilOptions options;
+        options.weight = text;
+        auto arc = dropArc(page(), options);
+        EXPECT_TRUE(record.readShape(wrap(arc))) << text;
+        return {record.getArcWeightValue(), subShape(arc, 2)->text()};
+    }
+
+    ShapeAttributes record;
+};
+
+#define EXPECT_READ(read, expectedValue, expectedText) \
+    do {                                               \
+        const auto r = (read);                         \
+        EXPECT_EQ(r.value, expectedValue);             \
+        EXPECT_EQ(r.textAfter, expectedText);          \
+    } while (0)
+
+TEST_F(ShapeAttributesTextValue, EmptyAndPromptingBoxesStandForTheDefault) {
+    EXPECT_READ(capacity(""), 1, "");
+    EXPECT_READ(capacity("\"Capacity\""), 1, "\"Capacity\"");
+    EXPECT_READ(marking(""), 0, "");
+    EXPECT_READ(marking("\"Tokens\""), 0, "\"Tokens\"");
+    EXPECT_READ(weight(""), 1, "");
+    // An arc weight box shows its prompt with or without the quotes.
+    EXPECT_READ(weight("Weight"), 1, "Weight");
+    EXPECT_READ(weight("\"Weight\""), 1, "\"Weight\"");
+    // Without quotes, only the weight box takes the prompt for the default.
+    EXPECT_READ(capacity("Capacity"), -3, "Capacity");
+}
+
+TEST_F(ShapeAttributesTextValue, NumbersAreRewrittenInPlainDecimal) {
+    EXPECT_READ(capacity("+5"), 5, "5");
+    EXPECT_READ(capacity("5"), 5, "5");
+    EXPECT_READ(marking("07"), 7, "7");
+    EXPECT_READ(marking("0"), 0, "0");
+    EXPECT_READ(weight(" 3"), 3, "3");
+    EXPECT_READ(weight("2 tokens"), 2, "2");
+}
+
+TEST_F(ShapeAttributesTextValue, UnacceptableTextsAreMarkedAndLeftAsTheyAre) {
+    EXPECT_READ(capacity("abc"), -3, "abc");
+    EXPECT_READ(capacity("0"), -3, "0");
+    EXPECT_READ(capacity("-1"), -3, "-1");
+    EXPECT_READ(weight("0"), -3, "0");
+    EXPECT_READ(weight("-07"), -3, "-07");
+    EXPECT_READ(marking("-1"), -3, "-1");
+    // A marking without any number is not zero tokens, and the user's text stays.
+    EXPECT_READ(marking("many"), -3, "many");
+    EXPECT_READ(marking(" "), -3, " ");
+    // A number past 32 bits would come back as another number.
+    EXPECT_READ(weight("99999999999"), -3, "99999999999");
+    EXPECT_READ(marking("4294967297"), -3, "4294967297");
+}
+
+TEST(TextBoxValueTest, ALoneQuoteIsNoQuotedPrompt) {
+    EXPECT_EQ(evaluateTextBox(TextBoxKind::ArcWeight, "\"", "").value, -3);
+    EXPECT_EQ(evaluateTextBox(TextBoxKind::ArcWeight, "\"\"", "").value, 1);
+    EXPECT_EQ(evaluateTextBox(TextBoxKind::Marking, "\"\"", "").value, 0);
+}
+
+}  // namespace
