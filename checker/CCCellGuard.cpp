@@ -1,0 +1,166 @@
+#include "checker/CCCellGuard.h"
+
+#include <utility>
+
+#include "core/FormulaBatchHelpers.h"
+#include "core/ShapeHelpers.h"
+#include "model/GEArc.h"
+#include "model/GEConnection.h"
+#include "model/GEElementSet.h"
+#include "model/GEGraphElement.h"
+#include "model/SavedFormulaIndex.h"
+
+namespace {
+
+bool hasElements(const GEElementSet* set) {
+    return set && set->getCount() > 0;
+}
+
+std::string guarded(const std::string& look) {
+    return "GUARD(" + look + ")";
+}
+
+}  // namespace
+
+CCCellGuard::CCCellGuard(GEElementSet* active, GEElementSet* passive, GEElementSet* arcs,
+                         GEElementSet* otherShapes, const CCRuleMap* rules,
+                         const SavedFormulaIndex* index)
+    : active_(active),
+      passive_(passive),
+      arcs_(arcs),
+      otherShapes_(otherShapes),
+      rules_(rules),
+      index_(index) {}
+
+CCCellGuard::~CCCellGuard() {
+    active_ = passive_ = arcs_ = otherShapes_ = nullptr;
+    rules_ = nullptr;
+    index_ = nullptr;
+    pass_.clear();
+}
+
+void CCCellGuard::guardCells(const visio::VShapes& pageShapes) {
+    pageShapes_ = pageShapes;
+    pass_.clear();
+    guardConsistent();
+    guardIgnored();
+    writePass();
+    guardFindings();
+    writePass();
+}
+
+void CCCellGuard::restoreCells(const visio::VShapes& pageShapes) {
+    pageShapes_ = pageShapes;
+    pass_.clear();
+    if (hasElements(active_)) restoreSet(active_);
+    if (hasElements(passive_)) restoreSet(passive_);
+    if (hasElements(arcs_)) restoreArcPieces();
+    if (hasElements(otherShapes_)) restoreSet(otherShapes_);
+    writePass();
+}
+
+void CCCellGuard::guardConsistent() {
+    const int32_t mode = CCHighlightTable::consistentMode();
+    if (hasElements(active_)) guardSet(active_, mode);
+    if (hasElements(passive_)) guardSet(passive_, mode);
+    if (hasElements(arcs_)) guardArcPieces(mode);
+}
+
+void CCCellGuard::guardIgnored() {
+    if (hasElements(otherShapes_)) guardSet(otherShapes_, CCHighlightTable::ignoredMode());
+}
+
+// Findings name shapes the rules have just seen in the model, so they are not looked
+// up again. The unset ID would name the page sheet in the batch: it is never written.
+void CCCellGuard::guardFindings() {
+    if (!rules_) return;
+    for (const auto& [key, rule] : *rules_) {
+        if (!rule) continue;
+        for (uint32_t finding : rule->getFindings()) {
+            const auto shapeID = static_cast<int32_t>(finding);
+            if (shapeID <= GEGraphElement::UNSET) continue;
+            for (int32_t i = 0; i < rule->getCount(); ++i) {
+                enter(shapeID, rule->get(i), guarded(rule->getFindingValue(i)));
+            }
+        }
+    }
+}
+
+void CCCellGuard::guardSet(GEElementSet* set, int32_t mode) {
+    for (GEGraphElement* e = set->getFirst(); e != set->end(); e = set->getNext()) {
+        guardElement(e, mode);
+    }
+}
+
+void CCCellGuard::guardArcPieces(int32_t mode) {
+    for (GEGraphElement* e = arcs_->getFirst(); e != arcs_->end(); e = arcs_->getNext()) {
+        const auto* arc = dynamic_cast<const GEArc*>(e);
+        if (!arc) continue;
+        for (int32_t i = 0; i < arc->getMemberCount(); ++i) guardElement(arc->getMember(i), mode);
+    }
+}
+
+// The element's own shape and its text boxes (a place's capacity and marking, a
+// piece's weight) all take the look.
+void CCCellGuard::guardElement(const GEGraphElement* element, int32_t mode) {
+    if (!element || !rules_) return;
+    for (int32_t i = 0; i < element->getShapesIDsCount(); ++i) {
+        const int32_t shapeID = element->getShapesID(i);
+        if (shapeID <= GEGraphElement::UNSET || !isOnPage(shapeID)) continue;
+        for (const auto& [key, rule] : *rules_) {
+            if (rule) guardShape(shapeID, *rule, mode);
+        }
+    }
+}
+
+void CCCellGuard::guardShape(int32_t shapeID, const CCRule& rule, int32_t mode) {
+    for (int32_t i = 0; i < rule.getCount(); ++i) {
+        enter(shapeID, rule.get(i), guarded(rule.getValue(i, mode)));
+    }
+}
+
+void CCCellGuard::restoreSet(GEElementSet* set) {
+    for (GEGraphElement* e = set->getFirst(); e != set->end(); e = set->getNext()) {
+        restoreElement(e);
+    }
+}
+
+void CCCellGuard::restoreArcPieces() {
+    for (GEGraphElement* e = arcs_->getFirst(); e != arcs_->end(); e = arcs_->getNext()) {
+        const auto* arc = dynamic_cast<const GEArc*>(e);
+        if (!arc) continue;
+        for (int32_t i = 0; i < arc->getMemberCount(); ++i) restoreElement(arc->getMember(i));
+    }
+}
+
+// The formulas go back as they were saved, without a guard around them.
+void CCCellGuard::restoreElement(const GEGraphElement* element) {
+    if (!element || !index_) return;
+    for (int32_t i = 0; i < element->getShapesIDsCount(); ++i) {
+        const int32_t shapeID = element->getShapesID(i);
+        if (shapeID <= GEGraphElement::UNSET || !isOnPage(shapeID)) continue;
+        for (int32_t r = 0; r < index_->getRecordCount(shapeID); ++r) {
+            enter(shapeID, index_->getRecordAddress(shapeID, r),
+                  index_->getRecordFormula(shapeID, r));
+        }
+    }
+}
+
+bool CCCellGuard::isOnPage(int32_t shapeID) const {
+    return !getShapeByID(pageShapes_, shapeID).isEmpty();
+}
+
+void CCCellGuard::enter(int32_t shapeID, const CellAddress& address, std::string formula) {
+    const PassKey key{static_cast<int16_t>(shapeID), static_cast<int16_t>(address.section),
+                      static_cast<int16_t>(address.row), static_cast<int16_t>(address.cell)};
+    pass_.emplace(key, std::move(formula));
+}
+
+void CCCellGuard::writePass() {
+    FormulaBatchMap batch;
+    for (auto& [key, formula] : pass_) {
+        batch.emplace(FormulaBatchKey{key[0], key[1], key[2], key[3]}, std::move(formula));
+    }
+    pass_.clear();
+    setFormulasBatch(pageShapes_, std::move(batch));
+}
