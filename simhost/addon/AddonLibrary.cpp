@@ -16,8 +16,8 @@ constexpr char kEntryName[] = "VisioLibMain";
 void* openLibrary(const std::string& path) {
     return reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
 }
-void* findEntry(void* handle) {
-    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), kEntryName));
+void* findSymbol(void* handle, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
 }
 void closeLibrary(void* handle) {
     FreeLibrary(static_cast<HMODULE>(handle));
@@ -35,8 +35,8 @@ constexpr char kLibraryFile[] = "QAVSupportTools.vsl";
 void* openLibrary(const std::string& path) {
     return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
-void* findEntry(void* handle) {
-    return dlsym(handle, kEntryName);
+void* findSymbol(void* handle, const char* name) {
+    return dlsym(handle, name);
 }
 void closeLibrary(void* handle) {
     dlclose(handle);
@@ -68,7 +68,7 @@ std::unique_ptr<AddonLibrary> AddonLibrary::load(const std::string& path, std::s
         if (error) *error = "cannot load " + path + ": " + lastError();
         return nullptr;
     }
-    void* entry = findEntry(handle);
+    void* entry = findSymbol(handle, kEntryName);
     if (!entry) {
         if (error) *error = path + " has no entry VisioLibMain";
         closeLibrary(handle);
@@ -84,6 +84,10 @@ AddonLibrary::~AddonLibrary() {
 
 uint16_t AddonLibrary::send(uint16_t message, uint16_t wParam, void* lParam) const {
     return entry_(message, wParam, lParam);
+}
+
+void* AddonLibrary::exportedSymbol(const std::string& name) const {
+    return findSymbol(handle_, name.c_str());
 }
 
 }  // namespace simhost

@@ -22,6 +22,8 @@ public:
     AddonLibrary& operator=(const AddonLibrary&) = delete;
 
     uint16_t send(uint16_t message, uint16_t wParam, void* lParam) const;
+    // The address the library exports under that (decorated) name, or null.
+    void* exportedSymbol(const std::string& name) const;
     const std::string& path() const { return path_; }
 
 private:
