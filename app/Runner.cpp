@@ -2,17 +2,23 @@
 
 #include <filesystem>
 #include <iostream>
+#include <random>
 #include <sstream>
 
 #include "platform/visio/ApplicationLocator.h"
+#include "simhost/file/DrawingFile.h"
 
 namespace runner {
 namespace {
 
+// A folder of this session's own: sessions that run at the same time (tests) must not
+// share one settings file.
 std::string settingsFolderOfSession() {
     namespace fs = std::filesystem;
     std::error_code error;
-    fs::path folder = fs::temp_directory_path(error) / "qavhost-settings";
+    std::random_device random;
+    fs::path folder = fs::temp_directory_path(error) /
+                      ("qavhost-settings-" + std::to_string(random()) + std::to_string(random()));
     fs::remove_all(folder, error);
     fs::create_directories(folder, error);
     return folder.string();
@@ -44,6 +50,8 @@ Runner::Runner(std::ostream& out) : out_(out) {
     barWindows_ = std::make_unique<simhost::OfficeBarWindows>(host_->application(), backend_);
     addons_ = std::make_unique<simhost::AddonHost>(*host_);
     markers_ = MarkerSpy::watch(host_->applicationRef());
+    simhost::DrawingFile::attach(host_->application(),
+                                 [this](const std::string& error) { fail(error); });
     addCommand("help", "help", [this](const Arguments&) { printHelp(); });
 }
 
@@ -64,12 +72,14 @@ void Runner::addCommand(const std::string& name, const std::string& usage, Handl
 int Runner::play(std::istream& in) {
     std::string line;
     while (std::getline(in, line)) {
-        if (!execute(line)) break;
+        if (!line.empty() && line.back() == '\r') line.pop_back();  // a file with CRLF lines
+        if (!execute(line)) return 0;
     }
-    return failed_ ? 1 : 0;
+    return in.bad() ? 1 : 0;
 }
 
 bool Runner::execute(const std::string& line) {
+    ++lineNumber_;
     std::istringstream words(line);
     std::string name;
     if (!(words >> name) || name[0] == '#') return true;
@@ -97,14 +107,30 @@ bool Runner::execute(const std::string& line) {
 }
 
 void Runner::fail(const std::string& message) {
-    out_ << "error: " << message << "\n";
-    failed_ = true;
+    out_ << "error: line " << lineNumber_ << ": " << message << "\n";
+    ++errors_;
+}
+
+std::string Runner::resolvePath(const std::string& path) const {
+    namespace fs = std::filesystem;
+    const std::string temporary = "$TMP/";
+    std::error_code error;
+    if (path.rfind(temporary, 0) == 0)
+        return (fs::temp_directory_path(error) / fs::u8path(path.substr(temporary.size())))
+            .u8string();
+    fs::path given = fs::u8path(path);
+    if (given.is_absolute() || baseFolder_.empty()) return path;
+    return (fs::u8path(baseFolder_) / given).lexically_normal().u8string();
 }
 
 void Runner::afterCommand() {
     barWindows_->sync();
     const auto& boxes = backend_.messageBoxes();
     for (; boxesPrinted_ < boxes.size(); ++boxesPrinted_) printBox(boxes[boxesPrinted_]);
+    const auto& helpCalls = backend_.helpCalls();
+    for (; helpCallsPrinted_ < helpCalls.size(); ++helpCallsPrinted_) {
+        out_ << "html help shows " << helpCalls[helpCallsPrinted_].path << "\n";
+    }
 }
 
 void Runner::printBox(const simhost::headless::MessageBoxRecord& box) {

@@ -35,12 +35,21 @@ public:
     Runner& operator=(const Runner&) = delete;
 
     void addCommand(const std::string& name, const std::string& usage, Handler handler);
-    // Plays the lines until the end or "quit"; answers the exit code (1 after an error).
+    // Plays the lines until the end or "quit"; answers the exit code: 0 once the lines
+    // are played (errors in them included), 1 when the input could not be read.
     int play(std::istream& in);
-    // One line; false after "quit".
+    // One line (counted, blank and comment lines too); false after "quit".
     bool execute(const std::string& line);
-    // Reports a command that could not be done; the session goes on but fails.
+    // Reports a command that could not be done, naming its line; the session goes on.
     void fail(const std::string& message);
+    // The errors reported so far.
+    std::size_t errorCount() const { return errors_; }
+
+    // Where relative paths in commands start: the session file's folder.
+    void setBaseFolder(const std::string& folder) { baseFolder_ = folder; }
+    // A path of a command as a file name: relative ones against the base folder, and
+    // "$TMP/..." in the system's temporary folder.
+    std::string resolvePath(const std::string& path) const;
 
     std::ostream& out() { return out_; }
     simhost::Host& host() { return *host_; }
@@ -67,9 +76,12 @@ private:
     visio::ComRef<MarkerSpy> markers_;
     std::map<std::string, std::pair<std::string, Handler>> commands_;
     std::size_t boxesPrinted_ = 0;
+    std::size_t helpCallsPrinted_ = 0;
     std::size_t boxesInEvents_ = 0;
     std::size_t markersInEvents_ = 0;
-    bool failed_ = false;
+    std::size_t errors_ = 0;
+    int lineNumber_ = 0;
+    std::string baseFolder_;
 };
 
 }  // namespace runner

@@ -9,7 +9,8 @@ target_link_libraries(qav_addon PUBLIC qav_visio qav_ui qavsystem)
 target_compile_definitions(qav_addon PUBLIC QAV_ADDON_BUILD)
 set_target_properties(qav_addon PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
 
-file(GLOB qav_icon_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/icons/*.ico)
+file(GLOB qav_icon_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/icons/*.ico
+     ${CMAKE_SOURCE_DIR}/resources/bitmaps/*.bmp)
 file(GLOB qav_entry_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/core/entry/*.cpp)
 add_library(QAVSupportTools MODULE ${qav_entry_sources} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
 # The whole static library goes in, so that its exported classes are exported even

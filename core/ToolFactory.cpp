@@ -1,14 +1,19 @@
 #include "core/ToolFactory.h"
 
+#include "core/AboutTool.h"
+#include "core/PreferencesTool.h"
+
 ToolFactoryList standardToolFactories() {
     // One entry per tool, at its fixed place; a tool that is not built yet has none.
     ToolFactoryList tools;
     // 1. PreferencesTool: registers itself first; sets registerTool and buildCommandBar.
+    tools.push_back(PreferencesTool::factory());
     // 2. ConsistencyChecker (the diagram-type holder; sets consistencyChecker): registered.
     // 3. PetriNetSimulator (the diagram-type holder and the checker): registered.
     // 4. PictureExporter: registered.
     // 5. TextInputAssistant: not registered.
     // 6. AboutTool: registered.
+    tools.push_back(AboutTool::factory());
     // 7. TitleBlockComponent: not registered.
     // 8. ALATool: not registered.
     return tools;

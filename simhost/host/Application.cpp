@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "platform/visio/VisioConstants.h"
+#include "simhost/geometry/OutlineGeometry.h"
 #include "simhost/host/Addons.h"
-#include "simhost/host/BoxGeometry.h"
 #include "simhost/host/Document.h"
 #include "simhost/host/DocumentCommands.h"
 #include "simhost/host/Documents.h"
@@ -32,7 +32,7 @@ bool isWaitLine(const std::string& line) {
 Application::Application()
     : evaluator_(*this),
       events_(*this),
-      geometry_(std::make_unique<BoxGeometry>()),
+      geometry_(std::make_unique<geometry::OutlineGeometry>()),
       documents_(makeObject<simhost::Documents>(this)),
       windows_(makeObject<simhost::Windows>()),
       addons_(makeObject<simhost::Addons>()),

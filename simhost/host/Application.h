@@ -59,9 +59,13 @@ public:
     Evaluator& evaluator() { return evaluator_; }
     FormulaCache& formulas() { return formulas_; }
     Geometry& geometry() { return *geometry_; }
-    // Replaces the simple bounding-box geometry (the geometry part of the host does).
+    // Replaces the outline geometry (tests put a simpler one in its place).
     void setGeometry(std::unique_ptr<Geometry> geometry);
     HostHooks& hooks() { return hooks_; }
+    // Counts the changes to any document (formulas, rows, shapes, pages): what is
+    // computed from a drawing stays valid while the count stays.
+    uint64_t changeCount() const { return changes_; }
+    void noteChange() { ++changes_; }
     HostLog& log() { return log_; }
     UserAnswers& answers() { return answers_; }
 
@@ -103,6 +107,7 @@ private:
     visio::ComRef<simhost::EventList> eventList_;
     visio::ComRef<UIObject> customToolbars_;
     visio::ComRef<UIObject> builtInToolbars_;
+    uint64_t changes_ = 0;
     int16_t versionMajor_ = 4;
     int16_t versionMinor_ = 11;
     intptr_t windowHandle_ = 0x10010;

@@ -100,6 +100,7 @@ void Connect::unglueAll(Shape& shape) {
 void Connect::cut() {
     if (isDeleted()) return;
     visio::ComRef<Connect> self(this);
+    if (from_ && from_->application()) from_->application()->geometry().unglued(*this);
     markDeleted();
     if (from_) from_->connects().remove(*this);
     if (to_) to_->fromConnects().remove(*this);

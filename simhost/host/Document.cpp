@@ -154,6 +154,11 @@ void Document::deletePage(Page& page) {
     markModified();
 }
 
+void Document::markModified() {
+    saved_ = false;
+    if (application_) application_->noteChange();
+}
+
 void Document::setCustomToolbars(visio::ComRef<UIObject> ui) {
     customToolbars_ = std::move(ui);
 }

@@ -61,8 +61,9 @@ public:
     std::string fullName() const { return path_ + name_; }
     DocumentProperties& properties() { return properties_; }
     bool isSaved() const { return saved_; }
-    // Something in the document changed since it was last saved.
-    void markModified() { saved_ = false; }
+    // Something in the document changed since it was last saved (the application
+    // counts the change).
+    void markModified();
     // Takes the file name of a save: Name, Path and FullName follow it.
     void setFileName(const std::string& fullName);
     Shape* documentSheet() const { return documentSheet_.get(); }
@@ -78,6 +79,9 @@ public:
     // another page (or close when none is left).
     void deletePage(Page& page);
     void setCustomToolbars(visio::ComRef<UIObject> ui);
+    // The ID the next new page takes (a drawing file restores it).
+    int32_t nextPageId() const { return nextPageId_; }
+    void setNextPageId(int32_t id) { nextPageId_ = id; }
     // The document closes: it and everything in it is marked deleted.
     void detach();
 

@@ -63,8 +63,15 @@ void DocumentCommands::queueSave(Application& application, Document& document, i
     // before-save event have taken back what should not be saved.
     application.events().queueAction([&application, keep, after, fullName]() {
         if (keep->isDeleted()) return;
+        std::string previous = keep->fullName();
         keep->setFileName(fullName);
-        if (application.hooks().saveDocument) application.hooks().saveDocument(*keep);
+        // A file that could not be written is no save: the document keeps its name and
+        // its changes, and no saved event claims otherwise.
+        auto& write = application.hooks().saveDocument;
+        if (write && !write(*keep)) {
+            keep->setFileName(previous);
+            return;
+        }
         keep->SetSaved(true);
         application.events().queue(after, visio::ObjectRef(keep.get()));
     });

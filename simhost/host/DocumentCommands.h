@@ -17,7 +17,8 @@ public:
     static void run(Application& application, int16_t command);
 
     // Saves the document under its file name (an unsaved document goes through save
-    // as): before-save, the save itself, then saved, in queue order.
+    // as): before-save, the save itself, then saved, in queue order (no saved event when
+    // the save hook cannot write the file).
     static void save(Application& application, Document& document);
     // Saves under the name (the answer queued for the dialog, else the default name in
     // the temporary folder): before-save-as, the save, saved-as.

@@ -1,12 +1,14 @@
 // What the host asks when the add-on queries where shapes lie: spatial relations,
-// neighbours and bounding boxes, and what happens when a connector end is glued. The
-// application starts with BoxGeometry; the geometry part of the host replaces it.
+// neighbours and bounding boxes, and what happens when a connector end is glued or
+// unglued or a cell is written. The application starts with the outline geometry of
+// simhost/geometry/; BoxGeometry is the simpler one that tests may put in its place.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "platform/visio/IVObject.h"
+#include "simhost/sheet/CellNames.h"
 
 namespace simhost {
 
@@ -37,6 +39,11 @@ public:
     virtual Box boundingBox(Shape& shape, int16_t flags) = 0;
     // A glue record was added.
     virtual void glued(Connect& record) = 0;
+    // A glue record is about to go (ungluing, regluing, or a shape it names is deleted);
+    // both of its shapes are still there.
+    virtual void unglued(Connect&) {}
+    // A formula was written into the cell (by any of the host's writes).
+    virtual void cellWritten(Shape&, const CellAddress&) {}
 };
 
 }  // namespace simhost

@@ -24,7 +24,8 @@ struct HostHooks {
     // Writes a page as a picture; the default records the request only.
     std::function<void(Page&, const std::string&)> exportPage;
     // Writes a document to its file when it is saved; the default keeps it in memory.
-    std::function<void(Document&)> saveDocument;
+    // False when the file could not be written: the save then does not happen.
+    std::function<bool(Document&)> saveDocument;
 };
 
 struct HostLog {
@@ -33,6 +34,8 @@ struct HostLog {
     uint64_t waitCalls = 0;
     std::vector<std::pair<std::string, std::string>> addonRuns;  // (add-on, argument)
     std::vector<std::pair<std::string, std::string>> exports;    // (page name, path)
+    // Why a page export wrote no picture, one line for each that failed (any caller).
+    std::vector<std::string> exportFailures;
 };
 
 // A picture the user picks in the import dialog of command 1007 (inches).

@@ -72,6 +72,9 @@ public:
 
     // For the page's shapes: a new unique ID, and the indexes of names and IDs.
     int32_t takeShapeId() { return nextShapeId_++; }
+    // The ID the next new shape takes (a drawing file restores it).
+    int32_t nextShapeId() const { return nextShapeId_; }
+    void setNextShapeId(int32_t id) { nextShapeId_ = id; }
     void enter(Shape& shape);
     void forget(Shape& shape);
     // A name not yet used on the page: the name itself, else the name with ".ID".

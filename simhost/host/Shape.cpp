@@ -332,6 +332,7 @@ int32_t Shape::writeFormula(const CellAddress& address, const std::string& text,
     bool different = sheet_.cell(address)->formula != stored;
     sheet_.setLocal(address, std::move(stored), std::move(expression));
     changed(address);
+    application_->geometry().cellWritten(*this, address);
     // A new page size or scale changes the page; the same formula again does not.
     if (different && type_ == visio::visTypePage && page_ &&
         address.section == visio::visSectionObject && address.row == visio::visRowPage)

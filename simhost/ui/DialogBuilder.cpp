@@ -80,6 +80,7 @@ HeadlessWindow* DialogBuilder::build(const ui::DialogTemplate& dialog, ui::Windo
     window->className = "#32770";
     window->text = dialog.caption;
     window->id = child ? dialog.id : 0;
+    window->templateId = dialog.id;
     window->style = dialog.style;
     window->events = events;
     window->baseUnits = baseUnitsFor(dialog.fontSize);

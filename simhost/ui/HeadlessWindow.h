@@ -45,6 +45,8 @@ struct HeadlessWindow {
     std::string className;
     std::string text;
     int32_t id = 0;
+    // The id of the template a dialog was made from; id holds it for pages only.
+    int32_t templateId = 0;
     // The kind of a control made from a template; none for dialogs and other windows.
     std::optional<ui::ControlKind> kind;
     // control_style flags of a control, dialog_style flags of a dialog.

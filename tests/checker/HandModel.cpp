@@ -1,5 +1,6 @@
 #include "HandModel.h"
 
+#include <cmath>
 #include <utility>
 
 #include "checker/CCRule.h"
@@ -103,9 +104,10 @@ GEWeightedConnection* HandModel::weightedPiece(double x1, double y1, double x2, 
         connection->setID(shape->id());
         unread_.push_back({shape, false});
     } else {
-        auto group = add(ShapeSpec::lineGroup(x1, y1, x2, y2)
-                             .member(ShapeSpec::line(0, 0, 1, 0).name("arrow"))
-                             .member(ShapeSpec::box(0.5, 0.2, 0.3, 0.2).text("1")));
+        auto group =
+            add(ShapeSpec::lineGroup(x1, y1, x2, y2)
+                    .member(ShapeSpec::line(0, 0, std::hypot(x2 - x1, y2 - y1), 0).name("arrow"))
+                    .member(ShapeSpec::box(0.5, 0.2, 0.3, 0.2).text("1")));
         connection->setID(group->id());
         connection->setWeightShapeID(group->memberList()[1]->id());
         unread_.push_back({group, true});

@@ -1,0 +1,216 @@
+#include "app/DrawingCommands.h"
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/CellSnapshot.h"
+#include "app/Runner.h"
+#include "simhost/file/DrawingFile.h"
+#include "simhost/file/FileNames.h"
+#include "simhost/formula/ValueText.h"
+#include "simhost/host/Application.h"
+#include "simhost/host/Document.h"
+#include "simhost/host/Page.h"
+#include "simhost/host/Shape.h"
+#include "simhost/host/Shapes.h"
+
+namespace runner {
+namespace {
+
+using simhost::formula::Value;
+
+// The cells of each open drawing as its opening or the last "show" saw them.
+struct SeenCells {
+    std::map<int32_t, CellSnapshot> byDocument;
+};
+
+simhost::Document* activeDocument(Runner& r) {
+    return r.host().application().activeDocument();
+}
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+bool readId(const std::string& word, int32_t* id) {
+    if (word.empty() || word.size() > 10) return false;
+    for (char c : word)
+        if (c < '0' || c > '9') return false;
+    long long value = std::atoll(word.c_str());
+    if (value > 2147483647LL) return false;
+    *id = static_cast<int32_t>(value);
+    return true;
+}
+
+// The text after the first count words of a command's arguments.
+std::string afterWords(const std::string& rest, size_t count) {
+    size_t at = 0;
+    for (size_t i = 0; i < count; ++i) {
+        at = rest.find_first_not_of(" \t", at);
+        at = rest.find_first_of(" \t", at);
+        if (at == std::string::npos) return std::string();
+    }
+    at = rest.find_first_not_of(" \t", at);
+    return at == std::string::npos ? std::string() : rest.substr(at);
+}
+
+// The sheet a command names by ID on the shown page (0: the page sheet); null after
+// reporting why there is none.
+simhost::Shape* sheetOf(Runner& r, const std::string& word, std::string* label) {
+    simhost::Page* page = r.host().application().activePage();
+    int32_t id = 0;
+    if (!readId(word, &id)) {
+        r.fail("\"" + word + "\" is no shape ID");
+        return nullptr;
+    }
+    if (!page) {
+        r.fail("no page is shown");
+        return nullptr;
+    }
+    simhost::Shape* sheet = id == 0 ? page->pageSheet() : page->findShape(id);
+    if (!sheet) r.fail("no shape with the ID " + word + " on the page");
+    *label = id == 0 ? "page sheet" : "shape " + word;
+    return sheet;
+}
+
+std::string valueText(const Value& value) {
+    switch (value.kind) {
+        case Value::Kind::String:
+            return quoted(value.text);
+        case Value::Kind::Error:
+            return value.text;
+        case Value::Kind::Point:
+            return "point (" + simhost::formula::ValueText::formatNumber(value.x) + " in, " +
+                   simhost::formula::ValueText::formatNumber(value.y) + " in)";
+        case Value::Kind::CellRef:
+            return "reference to " + (value.sheet.empty() ? "" : value.sheet + "!") + value.text;
+        default:
+            return simhost::formula::ValueText::formulaText(value).value_or("?");
+    }
+}
+
+void printShape(Runner& r, simhost::Shape& shape, size_t depth) {
+    r.out() << std::string(depth * 2, ' ') << shape.id() << " " << quoted(shape.Name()) << " "
+            << simhost::FileNames::typeName(shape.type()) << (shape.isOneDShape() ? " 1-D" : "");
+    if (!shape.text().empty()) r.out() << ", text " << quoted(shape.text());
+    r.out() << "\n";
+    for (const auto& member : shape.memberList()) printShape(r, *member, depth + 1);
+}
+
+void printPages(Runner& r, simhost::Document& document) {
+    r.out() << "document " << quoted(document.name()) << "\n";
+    for (simhost::Page* page : document.pageList()) {
+        r.out() << "page " << quoted(page->name());
+        if (page->isBackground()) r.out() << " (background)";
+        if (page->backPage())
+            r.out() << " (background page " << quoted(page->backPage()->name()) << ")";
+        r.out() << "\n";
+        for (const auto& shape : page->shapeCollection().list()) printShape(r, *shape, 1);
+    }
+}
+
+void open(Runner& r, SeenCells& seen, const Runner::Arguments& a) {
+    if (a.rest.empty()) return r.fail("usage: open FILE");
+    std::string error;
+    auto document = simhost::DrawingFile::open(
+        r.host(), r.resolvePath(a.rest), &error,
+        [&](simhost::Document& d) { seen.byDocument[d.id()] = CellSnapshot::of(d); });
+    if (!document) return r.fail("cannot open " + a.rest + ": " + error);
+    r.out() << "opened " << a.rest << "\n";
+}
+
+void show(Runner& r, SeenCells& seen, const Runner::Arguments& a) {
+    if (!a.words.empty()) return r.fail("usage: show");
+    simhost::Document* document = activeDocument(r);
+    if (!document) return r.fail("no drawing is open");
+    printPages(r, *document);
+    CellSnapshot now = CellSnapshot::of(*document);
+    auto before = seen.byDocument.find(document->id());
+    std::vector<std::string> changes;
+    if (before != seen.byDocument.end()) changes = CellSnapshot::changes(before->second, now);
+    r.out() << (changes.empty() ? "no cells changed\n" : "cells changed:\n");
+    for (const std::string& change : changes) r.out() << "  " << change << "\n";
+    seen.byDocument[document->id()] = std::move(now);
+}
+
+void cell(Runner& r, const Runner::Arguments& a) {
+    if (a.words.size() != 2) return r.fail("usage: cell ID NAME");
+    std::string label;
+    simhost::Shape* sheet = sheetOf(r, a.words[0], &label);
+    if (!sheet) return;
+    auto address = sheet->sheet().resolve(a.words[1]);
+    if (!address) return r.fail(label + " has no cell " + a.words[1]);
+    const std::string& formula = sheet->sheet().cell(*address)->formula;
+    r.out() << label << " " << sheet->sheet().nameOf(*address) << ": formula "
+            << (formula.empty() ? "(empty)" : formula) << ", value "
+            << valueText(sheet->cellValue(*address)) << "\n";
+}
+
+void set(Runner& r, const Runner::Arguments& a) {
+    std::string formula = afterWords(a.rest, 2);
+    if (a.words.size() < 3 || formula.empty()) return r.fail("usage: set ID NAME FORMULA");
+    std::string label;
+    simhost::Shape* sheet = sheetOf(r, a.words[0], &label);
+    if (!sheet) return;
+    auto address = sheet->sheet().resolve(a.words[1]);
+    if (!address) return r.fail(label + " has no cell " + a.words[1]);
+    std::string name = sheet->sheet().nameOf(*address);
+    int32_t result = sheet->writeFormula(*address, formula, false);
+    r.host().pump();
+    if (result == simhost::kWriteGuarded) {
+        r.out() << "refused: " << label << " " << name << " is guarded\n";
+    } else if (result == simhost::kWriteBadFormula) {
+        std::string why;
+        r.host().application().formulas().parse(simhost::FormulaCache::storedText(formula), &why);
+        r.fail(quoted(formula) + " is no formula: " + why);
+    } else if (result != simhost::kWriteDone) {
+        r.fail(label + " has no cell " + a.words[1]);
+    }
+}
+
+void save(Runner& r, const Runner::Arguments& a) {
+    simhost::Document* document = activeDocument(r);
+    if (!document) return r.fail("no drawing is open");
+    size_t errors = r.errorCount();
+    if (a.rest.empty()) {
+        r.host().saveDocument(*document);
+    } else {
+        r.host().saveDocumentAs(*document, r.resolvePath(a.rest));
+    }
+    if (r.errorCount() == errors)
+        r.out() << "saved " << (a.rest.empty() ? document->name() : a.rest) << "\n";
+}
+
+}  // namespace
+
+void addDrawingCommands(Runner& runner) {
+    Runner& r = runner;
+    auto seen = std::make_shared<SeenCells>();
+    r.addCommand("open", "open FILE   open a drawing file (relative to the session's folder)",
+                 [&r, seen](const Runner::Arguments& a) { open(r, *seen, a); });
+    r.addCommand("show", "show   the pages and shapes, and the cells changed since the last look",
+                 [&r, seen](const Runner::Arguments& a) { show(r, *seen, a); });
+    r.addCommand("cell", "cell ID NAME   formula and value of a cell (ID 0: the page sheet)",
+                 [&r](const Runner::Arguments& a) { cell(r, a); });
+    r.addCommand("set", "set ID NAME FORMULA   type a formula into a cell",
+                 [&r](const Runner::Arguments& a) { set(r, a); });
+    r.addCommand("save", "save [FILE]   save the drawing (as FILE; $TMP/ is the temporary folder)",
+                 [&r](const Runner::Arguments& a) { save(r, a); });
+}
+
+}  // namespace runner

@@ -1,0 +1,204 @@
+#include "app/ExampleDrawings.h"
+
+#include <algorithm>
+#include <map>
+
+#include "platform/visio/VisioConstants.h"
+#include "simhost/geometry/Glue.h"
+#include "simhost/host/Host.h"
+#include "simhost/stencil/BlockStencil.h"
+#include "simhost/stencil/ERStencil.h"
+#include "simhost/stencil/PetriStencil.h"
+
+namespace runner {
+namespace {
+
+using simhost::Host;
+using simhost::Page;
+using simhost::Shape;
+using simhost::stencil::Point;
+using simhost::stencil::StencilOptions;
+using ShapeRef = visio::ComRef<Shape>;
+
+// The connection points every 2-D master has, by their row.
+constexpr int16_t kNorth = 0;
+constexpr int16_t kEast = 1;
+constexpr int16_t kSouth = 2;
+constexpr int16_t kWest = 3;
+
+StencilOptions at(double x, double y, const std::string& text) {
+    StencilOptions options;
+    options.pin = {x, y};
+    options.text = text;
+    return options;
+}
+
+// Where a connection point of a 2-D master dropped with these options lies.
+Point pointOf(const StencilOptions& shape, int16_t row) {
+    const double dx[] = {0, 0.5, 0, -0.5};
+    const double dy[] = {0.5, 0, -0.5, 0};
+    return {shape.pin.x + dx[row] * shape.width, shape.pin.y + dy[row] * shape.height};
+}
+
+using Drop = ShapeRef (*)(Page&, const StencilOptions&, std::string*);
+
+// The drawing being built, and what went wrong on the way.
+struct Drawing {
+    Host& host;
+    Page& page;
+    std::string problems;
+};
+
+// Glues an end of the connector to a connection point of the target, as a user does.
+void glue(Drawing& d, Shape& connector, int16_t end, Shape& target, int16_t row) {
+    std::string error;
+    if (simhost::geometry::Glue::toPoint(d.host, connector, end, target, row, &error)) return;
+    d.problems += (d.problems.empty() ? "" : "; ") + error;
+}
+
+// Drops a connector from one shape's point to another's and glues both ends there.
+ShapeRef connect(Drawing& d, Drop drop, Shape& from, const StencilOptions& fromAt, int16_t fromRow,
+                 Shape& to, const StencilOptions& toAt, int16_t toRow) {
+    StencilOptions options;
+    options.begin = pointOf(fromAt, fromRow);
+    options.end = pointOf(toAt, toRow);
+    ShapeRef connector = drop(d.page, options, nullptr);
+    glue(d, *connector, visio::visBegin, from, fromRow);
+    glue(d, *connector, visio::visEnd, to, toRow);
+    return connector;
+}
+
+// Two places, the first marked, feeding two transitions: a conflict; a third place and
+// transition beside them: concurrency; one transition fills a stack place.
+void petriNet(Drawing& d) {
+    Page& page = d.page;
+    using namespace simhost::stencil;
+    StencilOptions p1 = at(1, 5, "p1"), p4 = at(1, 1.5, "p4");
+    p1.marking = "1";
+    p4.marking = "1";
+    StencilOptions t1 = at(3, 6, "t1"), t2 = at(3, 4, "t2"), t3 = at(3, 1.5, "t3");
+    StencilOptions p2 = at(5, 6, "p2"), s1 = at(5, 4, "s1"), p3 = at(5, 1.5, "p3");
+    s1.capacity = "2";
+    ShapeRef place1 = dropPlace(page, p1), place4 = dropPlace(page, p4);
+    ShapeRef trans1 = dropTransition(page, t1), trans2 = dropTransition(page, t2);
+    ShapeRef trans3 = dropTransition(page, t3);
+    ShapeRef place2 = dropPlace(page, p2), stack = dropStackPlace(page, s1);
+    ShapeRef place3 = dropPlace(page, p3);
+    connect(d, dropArc, *place1, p1, kEast, *trans1, t1, kWest);
+    connect(d, dropArc, *place1, p1, kEast, *trans2, t2, kWest);
+    connect(d, dropArc, *trans1, t1, kEast, *place2, p2, kWest);
+    connect(d, dropArc, *trans2, t2, kEast, *stack, s1, kWest);
+    connect(d, dropArc, *place4, p4, kEast, *trans3, t3, kWest);
+    connect(d, dropArc, *trans3, t3, kEast, *place3, p3, kWest);
+}
+
+// An agent reads a store through an access arc and talks to a second agent over a
+// channel; two stores share a name.
+void blockDiagram(Drawing& d) {
+    Page& page = d.page;
+    using namespace simhost::stencil;
+    StencilOptions agent = at(1.5, 5, "Agent"), peer = at(5.5, 5, "Peer");
+    StencilOptions store = at(1.5, 2.5, "Store"), twin = at(5.5, 2.5, "Store");
+    ShapeRef a = dropBlockActive(page, agent), b = dropBlockActive(page, peer);
+    ShapeRef s = dropBlockPassive(page, store);
+    dropBlockPassive(page, twin);
+    connect(d, dropAccessArrow, *a, agent, kSouth, *s, store, kNorth);
+    StencilOptions channel = at(3.5, 5, "talks");
+    channel.width = 3;
+    ShapeRef link = dropChannel(page, channel);
+    const auto& edges = link->memberList();
+    glue(d, *edges[0], visio::visBegin, *a, kEast);
+    glue(d, *edges[2], visio::visEnd, *b, kWest);
+}
+
+// Two entities in a binary relationship.
+void erDiagram(Drawing& d) {
+    Page& page = d.page;
+    using namespace simhost::stencil;
+    StencilOptions customer = at(1.5, 4, "Customer"), order = at(5.5, 4, "Order");
+    ShapeRef c = dropERActive(page, customer), o = dropERActive(page, order);
+    StencilOptions places = at(3.5, 4, "places");
+    places.width = 3;
+    ShapeRef relation = dropBinaryRelationship(page, places);
+    const auto& edges = relation->memberList();
+    glue(d, *edges[0], visio::visBegin, *c, kEast);
+    glue(d, *edges[1], visio::visEnd, *o, kWest);
+}
+
+// A Petri net's place and transition beside a block diagram's agent and store.
+void mixedPage(Drawing& d) {
+    Page& page = d.page;
+    using namespace simhost::stencil;
+    StencilOptions place = at(1, 5, "p1"), transition = at(3, 5, "t1");
+    ShapeRef p = dropPlace(page, place), t = dropTransition(page, transition);
+    connect(d, dropArc, *p, place, kEast, *t, transition, kWest);
+    StencilOptions agent = at(1.5, 2, "Agent"), store = at(4.5, 2, "Store");
+    ShapeRef a = dropBlockActive(page, agent), s = dropBlockPassive(page, store);
+    connect(d, dropAccessArrow, *a, agent, kEast, *s, store, kWest);
+}
+
+// A place whose master lacks its marking cell, which cannot be made up.
+void incompleteShape(Drawing& d) {
+    Page& page = d.page;
+    using namespace simhost::stencil;
+    StencilOptions place = at(1, 4, "p1"), transition = at(3, 4, "t1");
+    place.omit = {"User.QAV_marking"};
+    ShapeRef p = dropPlace(page, place), t = dropTransition(page, transition);
+    connect(d, dropArc, *p, place, kEast, *t, transition, kWest);
+}
+
+// Rows of place, arc, transition, arc, ... on a grid; each place feeds the transition
+// after it, each transition the next place. Four elements to a step.
+void largeNet(Drawing& d, int size) {
+    Page& page = d.page;
+    using namespace simhost::stencil;
+    const int steps = std::max(1, size / 4);
+    const int perRow = 20;
+    ShapeRef previous;
+    StencilOptions previousAt;
+    for (int i = 0; i < steps; ++i) {
+        double x = 1 + 4 * (i % perRow), y = 2 + 2 * (i / perRow);
+        StencilOptions place = at(x, y, "p" + std::to_string(i + 1));
+        StencilOptions transition = at(x + 2, y, "t" + std::to_string(i + 1));
+        if (i == 0) place.marking = "1";
+        ShapeRef p = dropPlace(page, place), t = dropTransition(page, transition);
+        if (previous) connect(d, dropArc, *previous, previousAt, kSouth, *p, place, kNorth);
+        connect(d, dropArc, *p, place, kEast, *t, transition, kWest);
+        previous = t;
+        previousAt = transition;
+    }
+}
+
+}  // namespace
+
+const std::vector<std::string>& ExampleDrawings::kinds() {
+    static const std::vector<std::string> all = {"petri-net",        "block-diagram",
+                                                 "er-diagram",       "mixed-page",
+                                                 "incomplete-shape", "large-petri-net"};
+    return all;
+}
+
+visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::string& kind,
+                                                        const std::string& name, int size,
+                                                        std::string* problems) {
+    using Builder = void (*)(Drawing&);
+    static const std::map<std::string, Builder> builders = {{"petri-net", petriNet},
+                                                            {"block-diagram", blockDiagram},
+                                                            {"er-diagram", erDiagram},
+                                                            {"mixed-page", mixedPage},
+                                                            {"incomplete-shape", incompleteShape}};
+    auto builder = builders.find(kind);
+    if (builder == builders.end() && kind != "large-petri-net") return {};
+    auto document = host.newDocument(name);
+    Drawing drawing{host, *document->page(1), std::string()};
+    if (builder != builders.end()) {
+        builder->second(drawing);
+    } else {
+        largeNet(drawing, size);
+    }
+    host.pump();
+    if (problems) *problems = drawing.problems;
+    return document;
+}
+
+}  // namespace runner

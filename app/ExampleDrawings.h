@@ -1,0 +1,36 @@
+// The example drawings, built with the notation's stand-in masters and glued as a user
+// glues connectors: a Petri net with a conflict, concurrency and a stack place; a block
+// diagram with an access arc, a channel and a name clash; an ER diagram with a binary
+// relationship; a page that mixes kinds; a drawing with an incomplete shape; and a large
+// Petri net of a given number of elements for benchmarks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/visio/ComRef.h"
+
+namespace simhost {
+class Document;
+class Host;
+}  // namespace simhost
+
+namespace runner {
+
+class ExampleDrawings {
+public:
+    // The kinds, in the order "generate" lists them.
+    static const std::vector<std::string>& kinds();
+    // The elements a large Petri net has unless told otherwise.
+    static constexpr int kLargeNetElements = 3000;
+
+    // A new document of the host named name, holding the drawing of that kind; empty
+    // for a kind that is none of kinds(). Size counts the large net's elements. What
+    // could not be glued goes to *problems (empty when all went well).
+    static visio::ComRef<simhost::Document> build(simhost::Host& host, const std::string& kind,
+                                                  const std::string& name,
+                                                  int size = kLargeNetElements,
+                                                  std::string* problems = nullptr);
+};
+
+}  // namespace runner

@@ -1,0 +1,26 @@
+// The preference sheet: one modeless property sheet with a page per registered tool,
+// opened by the preferences tool. OK applies every page (also pages never shown) and
+// closes the sheet, Cancel closes it and applies nothing, Apply applies the pages shown.
+// The window layer's sheet keeps these three buttons on a modeless sheet.
+//
+// The sheet deletes itself once its window is gone and tells the preferences tool that
+// it is closed; the pages stay with their tools.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/ui/PropertySheet.h"
+#include "platform/ui/RuntimeClass.h"
+
+class PPDialog : public ui::PropertySheet {
+    UI_DECLARE_DYNCREATE(PPDialog)
+
+public:
+    PPDialog();
+    explicit PPDialog(std::string caption, ui::WindowHandle parent = ui::WindowHandle(),
+                      int32_t selectPage = 0);
+    ~PPDialog() override;
+
+    void PostNcDestroy() override;
+};

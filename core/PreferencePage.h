@@ -1,0 +1,49 @@
+// The base of every preference page: a page of the preference sheet, built from its
+// dialog template, that is handed the settings store and its owning tool once, loads
+// its settings, and on Apply writes them and lets its tool take them over.
+//
+// The page objects outlive the sheet: each is created by its tool, lives as long as the
+// tool, and holds the tool's settings in its fields, which the tool reads directly.
+//
+// The contract of a concrete page:
+// - attachSettings stores the store and the owner, then loadSettings;
+// - loadSettings reads each key through the store; a missing key gives the field its
+//   default;
+// - OnInitDialog: the dialog's own initialisation, loadSettings (a page shown in the
+//   sheet starts from the file), the page's set-up and the fields into the controls;
+//   answers false;
+// - OnApply writes every key in the page's order, lets the owner apply the settings
+//   where the tool takes them over at once, and answers the base's Apply;
+// - control handlers mark the page modified, which enables the sheet's Apply.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/ui/PropertyPage.h"
+
+class PreferencesTool;
+class SupportTool;
+
+class PreferencePage : public ui::PropertyPage {
+public:
+    // The page's caption is the template's.
+    explicit PreferencePage(ui::DialogTemplate dialogTemplate);
+    ~PreferencePage() override;
+
+    // Every concrete page overrides both; here they do nothing and answer false.
+    bool OnInitDialog() override;
+    bool OnApply() override;
+
+    // Reads the page's keys into its fields; nothing here.
+    virtual void loadSettings();
+    // Called once, when the command bar is first built; nothing here.
+    virtual void attachSettings(PreferencesTool* store, SupportTool* owner);
+
+protected:
+    // How switches are written.
+    static const char* switchText(int32_t on);
+    // 1 when the key's value is exactly "TRUE", 0 for any other value, whenMissing when
+    // there is no line for the key (or no store).
+    static int32_t readSwitch(PreferencesTool* store, const std::string& key, int32_t whenMissing);
+};

@@ -1,0 +1,217 @@
+#include "core/PreferencesTool.h"
+
+#include <memory>
+#include <utility>
+
+#include "core/AddonConstants.h"
+#include "core/PPDialog.h"
+#include "core/PPPropertyPage.h"
+#include "core/ToolbarButton.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/WinApiConstants.h"
+#include "platform/visio/VDocument.h"
+#include "platform/visio/VUIObject.h"
+
+namespace {
+
+constexpr int16_t kProtection = 1;
+constexpr int16_t kFloatingPosition = 4;
+constexpr int16_t kDockedPosition = 6;
+// The built-in toolbars as Visio ships them.
+constexpr int16_t kBuiltInToolbarsDefault = 0;
+
+// The sheet-open flag: the one open sheet of the add-on, or none.
+PPDialog* theOpenSheet = nullptr;
+
+std::string writeFailureText(const std::string& key, SettingsFile::WriteResult result,
+                             const std::string& path) {
+    const std::string head = "The setting \"" + key + "\" could not be saved: ";
+    const std::string kept = " The file was left as it is.";
+    switch (result) {
+        case SettingsFile::WriteResult::NoFolder:
+            return head + "there is no folder for the settings file.";
+        case SettingsFile::WriteResult::RefusedText:
+            return head + "its value must be one line of text.";
+        case SettingsFile::WriteResult::Unreadable:
+            return head + "the settings file " + path + " could not be read." + kept;
+        case SettingsFile::WriteResult::NotWritten:
+        case SettingsFile::WriteResult::Written:
+            break;
+    }
+    return head + "the settings file " + path + " could not be written." + kept;
+}
+
+}  // namespace
+
+PreferencesTool::PreferencesTool(const visio::VApplication& application)
+    : application_(application), generalPage_(std::make_unique<PPPropertyPage>()) {
+    preferencePage_ = generalPage_.get();
+}
+
+ToolFactory PreferencesTool::factory() {
+    ToolFactory entry;
+    entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
+        auto tool = std::make_unique<PreferencesTool>(context.application);
+        PreferencesTool* preferences = tool.get();
+        context.registerTool = [preferences](SupportTool* t) { preferences->registerTool(t); };
+        context.buildCommandBar = [preferences]() { preferences->updateCommandBar(true); };
+        return tool;
+    };
+    entry.registerWithPreferences = true;
+    return entry;
+}
+
+PreferencesTool::~PreferencesTool() {
+    if (sheet_ && sheet_ == theOpenSheet) {
+        // Deleting a sheet does not run its final clean-up: clear the flag here.
+        std::unique_ptr<PPDialog> open(sheet_);
+        theOpenSheet = nullptr;
+        sheet_ = nullptr;
+    }
+    releaseCommandBar();
+    button_.release();
+    preferencePage_ = nullptr;
+    generalPage_.reset();
+    registeredTools_.clear();
+}
+
+void PreferencesTool::createToolbarButton(CommandBarsAccess*, CommandBarObject* bar) {
+    button_ = getButtonControl(bar);
+    ButtonLook look;
+    look.tooltip = "Set Preferences for the QAV Support Tools";
+    look.tag = kButtonTag;
+    look.iconNumber = buttonIcon::kPreferences;
+    look.enabled = true;
+    setUpButton(button_, look);
+}
+
+bool PreferencesTool::onCommand(std::string argument) {
+    if (argument != kButtonTag) return false;
+    showPreferences();
+    return true;
+}
+
+void PreferencesTool::onVisioEvent(int32_t, const visio::VObject&, visio::Variant) {}
+
+PreferencePage* PreferencesTool::getPreferencePage() {
+    return generalPage_.get();
+}
+
+void PreferencesTool::applySettings() {
+    releaseCommandBar();
+    updateCommandBar(false);
+    commandBarsAccess_.reset();
+    if (PPDialog* open = sheet()) open->bringToFront();
+}
+
+void PreferencesTool::registerTool(SupportTool* tool) {
+    if (tool) registeredTools_.push_back(tool);
+}
+
+void PreferencesTool::writeSetting(std::string key, std::string value) {
+    SettingsFile file(SettingsFile::defaultPath());
+    SettingsFile::WriteResult result = file.write(key, value);
+    if (result == SettingsFile::WriteResult::Written) {
+        writeFailureShown_ = false;
+        return;
+    }
+    reportWriteFailure(key, result, file.path());
+}
+
+bool PreferencesTool::readSetting(std::string key, std::string* value, int32_t* lineOffset) {
+    return SettingsFile(SettingsFile::defaultPath()).read(key, value, lineOffset);
+}
+
+void PreferencesTool::updateCommandBar(bool first) {
+    takeUIObject();
+    commandBar_ = createCommandBarObject(commandBarsAccess_);
+    commandBar_->setName(productTitle);
+    commandBar_->setProtection(kProtection);
+    if (first) attachPages();
+    commandBar_->setPosition(generalPage_->floating ? kFloatingPosition : kDockedPosition);
+    const bool shown = generalPage_->showToolbar != 0;
+    commandBar_->setShown(shown);
+    addButtons();
+    application_.SetCustomToolbars(commandBarsAccess_.uiObject());
+    commandBar_->setShown(shown);
+}
+
+// The bar goes into a copy of the active document's custom toolbars, else of the
+// application's, else into Visio's built-in toolbars themselves.
+void PreferencesTool::takeUIObject() {
+    for (const visio::VUIObject& custom :
+         {application_.ActiveDocument().CustomToolbars(), application_.CustomToolbars()}) {
+        if (custom.isEmpty()) continue;
+        commandBarsAccess_ = CommandBarsAccess(application_, custom).fromApplication();
+        if (commandBarsAccess_.isSet()) return;
+    }
+    commandBarsAccess_ =
+        CommandBarsAccess(application_, application_.BuiltInToolbars(kBuiltInToolbarsDefault));
+}
+
+void PreferencesTool::attachPages() {
+    for (SupportTool* tool : registeredTools_) {
+        if (PreferencePage* page = tool->getPreferencePage()) page->attachSettings(this, tool);
+    }
+}
+
+void PreferencesTool::addButtons() {
+    for (SupportTool* tool : registeredTools_) {
+        tool->createToolbarButton(&commandBarsAccess_, commandBar_.get());
+    }
+}
+
+void PreferencesTool::showPreferences() {
+    if (!theOpenSheet) openSheet();
+    if (PPDialog* open = sheet()) {
+        open->show(ui::kSwShow);
+        open->activate();
+    }
+}
+
+void PreferencesTool::openSheet() {
+    writeFailureShown_ = false;
+    auto created = std::make_unique<PPDialog>(settingsTitle, ui::WindowHandle(), 0);
+    for (SupportTool* tool : registeredTools_) {
+        if (PreferencePage* page = tool->getPreferencePage()) created->addPage(page);
+    }
+    theOpenSheet = created.get();
+    sheet_ = created.get();
+    if (created->create()) {
+        // From now on the sheet deletes itself once its window is gone.
+        created.release();
+        return;
+    }
+    sheet_ = nullptr;
+    if (theOpenSheet == created.get()) {
+        theOpenSheet = nullptr;
+    } else {
+        // Its window came and went: it has deleted itself already.
+        created.release();
+    }
+}
+
+void PreferencesTool::releaseCommandBar() {
+    commandBar_.reset();
+    commandBarsAccess_.release();
+}
+
+void PreferencesTool::clearSheetOpen(const PPDialog* sheet) {
+    if (!sheet || sheet == theOpenSheet) theOpenSheet = nullptr;
+}
+
+bool PreferencesTool::isSheetOpen() {
+    return theOpenSheet != nullptr;
+}
+
+PPDialog* PreferencesTool::sheet() const {
+    return sheet_ && sheet_ == theOpenSheet ? sheet_ : nullptr;
+}
+
+void PreferencesTool::reportWriteFailure(const std::string& key, SettingsFile::WriteResult result,
+                                         const std::string& path) {
+    if (writeFailureShown_) return;
+    writeFailureShown_ = true;
+    ui::Backend::current().messageBox(ui::WindowHandle(), writeFailureText(key, result, path),
+                                      productTitle, ui::kMbOk | ui::kMbIconStop);
+}

@@ -1,0 +1,153 @@
+#include "simhost/file/DrawingWriter.h"
+
+#include <algorithm>
+
+#include "platform/visio/VisioConstants.h"
+#include "simhost/file/DrawingError.h"
+#include "simhost/file/DrawingReader.h"
+#include "simhost/file/FileNames.h"
+#include "simhost/file/GlueOrder.h"
+#include "simhost/file/JsonFields.h"
+#include "simhost/file/JsonLayout.h"
+#include "simhost/file/ShapeDefaults.h"
+#include "simhost/file/SheetEncoder.h"
+#include "simhost/host/Connect.h"
+#include "simhost/host/Document.h"
+#include "simhost/host/Page.h"
+#include "simhost/host/Shape.h"
+#include "simhost/host/Shapes.h"
+
+namespace simhost {
+namespace {
+
+Json partOf(int16_t part, const std::string& name) {
+    return name.empty() ? Json(part) : Json(name);
+}
+
+int32_t highestShapeId(const Page& page) {
+    int32_t highest = 0;
+    for (Shape* shape : page.allShapes()) highest = std::max(highest, shape->id());
+    return highest;
+}
+
+}  // namespace
+
+bool DrawingWriter::write(Document& document, std::string* text, std::string* error) {
+    DrawingWriter writer;
+    Json root;
+    try {
+        root = writer.document(document);
+    } catch (const DrawingError& e) {
+        if (error) *error = e.what();
+        return false;
+    }
+    return JsonLayout::print(root, text, error);
+}
+
+Json DrawingWriter::document(Document& document) {
+    Json out = Json::object();
+    out["format"] = DrawingReader::kFormat;
+    putText(out, "name", document.name());
+    putText(out, "path", document.path());
+    const DocumentProperties& p = document.properties();
+    putText(out, "title", p.title);
+    putText(out, "subject", p.subject);
+    putText(out, "creator", p.creator);
+    putText(out, "manager", p.manager);
+    putText(out, "company", p.company);
+    putText(out, "category", p.category);
+    putText(out, "keywords", p.keywords);
+    putText(out, "description", p.description);
+    Json documentSheet = sheet(document.documentSheet()->sheet(), SheetKind::DocumentSheet, false);
+    if (!documentSheet.empty()) out["sheet"] = std::move(documentSheet);
+    Json pages = Json::array();
+    int32_t expectedId = 0;
+    int32_t highest = 0;
+    for (Page* p : document.pageList()) {
+        pages.push_back(page(*p, expectedId, JsonFields::child("/pages", pages.size())));
+        expectedId = p->id() + 1;
+        highest = std::max(highest, p->id());
+    }
+    // A file without pages could not be read again.
+    if (pages.empty()) throw DrawingError("/pages", "the document has no page");
+    if (document.nextPageId() != highest + 1) out["nextPageId"] = document.nextPageId();
+    out["pages"] = std::move(pages);
+    return out;
+}
+
+Json DrawingWriter::page(Page& page, int32_t expectedId, const std::string& path) {
+    Json out = Json::object();
+    out["name"] = page.name();
+    if (page.id() != expectedId) out["id"] = page.id();
+    if (page.isBackground()) out["background"] = true;
+    if (page.backPage()) out["backPage"] = page.backPage()->name();
+    Json pageSheet = sheet(page.pageSheet()->sheet(), SheetKind::PageSheet, false);
+    if (!pageSheet.empty()) out["sheet"] = std::move(pageSheet);
+    if (page.nextShapeId() != highestShapeId(page) + 1) out["nextShapeId"] = page.nextShapeId();
+    Json shapes = Json::array();
+    for (const auto& s : page.shapeCollection().list())
+        shapes.push_back(
+            shape(*s, JsonFields::child(JsonFields::child(path, "shapes"), shapes.size())));
+    if (!shapes.empty()) out["shapes"] = std::move(shapes);
+    Json records = glue(page);
+    if (!records.empty()) out["glue"] = std::move(records);
+    return out;
+}
+
+Json DrawingWriter::shape(Shape& shape, const std::string& path) {
+    SheetKind kind;
+    if (!ShapeDefaults::kindOf(shape.type(), shape.isOneDShape(), &kind))
+        throw DrawingError(path, "a kind of shape the drawing file cannot hold");
+    int inherited = 0;
+    int local = 0;
+    SheetEncoder::countInherited(shape.sheet(), defaults(kind, true), &inherited, &local);
+    bool master = inherited > local;
+    Json out = Json::object();
+    out["id"] = shape.id();
+    putText(out, "name", shape.localName());
+    if (shape.type() != visio::visTypeShape) out["type"] = FileNames::typeName(shape.type());
+    if (shape.isOneDShape()) out["oneD"] = true;
+    if (master) out["master"] = true;
+    putText(out, "text", shape.text());
+    Json differences = sheet(shape.sheet(), kind, master);
+    for (auto& member : differences.items()) out[member.key()] = std::move(member.value());
+    Json members = Json::array();
+    for (const auto& m : shape.memberList())
+        members.push_back(
+            this->shape(*m, JsonFields::child(JsonFields::child(path, "shapes"), members.size())));
+    if (!members.empty()) out["shapes"] = std::move(members);
+    return out;
+}
+
+Json DrawingWriter::glue(const Page& page) {
+    Json records = Json::array();
+    for (Connect* record : GlueOrder::of(page)) {
+        Json out = Json::object();
+        out["from"] = record->from()->id();
+        out["fromPart"] = partOf(record->fromPart(), FileNames::fromPartName(record->fromPart()));
+        out["to"] = record->to()->id();
+        out["toPart"] = partOf(record->toPart(), FileNames::toPartName(record->toPart()));
+        records.push_back(std::move(out));
+    }
+    return records;
+}
+
+void DrawingWriter::putText(Json& out, const char* key, const std::string& value) {
+    if (!value.empty()) out[key] = value;
+}
+
+Json DrawingWriter::sheet(const ShapeSheet& sheet, SheetKind kind, bool master) {
+    Json out = Json::object();
+    SheetEncoder::encode(sheet, defaults(kind, master), out);
+    return out;
+}
+
+const ShapeSheet& DrawingWriter::defaults(SheetKind kind, bool master) {
+    auto key = std::make_pair(kind, master);
+    auto it = defaults_.find(key);
+    if (it == defaults_.end())
+        it = defaults_.emplace(key, ShapeDefaults::sheetOf(kind, master, formulas_)).first;
+    return it->second;
+}
+
+}  // namespace simhost
