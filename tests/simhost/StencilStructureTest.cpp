@@ -144,3 +144,24 @@ TEST_F(StencilStructure, TheLayoutShapeOffersTwoRowsAfterItsFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StencilStructure, AnArcsPartsFollowItsEndsWhenTheyMove) {
+    StencilOptions options;
+    options.begin = {1, 1};
+    options.end = {3, 1};
+    auto arc = dropArc(page(), options);
+    std::string error;
+    ASSERT_TRUE(host_.setFormula(*arc.get(), "EndX", "7 in", &error)) << error;
+    // The arrow's end, given in the arc's own coordinates, lies on the arc's new end.
+    simhost::Shape* arrow = child(arc.get(), 1);
+    double x = 0, y = 0;
+    wrap(arc).XYToPage(arrow->number("EndX"), arrow->number("EndY"), &x, &y);
+    EXPECT_DOUBLE_EQ(x, 7);
+    EXPECT_DOUBLE_EQ(y, 1);
+    // The weight box stays at the middle.
+    EXPECT_DOUBLE_EQ(child(arc.get(), 2)->number("PinX"), 3);
+}
+
+}  // namespace
