@@ -13,27 +13,21 @@ namespace {
 
 // A master's formula that names its own shape is written with the shape's ID as it lies
 // on the page, as Visio's references are kept on a drop.
-bool replaceAll(std::string& text, const std::string& mark, const std::string& by) {
-    bool replaced = false;
-    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark)) {
-        text.replace(at, mark.size(), by);
-        replaced = true;
-    }
-    return replaced;
-}
-
-void fillInOwnIds(Shape& shape, const std::string& parentId) {
+void fillInOwnIds(Shape& shape) {
     ShapeSheet& sheet = shape.sheet();
     const std::string id = std::to_string(shape.id());
+    const std::string idMark = NotationSpec::ownId;
     for (int16_t section : sheet.sectionNumbers()) {
         const int16_t rows = sheet.rowCount(section);
         for (int16_t r = 0; r < rows; ++r) {
             SheetRow* row = sheet.row(section, r);
             if (!row) continue;
             for (SheetCell& cell : row->cells) {
-                bool filled = replaceAll(cell.formula, NotationSpec::ownId, id);
-                if (!parentId.empty()) {
-                    filled = replaceAll(cell.formula, NotationSpec::parentId, parentId) || filled;
+                bool filled = false;
+                for (std::size_t at = cell.formula.find(idMark); at != std::string::npos;
+                     at = cell.formula.find(idMark)) {
+                    cell.formula.replace(at, idMark.size(), id);
+                    filled = true;
                 }
                 if (filled) {
                     cell.expression = shape.application()->formulas().parse(cell.formula, nullptr);
@@ -41,7 +35,7 @@ void fillInOwnIds(Shape& shape, const std::string& parentId) {
             }
         }
     }
-    for (const auto& member : shape.memberList()) fillInOwnIds(*member.get(), id);
+    for (const auto& member : shape.memberList()) fillInOwnIds(*member.get());
 }
 
 }  // namespace
@@ -112,7 +106,7 @@ visio::ComRef<Shape> NotationSpec::drop(Page& page, std::string* problems) const
     visio::ComRef<Shape> shape = page.addShape(spec, options_.group, problems);
     if (shape) {
         finishEllipses(*shape.get());
-        fillInOwnIds(*shape.get(), std::string());
+        fillInOwnIds(*shape.get());
     }
     return shape;
 }

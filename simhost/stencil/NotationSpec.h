@@ -43,9 +43,6 @@ public:
     // for the ID of the shape that carries the formula; it is filled in on the drop.
     static std::string runAddon(const std::string& argument);
     static constexpr char ownId[] = "{ID}";
-    // In a member's formula: the ID of the group that holds it, so that a master's parts
-    // can follow the group ("Sheet.{PARENT}!Width").
-    static constexpr char parentId[] = "{PARENT}";
 
 private:
     ShapeSpec spec_;

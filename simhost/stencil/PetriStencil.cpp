@@ -67,6 +67,17 @@ visio::ComRef<Shape> dropPlaceWithTextBoxes(Page& page, const StencilOptions& op
     return spec.layoutTables().drop(page, problems);
 }
 
+// The arrow spans the arc and its labels stay at its middle however its ends move
+// later: the parts take the group's length, as a master's parts refer to their group.
+void followArcLength(Shape& arc) {
+    const std::string length = "Sheet." + std::to_string(arc.id()) + "!Width";
+    const auto& parts = arc.memberList();
+    if (parts.size() < 3) return;
+    parts[0]->setCell("EndX", length);
+    parts[1]->setCell("PinX", length + "*0.5");
+    parts[2]->setCell("PinX", length + "*0.5");
+}
+
 }  // namespace
 
 visio::ComRef<Shape> dropTransition(Page& page, const StencilOptions& options,
@@ -87,27 +98,21 @@ visio::ComRef<Shape> dropPlace(Page& page, const StencilOptions& options, std::s
 visio::ComRef<Shape> dropArc(Page& page, const StencilOptions& options, std::string* problems) {
     const double length =
         std::hypot(options.end.x - options.begin.x, options.end.y - options.begin.y);
-    // The arrow spans the arc and its labels stay at its middle, however its ends are
-    // moved later: the parts follow the group's length.
-    const std::string groupLength = std::string("Sheet.") + NotationSpec::parentId + "!Width";
     ShapeSpec arrow = memberLine(0, 0, length, 0);
-    arrow.cell("BeginArrow", options.beginArrow)
-        .cell("EndArrow", options.endArrow)
-        .cell("EndX", groupLength);
-    return petriSpec(lineGroupOutline(options), options, "connection")
-        .member(std::move(arrow))
-        .member(memberBox(length / 2, 0.15, 0.3, 0.2)
-                    .text(options.weight)
-                    .cell("PinX", groupLength + "*0.5"))
-        .member(memberBox(length / 2, -0.15, 0.6, 0.2)
-                    .text(options.text)
-                    .cell("PinX", groupLength + "*0.5"))
-        .cell("User.QAV_Identifier_ID", "3")
-        .cell("User.QAV_arrow_id", "1")
-        .cell("User.QAV_ARCWEIGHT_id", "2")
-        .cell("User.TIA_NumberOfTextBoxes", "1")
-        .textBox(1, 2, "Weight")
-        .drop(page, problems);
+    arrow.cell("BeginArrow", options.beginArrow).cell("EndArrow", options.endArrow);
+    visio::ComRef<Shape> arc =
+        petriSpec(lineGroupOutline(options), options, "connection")
+            .member(std::move(arrow))
+            .member(memberBox(length / 2, 0.15, 0.3, 0.2).text(options.weight))
+            .member(memberBox(length / 2, -0.15, 0.6, 0.2).text(options.text))
+            .cell("User.QAV_Identifier_ID", "3")
+            .cell("User.QAV_arrow_id", "1")
+            .cell("User.QAV_ARCWEIGHT_id", "2")
+            .cell("User.TIA_NumberOfTextBoxes", "1")
+            .textBox(1, 2, "Weight")
+            .drop(page, problems);
+    if (arc) followArcLength(*arc.get());
+    return arc;
 }
 
 visio::ComRef<Shape> dropStartEndPlace(Page& page, const StencilOptions& options,
