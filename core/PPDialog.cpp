@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/PreferencePage.h"
 #include "core/PreferencesTool.h"
 
 UI_IMPLEMENT_DYNCREATE(PPDialog)
@@ -12,6 +13,15 @@ PPDialog::PPDialog(std::string caption, ui::WindowHandle parent, int32_t selectP
     : ui::PropertySheet(std::move(caption), parent, selectPage) {}
 
 PPDialog::~PPDialog() = default;
+
+void PPDialog::OnCancel() {
+    for (int32_t i = 0; i < pageCount(); ++i) {
+        if (auto* preferencePage = dynamic_cast<PreferencePage*>(page(i))) {
+            preferencePage->loadSettings();
+        }
+    }
+    ui::PropertySheet::OnCancel();
+}
 
 void PPDialog::PostNcDestroy() {
     ui::PropertySheet::PostNcDestroy();

@@ -1,6 +1,8 @@
 // The preference sheet: one modeless property sheet with a page per registered tool,
 // opened by the preferences tool. OK applies every page (also pages never shown) and
 // closes the sheet, Cancel closes it and applies nothing, Apply applies the pages shown.
+// The pages hold the settings the tools read, so Cancel also takes the pages back to
+// what the settings file holds: a cancelled edit must not reach the tools later.
 // The window layer's sheet keeps these three buttons on a modeless sheet.
 //
 // The sheet deletes itself once its window is gone and tells the preferences tool that
@@ -22,5 +24,6 @@ public:
                       int32_t selectPage = 0);
     ~PPDialog() override;
 
+    void OnCancel() override;
     void PostNcDestroy() override;
 };

@@ -144,12 +144,12 @@ TEST_F(PreferenceSheetTest, OkAppliesEveryPageAlsoThoseNeverShownAndCloses) {
     EXPECT_EQ(tool->sheet(), nullptr);
 }
 
-TEST_F(PreferenceSheetTest, CancelWritesNothingKeepsTheEditsAndTheNextSheetStartsFromTheFile) {
+TEST_F(PreferenceSheetTest, CancelWritesNothingAndTakesThePagesBackToTheFile) {
     ui::WindowHandle sheet = open();
     ASSERT_TRUE(env.user.click(sheet, dialog109::kShowToolbar));
     ASSERT_TRUE(env.user.pressCancel(sheet));
     EXPECT_EQ(env.settings(), std::nullopt);
-    EXPECT_EQ(tool->generalPage()->showToolbar, 0) << "the page keeps what was edited";
+    EXPECT_EQ(tool->generalPage()->showToolbar, 1) << "a cancelled edit reaches no tool";
     EXPECT_FALSE(PreferencesTool::isSheetOpen());
 
     sheet = open();
