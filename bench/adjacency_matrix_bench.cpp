@@ -68,13 +68,14 @@ void BM_AdjacencyMatrixBuild(benchmark::State& state) {
         size = matrix.getSize();
         benchmark::DoNotOptimize(size);
     }
-    const auto iterations = static_cast<double>(state.iterations());
+    const double perElement = static_cast<double>(state.iterations()) * (size ? size : 1);
     state.counters["elements"] = size;
     state.counters["matrixBytes"] = 2.0 * size * size;
-    state.counters["relationQueries"] = page.counters().spatialQueries / iterations;
-    state.counters["neighbourQueries"] = page.counters().neighbourQueries / iterations;
+    state.counters["hostCallsPerElement"] = page.counters().hostCalls() / perElement;
+    state.counters["relationQueriesPerElement"] = page.counters().spatialQueries / perElement;
+    state.counters["neighbourQueriesPerElement"] = page.counters().neighbourQueries / perElement;
 }
 
-BENCHMARK(BM_AdjacencyMatrixBuild)->Arg(50)->Arg(200)->Arg(400)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AdjacencyMatrixBuild)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -10,7 +10,7 @@ struct CallCounters {
     uint64_t cellLookups = 0;       // CellsU, CellsSRC
     uint64_t existenceTests = 0;    // CellExistsU, CellsSRCExists, RowExists, SectionExists
     uint64_t cellReads = 0;         // ResultIU, Result, ResultStr
-    uint64_t formulaReads = 0;      // FormulaU
+    uint64_t formulaReads = 0;      // FormulaU, IsInherited
     uint64_t formulaWrites = 0;     // SetFormulaU
     uint64_t forcedWrites = 0;      // SetFormulaForceU
     uint64_t valueWrites = 0;       // SetResultIU, SetResult
@@ -29,6 +29,14 @@ struct CallCounters {
     uint64_t sinkCalls = 0;
 
     void reset() { *this = CallCounters(); }
+
+    // Every call that would cross COM into Visio (evaluations and event traffic are the
+    // host's own work, not the add-on's calls).
+    uint64_t hostCalls() const {
+        return cellLookups + existenceTests + cellReads + formulaReads + formulaWrites +
+               forcedWrites + valueWrites + batchWrites + shapeLookupsById + shapeLookupsByIndex +
+               spatialQueries + neighbourQueries + boundingBoxes + textReads + textWrites;
+    }
 };
 
 }  // namespace simhost
