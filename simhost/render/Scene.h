@@ -1,0 +1,84 @@
+// What a page export draws, worked out from the page before anything is painted: every
+// figure in page coordinates (inches, y up) with its looks, in the order it is drawn.
+// The painter only turns this into pixels or PostScript.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "simhost/host/Transform.h"
+
+namespace simhost::render {
+
+struct Rgb {
+    uint8_t red = 0;
+    uint8_t green = 0;
+    uint8_t blue = 0;
+    bool operator==(const Rgb& o) const {
+        return red == o.red && green == o.green && blue == o.blue;
+    }
+};
+
+enum class LinePattern { None, Solid, Dashed, Dotted, DashDot };
+
+struct LineLook {
+    Rgb colour;
+    double weight = 0.01;  // inches
+    LinePattern pattern = LinePattern::Solid;
+};
+
+struct FillLook {
+    Rgb colour{255, 255, 255};
+    bool filled = true;
+};
+
+struct TextLook {
+    Rgb colour;
+    double size = 8.0 / 72;  // inches
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// One path of a geometry section; a section may forbid its fill or its line.
+struct ScenePath {
+    std::vector<Point2> points;
+    bool closed = false;
+    bool fill = true;
+    bool line = true;
+};
+
+// A filled triangle whose tip lies on the end of a line; direction points from the
+// line towards the tip (a unit vector).
+struct Arrowhead {
+    Point2 tip;
+    Point2 direction;
+    double length = 0;  // inches
+    double width = 0;
+};
+
+struct SceneText {
+    std::vector<std::string> lines;
+    Point2 centre;
+    double angle = 0;  // radians, counter-clockwise from the page's x axis
+    TextLook look;
+};
+
+// What one shape draws: its outline (filled, then stroked), its arrowheads, its text.
+struct SceneShape {
+    std::vector<ScenePath> paths;
+    LineLook line;
+    FillLook fill;
+    std::vector<Arrowhead> arrows;
+    std::optional<SceneText> text;
+};
+
+struct Scene {
+    double width = 0;  // the page, inches
+    double height = 0;
+    std::vector<SceneShape> shapes;
+};
+
+}  // namespace simhost::render
