@@ -1,11 +1,11 @@
 #include "core/DiagramTypeHolderSlot.h"
 
-// PLACE OF THE DIAGRAM-TYPE HOLDER: the holder comes with the diagram model. Until then
-// the controller holds none (null); when it exists, include its header here, create it
-// with `new DiagramTypeHolder()` and delete it in the deleter.
+#include "model/DiagramTypeHolder.h"
 
-void DiagramTypeHolderDeleter::operator()(DiagramTypeHolder*) const {}
+void DiagramTypeHolderDeleter::operator()(DiagramTypeHolder* holder) const {
+    delete holder;
+}
 
 DiagramTypeHolderPtr createDiagramTypeHolder() {
-    return DiagramTypeHolderPtr();
+    return DiagramTypeHolderPtr(new DiagramTypeHolder());
 }

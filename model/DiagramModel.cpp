@@ -1,0 +1,159 @@
+#include "model/DiagramModel.h"
+
+#include "core/CellHelpers.h"
+#include "core/ConnectorHelpers.h"
+#include "core/ShapeHelpers.h"
+#include "model/GEArc.h"
+#include "model/GEConnection.h"
+#include "model/GEGraphElement.h"
+
+namespace {
+
+// Which end of a connector a single glue record holds.
+constexpr int32_t kBeginPoint = 0;
+constexpr int32_t kEndPoint = 1;
+
+bool hasSubShapes(const visio::VShape& shape) {
+    return shape.Shapes().Count() > 0;
+}
+
+}  // namespace
+
+DiagramModel::DiagramModel(const CellAddressTableMap& tables) : tables_(tables) {
+    savedFormulaIndex_.setTables(&tables_);
+    attributes_.setOwner(&savedFormulaIndex_);
+}
+
+DiagramModel::~DiagramModel() {
+    active_.destroyElements();
+    passive_.destroyElements();
+    arcs_.destroyElements();
+    otherShapes_.destroyElements();
+    connections_.destroyElements();
+}
+
+void DiagramModel::readShapes(const visio::VShapes& shapes) {
+    const int32_t count = shapes.Count();
+    for (int32_t i = 1; i <= count; ++i) readPageShape(getShapeByIndex(shapes, i));
+}
+
+void DiagramModel::readPageShape(const visio::VShape& shape) {
+    if (attributes_.readShape(shape)) {
+        classifyShape(shape);
+        return;
+    }
+    const int32_t id = shape.ID();
+    if (!hasSubShapes(shape)) {
+        addElement(new GEGraphElement, shape, otherShapes_);
+        savedFormulaIndex_.addShape(id, shape);
+        return;
+    }
+    // A plain group: its members are registered under it, so that the matrix can see
+    // through it to the elements inside.
+    savedFormulaIndex_.beginElement(id, shape);
+    readShapes(shape.Shapes());
+    savedFormulaIndex_.endElement();
+}
+
+void DiagramModel::analysePage(const visio::VShapes& shapes) {
+    adjacencyMatrix_.build(shapes, &active_, &passive_, &connections_, &savedFormulaIndex_);
+    buildArcs();
+}
+
+void DiagramModel::buildArcs() {
+    for (GEGraphElement* e = connections_.getFirst(); e != connections_.end();
+         e = connections_.getNext()) {
+        auto* c = static_cast<GEConnection*>(e);
+        GEGraphElement* begin =
+            c->getBeginIDsCount() > 0 ? passiveOrActive(c->getBeginID(0)) : nullptr;
+        GEGraphElement* end = c->getEndIDsCount() > 0 ? passiveOrActive(c->getEndID(0)) : nullptr;
+        auto* arc = new GEArc(begin, {c}, end);
+        if (!arcs_.insert(arc)) delete arc;
+    }
+}
+
+bool DiagramModel::addElement(GEGraphElement* element, const visio::VShape& shape,
+                              GEElementSet& set) {
+    element->setID(shape.ID());
+    if (set.insert(element)) return true;
+    delete element;
+    return false;
+}
+
+void DiagramModel::readElement(const visio::VShape& shape, GEElementSet& set) {
+    auto* element = new GEGraphElement;
+    element->setIdentifier(attributes_.getIdentifier());
+    addElement(element, shape, set);
+}
+
+void DiagramModel::readConnector(const visio::VShape& shape) {
+    auto* connection = new GEConnection;
+    connection->setIdentifier(attributes_.getIdentifier());
+    readBeginGlue(*connection, shape);
+    readEndGlue(*connection, shape);
+    readDirection(*connection, shape);
+    addElement(connection, shape, connections_);
+}
+
+void DiagramModel::readBeginGlue(GEConnection& connection, const visio::VShape& shape) {
+    const int32_t glued = getGluedEndPart(shape);
+    if (glued == 1) {
+        if (getConnectPart(shape) == kBeginPoint) connection.addBeginID(gluedShapeID(shape, 1));
+    } else if (glued == 2) {
+        connection.addBeginID(gluedShapeID(shape, 1));
+    }
+}
+
+void DiagramModel::readEndGlue(GEConnection& connection, const visio::VShape& shape) {
+    const int32_t glued = getGluedEndPart(shape);
+    if (glued == 1) {
+        if (getConnectPart(shape) == kEndPoint) connection.addEndID(gluedShapeID(shape, 1));
+    } else if (glued == 2) {
+        connection.addEndID(gluedShapeID(shape, 2));
+    }
+}
+
+// An arrowhead only at the begin point turns the connection round; none at all leaves it
+// without direction, turned round when the shape is drawn with a positive height.
+void DiagramModel::readDirection(GEConnection& connection, const visio::VShape& shape) {
+    const bool beginArrow = getCellResult(shape, "BeginArrow") != 0;
+    const bool endArrow = getCellResult(shape, "EndArrow") != 0;
+    if (beginArrow && endArrow) {
+        connection.setState1();
+    } else if (endArrow) {
+        connection.setState0();
+    } else if (beginArrow) {
+        connection.setState0();
+        connection.reverse();
+    } else {
+        connection.setState2();
+        if (getCellResult(shape, "Height") > 0) connection.reverse();
+    }
+}
+
+void DiagramModel::readNodeWithEdges(const visio::VShape& node, const visio::VShape& firstEdge,
+                                     const visio::VShape& secondEdge, GEElementSet& nodeSet) {
+    const int32_t nodeID = node.ID();
+    readElement(node, nodeSet);
+
+    auto* first = new GEConnection;
+    readBeginGlue(*first, firstEdge);
+    first->addEndID(nodeID);
+    readDirection(*first, firstEdge);
+    addElement(first, firstEdge, connections_);
+
+    auto* second = new GEConnection;
+    readEndGlue(*second, secondEdge);
+    second->addBeginID(nodeID);
+    readDirection(*second, secondEdge);
+    addElement(second, secondEdge, connections_);
+}
+
+GEGraphElement* DiagramModel::passiveOrActive(int32_t id) const {
+    if (GEGraphElement* e = passive_.getByID(id)) return e;
+    return active_.getByID(id);
+}
+
+int32_t DiagramModel::gluedShapeID(const visio::VShape& connector, int32_t record) {
+    return getConnectedShape(connector, record).ID();
+}

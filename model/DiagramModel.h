@@ -1,0 +1,97 @@
+// The graph of one page read as one diagram kind: the elements of its shapes, the arcs
+// between them, how their shapes lie against each other, and the formulas a client's
+// cells held before the client writes its own.
+#pragma once
+
+#include <cstdint>
+
+#include "model/CellAddressTable.h"
+#include "model/GEAdjacencyMatrix.h"
+#include "model/GEElementSet.h"
+#include "model/SavedFormulaIndex.h"
+#include "model/ShapeAttributes.h"
+#include "platform/visio/VShape.h"
+#include "platform/visio/VShapes.h"
+
+class GEConnection;
+class GEGraphElement;
+
+// The base of the block diagram, ER diagram and Petri net models. The attribute record
+// decides what each shape is; the derived model turns the shapes it accepts into
+// elements. Every other shape is kept as a bare element, and plain groups are searched
+// for elements. The model owns every element it makes and deletes them with itself.
+//
+// Calling order: construct, readShapes (page shapes), analysePage (page shapes); then
+// read the sets, the matrix and the index; then delete. A changed page needs a new model.
+class DiagramModel {
+public:
+    // The model keeps its own copy of the map; the tables themselves must outlive it.
+    explicit DiagramModel(const CellAddressTableMap& tables);
+    virtual ~DiagramModel();
+    DiagramModel(const DiagramModel&) = delete;
+    DiagramModel& operator=(const DiagramModel&) = delete;
+
+    // Reads a page's or a group's shapes, searching plain groups.
+    void readShapes(const visio::VShapes& shapes);
+    // Builds the adjacency matrix and the arcs.
+    virtual void analysePage(const visio::VShapes& shapes);
+
+    GEElementSet* getActive() { return &active_; }
+    GEElementSet* getPassive() { return &passive_; }
+    GEElementSet* getArcs() { return &arcs_; }
+    GEElementSet* getOtherShapes() { return &otherShapes_; }
+    GEElementSet* getConnections() { return &connections_; }
+    GEAdjacencyMatrix* getAdjacencyMatrix() { return &adjacencyMatrix_; }
+    SavedFormulaIndex* getSavedFormulaIndex() { return &savedFormulaIndex_; }
+
+protected:
+    // Takes a shape that the attribute record accepted; the record still describes it.
+    virtual void classifyShape(const visio::VShape& shape) = 0;
+    // One arc per connection, from the element at its first begin ID to the element at
+    // its first end ID.
+    virtual void buildArcs();
+
+    // Gives the element the shape's ID and puts it into the set. A set that refuses it
+    // (its ID is taken) has it deleted: the answer is then false and the element gone.
+    bool addElement(GEGraphElement* element, const visio::VShape& shape, GEElementSet& set);
+
+    // A bare element with the record's identifier.
+    void readElement(const visio::VShape& shape, GEElementSet& set);
+    // The connector reader: glue at both ends, direction from the arrowheads.
+    void readConnector(const visio::VShape& shape);
+    void readBeginGlue(GEConnection& connection, const visio::VShape& shape);
+    void readEndGlue(GEConnection& connection, const visio::VShape& shape);
+    void readDirection(GEConnection& connection, const visio::VShape& shape);
+    // A composite shape that stands for a node with two edges: the node (with the
+    // record's identifier) from the node sub-shape into the set, the first edge from what
+    // is glued at its begin into the node, the second from the node to what is glued at
+    // its end; each edge directed by its own arrowheads.
+    void readNodeWithEdges(const visio::VShape& node, const visio::VShape& firstEdge,
+                           const visio::VShape& secondEdge, GEElementSet& nodeSet);
+
+    ShapeAttributes& attributes() { return attributes_; }
+    GEElementSet& active() { return active_; }
+    GEElementSet& passive() { return passive_; }
+    GEElementSet& arcs() { return arcs_; }
+    GEElementSet& connections() { return connections_; }
+    GEAdjacencyMatrix& adjacencyMatrix() { return adjacencyMatrix_; }
+    SavedFormulaIndex& savedFormulaIndex() { return savedFormulaIndex_; }
+
+private:
+    void readPageShape(const visio::VShape& shape);
+    // The element under the ID, searching passive before active; null when neither
+    // holds it.
+    GEGraphElement* passiveOrActive(int32_t id) const;
+    // The ID of the shape at the connector's glue record (1 or 2).
+    static int32_t gluedShapeID(const visio::VShape& connector, int32_t record);
+
+    CellAddressTableMap tables_;
+    GEElementSet active_;
+    GEElementSet passive_;
+    GEElementSet arcs_;
+    GEElementSet otherShapes_;
+    GEElementSet connections_;
+    SavedFormulaIndex savedFormulaIndex_;
+    GEAdjacencyMatrix adjacencyMatrix_;
+    ShapeAttributes attributes_;
+};

@@ -1,0 +1,148 @@
+#include "model/DiagramTypeHolder.h"
+
+#include <vector>
+
+#include "core/AddonConstants.h"
+#include "core/CellHelpers.h"
+#include "core/MessageBoxWithButtons.h"
+#include "core/ShapeHelpers.h"
+#include "model/BlockDiagramModel.h"
+#include "model/ERDiagramModel.h"
+#include "model/NotationConstants.h"
+#include "model/PetriNetModel.h"
+#include "platform/ui/WinApiConstants.h"
+
+namespace {
+
+constexpr char kQuestion[] =
+    "Your Drawing contains elements from different drawing types.\n\n"
+    "Please choose the drawing type you wish to check.";
+constexpr char kQuestionCaption[] = "Identify your Diagram type";
+
+// A kind the user may choose: its button text and its drawing type.
+struct Choice {
+    const char* button;
+    const char* type;
+};
+
+constexpr Choice kBlockChoice{"Block diagram", drawingTypeBlockDiagram};
+constexpr Choice kPetriChoice{"Petri Net", drawingTypePetriNet};
+constexpr Choice kERChoice{"ER diagram", drawingTypeERDiagram};
+
+}  // namespace
+
+DiagramTypeHolder::DiagramTypeHolder() = default;
+DiagramTypeHolder::~DiagramTypeHolder() = default;
+
+// A shape that names a drawing type is not searched further, even as a group.
+void DiagramTypeHolder::scanDrawingTypes(const visio::VShapes& shapes, bool& block, bool& petri,
+                                         bool& er) const {
+    const int32_t count = shapes.Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        const visio::VShape shape = getShapeByIndex(shapes, i);
+        if (!cellExists(shape, drawingTypeCell)) {
+            const visio::VShapes members = shape.Shapes();
+            if (members.Count() > 0) scanDrawingTypes(members, block, petri, er);
+            continue;
+        }
+        const std::string type = getCellString(shape, drawingTypeCell);
+        if (type == drawingTypeBlockDiagram) {
+            block = true;
+        } else if (type == drawingTypePetriNet) {
+            petri = true;
+        } else if (type == drawingTypeERDiagram) {
+            er = true;
+        }
+    }
+}
+
+void DiagramTypeHolder::identifyDiagramType(const visio::VShapes& shapes) {
+    bool block = false;
+    bool petri = false;
+    bool er = false;
+    scanDrawingTypes(shapes, block, petri, er);
+    const int kinds = (block ? 1 : 0) + (petri ? 1 : 0) + (er ? 1 : 0);
+    if (kinds > 1) {
+        askDiagramType(block, petri, er);
+    } else if (petri) {
+        type_ = drawingTypePetriNet;
+    } else if (er) {
+        type_ = drawingTypeERDiagram;
+    } else {
+        type_ = drawingTypeBlockDiagram;
+    }
+}
+
+void DiagramTypeHolder::askDiagramType(bool block, bool petri, bool er) {
+    std::vector<Choice> choices;
+    if (block) choices.push_back(kBlockChoice);
+    if (petri) choices.push_back(kPetriChoice);
+    if (er) choices.push_back(kERChoice);
+    int answer = -1;
+    if (choices.size() == 2) {
+        answer =
+            messageBoxWithButtons(ui::WindowHandle(), kQuestion, kQuestionCaption,
+                                  choices[0].button, choices[1].button, ui::kMbIconInformation);
+    } else if (choices.size() == 3) {
+        answer = messageBoxWithButtons(ui::WindowHandle(), kQuestion, kQuestionCaption,
+                                       choices[0].button, choices[1].button, choices[2].button,
+                                       ui::kMbIconInformation);
+    }
+    if (answer >= 1 && answer <= static_cast<int>(choices.size())) {
+        type_ = choices[static_cast<size_t>(answer - 1)].type;
+    }
+}
+
+bool DiagramTypeHolder::isBlockDiagram() const {
+    return type_ == drawingTypeBlockDiagram;
+}
+bool DiagramTypeHolder::isPetriNet() const {
+    return type_ == drawingTypePetriNet;
+}
+bool DiagramTypeHolder::isERDiagram() const {
+    return type_ == drawingTypeERDiagram;
+}
+
+void DiagramTypeHolder::createModel(const visio::VShapes& shapes,
+                                    const CellAddressTableMap& tables) {
+    // A model still held would otherwise be lost with everything it owns.
+    deleteModel();
+    // Reading may show a message box, during which Visio's events reach the tools; the
+    // model is held only once it is complete, so that a tool deleting the model then
+    // cannot pull it away from under the reading.
+    std::unique_ptr<DiagramModel> model = newModel(tables);
+    if (!model) return;
+    model->readShapes(shapes);
+    model->analysePage(shapes);
+    model_ = std::move(model);
+}
+
+std::unique_ptr<DiagramModel> DiagramTypeHolder::newModel(const CellAddressTableMap& tables) const {
+    if (isBlockDiagram()) return std::make_unique<BlockDiagramModel>(tables);
+    if (isPetriNet()) return std::make_unique<PetriNetModel>(tables);
+    if (isERDiagram()) return std::make_unique<ERDiagramModel>(tables);
+    return nullptr;
+}
+
+void DiagramTypeHolder::deleteModel() {
+    model_.reset();
+}
+
+GEElementSet* DiagramTypeHolder::getActive() const {
+    return model_ ? model_->getActive() : nullptr;
+}
+GEElementSet* DiagramTypeHolder::getPassive() const {
+    return model_ ? model_->getPassive() : nullptr;
+}
+GEElementSet* DiagramTypeHolder::getArcs() const {
+    return model_ ? model_->getArcs() : nullptr;
+}
+GEElementSet* DiagramTypeHolder::getOtherShapes() const {
+    return model_ ? model_->getOtherShapes() : nullptr;
+}
+GEAdjacencyMatrix* DiagramTypeHolder::getAdjacencyMatrix() const {
+    return model_ ? model_->getAdjacencyMatrix() : nullptr;
+}
+SavedFormulaIndex* DiagramTypeHolder::getSavedFormulaIndex() const {
+    return model_ ? model_->getSavedFormulaIndex() : nullptr;
+}

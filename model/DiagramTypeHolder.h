@@ -1,0 +1,57 @@
+// The drawing type the active page is read as, and the one diagram model read from it.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/CellAddressTable.h"
+#include "platform/visio/VShapes.h"
+
+class DiagramModel;
+class GEAdjacencyMatrix;
+class GEElementSet;
+class SavedFormulaIndex;
+
+// The main controller owns one holder and hands it to the checker and the simulator,
+// which reach the model only through it. The type is decided from the kinds of the
+// page's shapes, asking the user when the page mixes kinds.
+class DiagramTypeHolder {
+public:
+    DiagramTypeHolder();
+    ~DiagramTypeHolder();
+    DiagramTypeHolder(const DiagramTypeHolder&) = delete;
+    DiagramTypeHolder& operator=(const DiagramTypeHolder&) = delete;
+
+    // Sets the flag of each kind the shapes (plain groups searched) belong to; the
+    // others stay as the caller set them.
+    void scanDrawingTypes(const visio::VShapes& shapes, bool& block, bool& petri, bool& er) const;
+    // One kind present: that kind; none: a block diagram; several: the user chooses. A
+    // question closed without a choice keeps the type as it was.
+    void identifyDiagramType(const visio::VShapes& shapes);
+    void setType(const std::string& type) { type_ = type; }
+
+    bool isBlockDiagram() const;
+    bool isPetriNet() const;
+    bool isERDiagram() const;
+
+    // Reads the page into a new model of the type, which replaces any model still held.
+    // A type that is no diagram kind leaves no model.
+    void createModel(const visio::VShapes& shapes, const CellAddressTableMap& tables);
+    void deleteModel();
+
+    // The current model's members; null while there is no model.
+    GEElementSet* getActive() const;
+    GEElementSet* getPassive() const;
+    GEElementSet* getArcs() const;
+    GEElementSet* getOtherShapes() const;
+    GEAdjacencyMatrix* getAdjacencyMatrix() const;
+    SavedFormulaIndex* getSavedFormulaIndex() const;
+
+private:
+    std::unique_ptr<DiagramModel> newModel(const CellAddressTableMap& tables) const;
+    // The question about a page that mixes kinds; the flags name the kinds offered.
+    void askDiagramType(bool block, bool petri, bool er);
+
+    std::string type_;
+    std::unique_ptr<DiagramModel> model_;
+};

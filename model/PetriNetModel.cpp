@@ -1,0 +1,120 @@
+#include "model/PetriNetModel.h"
+
+#include "model/GEPlace.h"
+#include "model/GEWeightedConnection.h"
+#include "model/PetriNetArcBuilder.h"
+#include "model/PetriNetConnectorEnds.h"
+#include "model/PetriNetOrientation.h"
+
+PetriNetModel::PetriNetModel(const CellAddressTableMap& tables) : DiagramModel(tables) {
+    attributes().setPetriNet();
+}
+
+void PetriNetModel::classifyShape(const visio::VShape& shape) {
+    const ShapeAttributes& record = attributes();
+    if (record.isPetriActive()) {
+        readElement(shape, active());
+    } else if (record.isPetriPassive()) {
+        readPlace(shape);
+    } else if (record.isPetriConnection()) {
+        readArc(shape);
+    } else if (record.isStackPlace()) {
+        readStackPlace(shape);
+    } else if (record.isStartEndPlace()) {
+        readStartEndPlace(shape);
+    } else if (record.isConnectionPlace()) {
+        readConnectionPlace(shape);
+    }
+}
+
+void PetriNetModel::readPlace(const visio::VShape& shape) {
+    const ShapeAttributes& record = attributes();
+    auto* place = new GEPlace;
+    place->setIdentifier(record.getIdentifier());
+    place->setIdentifierID(record.getIdentifierID());
+    place->clearStackPlace();
+    place->setMarkingShapeID(record.getMarkingShapeID());
+    place->setMarking(record.getMarkingValue());
+    place->setMarkingCell(record.getMarkingCellShapeID(), record.getMarkingText());
+    place->setCapacityShapeID(record.getCapacityShapeID());
+    place->setCapacity(record.getCapacityValue());
+    addElement(place, shape, passive());
+}
+
+// Marking and text boxes keep their defaults: a stack place shows neither.
+void PetriNetModel::readStackPlace(const visio::VShape& shape) {
+    const ShapeAttributes& record = attributes();
+    auto* place = new GEPlace;
+    place->setIdentifier(record.getIdentifier());
+    place->setIdentifierID(record.getIdentifierID());
+    place->setCapacity(record.getCapacityValue());
+    place->setStackPlace();
+    addElement(place, shape, passive());
+}
+
+// The glue is the arc shape's own; the arrowheads are its arrow's.
+void PetriNetModel::readArc(const visio::VShape& shape) {
+    const ShapeAttributes& record = attributes();
+    auto* arc = new GEWeightedConnection;
+    arc->setIdentifier(record.getIdentifier());
+    arc->setWeight(record.getArcWeightValue());
+    arc->setWeightShapeID(record.getArcWeightShapeID());
+    readBeginGlue(*arc, shape);
+    readEndGlue(*arc, shape);
+    readDirection(*arc, record.getArrowShape());
+    addElement(arc, shape, connections());
+}
+
+void PetriNetModel::readStartEndPlace(const visio::VShape&) {
+    const int32_t placeID = readCompositePlace();
+    GEWeightedConnection* edge = readPlaceEdge(attributes().getFirstEdgeShape(), placeID, true);
+    if (edge) edge->setIdentifier(attributes().getIdentifier());
+}
+
+void PetriNetModel::readConnectionPlace(const visio::VShape&) {
+    const int32_t placeID = readCompositePlace();
+    readPlaceEdge(attributes().getFirstEdgeShape(), placeID, true);
+    readPlaceEdge(attributes().getSecondEdgeShape(), placeID, false);
+}
+
+int32_t PetriNetModel::readCompositePlace() {
+    const ShapeAttributes& record = attributes();
+    const visio::VShape placeShape = record.getPlaceShape();
+    auto* place = new GEPlace;
+    place->setIdentifier(record.getIdentifier());
+    place->setMarking(record.getMarkingValue());
+    place->setMarkingCell(record.getMarkingCellShapeID(), record.getMarkingText());
+    place->setCapacity(1);
+    place->clearStackPlace();
+    const int32_t placeID = placeShape.ID();
+    addElement(place, placeShape, passive());
+    return placeID;
+}
+
+GEWeightedConnection* PetriNetModel::readPlaceEdge(const visio::VShape& edge, int32_t placeID,
+                                                   bool inward) {
+    auto* connection = new GEWeightedConnection;
+    if (inward) {
+        readBeginGlue(*connection, edge);
+        connection->addEndID(placeID);
+    } else {
+        readEndGlue(*connection, edge);
+        connection->addBeginID(placeID);
+    }
+    readDirection(*connection, edge);
+    return addElement(connection, edge, connections()) ? connection : nullptr;
+}
+
+void PetriNetModel::analysePage(const visio::VShapes& shapes) {
+    PetriNetConnectorEnds(connections()).resolveConnectorEnds(shapes);
+    PetriNetOrientation orientation(active(), passive(), connections());
+    orientation.orientAtElements();
+    orientation.orientAlongChains();
+    orientation.dropSiblingLinks();
+    buildArcs();
+    adjacencyMatrix().build(shapes, &active(), &passive(), &connections(), &savedFormulaIndex());
+}
+
+void PetriNetModel::buildArcs() {
+    PetriNetArcBuilder(active(), passive(), connections(), arcs()).buildArcs();
+}
