@@ -86,20 +86,38 @@ formula::Value Evaluator::evaluate(Shape& shape, const CellAddress& address, boo
     Frame frame{&shape, address.section, row->id, address.cell};
     if (isBeingEvaluated(frame) || stack_.size() >= kMaxDepth)
         return formula::Value::error(formula::errors::kCirc);
+
+    const bool outermost = stack_.empty();
+    if (outermost) {
+        valuesOfThisRead_.clear();
+        rememberValues_ = !action;
+    }
+    if (rememberValues_) {
+        auto known = valuesOfThisRead_.find(frame);
+        if (known != valuesOfThisRead_.end()) return known->second;
+    }
+    formula::Value value = evaluateFormula(shape, address, *cell, frame, action);
+    if (rememberValues_) valuesOfThisRead_.emplace(frame, value);
+    if (outermost) valuesOfThisRead_.clear();
+    return value;
+}
+
+formula::Value Evaluator::evaluateFormula(Shape& shape, const CellAddress& address, SheetCell& cell,
+                                          const Frame& frame, bool action) {
     ++application_.counters().evaluations;
 
     // Held here, so that an action that deletes the shape or replaces this very formula
     // (SETF, RUNADDONWARGS) frees neither while the formula runs.
     visio::ComRef<Shape> keep(&shape);
-    std::shared_ptr<const formula::Expression> expression = cell->expression;
-    if (!expression && cell->formula.empty()) {
+    std::shared_ptr<const formula::Expression> expression = cell.expression;
+    if (!expression && cell.formula.empty()) {
         // New rows start with empty formulas, which have no value of their own.
-        expression = application_.formulas().parse(cell->formula, nullptr);
-        cell->expression = expression;
+        expression = application_.formulas().parse(cell.formula, nullptr);
+        cell.expression = expression;
     }
     formula::Value value;
     stack_.push_back(frame);
-    if (!derivedOneDValue(shape, address, *cell, &value)) {
+    if (!derivedOneDValue(shape, address, cell, &value)) {
         if (expression) {
             SheetContext context(*this, shape, action);
             value = formula::evaluate(*expression, context);

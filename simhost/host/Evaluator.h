@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "simhost/formula/Value.h"
@@ -13,6 +15,7 @@ namespace simhost {
 
 class Application;
 class Shape;
+struct SheetCell;
 
 class Evaluator {
 public:
@@ -33,12 +36,25 @@ private:
         int16_t section;
         uint32_t rowId;
         int16_t cell;
+        bool operator<(const Frame& o) const {
+            return std::tie(shape, section, rowId, cell) <
+                   std::tie(o.shape, o.section, o.rowId, o.cell);
+        }
     };
     formula::Value evaluate(Shape& shape, const CellAddress& address, bool action);
+    formula::Value evaluateFormula(Shape& shape, const CellAddress& address, SheetCell& cell,
+                                   const Frame& frame, bool action);
     bool isBeingEvaluated(const Frame& frame) const;
 
     Application& application_;
     std::vector<Frame> stack_;
+    // The cells already evaluated during one read. A cell is referred to along many
+    // paths (a glued end reads its target's transform, which reads the target's own glued
+    // ends, ...); without this, reading one end of a chain of glued connectors costs time
+    // exponential in the chain's length. Only reads use it: an action may change formulas
+    // while it runs.
+    std::map<Frame, formula::Value> valuesOfThisRead_;
+    bool rememberValues_ = false;
 };
 
 }  // namespace simhost

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "platform/visio/VisioConstants.h"
 #include "simhost/geometry/Glue.h"
@@ -188,6 +189,23 @@ TEST_F(GlueFollowTest, ConnectorsGlueToConnectors) {
     expectAt(end(fourth), 6, 6);
     EXPECT_EQ(fourth->SpatialRelation(ComRef<visio::IVShape>(path.get()), 0.015, 0),
               visio::visSpatialTouching);
+}
+
+TEST_F(GlueFollowTest, ALongChainOfConnectorsIsReadInTimeLinearInItsLength) {
+    // Each connector's begin is glued to the end of the one before, so where a connector
+    // lies depends on every connector before it; reading the last begin reads each cell
+    // of the chain once, not once per path through the references.
+    constexpr int kPieces = 40;
+    std::vector<ComRef<Shape>> chain{line(0, 0, 1, 0)};
+    for (int i = 1; i < kPieces; ++i) {
+        chain.push_back(line(i, 1, i + 1, 1));
+        ASSERT_TRUE(
+            Glue::toConnectorEnd(host, *chain.back().get(), visBegin, *chain[i - 1].get(), visEnd));
+    }
+    host.setFormula(*chain.front().get(), "BeginY", "3 in");
+    const uint64_t before = host.counters().evaluations;
+    expectAt(begin(chain.back()), kPieces - 1, 1);
+    EXPECT_LT(host.counters().evaluations - before, 100u * kPieces);
 }
 
 TEST_F(GlueFollowTest, WhatCannotBeGluedIsRefusedAndChangesNothing) {
