@@ -8,6 +8,9 @@
 namespace {
 
 constexpr int32_t unlimitedCapacity = -1;
+// A capacity box whose text is no number; the Petri net rule reports it, and no weight
+// can be compared with it.
+constexpr int32_t unreadableCapacity = -3;
 
 }  // namespace
 
@@ -85,5 +88,6 @@ void CCHintRule::checkWeight(const GEArc* arc) {
     const auto* place = dynamic_cast<const GEPlace*>(placeElement);
     if (!place) return;
     const int32_t capacity = place->getCapacity();
-    if (capacity != unlimitedCapacity && arc->getWeight() > capacity) markArc(arc);
+    if (capacity == unlimitedCapacity || capacity == unreadableCapacity) return;
+    if (arc->getWeight() > capacity) markArc(arc);
 }

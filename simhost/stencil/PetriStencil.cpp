@@ -67,6 +67,13 @@ visio::ComRef<Shape> dropPlaceWithTextBoxes(Page& page, const StencilOptions& op
     return spec.layoutTables().drop(page, problems);
 }
 
+// The edges of start/end and connection places point the way tokens flow: into the
+// place, and out of it.
+ShapeSpec edgeInto(ShapeSpec edge, const StencilOptions& options) {
+    edge.cell("BeginArrow", options.beginArrow).cell("EndArrow", options.endArrow);
+    return edge;
+}
+
 // The arrow spans the arc and its labels stay at its middle however its ends move
 // later: the parts take the group's length, as a master's parts refer to their group.
 void followArcLength(Shape& arc) {
@@ -121,7 +128,7 @@ visio::ComRef<Shape> dropStartEndPlace(Page& page, const StencilOptions& options
     const double h = options.height;
     NotationSpec spec =
         petriSpec(groupOutline(options).text(options.text), options, "start_end_place");
-    spec.member(memberLine(0, h / 2, w * 0.4, h / 2))
+    spec.member(edgeInto(memberLine(0, h / 2, w * 0.4, h / 2), options))
         .member(memberEllipse(w * 0.7, h / 2, w * 0.6, h))
         .cell("User.QAV_Identifier_ID", "0")
         .cell("User.QAV_firstedge_id", "1")
@@ -136,9 +143,9 @@ visio::ComRef<Shape> dropConnectionPlace(Page& page, const StencilOptions& optio
     const double h = options.height;
     NotationSpec spec =
         petriSpec(groupOutline(options).text(options.text), options, "connection_place");
-    spec.member(memberLine(0, h / 2, w * 0.3, h / 2))
+    spec.member(edgeInto(memberLine(0, h / 2, w * 0.3, h / 2), options))
         .member(memberEllipse(w / 2, h / 2, w * 0.4, h))
-        .member(memberLine(w * 0.7, h / 2, w, h / 2))
+        .member(edgeInto(memberLine(w * 0.7, h / 2, w, h / 2), options))
         .cell("User.QAV_Identifier_ID", "0")
         .cell("User.QAV_firstedge_id", "1")
         .cell("User.QAV_place_id", "2")

@@ -52,8 +52,8 @@ struct StencilOptions {
     std::string miscType = "annotation";
     int dotSubShapes = 5;
 
-    // Connectors, access arrows and arc arrows: the arrowhead formulas at each end
-    // ("0" none).
+    // Connectors, access arrows, arc arrows and the edges of start/end and connection
+    // places: the arrowhead formulas at each end ("0" none).
     std::string beginArrow = "0";
     std::string endArrow = "4";
 
