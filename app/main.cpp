@@ -9,6 +9,7 @@
 #include "app/AddonCommands.h"
 #include "app/DrawingCommands.h"
 #include "app/ExampleCommands.h"
+#include "app/LookCommands.h"
 #include "app/PictureCommands.h"
 #include "app/Runner.h"
 #include "app/WindowCommands.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     runner::addAddonCommands(runner);
     runner::addWindowCommands(runner);
     runner::addPictureCommands(runner);
+    runner::addLookCommands(runner);
     if (argc == 2) {
         std::ifstream session(argv[1]);
         if (!session) {

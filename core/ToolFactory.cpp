@@ -1,5 +1,6 @@
 #include "core/ToolFactory.h"
 
+#include "checker/ConsistencyChecker.h"
 #include "core/AboutTool.h"
 #include "core/PreferencesTool.h"
 
@@ -9,6 +10,7 @@ ToolFactoryList standardToolFactories() {
     // 1. PreferencesTool: registers itself first; sets registerTool and buildCommandBar.
     tools.push_back(PreferencesTool::factory());
     // 2. ConsistencyChecker (the diagram-type holder; sets consistencyChecker): registered.
+    tools.push_back(ConsistencyChecker::factory());
     // 3. PetriNetSimulator (the diagram-type holder and the checker): registered.
     // 4. PictureExporter: registered.
     // 5. TextInputAssistant: not registered.

@@ -36,6 +36,15 @@ bool DocumentPass::updateShapes(const visio::VShapes& shapes) {
     return changed;
 }
 
+// A generator that names another cell in the missing one's place (the value lives in a
+// text box, or the outline stands in for the sticky man) writes nothing: the shape is
+// complete as it is, and counting it as changed would mark every document that holds
+// such a shape as modified on every open.
+bool DocumentPass::generatesMissingCell(std::string name) {
+    const std::string missing = name;
+    return record_.generateMissingCell(name) && name == missing;
+}
+
 bool DocumentPass::updateShape() {
     if (record_.elementTypeName().empty()) return false;
     bool changed = false;
@@ -47,7 +56,7 @@ bool DocumentPass::updateShape() {
                 record_.generateMissingCell(name);
                 changed = true;
             }
-        } else if (record_.generateMissingCell(name)) {
+        } else if (generatesMissingCell(name)) {
             changed = true;
         }
     }

@@ -3,6 +3,8 @@
 // get their fix-ups, through an attribute record that accepts every diagram kind.
 #pragma once
 
+#include <string>
+
 #include "platform/visio/VDocument.h"
 #include "platform/visio/VShapes.h"
 
@@ -21,5 +23,8 @@ public:
     bool updateShape();
 
 private:
+    // True when the missing cell was written.
+    bool generatesMissingCell(std::string name);
+
     ShapeAttributes& record_;
 };

@@ -2,7 +2,18 @@
 
 #include <algorithm>
 
-#include "core/CellHelpers.h"
+#include "platform/visio/VCell.h"
+
+namespace {
+
+// What puts the cell back as it is now. A formula inherited from the master is saved as
+// the empty formula, which makes the cell inherit again: writing the master's formula
+// itself would leave the shape with a local copy that no longer follows its master.
+std::string formulaToRestore(const visio::VCell& cell) {
+    return cell.IsInherited() ? std::string() : cell.FormulaU();
+}
+
+}  // namespace
 
 void SavedFormulaIndex::beginElement(int32_t id, const visio::VShape& shape) {
     if (ownerOf_.count(id) == 0) addShape(id, shape);
@@ -20,7 +31,7 @@ void SavedFormulaIndex::addShape(int32_t id, const visio::VShape& shape) {
     saveFormulas(id, shape);
 }
 
-// The formula is read whole and unchanged: it is written back as it was saved.
+// A local formula is read whole and unchanged: it is written back as it was saved.
 void SavedFormulaIndex::saveFormulas(int32_t id, const visio::VShape& shape) {
     if (saved_.count(id) != 0) return;
     auto list = std::make_unique<SavedCellList>();
@@ -35,9 +46,9 @@ void SavedFormulaIndex::saveFormulas(int32_t id, const visio::VShape& shape) {
     }
     for (int32_t i = 0; i < list->getCount(); ++i) {
         const CellAddress a = list->getAddress(i);
-        list->setFormula(
-            i, getCellFormulaSRC(shape, static_cast<int16_t>(a.section),
-                                 static_cast<int16_t>(a.row), static_cast<int16_t>(a.cell)));
+        list->setFormula(i, formulaToRestore(shape.CellsSRC(static_cast<int16_t>(a.section),
+                                                            static_cast<int16_t>(a.row),
+                                                            static_cast<int16_t>(a.cell))));
     }
     saved_.emplace(id, std::move(list));
 }

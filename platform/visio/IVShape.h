@@ -86,7 +86,10 @@ public:
     virtual int16_t Column() = 0;
     virtual ComRef<IVShape> Shape() = 0;
     virtual std::string FormulaU() = 0;
-    // The plain formula write; refused (non-zero answer) when the cell is guarded.
+    // The cell has no formula of its own: it takes its master's (or its style's).
+    virtual bool IsInherited() = 0;
+    // The plain formula write; refused (non-zero answer) when the cell is guarded. The
+    // empty formula deletes the cell's own formula, so that it inherits again.
     virtual int32_t SetFormulaU(const std::string& formula) = 0;
     // Replaces the formula even when it is guarded.
     virtual int32_t SetFormulaForceU(const std::string& formula) = 0;

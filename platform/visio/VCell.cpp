@@ -28,6 +28,10 @@ std::string VCell::FormulaU() const {
     return call(&IVCell::FormulaU);
 }
 
+bool VCell::IsInherited() const {
+    return call(&IVCell::IsInherited);
+}
+
 int32_t VCell::SetFormulaU(const std::string& formula) const {
     return call(&IVCell::SetFormulaU, formula);
 }

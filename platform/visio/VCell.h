@@ -23,6 +23,7 @@ public:
     int16_t Column() const;
     VShape Shape() const;
     std::string FormulaU() const;
+    bool IsInherited() const;
     int32_t SetFormulaU(const std::string& formula) const;
     int32_t SetFormulaForceU(const std::string& formula) const;
     double ResultIU() const;

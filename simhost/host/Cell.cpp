@@ -84,6 +84,13 @@ std::string Cell::FormulaU() {
     return shape_->sheet().cell(*a)->formula;
 }
 
+bool Cell::IsInherited() {
+    auto a = address();
+    if (!a) return false;
+    ++shape_->application()->counters().formulaReads;
+    return shape_->sheet().cell(*a)->inherited;
+}
+
 int32_t Cell::write(const std::string& formula, bool force) {
     auto a = address();
     if (!a) return kWriteNoCell;

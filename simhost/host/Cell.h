@@ -29,6 +29,7 @@ public:
     int16_t Column() override;
     visio::ComRef<visio::IVShape> Shape() override;
     std::string FormulaU() override;
+    bool IsInherited() override;
     int32_t SetFormulaU(const std::string& formula) override;
     int32_t SetFormulaForceU(const std::string& formula) override;
     double ResultIU() override;

@@ -15,7 +15,8 @@ int16_t FormulaBatch::write(Page& page, const std::vector<int16_t>& stream,
     ++counters.batchWrites;
     bool force = (flags & visio::visSetBlastGuards) != 0;
     size_t count = std::min(stream.size() / 4, formulas.size());
-    int16_t written = 0;
+    // Counted in full: Visio's answer is 16 bits wide, the counter is not.
+    size_t written = 0;
     for (size_t i = 0; i < count; ++i) {
         // Shape IDs travel as 16 bits; read them unsigned so IDs above 32767 still work.
         int32_t id = static_cast<uint16_t>(stream[4 * i]);
@@ -25,7 +26,7 @@ int16_t FormulaBatch::write(Page& page, const std::vector<int16_t>& stream,
         if (shape->writeFormula(address, formulas[i], force) == kWriteDone) ++written;
     }
     counters.batchCells += static_cast<uint64_t>(written);
-    return written;
+    return static_cast<int16_t>(written);
 }
 
 }  // namespace simhost

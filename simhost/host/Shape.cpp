@@ -327,6 +327,14 @@ int32_t Shape::writeFormula(const CellAddress& address, const std::string& text,
     if (!usable() || !sheet_.cell(address)) return kWriteNoCell;
     if (!force && isGuarded(address)) return kWriteGuarded;
     std::string stored = FormulaCache::storedText(text);
+    // The empty formula deletes the cell's own: a cell that inherited its formula
+    // before takes it from its master again.
+    if (stored.empty() && sheet_.cell(address)->inherited) return kWriteDone;
+    if (stored.empty() && sheet_.inheritAgain(address)) {
+        changed(address);
+        application_->geometry().cellWritten(*this, address);
+        return kWriteDone;
+    }
     auto expression = application_->formulas().parse(stored, nullptr);
     if (!expression) return kWriteBadFormula;
     bool different = sheet_.cell(address)->formula != stored;

@@ -254,11 +254,39 @@ void ShapeSheet::setLocal(const CellAddress& address, std::string formula,
     SheetRow* r = row(address.section, address.row);
     SheetCell* c = cell(address);
     if (!r || !c) return;
+    SheetSection& s = sections_[address.section];
+    if (c->inherited) {
+        c->underneath = std::make_shared<InheritedFormula>(
+            InheritedFormula{std::move(c->formula), std::move(c->expression)});
+        r->inheritedBefore = r->inheritedBefore || r->inherited;
+        s.inheritedBefore = s.inheritedBefore || s.inherited;
+    }
     c->formula = std::move(formula);
     c->expression = std::move(expression);
     c->inherited = false;
     r->inherited = false;
-    sections_[address.section].inherited = false;
+    s.inherited = false;
+}
+
+bool ShapeSheet::inheritAgain(const CellAddress& address) {
+    SheetRow* r = row(address.section, address.row);
+    SheetCell* c = cell(address);
+    if (!r || !c || !c->underneath) return false;
+    const std::shared_ptr<const InheritedFormula> before = std::move(c->underneath);
+    c->formula = before->formula;
+    c->expression = before->expression;
+    c->inherited = true;
+    auto inherited = [](const auto& item) { return item.inherited; };
+    if (r->inheritedBefore && std::all_of(r->cells.begin(), r->cells.end(), inherited)) {
+        r->inherited = true;
+        r->inheritedBefore = false;
+    }
+    SheetSection& s = sections_[address.section];
+    if (s.inheritedBefore && std::all_of(s.rows.begin(), s.rows.end(), inherited)) {
+        s.inherited = true;
+        s.inheritedBefore = false;
+    }
+    return true;
 }
 
 }  // namespace simhost

@@ -17,6 +17,12 @@ namespace formula {
 class Expression;
 }
 
+// What a cell inherited before it got a formula of its own.
+struct InheritedFormula {
+    std::string formula;
+    std::shared_ptr<const formula::Expression> expression;
+};
+
 struct SheetCell {
     std::string formula;
     // The parsed formula, shared by every cell with the same text; null when the text
@@ -24,6 +30,8 @@ struct SheetCell {
     std::shared_ptr<const formula::Expression> expression;
     // Comes from the master and has no local value yet.
     bool inherited = false;
+    // Set while a local formula stands over an inherited one.
+    std::shared_ptr<const InheritedFormula> underneath;
 };
 
 struct SheetRow {
@@ -34,11 +42,15 @@ struct SheetRow {
     std::string name;   // rows of the User, Prop, Actions and Connections sections
     int16_t tag = 0;
     bool inherited = false;
+    // Was inherited until one of its cells got a local formula.
+    bool inheritedBefore = false;
     std::vector<SheetCell> cells;
 };
 
 struct SheetSection {
     bool inherited = false;
+    // Was inherited until one of its cells got a local formula.
+    bool inheritedBefore = false;
     std::vector<SheetRow> rows;
 };
 
@@ -87,6 +99,10 @@ public:
     // Stores a formula as a local value: the cell, its row and its section become local.
     void setLocal(const CellAddress& address, std::string formula,
                   std::shared_ptr<const formula::Expression> expression);
+    // Drops the cell's local formula over an inherited one: the cell, and its row and
+    // section when all in them is inherited again, inherit as before. False when the
+    // cell has no inherited formula under its own.
+    bool inheritAgain(const CellAddress& address);
 
 private:
     SheetSection* section(int16_t number);

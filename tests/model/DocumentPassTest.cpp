@@ -39,14 +39,17 @@ TEST_F(DocumentPass, ADocumentOfCompleteShapesNeedsNoChange) {
     EXPECT_TRUE(messageBoxes().empty());
 }
 
-// A place that keeps its marking in a text box lacks the marking cell: the cell read in
-// its place counts as generated.
-TEST_F(DocumentPass, APlaceReadFromItsTextBoxCounts) {
+// A place that keeps its marking and capacity in text boxes lacks their cells: the
+// boxes are read in their place and nothing is written, so nothing changed.
+TEST_F(DocumentPass, APlaceReadFromItsTextBoxesNeedsNoChange) {
     StencilOptions text;
     text.markingIn = ValueIn::TextBox;
+    text.capacityIn = ValueIn::TextBox;
+    text.capacity = "3";
     auto place = dropPlace(page(), text);
-    EXPECT_TRUE(pass());
+    EXPECT_FALSE(pass());
     EXPECT_FALSE(hasCell(place, "User.QAV_marking"));
+    EXPECT_FALSE(hasCell(place, "User.QAV_capacity"));
 }
 
 TEST_F(DocumentPass, MissingCellsOfEveryPageAreGenerated) {

@@ -14,6 +14,7 @@ public:
     int16_t Column() override { return 0; }
     visio::ComRef<visio::IVShape> Shape() override { return {}; }
     std::string FormulaU() override { return data_.formula; }
+    bool IsInherited() override { return false; }
     int32_t SetFormulaU(const std::string&) override { return 0; }
     int32_t SetFormulaForceU(const std::string&) override { return 0; }
     double ResultIU() override { return data_.value; }

@@ -1,0 +1,418 @@
+#include "checker/ConsistencyChecker.h"
+
+#include <utility>
+
+#include "checker/CCArcConnectionRule.h"
+#include "checker/CCArcShapeRule.h"
+#include "checker/CCCellGuard.h"
+#include "checker/CCHintRule.h"
+#include "checker/CCLegendDialog.h"
+#include "checker/CCNameClashRule.h"
+#include "checker/CCPetriNetRule.h"
+#include "checker/CCPropertyPage.h"
+#include "core/AddonConstants.h"
+#include "core/DocumentHelpers.h"
+#include "core/ToolbarButton.h"
+#include "core/VisioText.h"
+#include "model/DiagramTypeHolder.h"
+#include "model/ShapeAttributes.h"
+#include "platform/ui/WinApiConstants.h"
+#include "platform/visio/VCell.h"
+#include "platform/visio/VDocuments.h"
+#include "platform/visio/VShape.h"
+#include "platform/visio/VisioConstants.h"
+
+namespace {
+
+// The rules of a check under their keys: the lower key wins a cell that the findings of
+// several rules colour, so the optional rules' orange shows over the syntax errors.
+constexpr int32_t kNameClashKey = 1;
+constexpr int32_t kHintKey = 2;
+constexpr int32_t kArcShapeKey = 3;
+constexpr int32_t kPetriNetKey = 4;
+constexpr int32_t kArcConnectionKey = 5;
+// The keys of the simulator's gate.
+constexpr int32_t kGateArcShapeKey = 1;
+constexpr int32_t kGatePetriNetKey = 2;
+constexpr int32_t kGateArcConnectionKey = 3;
+constexpr int32_t kSimulatorTableKey = 1;
+
+// Visio's help folder list is read into a buffer of 32,768 bytes.
+constexpr std::size_t kFolderListLimit = 32767;
+// The info text of the event in progress.
+constexpr int32_t kCurrentEvent = 0;
+
+ButtonLook checkerButton(bool start, bool enabled) {
+    ButtonLook look;
+    look.tooltip = start ? "Start Consistency Checker" : "Stop Consistency Checker";
+    look.tag = start ? ConsistencyChecker::kStartTag : ConsistencyChecker::kStopTag;
+    look.hasCaption = true;
+    look.caption = "Consistency Check";
+    look.secondDisplayValue = 3;
+    look.iconNumber = start ? buttonIcon::kCheckerStart : buttonIcon::kCheckerStop;
+    look.enabled = enabled;
+    look.hasState = true;
+    look.state = start ? 0 : -1;
+    return look;
+}
+
+}  // namespace
+
+ConsistencyChecker::ConsistencyChecker(const visio::VApplication& application,
+                                       DiagramTypeHolder* typeHolder)
+    : page_(std::make_unique<CCPropertyPage>()),
+      typeHolder_(typeHolder),
+      application_(application) {
+    preferencePage_ = page_.get();
+}
+
+ConsistencyChecker::~ConsistencyChecker() {
+    cellGuard_.reset();
+    // The model of a running check names the rules' tables: it goes with them.
+    if (state_ == kChecking && typeHolder_) typeHolder_->deleteModel();
+    ruleSet_.clear();
+    preferencePage_ = nullptr;
+    page_.reset();
+    closeLegend();
+    checkedPage_.release();
+    settingWindow_.release();
+    button_.release();
+    application_.release();
+}
+
+ToolFactory ConsistencyChecker::factory() {
+    ToolFactory entry;
+    entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
+        auto tool =
+            std::make_unique<ConsistencyChecker>(context.application, context.diagramTypeHolder);
+        context.consistencyChecker = tool.get();
+        return tool;
+    };
+    entry.registerWithPreferences = true;
+    return entry;
+}
+
+void ConsistencyChecker::createToolbarButton(CommandBarsAccess* access, CommandBarObject* bar) {
+    if (access) commandBarsAccess_ = *access;
+    button_ = getButtonControl(bar);
+    if (isChecking()) {
+        showStopButton();
+    } else {
+        showStartButton(false);
+    }
+    if (!application_.ActivePage().isEmpty()) updateStartButton();
+}
+
+bool ConsistencyChecker::onCommand(std::string argument) {
+    if (argument == kStartTag) {
+        start();
+        return true;
+    }
+    if (argument == kStopTag) {
+        stop();
+        return true;
+    }
+    return false;
+}
+
+PreferencePage* ConsistencyChecker::getPreferencePage() {
+    return page_.get();
+}
+
+void ConsistencyChecker::applySettings() {
+    if (!isChecking()) return;
+    closeLegend();
+    if (page_->showLegend) showLegend();
+}
+
+// --- Start and stop
+
+void ConsistencyChecker::start() {
+    // A second start while checking would hide the setting kept from the first one.
+    if (state_ != kIdle) return;
+    saveWindowSetting();
+    showStopButton();
+    if (page_->saveBefore) saveDocument();
+    if (page_->showLegend) showLegend();
+    application_.QueueMarkerEvent(markerCheckingEntered);
+    runCheck();
+}
+
+void ConsistencyChecker::stop() {
+    // A save that was started while checking and never reported back (it failed) left
+    // the checker idle but still showing Stop: Stop then ends it all the same.
+    if (state_ != kChecking && !recheckAfterSave_) return;
+    restoreWindowSetting();
+    showStartButton(true);
+    closeLegend();
+    stopChecking();
+    recheckAfterSave_ = false;
+    checkedPage_.release();
+    application_.QueueMarkerEvent(markerCheckingLeft);
+}
+
+void ConsistencyChecker::runCheck() {
+    if (!typeHolder_) return;
+    checkedPage_ = application_.ActivePage();
+    const visio::VShapes shapes = checkedPage_.Shapes();
+    typeHolder_->identifyDiagramType(shapes);
+    createRules();
+    typeHolder_->createModel(shapes, ruleSet_.tables());
+    ruleSet_.checkAll(*typeHolder_);
+    closeLatchForOwnWrites();
+    cellGuard_ = std::make_unique<CCCellGuard>(
+        typeHolder_->getActive(), typeHolder_->getPassive(), typeHolder_->getArcs(),
+        typeHolder_->getOtherShapes(), &ruleSet_.rules(), typeHolder_->getSavedFormulaIndex());
+    cellGuard_->guardCells(shapes);
+    state_ = kChecking;
+}
+
+void ConsistencyChecker::createRules() {
+    const bool block = typeHolder_->isBlockDiagram();
+    const bool petri = typeHolder_->isPetriNet();
+    const bool er = typeHolder_->isERDiagram();
+    ruleSet_.clear();
+    if (page_->nameClashCheck)
+        ruleSet_.add(kNameClashKey, std::make_unique<CCNameClashRule>(block, er));
+    if (page_->hintsCheck) ruleSet_.add(kHintKey, std::make_unique<CCHintRule>(petri));
+    ruleSet_.add(kArcShapeKey, std::make_unique<CCArcShapeRule>(block, petri, er));
+    ruleSet_.add(kPetriNetKey, std::make_unique<CCPetriNetRule>(petri));
+    ruleSet_.add(kArcConnectionKey, std::make_unique<CCArcConnectionRule>());
+}
+
+void ConsistencyChecker::stopChecking() {
+    if (state_ != kChecking) return;
+    state_ = kIdle;
+    if (cellGuard_) cellGuard_->restoreCells(checkedPage_.Shapes());
+    cellGuard_.reset();
+    if (typeHolder_) typeHolder_->deleteModel();
+    ruleSet_.clear();
+}
+
+void ConsistencyChecker::recheck() {
+    stopChecking();
+    runCheck();
+}
+
+bool ConsistencyChecker::isOnCheckedPage() const {
+    return checkedPage_.isSameObject(application_.ActivePage());
+}
+
+// Every formula the guard writes raises a cell-changed event on the checked page. They
+// must not start a check of their own: the page already shows the result of what it
+// holds, and on a page that mixes kinds the user would be asked the kind twice.
+void ConsistencyChecker::closeLatchForOwnWrites() {
+    if (cellChangeLatch_ == kLatchOpen) cellChangeLatch_ = kLatchClosedByChecker;
+}
+
+bool ConsistencyChecker::isConsistentPetriNet(const visio::VShapes& pageShapes,
+                                              CellAddressTable* simulatorCells) {
+    // A model read now would replace the one a running check paints from.
+    if (!typeHolder_ || isChecking()) return false;
+    bool block = false;
+    bool petri = false;
+    bool er = false;
+    typeHolder_->scanDrawingTypes(pageShapes, block, petri, er);
+    if (!petri) return false;
+    typeHolder_->setType(drawingTypePetriNet);
+    CCRuleSet gate;
+    gate.add(kGateArcShapeKey, std::make_unique<CCArcShapeRule>(typeHolder_->isBlockDiagram(),
+                                                                typeHolder_->isPetriNet(),
+                                                                typeHolder_->isERDiagram()));
+    gate.add(kGatePetriNetKey, std::make_unique<CCPetriNetRule>(typeHolder_->isPetriNet()));
+    gate.add(kGateArcConnectionKey, std::make_unique<CCArcConnectionRule>());
+    simulatorTables_.clear();
+    if (simulatorCells) simulatorTables_[kSimulatorTableKey] = simulatorCells;
+    typeHolder_->createModel(pageShapes, simulatorTables_);
+    gate.checkAll(*typeHolder_);
+    return !gate.hasFindings();
+}
+
+// --- The button, the legend, the window and the document
+
+void ConsistencyChecker::updateStartButton() {
+    const visio::VPage page = application_.ActivePage();
+    if (page.isEmpty()) {
+        if (!isChecking()) showStartButton(false);
+        return;
+    }
+    if (isChecking() || !typeHolder_) return;
+    bool block = false;
+    bool petri = false;
+    bool er = false;
+    typeHolder_->scanDrawingTypes(page.Shapes(), block, petri, er);
+    showStartButton(block || petri || er);
+}
+
+void ConsistencyChecker::showStartButton(bool enabled) {
+    setUpButton(button_, checkerButton(true, enabled));
+    commandBarsAccess_.reset();
+}
+
+void ConsistencyChecker::showStopButton() {
+    setUpButton(button_, checkerButton(false, true));
+    commandBarsAccess_.reset();
+}
+
+void ConsistencyChecker::showLegend() {
+    std::string folders = application_.HelpPaths();
+    if (folders.size() > kFolderListLimit) folders.resize(kFolderListLimit);
+    legend_ = std::make_unique<CCLegendDialog>(folders);
+    legend_->showTopmost();
+}
+
+void ConsistencyChecker::closeLegend() {
+    if (!legend_) return;
+    legend_->destroyWindow();
+    legend_.reset();
+}
+
+// The connection points are hidden while the shapes show their colours; the window
+// that hid them gets its setting back, whichever window is active when checking stops.
+void ConsistencyChecker::saveWindowSetting() {
+    settingWindow_ = application_.ActiveWindow();
+    if (settingWindow_.isEmpty()) return;
+    savedWindowSetting_ = settingWindow_.ShowConnectPoints();
+    settingWindow_.SetShowConnectPoints(0);
+}
+
+void ConsistencyChecker::restoreWindowSetting() {
+    settingWindow_.SetShowConnectPoints(savedWindowSetting_);
+    settingWindow_.release();
+}
+
+void ConsistencyChecker::saveDocument() const {
+    const visio::VDocument document = application_.ActiveDocument();
+    const bool neverSaved = limitVisioText(document.Path()).empty();
+    application_.DoCmd(neverSaved ? visio::visCmdFileSaveAs : visio::visCmdFileSave);
+}
+
+// The pass changed the drawing: the user is to be asked to save it, not lose it.
+void ConsistencyChecker::updateDocument(const visio::VDocument& document) {
+    if (document.isEmpty()) return;
+    ShapeAttributes record;
+    if (record.updateDocument(document)) document.SetSaved(false);
+}
+
+// --- Events
+
+void ConsistencyChecker::onVisioEvent(int32_t eventCode, const visio::VObject& subject,
+                                      visio::Variant) {
+    switch (eventCodeOf(eventCode)) {
+        case visio::visEvtCodeDocOpen:
+            onDocumentOpened(subject);
+            break;
+        case visio::visEvtCodeDocSave:
+        case visio::visEvtCodeDocSaveAs:
+            onDocumentSaved();
+            break;
+        case visio::visEvtCodeBefDocSave:
+        case visio::visEvtCodeBefDocSaveAs:
+            onBeforeDocumentSave();
+            break;
+        case visio::visEvtCodeWinPageTurn:
+            updateStartButton();
+            break;
+        case visio::visEvtCodeWinActivate:
+            if (commandBarsAccess_.isSet()) updateStartButton();
+            break;
+        case visio::visEvtCodeShapeAdded:
+            onShapeAdded();
+            break;
+        case visio::visEvtCodeWindowChanged:
+            onWindowChanged();
+            break;
+        case visio::visEvtCodeCellChanged:
+            onCellChanged(subject);
+            break;
+        case visio::visEvtCodeBefShapeDelete:
+            recheckOnIdle_ = true;
+            break;
+        case visio::visEvtCodeNoEventsPending:
+            onIdle();
+            break;
+        case visio::visEvtCodeMarker:
+            onMarker();
+            break;
+        case visio::visEvtCodeBefDocClose:
+            onBeforeDocumentClose(subject);
+            break;
+        default:
+            break;
+    }
+}
+
+void ConsistencyChecker::onDocumentOpened(const visio::VObject& subject) {
+    updateDocumentOnIdle_ = false;
+    updateDocument(subject.as<visio::VDocument>());
+}
+
+void ConsistencyChecker::onDocumentSaved() {
+    if (!recheckAfterSave_) return;
+    runCheck();
+    recheckAfterSave_ = false;
+}
+
+// The colours are display only: they are taken away before the save and painted again
+// once it is done, so the file never holds them.
+void ConsistencyChecker::onBeforeDocumentSave() {
+    if (!isChecking()) return;
+    stopChecking();
+    recheckAfterSave_ = true;
+}
+
+void ConsistencyChecker::onShapeAdded() {
+    if (isChecking()) {
+        if (isOnCheckedPage()) recheck();
+        updateStartButton();
+        return;
+    }
+    if (!simulationRunning_) updateStartButton();
+}
+
+void ConsistencyChecker::onWindowChanged() {
+    if (isChecking() && isOnCheckedPage()) recheck();
+}
+
+void ConsistencyChecker::onCellChanged(const visio::VObject& subject) {
+    if (!isChecking() || !isOnCheckedPage() || cellChangeLatch_ != kLatchOpen) return;
+    cellChangeLatch_ = subject.as<visio::VCell>().Shape().ID();
+    recheck();
+}
+
+void ConsistencyChecker::onIdle() {
+    if (updateDocumentOnIdle_) {
+        updateDocumentOnIdle_ = false;
+        updateDocument(application_.ActiveDocument());
+    }
+    cellChangeLatch_ = kLatchOpen;
+    if (!recheckOnIdle_) return;
+    if (isChecking() && isOnCheckedPage()) recheck();
+    recheckOnIdle_ = false;
+    updateStartButton();
+}
+
+void ConsistencyChecker::onMarker() {
+    const std::string marker = limitVisioText(application_.EventInfo(kCurrentEvent));
+    if (marker == markerRecheckFinished) {
+        if (isChecking() && isOnCheckedPage()) recheck();
+    } else if (marker == markerSimulationEntered) {
+        simulationRunning_ = true;
+        showStartButton(false);
+    } else if (marker == markerSimulationLeft) {
+        simulationRunning_ = false;
+        updateStartButton();
+    }
+}
+
+// The last document closing leaves no page to check, also when it was the checked one.
+void ConsistencyChecker::onBeforeDocumentClose(const visio::VObject& subject) {
+    if (isChecking() && isSameNonStencilDocument(checkedPage_.Document(), subject)) {
+        closeLegend();
+        stopChecking();
+        checkedPage_.release();
+        updateStartButton();
+        application_.QueueMarkerEvent(markerCheckingLeft);
+    }
+    if (!isChecking() && application_.Documents().Count() == 1) showStartButton(false);
+}

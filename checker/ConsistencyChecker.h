@@ -1,0 +1,122 @@
+// The consistency checker, started and stopped from its toolbar button
+// ("CCStartButton", "CCStopButton"). Started, it reads the active page into a diagram
+// model, runs the rules and has every shape coloured by the result; it checks again
+// after changes to the checked page, steps aside around every save, tells the Petri net
+// simulator by marker events that checking runs, and on stop puts every cell back. It
+// also offers the simulator a silent check of a Petri net, and brings the notation
+// shapes of every opened document up to date.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "checker/CCRuleSet.h"
+#include "core/SupportTool.h"
+#include "core/ToolFactory.h"
+#include "model/CellAddressTable.h"
+#include "platform/visio/VApplication.h"
+#include "platform/visio/VDocument.h"
+#include "platform/visio/VPage.h"
+#include "platform/visio/VShapes.h"
+#include "platform/visio/VToolbarItem.h"
+#include "platform/visio/VWindow.h"
+
+class CCCellGuard;
+class CCLegendDialog;
+class CCPropertyPage;
+class DiagramTypeHolder;
+
+class ConsistencyChecker : public SupportTool {
+public:
+    static constexpr char kStartTag[] = "CCStartButton";
+    static constexpr char kStopTag[] = "CCStopButton";
+
+    // The holder belongs to the main controller and outlives the checker.
+    ConsistencyChecker(const visio::VApplication& application, DiagramTypeHolder* typeHolder);
+    // Does not put the cells back: the add-on is going.
+    ~ConsistencyChecker() override;
+
+    // The controller's entry: registered, and made known to the simulator.
+    static ToolFactory factory();
+
+    void createToolbarButton(CommandBarsAccess* access, CommandBarObject* bar) override;
+    // Answers "CCStartButton" and "CCStopButton"; declines everything else.
+    bool onCommand(std::string argument) override;
+    void onVisioEvent(int32_t eventCode, const visio::VObject& subject,
+                      visio::Variant moreInfo) override;
+    PreferencePage* getPreferencePage() override;
+    // While checking, the legend follows the page's switch at once; the optional rules
+    // follow it at the next run.
+    void applySettings() override;
+
+    // The simulator's gate: true when the page holds Petri net shapes and the syntax
+    // rules find nothing. Nothing is painted; the model read for it stays in the holder
+    // with the formulas of the simulator's cells saved, for the simulator to delete. The
+    // simulator's table must outlive that model.
+    bool isConsistentPetriNet(const visio::VShapes& pageShapes, CellAddressTable* simulatorCells);
+
+    bool isChecking() const { return state_ == kChecking; }
+    CCPropertyPage* propertyPage() const { return page_.get(); }
+    // Null while no legend is shown.
+    CCLegendDialog* legend() const { return legend_.get(); }
+
+private:
+    static constexpr int32_t kIdle = 1;
+    static constexpr int32_t kChecking = 0;
+    static constexpr int32_t kLatchOpen = -1;
+    // No shape has the ID 0.
+    static constexpr int32_t kLatchClosedByChecker = 0;
+
+    void start();
+    void stop();
+    void runCheck();
+    void createRules();
+    void stopChecking();
+    void recheck();
+    bool isOnCheckedPage() const;
+    void closeLatchForOwnWrites();
+
+    void updateStartButton();
+    void showStartButton(bool enabled);
+    void showStopButton();
+    void showLegend();
+    void closeLegend();
+    void saveWindowSetting();
+    void restoreWindowSetting();
+    void saveDocument() const;
+    static void updateDocument(const visio::VDocument& document);
+
+    void onDocumentOpened(const visio::VObject& subject);
+    void onDocumentSaved();
+    void onBeforeDocumentSave();
+    void onShapeAdded();
+    void onWindowChanged();
+    void onCellChanged(const visio::VObject& subject);
+    void onIdle();
+    void onMarker();
+    void onBeforeDocumentClose(const visio::VObject& subject);
+
+    std::unique_ptr<CCPropertyPage> page_;
+    // The rules of the running check; the model holds their tables.
+    CCRuleSet ruleSet_;
+    DiagramTypeHolder* typeHolder_;
+    std::unique_ptr<CCCellGuard> cellGuard_;
+    visio::VApplication application_;
+    visio::VPage checkedPage_;
+    visio::VToolbarItem button_;
+    std::unique_ptr<CCLegendDialog> legend_;
+    bool recheckAfterSave_ = false;
+    // Open (-1), or closed until the next idle event: by the shape whose cell change
+    // caused a re-check, or by the checker's own painting.
+    int32_t cellChangeLatch_ = kLatchOpen;
+    bool recheckOnIdle_ = false;
+    bool updateDocumentOnIdle_ = true;
+    bool simulationRunning_ = false;
+    int32_t state_ = kIdle;
+    // The window whose connection points are hidden while checking, and what it showed.
+    visio::VWindow settingWindow_;
+    int16_t savedWindowSetting_ = 0;
+    // The simulator's table as the model of the gate holds it, for as long as it does.
+    CellAddressTableMap simulatorTables_;
+};
