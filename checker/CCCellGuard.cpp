@@ -151,16 +151,13 @@ bool CCCellGuard::isOnPage(int32_t shapeID) const {
 }
 
 void CCCellGuard::enter(int32_t shapeID, const CellAddress& address, std::string formula) {
-    const PassKey key{static_cast<int16_t>(shapeID), static_cast<int16_t>(address.section),
-                      static_cast<int16_t>(address.row), static_cast<int16_t>(address.cell)};
-    pass_.emplace(key, std::move(formula));
+    // The first value given for a cell in a pass is the one written.
+    pass_.emplace(FormulaBatchKey{shapeID, address.section, address.row, address.cell},
+                  std::move(formula));
 }
 
 void CCCellGuard::writePass() {
     FormulaBatchMap batch;
-    for (auto& [key, formula] : pass_) {
-        batch.emplace(FormulaBatchKey{key[0], key[1], key[2], key[3]}, std::move(formula));
-    }
-    pass_.clear();
+    batch.swap(pass_);
     setFormulasBatch(pageShapes_, std::move(batch));
 }

@@ -1,12 +1,12 @@
 // Paints a check's result into the page's shapes as guarded formulas, and takes it away.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
 
 #include "checker/CCRule.h"
+#include "core/FormulaBatchHelpers.h"
 #include "platform/visio/VShapes.h"
 
 class GEElementSet;
@@ -32,9 +32,6 @@ public:
     void restoreCells(const visio::VShapes& pageShapes);
 
 private:
-    // Shape ID, section, row, cell, as the batch writer takes them.
-    using PassKey = std::array<int16_t, 4>;
-
     void guardConsistent();
     void guardIgnored();
     void guardFindings();
@@ -57,5 +54,5 @@ private:
     const CCRuleMap* rules_;
     const SavedFormulaIndex* index_;
     visio::VShapes pageShapes_;
-    std::map<PassKey, std::string> pass_;
+    FormulaBatchMap pass_;
 };

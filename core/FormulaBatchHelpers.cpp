@@ -1,10 +1,13 @@
 #include "core/FormulaBatchHelpers.h"
 
+#include <cstdint>
 #include <new>
 #include <vector>
 
 #include "core/VisioText.h"
+#include "platform/visio/VCell.h"
 #include "platform/visio/VPage.h"
+#include "platform/visio/VShape.h"
 #include "platform/visio/VisioConstants.h"
 
 namespace {
@@ -14,6 +17,25 @@ constexpr int16_t kBatchFlags = visio::visSetBlastGuards | visio::visSetUniversa
 
 void appendAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key) {
     for (int32_t part : key) stream.push_back(static_cast<int16_t>(part));
+}
+
+// The batch names shapes and cells by 16-bit numbers; an address that does not fit would
+// land on another shape or cell.
+bool fitsTheBatch(const FormulaBatchKey& key) {
+    for (int32_t part : key) {
+        if (part < 0 || part > INT16_MAX) return false;
+    }
+    return true;
+}
+
+// What the batch cannot address is written cell by cell, through guards as the batch
+// writes.
+void writeOneByOne(const visio::VShapes& shapes, const FormulaBatchKey& key,
+                   const std::string& formula) {
+    shapes.ItemFromID(key[0])
+        .CellsSRC(static_cast<int16_t>(key[1]), static_cast<int16_t>(key[2]),
+                  static_cast<int16_t>(key[3]))
+        .SetFormulaForceU(formula);
 }
 
 }  // namespace
@@ -28,6 +50,10 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
         return;
     }
     for (auto& [key, formula] : batch) {
+        if (!fitsTheBatch(key)) {
+            writeOneByOne(shapes, key, limitFormulaLength(std::move(formula)));
+            continue;
+        }
         appendAddress(addresses, key);
         formulas.push_back(limitFormulaLength(std::move(formula)));
     }

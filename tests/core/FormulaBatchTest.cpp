@@ -89,13 +89,15 @@ TEST_F(FormulaBatchLayout, OneCallInKeyOrderWithFourAddressNumbersPerFormula) {
     EXPECT_EQ(call.flags, 10);
 }
 
-TEST_F(FormulaBatchLayout, AddressesAreCutTo16Bits) {
+TEST_F(FormulaBatchLayout, AddressesBeyond16BitsStayOutOfTheBatch) {
     FormulaBatchMap batch;
-    batch[{70000, 242, 0x12345, -1}] = "1";
+    batch[{70000, 242, 0, 0}] = "1";
+    batch[{5, 242, 0x12345, 0}] = "2";
+    batch[{5, 1, 2, 1}] = "3";
     setFormulasBatch(shapes, batch);
     ASSERT_EQ(page.calls.size(), 1u);
-    EXPECT_EQ(page.calls[0].stream,
-              (std::vector<int16_t>{static_cast<int16_t>(70000 & 0xFFFF), 242, 0x2345, -1}));
+    EXPECT_EQ(page.calls[0].stream, (std::vector<int16_t>{5, 1, 2, 1}));
+    EXPECT_EQ(page.calls[0].formulas, (std::vector<std::string>{"3"}));
 }
 
 TEST_F(FormulaBatchLayout, AnEmptyBatchStillMakesTheCall) {
@@ -132,6 +134,18 @@ TEST_F(FormulaBatchOnHost, WritesThroughGuards) {
     EXPECT_EQ(host_.counters().batchWrites, 1u);
     EXPECT_EQ(guarded->formula("LineColor"), "RGB(255,0,0)");
     EXPECT_EQ(plain->formula("LineWeight"), "GUARD(0.03in)");
+}
+
+TEST_F(FormulaBatchOnHost, AShapeWhoseIDTheBatchCannotNameIsWrittenOnItsOwn) {
+    // Cut to 16 bits, 32768 + 7 would name another shape (or none).
+    auto low = add(ShapeSpec::box(1, 1, 1, 1));
+    page().setNextShapeId(32768 + low->id());
+    auto high = add(ShapeSpec::box(3, 1, 1, 1).cell("LineColor", "GUARD(1)"));
+    FormulaBatchMap batch;
+    batch[{high->id(), 1, 2, 1}] = "GUARD(2)";
+    setFormulasBatch(pageShapes(), batch);
+    EXPECT_EQ(high->formula("LineColor"), "GUARD(2)");
+    EXPECT_EQ(low->formula("LineColor"), "0");
 }
 
 TEST_F(FormulaBatchOnHost, TheShapesOfAGroupWriteThroughTheirPage) {
