@@ -33,10 +33,15 @@ void DocumentCommands::run(Application& application, int16_t command) {
             break;
         case visio::visCmdTextEdit:
             editText(application);
-            break;
+            return;
         default:
-            break;
+            return;
     }
+    // Saving and choosing a picture run to completion inside the call, in their own
+    // modal loops, so the events they raise reach the add-on before the call returns,
+    // as in Visio: a tool that saves before it starts work sees the save's events while
+    // it is still idle.
+    application.events().deliverPending();
 }
 
 void DocumentCommands::save(Application& application, Document& document) {
