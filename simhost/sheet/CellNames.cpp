@@ -395,8 +395,9 @@ std::string CellNames::format(const CellAddress& a, const std::string& rowName) 
         case RowNaming::Named:
             if (rowName.empty())
                 return prefix + s->cells[a.cell] + "[" + std::to_string(a.row + 1) + "]";
-            return prefix + rowName +
-                   (a.cell == 0 ? std::string() : "." + std::string(s->cells[a.cell]));
+            // "User.Row" and "Prop.Row" name the value cell; action rows name every cell.
+            if (a.cell == 0 && s->section != 240) return prefix + rowName;
+            return prefix + rowName + "." + s->cells[a.cell];
         default:
             return std::string();
     }

@@ -57,9 +57,9 @@ TEST(CellNames, RejectsNamesThatAreNoCells) {
 }
 
 TEST(CellNames, FormatsWhatItParses) {
-    for (const char* name :
-         {"LineColor", "Char.Color", "Char.Color[2]", "Geometry1.NoShow", "Geometry1.X2",
-          "Connections.Y3", "Scratch.X1", "User.Name", "User.Name.Prompt", "Prop.QAVType.Label"}) {
+    for (const char* name : {"LineColor", "Char.Color", "Char.Color[2]", "Geometry1.NoShow",
+                             "Geometry1.X2", "Connections.Y3", "Scratch.X1", "User.Name",
+                             "User.Name.Prompt", "Prop.QAVType.Label", "Actions.Row_1.Action"}) {
         auto p = CellNames::parse(name);
         ASSERT_TRUE(p) << name;
         CellAddress a{p->section, p->row < 0 ? int16_t(0) : p->row, p->cell};
