@@ -147,6 +147,38 @@ void incompleteShape(Drawing& d) {
     connect(d, dropArc, *p, place, kEast, *t, transition, kWest);
 }
 
+// Shapes dropped from older masters, whose missing notation cells the add-on makes up
+// when the drawing is opened, beside shapes it cannot complete.
+void oldShapes(Drawing& d) {
+    Page& page = d.page;
+    using namespace simhost::stencil;
+    StencilOptions agent = at(1.5, 6, "Agent");
+    agent.version = "2.1.0";
+    agent.omit = {"User.QAV_StickyMan"};
+    dropBlockActive(page, agent);
+    StencilOptions channel = at(5, 6, "talks");
+    channel.version = "2.0.1";
+    channel.width = 3;
+    dropChannel(page, channel);
+    StencilOptions dots = at(8, 6, "");
+    dots.miscType = "dots";
+    dropMisc(page, dots);
+    StencilOptions place = at(1.5, 3.5, "p1");
+    place.version = "2.0.0";
+    place.marking = "1";
+    dropPlace(page, place);
+    StencilOptions transition = at(4, 3.5, "t1");
+    transition.omit = {"User.QAV_Identifier_ID"};
+    dropTransition(page, transition);
+    StencilOptions newer = at(6.5, 3.5, "p2");
+    newer.version = "3.0.0";
+    newer.omit = {"User.QAV_Identifier_ID"};
+    dropPlace(page, newer);
+    StencilOptions unmarked = at(9, 3.5, "p3");
+    unmarked.omit = {"User.QAV_marking"};
+    dropPlace(page, unmarked);
+}
+
 // Rows of place, arc, transition, arc, ... on a grid; each place feeds the transition
 // after it, each transition the next place. Four elements to a step.
 void largeNet(Drawing& d, int size) {
@@ -172,9 +204,9 @@ void largeNet(Drawing& d, int size) {
 }  // namespace
 
 const std::vector<std::string>& ExampleDrawings::kinds() {
-    static const std::vector<std::string> all = {"petri-net",        "block-diagram",
-                                                 "er-diagram",       "mixed-page",
-                                                 "incomplete-shape", "large-petri-net"};
+    static const std::vector<std::string> all = {"petri-net",      "block-diagram",    "er-diagram",
+                                                 "mixed-page",     "incomplete-shape", "old-shapes",
+                                                 "large-petri-net"};
     return all;
 }
 
@@ -186,7 +218,8 @@ visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::s
                                                             {"block-diagram", blockDiagram},
                                                             {"er-diagram", erDiagram},
                                                             {"mixed-page", mixedPage},
-                                                            {"incomplete-shape", incompleteShape}};
+                                                            {"incomplete-shape", incompleteShape},
+                                                            {"old-shapes", oldShapes}};
     auto builder = builders.find(kind);
     if (builder == builders.end() && kind != "large-petri-net") return {};
     auto document = host.newDocument(name);
