@@ -1,7 +1,7 @@
-// Puts together the spec of one stand-in master: its outline, its notation cells (as
+// Puts together the description of one stand-in master: its outline, its notation cells (as
 // the master's, so inherited by the dropped shape unless the options say otherwise, and
 // left out when the options omit them), its members and the test's own cell formulas;
-// then drops it and finishes what a spec cannot say (ellipse rows, action rows that
+// then drops it and finishes what a description cannot say (ellipse rows, action rows that
 // name the shape's own ID).
 #pragma once
 
