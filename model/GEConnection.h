@@ -26,6 +26,9 @@ public:
     int32_t getEndIDsCount() const;
     bool hasBeginID(int32_t id) const;
     bool hasEndID(int32_t id) const;
+    // Copies of the lists, for walks that change the connection as they go.
+    std::vector<int32_t> getBeginIDs() const { return beginIDs_; }
+    std::vector<int32_t> getEndIDs() const { return endIDs_; }
 
     void setState0() { state_ = 0; }
     void setState1() { state_ = 1; }

@@ -6,33 +6,19 @@
 #include "model/GEElementSet.h"
 #include "model/PetriNetLookup.h"
 
-namespace {
-
-std::vector<int32_t> beginIDs(const GEConnection& c) {
-    std::vector<int32_t> ids;
-    for (int32_t i = 0; i < c.getBeginIDsCount(); ++i) ids.push_back(c.getBeginID(i));
-    return ids;
-}
-
-std::vector<int32_t> endIDs(const GEConnection& c) {
-    std::vector<int32_t> ids;
-    for (int32_t i = 0; i < c.getEndIDsCount(); ++i) ids.push_back(c.getEndID(i));
-    return ids;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void PetriNetOrientation::orientAtElements() {
     for (GEGraphElement* e = connections_.getFirst(); e != connections_.end();
          e = connections_.getNext()) {
         auto& c = static_cast<GEConnection&>(*e);
         if (!c.isState2()) continue;
-        for (int32_t id : beginIDs(c)) {
+        for (int32_t id : c.getBeginIDs()) {
             if (namesElement(id)) c.setState0();
         }
         // After turning round, the end list holds the former begin IDs, none of which
         // names an element: the first element at the end decides alone.
-        for (int32_t id : endIDs(c)) {
+        for (int32_t id : c.getEndIDs()) {
             if (!namesElement(id)) continue;
             if (c.isState2()) {
                 c.setState0();
@@ -75,7 +61,7 @@ void PetriNetOrientation::orientBeginSide(GEConnection& c) const {
     }
     bool feeds = false;
     bool leaves = false;
-    for (int32_t other : beginIDs(c)) {
+    for (int32_t other : c.getBeginIDs()) {
         const GEConnection* d = connectionOf(connections_, other);
         if (!d) continue;
         if (d->hasEndID(id)) {
@@ -100,7 +86,7 @@ void PetriNetOrientation::orientEndSide(GEConnection& c) const {
         if (!d || !d->isState0()) return;
         meets = d->hasEndID(id);
     } else {
-        for (int32_t other : endIDs(c)) {
+        for (int32_t other : c.getEndIDs()) {
             const GEConnection* d = connectionOf(connections_, other);
             if (!d) continue;
             if (d->hasEndID(id)) {
@@ -131,7 +117,7 @@ void PetriNetOrientation::dropSiblingLinks() {
 
 void PetriNetOrientation::dropBeginSiblings(GEConnection& c) const {
     const int32_t id = c.getID();
-    const std::vector<int32_t> ids = beginIDs(c);
+    const std::vector<int32_t> ids = c.getBeginIDs();
     bool atElement = false;
     for (int32_t other : ids) atElement = atElement || namesElement(other);
     for (int32_t other : ids) {
@@ -146,7 +132,7 @@ void PetriNetOrientation::dropBeginSiblings(GEConnection& c) const {
 
 void PetriNetOrientation::dropEndSiblings(GEConnection& c) const {
     const int32_t id = c.getID();
-    const std::vector<int32_t> ids = endIDs(c);
+    const std::vector<int32_t> ids = c.getEndIDs();
     bool atElement = false;
     for (int32_t other : ids) atElement = atElement || namesElement(other);
     for (int32_t other : ids) {

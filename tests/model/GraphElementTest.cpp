@@ -10,18 +10,6 @@
 
 namespace {
 
-std::vector<int32_t> beginIDs(const GEConnection& c) {
-    std::vector<int32_t> ids;
-    for (int32_t i = 0; i < c.getBeginIDsCount(); ++i) ids.push_back(c.getBeginID(i));
-    return ids;
-}
-
-std::vector<int32_t> endIDs(const GEConnection& c) {
-    std::vector<int32_t> ids;
-    for (int32_t i = 0; i < c.getEndIDsCount(); ++i) ids.push_back(c.getEndID(i));
-    return ids;
-}
-
 using IDs = std::vector<int32_t>;
 
 TEST(GraphElement, NewElementsHoldOnlyUnsetShapeIDs) {
@@ -107,8 +95,8 @@ TEST(Connection, AddersSkipTheOwnIDAndDuplicates) {
     c.addEndID(5);
     c.addEndID(9);
     c.addEndID(9);
-    EXPECT_EQ(beginIDs(c), (IDs{7, 8}));
-    EXPECT_EQ(endIDs(c), (IDs{9}));
+    EXPECT_EQ(c.getBeginIDs(), (IDs{7, 8}));
+    EXPECT_EQ(c.getEndIDs(), (IDs{9}));
     EXPECT_TRUE(c.hasBeginID(8));
     EXPECT_FALSE(c.hasBeginID(9));
     EXPECT_TRUE(c.hasEndID(9));
@@ -121,10 +109,10 @@ TEST(Connection, RemoversTakeOutTheFirstEqualEntryOnly) {
     c.addBeginID(2);
     c.addBeginID(3);
     c.removeBeginID(2);
-    EXPECT_EQ(beginIDs(c), (IDs{1, 3}));
+    EXPECT_EQ(c.getBeginIDs(), (IDs{1, 3}));
     c.addEndID(4);
     c.removeEndID(6);
-    EXPECT_EQ(endIDs(c), (IDs{4}));
+    EXPECT_EQ(c.getEndIDs(), (IDs{4}));
     c.removeEndID(4);
     EXPECT_EQ(c.getEndIDsCount(), 0);
 }
@@ -133,15 +121,15 @@ TEST(Connection, ReverseMovesOrSwapsTheLists) {
     GEConnection onlyBegin;
     onlyBegin.addBeginID(7);
     onlyBegin.reverse();
-    EXPECT_EQ(beginIDs(onlyBegin), IDs{});
-    EXPECT_EQ(endIDs(onlyBegin), (IDs{7}));
+    EXPECT_EQ(onlyBegin.getBeginIDs(), IDs{});
+    EXPECT_EQ(onlyBegin.getEndIDs(), (IDs{7}));
 
     GEConnection onlyEnd;
     onlyEnd.addEndID(7);
     onlyEnd.addEndID(9);
     onlyEnd.reverse();
-    EXPECT_EQ(beginIDs(onlyEnd), (IDs{7, 9}));
-    EXPECT_EQ(endIDs(onlyEnd), IDs{});
+    EXPECT_EQ(onlyEnd.getBeginIDs(), (IDs{7, 9}));
+    EXPECT_EQ(onlyEnd.getEndIDs(), IDs{});
 
     GEConnection both;
     both.addBeginID(3);
@@ -149,8 +137,8 @@ TEST(Connection, ReverseMovesOrSwapsTheLists) {
     both.addEndID(6);
     both.setState0();
     both.reverse();
-    EXPECT_EQ(beginIDs(both), (IDs{5, 6}));
-    EXPECT_EQ(endIDs(both), (IDs{3}));
+    EXPECT_EQ(both.getBeginIDs(), (IDs{5, 6}));
+    EXPECT_EQ(both.getEndIDs(), (IDs{3}));
     EXPECT_TRUE(both.isState0());
 
     GEConnection none;
