@@ -174,9 +174,22 @@ TEST_P(CheckerPropertyTest, CheckingLeavesNothingBehindButTheUsersEdits) {
     }
 }
 
+std::string kindName(const ::testing::TestParamInfo<DrawingKind>& info) {
+    switch (info.param) {
+        case DrawingKind::PetriNet:
+            return "PetriNet";
+        case DrawingKind::BlockDiagram:
+            return "BlockDiagram";
+        case DrawingKind::ERDiagram:
+            return "ERDiagram";
+    }
+    return "Unknown";
+}
+
 INSTANTIATE_TEST_SUITE_P(AllKinds, CheckerPropertyTest,
                          ::testing::Values(DrawingKind::PetriNet, DrawingKind::BlockDiagram,
-                                           DrawingKind::ERDiagram));
+                                           DrawingKind::ERDiagram),
+                         kindName);
 
 }  // namespace
 }  // namespace checkertest
