@@ -33,6 +33,16 @@ protected:
     ~HostObject() override = default;
     void markDeleted() { deleted_ = true; }
 
+    // A property of the object: read empty and written nowhere once it is deleted.
+    template <class T>
+    T get(const T& field) const {
+        return deleted_ ? T() : field;
+    }
+    template <class T>
+    void set(T& field, const T& value) {
+        if (!deleted_) field = value;
+    }
+
 private:
     uint32_t references_ = 0;
     bool deleted_ = false;

@@ -48,15 +48,6 @@ public:
     void detach();
 
 private:
-    template <class T>
-    T get(const T& field) const {
-        return isDeleted() ? T() : field;
-    }
-    template <class T>
-    void set(T& field, const T& value) {
-        if (!isDeleted()) field = value;
-    }
-
     Toolbars* owner_;
     ToolbarProperties properties_;
     visio::ComRef<simhost::ToolbarItems> items_;

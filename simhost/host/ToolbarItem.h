@@ -60,16 +60,6 @@ public:
     void detach();
 
 private:
-    // Once the item is deleted, its properties read empty and ignore writes.
-    template <class T>
-    T get(const T& field) const {
-        return isDeleted() ? T() : field;
-    }
-    template <class T>
-    void set(T& field, const T& value) {
-        if (!isDeleted()) field = value;
-    }
-
     ToolbarItems* owner_;
     ToolbarItemProperties properties_;
 };
