@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "simhost/geometry/PolygonArea.h"
+
 namespace simhost::geometry {
 namespace {
 
@@ -48,16 +50,6 @@ std::vector<Point2> convexHull(std::vector<Point2> points) {
     return hull;
 }
 
-double area(const std::vector<Point2>& polygon) {
-    double twice = 0;
-    for (size_t i = 0; i < polygon.size(); ++i) {
-        const Point2& a = polygon[i];
-        const Point2& b = polygon[(i + 1) % polygon.size()];
-        twice += a.x * b.y - b.x * a.y;
-    }
-    return twice / 2;
-}
-
 // The two points of a thin polygon that lie farthest apart.
 void farthestPair(const std::vector<Point2>& points, Point2* a, Point2* b) {
     double best = -1;
@@ -78,7 +70,7 @@ void farthestPair(const std::vector<Point2>& points, Point2* a, Point2* b) {
 ConvexPiece ConvexPiece::region(const std::vector<Point2>& points) {
     std::vector<Point2> hull = convexHull(points);
     if (hull.empty()) return segment(Point2(), Point2());
-    if (hull.size() < 3 || area(hull) <= kNoArea) {
+    if (hull.size() < 3 || signedArea(hull) <= kNoArea) {
         Point2 a = hull.front(), b = hull.front();
         farthestPair(hull, &a, &b);
         return segment(a, b);

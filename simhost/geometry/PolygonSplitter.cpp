@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "simhost/geometry/PolygonArea.h"
+
 namespace simhost::geometry {
 namespace {
 
@@ -11,16 +13,6 @@ constexpr double kPi = 3.14159265358979323846;
 
 double cross(Point2 o, Point2 a, Point2 b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
-double signedArea(const std::vector<Point2>& polygon) {
-    double twice = 0;
-    for (size_t i = 0; i < polygon.size(); ++i) {
-        const Point2& a = polygon[i];
-        const Point2& b = polygon[(i + 1) % polygon.size()];
-        twice += a.x * b.y - b.x * a.y;
-    }
-    return twice / 2;
 }
 
 bool onSegment(Point2 a, Point2 b, Point2 p) {
