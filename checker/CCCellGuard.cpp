@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "core/FormulaBatchHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/FormulaBatchHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "model/GEArc.h"
 #include "model/GEConnection.h"
 #include "model/GEElementSet.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "checker/CCRule.h"
-#include "core/FormulaBatchHelpers.h"
+#include "helpers/FormulaBatchHelpers.h"
 #include "platform/visio/VShapes.h"
 
 class GEElementSet;

@@ -1,7 +1,7 @@
 #include "checker/CCLegendDialog.h"
 
-#include "core/AddonConstants.h"
 #include "core/HelpFile.h"
+#include "helpers/AddonConstants.h"
 #include "platform/ui/WinApiConstants.h"
 #include "resources/Dialog112Legend.h"
 

@@ -1,9 +1,9 @@
 #include "core/AboutTool.h"
 
 #include "core/ABPropertyPage.h"
-#include "core/AddonConstants.h"
 #include "core/HelpFile.h"
 #include "core/ToolbarButton.h"
+#include "helpers/AddonConstants.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"
 

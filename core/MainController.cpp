@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "core/AddonConstants.h"
 #include "core/VisioEventRouter.h"
 #include "core/VisioEventSink.h"
+#include "helpers/AddonConstants.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VAddon.h"
@@ -39,14 +39,11 @@ MainController::subscribedEventCodes() {
     return codes;
 }
 
-MainController::MainController(const visio::VApplication& application)
-    : MainController(application, standardToolFactories()) {}
-
 MainController::MainController(const visio::VApplication& application,
                                ToolFactoryList toolFactories)
     : application_(application), toolFactories_(std::move(toolFactories)) {
     router_ = std::make_unique<VisioEventRouter>(this);
-    diagramTypeHolder_ = createDiagramTypeHolder();
+    diagramTypeHolder_ = std::make_unique<DiagramTypeHolder>();
     subscribeEvents();
 }
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/DiagramTypeHolderSlot.h"
 #include "core/SupportTool.h"
 #include "core/ToolFactory.h"
+#include "model/DiagramTypeHolder.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VEvent.h"
 #include "platform/visio/VObject.h"
@@ -25,9 +25,8 @@ public:
     static constexpr std::size_t kSubscribedEventCount = 21;
     static const std::array<int16_t, kSubscribedEventCount>& subscribedEventCodes();
 
-    // With the add-on's own tools.
-    explicit MainController(const visio::VApplication& application);
-    // With the tools of the given table (tests create their own tools this way).
+    // Creates the tools of the table when Visio is first idle (the entry hands it the
+    // add-on's own tools; tests hand it their own).
     MainController(const visio::VApplication& application, ToolFactoryList toolFactories);
     virtual ~MainController();
     MainController(const MainController&) = delete;
@@ -56,7 +55,7 @@ private:
     std::vector<std::unique_ptr<SupportTool>> tools_;
     bool subscribed_ = false;
     visio::VApplication application_;
-    DiagramTypeHolderPtr diagramTypeHolder_;
+    std::unique_ptr<DiagramTypeHolder> diagramTypeHolder_;
     std::unique_ptr<VisioEventRouter> router_;
     ToolFactoryList toolFactories_;
     // The event objects Visio returned, so that the subscriptions can be withdrawn

@@ -3,10 +3,10 @@
 #include <memory>
 #include <utility>
 
-#include "core/AddonConstants.h"
 #include "core/PPDialog.h"
 #include "core/PPPropertyPage.h"
 #include "core/ToolbarButton.h"
+#include "helpers/AddonConstants.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VDocument.h"

@@ -16,7 +16,3 @@ struct ToolFactory {
 };
 
 using ToolFactoryList = std::vector<ToolFactory>;
-
-// The add-on's tools in creation order, which is also the order in which run requests
-// and events are offered to them.
-ToolFactoryList standardToolFactories();

@@ -1,7 +1,7 @@
 #include "core/ToolbarButton.h"
 
-#include "core/AddonConstants.h"
 #include "core/CommandBarObject.h"
+#include "helpers/AddonConstants.h"
 #include "platform/visio/VToolbar.h"
 #include "platform/visio/VToolbarItems.h"
 

@@ -1,7 +1,7 @@
 #include "model/AttributeCellReader.h"
 
-#include "core/CellHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/CellHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "model/NotationConstants.h"
 #include "model/ShapeAttributes.h"
 #include "model/ShapeFixUps.h"

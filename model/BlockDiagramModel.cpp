@@ -1,6 +1,6 @@
 #include "model/BlockDiagramModel.h"
 
-#include "core/CellHelpers.h"
+#include "helpers/CellHelpers.h"
 #include "model/GEConnection.h"
 #include "model/GEGraphElement.h"
 

@@ -1,8 +1,8 @@
 #include "model/DiagramModel.h"
 
-#include "core/CellHelpers.h"
-#include "core/ConnectorHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/CellHelpers.h"
+#include "helpers/ConnectorHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "model/GEArc.h"
 #include "model/GEConnection.h"
 #include "model/GEGraphElement.h"

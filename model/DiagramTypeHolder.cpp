@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "core/AddonConstants.h"
-#include "core/CellHelpers.h"
-#include "core/MessageBoxWithButtons.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/AddonConstants.h"
+#include "helpers/CellHelpers.h"
+#include "helpers/MessageBoxWithButtons.h"
+#include "helpers/ShapeHelpers.h"
 #include "model/BlockDiagramModel.h"
 #include "model/ERDiagramModel.h"
 #include "model/NotationConstants.h"

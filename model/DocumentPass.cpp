@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "core/CellHelpers.h"
-#include "core/DocumentHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/CellHelpers.h"
+#include "helpers/DocumentHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "model/NotationConstants.h"
 #include "model/ShapeAttributes.h"
 

@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "core/ShapeHelpers.h"
-#include "core/SpatialHelpers.h"
+#include "helpers/ShapeHelpers.h"
+#include "helpers/SpatialHelpers.h"
 #include "model/GEElementSet.h"
 #include "model/GEGraphElement.h"
 #include "model/SavedFormulaIndex.h"

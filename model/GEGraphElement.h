@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Export.h"
+#include "helpers/Export.h"
 
 // One element of the graph, identified by the Visio shape ID of the shape it was read
 // from. Further shape IDs (text boxes showing a value of the element) follow the own

@@ -1,8 +1,8 @@
 #include "model/IncompleteShapeMessage.h"
 
-#include "core/AddonConstants.h"
-#include "core/MessageBoxWithButtons.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/AddonConstants.h"
+#include "helpers/MessageBoxWithButtons.h"
+#include "helpers/ShapeHelpers.h"
 #include "platform/ui/WinApiConstants.h"
 
 std::string incompleteShapeMessageText(const std::string& shapeText, int32_t shapeID,

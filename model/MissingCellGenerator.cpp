@@ -1,6 +1,6 @@
 #include "model/MissingCellGenerator.h"
 
-#include "core/CellHelpers.h"
+#include "helpers/CellHelpers.h"
 #include "model/NotationConstants.h"
 #include "model/PetriCellGenerator.h"
 #include "model/ShapeAttributes.h"

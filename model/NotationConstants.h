@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/AddonConstants.h"
+#include "helpers/AddonConstants.h"
 
 // The three cells that make a shape a shape of the notation.
 inline constexpr char drawingTypeCell[] = "User.QAV_DrawingType.Prompt";

@@ -1,6 +1,6 @@
 #include "model/PetriCellGenerator.h"
 
-#include "core/CellHelpers.h"
+#include "helpers/CellHelpers.h"
 #include "model/NotationConstants.h"
 #include "model/ShapeAttributes.h"
 

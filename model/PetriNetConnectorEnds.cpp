@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "core/ConnectorHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/ConnectorHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "model/GEConnection.h"
 #include "model/GEElementSet.h"
 #include "model/PetriNetLookup.h"

@@ -1,7 +1,7 @@
 #include "model/ShapeAttributes.h"
 
-#include "core/CellHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/CellHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "model/AttributeCellReader.h"
 #include "model/DocumentPass.h"
 #include "model/IncompleteShapeMessage.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/CellHelpers.h"
+#include "helpers/CellHelpers.h"
 #include "model/NotationConstants.h"
 #include "model/PetriCellGenerator.h"
 #include "model/ShapeAttributes.h"

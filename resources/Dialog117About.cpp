@@ -1,6 +1,6 @@
 #include "resources/Dialog117About.h"
 
-#include "core/AddonConstants.h"
+#include "helpers/AddonConstants.h"
 
 namespace dialog117 {
 

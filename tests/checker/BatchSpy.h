@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/FormulaBatchHelpers.h"
+#include "helpers/FormulaBatchHelpers.h"
 #include "platform/visio/IVDocument.h"
 #include "platform/visio/IVShape.h"
 #include "platform/visio/VShapes.h"

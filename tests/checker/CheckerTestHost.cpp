@@ -10,6 +10,7 @@
 
 #include "checker/ConsistencyChecker.h"
 #include "core/PreferencesTool.h"
+#include "core/entry/StandardTools.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Application.h"

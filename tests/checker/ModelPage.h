@@ -19,7 +19,7 @@
 #include "platform/visio/VisioConstants.h"
 #include "simhost/stencil/StencilOptions.h"
 #include "simhost/ui/HeadlessBackend.h"
-#include "tests/core/HostFixture.h"
+#include "tests/support/HostFixture.h"
 
 class ModelPage : public HostFixture {
 protected:

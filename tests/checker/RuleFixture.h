@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "HandModel.h"
-#include "tests/core/HostFixture.h"
+#include "tests/support/HostFixture.h"
 
 class RuleOnHost : public HostFixture {
 protected:

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "core/LibraryMessages.h"
 #include "core/MainController.h"
+#include "core/entry/LibraryMessages.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/EventList.h"

@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/LibraryMessages.h"
-#include "core/LocaleSeparators.h"
+#include "core/entry/LibraryMessages.h"
+#include "helpers/LocaleSeparators.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/ApplicationLocator.h"
 #include "tests/core/EntryTestHost.h"

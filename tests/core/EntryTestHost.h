@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/AddonList.h"
 #include "core/SupportTool.h"
-#include "core/SupportToolsAddon.h"
 #include "core/ToolFactory.h"
+#include "core/entry/AddonList.h"
+#include "core/entry/SupportToolsAddon.h"
 #include "platform/os/System.h"
 #include "simhost/host/Host.h"
 #include "simhost/ui/HeadlessBackend.h"

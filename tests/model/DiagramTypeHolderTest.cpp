@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/DiagramTypeHolderSlot.h"
 #include "model/DiagramTypeHolder.h"
 #include "model/GEAdjacencyMatrix.h"
 #include "model/GEPlace.h"
@@ -180,15 +179,6 @@ TEST_F(DiagramTypeHolderTest, ERPagesAreReadAsERModels) {
     holder.createModel(pageShapes(), CellAddressTableMap());
     EXPECT_NE(holder.getPassive()->getByID(entity->id()), nullptr);
     EXPECT_NE(holder.getActive()->getByID(relation->id()), nullptr);
-}
-
-// The controller's slot holds a working holder, deleted with the slot.
-TEST(DiagramTypeHolderSlot, TheControllerGetsARealHolder) {
-    DiagramTypeHolderPtr slot = createDiagramTypeHolder();
-    ASSERT_NE(slot, nullptr);
-    slot->setType("QAV-ER_diagram");
-    EXPECT_TRUE(slot->isERDiagram());
-    EXPECT_EQ(slot->getActive(), nullptr);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The matrix and the saved formulas over shapes of the stand-in host.
 #include <gtest/gtest.h>
 
-#include "core/FormulaBatchHelpers.h"
+#include "helpers/FormulaBatchHelpers.h"
 #include "model/CellAddressTable.h"
 #include "model/GEAdjacencyMatrix.h"
 #include "model/GEConnection.h"
@@ -9,7 +9,7 @@
 #include "model/GEGraphElement.h"
 #include "model/SavedFormulaIndex.h"
 #include "platform/visio/VisioConstants.h"
-#include "tests/core/HostFixture.h"
+#include "tests/support/HostFixture.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "simhost/stencil/PetriStencil.h"
 #include "simhost/stencil/StencilOptions.h"
 #include "simhost/ui/HeadlessBackend.h"
-#include "tests/core/HostFixture.h"
+#include "tests/support/HostFixture.h"
 
 class ShapeAttributesFixture : public HostFixture {
 protected:

@@ -1,8 +1,8 @@
-#include "core/SpatialHelpers.h"
+#include "helpers/SpatialHelpers.h"
 
 #include <limits>
 
-#include "core/ShapeHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "platform/visio/VCell.h"
 #include "platform/visio/VSelection.h"
 #include "platform/visio/VisioConstants.h"

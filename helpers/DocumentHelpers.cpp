@@ -1,8 +1,8 @@
-#include "core/DocumentHelpers.h"
+#include "helpers/DocumentHelpers.h"
 
 #include <string>
 
-#include "core/VisioText.h"
+#include "helpers/VisioText.h"
 #include "platform/visio/VPage.h"
 #include "platform/visio/VPages.h"
 #include "platform/visio/VShape.h"

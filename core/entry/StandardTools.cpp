@@ -1,4 +1,4 @@
-#include "core/ToolFactory.h"
+#include "core/entry/StandardTools.h"
 
 #include "checker/ConsistencyChecker.h"
 #include "core/AboutTool.h"

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "HostFixture.h"
-#include "core/ConnectorHelpers.h"
-#include "core/ShapeHelpers.h"
-#include "core/SpatialHelpers.h"
+#include "helpers/ConnectorHelpers.h"
+#include "helpers/ShapeHelpers.h"
+#include "helpers/SpatialHelpers.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/geometry/Glue.h"
 #include "simhost/geometry/OutlineSpecs.h"
 #include "simhost/stencil/PetriStencil.h"
+#include "tests/support/HostFixture.h"
 
 namespace {
 

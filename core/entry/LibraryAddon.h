@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/LibraryProtocol.h"
+#include "core/entry/LibraryProtocol.h"
 
 class LibraryAddon {
 public:

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "HostFixture.h"
-#include "core/ShapeHelpers.h"
-#include "core/SpatialHelpers.h"
+#include "helpers/ShapeHelpers.h"
+#include "helpers/SpatialHelpers.h"
+#include "tests/support/HostFixture.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "core/CellHelpers.h"
+#include "helpers/CellHelpers.h"
 
 #include <cmath>
 #include <limits>
 
-#include "core/VisioText.h"
+#include "helpers/VisioText.h"
 #include "platform/visio/VCell.h"
 #include "platform/visio/VisioConstants.h"
 

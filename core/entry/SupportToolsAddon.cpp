@@ -1,12 +1,13 @@
-#include "core/SupportToolsAddon.h"
+#include "core/entry/SupportToolsAddon.h"
 
 #include <cstring>
 #include <string>
 #include <utility>
 
-#include "core/AddonConstants.h"
-#include "core/LocaleSeparators.h"
 #include "core/MainController.h"
+#include "core/entry/StandardTools.h"
+#include "helpers/AddonConstants.h"
+#include "helpers/LocaleSeparators.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/ApplicationLocator.h"
@@ -85,11 +86,8 @@ void SupportToolsAddon::startUp() {
         return;
     }
     checkLocaleSeparators();
-    if (toolFactories_) {
-        controller_ = std::make_unique<MainController>(application_, *toolFactories_);
-    } else {
-        controller_ = std::make_unique<MainController>(application_);
-    }
+    controller_ = std::make_unique<MainController>(
+        application_, toolFactories_ ? *toolFactories_ : standardToolFactories());
 }
 
 void SupportToolsAddon::shutDown() {

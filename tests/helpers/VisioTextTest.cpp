@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/VisioText.h"
+#include "helpers/VisioText.h"
 
 namespace {
 

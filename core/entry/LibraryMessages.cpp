@@ -1,9 +1,9 @@
-#include "core/LibraryMessages.h"
+#include "core/entry/LibraryMessages.h"
 
 #include <cstring>
 
-#include "core/AddonList.h"
-#include "core/LibraryAddon.h"
+#include "core/entry/AddonList.h"
+#include "core/entry/LibraryAddon.h"
 
 using namespace libraryProtocol;
 

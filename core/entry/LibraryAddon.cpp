@@ -1,8 +1,8 @@
-#include "core/LibraryAddon.h"
+#include "core/entry/LibraryAddon.h"
 
 #include <cstring>
 
-#include "core/AddonList.h"
+#include "core/entry/AddonList.h"
 
 using namespace libraryProtocol;
 

@@ -1,6 +1,6 @@
-#include "core/AddonList.h"
+#include "core/entry/AddonList.h"
 
-#include "core/LibraryAddon.h"
+#include "core/entry/LibraryAddon.h"
 
 uint16_t AddonList::append(LibraryAddon* addon) {
     if (last_) {

@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-#include "core/LibraryAddon.h"
 #include "core/ToolFactory.h"
+#include "core/entry/LibraryAddon.h"
 #include "platform/visio/VApplication.h"
 
 class MainController;

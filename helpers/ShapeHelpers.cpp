@@ -1,6 +1,6 @@
-#include "core/ShapeHelpers.h"
+#include "helpers/ShapeHelpers.h"
 
-#include "core/VisioText.h"
+#include "helpers/VisioText.h"
 #include "platform/visio/VObject.h"
 
 visio::VShape getShapeByIndex(const visio::VShapes& shapes, int32_t index) {

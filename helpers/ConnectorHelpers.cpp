@@ -1,7 +1,7 @@
-#include "core/ConnectorHelpers.h"
+#include "helpers/ConnectorHelpers.h"
 
-#include "core/CellHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/CellHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "platform/visio/VConnect.h"
 #include "platform/visio/VConnects.h"
 #include "platform/visio/VisioConstants.h"

@@ -1,4 +1,4 @@
-#include "core/VisioText.h"
+#include "helpers/VisioText.h"
 
 namespace {
 

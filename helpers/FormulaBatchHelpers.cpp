@@ -1,10 +1,10 @@
-#include "core/FormulaBatchHelpers.h"
+#include "helpers/FormulaBatchHelpers.h"
 
 #include <cstdint>
 #include <new>
 #include <vector>
 
-#include "core/VisioText.h"
+#include "helpers/VisioText.h"
 #include "platform/visio/VCell.h"
 #include "platform/visio/VPage.h"
 #include "platform/visio/VShape.h"

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "HostFixture.h"
-#include "core/DocumentHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/DocumentHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "platform/visio/VObject.h"
 #include "platform/visio/VPage.h"
 #include "platform/visio/VPages.h"
+#include "tests/support/HostFixture.h"
 
 namespace {
 

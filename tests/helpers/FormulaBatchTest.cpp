@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "HostFixture.h"
-#include "core/FormulaBatchHelpers.h"
+#include "helpers/FormulaBatchHelpers.h"
 #include "platform/visio/IVDocument.h"
 #include "platform/visio/IVShape.h"
+#include "tests/support/HostFixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/MessageBoxWithButtons.h"
+#include "helpers/MessageBoxWithButtons.h"
 
 #include <algorithm>
 

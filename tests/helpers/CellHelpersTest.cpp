@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "HostFixture.h"
-#include "core/CellHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/CellHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "platform/visio/VisioConstants.h"
+#include "tests/support/HostFixture.h"
 
 namespace {
 

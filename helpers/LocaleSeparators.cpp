@@ -1,6 +1,6 @@
-#include "core/LocaleSeparators.h"
+#include "helpers/LocaleSeparators.h"
 
-#include "core/AddonConstants.h"
+#include "helpers/AddonConstants.h"
 #include "platform/os/System.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"

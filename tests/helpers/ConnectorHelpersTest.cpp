@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "HostFixture.h"
-#include "core/ConnectorHelpers.h"
-#include "core/ShapeHelpers.h"
+#include "helpers/ConnectorHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "platform/visio/VConnects.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Connect.h"
+#include "tests/support/HostFixture.h"
 
 namespace {
 

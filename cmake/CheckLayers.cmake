@@ -1,0 +1,91 @@
+# Fails when an include runs against the layers of cmake/Layers.cmake or when the
+# layers themselves form a circle.
+#
+#   cmake -DROOT=<source folder> -P cmake/CheckLayers.cmake
+#
+# ROOT defaults to the folder above this file. LAYERS may name another layer table
+# (the check's own test uses one).
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT ROOT)
+  get_filename_component(ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+endif()
+get_filename_component(ROOT "${ROOT}" ABSOLUTE)
+if(NOT LAYERS)
+  set(LAYERS "${CMAKE_CURRENT_LIST_DIR}/Layers.cmake")
+endif()
+
+set(qav_all_layers)
+macro(qav_layer folder)
+  cmake_parse_arguments(layer "" "" "ON" ${ARGN})
+  list(APPEND qav_all_layers ${folder})
+  set(qav_on_${folder} ${layer_ON})
+endmacro()
+include(${LAYERS})
+
+set(failures 0)
+function(qav_fail text)
+  message(SEND_ERROR "${text}")
+endfunction()
+
+# Every layer a layer may include: itself and, transitively, what it builds on. A
+# circle shows as a layer that reaches itself through what it builds on.
+foreach(layer ${qav_all_layers})
+  foreach(below ${qav_on_${layer}})
+    if(NOT below IN_LIST qav_all_layers)
+      qav_fail("${layer} builds on ${below}, which is no layer")
+    endif()
+  endforeach()
+  set(reach ${qav_on_${layer}})
+  set(seen)
+  while(reach)
+    list(POP_FRONT reach next)
+    if(next STREQUAL layer)
+      qav_fail("the layers form a circle through ${layer}")
+      break()
+    endif()
+    if(NOT next IN_LIST seen)
+      list(APPEND seen ${next})
+      list(APPEND reach ${qav_on_${next}})
+    endif()
+  endwhile()
+  set(qav_may_${layer} ${layer} ${seen})
+endforeach()
+
+# The layer a path lies in: the longest layer folder that holds it.
+function(qav_layer_of path out)
+  set(best "")
+  foreach(layer ${qav_all_layers})
+    string(LENGTH "${layer}/" n)
+    string(SUBSTRING "${path}" 0 ${n} head)
+    if(head STREQUAL "${layer}/")
+      string(LENGTH "${best}" bn)
+      if(n GREATER bn)
+        set(best ${layer})
+      endif()
+    endif()
+  endforeach()
+  set(${out} "${best}" PARENT_SCOPE)
+endfunction()
+
+set(checked 0)
+foreach(layer ${qav_all_layers})
+  file(GLOB_RECURSE sources RELATIVE "${ROOT}" "${ROOT}/${layer}/*.h" "${ROOT}/${layer}/*.cpp")
+  foreach(source ${sources})
+    qav_layer_of("${source}" own)
+    if(NOT own STREQUAL layer)
+      continue()  # it belongs to a layer inside this one
+    endif()
+    math(EXPR checked "${checked} + 1")
+    file(STRINGS "${ROOT}/${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line ${lines})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
+      qav_layer_of("${header}" target)
+      if(target STREQUAL "" OR target IN_LIST qav_may_${layer})
+        continue()
+      endif()
+      qav_fail("${source} (${layer}) includes ${header} (${target}), which is not below it")
+    endforeach()
+  endforeach()
+endforeach()
+message(STATUS "include check: ${checked} files of ${ROOT}")

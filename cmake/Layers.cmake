@@ -1,0 +1,29 @@
+# The layers of the add-on, bottom first, and the layers each one builds on. A folder
+# includes only its own headers and those of the layers below it (what it builds on,
+# and what those build on in turn). Both the build (cmake/AddonLibrary.cmake) and the
+# include check (cmake/CheckLayers.cmake) read this one table.
+#
+#   qav_layer(<folder> [ON <folder>...])
+#
+# The platform's ports are built in platform/CMakeLists.txt; the add-on's layers from
+# helpers/ up are built as one target each. Test infrastructure (simhost/, app/) is
+# listed too, so that the add-on cannot come to depend on it by accident.
+
+qav_layer(platform/os)
+qav_layer(platform/visio ON platform/os)
+qav_layer(platform/ui ON platform/os)
+
+# The add-on.
+qav_layer(helpers ON platform/visio platform/ui)
+qav_layer(resources ON helpers)
+qav_layer(model ON helpers)
+qav_layer(core ON model resources)
+qav_layer(checker ON core)
+qav_layer(simulator ON checker)
+qav_layer(exporter ON core)
+qav_layer(shapetools ON core)
+qav_layer(core/entry ON checker simulator exporter shapetools)
+
+# The stand-in host and the runner.
+qav_layer(simhost ON platform/visio platform/ui)
+qav_layer(app ON simhost core)

@@ -1,0 +1,3 @@
+// Includes upwards: the check must refuse it.
+#pragma once
+#include "upper/Upper.h"

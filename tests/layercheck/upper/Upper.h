@@ -1,0 +1,3 @@
+// Includes downwards, as a layer may.
+#pragma once
+#include "lower/Lower.h"
