@@ -69,7 +69,7 @@ ConsistencyChecker::ConsistencyChecker(const visio::VApplication& application,
 ConsistencyChecker::~ConsistencyChecker() {
     cellGuard_.reset();
     // The model of a running check names the rules' tables: it goes with them.
-    if (state_ == kChecking && typeHolder_) typeHolder_->deleteModel();
+    if (state_ == State::Checking && typeHolder_) typeHolder_->deleteModel();
     ruleSet_.clear();
     preferencePage_ = nullptr;
     page_.reset();
@@ -129,7 +129,7 @@ void ConsistencyChecker::applySettings() {
 
 void ConsistencyChecker::start() {
     // A second start while checking would hide the setting kept from the first one.
-    if (state_ != kIdle) return;
+    if (state_ != State::Idle) return;
     saveWindowSetting();
     showStopButton();
     if (page_->saveBefore) saveDocument();
@@ -141,7 +141,7 @@ void ConsistencyChecker::start() {
 void ConsistencyChecker::stop() {
     // A save that was started while checking and never reported back (it failed) left
     // the checker idle but still showing Stop: Stop then ends it all the same.
-    if (state_ != kChecking && !recheckAfterSave_) return;
+    if (state_ != State::Checking && !recheckAfterSave_) return;
     restoreWindowSetting();
     showStartButton(true);
     closeLegend();
@@ -164,7 +164,7 @@ void ConsistencyChecker::runCheck() {
         typeHolder_->getActive(), typeHolder_->getPassive(), typeHolder_->getArcs(),
         typeHolder_->getOtherShapes(), &ruleSet_.rules(), typeHolder_->getSavedFormulaIndex());
     cellGuard_->guardCells(shapes);
-    state_ = kChecking;
+    state_ = State::Checking;
 }
 
 void ConsistencyChecker::createRules() {
@@ -181,8 +181,8 @@ void ConsistencyChecker::createRules() {
 }
 
 void ConsistencyChecker::stopChecking() {
-    if (state_ != kChecking) return;
-    state_ = kIdle;
+    if (state_ != State::Checking) return;
+    state_ = State::Idle;
     if (cellGuard_) cellGuard_->restoreCells(checkedPage_.Shapes());
     cellGuard_.reset();
     if (typeHolder_) typeHolder_->deleteModel();

@@ -56,14 +56,13 @@ public:
     // simulator's table must outlive that model.
     bool isConsistentPetriNet(const visio::VShapes& pageShapes, CellAddressTable* simulatorCells);
 
-    bool isChecking() const { return state_ == kChecking; }
+    bool isChecking() const { return state_ == State::Checking; }
     CCPropertyPage* propertyPage() const { return page_.get(); }
     // Null while no legend is shown.
     CCLegendDialog* legend() const { return legend_.get(); }
 
 private:
-    static constexpr int32_t kIdle = 1;
-    static constexpr int32_t kChecking = 0;
+    enum class State : int32_t { Checking = 0, Idle = 1 };
     static constexpr int32_t kLatchOpen = -1;
     // No shape has the ID 0.
     static constexpr int32_t kLatchClosedByChecker = 0;
@@ -113,7 +112,7 @@ private:
     bool recheckOnIdle_ = false;
     bool updateDocumentOnIdle_ = true;
     bool simulationRunning_ = false;
-    int32_t state_ = kIdle;
+    State state_ = State::Idle;
     // The window whose connection points are hidden while checking, and what it showed.
     visio::VWindow settingWindow_;
     int16_t savedWindowSetting_ = 0;

@@ -12,9 +12,9 @@ BlockDiagramModel::BlockDiagramModel(const CellAddressTableMap& tables) : Diagra
 void BlockDiagramModel::classifyShape(const visio::VShape& shape) {
     ShapeAttributes& record = attributes();
     if (record.isBlockActive()) {
-        readElement(shape, active());
+        readElement(shape, *getActive());
     } else if (record.isBlockPassive()) {
-        readElement(shape, passive());
+        readElement(shape, *getPassive());
     } else if (record.isBlockConnection()) {
         readConnector(shape);
     } else if (record.isBlockAccess()) {
@@ -37,11 +37,11 @@ void BlockDiagramModel::readAccess(const visio::VShape& shape) {
     } else {
         connection->setState0();
     }
-    addElement(connection, shape, connections());
+    addElement(connection, shape, *getConnections());
 }
 
 void BlockDiagramModel::readChannel(const visio::VShape&) {
     ShapeAttributes& record = attributes();
     readNodeWithEdges(record.getChannelShape(), record.getFirstEdgeShape(),
-                      record.getSecondEdgeShape(), passive());
+                      record.getSecondEdgeShape(), *getPassive());
 }

@@ -70,12 +70,6 @@ protected:
                            const visio::VShape& secondEdge, GEElementSet& nodeSet);
 
     ShapeAttributes& attributes() { return attributes_; }
-    GEElementSet& active() { return active_; }
-    GEElementSet& passive() { return passive_; }
-    GEElementSet& arcs() { return arcs_; }
-    GEElementSet& connections() { return connections_; }
-    GEAdjacencyMatrix& adjacencyMatrix() { return adjacencyMatrix_; }
-    SavedFormulaIndex& savedFormulaIndex() { return savedFormulaIndex_; }
 
 private:
     void readPageShape(const visio::VShape& shape);

@@ -9,9 +9,9 @@ ERDiagramModel::ERDiagramModel(const CellAddressTableMap& tables) : DiagramModel
 void ERDiagramModel::classifyShape(const visio::VShape& shape) {
     ShapeAttributes& record = attributes();
     if (record.isERActive()) {
-        readElement(shape, active());
+        readElement(shape, *getActive());
     } else if (record.isERPassive()) {
-        readElement(shape, passive());
+        readElement(shape, *getPassive());
     } else if (record.isERConnection()) {
         readConnector(shape);
     } else if (record.isBinRelationship()) {
@@ -22,5 +22,5 @@ void ERDiagramModel::classifyShape(const visio::VShape& shape) {
 void ERDiagramModel::readRelationship(const visio::VShape&) {
     ShapeAttributes& record = attributes();
     readNodeWithEdges(record.getRelationShape(), record.getFirstEdgeShape(),
-                      record.getSecondEdgeShape(), active());
+                      record.getSecondEdgeShape(), *getActive());
 }

@@ -13,7 +13,7 @@ PetriNetModel::PetriNetModel(const CellAddressTableMap& tables) : DiagramModel(t
 void PetriNetModel::classifyShape(const visio::VShape& shape) {
     const ShapeAttributes& record = attributes();
     if (record.isPetriActive()) {
-        readElement(shape, active());
+        readElement(shape, *getActive());
     } else if (record.isPetriPassive()) {
         readPlace(shape);
     } else if (record.isPetriConnection()) {
@@ -38,7 +38,7 @@ void PetriNetModel::readPlace(const visio::VShape& shape) {
     place->setMarkingCell(record.getMarkingCellShapeID(), record.getMarkingText());
     place->setCapacityShapeID(record.getCapacityShapeID());
     place->setCapacity(record.getCapacityValue());
-    addElement(place, shape, passive());
+    addElement(place, shape, *getPassive());
 }
 
 // Marking and text boxes keep their defaults: a stack place shows neither.
@@ -49,7 +49,7 @@ void PetriNetModel::readStackPlace(const visio::VShape& shape) {
     place->setIdentifierID(record.getIdentifierID());
     place->setCapacity(record.getCapacityValue());
     place->setStackPlace();
-    addElement(place, shape, passive());
+    addElement(place, shape, *getPassive());
 }
 
 // The glue is the arc shape's own; the arrowheads are its arrow's.
@@ -62,7 +62,7 @@ void PetriNetModel::readArc(const visio::VShape& shape) {
     readBeginGlue(*arc, shape);
     readEndGlue(*arc, shape);
     readDirection(*arc, record.getArrowShape());
-    addElement(arc, shape, connections());
+    addElement(arc, shape, *getConnections());
 }
 
 void PetriNetModel::readStartEndPlace(const visio::VShape&) {
@@ -87,7 +87,7 @@ int32_t PetriNetModel::readCompositePlace() {
     place->setCapacity(1);
     place->clearStackPlace();
     const int32_t placeID = placeShape.ID();
-    addElement(place, placeShape, passive());
+    addElement(place, placeShape, *getPassive());
     return placeID;
 }
 
@@ -102,19 +102,20 @@ GEWeightedConnection* PetriNetModel::readPlaceEdge(const visio::VShape& edge, in
         connection->addBeginID(placeID);
     }
     readDirection(*connection, edge);
-    return addElement(connection, edge, connections()) ? connection : nullptr;
+    return addElement(connection, edge, *getConnections()) ? connection : nullptr;
 }
 
 void PetriNetModel::analysePage(const visio::VShapes& shapes) {
-    PetriNetConnectorEnds(connections()).resolveConnectorEnds(shapes);
-    PetriNetOrientation orientation(active(), passive(), connections());
+    PetriNetConnectorEnds(*getConnections()).resolveConnectorEnds(shapes);
+    PetriNetOrientation orientation(*getActive(), *getPassive(), *getConnections());
     orientation.orientAtElements();
     orientation.orientAlongChains();
     orientation.dropSiblingLinks();
     buildArcs();
-    adjacencyMatrix().build(shapes, &active(), &passive(), &connections(), &savedFormulaIndex());
+    getAdjacencyMatrix()->build(shapes, getActive(), getPassive(), getConnections(),
+                                getSavedFormulaIndex());
 }
 
 void PetriNetModel::buildArcs() {
-    PetriNetArcBuilder(active(), passive(), connections(), arcs()).buildArcs();
+    PetriNetArcBuilder(*getActive(), *getPassive(), *getConnections(), *getArcs()).buildArcs();
 }

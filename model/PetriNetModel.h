@@ -23,8 +23,8 @@ public:
     // The arcs are built before the adjacency matrix here.
     void analysePage(const visio::VShapes& shapes) override;
 
-    bool isTransitionID(int32_t id) { return active().getByID(id) != nullptr; }
-    bool isPlaceID(int32_t id) { return passive().getByID(id) != nullptr; }
+    bool isTransitionID(int32_t id) { return getActive()->getByID(id) != nullptr; }
+    bool isPlaceID(int32_t id) { return getPassive()->getByID(id) != nullptr; }
 
 protected:
     void classifyShape(const visio::VShape& shape) override;
