@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the native build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the Windows cross build under Wine.
+# Builds and runs every test: the native build, the Release build, the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows cross build under Wine.
 # Usage: scripts/test.sh [--native-only]
 #   --native-only   only the native build and tests (fast local check); CI runs all.
 set -euo pipefail
@@ -27,6 +27,11 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 if ((native_only)); then exit 0; fi
+
+step "Release build (as users build it, benchmarks included) and tests"
+cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-rel -j "$jobs"
+ctest --test-dir build-rel --output-on-failure -j "$jobs"
 
 step "tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQAV_SANITIZE=ON \
