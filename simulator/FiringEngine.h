@@ -27,11 +27,11 @@ class GEPlace;
 // by canFireTogether can too: no firing the engine approves leaves a place with fewer
 // than no tokens or a bounded place above its capacity.
 //
-// Stack places model calls: a transition that puts tokens into a stack place pushes it
-// on the marking's recursion stack. A place shared by transitions that also take from a
-// stack place is a return place: of the transitions taking from it, only those that
-// take from the stack place on top of the recursion stack stay enabled, and taking
-// from it pops the stack.
+// Stack places model calls: each arc that puts tokens into a stack place pushes it on
+// the marking's recursion stack. A return place is an ordinary place whose first
+// enabled taker also takes from a stack place. Where enabled transitions compete for a
+// return place, only those that take from the stack place on top of the recursion
+// stack stay enabled; each arc taking from a return place pops the stack.
 class FiringEngine {
 public:
     // Neither set is the engine's; both stay as they are for the whole run.
