@@ -1,0 +1,88 @@
+// Petri nets for the simulator's tests: a plain description (written compactly or made
+// up at random) and the model elements built from it by hand.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/GEElementSet.h"
+
+class FiringEngine;
+class GEGraphElement;
+class GEPlace;
+class Marking;
+
+namespace simtest {
+
+struct PlaceSpec {
+    std::string name;
+    int32_t tokens = 0;
+    int32_t capacity = -1;
+    bool stack = false;
+};
+
+// An arc between a place and a transition (indexes into the net's lists).
+struct ArcSpec {
+    int32_t place = 0;
+    int32_t transition = 0;
+    int32_t weight = 1;
+    bool toTransition = true;
+};
+
+struct NetSpec {
+    std::vector<PlaceSpec> places;
+    std::vector<std::string> transitions;
+    std::vector<ArcSpec> arcs;
+    // Stack places on the initial recursion stack, bottom first.
+    std::vector<int32_t> recursion;
+
+    // The net in the notation parseNet reads.
+    std::string describe() const;
+};
+
+// Places "p=1 q=0/3 s*=1": name, "*" for a stack place, tokens, "/" and capacity
+// (unlimited without); transitions "t u"; arcs "p>t t>q:2" in arc-set order, with
+// weights; the recursion stack "s s", bottom first.
+NetSpec parseNet(const std::string& places, const std::string& transitions, const std::string& arcs,
+                 const std::string& recursion = "");
+
+// Up to six places (a few of them stack places, capacities unlimited or small, now and
+// then one token over) and five transitions; arcs of weight 1 to 3 either way, read-back
+// pairs, parallel arcs, transitions without arcs; a recursion stack of up to two entries.
+NetSpec randomNet(std::mt19937& random);
+
+// The net's elements as a diagram model holds them: places keyed 1, 2, ...,
+// transitions 101, 102, ..., arcs in the given order; and an engine over them with the
+// initial marking pushed.
+class HandNet {
+public:
+    explicit HandNet(const NetSpec& spec);
+    ~HandNet();
+    HandNet(const HandNet&) = delete;
+    HandNet& operator=(const HandNet&) = delete;
+
+    FiringEngine& engine() { return *engine_; }
+    GEPlace* place(int32_t index) const { return places_[index]; }
+    GEGraphElement* transition(int32_t index) const { return transitions_[index]; }
+    GEGraphElement* transition(const std::string& name) const;
+    std::vector<GEGraphElement*> transitions(const std::string& names) const;
+
+private:
+    GEElementSet placeSet_;
+    GEElementSet transitionSet_;
+    GEElementSet arcSet_;
+    std::vector<GEPlace*> places_;
+    std::vector<GEGraphElement*> transitions_;
+    std::unique_ptr<FiringEngine> engine_;
+};
+
+// Identifiers joined by blanks, in list order.
+std::string namesOf(const std::vector<GEGraphElement*>& elements);
+std::string namesOf(const std::vector<GEPlace*>& places);
+// "p=1 q=0 | s" : each place's tokens in walk order, then the recursion stack.
+std::string stateOf(const Marking& marking);
+
+}  // namespace simtest
