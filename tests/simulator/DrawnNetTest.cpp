@@ -18,7 +18,7 @@
 #include "simulator/FiringEngine.h"
 #include "simulator/InitialMarkingBuilder.h"
 #include "simulator/Marking.h"
-#include "tests/core/HostFixture.h"
+#include "tests/support/HostFixture.h"
 #include "tests/simulator/SimulatorNets.h"
 
 namespace simtest {
