@@ -15,7 +15,7 @@
 #include "simulator/ColorPalettePopup.h"
 #include "tests/simulator/PNSPageHost.h"
 
-namespace pnstest {
+namespace pnspagetest {
 namespace {
 
 ColorPalette& palette() {
@@ -140,4 +140,4 @@ TEST_F(ColorPickerTest, ThePopupStaysOnTheScreen) {
 }
 
 }  // namespace
-}  // namespace pnstest
+}  // namespace pnspagetest

@@ -4,7 +4,7 @@
 #include "platform/visio/VApplication.h"
 #include "resources/Dialog5100Palette.h"
 
-namespace pnstest {
+namespace pnspagetest {
 
 MemoryStore::MemoryStore() : PreferencesTool(visio::VApplication()) {}
 
@@ -56,4 +56,4 @@ ui::WindowHandle PNSPageTest::popup() const {
     return windowOfTemplate(dialog5100::kId);
 }
 
-}  // namespace pnstest
+}  // namespace pnspagetest

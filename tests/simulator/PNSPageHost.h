@@ -18,7 +18,7 @@
 #include "simhost/ui/HeadlessUser.h"
 #include "simulator/PNSPropertyPage.h"
 
-namespace pnstest {
+namespace pnspagetest {
 
 class MemoryStore : public PreferencesTool {
 public:
@@ -62,4 +62,4 @@ protected:
     std::unique_ptr<ui::PropertySheet> sheet;
 };
 
-}  // namespace pnstest
+}  // namespace pnspagetest

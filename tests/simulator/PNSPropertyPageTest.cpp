@@ -15,7 +15,7 @@
 #include "simhost/ui/WindowListing.h"
 #include "tests/simulator/PNSPageHost.h"
 
-namespace pnstest {
+namespace pnspagetest {
 namespace {
 
 using Written = std::vector<std::pair<std::string, std::string>>;
@@ -100,4 +100,4 @@ TEST_F(PNSPageTest, EachHighlightSwitchGreysItsLabelAndColourButton) {
 }
 
 }  // namespace
-}  // namespace pnstest
+}  // namespace pnspagetest
