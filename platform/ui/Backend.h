@@ -94,6 +94,7 @@ public:
                               Size size, uint32_t flags) = 0;
     // Dialog units of the dialog's font to pixels (MapDialogRect).
     virtual Rect mapDialogRect(WindowHandle dialog, const UnitRect& units) = 0;
+    // The primary screen in pixels (GetSystemMetrics with SM_CXSCREEN and SM_CYSCREEN).
     virtual Size screenSize() = 0;
 
     // --- Activation, painting, mouse capture
@@ -112,7 +113,10 @@ public:
 
     // --- Messages
 
-    // Sends a message and waits for its handling (SendMessage): kWmClose, kBmClick.
+    // Sends a message and waits for its handling (SendMessage): kWmClose, kBmClick, and
+    // kWmLButtonDown and kWmLButtonUp with the point in lParam (pointParam), which a
+    // button takes as the mouse: pressed it shows pushed and captures the mouse,
+    // released over itself it is clicked.
     virtual intptr_t sendMessage(WindowHandle window, uint32_t message, uintptr_t wParam,
                                  intptr_t lParam) = 0;
 
@@ -133,6 +137,9 @@ public:
     virtual int32_t getTrackbarPosition(WindowHandle trackbar) = 0;
     virtual void setTrackbarTicFrequency(WindowHandle trackbar, int32_t frequency) = 0;
     virtual void clearTrackbarTics(WindowHandle trackbar, bool redraw) = 0;
+    // Where a trackbar with tool tips shows its position while it is dragged: kTbtsTop,
+    // kTbtsLeft, kTbtsBottom or kTbtsRight (TBM_SETTIPSIDE).
+    virtual void setTrackbarTipSide(WindowHandle trackbar, int32_t side) = 0;
 
     // --- List views (report view)
 
@@ -180,6 +187,9 @@ public:
     // HTML Help (HtmlHelp): the help window, or null.
     virtual WindowHandle htmlHelp(WindowHandle caller, const std::string& path, uint32_t command,
                                   uintptr_t data) = 0;
+    // A colour of the user's colour scheme: kColor3DFace, kColorGrayText, ...
+    // (GetSysColor).
+    virtual ColorRef getSysColor(int32_t index) = 0;
     // The width in pixels of the text drawn on the window (GetTextExtentPoint32 with the
     // window's device context as it comes).
     virtual int32_t textWidth(WindowHandle window, const std::string& text) = 0;

@@ -2,16 +2,20 @@
 
 #include <utility>
 
+#include "platform/ui/Control.h"
+
 namespace ui {
 
 Dialog::Dialog(DialogTemplate dialogTemplate, WindowHandle parent)
     : template_(std::move(dialogTemplate)), parent_(parent) {}
 
 Dialog::~Dialog() {
-    if (!window_ || !backend_) return;
-    // Too late for the deriving class's clean-up: its part of the object is gone.
-    inDestructor_ = true;
-    backend_->destroyWindow(window_);
+    if (window_ && backend_) {
+        // Too late for the deriving class's clean-up: its part of the object is gone.
+        inDestructor_ = true;
+        backend_->destroyWindow(window_);
+    }
+    releaseControls();
 }
 
 Backend& Dialog::backend() const {
@@ -247,6 +251,31 @@ void Dialog::mapDrawItem(int32_t id, MessageMap::DrawHandler handler) {
     messageMap_.addDrawItem(id, std::move(handler));
 }
 
+// --- Controls taken over by objects
+
+void Dialog::attachControl(Control& control) {
+    Control*& slot = controls_[control.controlId()];
+    // One object per control: the one that held it lets go.
+    if (slot && slot != &control) slot->release();
+    slot = &control;
+}
+
+void Dialog::detachControl(Control& control) {
+    auto it = controls_.find(control.controlId());
+    if (it != controls_.end() && it->second == &control) controls_.erase(it);
+}
+
+void Dialog::releaseControls() {
+    std::map<int32_t, Control*> controls;
+    controls.swap(controls_);
+    for (auto& entry : controls) entry.second->release();
+}
+
+Control* Dialog::controlOf(int32_t id) const {
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
 // --- Window messages
 
 void Dialog::wmCreate(WindowHandle window) {
@@ -258,6 +287,9 @@ bool Dialog::wmInitDialog() {
 }
 
 void Dialog::wmCommand(int32_t id, int32_t notification) {
+    if (Control* control = controlOf(id)) {
+        if (control->OnChildNotify(notification)) return;
+    }
     if (messageMap_.dispatchCommand(id, notification)) return;
     if (notification != kBnClicked) return;
     if (id == kIdOk) {
@@ -276,6 +308,9 @@ void Dialog::wmHScroll(int32_t id, int32_t code) {
 }
 
 void Dialog::wmDrawItem(const DrawItem& item) {
+    if (Control* control = controlOf(item.controlId)) {
+        if (control->OnReflectedDrawItem(item)) return;
+    }
     messageMap_.dispatchDrawItem(item);
 }
 
@@ -292,6 +327,7 @@ void Dialog::wmDestroy() {
 }
 
 void Dialog::wmNcDestroy() {
+    releaseControls();
     window_ = WindowHandle();
     // The next window may live in another backend; this one may go before the object.
     backend_ = nullptr;

@@ -2,9 +2,12 @@
 // modeless, an initialisation hook, handlers by control id, virtual OK and Cancel
 // handlers (Enter and Escape run them), data exchange between controls and fields, and
 // a clean-up hook after the window is gone, where a self-deleting window deletes itself.
+// A control taken over by an object (Control) has its clicks and painting reflected to
+// that object before the dialog's handlers see them.
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "platform/ui/Backend.h"
@@ -15,12 +18,14 @@
 
 namespace ui {
 
+class Control;
 class RuntimeClass;
 
 class Dialog : private WindowEvents {
 public:
     explicit Dialog(DialogTemplate dialogTemplate, WindowHandle parent = WindowHandle());
-    // Destroys a window that still exists, without running PostNcDestroy.
+    // Destroys a window that still exists, without running PostNcDestroy; the objects
+    // that took over its controls let go of them.
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -134,6 +139,12 @@ protected:
     DialogTemplate& mutableTemplate() { return template_; }
 
 private:
+    friend class Control;
+    void attachControl(Control& control);
+    void detachControl(Control& control);
+    void releaseControls();
+    Control* controlOf(int32_t id) const;
+
     void wmCreate(WindowHandle window) override;
     bool wmInitDialog() override;
     void wmCommand(int32_t id, int32_t notification) override;
@@ -150,6 +161,8 @@ private:
     WindowHandle window_;
     Backend* backend_ = nullptr;
     MessageMap messageMap_;
+    // The controls taken over by objects, by control id.
+    std::map<int32_t, Control*> controls_;
     bool modal_ = false;
     bool inDestructor_ = false;
 };

@@ -46,4 +46,15 @@ struct Rect {
 // A colour as COLORREF holds it: 0x00BBGGRR.
 using ColorRef = uint32_t;
 
+// The point of a mouse message's lParam, in the window's client coordinates: x in the
+// low word, y in the high word, each a signed 16-bit number (MAKELPARAM, GET_X_LPARAM,
+// GET_Y_LPARAM).
+inline intptr_t pointParam(Point p) {
+    return static_cast<intptr_t>((static_cast<uint32_t>(static_cast<uint16_t>(p.y)) << 16) |
+                                 static_cast<uint16_t>(p.x));
+}
+inline Point pointFromParam(intptr_t lParam) {
+    return {static_cast<int16_t>(lParam & 0xFFFF), static_cast<int16_t>((lParam >> 16) & 0xFFFF)};
+}
+
 }  // namespace ui

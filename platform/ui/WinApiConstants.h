@@ -61,6 +61,12 @@ inline constexpr int32_t kTbEndTrack = 8;
 inline constexpr int32_t kBstUnchecked = 0;
 inline constexpr int32_t kBstChecked = 1;
 
+// Where a trackbar shows its tool tip (TBTS_*).
+inline constexpr int32_t kTbtsTop = 0;
+inline constexpr int32_t kTbtsLeft = 1;
+inline constexpr int32_t kTbtsBottom = 2;
+inline constexpr int32_t kTbtsRight = 3;
+
 // Show commands (SW_*).
 inline constexpr int32_t kSwHide = 0;
 inline constexpr int32_t kSwShowNormal = 1;
@@ -94,6 +100,12 @@ inline constexpr uint32_t kOdsFocus = 0x0010;
 inline constexpr uint32_t kEdgeRaised = 0x0005;
 inline constexpr uint32_t kEdgeSunken = 0x000A;
 inline constexpr uint32_t kBfRect = 0x000F;
+
+// System colours (COLOR_*) for GetSysColor.
+inline constexpr int32_t kColor3DFace = 15;
+inline constexpr int32_t kColor3DShadow = 16;
+inline constexpr int32_t kColorGrayText = 17;
+inline constexpr int32_t kColor3DHighlight = 20;
 
 // Colour dialog (CC_*) and folder browser (BIF_*) flags.
 inline constexpr uint32_t kCcRgbInit = 0x0001;

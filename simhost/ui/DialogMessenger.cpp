@@ -47,7 +47,7 @@ void DialogMessenger::paint(ui::WindowHandle control) {
     item.controlId = w->id;
     item.control = control;
     item.rect = tree_.clientRect(*w);
-    item.state = w->enabled ? 0 : ui::kOdsDisabled;
+    item.state = (w->enabled ? 0 : ui::kOdsDisabled) | (w->pushed ? ui::kOdsSelected : 0);
     item.canvas = &canvas;
     dialog->events->wmDrawItem(item);
     if (HeadlessWindow* still = tree_.find(control)) still->painting = canvas.takeOperations();

@@ -38,6 +38,16 @@ bool isPlainButton(const HeadlessWindow& w) {
     return !w.kind && w.className == "Button";
 }
 
+// The controls that take the mouse as buttons do.
+bool isButton(const HeadlessWindow& w) {
+    return isToggleButton(w) || w.isKind(ControlKind::PushButton) ||
+           w.isKind(ControlKind::OwnerDrawButton) || isPlainButton(w);
+}
+
+bool isMouseButtonMessage(uint32_t message) {
+    return message == ui::kWmLButtonDown || message == ui::kWmLButtonUp;
+}
+
 }  // namespace
 
 HeadlessBackend::HeadlessBackend() = default;
@@ -326,10 +336,10 @@ intptr_t HeadlessBackend::sendMessage(ui::WindowHandle window, uint32_t message,
         close(window);
     } else if (message == ui::kBmClick) {
         clickControl(window);
-    } else if ((message == ui::kWmLButtonDown || message == ui::kWmLButtonUp) && w->events) {
-        ui::Point point{static_cast<int16_t>(lParam & 0xFFFF),
-                        static_cast<int16_t>((lParam >> 16) & 0xFFFF)};
-        w->events->wmMouseButton(message, point);
+    } else if (isMouseButtonMessage(message) && isButton(*w)) {
+        buttonMouse(window, message, ui::pointFromParam(lParam));
+    } else if (isMouseButtonMessage(message) && w->events) {
+        w->events->wmMouseButton(message, ui::pointFromParam(lParam));
     }
     return 0;
 }
@@ -367,9 +377,36 @@ void HeadlessBackend::sendScroll(ui::WindowHandle control, int32_t code) {
     messenger_.scroll(control, code);
 }
 
-void HeadlessBackend::sendMouseButton(ui::WindowHandle window, uint32_t message,
-                                      ui::Point screenPoint) {
-    messenger_.mouseButton(capture_ ? capture_ : window, message, screenPoint);
+void HeadlessBackend::sendMouseButton(uint32_t message, ui::Point screenPoint) {
+    const ui::WindowHandle target = capture_ ? capture_ : tree_.windowAt(screenPoint);
+    const HeadlessWindow* w = tree_.find(target);
+    if (!w) return;
+    if (isButton(*w)) {
+        buttonMouse(target, message, screenToClient(target, screenPoint));
+    } else {
+        messenger_.mouseButton(target, message, screenPoint);
+    }
+}
+
+void HeadlessBackend::buttonMouse(ui::WindowHandle button, uint32_t message, ui::Point point) {
+    HeadlessWindow* w = tree_.find(button);
+    if (!w || !w->enabled) return;
+    if (message == ui::kWmLButtonDown) {
+        capture_ = button;
+        setPushed(*w, true);
+        return;
+    }
+    if (!w->pushed) return;
+    if (capture_ == button) capture_ = ui::WindowHandle();
+    const bool over = tree_.clientRect(*w).contains(point);
+    setPushed(*w, false);
+    // The click may destroy the button with its dialog: nothing of it is used after.
+    if (over && tree_.contains(button)) clickControl(button);
+}
+
+void HeadlessBackend::setPushed(HeadlessWindow& button, bool pushed) {
+    button.pushed = pushed;
+    messenger_.paint(button.handle);
 }
 
 // --- Buttons, lists, tabs, trackbars
@@ -444,6 +481,10 @@ void HeadlessBackend::setTrackbarTicFrequency(ui::WindowHandle trackbar, int32_t
 
 void HeadlessBackend::clearTrackbarTics(ui::WindowHandle trackbar, bool) {
     if (HeadlessWindow* w = control(trackbar, ControlKind::Trackbar)) w->ticsCleared = true;
+}
+
+void HeadlessBackend::setTrackbarTipSide(ui::WindowHandle trackbar, int32_t side) {
+    if (HeadlessWindow* w = control(trackbar, ControlKind::Trackbar)) w->tipSide = side;
 }
 
 // --- List views
@@ -563,6 +604,21 @@ ui::WindowHandle HeadlessBackend::htmlHelp(ui::WindowHandle caller, const std::s
                                            uint32_t command, uintptr_t data) {
     helpCalls_.push_back({caller, path, command, data});
     return {};
+}
+
+ui::ColorRef HeadlessBackend::getSysColor(int32_t index) {
+    switch (index) {
+        case ui::kColor3DFace:
+            return 0xF0F0F0;
+        case ui::kColor3DShadow:
+            return 0xA0A0A0;
+        case ui::kColorGrayText:
+            return 0x6D6D6D;
+        case ui::kColor3DHighlight:
+            return 0xFFFFFF;
+        default:
+            return 0x000000;
+    }
 }
 
 int32_t HeadlessBackend::textWidth(ui::WindowHandle window, const std::string& text) {

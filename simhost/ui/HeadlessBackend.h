@@ -96,6 +96,7 @@ public:
     int32_t getTrackbarPosition(ui::WindowHandle trackbar) override;
     void setTrackbarTicFrequency(ui::WindowHandle trackbar, int32_t frequency) override;
     void clearTrackbarTics(ui::WindowHandle trackbar, bool redraw) override;
+    void setTrackbarTipSide(ui::WindowHandle trackbar, int32_t side) override;
 
     void setListViewExtendedStyle(ui::WindowHandle list, uint32_t style) override;
     void insertListViewColumn(ui::WindowHandle list, int32_t column, const std::string& text,
@@ -126,6 +127,8 @@ public:
                                                uint32_t flags) override;
     ui::WindowHandle htmlHelp(ui::WindowHandle caller, const std::string& path, uint32_t command,
                               uintptr_t data) override;
+    // Windows' standard colour scheme.
+    ui::ColorRef getSysColor(int32_t index) override;
     int32_t textWidth(ui::WindowHandle window, const std::string& text) override;
 
     ui::HookHandle installCbtHook(ui::HookProcedure procedure) override;
@@ -139,6 +142,10 @@ public:
     // Top-level windows, the topmost first.
     std::vector<ui::WindowHandle> topLevelWindows() const { return tree_.topLevel(); }
     ui::WindowHandle topLevelOf(ui::WindowHandle handle) const { return tree_.topLevelOf(handle); }
+    // The window the mouse is over at the screen point (WindowFromPoint).
+    ui::WindowHandle windowFromPoint(ui::Point screenPoint) const {
+        return tree_.windowAt(screenPoint);
+    }
     ui::WindowHandle activeWindow() const { return active_; }
     // The first dialog (top-level or a sheet's page) with the caption; null when none.
     ui::WindowHandle findDialog(const std::string& caption) const;
@@ -190,10 +197,16 @@ public:
     void sendCommand(ui::WindowHandle dialog, int32_t id, int32_t notification);
     void sendNotify(ui::WindowHandle dialog, int32_t id, int32_t code, intptr_t parameter);
     void sendScroll(ui::WindowHandle control, int32_t code);
-    // To the window with the capture, else to the window given; the point on the screen.
-    void sendMouseButton(ui::WindowHandle window, uint32_t message, ui::Point screenPoint);
+    // A mouse button at a screen point: to the window with the capture, else to the
+    // window there. A button takes it itself; any other window's dialog gets it.
+    void sendMouseButton(uint32_t message, ui::Point screenPoint);
 
 private:
+    // Windows' buttons: pressed, a button shows pushed and captures the mouse; released,
+    // it lets go and, when the mouse is still over it, is clicked. The point is in the
+    // button's client coordinates.
+    void buttonMouse(ui::WindowHandle button, uint32_t message, ui::Point point);
+    void setPushed(HeadlessWindow& button, bool pushed);
     bool activate(ui::WindowHandle window);
     void destroyTree(ui::WindowHandle window);
     void close(ui::WindowHandle window);

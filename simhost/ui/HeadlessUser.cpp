@@ -34,16 +34,24 @@ const HeadlessWindow* HeadlessUser::usable(ui::WindowHandle window, int32_t id) 
     return c;
 }
 
+bool HeadlessUser::press(const HeadlessWindow& control) {
+    const ui::WindowHandle capture = backend_.getCapture();
+    if (!capture || capture == control.handle) return backend_.clickControl(control.handle);
+    const ui::Rect rect = backend_.getWindowRect(control.handle);
+    clickAt({rect.left + rect.width() / 2, rect.top + rect.height() / 2});
+    return true;
+}
+
 bool HeadlessUser::click(ui::WindowHandle window, int32_t id) {
     const HeadlessWindow* c = usable(window, id);
-    return c && backend_.clickControl(c->handle);
+    return c && press(*c);
 }
 
 bool HeadlessUser::tick(ui::WindowHandle window, int32_t id, bool checked) {
     const HeadlessWindow* c = usable(window, id);
     if (!c || !c->isKind(ControlKind::CheckBox)) return false;
     if ((c->check == ui::kBstChecked) == checked) return true;
-    return backend_.clickControl(c->handle);
+    return press(*c);
 }
 
 bool HeadlessUser::type(ui::WindowHandle window, int32_t id, const std::string& text) {
@@ -147,12 +155,17 @@ bool HeadlessUser::hoverToolbarButton(ui::WindowHandle window, int32_t toolbarId
     return true;
 }
 
-void HeadlessUser::mouseDown(ui::WindowHandle window, ui::Point screenPoint) {
-    backend_.sendMouseButton(window, ui::kWmLButtonDown, screenPoint);
+void HeadlessUser::mouseDown(ui::Point screenPoint) {
+    backend_.sendMouseButton(ui::kWmLButtonDown, screenPoint);
 }
 
-void HeadlessUser::mouseUp(ui::WindowHandle window, ui::Point screenPoint) {
-    backend_.sendMouseButton(window, ui::kWmLButtonUp, screenPoint);
+void HeadlessUser::mouseUp(ui::Point screenPoint) {
+    backend_.sendMouseButton(ui::kWmLButtonUp, screenPoint);
+}
+
+void HeadlessUser::clickAt(ui::Point screenPoint) {
+    mouseDown(screenPoint);
+    mouseUp(screenPoint);
 }
 
 }  // namespace simhost::headless

@@ -6,6 +6,9 @@
 // A control is looked for among the window's children first, then in its shown
 // descendants (so a sheet's controls and those of its shown page are both reachable
 // from the sheet).
+//
+// While a window holds the mouse capture, a click goes where the mouse goes: to that
+// window, at the middle of the control clicked.
 #pragma once
 
 #include <cstdint>
@@ -48,11 +51,16 @@ public:
     // The mouse comes over a toolbar button (TBN_HOTITEMCHANGE with its command).
     bool hoverToolbarButton(ui::WindowHandle window, int32_t toolbarId, int32_t command);
 
-    // Mouse buttons at a screen point, over the window (or the window with the capture).
-    void mouseDown(ui::WindowHandle window, ui::Point screenPoint);
-    void mouseUp(ui::WindowHandle window, ui::Point screenPoint);
+    // The left mouse button at a screen point: to the window with the capture, else to
+    // the window there.
+    void mouseDown(ui::Point screenPoint);
+    void mouseUp(ui::Point screenPoint);
+    // Pressed and released at the point.
+    void clickAt(ui::Point screenPoint);
 
 private:
+    // Clicks the control, through the mouse while another window holds the capture.
+    bool press(const HeadlessWindow& control);
     // The control when it is there, shown and enabled, and its dialog takes input.
     const HeadlessWindow* usable(ui::WindowHandle window, int32_t id) const;
     bool takesInput(ui::WindowHandle window) const;

@@ -69,8 +69,9 @@ struct HeadlessWindow {
     ui::WindowEvents* events = nullptr;
     bool destroying = false;
 
-    // Buttons.
+    // Buttons: checked or not, and held down by the mouse (BST_PUSHED).
     int32_t check = 0;
+    bool pushed = false;
     // Drop-down lists and tab controls.
     std::vector<std::string> entries;
     int32_t selection = -1;
@@ -80,6 +81,7 @@ struct HeadlessWindow {
     int32_t trackbarPosition = 0;
     int32_t ticFrequency = 1;
     bool ticsCleared = false;
+    int32_t tipSide = ui::kTbtsTop;
     // List views.
     uint32_t listViewStyle = 0;
     std::vector<ListViewColumn> columns;
@@ -93,6 +95,15 @@ struct HeadlessWindow {
     int32_t statusMinHeight = 0;
     // Owner-drawn controls: what the last painting drew.
     std::vector<PaintOperation> painting;
+
+    // The colour of the last painting's first fill, which an owner-drawn control that
+    // shows a colour paints first; none before any fill.
+    std::optional<ui::ColorRef> filledColor() const {
+        for (const PaintOperation& op : painting) {
+            if (op.kind == PaintOperation::Kind::Fill) return op.color;
+        }
+        return std::nullopt;
+    }
 
     bool isChild() const { return static_cast<bool>(parent); }
     bool isKind(ui::ControlKind k) const { return kind && *kind == k; }

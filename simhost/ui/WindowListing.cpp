@@ -1,6 +1,7 @@
 #include "simhost/ui/WindowListing.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace simhost::headless {
 namespace {
@@ -29,6 +30,28 @@ std::string hex(uintptr_t value) {
     char buffer[32];
     std::snprintf(buffer, sizeof(buffer), "0x%llx", static_cast<unsigned long long>(value));
     return buffer;
+}
+
+// A COLORREF as Windows writes it: 0x00BBGGRR.
+std::string colorText(ui::ColorRef color) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof(buffer), "0x%06X", static_cast<unsigned>(color));
+    return buffer;
+}
+
+std::string tipSideName(int32_t side) {
+    switch (side) {
+        case ui::kTbtsTop:
+            return "top";
+        case ui::kTbtsLeft:
+            return "left";
+        case ui::kTbtsBottom:
+            return "bottom";
+        case ui::kTbtsRight:
+            return "right";
+        default:
+            return std::to_string(side);
+    }
 }
 
 }  // namespace
@@ -105,7 +128,16 @@ std::string WindowListing::contents(const HeadlessWindow& w) {
             return " " + joined(w.entries) + " selected " + std::to_string(w.selection);
         case ControlKind::Trackbar:
             return " " + std::to_string(w.trackbarMinimum) + ".." +
-                   std::to_string(w.trackbarMaximum) + " at " + std::to_string(w.trackbarPosition);
+                   std::to_string(w.trackbarMaximum) + " at " + std::to_string(w.trackbarPosition) +
+                   (w.hasStyle(ui::control_style::kAutoTicks)
+                        ? " ticks every " + std::to_string(w.ticFrequency)
+                        : "") +
+                   (w.hasStyle(ui::control_style::kToolTips) ? " tips " + tipSideName(w.tipSide)
+                                                             : "");
+        case ControlKind::OwnerDrawButton: {
+            std::optional<ui::ColorRef> color = w.filledColor();
+            return color ? " filled " + colorText(*color) : "";
+        }
         case ControlKind::ListView: {
             std::string rows;
             for (const std::vector<std::string>& row : w.rows) rows += " " + joined(row);
@@ -138,6 +170,7 @@ std::string WindowListing::states(const HeadlessBackend& backend, const Headless
     }
     if (!w.isChild()) out += w.visible ? " visible" : " hidden";
     if (w.isChild() && !w.visible) out += " hidden";
+    if (w.pushed) out += " pushed";
     if (!w.enabled) out += " disabled";
     if (w.topmost) out += " topmost";
     if (backend.activeWindow() == w.handle) out += " active";

@@ -4,6 +4,8 @@
 //     101 check box "Show toolbar" checked
 //     105 drop-down list [emf, wmf, png] selected 1
 //     107 push button "Browse..." disabled
+//     1039 trackbar 100..5000 at 1000 ticks every 250 tips top
+//     1029 owner-drawn button filled 0x0000FF
 #pragma once
 
 #include <string>

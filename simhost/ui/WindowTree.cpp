@@ -148,6 +148,31 @@ ui::WindowHandle WindowTree::childAt(const HeadlessWindow& parent, ui::Point poi
     return parent.handle;
 }
 
+ui::WindowHandle WindowTree::windowAt(ui::Point screenPoint) const {
+    const HeadlessWindow* found = nullptr;
+    for (ui::WindowHandle h : topLevel_) {
+        const HeadlessWindow* w = find(h);
+        if (w && w->visible && !w->destroying && w->rect.contains(screenPoint)) {
+            found = w;
+            break;
+        }
+    }
+    if (!found || !found->enabled) return {};
+    for (bool deeper = true; deeper;) {
+        deeper = false;
+        for (ui::WindowHandle h : found->children) {
+            const HeadlessWindow* child = find(h);
+            if (child && child->visible && child->enabled &&
+                screenRect(*child).contains(screenPoint)) {
+                found = child;
+                deeper = true;
+                break;
+            }
+        }
+    }
+    return found->handle;
+}
+
 // --- Searching
 
 ui::WindowHandle WindowTree::findTopLevel(const std::string& className,

@@ -44,6 +44,10 @@ public:
     // The child at a point of the parent's client area; the parent when none is there,
     // null outside the client area.
     ui::WindowHandle childAt(const HeadlessWindow& parent, ui::Point point) const;
+    // The window the mouse is over at a screen point (WindowFromPoint): the deepest shown
+    // and enabled window there; null where no window is, or where the top-level window
+    // there is disabled.
+    ui::WindowHandle windowAt(ui::Point screenPoint) const;
 
     ui::WindowHandle findTopLevel(const std::string& className, const std::string& title) const;
     ui::WindowHandle findChild(ui::WindowHandle parent, const std::string& className,

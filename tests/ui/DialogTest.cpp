@@ -6,6 +6,7 @@
 
 #include "ExampleDialog.h"
 #include "HeadlessFixture.h"
+#include "platform/ui/Button.h"
 
 namespace {
 
@@ -307,6 +308,43 @@ TEST_F(DialogTest, OwnerDrawnControlsArePaintedByTheirDialog) {
     dialog.swatch = 0x00FF00;
     backend.invalidate(swatch);
     EXPECT_EQ(windowOf(swatch).painting[0].color, 0x00FF00u);
+}
+
+// A button object that paints a frame and may take its clicks.
+class FramedButton : public ui::Button {
+public:
+    void DrawItem(const ui::DrawItem& item) override {
+        item.canvas->frameRect(item.rect, 0x123456);
+    }
+    bool OnClicked() override {
+        ++clicks;
+        return takesClicks;
+    }
+    int clicks = 0;
+    bool takesClicks = true;
+};
+
+TEST_F(DialogTest, AControlTakenOverByAnObjectHandlesItsOwnClicksAndPainting) {
+    OptionsDialog dialog;
+    ASSERT_TRUE(dialog.create());
+    FramedButton button;
+    ASSERT_TRUE(button.subclassDlgItem(example::kSwatch, dialog));
+    button.invalidate();
+    const ui::WindowHandle swatch = dialog.item(example::kSwatch);
+    ASSERT_EQ(windowOf(swatch).painting.size(), 1u);
+    EXPECT_EQ(windowOf(swatch).painting[0].kind, PaintOperation::Kind::Frame);
+
+    ASSERT_TRUE(user.click(dialog.handle(), example::kSwatch));
+    EXPECT_EQ(button.clicks, 1);
+    EXPECT_EQ(dialog.swatchClicks, 0) << "taken by the button";
+    button.takesClicks = false;
+    ASSERT_TRUE(user.click(dialog.handle(), example::kSwatch));
+    EXPECT_EQ(button.clicks, 2);
+    EXPECT_EQ(dialog.swatchClicks, 1);
+
+    dialog.destroyWindow();
+    EXPECT_FALSE(button.handle());
+    EXPECT_EQ(button.parentDialog(), nullptr);
 }
 
 TEST_F(DialogTest, AMessageBoxOfTheDialogIsOwnedByIt) {

@@ -30,6 +30,7 @@ ui::DialogTemplate optionsTemplate() {
 OptionsDialog::OptionsDialog(ui::WindowHandle parent) : ui::Dialog(optionsTemplate(), parent) {
     mapClicked(kBrowse, [this]() { ++browseClicks; });
     mapClicked(kPicture, [this]() { ++pictureClicks; });
+    mapClicked(kSwatch, [this]() { ++swatchClicks; });
     mapCommand(kFolder, ui::kEnChange, [this]() { ++folderChanges; });
     mapCommand(kFormat, ui::kCbnSelChange, [this]() { ++formatChanges; });
     mapScroll(kDelay, [this](int32_t code) {

@@ -40,6 +40,7 @@ public:
 
     int browseClicks = 0;
     int pictureClicks = 0;
+    int swatchClicks = 0;
     int folderChanges = 0;
     int formatChanges = 0;
     int delayScrolls = 0;

@@ -324,6 +324,27 @@ TEST_F(HeadlessBackendTest, ListViewsToolbarsAndStatusBarsKeepWhatTheyAreGiven) 
     EXPECT_EQ(dialog.itemRect(2), (ui::Rect{0, 244 - 27, 300, 244}));
 }
 
+TEST_F(HeadlessBackendTest, AButtonTakesTheMouseAndIsClickedOnlyWhenReleasedOverIt) {
+    example::OptionsDialog dialog;
+    ASSERT_TRUE(dialog.create());
+    const ui::WindowHandle swatch = dialog.item(example::kSwatch);
+    const ui::Rect rect = backend.getWindowRect(swatch);
+    const ui::Point over{rect.left + 2, rect.top + 2};
+    user.mouseDown(over);
+    EXPECT_EQ(backend.getCapture(), swatch);
+    EXPECT_TRUE(windowOf(swatch).pushed);
+    user.mouseUp({rect.right + 20, rect.top});
+    EXPECT_FALSE(backend.getCapture());
+    EXPECT_FALSE(windowOf(swatch).pushed);
+    EXPECT_EQ(dialog.swatchClicks, 0) << "released elsewhere";
+
+    // Pressed by a message, as a window holding the mouse passes a press on.
+    backend.sendMessage(swatch, ui::kWmLButtonDown, 0, ui::pointParam({2, 2}));
+    EXPECT_EQ(backend.getCapture(), swatch);
+    user.mouseUp(over);
+    EXPECT_EQ(dialog.swatchClicks, 1);
+}
+
 TEST_F(HeadlessBackendTest, OpenWindowsAreListedWithWhatAUserSees) {
     example::OptionsDialog dialog;
     dialog.folder = "Pics";
@@ -334,8 +355,10 @@ TEST_F(HeadlessBackendTest, OpenWindowsAreListedWithWhatAUserSees) {
          {"\"Options\" dialog #32770 0x", " visible active\n",
           "  101 check box \"Show toolbar\" checked\n", "  102 radio button \"Floating\" checked\n",
           "  103 radio button \"Docked\" unchecked\n", "  104 edit \"Pics\"\n",
-          "  105 drop-down list [emf, wmf, png] selected 0\n", "  106 trackbar 100..5000 at 1000\n",
-          "  107 push button \"Browse...\" disabled\n", "  108 icon 113\n"}) {
+          "  105 drop-down list [emf, wmf, png] selected 0\n",
+          "  106 trackbar 100..5000 at 1000 ticks every 1\n",
+          "  107 push button \"Browse...\" disabled\n", "  108 icon 113\n",
+          "  110 owner-drawn button filled 0x0000FF\n"}) {
         EXPECT_NE(listing.find(line), std::string::npos) << line << "\n" << listing;
     }
 }

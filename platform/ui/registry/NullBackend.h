@@ -61,6 +61,7 @@ public:
     int32_t getTrackbarPosition(WindowHandle) override { return 0; }
     void setTrackbarTicFrequency(WindowHandle, int32_t) override {}
     void clearTrackbarTics(WindowHandle, bool) override {}
+    void setTrackbarTipSide(WindowHandle, int32_t) override {}
 
     void setListViewExtendedStyle(WindowHandle, uint32_t) override {}
     void insertListViewColumn(WindowHandle, int32_t, const std::string&, int32_t) override {}
@@ -90,6 +91,7 @@ public:
     WindowHandle htmlHelp(WindowHandle, const std::string&, uint32_t, uintptr_t) override {
         return {};
     }
+    ColorRef getSysColor(int32_t) override { return 0; }
     int32_t textWidth(WindowHandle, const std::string&) override { return 0; }
 
     HookHandle installCbtHook(HookProcedure) override { return {}; }

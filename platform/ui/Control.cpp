@@ -1,0 +1,65 @@
+#include "platform/ui/Control.h"
+
+#include "platform/ui/Dialog.h"
+
+namespace ui {
+
+Control::~Control() {
+    unsubclass();
+}
+
+bool Control::subclassDlgItem(int32_t id, Dialog& parent) {
+    unsubclass();
+    WindowHandle control = parent.item(id);
+    if (!control) return false;
+    parent_ = &parent;
+    window_ = control;
+    id_ = id;
+    parent.attachControl(*this);
+    return true;
+}
+
+void Control::unsubclass() {
+    if (parent_) parent_->detachControl(*this);
+    release();
+}
+
+void Control::release() {
+    parent_ = nullptr;
+    window_ = WindowHandle();
+    id_ = 0;
+}
+
+bool Control::isWindow() const {
+    return window_ && backend().isWindow(window_);
+}
+
+Backend& Control::backend() const {
+    return parent_ ? parent_->backend() : Backend::current();
+}
+
+void Control::invalidate() {
+    backend().invalidate(window_);
+}
+
+void Control::enable(bool enable) {
+    backend().enableWindow(window_, enable);
+}
+
+bool Control::isEnabled() const {
+    return backend().isWindowEnabled(window_);
+}
+
+Rect Control::windowRect() const {
+    return backend().getWindowRect(window_);
+}
+
+bool Control::OnChildNotify(int32_t) {
+    return false;
+}
+
+bool Control::OnReflectedDrawItem(const DrawItem&) {
+    return false;
+}
+
+}  // namespace ui

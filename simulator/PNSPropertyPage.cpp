@@ -1,0 +1,146 @@
+#include "simulator/PNSPropertyPage.h"
+
+#include <cstdlib>
+
+#include "core/PreferencesTool.h"
+#include "core/SupportTool.h"
+#include "platform/ui/WinApiConstants.h"
+#include "resources/Dialog118Simulator.h"
+
+UI_IMPLEMENT_DYNCREATE(PNSPropertyPage)
+
+namespace {
+
+// What a key that was never applied reads as.
+constexpr int32_t kSwitchWhenMissing = 1;
+constexpr ui::ColorRef kConflictColorWhenMissing = 0x0000FF;  // red
+constexpr ui::ColorRef kEnabledColorWhenMissing = 0x00FF00;   // green
+constexpr char kDelayWhenMissing[] = "1000";
+
+// The leading decimal number of the text, as the C library reads it; 0 when there is none.
+long long leadingNumber(const std::string& text) {
+    return std::strtoll(text.c_str(), nullptr, 10);
+}
+
+}  // namespace
+
+PNSPropertyPage::PNSPropertyPage() : PreferencePage(dialog118::make()) {
+    mapClicked(dialog118::kHighlightConflicts, &PNSPropertyPage::onHighlightConflictsClicked);
+    mapClicked(dialog118::kHighlightEnabled, &PNSPropertyPage::onHighlightEnabledClicked);
+    mapClicked(dialog118::kFireAll, &PNSPropertyPage::onFireAllClicked);
+    mapScroll(dialog118::kDelay, [this](int32_t code) { onDelayScrolled(code); });
+}
+
+PNSPropertyPage::~PNSPropertyPage() = default;
+
+void PNSPropertyPage::attachSettings(PreferencesTool* store, SupportTool* owner) {
+    store_ = store;
+    owner_ = owner;
+    loadSettings();
+    if (owner_) owner_->applySettings();
+}
+
+void PNSPropertyPage::loadSettings() {
+    highlightConflicts = readSwitch(store_, kHighlightConflictsKey, kSwitchWhenMissing);
+    conflictColor = readColor(kConflictColorKey, kConflictColorWhenMissing);
+    highlightEnabled = readSwitch(store_, kHighlightEnabledKey, kSwitchWhenMissing);
+    enabledColor = readColor(kEnabledColorKey, kEnabledColorWhenMissing);
+    delayText = readText(kDelayKey, kDelayWhenMissing);
+    fireAllConcurrent = readSwitch(store_, kFireAllKey, kSwitchWhenMissing);
+}
+
+ui::ColorRef PNSPropertyPage::readColor(const std::string& key, ui::ColorRef whenMissing) const {
+    std::string value;
+    if (!store_ || !store_->readSetting(key, &value, nullptr)) return whenMissing;
+    return static_cast<ui::ColorRef>(leadingNumber(value));
+}
+
+std::string PNSPropertyPage::readText(const std::string& key,
+                                      const std::string& whenMissing) const {
+    std::string value;
+    if (!store_ || !store_->readSetting(key, &value, nullptr)) return whenMissing;
+    return value;
+}
+
+bool PNSPropertyPage::OnInitDialog() {
+    ui::PropertyPage::OnInitDialog();
+    loadSettings();
+    updateData(false);
+    conflictColorButton_.attach(*this, dialog118::kConflictColor);
+    enabledColorButton_.attach(*this, dialog118::kEnabledColor);
+    conflictColorButton_.setColor(conflictColor);
+    enabledColorButton_.setColor(enabledColor);
+    enableColorChoice(highlightConflicts, dialog118::kConflictColorLabel,
+                      dialog118::kConflictColor);
+    enableColorChoice(highlightEnabled, dialog118::kEnabledColorLabel, dialog118::kEnabledColor);
+    setUpDelayTrackbar();
+    setItemText(dialog118::kDelayText, delayText);
+    return false;
+}
+
+void PNSPropertyPage::setUpDelayTrackbar() {
+    ui::Backend& windows = backend();
+    const ui::WindowHandle trackbar = item(dialog118::kDelay);
+    windows.setTrackbarRange(trackbar, kShortestDelay, kLongestDelay);
+    windows.clearTrackbarTics(trackbar, false);
+    windows.setTrackbarTicFrequency(trackbar, kDelayTickStep);
+    windows.setTrackbarTipSide(trackbar, ui::kTbtsTop);
+    windows.setTrackbarPosition(trackbar, static_cast<int32_t>(leadingNumber(delayText)), true);
+}
+
+bool PNSPropertyPage::OnApply() {
+    if (store_) {
+        store_->writeSetting(kHighlightConflictsKey, switchText(highlightConflicts));
+        store_->writeSetting(kConflictColorKey, std::to_string(conflictColor));
+        store_->writeSetting(kHighlightEnabledKey, switchText(highlightEnabled));
+        store_->writeSetting(kEnabledColorKey, std::to_string(enabledColor));
+        store_->writeSetting(kDelayKey, delayText);
+        store_->writeSetting(kFireAllKey, switchText(fireAllConcurrent));
+    }
+    if (owner_) owner_->applySettings();
+    return ui::PropertyPage::OnApply();
+}
+
+void PNSPropertyPage::DoDataExchange(ui::DataExchange& dx) {
+    dx.check(dialog118::kHighlightConflicts, highlightConflicts);
+    dx.check(dialog118::kHighlightEnabled, highlightEnabled);
+    dx.check(dialog118::kFireAll, fireAllConcurrent);
+    dx.text(dialog118::kDelayText, delayText);
+    if (dx.isSaving()) {
+        conflictColor = conflictColorButton_.color();
+        enabledColor = enabledColorButton_.color();
+    } else {
+        conflictColorButton_.setColor(conflictColor);
+        enabledColorButton_.setColor(enabledColor);
+    }
+}
+
+void PNSPropertyPage::onHighlightConflictsClicked() {
+    updateData(true);
+    enableColorChoice(highlightConflicts, dialog118::kConflictColorLabel,
+                      dialog118::kConflictColor);
+    SetModified();
+}
+
+void PNSPropertyPage::onHighlightEnabledClicked() {
+    updateData(true);
+    enableColorChoice(highlightEnabled, dialog118::kEnabledColorLabel, dialog118::kEnabledColor);
+    SetModified();
+}
+
+void PNSPropertyPage::onFireAllClicked() {
+    updateData(true);
+    SetModified();
+}
+
+void PNSPropertyPage::onDelayScrolled(int32_t) {
+    const int32_t position = backend().getTrackbarPosition(item(dialog118::kDelay));
+    setItemText(dialog118::kDelayText, std::to_string(position));
+    updateData(true);
+    SetModified();
+}
+
+void PNSPropertyPage::enableColorChoice(int32_t on, int32_t labelId, int32_t buttonId) {
+    enableItem(labelId, on != 0);
+    enableItem(buttonId, on != 0);
+}
