@@ -13,10 +13,13 @@ struct Entry {
     uint64_t pixels;
 };
 
-// A run of entries that becomes one palette colour.
+// A run of entries that becomes one palette colour, and the channel along which its
+// colours spread most, and how far.
 struct Box {
     size_t begin;
     size_t end;
+    int channel = 0;
+    int spread = 0;
 };
 
 uint32_t keyOf(const uint8_t* p) {
@@ -34,23 +37,25 @@ std::vector<Entry> histogram(const Pixels& pixels, std::unordered_map<uint32_t, 
     return entries;
 }
 
-// The channel along which the box's colours spread most, and how far.
-std::pair<int, int> widestChannel(const std::vector<Entry>& entries, const Box& box) {
-    int best = 0, spread = -1;
-    for (int c = 0; c < 3; ++c) {
-        auto [low, high] = std::minmax_element(
-            entries.begin() + static_cast<std::ptrdiff_t>(box.begin),
-            entries.begin() + static_cast<std::ptrdiff_t>(box.end),
-            [c](const Entry& a, const Entry& b) { return a.channels[c] < b.channels[c]; });
-        int width = high->channels[c] - low->channels[c];
-        if (width > spread) best = c, spread = width;
+Box boxOf(const std::vector<Entry>& entries, size_t begin, size_t end) {
+    Box box{begin, end};
+    std::array<int, 3> low{255, 255, 255}, high{0, 0, 0};
+    for (size_t i = begin; i < end; ++i) {
+        for (int c = 0; c < 3; ++c) {
+            low[c] = std::min<int>(low[c], entries[i].channels[c]);
+            high[c] = std::max<int>(high[c], entries[i].channels[c]);
+        }
     }
-    return {best, spread};
+    for (int c = 0; c < 3; ++c) {
+        if (high[c] - low[c] > box.spread) box.channel = c, box.spread = high[c] - low[c];
+    }
+    return box;
 }
 
 // Sorts the box along the channel and cuts it where half its pixels lie on each side;
 // both halves keep at least one colour.
-std::pair<Box, Box> split(std::vector<Entry>& entries, const Box& box, int channel) {
+std::pair<Box, Box> split(std::vector<Entry>& entries, const Box& box) {
+    const int channel = box.channel;
     auto first = entries.begin() + static_cast<std::ptrdiff_t>(box.begin);
     auto last = entries.begin() + static_cast<std::ptrdiff_t>(box.end);
     std::sort(first, last, [channel](const Entry& a, const Entry& b) {
@@ -65,7 +70,7 @@ std::pair<Box, Box> split(std::vector<Entry>& entries, const Box& box, int chann
         cut = i + 1;
         if (2 * below >= total) break;
     }
-    return {Box{box.begin, cut}, Box{cut, box.end}};
+    return {boxOf(entries, box.begin, cut), boxOf(entries, cut, box.end)};
 }
 
 Rgb meanOf(const std::vector<Entry>& entries, const Box& box) {
@@ -90,17 +95,15 @@ PalettePicture ColourQuantiser::quantise(const Pixels& pixels, size_t colours) {
         return result;
     }
     const size_t most = std::clamp<size_t>(colours, 1, kMostColours);
-    std::vector<Box> boxes = {Box{0, entries.size()}};
+    std::vector<Box> boxes = {boxOf(entries, 0, entries.size())};
     while (boxes.size() < most) {
         size_t widest = boxes.size();
-        std::pair<int, int> along{0, 0};
+        int spread = 0;
         for (size_t i = 0; i < boxes.size(); ++i) {
-            if (boxes[i].end - boxes[i].begin < 2) continue;
-            auto candidate = widestChannel(entries, boxes[i]);
-            if (candidate.second > along.second) widest = i, along = candidate;
+            if (boxes[i].spread > spread) widest = i, spread = boxes[i].spread;
         }
         if (widest == boxes.size()) break;  // every box holds a single colour
-        auto [low, high] = split(entries, boxes[widest], along.first);
+        auto [low, high] = split(entries, boxes[widest]);
         boxes[widest] = low;
         boxes.push_back(high);
     }

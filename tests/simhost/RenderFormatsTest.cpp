@@ -8,6 +8,7 @@
 #include "simhost/file/DrawingFile.h"
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
+#include "simhost/render/ColourQuantiser.h"
 #include "simhost/render/Pixels.h"
 #include "tests/simhost/RenderTestFixture.h"
 
@@ -322,6 +323,41 @@ INSTANTIATE_TEST_SUITE_P(SixFormats, RenderFormatsTest,
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });
+
+// The GIF's palette over generated pictures: few colours stay exact, many are reduced to
+// 256 with every pixel near its own colour.
+TEST(RenderPaletteTest, FewColoursStayExactAndManyComeNear) {
+    std::mt19937 random(7);
+    for (int colours : {1, 2, 200, 256, 257, 5000, 40000}) {
+        std::uniform_int_distribution<int> channel(0, 255);
+        std::vector<render::Rgb> used;
+        for (int i = 0; i < colours; ++i) {
+            used.push_back({static_cast<uint8_t>(channel(random)),
+                            static_cast<uint8_t>(channel(random)),
+                            static_cast<uint8_t>(channel(random))});
+        }
+        Pixels pixels;
+        pixels.width = 300;
+        pixels.height = 200;
+        std::uniform_int_distribution<size_t> pick(0, used.size() - 1);
+        for (int i = 0; i < pixels.width * pixels.height; ++i) {
+            render::Rgb c = used[i < colours ? static_cast<size_t>(i) : pick(random)];
+            pixels.rgb.insert(pixels.rgb.end(), {c.red, c.green, c.blue});
+        }
+        render::PalettePicture reduced = render::ColourQuantiser::quantise(pixels);
+        ASSERT_LE(reduced.palette.size(), 256u);
+        ASSERT_EQ(reduced.indices.size(), static_cast<size_t>(pixels.width * pixels.height));
+        int worst = 0;
+        for (int i = 0; i < pixels.width * pixels.height; ++i) {
+            render::Rgb was = pixels.at(i % pixels.width, i / pixels.width);
+            render::Rgb now = reduced.palette.at(reduced.indices[i]);
+            worst = std::max({worst, std::abs(was.red - now.red), std::abs(was.green - now.green),
+                              std::abs(was.blue - now.blue)});
+        }
+        EXPECT_EQ(worst == 0, colours <= 256) << colours << " colours, worst " << worst;
+        EXPECT_LE(worst, 80) << colours << " colours";
+    }
+}
 
 }  // namespace
 }  // namespace simhost::testing
