@@ -46,7 +46,7 @@ struct ReadBack {
 
 using Reader = ReadBack (*)(const std::string& bytes);
 
-ReadBack problem(const std::string& why) {
+[[maybe_unused]] ReadBack problem(const std::string& why) {
     ReadBack back;
     back.problem = why;
     return back;
