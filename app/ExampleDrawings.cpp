@@ -5,7 +5,10 @@
 
 #include "platform/visio/VisioConstants.h"
 #include "simhost/geometry/Glue.h"
+#include "simhost/host/Document.h"
 #include "simhost/host/Host.h"
+#include "simhost/host/Page.h"
+#include "simhost/host/ShapeSpec.h"
 #include "simhost/stencil/BlockStencil.h"
 #include "simhost/stencil/ERStencil.h"
 #include "simhost/stencil/PetriStencil.h"
@@ -179,6 +182,44 @@ void oldShapes(Drawing& d) {
     dropPlace(page, unmarked);
 }
 
+// A marked place feeding a transition that fills a second place, across the page.
+void placeTransitionPlace(Drawing& d, const std::string& first, const std::string& transition,
+                          const std::string& second) {
+    using namespace simhost::stencil;
+    StencilOptions from = at(1.5, 7, first), via = at(3.5, 7, transition), to = at(5.5, 7, second);
+    from.marking = "1";
+    ShapeRef p = dropPlace(d.page, from), t = dropTransition(d.page, via);
+    ShapeRef q = dropPlace(d.page, to);
+    connect(d, dropArc, *p, from, kEast, *t, via, kWest);
+    connect(d, dropArc, *t, via, kEast, *q, to, kWest);
+}
+
+// Two foreground pages of a Petri net in front of one background page, which holds the
+// frame around the sheet and the title under it.
+void pages(Drawing& d) {
+    placeTransitionPlace(d, "p1", "t1", "p2");
+    simhost::Document& document = *d.page.document();
+    auto second = d.host.addPage(document, "Page-2");
+    Drawing onSecond{d.host, *second, std::string()};
+    placeTransitionPlace(onSecond, "p3", "t2", "p4");
+    d.problems += onSecond.problems;
+    auto background = d.host.addPage(document, "Background");
+    background->SetBackground(true);
+    using simhost::ShapeSpec;
+    d.host.addShape(*background, ShapeSpec::box(4.25, 5.5, 8, 10.5)
+                                     .name("Frame")
+                                     .cell("LineWeight", "2 pt")
+                                     .cell("FillPattern", "0"));
+    d.host.addShape(*background, ShapeSpec::box(4.25, 0.6, 6, 0.4)
+                                     .name("Title")
+                                     .text("A Petri net on two pages")
+                                     .cell("LinePattern", "0")
+                                     .cell("FillPattern", "0")
+                                     .cell("Char.Size", "14 pt"));
+    d.page.SetBackPage("Background");
+    second->SetBackPage("Background");
+}
+
 // Rows of place, arc, transition, arc, ... on a grid; each place feeds the transition
 // after it, each transition the next place. Four elements to a step.
 void largeNet(Drawing& d, int size) {
@@ -204,9 +245,9 @@ void largeNet(Drawing& d, int size) {
 }  // namespace
 
 const std::vector<std::string>& ExampleDrawings::kinds() {
-    static const std::vector<std::string> all = {"petri-net",      "block-diagram",    "er-diagram",
-                                                 "mixed-page",     "incomplete-shape", "old-shapes",
-                                                 "large-petri-net"};
+    static const std::vector<std::string> all = {"petri-net",  "block-diagram",    "er-diagram",
+                                                 "mixed-page", "incomplete-shape", "old-shapes",
+                                                 "pages",      "large-petri-net"};
     return all;
 }
 
@@ -214,12 +255,10 @@ visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::s
                                                         const std::string& name, int size,
                                                         std::string* problems) {
     using Builder = void (*)(Drawing&);
-    static const std::map<std::string, Builder> builders = {{"petri-net", petriNet},
-                                                            {"block-diagram", blockDiagram},
-                                                            {"er-diagram", erDiagram},
-                                                            {"mixed-page", mixedPage},
-                                                            {"incomplete-shape", incompleteShape},
-                                                            {"old-shapes", oldShapes}};
+    static const std::map<std::string, Builder> builders = {
+        {"petri-net", petriNet},   {"block-diagram", blockDiagram},       {"er-diagram", erDiagram},
+        {"mixed-page", mixedPage}, {"incomplete-shape", incompleteShape}, {"old-shapes", oldShapes},
+        {"pages", pages}};
     auto builder = builders.find(kind);
     if (builder == builders.end() && kind != "large-petri-net") return {};
     auto document = host.newDocument(name);

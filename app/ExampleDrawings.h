@@ -1,8 +1,9 @@
 // The example drawings, built with the notation's stand-in masters and glued as a user
 // glues connectors: a Petri net with a conflict, concurrency and a stack place; a block
 // diagram with an access arc, a channel and a name clash; an ER diagram with a binary
-// relationship; a page that mixes kinds; a drawing with an incomplete shape; and a large
-// Petri net of a given number of elements for benchmarks.
+// relationship; a page that mixes kinds; a drawing with an incomplete shape; a Petri net
+// on two pages in front of a background page; and a large Petri net of a given number of
+// elements for benchmarks.
 #pragma once
 
 #include <string>

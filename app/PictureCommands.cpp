@@ -51,7 +51,8 @@ void addPictureCommands(Runner& runner) {
     simhost::render::PageExport::attach(r.host().application(),
                                         [&r](const std::string& why) { r.out() << why << "\n"; });
     r.addCommand("picture",
-                 "picture PAGE FILE   draw a page (name or number) into a .png or .eps file",
+                 "picture PAGE FILE   draw a page (name or number) into a picture file (.emf, "
+                 ".wmf, .eps, .jpg, .png or .gif)",
                  [&r](const Runner::Arguments& a) { picture(r, a); });
 }
 

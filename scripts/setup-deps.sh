@@ -10,7 +10,8 @@ for part in "$@"; do
   case "$part" in
     native)
       for p in g++ cmake ninja-build libgtest-dev libgmock-dev googletest libbenchmark-dev \
-               nlohmann-json3-dev libcairo2-dev pkg-config; do want "$p"; done ;;
+               nlohmann-json3-dev libcairo2-dev pkg-config \
+               libjpeg-dev libgif-dev libuemf-dev; do want "$p"; done ;;
     windows)
       for p in g++-mingw-w64-x86-64-posix wine wine64 xvfb binutils-mingw-w64-x86-64 \
                googletest nlohmann-json3-dev; do want "$p"; done ;;

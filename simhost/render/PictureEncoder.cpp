@@ -2,20 +2,37 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <new>
+
+#include "simhost/render/EmfWriter.h"
+#include "simhost/render/WmfWriter.h"
 
 #ifdef QAV_HAVE_CAIRO
 #include <cairo-ps.h>
 #include <cairo.h>
 
 #include "simhost/render/FontCaches.h"
+#include "simhost/render/Pixels.h"
+#include "simhost/render/RasterCodecs.h"
 #include "simhost/render/ScenePainter.h"
 #endif
 
 namespace simhost::render {
 namespace {
 
+bool refuse(std::string* error) {
+    if (error) *error = "format not supported by this host";
+    return false;
+}
+
 #ifdef QAV_HAVE_CAIRO
+struct SurfaceRelease {
+    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+};
+using Surface = std::unique_ptr<cairo_surface_t, SurfaceRelease>;
+
 // Collects what cairo writes; an allocation failure becomes cairo's own.
 cairo_status_t append(void* closure, const unsigned char* data, unsigned int length) {
     try {
@@ -46,6 +63,41 @@ bool paintOn(cairo_surface_t* surface, const Scene& scene, double unitsPerInch,
 std::string wholeNumber(double value) {
     return std::to_string(static_cast<long long>(value));
 }
+
+// The painted page's pixels as red, green, blue bytes (cairo keeps them as native
+// 32-bit words, the unused byte on top).
+Pixels pixelsOf(cairo_surface_t* surface) {
+    cairo_surface_flush(surface);
+    Pixels pixels;
+    pixels.width = cairo_image_surface_get_width(surface);
+    pixels.height = cairo_image_surface_get_height(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    int stride = cairo_image_surface_get_stride(surface);
+    pixels.rgb.reserve(static_cast<size_t>(pixels.width) * pixels.height * 3);
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            uint32_t word;
+            std::memcpy(&word, data + static_cast<size_t>(y) * stride + x * 4, sizeof(word));
+            pixels.rgb.push_back(static_cast<uint8_t>(word >> 16));
+            pixels.rgb.push_back(static_cast<uint8_t>(word >> 8));
+            pixels.rgb.push_back(static_cast<uint8_t>(word));
+        }
+    }
+    return pixels;
+}
+
+bool writeRaster(cairo_surface_t* surface, PictureFormat format, std::string* bytes,
+                 std::string* error) {
+    if (format == PictureFormat::Png) {
+        return succeeded(cairo_surface_write_to_png_stream(surface, append, bytes), error);
+    }
+    Pixels pixels = pixelsOf(surface);
+    if (format == PictureFormat::Jpg) {
+        return RasterCodecs::encodeJpeg(pixels, static_cast<int>(PictureEncoder::kPixelsPerInch),
+                                        bytes, error);
+    }
+    return RasterCodecs::encodeGif(pixels, bytes, error);
+}
 #endif
 
 }  // namespace
@@ -53,59 +105,66 @@ std::string wholeNumber(double value) {
 bool PictureEncoder::encode(const Scene& scene, PictureFormat format, std::string* bytes,
                             std::string* error) {
     bytes->clear();
-    if (!PictureFormats::drawable(format)) {
-        if (error) *error = "format not supported by this host";
-        return false;
+    if (!PictureFormats::drawable(format)) return refuse(error);
+    switch (format) {
+        case PictureFormat::Png:
+        case PictureFormat::Jpg:
+        case PictureFormat::Gif:
+            return encodeRaster(scene, format, bytes, error);
+        case PictureFormat::Eps:
+            return encodeEps(scene, bytes, error);
+        case PictureFormat::Emf:
+            return EmfWriter::encode(scene, bytes, error);
+        case PictureFormat::Wmf:
+            return WmfWriter::encode(scene, bytes, error);
+        case PictureFormat::Other:
+            break;
     }
-    return format == PictureFormat::Png ? encodePng(scene, bytes, error)
-                                        : encodeEps(scene, bytes, error);
+    return refuse(error);
 }
 
 #ifdef QAV_HAVE_CAIRO
 
-bool PictureEncoder::encodePng(const Scene& scene, std::string* bytes, std::string* error) {
+bool PictureEncoder::encodeRaster(const Scene& scene, PictureFormat format, std::string* bytes,
+                                  std::string* error) {
     double width = std::ceil(scene.width * kPixelsPerInch);
     double height = std::ceil(scene.height * kPixelsPerInch);
     if (width > kLargestSide || height > kLargestSide || width * height > kLargestArea) {
         if (error) {
-            *error = "the page is too large for a PNG picture (" + wholeNumber(width) + " x " +
-                     wholeNumber(height) + " pixels)";
+            *error = "the page is too large for a picture of pixels (" + wholeNumber(width) +
+                     " x " + wholeNumber(height) + " pixels)";
         }
         return false;
     }
-    cairo_surface_t* surface =
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(std::max(width, 1.0)),
-                                   static_cast<int>(std::max(height, 1.0)));
-    bool painted = succeeded(cairo_surface_status(surface), error) &&
-                   paintOn(surface, scene, kPixelsPerInch, error) &&
-                   succeeded(cairo_surface_write_to_png_stream(surface, append, bytes), error);
-    cairo_surface_destroy(surface);
-    return painted;
+    Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24,
+                                               static_cast<int>(std::max(width, 1.0)),
+                                               static_cast<int>(std::max(height, 1.0))));
+    if (!succeeded(cairo_surface_status(surface.get()), error) ||
+        !paintOn(surface.get(), scene, kPixelsPerInch, error)) {
+        return false;
+    }
+    return writeRaster(surface.get(), format, bytes, error);
 }
 
 bool PictureEncoder::encodeEps(const Scene& scene, std::string* bytes, std::string* error) {
-    cairo_surface_t* surface = cairo_ps_surface_create_for_stream(
-        append, bytes, scene.width * kPointsPerInch, scene.height * kPointsPerInch);
-    cairo_ps_surface_set_eps(surface, 1);
-    bool painted = succeeded(cairo_surface_status(surface), error) &&
-                   paintOn(surface, scene, kPointsPerInch, error);
+    Surface surface(cairo_ps_surface_create_for_stream(append, bytes, scene.width * kPointsPerInch,
+                                                       scene.height * kPointsPerInch));
+    cairo_ps_surface_set_eps(surface.get(), 1);
+    bool painted = succeeded(cairo_surface_status(surface.get()), error) &&
+                   paintOn(surface.get(), scene, kPointsPerInch, error);
     // The PostScript is complete only once the surface is finished.
-    cairo_surface_finish(surface);
-    painted = painted && succeeded(cairo_surface_status(surface), error);
-    cairo_surface_destroy(surface);
-    return painted;
+    cairo_surface_finish(surface.get());
+    return painted && succeeded(cairo_surface_status(surface.get()), error);
 }
 
 #else
 
-bool PictureEncoder::encodePng(const Scene&, std::string*, std::string* error) {
-    if (error) *error = "format not supported by this host";
-    return false;
+bool PictureEncoder::encodeRaster(const Scene&, PictureFormat, std::string*, std::string* error) {
+    return refuse(error);
 }
 
 bool PictureEncoder::encodeEps(const Scene&, std::string*, std::string* error) {
-    if (error) *error = "format not supported by this host";
-    return false;
+    return refuse(error);
 }
 
 #endif

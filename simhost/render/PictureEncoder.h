@@ -1,5 +1,6 @@
-// Draws a scene as the bytes of a picture file: PNG at 96 pixels per inch, or EPS in
-// points. Without cairo nothing can be drawn and every format is refused.
+// Draws a scene as the bytes of a picture file, one drawing for each export: PNG, JPG
+// and GIF from the page painted at 96 pixels per inch, EPS in points, EMF and WMF as
+// metafile records. A format this build cannot draw is refused.
 #pragma once
 
 #include <string>
@@ -13,7 +14,8 @@ class PictureEncoder {
 public:
     static constexpr double kPixelsPerInch = 96;
     static constexpr double kPointsPerInch = 72;
-    // A PNG larger than this (on either side, or in all) is refused rather than drawn.
+    // A picture of pixels larger than this (on either side, or in all) is refused rather
+    // than drawn.
     static constexpr double kLargestSide = 32767;
     static constexpr double kLargestArea = 64.0 * 1024 * 1024;
 
@@ -22,7 +24,8 @@ public:
                        std::string* error);
 
 private:
-    static bool encodePng(const Scene& scene, std::string* bytes, std::string* error);
+    static bool encodeRaster(const Scene& scene, PictureFormat format, std::string* bytes,
+                             std::string* error);
     static bool encodeEps(const Scene& scene, std::string* bytes, std::string* error);
 };
 

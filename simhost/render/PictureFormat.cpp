@@ -1,9 +1,19 @@
 #include "simhost/render/PictureFormat.h"
 
 #include <cctype>
+#include <utility>
+#include <vector>
 
 namespace simhost::render {
 namespace {
+
+// Each format by its extension, in the order messages list them.
+const std::vector<std::pair<std::string, PictureFormat>>& extensions() {
+    static const std::vector<std::pair<std::string, PictureFormat>> all = {
+        {".emf", PictureFormat::Emf}, {".wmf", PictureFormat::Wmf}, {".eps", PictureFormat::Eps},
+        {".jpg", PictureFormat::Jpg}, {".png", PictureFormat::Png}, {".gif", PictureFormat::Gif}};
+    return all;
+}
 
 std::string lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -23,22 +33,48 @@ std::string PictureFormats::extensionOf(const std::string& path) {
 
 PictureFormat PictureFormats::ofPath(const std::string& path) {
     std::string extension = lower(extensionOf(path));
-    if (extension == ".png") return PictureFormat::Png;
-    if (extension == ".eps") return PictureFormat::Eps;
+    for (const auto& [known, format] : extensions()) {
+        if (extension == known) return format;
+    }
     return PictureFormat::Other;
 }
 
 bool PictureFormats::drawable(PictureFormat format) {
+    switch (format) {
 #ifdef QAV_HAVE_CAIRO
-    return format != PictureFormat::Other;
-#else
-    (void)format;
-    return false;
+        case PictureFormat::Png:
+        case PictureFormat::Eps:
+            return true;
+#ifdef QAV_HAVE_JPEG
+        case PictureFormat::Jpg:
+            return true;
 #endif
+#ifdef QAV_HAVE_GIF
+        case PictureFormat::Gif:
+            return true;
+#endif
+#endif
+#ifdef QAV_HAVE_UEMF
+        case PictureFormat::Emf:
+        case PictureFormat::Wmf:
+            return true;
+#endif
+        default:
+            return false;
+    }
 }
 
 std::string PictureFormats::drawableList() {
-    return drawable(PictureFormat::Png) ? ".png and .eps" : "none";
+    std::vector<std::string> drawn;
+    for (const auto& [extension, format] : extensions()) {
+        if (drawable(format)) drawn.push_back(extension);
+    }
+    if (drawn.empty()) return "none";
+    std::string list = drawn.front();
+    for (size_t i = 1; i < drawn.size(); ++i) {
+        list += (i + 1 == drawn.size() ? " and " : ", ") + drawn[i];
+    }
+    return list;
 }
 
 }  // namespace simhost::render

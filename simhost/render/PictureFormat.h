@@ -1,12 +1,13 @@
-// The picture format a file name's extension names (case-insensitive), and whether this
-// host can draw it: PNG and EPS where it is built with cairo, none elsewhere.
+// The picture format a file name's extension names (case-insensitive, as in Visio), and
+// whether this host can draw it: PNG, EPS, JPG and GIF where it is built with cairo and
+// the codecs, EMF and WMF where it is built with libUEMF; none in the Windows build.
 #pragma once
 
 #include <string>
 
 namespace simhost::render {
 
-enum class PictureFormat { Png, Eps, Other };
+enum class PictureFormat { Emf, Wmf, Eps, Jpg, Png, Gif, Other };
 
 class PictureFormats {
 public:
@@ -14,7 +15,8 @@ public:
     // The extension as written, with its dot (".PNG"); empty when there is none.
     static std::string extensionOf(const std::string& path);
     static bool drawable(PictureFormat format);
-    // What the host draws, for messages (".png and .eps", or "none").
+    // What the host draws, for messages (".emf, .wmf, .eps, .jpg, .png and .gif", or
+    // "none").
     static std::string drawableList();
 };
 
