@@ -44,7 +44,7 @@ std::string buttonName(int32_t id) {
 Runner::Runner(std::ostream& out) : out_(out) {
     system_.settingsFolder = settingsFolderOfSession();
     ui::Backend::install(&backend_);
-    os::System::install(&system_);
+    system_.install();
     host_ = std::make_unique<simhost::Host>();
     host_->registerActiveObject();
     barWindows_ = std::make_unique<simhost::OfficeBarWindows>(host_->application(), backend_);

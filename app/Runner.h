@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "app/MarkerSpy.h"
-#include "app/RunnerSystem.h"
 #include "simhost/addon/AddonHost.h"
 #include "simhost/addon/OfficeBarWindows.h"
 #include "simhost/host/Host.h"
+#include "simhost/os/StandInSystem.h"
 #include "simhost/ui/HeadlessBackend.h"
 
 namespace runner {
@@ -55,7 +55,10 @@ public:
     simhost::Host& host() { return *host_; }
     simhost::headless::HeadlessBackend& backend() { return backend_; }
     simhost::AddonHost& addons() { return *addons_; }
-    RunnerSystem& system() { return system_; }
+    // Separators that the session chooses ("locale LIST DECIMAL"), the machine's clock and
+    // files, and a settings folder of the session's own, so that it starts from no
+    // settings file.
+    simhost::StandInSystem& system() { return system_; }
     const MarkerSpy& markers() const { return *markers_; }
 
     // What "events" has not shown yet; each call moves the mark.
@@ -69,7 +72,8 @@ private:
 
     std::ostream& out_;
     simhost::headless::HeadlessBackend backend_;
-    RunnerSystem system_;
+    simhost::StandInSystem system_{simhost::StandInSystem::Files::Machine,
+                                   simhost::StandInSystem::Clock::Machine};
     std::unique_ptr<simhost::Host> host_;
     std::unique_ptr<simhost::OfficeBarWindows> barWindows_;
     std::unique_ptr<simhost::AddonHost> addons_;

@@ -1,8 +1,7 @@
 #include "app/WindowCommands.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -242,15 +241,13 @@ std::string visible(const std::string& line) {
 // The file as it is, line by line, with its line ends shown.
 void settings(Runner& r, const Runner::Arguments& a) {
     if (!a.rest.empty()) return r.fail("usage: settings");
-    const std::string path =
-        r.system().settingsFolder + os::kPathSeparator + SettingsFile::kFileName;
-    std::ifstream file(path, std::ios::binary);
+    const std::optional<std::string> file = r.system().fileContent(
+        r.system().settingsFolder + os::kPathSeparator + SettingsFile::kFileName);
     if (!file) {
         r.out() << "no settings file\n";
         return;
     }
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
+    const std::string& content = *file;
     r.out() << "settings file " << SettingsFile::kFileName << ":\n";
     std::size_t begin = 0;
     while (begin < content.size()) {

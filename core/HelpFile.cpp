@@ -1,8 +1,6 @@
 #include "core/HelpFile.h"
 
 #include <cstddef>
-#include <cstdio>
-#include <memory>
 
 #include "platform/os/System.h"
 #include "platform/ui/Backend.h"
@@ -16,13 +14,9 @@ std::string helpFileIn(const std::string& folder) {
     return folder + os::kPathSeparator + kHelpFileName;
 }
 
-// A file that can be read, not a folder of that name.
+// A file, not a folder of that name.
 bool holdsHelpFile(const std::string& folder) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        std::fopen(helpFileIn(folder).c_str(), "rb"), &std::fclose);
-    if (!file) return false;
-    std::fgetc(file.get());
-    return !std::ferror(file.get());
+    return os::System::current().find(helpFileIn(folder)) == os::PathKind::File;
 }
 
 }  // namespace

@@ -1,23 +1,13 @@
 #include "core/SettingsFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <utility>
 
-#include "platform/os/FileReplace.h"
 #include "platform/os/System.h"
 
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
-constexpr std::size_t kReadChunk = 16 * 1024;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 bool isLineEndChar(char c) {
     return c == '\r' || c == '\n';
@@ -70,7 +60,7 @@ SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
 
 bool SettingsFile::read(const std::string& key, std::string* value, int32_t* lineOffset) const {
     std::string content;
-    if (load(content) != LoadResult::Loaded) return false;
+    if (load(content) != os::ReadResult::Read) return false;
     std::optional<Line> line = findLine(content, key);
     if (!line) return false;
     if (value) *value = content.substr(line->valueBegin, line->valueEnd - line->valueBegin);
@@ -83,7 +73,7 @@ SettingsFile::WriteResult SettingsFile::write(const std::string& key,
     if (path_.empty()) return WriteResult::NoFolder;
     if (!isStorable(key, value)) return WriteResult::RefusedText;
     std::string content;
-    if (load(content) == LoadResult::Failed) return WriteResult::Unreadable;
+    if (load(content) == os::ReadResult::Failed) return WriteResult::Unreadable;
     if (!store(withSetting(content, key, value))) return WriteResult::NotWritten;
     return WriteResult::Written;
 }
@@ -118,33 +108,11 @@ bool SettingsFile::isStorable(const std::string& key, const std::string& value) 
            !holdsLineBreakOrNul(value);
 }
 
-SettingsFile::LoadResult SettingsFile::load(std::string& content) const {
-    if (path_.empty()) return LoadResult::Missing;
-    errno = 0;
-    FilePtr file(std::fopen(path_.c_str(), "rb"));
-    if (!file) return errno == ENOENT ? LoadResult::Missing : LoadResult::Failed;
-    std::string loaded;
-    char chunk[kReadChunk];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof(chunk), file.get())) > 0) loaded.append(chunk, got);
-    if (std::ferror(file.get())) return LoadResult::Failed;
-    content = std::move(loaded);
-    return LoadResult::Loaded;
+os::ReadResult SettingsFile::load(std::string& content) const {
+    if (path_.empty()) return os::ReadResult::Missing;
+    return os::System::current().readFile(path_, content);
 }
 
 bool SettingsFile::store(const std::string& content) const {
-    const std::string temporary = temporaryPath();
-    FilePtr file(std::fopen(temporary.c_str(), "wb"));
-    if (!file) return false;
-    bool written = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size();
-    written = std::fflush(file.get()) == 0 && written;
-    written = std::fclose(file.release()) == 0 && written;
-    if (written && os::replaceFile(temporary, path_)) return true;
-    std::remove(temporary.c_str());
-    return false;
-}
-
-// Beside the file, so that putting it in the file's place is a rename within a folder.
-std::string SettingsFile::temporaryPath() const {
-    return path_ + ".new";
+    return os::System::current().writeFile(path_, content);
 }

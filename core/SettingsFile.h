@@ -5,14 +5,17 @@
 // The file may have been edited by hand, so the walk takes it as it comes: a line ends
 // at CR LF, LF or a lone CR, or at the end of the file; a line may be of any length and
 // hold any byte. A write changes only the one line of its key (or appends one) and keeps
-// every other byte; it writes the new content beside the file and then puts it in the
-// file's place, so a write that fails leaves the file as it was.
+// every other byte; the system writes the new content beside the file and then puts it
+// in the file's place (through a symbolic link, in the link's target), so a write that
+// fails leaves the file as it was.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "platform/os/System.h"
 
 class SettingsFile {
 public:
@@ -66,11 +69,8 @@ public:
     static bool isStorable(const std::string& key, const std::string& value);
 
 private:
-    enum class LoadResult { Loaded, Missing, Failed };
-
-    LoadResult load(std::string& content) const;
+    os::ReadResult load(std::string& content) const;
     bool store(const std::string& content) const;
-    std::string temporaryPath() const;
 
     std::string path_;
 };

@@ -14,6 +14,10 @@ System& System::current() {
     return installed ? *installed : platformSystem();
 }
 
+System& System::platform() {
+    return platformSystem();
+}
+
 void System::install(System* system) {
     installed = system;
 }

@@ -1,6 +1,7 @@
-// What the add-on asks of the operating system: regional separators, the tick count,
-// the settings folder. One interface with an implementation per platform and a
-// stand-in that hosts and tests install, so the add-on's code is written once.
+// What the add-on asks of the operating system: regional separators, the tick count and
+// calendar time, the settings folder, and files. One interface with an implementation per
+// platform and a stand-in that hosts and tests install, so the add-on's code is written
+// once.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,27 @@
 
 namespace os {
 
+// What a path names.
+enum class PathKind { None, File, Directory };
+
+enum class ReadResult {
+    Read,
+    // Nothing is there: the file (or a folder on its way) does not exist.
+    Missing,
+    // Something is there but cannot be read as a file (a folder, no permission).
+    Failed,
+};
+
+// A moment as the local calendar and clock show it; month and day count from 1.
+struct CalendarTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
 class QAVSYSTEM_API System {
 public:
     virtual ~System();
@@ -32,8 +54,30 @@ public:
     // there is none. No trailing separator.
     virtual std::string roamingSettingsFolder() = 0;
 
+    // Seconds since 1970-01-01 00:00 UTC, as the C library's time() counts them.
+    virtual int64_t currentTime() = 0;
+    // The current time on the local calendar.
+    virtual CalendarTime localTime() = 0;
+
+    // Paths are in the system's narrow encoding (the ANSI code page on Windows).
+    virtual PathKind find(const std::string& path) = 0;
+    // The whole file into content; content is untouched unless the file was read.
+    virtual ReadResult readFile(const std::string& path, std::string& content) = 0;
+    // Writes the content beside the file (its path and kNewContentSuffix) and then puts
+    // it in the file's place in one step, so that a reader sees the old content or the
+    // new, never a half-written file. A symbolic link stays a link: its target gets the
+    // content. False when it failed; the file is then as it was and nothing is left
+    // beside it.
+    virtual bool writeFile(const std::string& path, const std::string& content) = 0;
+    // One folder, in a folder that exists; false when it could not be made or was there.
+    virtual bool createDirectory(const std::string& path) = 0;
+    // A file, not a folder; false when there was none or it stays.
+    virtual bool deleteFile(const std::string& path) = 0;
+
     // The installed system, or the platform's own when none is installed.
     static System& current();
+    // The platform's own, whatever is installed.
+    static System& platform();
     // Installs a system for the whole process (hosts and tests); nullptr restores the
     // platform's own. The caller keeps ownership.
     static void install(System* system);
@@ -45,5 +89,8 @@ constexpr char kPathSeparator = '\\';
 #else
 constexpr char kPathSeparator = '/';
 #endif
+
+// What System::writeFile appends to a file's path for the new content beside it.
+constexpr char kNewContentSuffix[] = ".new";
 
 }  // namespace os

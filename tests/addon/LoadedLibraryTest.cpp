@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/os/System.h"
 #include "platform/ui/Backend.h"
 #include "simhost/addon/AddonHost.h"
 #include "simhost/addon/AddonLibrary.h"
 #include "simhost/host/Addons.h"
 #include "simhost/host/EventList.h"
 #include "simhost/host/Host.h"
+#include "simhost/os/StandInSystem.h"
 #include "simhost/ui/HeadlessBackend.h"
 
 namespace {
@@ -36,24 +36,18 @@ std::string libraryPath() {
     return simhost::AddonLibrary::besideProgram();
 }
 
-class FixedSystem : public os::System {
-public:
-    std::string listSeparator() override { return ";"; }
-    std::string decimalSeparator() override { return ","; }
-    uint32_t tickCount() override { return 0; }
-    std::string roamingSettingsFolder() override { return std::string(); }
-};
-
 class LoadedLibraryTest : public ::testing::Test {
 protected:
     LoadedLibraryTest() {
         ui::Backend::install(&backend);
-        os::System::install(&system);
+        system.list = ";";
+        system.decimal = ",";
+        system.settingsFolder.clear();
+        system.install();
         host.registerActiveObject();
     }
     ~LoadedLibraryTest() override {
         addons.reset();
-        os::System::install(nullptr);
         ui::Backend::install(nullptr);
     }
     simhost::AddonHost::LoadedLibrary& load(const std::string& path = libraryPath()) {
@@ -70,7 +64,7 @@ protected:
     }
 
     simhost::headless::HeadlessBackend backend;
-    FixedSystem system;
+    simhost::StandInSystem system;
     simhost::Host host;
     std::unique_ptr<simhost::AddonHost> addons = std::make_unique<simhost::AddonHost>(host);
 };

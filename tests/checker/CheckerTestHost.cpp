@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <utility>
 
 #include "checker/ConsistencyChecker.h"
@@ -18,7 +14,6 @@
 #include "simhost/host/ToolbarItem.h"
 
 namespace checkertest {
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -27,22 +22,9 @@ constexpr char kQuestionCaption[] = "Identify your Diagram type";
 
 }  // namespace
 
-TestSystem::TestSystem() {
-    std::random_device random;
-    fs::path path = fs::temp_directory_path() /
-                    ("qav-checker-test-" + std::to_string(random()) + std::to_string(random()));
-    fs::create_directories(path);
-    folder = path.string();
-}
-
-TestSystem::~TestSystem() {
-    std::error_code error;
-    fs::remove_all(folder, error);
-}
-
 CheckerTestHost::CheckerTestHost() : recorder_(host.application()) {
     ui::Backend::install(&backend);
-    os::System::install(&system);
+    system.install();
     PreferencesTool::clearSheetOpen(nullptr);
     host.registerActiveObject();
     // The add-on's own tools, with the checker noted when the controller creates it.
@@ -67,26 +49,25 @@ CheckerTestHost::~CheckerTestHost() {
     host.application().hooks().runAddon = nullptr;
     controller.reset();
     PreferencesTool::clearSheetOpen(nullptr);
-    os::System::install(nullptr);
     ui::Backend::install(nullptr);
 }
 
-void CheckerTestHost::writeSettings(const std::string& content) const {
-    std::ofstream out(fs::path(system.folder) / kSettingsFile, std::ios::binary | std::ios::trunc);
-    out << content;
-    ASSERT_TRUE(out.good());
+void CheckerTestHost::writeSettings(const std::string& content) {
+    ASSERT_TRUE(system.writeFile(settingsPath(), content));
 }
 
-std::optional<std::string> CheckerTestHost::settings() const {
-    std::ifstream in(fs::path(system.folder) / kSettingsFile, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+std::optional<std::string> CheckerTestHost::settings() {
+    return system.fileContent(settingsPath());
 }
 
-std::string CheckerTestHost::makeFolder(const std::string& name) const {
-    fs::path path = fs::path(system.folder) / name;
-    fs::create_directories(path);
-    return path.string();
+std::string CheckerTestHost::makeFolder(const std::string& name) {
+    const std::string path = system.settingsFolder + os::kPathSeparator + name;
+    EXPECT_TRUE(system.makeFolders(path)) << path;
+    return path;
+}
+
+std::string CheckerTestHost::settingsPath() const {
+    return system.settingsFolder + os::kPathSeparator + kSettingsFile;
 }
 
 visio::ComRef<simhost::Document> CheckerTestHost::open(const std::string& fullName,

@@ -1,5 +1,6 @@
 // What the checker's tests run in: the stand-in host registered as the running Visio,
-// the headless window backend, a settings folder of the test's own, and the add-on's
+// the headless window backend, the stand-in system with its files in memory, and the
+// add-on's
 // main controller with its tools, so that every event and button press reaches the
 // checker as it does inside Visio.
 #pragma once
@@ -12,8 +13,8 @@
 #include <vector>
 
 #include "core/MainController.h"
-#include "platform/os/System.h"
 #include "simhost/host/Host.h"
+#include "simhost/os/StandInSystem.h"
 #include "simhost/ui/HeadlessBackend.h"
 #include "simhost/ui/HeadlessUser.h"
 #include "tests/support/EventRecorder.h"
@@ -21,22 +22,6 @@
 class ConsistencyChecker;
 
 namespace checkertest {
-
-// Separators "," and ".", and a new, empty settings folder, removed afterwards.
-class TestSystem : public os::System {
-public:
-    TestSystem();
-    ~TestSystem() override;
-    TestSystem(const TestSystem&) = delete;
-    TestSystem& operator=(const TestSystem&) = delete;
-
-    std::string listSeparator() override { return ","; }
-    std::string decimalSeparator() override { return "."; }
-    uint32_t tickCount() override { return 0; }
-    std::string roamingSettingsFolder() override { return folder; }
-
-    std::string folder;
-};
 
 class CheckerTestHost {
 public:
@@ -48,10 +33,10 @@ public:
     CheckerTestHost& operator=(const CheckerTestHost&) = delete;
 
     // The settings file as the tools will read it (before startTools).
-    void writeSettings(const std::string& content) const;
-    std::optional<std::string> settings() const;
-    // A new folder beside the settings folder.
-    std::string makeFolder(const std::string& name) const;
+    void writeSettings(const std::string& content);
+    std::optional<std::string> settings();
+    // A new folder in the settings folder.
+    std::string makeFolder(const std::string& name);
 
     // Opens a document as Visio opens a file: fill builds its first page without
     // events, then the opened event follows and a window shows the page.
@@ -79,11 +64,13 @@ public:
 
     simhost::headless::HeadlessBackend backend;
     simhost::headless::HeadlessUser user{backend};
-    TestSystem system;
+    simhost::StandInSystem system;
     simhost::Host host;
     std::unique_ptr<MainController> controller;
 
 private:
+    std::string settingsPath() const;
+
     testsupport::EventRecorder recorder_;
     ConsistencyChecker* checker_ = nullptr;
     std::size_t markersTaken_ = 0;

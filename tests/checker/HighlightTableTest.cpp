@@ -12,7 +12,7 @@
 #include "checker/CCPetriNetRule.h"
 #include "model/GEArc.h"
 #include "model/GEConnection.h"
-#include "platform/os/System.h"
+#include "simhost/os/StandInSystem.h"
 
 namespace {
 
@@ -59,15 +59,6 @@ TEST(HighlightTable, MarkArcRecordsEveryPieceFirstToLastAndKeepsRepeats) {
     EXPECT_EQ(rule.getFindings(), (std::vector<uint32_t>{7, 3, 9, 7, 3, 9}));
 }
 
-// A user whose regional settings write "1,4" and separate lists with ";".
-class CommaDecimalSystem : public os::System {
-public:
-    std::string listSeparator() override { return ";"; }
-    std::string decimalSeparator() override { return ","; }
-    uint32_t tickCount() override { return 0; }
-    std::string roamingSettingsFolder() override { return std::string(); }
-};
-
 struct Look {
     CellAddress cell;
     std::string finding;
@@ -83,8 +74,12 @@ const CellAddress charStyle{3, 0, 2};
 
 class RuleLooks : public ::testing::Test {
 protected:
-    RuleLooks() { os::System::install(&system_); }
-    ~RuleLooks() override { os::System::install(nullptr); }
+    // A user whose regional settings write "1,4" and separate lists with ";".
+    RuleLooks() {
+        system_.list = ";";
+        system_.decimal = ",";
+        system_.install();
+    }
 
     static void expectLooks(const CCRule& rule, const std::vector<Look>& looks) {
         ASSERT_EQ(rule.getCount(), static_cast<int32_t>(looks.size()));
@@ -98,7 +93,7 @@ protected:
         }
     }
 
-    CommaDecimalSystem system_;
+    simhost::StandInSystem system_;
 };
 
 TEST_F(RuleLooks, SyntaxRulesShowRedWithFixedSeparators) {

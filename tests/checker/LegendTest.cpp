@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +26,7 @@ class LegendTest : public ::testing::Test {
 protected:
     std::string folderWithHelp(const std::string& name) {
         const std::string folder = env.makeFolder(name);
-        std::ofstream(folder + os::kPathSeparator + "QAV_STENCILS.CHM") << "help";
+        env.system.writeFile(folder + os::kPathSeparator + "QAV_STENCILS.CHM", "help");
         return folder;
     }
     std::string topic(const std::string& folder, const std::string& file) {

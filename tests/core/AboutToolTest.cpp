@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -33,7 +32,7 @@ protected:
     // A folder holding a stand-in for the help file (its content does not matter).
     std::string folderWithHelp(const std::string& name) {
         std::string folder = env.makeFolder(name);
-        writeFile(folder + os::kPathSeparator + "QAV_STENCILS.CHM", "");
+        env.system.writeFile(folder + os::kPathSeparator + "QAV_STENCILS.CHM", "");
         return folder;
     }
     void setHelpPaths(const std::string& paths) { env.host.application().SetHelpPaths(paths); }
@@ -60,7 +59,7 @@ TEST_F(AboutToolTest, EmptyItemsAreSkippedAndAFolderNamedLikeTheFileIsNoFile) {
     setHelpPaths(";;" + folder + ";;");
     EXPECT_EQ(about.findHelpFile(), folder);
     const std::string fake = env.makeFolder("fake");
-    std::filesystem::create_directory(helpFileIn(fake));
+    env.system.createDirectory(helpFileIn(fake));
     setHelpPaths(fake);
     EXPECT_EQ(about.findHelpFile(), "");
     setHelpPaths("");

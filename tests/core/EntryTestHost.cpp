@@ -49,7 +49,8 @@ ToolFactory registrarTool(const std::string& name, std::shared_ptr<ToolLog> log)
 
 EntryTestHost::EntryTestHost() {
     ui::Backend::install(&backend);
-    os::System::install(&system);
+    system.settingsFolder.clear();
+    system.install();
     host.registerActiveObject();
 }
 
@@ -58,7 +59,6 @@ EntryTestHost::~EntryTestHost() {
     theAddon.setToolFactories(std::nullopt);
     AddonList::forgetVisioCallback();
     visio::ApplicationLocator::setInstanceFactory(nullptr);
-    os::System::install(nullptr);
     ui::Backend::install(nullptr);
 }
 

@@ -12,22 +12,11 @@
 #include "core/ToolFactory.h"
 #include "core/entry/AddonList.h"
 #include "core/entry/SupportToolsAddon.h"
-#include "platform/os/System.h"
 #include "simhost/host/Host.h"
+#include "simhost/os/StandInSystem.h"
 #include "simhost/ui/HeadlessBackend.h"
 
 namespace entrytest {
-
-class StubSystem : public os::System {
-public:
-    std::string listSeparator() override { return list; }
-    std::string decimalSeparator() override { return decimal; }
-    uint32_t tickCount() override { return 0; }
-    std::string roamingSettingsFolder() override { return std::string(); }
-
-    std::string list = ",";
-    std::string decimal = ".";
-};
 
 // What the test tools saw, in order: "A created", "A event 5120", "A command X",
 // "A deleted", ...
@@ -63,15 +52,15 @@ ToolFactory recordingTool(const std::string& name, std::shared_ptr<ToolLog> log,
 // command bar in the log ("P registers A", "P builds bar").
 ToolFactory registrarTool(const std::string& name, std::shared_ptr<ToolLog> log);
 
-// The host with the backend and the regional settings installed; the add-on object is
-// shut down and forgets Visio's callback when the test ends.
+// The host with the backend and the regional settings installed (no settings folder);
+// the add-on object is shut down and forgets Visio's callback when the test ends.
 class EntryTestHost {
 public:
     EntryTestHost();
     ~EntryTestHost();
 
     simhost::headless::HeadlessBackend backend;
-    StubSystem system;
+    simhost::StandInSystem system;
     simhost::Host host;
 
     simhost::Application& application() { return host.application(); }

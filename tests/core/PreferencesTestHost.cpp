@@ -2,64 +2,35 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-
 #include "core/CommandBarObject.h"
 #include "core/PreferencesTool.h"
 #include "core/ToolbarButton.h"
 #include "platform/ui/DialogTemplate.h"
 
 namespace prefstest {
-namespace fs = std::filesystem;
-
-FolderSystem::FolderSystem() {
-    std::random_device random;
-    const std::string name =
-        "qav-prefs-test-" + std::to_string(random()) + std::to_string(random());
-    fs::path path = fs::temp_directory_path() / name;
-    fs::create_directories(path);
-    folder = path.string();
-}
-
-FolderSystem::~FolderSystem() {
-    std::error_code error;
-    fs::remove_all(folder, error);
-}
-
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-    ASSERT_TRUE(out.good()) << path;
-}
 
 PreferencesTestHost::PreferencesTestHost() {
     ui::Backend::install(&backend);
-    os::System::install(&system);
+    system.install();
     PreferencesTool::clearSheetOpen(nullptr);
 }
 
 PreferencesTestHost::~PreferencesTestHost() {
-    os::System::install(nullptr);
     ui::Backend::install(nullptr);
 }
 
 std::string PreferencesTestHost::settingsPath() const {
-    return system.folder + os::kPathSeparator + ".QAVSupportTools.settings";
+    return system.settingsFolder + os::kPathSeparator + ".QAVSupportTools.settings";
 }
 
-std::string PreferencesTestHost::makeFolder(const std::string& name) const {
-    fs::path path = fs::path(system.folder) / name;
-    fs::create_directories(path);
-    return path.string();
+void PreferencesTestHost::writeSettings(const std::string& content) {
+    ASSERT_TRUE(system.writeFile(settingsPath(), content));
+}
+
+std::string PreferencesTestHost::makeFolder(const std::string& name) {
+    const std::string path = system.settingsFolder + os::kPathSeparator + name;
+    EXPECT_TRUE(system.makeFolders(path)) << path;
+    return path;
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // What the tests of the settings file, the preferences tool, the preference sheet and
-// help and About run in: the stand-in host, the headless window backend, a settings
-// folder of the test's own (removed afterwards), and a registered tool whose page keeps
-// one switch as every tool's page does.
+// help and About run in: the stand-in host, the headless window backend, the stand-in
+// system with its files in memory and an empty settings folder, and a registered tool
+// whose page keeps one switch as every tool's page does.
 #pragma once
 
 #include <cstdint>
@@ -10,35 +10,14 @@
 
 #include "core/PreferencePage.h"
 #include "core/SupportTool.h"
-#include "platform/os/System.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VToolbarItem.h"
 #include "simhost/host/Host.h"
+#include "simhost/os/StandInSystem.h"
 #include "simhost/ui/HeadlessBackend.h"
 #include "simhost/ui/HeadlessUser.h"
 
 namespace prefstest {
-
-// A new, empty settings folder for each test; "" while noFolder is set.
-class FolderSystem : public os::System {
-public:
-    FolderSystem();
-    ~FolderSystem() override;
-    FolderSystem(const FolderSystem&) = delete;
-    FolderSystem& operator=(const FolderSystem&) = delete;
-
-    std::string listSeparator() override { return ","; }
-    std::string decimalSeparator() override { return "."; }
-    uint32_t tickCount() override { return 0; }
-    std::string roamingSettingsFolder() override { return noFolder ? std::string() : folder; }
-
-    std::string folder;
-    bool noFolder = false;
-};
-
-// The file's whole content; none when there is no file.
-std::optional<std::string> readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& content);
 
 class PreferencesTestHost {
 public:
@@ -47,13 +26,13 @@ public:
 
     visio::VApplication application() const { return visio::VApplication(host.applicationRef()); }
     std::string settingsPath() const;
-    std::optional<std::string> settings() const { return readFile(settingsPath()); }
-    void writeSettings(const std::string& content) const { writeFile(settingsPath(), content); }
-    // A new folder beside the settings folder, for help files and the like.
-    std::string makeFolder(const std::string& name) const;
+    std::optional<std::string> settings() { return system.fileContent(settingsPath()); }
+    void writeSettings(const std::string& content);
+    // A new folder in the settings folder, for help files and the like.
+    std::string makeFolder(const std::string& name);
 
     simhost::headless::HeadlessBackend backend;
-    FolderSystem system;
+    simhost::StandInSystem system;
     simhost::Host host;
     simhost::headless::HeadlessUser user{backend};
 };

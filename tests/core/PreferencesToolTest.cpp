@@ -183,7 +183,8 @@ TEST_F(PreferencesToolTest, SettingsAreReadAndWrittenThroughTheTool) {
 }
 
 TEST_F(PreferencesToolTest, AFailedWriteIsToldOnceUntilAWriteSucceeds) {
-    env.system.noFolder = true;
+    const std::string folder = env.system.settingsFolder;
+    env.system.settingsFolder.clear();
     tool.writeSetting("PP_ShowQAVSupportTools", "FALSE");
     tool.writeSetting("PP_FloatingToolbar", "FALSE");
     ASSERT_EQ(env.backend.messageBoxes().size(), 1u);
@@ -194,7 +195,7 @@ TEST_F(PreferencesToolTest, AFailedWriteIsToldOnceUntilAWriteSucceeds) {
               "the settings file.");
     EXPECT_EQ(box.type, ui::kMbOk | ui::kMbIconStop);
 
-    env.system.noFolder = false;
+    env.system.settingsFolder = folder;
     tool.writeSetting("PP_FloatingToolbar", "FALSE");
     tool.writeSetting("PE_Destination_A", "two\nlines");
     ASSERT_EQ(env.backend.messageBoxes().size(), 2u);

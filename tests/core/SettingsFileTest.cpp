@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "tests/core/PreferencesTestHost.h"
 
@@ -38,7 +41,7 @@ protected:
 
 TEST_F(SettingsFileTest, TheFileLivesInTheRoamingSettingsFolderAndNowhereWithoutOne) {
     EXPECT_EQ(SettingsFile::defaultPath(), env.settingsPath());
-    env.system.noFolder = true;
+    env.system.settingsFolder.clear();
     EXPECT_EQ(SettingsFile::defaultPath(), "");
     SettingsFile nowhere(SettingsFile::defaultPath());
     EXPECT_EQ(nowhere.write(kFloating, "TRUE"), Result::NoFolder);
@@ -60,7 +63,7 @@ TEST_F(SettingsFileTest, AWriteReplacesTheKeysLineInPlaceAndKeepsTheOthers) {
 TEST_F(SettingsFileTest, AnAbsentKeyIsAppendedAndAMissingFileIsCreatedWithOneLine) {
     EXPECT_EQ(contentAfterWriting("CC_SaveBefore=TRUE\r\n", kFloating, "FALSE"),
               "CC_SaveBefore=TRUE\r\nPP_FloatingToolbar=FALSE\r\n");
-    std::filesystem::remove(env.settingsPath());
+    env.system.deleteFile(env.settingsPath());
     EXPECT_EQ(file.write(kFloating, "TRUE"), Result::Written);
     EXPECT_EQ(env.settings(), "PP_FloatingToolbar=TRUE\r\n");
 }
@@ -172,34 +175,59 @@ TEST_F(SettingsFileTest, TextThatWouldNotReadBackIsRefusedAndTheFileKept) {
 
 TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNotReplaced) {
     // A folder in the file's place: it exists, but cannot be read as a file.
-    std::filesystem::create_directory(env.settingsPath());
+    env.system.createDirectory(env.settingsPath());
     EXPECT_FALSE(file.read(kFloating, nullptr, nullptr));
     EXPECT_EQ(file.write(kFloating, "TRUE"), Result::Unreadable);
-    EXPECT_TRUE(std::filesystem::is_directory(env.settingsPath()));
+    EXPECT_EQ(env.system.find(env.settingsPath()), os::PathKind::Directory);
 }
 
 TEST_F(SettingsFileTest, AWriteThatCannotBeFinishedLeavesTheFileAsItWas) {
     const std::string before = "A=1\r\nPP_FloatingToolbar=FALSE\r\nB=2\r\n";
     env.writeSettings(before);
     // The new content goes beside the file first; here it cannot.
-    std::filesystem::create_directory(env.settingsPath() + ".new");
+    env.system.createDirectory(env.settingsPath() + ".new");
     EXPECT_EQ(file.write(kFloating, "TRUE"), Result::NotWritten);
     EXPECT_EQ(env.settings(), before);
 
-    SettingsFile inMissingFolder(env.system.folder + "/missing/.QAVSupportTools.settings");
+    SettingsFile inMissingFolder(env.system.settingsFolder + os::kPathSeparator + "missing" +
+                                 os::kPathSeparator + SettingsFile::kFileName);
     EXPECT_EQ(inMissingFolder.write(kFloating, "TRUE"), Result::NotWritten);
 }
 
 TEST_F(SettingsFileTest, AWriteLeavesNothingBesideTheFile) {
     env.writeSettings("A=1\r\n");
+    const std::vector<std::string> before = env.system.memoryPaths();
     ASSERT_EQ(file.write(kFloating, "TRUE"), Result::Written);
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(env.system.folder)) {
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(env.system.memoryPaths(), before);
 }
+
+#ifndef _WIN32
+// On the machine's own files: a settings file that is a symbolic link (kept with the
+// user's other configuration files, say) stays a link, and its target gets the setting
+// and keeps its permissions.
+TEST_F(SettingsFileTest, OnRealFilesTheTargetOfALinkIsReplacedAndTheLinkStays) {
+    namespace fs = std::filesystem;
+    std::random_device random;
+    const fs::path folder =
+        fs::temp_directory_path() / ("qav-settings-link-" + std::to_string(random()));
+    const fs::path target = folder / "dotfiles" / "settings";
+    fs::create_directories(target.parent_path());
+    std::ofstream(target, std::ios::binary) << "A=1\r\nPP_FloatingToolbar=FALSE\r\n";
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(fs::path("dotfiles") / "settings", folder / SettingsFile::kFileName);
+
+    simhost::StandInSystem machine(simhost::StandInSystem::Files::Machine);
+    machine.settingsFolder = folder.string();
+    machine.install();
+    EXPECT_EQ(SettingsFile(SettingsFile::defaultPath()).write(kFloating, "TRUE"), Result::Written);
+    EXPECT_TRUE(fs::is_symlink(folder / SettingsFile::kFileName));
+    EXPECT_EQ(machine.fileContent(target.string()), "A=1\r\nPP_FloatingToolbar=TRUE\r\n");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), {}), 1)
+        << "nothing left beside the target";
+    fs::remove_all(folder);
+}
+#endif
 
 TEST_F(SettingsFileTest, TheWalkOverTheContentFindsWhereALineStands) {
     const std::string content = "A=1\r\nK=v\nL";

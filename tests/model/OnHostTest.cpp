@@ -3,45 +3,13 @@
 
 #include "helpers/FormulaBatchHelpers.h"
 #include "model/CellAddressTable.h"
-#include "model/GEAdjacencyMatrix.h"
 #include "model/GEConnection.h"
-#include "model/GEElementSet.h"
-#include "model/GEGraphElement.h"
-#include "model/SavedFormulaIndex.h"
 #include "platform/visio/VisioConstants.h"
-#include "tests/support/HostFixture.h"
+#include "tests/model/ModelOnHostFixture.h"
 
 namespace {
 
 using simhost::ShapeSpec;
-
-class ModelOnHost : public HostFixture {
-protected:
-    ~ModelOnHost() override {
-        active.destroyElements();
-        passive.destroyElements();
-        connections.destroyElements();
-    }
-
-    template <class E = GEGraphElement>
-    E* element(GEElementSet& set, const visio::ComRef<simhost::Shape>& shape) {
-        return element<E>(set, shape.get());
-    }
-    template <class E = GEGraphElement>
-    E* element(GEElementSet& set, simhost::Shape* shape) {
-        E* e = new E;
-        e->setID(shape->id());
-        set.insert(e);
-        return e;
-    }
-    void build() { matrix.build(pageShapes(), &active, &passive, &connections, &index); }
-
-    GEElementSet active;
-    GEElementSet passive;
-    GEElementSet connections;
-    SavedFormulaIndex index;
-    GEAdjacencyMatrix matrix;
-};
 
 TEST_F(ModelOnHost, ElementsSideBySideTouch) {
     auto place = element(passive, add(ShapeSpec::box(1, 1, 1, 1)));

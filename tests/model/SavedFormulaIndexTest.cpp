@@ -1,17 +1,20 @@
+// The saved formulas: which cells of a shape are saved, in which order, and that they
+// come back exactly as they were; and the walk over the shapes registered below groups.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "FakeVisio.h"
 #include "model/CellAddressTable.h"
 #include "model/SavedFormulaIndex.h"
+#include "tests/support/HostFixture.h"
 
 namespace {
 
 using IDs = std::vector<int32_t>;
+using simhost::ShapeSpec;
 
-class SavedFormulaIndexTest : public ::testing::Test {
+class SavedFormulaIndexTest : public HostFixture {
 protected:
     void SetUp() override {
         lineTable.addUnique(1, 2, 1);  // line colour
@@ -22,15 +25,16 @@ protected:
         index.setTables(&tables);
     }
 
-    fake::Shape& shapeWithFormulas(int32_t id, const std::string& lineColor) {
-        fake::Shape& shape = page.add(id);
-        shape.cells[{1, 2, 1}] = {lineColor, 0};
-        shape.cells[{1, 2, 0}] = {"0.01in", 0.01};
-        shape.cells[{3, 0, 1}] = {"THEMEVAL(\"TextColor\")", 0};
-        return shape;
+    visio::ComRef<simhost::Shape> shapeWithFormulas(const std::string& lineColor) {
+        return add(ShapeSpec::box(1, 1, 1, 1)
+                       .cell("LineColor", lineColor)
+                       .cell("LineWeight", "0.01in")
+                       .cell("Char.Color", "THEMEVAL(\"TextColor\")"));
+    }
+    void save(const visio::ComRef<simhost::Shape>& shape) {
+        index.addShape(shape->id(), wrap(shape));
     }
 
-    fake::Page page;
     CellAddressTable lineTable;
     CellAddressTable charTable;
     CellAddressTableMap tables;
@@ -38,45 +42,46 @@ protected:
 };
 
 TEST_F(SavedFormulaIndexTest, SavesEveryTablesCellsOnceInKeyOrder) {
-    shapeWithFormulas(1, "RGB(1,2,3)");
-    index.addShape(1, page.shape(1));
-    ASSERT_EQ(index.getRecordCount(1), 3);
-    EXPECT_EQ(index.getRecordAddress(1, 0), (CellAddress{3, 0, 1}));
-    EXPECT_EQ(index.getRecordAddress(1, 1), (CellAddress{1, 2, 1}));
-    EXPECT_EQ(index.getRecordAddress(1, 2), (CellAddress{1, 2, 0}));
-    EXPECT_EQ(index.getRecordFormula(1, 1), "RGB(1,2,3)");
-    EXPECT_EQ(index.getRecordFormula(1, 2), "0.01in");
+    auto shape = shapeWithFormulas("RGB(1,2,3)");
+    save(shape);
+    const int32_t id = shape->id();
+    ASSERT_EQ(index.getRecordCount(id), 3);
+    EXPECT_EQ(index.getRecordAddress(id, 0), (CellAddress{3, 0, 1}));
+    EXPECT_EQ(index.getRecordAddress(id, 1), (CellAddress{1, 2, 1}));
+    EXPECT_EQ(index.getRecordAddress(id, 2), (CellAddress{1, 2, 0}));
+    EXPECT_EQ(index.getRecordFormula(id, 1), "RGB(1,2,3)");
+    EXPECT_EQ(index.getRecordFormula(id, 2), "0.01in");
 }
 
 // The formulas are written back later exactly as saved: a string constant must keep
 // its quotes, or it would come back as a name.
 TEST_F(SavedFormulaIndexTest, KeepsFormulasByteForByte) {
-    shapeWithFormulas(1, "\"abc\"");
-    shapeWithFormulas(2, "\"\"");
-    std::string long_formula = "\"" + std::string(9000, 'x') + "\"";
-    shapeWithFormulas(3, long_formula);
-    for (int32_t id : {1, 2, 3}) index.addShape(id, page.shape(id));
-    EXPECT_EQ(index.getRecordFormula(1, 1), "\"abc\"");
-    EXPECT_EQ(index.getRecordFormula(2, 1), "\"\"");
-    EXPECT_EQ(index.getRecordFormula(3, 1), long_formula);
-    EXPECT_EQ(index.getRecordFormula(1, 0), "THEMEVAL(\"TextColor\")");
+    const std::string long_formula = "\"" + std::string(9000, 'x') + "\"";
+    auto abc = shapeWithFormulas("\"abc\"");
+    auto empty = shapeWithFormulas("\"\"");
+    auto long_text = shapeWithFormulas(long_formula);
+    for (const auto& shape : {abc, empty, long_text}) save(shape);
+    EXPECT_EQ(index.getRecordFormula(abc->id(), 1), "\"abc\"");
+    EXPECT_EQ(index.getRecordFormula(empty->id(), 1), "\"\"");
+    EXPECT_EQ(index.getRecordFormula(long_text->id(), 1), long_formula);
+    EXPECT_EQ(index.getRecordFormula(abc->id(), 0), "THEMEVAL(\"TextColor\")");
 }
 
 TEST_F(SavedFormulaIndexTest, AShapeRegisteredTwiceKeepsItsFirstFormulas) {
-    fake::Shape& shape = shapeWithFormulas(1, "RGB(1,2,3)");
-    index.beginElement(1, page.shape(1));
+    auto shape = shapeWithFormulas("RGB(1,2,3)");
+    index.beginElement(shape->id(), wrap(shape));
     index.endElement();
-    shape.cells[{1, 2, 1}].formula = "GUARD(2)";
-    index.beginElement(1, page.shape(1));
-    index.saveFormulas(1, page.shape(1));
-    EXPECT_EQ(index.getRecordFormula(1, 1), "RGB(1,2,3)");
+    host_.setFormula(*shape, "LineColor", "GUARD(2)");
+    index.beginElement(shape->id(), wrap(shape));
+    index.saveFormulas(shape->id(), wrap(shape));
+    EXPECT_EQ(index.getRecordFormula(shape->id(), 1), "RGB(1,2,3)");
 }
 
 TEST_F(SavedFormulaIndexTest, UnknownShapesAndMissingTablesGiveNoRecords) {
     SavedFormulaIndex bare;
-    shapeWithFormulas(1, "1");
-    bare.addShape(1, page.shape(1));
-    EXPECT_EQ(bare.getRecordCount(1), 0);
+    auto shape = shapeWithFormulas("1");
+    bare.addShape(shape->id(), wrap(shape));
+    EXPECT_EQ(bare.getRecordCount(shape->id()), 0);
     EXPECT_EQ(index.getRecordCount(42), 0);
     EXPECT_EQ(index.getRecordFormula(42, 0), "");
     EXPECT_EQ(index.getRecordAddress(42, 0), (CellAddress{}));

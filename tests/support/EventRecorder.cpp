@@ -1,5 +1,6 @@
 #include "tests/support/EventRecorder.h"
 
+#include "core/MainController.h"
 #include "platform/visio/IVEvents.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Application.h"
@@ -45,18 +46,7 @@ void EventRecorder::subscribe(int16_t code, Handler handler) {
 }
 
 void EventRecorder::subscribeAll() {
-    for (int16_t code : {visio::visEvtCodeBefDocSave,    visio::visEvtCodeBefDocSaveAs,
-                         visio::visEvtCodeDocSave,       visio::visEvtCodeDocSaveAs,
-                         visio::visEvtCodeWindowChanged, visio::visEvtCodeShapeTextEdit,
-                         visio::visEvtCodeCellChanged,   visio::visEvtCodeBefShapeDelete,
-                         visio::visEvtCodeShapeAdded,    visio::visEvtCodeBefDocClose,
-                         visio::visEvtCodeDocOpen,       visio::visEvtCodeNoEventsPending,
-                         visio::visEvtCodeWinActivate,   visio::visEvtCodeSelChanged,
-                         visio::visEvtCodeStyleAdded,    visio::visEvtCodePageAdded,
-                         visio::visEvtCodePageChanged,   visio::visEvtCodeWinPageTurn,
-                         visio::visEvtCodeDocCreate,     visio::visEvtCodeMarker,
-                         visio::visEvtCodeScopeEnd})
-        subscribe(code);
+    for (int16_t code : MainController::subscribedEventCodes()) subscribe(code);
 }
 
 void EventRecorder::onEvent(int16_t code, Handler handler) {

@@ -33,7 +33,7 @@ public:
 
     // One subscription (one sink) per call, as the add-on subscribes.
     void subscribe(int16_t code, Handler handler = nullptr);
-    // Every code the host raises.
+    // Every code the add-on subscribes to (every code the host raises).
     void subscribeAll();
     // Runs for every recorded event of that code, after it is recorded.
     void onEvent(int16_t code, Handler handler);

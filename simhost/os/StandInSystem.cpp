@@ -1,0 +1,84 @@
+#include "simhost/os/StandInSystem.h"
+
+#include "platform/os/PathSplit.h"
+
+namespace simhost {
+
+#ifdef _WIN32
+const char StandInSystem::kMemorySettingsFolder[] = "C:\\Users\\user\\AppData\\Roaming";
+#else
+const char StandInSystem::kMemorySettingsFolder[] = "/home/user/.config";
+#endif
+
+StandInSystem::StandInSystem(Files files, Clock clock) : files_(files), clock_(clock) {
+    if (files_ != Files::InMemory) return;
+    settingsFolder = kMemorySettingsFolder;
+    makeFolders(settingsFolder);
+}
+
+StandInSystem::~StandInSystem() {
+    if (&os::System::current() == this) os::System::install(nullptr);
+}
+
+uint32_t StandInSystem::tickCount() {
+    return clock_ == Clock::Machine ? machine().tickCount() : ticks_;
+}
+
+std::string StandInSystem::roamingSettingsFolder() {
+    if (!settingsFolder.empty()) makeFolders(settingsFolder);
+    return settingsFolder;
+}
+
+int64_t StandInSystem::currentTime() {
+    return clock_ == Clock::Machine ? machine().currentTime() : seconds_;
+}
+
+os::CalendarTime StandInSystem::localTime() {
+    return clock_ == Clock::Machine ? machine().localTime() : local_;
+}
+
+void StandInSystem::setTime(int64_t seconds, const os::CalendarTime& local) {
+    seconds_ = seconds;
+    local_ = local;
+}
+
+os::PathKind StandInSystem::find(const std::string& path) {
+    return files_ == Files::Machine ? machine().find(path) : memory_.find(path);
+}
+
+os::ReadResult StandInSystem::readFile(const std::string& path, std::string& content) {
+    return files_ == Files::Machine ? machine().readFile(path, content)
+                                    : memory_.readFile(path, content);
+}
+
+bool StandInSystem::writeFile(const std::string& path, const std::string& content) {
+    return files_ == Files::Machine ? machine().writeFile(path, content)
+                                    : memory_.writeFile(path, content);
+}
+
+bool StandInSystem::createDirectory(const std::string& path) {
+    return files_ == Files::Machine ? machine().createDirectory(path)
+                                    : memory_.createDirectory(path);
+}
+
+bool StandInSystem::deleteFile(const std::string& path) {
+    return files_ == Files::Machine ? machine().deleteFile(path) : memory_.deleteFile(path);
+}
+
+bool StandInSystem::makeFolders(const std::string& path) {
+    std::size_t end = 0;
+    do {
+        end = path.find_first_of(os::pathSeparators(), end + 1);
+        const std::string level = path.substr(0, end);
+        if (find(level) != os::PathKind::Directory && !createDirectory(level)) return false;
+    } while (end != std::string::npos);
+    return true;
+}
+
+std::optional<std::string> StandInSystem::fileContent(const std::string& path) {
+    std::string content;
+    if (readFile(path, content) != os::ReadResult::Read) return std::nullopt;
+    return content;
+}
+
+}  // namespace simhost

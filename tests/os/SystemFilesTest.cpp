@@ -1,0 +1,132 @@
+// The file calls of the system port answer alike on the machine's files (the platform's
+// own implementation) and in memory (the stand-in's).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "platform/os/System.h"
+#include "simhost/os/StandInSystem.h"
+
+namespace {
+
+using namespace std::string_literals;
+using Files = simhost::StandInSystem::Files;
+
+enum class Op { Find, Read, Write, MakeFolder, Delete };
+
+struct Step {
+    Op op;
+    std::string path;  // below the test's folder, "/" between levels
+    std::string content;
+    std::string answer;
+};
+
+std::string kindName(os::PathKind kind) {
+    switch (kind) {
+        case os::PathKind::None:
+            return "none";
+        case os::PathKind::File:
+            return "file";
+        case os::PathKind::Directory:
+            return "folder";
+    }
+    return "?";
+}
+
+std::string readAnswer(os::ReadResult result, const std::string& content) {
+    switch (result) {
+        case os::ReadResult::Read:
+            return "read " + content;
+        case os::ReadResult::Missing:
+            return "missing";
+        case os::ReadResult::Failed:
+            return "failed";
+    }
+    return "?";
+}
+
+class SystemFiles : public ::testing::TestWithParam<Files> {
+protected:
+    SystemFiles() : system(GetParam()) {
+        std::random_device random;
+        folder = (std::filesystem::temp_directory_path() /
+                  ("qav-system-files-" + std::to_string(random())))
+                     .string();
+        EXPECT_TRUE(system.makeFolders(folder));
+    }
+    ~SystemFiles() override {
+        std::error_code ignored;
+        if (GetParam() == Files::Machine) std::filesystem::remove_all(folder, ignored);
+    }
+
+    std::string at(std::string path) const {
+        for (char& c : path) c = c == '/' ? os::kPathSeparator : c;
+        return path.empty() ? folder : folder + os::kPathSeparator + path;
+    }
+
+    std::string run(const Step& step) {
+        const std::string path = at(step.path);
+        std::string content = "(untouched)";
+        switch (step.op) {
+            case Op::Find:
+                return kindName(system.find(path));
+            case Op::Read:
+                return readAnswer(system.readFile(path, content), content);
+            case Op::Write:
+                return system.writeFile(path, step.content) ? "true" : "false";
+            case Op::MakeFolder:
+                return system.createDirectory(path) ? "true" : "false";
+            case Op::Delete:
+                return system.deleteFile(path) ? "true" : "false";
+        }
+        return "?";
+    }
+
+    simhost::StandInSystem system;
+    std::string folder;
+};
+
+TEST_P(SystemFiles, AnswerAsTheFileSystemDoes) {
+    const Step steps[] = {
+        {Op::Find, "", "", "folder"},
+        {Op::Find, "a", "", "none"},
+        {Op::Read, "a", "", "missing"},
+        {Op::Write, "a", "one", "true"},
+        {Op::Read, "a", "", "read one"},
+        {Op::Write, "a", "\0two\r\n"s, "true"},
+        {Op::Read, "a", "", "read \0two\r\n"s},
+        {Op::Find, "a", "", "file"},
+        {Op::Find, "a.new", "", "none"},  // nothing is left beside a written file
+        {Op::MakeFolder, "d", "", "true"},
+        {Op::MakeFolder, "d", "", "false"},
+        {Op::Find, "d", "", "folder"},
+        {Op::Read, "d", "", "failed"},
+        {Op::Write, "d", "x", "false"},
+        {Op::Delete, "d", "", "false"},
+        {Op::Find, "d", "", "folder"},
+        {Op::Write, "d/inner", "x", "true"},
+        {Op::Write, "missing/x", "x", "false"},
+        {Op::MakeFolder, "missing/x", "", "false"},
+        {Op::Read, "missing/x", "", "missing"},
+        {Op::MakeFolder, "b.new", "", "true"},
+        {Op::Write, "b", "x", "false"},  // the place beside the file is taken
+        {Op::Find, "b", "", "none"},
+        {Op::Delete, "a", "", "true"},
+        {Op::Delete, "a", "", "false"},
+        {Op::Find, "a", "", "none"},
+    };
+    int number = 0;
+    for (const Step& step : steps) {
+        EXPECT_EQ(run(step), step.answer) << "step " << number << " on " << step.path;
+        ++number;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MemoryAndMachine, SystemFiles,
+                         ::testing::Values(Files::InMemory, Files::Machine), [](const auto& info) {
+                             return info.param == Files::InMemory ? "InMemory" : "Machine";
+                         });
+
+}  // namespace
