@@ -7,68 +7,83 @@
 
 #include "platform/visio/IVForward.h"
 #include "platform/visio/IVObject.h"
+#include "platform/visio/MemberTable.h"
+
+// clang-format off
+#define QAV_VISIO_MEMBERS_Document(X, C) \
+    X(C, Get,    int32_t, ID, "ID", (), ()) \
+    X(C, Get,    std::string, Name, "Name", (), ()) \
+    X(C, Get,    std::string, FullName, "FullName", (), ()) \
+    /* The folder of the saved file, with a trailing separator; empty until first saved. */ \
+    X(C, Get,    std::string, Path, "Path", (), ()) \
+    X(C, Get,    std::string, Title, "Title", (), ()) \
+    X(C, Get,    std::string, Subject, "Subject", (), ()) \
+    X(C, Get,    std::string, Creator, "Creator", (), ()) \
+    X(C, Get,    std::string, Manager, "Manager", (), ()) \
+    X(C, Get,    std::string, Company, "Company", (), ()) \
+    X(C, Get,    std::string, Category, "Category", (), ()) \
+    X(C, Get,    std::string, Keywords, "Keywords", (), ()) \
+    X(C, Get,    std::string, Description, "Description", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVPages>, Pages, "Pages", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVShape>, DocumentSheet, "DocumentSheet", (), ()) \
+    X(C, Get,    bool, Saved, "Saved", (), ()) \
+    X(C, Put,    void, SetSaved, "Saved", (bool saved), (saved)) \
+    X(C, Get,    visio::ComRef<visio::IVUIObject>, CustomToolbars, "CustomToolbars", (), ())
+
+#define QAV_VISIO_MEMBERS_Pages(X, C) \
+    X(C, Get,    int16_t, Count, "Count", (), ()) \
+    /* From 1. */ \
+    X(C, Get,    visio::ComRef<visio::IVPage>, Item, "Item", (int16_t index), (index)) \
+    X(C, Method, visio::ComRef<visio::IVPage>, Add, "Add", (), ())
+
+#define QAV_VISIO_MEMBERS_Page(X, C) \
+    X(C, Get,    int32_t, ID, "ID", (), ()) \
+    X(C, Get,    int16_t, Index, "Index", (), ()) \
+    X(C, Get,    std::string, Name, "Name", (), ()) \
+    X(C, Put,    void, SetName, "Name", (const std::string& name), (name)) \
+    X(C, Get,    visio::ComRef<visio::IVShapes>, Shapes, "Shapes", (), ()) \
+    X(C, Get,    bool, Background, "Background", (), ()) \
+    X(C, Put,    void, SetBackground, "Background", (bool background), (background)) \
+    /* The background page shown behind this page, or empty. */ \
+    X(C, Get,    visio::ComRef<visio::IVPage>, BackPage, "BackPage", (), ()) \
+    /* Sets the background page by name; an empty name removes it. */ \
+    X(C, Put,    void, SetBackPage, "BackPage", (const std::string& pageName), (pageName)) \
+    X(C, Get,    visio::ComRef<visio::IVShape>, PageSheet, "PageSheet", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVDocument>, Document, "Document", (), ()) \
+    /* Writes the page as a picture; the file's extension names the format. */ \
+    X(C, Method, void, Export, "Export", (const std::string& path), (path)) \
+    X(C, Method, void, Delete, "Delete", (int16_t renumberPages), (renumberPages)) \
+    /* Drops a copy of the shape onto this page with its pin at (x, y) inches. */ \
+    X(C, Method, visio::ComRef<visio::IVShape>, Drop, "Drop", \
+      (const visio::ComRef<visio::IVShape>& shape, double x, double y), (shape, x, y)) \
+    /* Writes many formulas at once: four 16-bit numbers per formula (shape ID, section, */ \
+    /* row, cell) and one formula each. Answers how many were written. */ \
+    X(C, Method, int16_t, SetFormulas, "SetFormulas", \
+      (const std::vector<int16_t>& sidSrcStream, const std::vector<std::string>& formulas, \
+       int16_t flags), (sidSrcStream, formulas, flags))
+// clang-format on
 
 namespace visio {
 
 class IVDocument : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Document;
-
-    virtual int32_t ID() = 0;
-    virtual std::string Name() = 0;
-    virtual std::string FullName() = 0;
-    // The folder of the saved file, with a trailing separator; empty until first saved.
-    virtual std::string Path() = 0;
-    virtual std::string Title() = 0;
-    virtual std::string Subject() = 0;
-    virtual std::string Creator() = 0;
-    virtual std::string Manager() = 0;
-    virtual std::string Company() = 0;
-    virtual std::string Category() = 0;
-    virtual std::string Keywords() = 0;
-    virtual std::string Description() = 0;
-    virtual ComRef<IVPages> Pages() = 0;
-    virtual ComRef<IVShape> DocumentSheet() = 0;
-    virtual bool Saved() = 0;
-    virtual void SetSaved(bool saved) = 0;
-    virtual ComRef<IVUIObject> CustomToolbars() = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Document)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Document)
 
 class IVPages : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Pages;
-    virtual int16_t Count() = 0;
-    // From 1.
-    virtual ComRef<IVPage> Item(int16_t index) = 0;
-    virtual ComRef<IVPage> Add() = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Pages)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Pages)
 
 class IVPage : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Page;
-
-    virtual int32_t ID() = 0;
-    virtual int16_t Index() = 0;
-    virtual std::string Name() = 0;
-    virtual void SetName(const std::string& name) = 0;
-    virtual ComRef<IVShapes> Shapes() = 0;
-    virtual bool Background() = 0;
-    virtual void SetBackground(bool background) = 0;
-    // The background page shown behind this page, or empty.
-    virtual ComRef<IVPage> BackPage() = 0;
-    // Sets the background page by name; an empty name removes it.
-    virtual void SetBackPage(const std::string& pageName) = 0;
-    virtual ComRef<IVShape> PageSheet() = 0;
-    virtual ComRef<IVDocument> Document() = 0;
-    // Writes the page as a picture; the file's extension names the format.
-    virtual void Export(const std::string& path) = 0;
-    virtual void Delete(int16_t renumberPages) = 0;
-    // Drops a copy of the shape onto this page with its pin at (x, y) inches.
-    virtual ComRef<IVShape> Drop(const ComRef<IVShape>& shape, double x, double y) = 0;
-    // Writes many formulas at once: four 16-bit numbers per formula (shape ID, section,
-    // row, cell) and one formula each. Answers how many were written.
-    virtual int16_t SetFormulas(const std::vector<int16_t>& sidSrcStream,
-                                const std::vector<std::string>& formulas, int16_t flags) = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Page)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Page)
 
 }  // namespace visio

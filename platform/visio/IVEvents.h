@@ -6,10 +6,26 @@
 
 #include "platform/visio/IVForward.h"
 #include "platform/visio/IVObject.h"
+#include "platform/visio/MemberTable.h"
+
+// clang-format off
+#define QAV_VISIO_MEMBERS_Event(X, C) \
+    X(C, Get,    int16_t, Event, "Event", (), ()) \
+    X(C, Get,    int32_t, ID, "ID", (), ()) \
+    X(C, Method, void, Delete, "Delete", (), ())
+
+#define QAV_VISIO_MEMBERS_EventList(X, C) \
+    X(C, Get,    int32_t, Count, "Count", (), ()) \
+    /* Subscribes the sink to one event code. */ \
+    X(C, Method, visio::ComRef<visio::IVEvent>, AddAdvise, "AddAdvise", \
+      (int16_t eventCode, const visio::Variant& sink, const std::string& sinkIID, \
+       const std::string& targetArgs), (eventCode, sink, sinkIID, targetArgs))
+// clang-format on
 
 namespace visio {
 
-// The object Visio calls for every event of an advised code.
+// The object Visio calls for every event of an advised code. The add-on implements it,
+// so it has no member table.
 class IVEventSink : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::EventSink;
@@ -22,19 +38,15 @@ public:
 class IVEvent : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Event;
-    virtual int16_t Event() = 0;
-    virtual int32_t ID() = 0;
-    virtual void Delete() = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Event)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Event)
 
 class IVEventList : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::EventList;
-    virtual int32_t Count() = 0;
-    // Subscribes the sink to one event code.
-    virtual ComRef<IVEvent> AddAdvise(int16_t eventCode, const Variant& sink,
-                                      const std::string& sinkIID,
-                                      const std::string& targetArgs) = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(EventList)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(EventList)
 
 }  // namespace visio

@@ -6,122 +6,153 @@
 
 #include "platform/visio/IVForward.h"
 #include "platform/visio/IVObject.h"
+#include "platform/visio/MemberTable.h"
+
+// clang-format off
+#define QAV_VISIO_MEMBERS_Shapes(X, C) \
+    X(C, Get,    int32_t, Count, "Count", (), ()) \
+    /* From 1. */ \
+    X(C, Get,    visio::ComRef<visio::IVShape>, Item, "Item", (int32_t index), (index)) \
+    X(C, Get,    visio::ComRef<visio::IVShape>, ItemFromID, "ItemFromID", (int32_t id), (id)) \
+    X(C, Get,    visio::ComRef<visio::IVPage>, ContainingPage, "ContainingPage", (), ()) \
+    /* The group whose members these are, or the page sheet for a page's shapes. */ \
+    X(C, Get,    visio::ComRef<visio::IVShape>, ContainingShape, "ContainingShape", (), ())
+
+#define QAV_VISIO_MEMBERS_Shape(X, C) \
+    X(C, Get,    int32_t, ID, "ID", (), ()) \
+    X(C, Get,    int16_t, Index, "Index", (), ()) \
+    X(C, Get,    std::string, Name, "Name", (), ()) \
+    /* "Sheet." followed by the ID: how formulas of other shapes refer to this one. */ \
+    X(C, Get,    std::string, NameID, "NameID", (), ()) \
+    /* 1 page sheet, 2 group, 3 plain shape, 6 document sheet. */ \
+    X(C, Get,    int16_t, Type, "Type", (), ()) \
+    X(C, Get,    bool, OneD, "OneD", (), ()) \
+    X(C, Get,    std::string, Text, "Text", (), ()) \
+    X(C, Put,    void, SetText, "Text", (const std::string& text), (text)) \
+    /* The shape's own sub-shapes. */ \
+    X(C, Get,    visio::ComRef<visio::IVShapes>, Shapes, "Shapes", (), ()) \
+    /* The group holding the shape; for a shape directly on a page, the page. */ \
+    X(C, Get,    visio::ObjectRef, Parent, "Parent", (), ()) \
+    /* The group holding the shape, or the page sheet of its page. */ \
+    X(C, Get,    visio::ComRef<visio::IVShape>, ContainingShape, "ContainingShape", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVPage>, ContainingPage, "ContainingPage", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVDocument>, Document, "Document", (), ()) \
+    /* Empty when the shape has no cell of that name. */ \
+    X(C, Get,    visio::ComRef<visio::IVCell>, CellsU, "CellsU", (const std::string& name), (name)) \
+    X(C, Get,    visio::ComRef<visio::IVCell>, CellsSRC, "CellsSRC", \
+      (int16_t section, int16_t row, int16_t cell), (section, row, cell)) \
+    X(C, Get,    int16_t, CellExistsU, "CellExistsU", \
+      (const std::string& name, int16_t existsLocally), (name, existsLocally)) \
+    X(C, Get,    int16_t, CellsSRCExists, "CellsSRCExists", \
+      (int16_t section, int16_t row, int16_t cell, int16_t existsLocally), \
+      (section, row, cell, existsLocally)) \
+    X(C, Get,    int16_t, SectionExists, "SectionExists", \
+      (int16_t section, int16_t existsLocally), (section, existsLocally)) \
+    X(C, Get,    int16_t, RowExists, "RowExists", \
+      (int16_t section, int16_t row, int16_t existsLocally), (section, row, existsLocally)) \
+    X(C, Get,    int16_t, RowCount, "RowCount", (int16_t section), (section)) \
+    X(C, Method, int16_t, AddSection, "AddSection", (int16_t section), (section)) \
+    X(C, Method, int16_t, AddRow, "AddRow", \
+      (int16_t section, int16_t row, int16_t rowTag), (section, row, rowTag)) \
+    X(C, Method, int16_t, AddNamedRow, "AddNamedRow", \
+      (int16_t section, const std::string& rowName, int16_t rowTag), (section, rowName, rowTag)) \
+    X(C, Method, void, DeleteSection, "DeleteSection", (int16_t section), (section)) \
+    X(C, Method, void, DeleteRow, "DeleteRow", (int16_t section, int16_t row), (section, row)) \
+    /* Glue records with this shape as the glued (from) shape. */ \
+    X(C, Get,    visio::ComRef<visio::IVConnects>, Connects, "Connects", (), ()) \
+    /* Glue records with this shape as the target (to) shape. */ \
+    X(C, Get,    visio::ComRef<visio::IVConnects>, FromConnects, "FromConnects", (), ()) \
+    /* 0 none, 1 overlap, 2 contains the other, 4 is contained in it, 8 touching. */ \
+    X(C, Get,    int16_t, SpatialRelation, "SpatialRelation", \
+      (const visio::ComRef<visio::IVShape>& other, double tolerance, int16_t flags), \
+      (other, tolerance, flags)) \
+    X(C, Get,    visio::ComRef<visio::IVSelection>, SpatialNeighbors, "SpatialNeighbors", \
+      (int16_t relation, double tolerance, int16_t flags, const visio::Variant& resultRoot), \
+      (relation, tolerance, flags, resultRoot)) \
+    X(C, Method, void, BoundingBox, "BoundingBox", \
+      (int16_t flags, double* left, double* bottom, double* right, double* top), \
+      (flags, left, bottom, right, top)) \
+    /* Converts a point of this shape's local coordinates to its page's coordinates. */ \
+    X(C, Method, void, XYToPage, "XYToPage", \
+      (double x, double y, double* xPage, double* yPage), (x, y, xPage, yPage)) \
+    X(C, Method, void, XYFromPage, "XYFromPage", \
+      (double xPage, double yPage, double* x, double* y), (xPage, yPage, x, y)) \
+    X(C, Method, void, Delete, "Delete", (), ())
+
+#define QAV_VISIO_MEMBERS_Cell(X, C) \
+    X(C, Get,    std::string, Name, "Name", (), ()) \
+    X(C, Get,    int16_t, Section, "Section", (), ()) \
+    X(C, Get,    int16_t, Row, "Row", (), ()) \
+    X(C, Get,    int16_t, Column, "Column", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVShape>, Shape, "Shape", (), ()) \
+    X(C, Get,    std::string, FormulaU, "FormulaU", (), ()) \
+    /* The cell has no formula of its own: it takes its master's (or its style's). */ \
+    X(C, Get,    bool, IsInherited, "IsInherited", (), ()) \
+    /* The plain formula write; refused (non-zero answer) when the cell is guarded. The */ \
+    /* empty formula deletes the cell's own formula, so that it inherits again. */ \
+    X(C, Put,    int32_t, SetFormulaU, "FormulaU", (const std::string& formula), (formula)) \
+    /* Replaces the formula even when it is guarded. */ \
+    X(C, Put,    int32_t, SetFormulaForceU, "FormulaForceU", (const std::string& formula), (formula)) \
+    /* The value in internal units (inches, radians). */ \
+    X(C, Get,    double, ResultIU, "ResultIU", (), ()) \
+    X(C, Put,    void, SetResultIU, "ResultIU", (double value), (value)) \
+    /* The value in a unit given by name ("mm", "pt", "" for none) or by code (32, 81, ...). */ \
+    X(C, Get,    double, Result, "Result", (const visio::Variant& units), (units)) \
+    X(C, Put,    void, SetResult, "Result", (const visio::Variant& units, double value), (units, value)) \
+    X(C, Get,    std::string, ResultStr, "ResultStr", (const visio::Variant& units), (units)) \
+    /* Glues this cell (a connector's BeginX or EndX) to another cell (a connection point). */ \
+    X(C, Method, void, GlueTo, "GlueTo", (const visio::ComRef<visio::IVCell>& target), (target))
+
+#define QAV_VISIO_MEMBERS_Connects(X, C) \
+    X(C, Get,    int16_t, Count, "Count", (), ()) \
+    /* From 1. */ \
+    X(C, Get,    visio::ComRef<visio::IVConnect>, Item, "Item", (int16_t index), (index))
+
+#define QAV_VISIO_MEMBERS_Connect(X, C) \
+    X(C, Get,    int16_t, FromPart, "FromPart", (), ()) \
+    X(C, Get,    int16_t, ToPart, "ToPart", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVShape>, FromSheet, "FromSheet", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVShape>, ToSheet, "ToSheet", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVCell>, FromCell, "FromCell", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVCell>, ToCell, "ToCell", (), ())
+// clang-format on
 
 namespace visio {
 
 class IVShapes : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Shapes;
-    virtual int32_t Count() = 0;
-    // From 1.
-    virtual ComRef<IVShape> Item(int32_t index) = 0;
-    virtual ComRef<IVShape> ItemFromID(int32_t id) = 0;
-    virtual ComRef<IVPage> ContainingPage() = 0;
-    // The group whose members these are, or the page sheet for a page's shapes.
-    virtual ComRef<IVShape> ContainingShape() = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Shapes)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Shapes)
 
 class IVShape : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Shape;
-
-    virtual int32_t ID() = 0;
-    virtual int16_t Index() = 0;
-    virtual std::string Name() = 0;
-    // "Sheet." followed by the ID: how formulas of other shapes refer to this one.
-    virtual std::string NameID() = 0;
-    // 1 page sheet, 2 group, 3 plain shape, 6 document sheet.
-    virtual int16_t Type() = 0;
-    virtual bool OneD() = 0;
-    virtual std::string Text() = 0;
-    virtual void SetText(const std::string& text) = 0;
-    // The shape's own sub-shapes.
-    virtual ComRef<IVShapes> Shapes() = 0;
-    // The group holding the shape; for a shape directly on a page, the page.
-    virtual ObjectRef Parent() = 0;
-    // The group holding the shape, or the page sheet of its page.
-    virtual ComRef<IVShape> ContainingShape() = 0;
-    virtual ComRef<IVPage> ContainingPage() = 0;
-    virtual ComRef<IVDocument> Document() = 0;
-
-    // Empty when the shape has no cell of that name.
-    virtual ComRef<IVCell> CellsU(const std::string& name) = 0;
-    virtual ComRef<IVCell> CellsSRC(int16_t section, int16_t row, int16_t cell) = 0;
-    virtual int16_t CellExistsU(const std::string& name, int16_t existsLocally) = 0;
-    virtual int16_t CellsSRCExists(int16_t section, int16_t row, int16_t cell,
-                                   int16_t existsLocally) = 0;
-    virtual int16_t SectionExists(int16_t section, int16_t existsLocally) = 0;
-    virtual int16_t RowExists(int16_t section, int16_t row, int16_t existsLocally) = 0;
-    virtual int16_t RowCount(int16_t section) = 0;
-    virtual int16_t AddSection(int16_t section) = 0;
-    virtual int16_t AddRow(int16_t section, int16_t row, int16_t rowTag) = 0;
-    virtual int16_t AddNamedRow(int16_t section, const std::string& rowName, int16_t rowTag) = 0;
-    virtual void DeleteSection(int16_t section) = 0;
-    virtual void DeleteRow(int16_t section, int16_t row) = 0;
-
-    // Glue records with this shape as the glued (from) shape.
-    virtual ComRef<IVConnects> Connects() = 0;
-    // Glue records with this shape as the target (to) shape.
-    virtual ComRef<IVConnects> FromConnects() = 0;
-    // 0 none, 1 overlap, 2 contains the other, 4 is contained in it, 8 touching.
-    virtual int16_t SpatialRelation(const ComRef<IVShape>& other, double tolerance,
-                                    int16_t flags) = 0;
-    virtual ComRef<IVSelection> SpatialNeighbors(int16_t relation, double tolerance, int16_t flags,
-                                                 const Variant& resultRoot) = 0;
-    virtual void BoundingBox(int16_t flags, double* left, double* bottom, double* right,
-                             double* top) = 0;
-    // Converts a point of this shape's local coordinates to its page's coordinates.
-    virtual void XYToPage(double x, double y, double* xPage, double* yPage) = 0;
-    virtual void XYFromPage(double xPage, double yPage, double* x, double* y) = 0;
-    virtual void Delete() = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Shape)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Shape)
 
 class IVCell : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Cell;
-
-    virtual std::string Name() = 0;
-    virtual int16_t Section() = 0;
-    virtual int16_t Row() = 0;
-    virtual int16_t Column() = 0;
-    virtual ComRef<IVShape> Shape() = 0;
-    virtual std::string FormulaU() = 0;
-    // The cell has no formula of its own: it takes its master's (or its style's).
-    virtual bool IsInherited() = 0;
-    // The plain formula write; refused (non-zero answer) when the cell is guarded. The
-    // empty formula deletes the cell's own formula, so that it inherits again.
-    virtual int32_t SetFormulaU(const std::string& formula) = 0;
-    // Replaces the formula even when it is guarded.
-    virtual int32_t SetFormulaForceU(const std::string& formula) = 0;
-    // The value in internal units (inches, radians).
-    virtual double ResultIU() = 0;
-    virtual void SetResultIU(double value) = 0;
-    // The value in a unit given by name ("mm", "pt", "" for none) or by code (32, 81, ...).
-    virtual double Result(const Variant& units) = 0;
-    virtual void SetResult(const Variant& units, double value) = 0;
-    virtual std::string ResultStr(const Variant& units) = 0;
-    // Glues this cell (a connector's BeginX or EndX) to another cell (a connection point).
-    virtual void GlueTo(const ComRef<IVCell>& target) = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Cell)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Cell)
 
 class IVConnects : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Connects;
-    virtual int16_t Count() = 0;
-    // From 1.
-    virtual ComRef<IVConnect> Item(int16_t index) = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Connects)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Connects)
 
 // One glue record: a part of the from shape glued to a part of the to shape.
 class IVConnect : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Connect;
-    virtual int16_t FromPart() = 0;
-    virtual int16_t ToPart() = 0;
-    virtual ComRef<IVShape> FromSheet() = 0;
-    virtual ComRef<IVShape> ToSheet() = 0;
-    virtual ComRef<IVCell> FromCell() = 0;
-    virtual ComRef<IVCell> ToCell() = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Connect)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Connect)
 
 }  // namespace visio

@@ -6,45 +6,57 @@
 
 #include "platform/visio/IVForward.h"
 #include "platform/visio/IVObject.h"
+#include "platform/visio/MemberTable.h"
+
+// clang-format off
+#define QAV_VISIO_MEMBERS_Window(X, C) \
+    /* 1 drawing window, others for stencils, sheets, ... */ \
+    X(C, Get,    int16_t, Type, "Type", (), ()) \
+    /* 128 a page of a drawing. */ \
+    X(C, Get,    int16_t, SubType, "SubType", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVPage>, Page, "Page", (), ()) \
+    X(C, Put,    void, SetPage, "Page", (const std::string& pageName), (pageName)) \
+    X(C, Get,    visio::ComRef<visio::IVDocument>, Document, "Document", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVSelection>, Selection, "Selection", (), ()) \
+    /* Action codes: 1 deselect, 2 select, 3 sub-select, 256 deselect all. */ \
+    X(C, Method, void, Select, "Select", \
+      (const visio::ComRef<visio::IVShape>& shape, int16_t action), (shape, action)) \
+    X(C, Method, void, DeselectAll, "DeselectAll", (), ()) \
+    X(C, Method, void, SelectAll, "SelectAll", (), ()) \
+    X(C, Method, void, Activate, "Activate", (), ()) \
+    /* The 16-bit window setting the checker and the simulator hold at 0 while they paint. */ \
+    X(C, Get,    int16_t, ShowConnectPoints, "ShowConnectPoints", (), ()) \
+    X(C, Put,    void, SetShowConnectPoints, "ShowConnectPoints", (int16_t value), (value))
+
+#define QAV_VISIO_MEMBERS_Selection(X, C) \
+    X(C, Get,    int32_t, Count, "Count", (), ()) \
+    /* From 1. */ \
+    X(C, Get,    visio::ComRef<visio::IVShape>, Item, "Item", (int32_t index), (index)) \
+    /* 256: a sub-selected shape is reported itself rather than its top-level group. */ \
+    X(C, Get,    int32_t, IterationMode, "IterationMode", (), ()) \
+    X(C, Put,    void, SetIterationMode, "IterationMode", (int32_t mode), (mode)) \
+    X(C, Method, void, Select, "Select", \
+      (const visio::ComRef<visio::IVShape>& shape, int16_t action), (shape, action)) \
+    X(C, Method, void, DeselectAll, "DeselectAll", (), ()) \
+    /* Adds the selected shapes to the selected group. */ \
+    X(C, Method, void, AddToGroup, "AddToGroup", (), ()) \
+    X(C, Get,    visio::ComRef<visio::IVPage>, ContainingPage, "ContainingPage", (), ())
+// clang-format on
 
 namespace visio {
 
 class IVWindow : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Window;
-
-    // 1 drawing window, others for stencils, sheets, ...
-    virtual int16_t Type() = 0;
-    // 128 a page of a drawing.
-    virtual int16_t SubType() = 0;
-    virtual ComRef<IVPage> Page() = 0;
-    virtual void SetPage(const std::string& pageName) = 0;
-    virtual ComRef<IVDocument> Document() = 0;
-    virtual ComRef<IVSelection> Selection() = 0;
-    // Action codes: 1 deselect, 2 select, 3 sub-select, 256 deselect all.
-    virtual void Select(const ComRef<IVShape>& shape, int16_t action) = 0;
-    virtual void DeselectAll() = 0;
-    virtual void SelectAll() = 0;
-    virtual void Activate() = 0;
-    // The 16-bit window setting the checker and the simulator hold at 0 while they paint.
-    virtual int16_t ShowConnectPoints() = 0;
-    virtual void SetShowConnectPoints(int16_t value) = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Window)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Window)
 
 class IVSelection : public IVObject {
 public:
     static constexpr InterfaceId kId = InterfaceId::Selection;
-    virtual int32_t Count() = 0;
-    // From 1.
-    virtual ComRef<IVShape> Item(int32_t index) = 0;
-    // 256: a sub-selected shape is reported itself rather than its top-level group.
-    virtual int32_t IterationMode() = 0;
-    virtual void SetIterationMode(int32_t mode) = 0;
-    virtual void Select(const ComRef<IVShape>& shape, int16_t action) = 0;
-    virtual void DeselectAll() = 0;
-    // Adds the selected shapes to the selected group.
-    virtual void AddToGroup() = 0;
-    virtual ComRef<IVPage> ContainingPage() = 0;
+    QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Selection)
 };
+QAV_VISIO_DESCRIBE_MEMBERS(Selection)
 
 }  // namespace visio

@@ -1,24 +1,4 @@
-// The open documents.
+// VDocuments is declared in Wrappers.h with every other wrapper.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include "platform/visio/IVApplication.h"
-#include "platform/visio/Wrapper.h"
-
-namespace visio {
-
-class VDocument;
-
-class VDocuments : public Wrapper<IVDocuments> {
-public:
-    using Interface = IVDocuments;
-    using Wrapper::Wrapper;
-
-    int16_t Count() const;
-    VDocument Item(int16_t index) const;
-};
-
-}  // namespace visio
+#include "platform/visio/Wrappers.h"

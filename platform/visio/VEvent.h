@@ -1,23 +1,4 @@
-// One subscription in the event list.
+// VEvent is declared in Wrappers.h with every other wrapper.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include "platform/visio/IVEvents.h"
-#include "platform/visio/Wrapper.h"
-
-namespace visio {
-
-class VEvent : public Wrapper<IVEvent> {
-public:
-    using Interface = IVEvent;
-    using Wrapper::Wrapper;
-
-    int16_t Event() const;
-    int32_t ID() const;
-    void Delete() const;
-};
-
-}  // namespace visio
+#include "platform/visio/Wrappers.h"

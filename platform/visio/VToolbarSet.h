@@ -1,24 +1,4 @@
-// One toolbar set.
+// VToolbarSet is declared in Wrappers.h with every other wrapper.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include "platform/visio/IVUIObject.h"
-#include "platform/visio/Wrapper.h"
-
-namespace visio {
-
-class VToolbars;
-
-class VToolbarSet : public Wrapper<IVToolbarSet> {
-public:
-    using Interface = IVToolbarSet;
-    using Wrapper::Wrapper;
-
-    int32_t SetID() const;
-    VToolbars Toolbars() const;
-};
-
-}  // namespace visio
+#include "platform/visio/Wrappers.h"

@@ -1,25 +1,4 @@
-// A menus-and-toolbars object.
+// VUIObject is declared in Wrappers.h with every other wrapper.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include "platform/visio/IVUIObject.h"
-#include "platform/visio/Wrapper.h"
-
-namespace visio {
-
-class VToolbarSets;
-
-class VUIObject : public Wrapper<IVUIObject> {
-public:
-    using Interface = IVUIObject;
-    using Wrapper::Wrapper;
-
-    VToolbarSets ToolbarSets() const;
-    VUIObject Clone() const;
-    void UpdateUI() const;
-};
-
-}  // namespace visio
+#include "platform/visio/Wrappers.h"

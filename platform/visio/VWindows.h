@@ -1,24 +1,4 @@
-// Visio's windows.
+// VWindows is declared in Wrappers.h with every other wrapper.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
-#include "platform/visio/IVApplication.h"
-#include "platform/visio/Wrapper.h"
-
-namespace visio {
-
-class VWindow;
-
-class VWindows : public Wrapper<IVWindows> {
-public:
-    using Interface = IVWindows;
-    using Wrapper::Wrapper;
-
-    int16_t Count() const;
-    VWindow Item(int16_t index) const;
-};
-
-}  // namespace visio
+#include "platform/visio/Wrappers.h"

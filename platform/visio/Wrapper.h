@@ -1,11 +1,21 @@
 // Base of the value wrappers over Visio's objects.
 #pragma once
 
+#include <type_traits>
 #include <utility>
 
 #include "platform/visio/IVObject.h"
 
 namespace visio {
+
+// The wrapper a member's result comes back as: V<Object> for ComRef<IV<Object>> (the
+// specialisations are in Wrappers.h), the value itself for anything else.
+template <class T>
+struct WrapperFor {
+    using type = T;
+};
+template <class T>
+using WrapperOf = typename WrapperFor<T>::type;
 
 // Holds one counted reference to a Visio object. Every call on an empty wrapper is
 // skipped and yields the empty value (empty wrapper, empty text, 0, false), so callers
@@ -13,12 +23,16 @@ namespace visio {
 template <class I>
 class Wrapper {
 public:
+    using Interface = I;
+
     Wrapper() = default;
     explicit Wrapper(ComRef<I> p) : p_(std::move(p)) {}
 
     bool isEmpty() const { return !p_; }
     explicit operator bool() const { return static_cast<bool>(p_); }
     const ComRef<I>& ref() const { return p_; }
+    // Lets a wrapper stand where a member takes a reference to the object.
+    operator const ComRef<I>&() const { return p_; }
     I* get() const { return p_.get(); }
     void release() { p_.reset(); }
     // True when both wrappers hold the very same object.
@@ -32,7 +46,28 @@ protected:
         return (p_.get()->*member)(std::forward<A>(args)...);
     }
 
+    // A function that calls the member on the held object with the member's own
+    // parameters. Out-parameters are zeroed first, so that an empty wrapper yields zeros;
+    // an object result comes back as its wrapper.
+    template <class R, class... P>
+    auto forward(R (I::*member)(P...)) const {
+        return [this, member](P... args) -> WrapperOf<R> {
+            (clearOutput(args), ...);
+            return WrapperOf<R>(call(member, std::forward<P>(args)...));
+        };
+    }
+
     ComRef<I> p_;
+
+private:
+    template <class T>
+    static void clearOutput(T* output) {
+        if constexpr (!std::is_const_v<T>) {
+            if (output) *output = T();
+        }
+    }
+    template <class T>
+    static void clearOutput(const T&) {}
 };
 
 }  // namespace visio

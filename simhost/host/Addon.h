@@ -11,7 +11,10 @@ namespace simhost {
 class Addon : public HostObject<visio::IVAddon> {
 public:
     explicit Addon(std::string name) : name_(std::move(name)) {}
-    std::string NameU() override { return isDeleted() ? std::string() : name_; }
+
+    // IVAddon
+    QAV_VISIO_DECLARE_OVERRIDES(Addon)
+
     const std::string& name() const { return name_; }
 
 private:

@@ -17,8 +17,8 @@ public:
     Addons();
     ~Addons() override;
 
-    int16_t Count() override;
-    visio::ComRef<visio::IVAddon> Item(int16_t index) override;
+    // IVAddons
+    QAV_VISIO_DECLARE_OVERRIDES(Addons)
 
     void add(const std::string& name);
     void remove(const std::string& name);

@@ -33,25 +33,7 @@ public:
     ~Application() override;
 
     // IVApplication
-    visio::ComRef<visio::IVDocument> ActiveDocument() override;
-    visio::ComRef<visio::IVWindow> ActiveWindow() override;
-    visio::ComRef<visio::IVPage> ActivePage() override;
-    visio::ComRef<visio::IVDocuments> Documents() override;
-    visio::ComRef<visio::IVWindows> Windows() override;
-    visio::ComRef<visio::IVAddons> Addons() override;
-    visio::ComRef<visio::IVEventList> EventList() override;
-    int32_t QueueMarkerEvent(const std::string& text) override;
-    std::string EventInfo(int32_t sequenceNumber) override;
-    void DoCmd(int16_t command) override;
-    visio::ComRef<visio::IVUIObject> CustomToolbars() override;
-    void SetCustomToolbars(const visio::ComRef<visio::IVUIObject>& ui) override;
-    visio::ComRef<visio::IVUIObject> BuiltInToolbars(int16_t flags) override;
-    int16_t TypelibMajorVersion() override;
-    int16_t TypelibMinorVersion() override;
-    intptr_t WindowHandle32() override;
-    std::string HelpPaths() override;
-    void SetHelpPaths(const std::string& paths) override;
-    void ExecuteLine(const std::string& line) override;
+    QAV_VISIO_DECLARE_OVERRIDES(Application)
 
     // Shared services.
     CallCounters& counters() { return counters_; }

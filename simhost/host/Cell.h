@@ -22,24 +22,9 @@ public:
     Cell(visio::ComRef<simhost::Shape> shape, int16_t section, uint32_t rowId, int16_t cell);
     ~Cell() override;
 
-    // IVCell
-    std::string Name() override;
-    int16_t Section() override;
-    int16_t Row() override;
-    int16_t Column() override;
-    visio::ComRef<visio::IVShape> Shape() override;
-    std::string FormulaU() override;
-    bool IsInherited() override;
-    int32_t SetFormulaU(const std::string& formula) override;
-    int32_t SetFormulaForceU(const std::string& formula) override;
-    double ResultIU() override;
-    void SetResultIU(double value) override;
-    double Result(const visio::Variant& units) override;
-    void SetResult(const visio::Variant& units, double value) override;
-    std::string ResultStr(const visio::Variant& units) override;
-    // Glues a connector's begin or end (BeginX/EndX) to a connection point (Connections
-    // row) or to a whole shape (PinX); other cells glue nothing.
-    void GlueTo(const visio::ComRef<visio::IVCell>& target) override;
+    // IVCell. GlueTo glues a connector's begin or end (BeginX/EndX) to a connection point
+    // (Connections row) or to a whole shape (PinX); other cells glue nothing.
+    QAV_VISIO_DECLARE_OVERRIDES(Cell)
 
     simhost::Shape* shape() const { return shape_.get(); }
     // Where the cell is now; none when its row or shape is gone.

@@ -18,12 +18,7 @@ public:
     Connect(Shape* from, int16_t fromPart, Shape* to, int16_t toPart);
 
     // IVConnect
-    int16_t FromPart() override;
-    int16_t ToPart() override;
-    visio::ComRef<visio::IVShape> FromSheet() override;
-    visio::ComRef<visio::IVShape> ToSheet() override;
-    visio::ComRef<visio::IVCell> FromCell() override;
-    visio::ComRef<visio::IVCell> ToCell() override;
+    QAV_VISIO_DECLARE_OVERRIDES(Connect)
 
     Shape* from() const { return from_; }
     Shape* to() const { return to_; }

@@ -18,8 +18,7 @@ public:
     ~Connects() override;
 
     // IVConnects
-    int16_t Count() override;
-    visio::ComRef<visio::IVConnect> Item(int16_t index) override;
+    QAV_VISIO_DECLARE_OVERRIDES(Connects)
 
     bool isOutgoing() const { return outgoing_; }
     const std::vector<visio::ComRef<Connect>>& list() const { return records_; }

@@ -35,23 +35,7 @@ public:
     ~Document() override;
 
     // IVDocument
-    int32_t ID() override;
-    std::string Name() override;
-    std::string FullName() override;
-    std::string Path() override;
-    std::string Title() override;
-    std::string Subject() override;
-    std::string Creator() override;
-    std::string Manager() override;
-    std::string Company() override;
-    std::string Category() override;
-    std::string Keywords() override;
-    std::string Description() override;
-    visio::ComRef<visio::IVPages> Pages() override;
-    visio::ComRef<visio::IVShape> DocumentSheet() override;
-    bool Saved() override;
-    void SetSaved(bool saved) override;
-    visio::ComRef<visio::IVUIObject> CustomToolbars() override;
+    QAV_VISIO_DECLARE_OVERRIDES(Document)
 
     // The host's plain accessors and operations.
     Application* application() const { return application_; }

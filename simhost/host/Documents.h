@@ -19,8 +19,7 @@ public:
     ~Documents() override;
 
     // IVDocuments
-    int16_t Count() override;
-    visio::ComRef<visio::IVDocument> Item(int16_t index) override;
+    QAV_VISIO_DECLARE_OVERRIDES(Documents)
 
     const std::vector<visio::ComRef<Document>>& list() const { return documents_; }
     // A new document with one page; named "DrawingN" when the name is empty.

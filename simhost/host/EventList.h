@@ -20,13 +20,9 @@ public:
     explicit EventList(Application* application);
     ~EventList() override;
 
-    // IVEventList
-    int32_t Count() override;
-    // The sink is a Variant holding an object that answers the event-sink interface;
-    // anything else subscribes nothing.
-    visio::ComRef<visio::IVEvent> AddAdvise(int16_t eventCode, const visio::Variant& sink,
-                                            const std::string& sinkIID,
-                                            const std::string& targetArgs) override;
+    // IVEventList. AddAdvise's sink is a Variant holding an object that answers the event-sink
+    // interface; anything else subscribes nothing.
+    QAV_VISIO_DECLARE_OVERRIDES(EventList)
 
     // Calls every sink subscribed to the code, in subscription order.
     void deliver(int16_t code, int32_t sequence, const visio::ObjectRef& subject,

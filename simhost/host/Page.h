@@ -25,23 +25,7 @@ public:
     ~Page() override;
 
     // IVPage
-    int32_t ID() override;
-    int16_t Index() override;
-    std::string Name() override;
-    void SetName(const std::string& name) override;
-    visio::ComRef<visio::IVShapes> Shapes() override;
-    bool Background() override;
-    void SetBackground(bool background) override;
-    visio::ComRef<visio::IVPage> BackPage() override;
-    void SetBackPage(const std::string& pageName) override;
-    visio::ComRef<visio::IVShape> PageSheet() override;
-    visio::ComRef<visio::IVDocument> Document() override;
-    void Export(const std::string& path) override;
-    void Delete(int16_t renumberPages) override;
-    visio::ComRef<visio::IVShape> Drop(const visio::ComRef<visio::IVShape>& shape, double x,
-                                       double y) override;
-    int16_t SetFormulas(const std::vector<int16_t>& sidSrcStream,
-                        const std::vector<std::string>& formulas, int16_t flags) override;
+    QAV_VISIO_DECLARE_OVERRIDES(Page)
 
     // The host's plain accessors and operations.
     Application* application() const { return application_; }

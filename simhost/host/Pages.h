@@ -17,11 +17,8 @@ public:
     explicit Pages(Document* document);
     ~Pages() override;
 
-    // IVPages
-    int16_t Count() override;
-    visio::ComRef<visio::IVPage> Item(int16_t index) override;
-    // Adds a page at the end (raises page-added).
-    visio::ComRef<visio::IVPage> Add() override;
+    // IVPages. Add adds a page at the end (raises page-added).
+    QAV_VISIO_DECLARE_OVERRIDES(Pages)
 
     const std::vector<visio::ComRef<Page>>& list() const { return pages_; }
     void append(visio::ComRef<Page> page);

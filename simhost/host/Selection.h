@@ -22,14 +22,7 @@ public:
     ~Selection() override;
 
     // IVSelection
-    int32_t Count() override;
-    visio::ComRef<visio::IVShape> Item(int32_t index) override;
-    int32_t IterationMode() override;
-    void SetIterationMode(int32_t mode) override;
-    void Select(const visio::ComRef<visio::IVShape>& shape, int16_t action) override;
-    void DeselectAll() override;
-    void AddToGroup() override;
-    visio::ComRef<visio::IVPage> ContainingPage() override;
+    QAV_VISIO_DECLARE_OVERRIDES(Selection)
 
 private:
     std::vector<visio::ComRef<Shape>> shapes() const;

@@ -38,44 +38,7 @@ public:
     ~Shape() override;
 
     // IVShape
-    int32_t ID() override;
-    int16_t Index() override;
-    std::string Name() override;
-    std::string NameID() override;
-    int16_t Type() override;
-    bool OneD() override;
-    std::string Text() override;
-    void SetText(const std::string& text) override;
-    visio::ComRef<visio::IVShapes> Shapes() override;
-    visio::ObjectRef Parent() override;
-    visio::ComRef<visio::IVShape> ContainingShape() override;
-    visio::ComRef<visio::IVPage> ContainingPage() override;
-    visio::ComRef<visio::IVDocument> Document() override;
-    visio::ComRef<visio::IVCell> CellsU(const std::string& name) override;
-    visio::ComRef<visio::IVCell> CellsSRC(int16_t section, int16_t row, int16_t cell) override;
-    int16_t CellExistsU(const std::string& name, int16_t existsLocally) override;
-    int16_t CellsSRCExists(int16_t section, int16_t row, int16_t cell,
-                           int16_t existsLocally) override;
-    int16_t SectionExists(int16_t section, int16_t existsLocally) override;
-    int16_t RowExists(int16_t section, int16_t row, int16_t existsLocally) override;
-    int16_t RowCount(int16_t section) override;
-    int16_t AddSection(int16_t section) override;
-    int16_t AddRow(int16_t section, int16_t row, int16_t rowTag) override;
-    int16_t AddNamedRow(int16_t section, const std::string& rowName, int16_t rowTag) override;
-    void DeleteSection(int16_t section) override;
-    void DeleteRow(int16_t section, int16_t row) override;
-    visio::ComRef<visio::IVConnects> Connects() override;
-    visio::ComRef<visio::IVConnects> FromConnects() override;
-    int16_t SpatialRelation(const visio::ComRef<visio::IVShape>& other, double tolerance,
-                            int16_t flags) override;
-    visio::ComRef<visio::IVSelection> SpatialNeighbors(int16_t relation, double tolerance,
-                                                       int16_t flags,
-                                                       const visio::Variant& resultRoot) override;
-    void BoundingBox(int16_t flags, double* left, double* bottom, double* right,
-                     double* top) override;
-    void XYToPage(double x, double y, double* xPage, double* yPage) override;
-    void XYFromPage(double xPage, double yPage, double* x, double* y) override;
-    void Delete() override;
+    QAV_VISIO_DECLARE_OVERRIDES(Shape)
 
     // The host's plain accessors.
     Application* application() const { return application_; }

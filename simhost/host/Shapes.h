@@ -18,13 +18,9 @@ public:
     Shapes(Page* page, Shape* group);
     ~Shapes() override;
 
-    // IVShapes
-    int32_t Count() override;
-    visio::ComRef<visio::IVShape> Item(int32_t index) override;
-    // Any shape of the page (or, for a group's members, inside the group) by its ID.
-    visio::ComRef<visio::IVShape> ItemFromID(int32_t id) override;
-    visio::ComRef<visio::IVPage> ContainingPage() override;
-    visio::ComRef<visio::IVShape> ContainingShape() override;
+    // IVShapes. ItemFromID finds any shape of the page (or, for a group's members, inside
+    // the group) by its ID.
+    QAV_VISIO_DECLARE_OVERRIDES(Shapes)
 
     const std::vector<visio::ComRef<Shape>>& list() const { return items_; }
     size_t size() const { return items_.size(); }

@@ -14,11 +14,8 @@ class Subscription : public HostObject<visio::IVEvent> {
 public:
     Subscription(EventList* list, int16_t code, int32_t id, visio::ComRef<visio::IVEventSink> sink);
 
-    // IVEvent
-    int16_t Event() override;
-    int32_t ID() override;
-    // Ends the subscription; the list lets go of the sink.
-    void Delete() override;
+    // IVEvent. Delete ends the subscription; the list lets go of the sink.
+    QAV_VISIO_DECLARE_OVERRIDES(Event)
 
     int16_t code() const { return code_; }
     int32_t id() const { return id_; }

@@ -26,22 +26,8 @@ public:
     Toolbar(Toolbars* owner, ToolbarProperties properties);
     ~Toolbar() override;
 
-    // IVToolbar
-    std::string Caption() override;
-    void SetCaption(const std::string& caption) override;
-    int16_t Protection() override;
-    void SetProtection(int16_t protection) override;
-    int16_t Position() override;
-    void SetPosition(int16_t position) override;
-    int16_t RowIndex() override;
-    void SetRowIndex(int16_t rowIndex) override;
-    bool Visible() override;
-    void SetVisible(bool visible) override;
-    bool Enabled() override;
-    void SetEnabled(bool enabled) override;
-    visio::ComRef<visio::IVToolbarItems> ToolbarItems() override;
-    // Takes the toolbar (and its items) out of its set.
-    void Delete() override;
+    // IVToolbar. Delete takes the toolbar (and its items) out of its set.
+    QAV_VISIO_DECLARE_OVERRIDES(Toolbar)
 
     const ToolbarProperties& properties() const { return properties_; }
     simhost::ToolbarItems& items() { return *items_; }

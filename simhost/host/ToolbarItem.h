@@ -30,31 +30,8 @@ public:
     ToolbarItem(ToolbarItems* owner, ToolbarItemProperties properties)
         : owner_(owner), properties_(std::move(properties)) {}
 
-    // IVToolbarItem
-    std::string TooltipText() override;
-    void SetTooltipText(const std::string& text) override;
-    std::string AddOnName() override;
-    void SetAddOnName(const std::string& name) override;
-    std::string AddOnArgs() override;
-    void SetAddOnArgs(const std::string& args) override;
-    int16_t Style() override;
-    void SetStyle(int16_t style) override;
-    std::string Caption() override;
-    void SetCaption(const std::string& caption) override;
-    int16_t CntrlType() override;
-    void SetCntrlType(int16_t type) override;
-    int16_t Priority() override;
-    void SetPriority(int16_t priority) override;
-    bool Visible() override;
-    void SetVisible(bool visible) override;
-    std::string IconFileName() override;
-    void SetIconFileName(const std::string& face) override;
-    bool Enabled() override;
-    void SetEnabled(bool enabled) override;
-    int16_t State() override;
-    void SetState(int16_t state) override;
-    // Takes the item off its toolbar.
-    void Delete() override;
+    // IVToolbarItem. Delete takes the item off its toolbar.
+    QAV_VISIO_DECLARE_OVERRIDES(ToolbarItem)
 
     const ToolbarItemProperties& properties() const { return properties_; }
     void detach();

@@ -17,11 +17,8 @@ public:
     ToolbarItems();
     ~ToolbarItems() override;
 
-    // IVToolbarItems
-    int32_t Count() override;
-    visio::ComRef<visio::IVToolbarItem> Item(int32_t index) override;
-    // Adds an item at the end.
-    visio::ComRef<visio::IVToolbarItem> Add() override;
+    // IVToolbarItems. Add adds an item at the end.
+    QAV_VISIO_DECLARE_OVERRIDES(ToolbarItems)
 
     const std::vector<visio::ComRef<ToolbarItem>>& list() const { return items_; }
     void remove(const ToolbarItem& item);

@@ -17,8 +17,7 @@ public:
     ~ToolbarSet() override;
 
     // IVToolbarSet
-    int32_t SetID() override;
-    visio::ComRef<visio::IVToolbars> Toolbars() override;
+    QAV_VISIO_DECLARE_OVERRIDES(ToolbarSet)
 
     int32_t id() const { return id_; }
     simhost::Toolbars& toolbars() { return *toolbars_; }

@@ -17,8 +17,7 @@ public:
     ~ToolbarSets() override;
 
     // IVToolbarSets
-    int32_t Count() override;
-    visio::ComRef<visio::IVToolbarSet> ItemAtID(int32_t id) override;
+    QAV_VISIO_DECLARE_OVERRIDES(ToolbarSets)
 
     const std::vector<visio::ComRef<ToolbarSet>>& list() const { return sets_; }
     visio::ComRef<ToolbarSet> add(int32_t id);

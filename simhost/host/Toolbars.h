@@ -17,11 +17,8 @@ public:
     Toolbars();
     ~Toolbars() override;
 
-    // IVToolbars
-    int32_t Count() override;
-    visio::ComRef<visio::IVToolbar> Item(int32_t index) override;
-    // Adds an empty toolbar at the end.
-    visio::ComRef<visio::IVToolbar> Add() override;
+    // IVToolbars. Add adds an empty toolbar at the end.
+    QAV_VISIO_DECLARE_OVERRIDES(Toolbars)
 
     const std::vector<visio::ComRef<Toolbar>>& list() const { return toolbars_; }
     visio::ComRef<Toolbar> add(const std::string& caption);

@@ -17,9 +17,7 @@ public:
     ~UIObject() override;
 
     // IVUIObject
-    visio::ComRef<visio::IVToolbarSets> ToolbarSets() override;
-    visio::ComRef<visio::IVUIObject> Clone() override;
-    void UpdateUI() override;
+    QAV_VISIO_DECLARE_OVERRIDES(UIObject)
 
     // A UI object with the sets Visio's built-in toolbars have (set 2 among them), each
     // holding one toolbar.

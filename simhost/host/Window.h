@@ -20,20 +20,8 @@ public:
     Window(Application* application, simhost::Document* document, simhost::Page* page);
     ~Window() override;
 
-    // IVWindow
-    int16_t Type() override;
-    int16_t SubType() override;
-    visio::ComRef<visio::IVPage> Page() override;
-    // Turns to the page of that name (raises the page-turn event).
-    void SetPage(const std::string& pageName) override;
-    visio::ComRef<visio::IVDocument> Document() override;
-    visio::ComRef<visio::IVSelection> Selection() override;
-    void Select(const visio::ComRef<visio::IVShape>& shape, int16_t action) override;
-    void DeselectAll() override;
-    void SelectAll() override;
-    void Activate() override;
-    int16_t ShowConnectPoints() override;
-    void SetShowConnectPoints(int16_t value) override;
+    // IVWindow. SetPage turns to the page of that name (raises the page-turn event).
+    QAV_VISIO_DECLARE_OVERRIDES(Window)
 
     simhost::Document* document() const { return document_.get(); }
     simhost::Page* page() const { return page_.get(); }

@@ -20,8 +20,7 @@ public:
     ~Windows() override;
 
     // IVWindows
-    int16_t Count() override;
-    visio::ComRef<visio::IVWindow> Item(int16_t index) override;
+    QAV_VISIO_DECLARE_OVERRIDES(Windows)
 
     const std::vector<visio::ComRef<Window>>& list() const { return windows_; }
     void add(visio::ComRef<Window> window);
