@@ -51,7 +51,8 @@ public:
         CellAddress address;
         std::string formula;
     };
-    // The cells reading rewrote, each once, in the order first rewritten.
+    // The cells that reading rewrote and a table names, each once, with what they held
+    // before, in the order first rewritten.
     const std::vector<RewrittenCell>& getRewrittenCells() const { return rewritten_; }
 
 private:
