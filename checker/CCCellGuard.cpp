@@ -56,6 +56,7 @@ void CCCellGuard::restoreCells(const visio::VShapes& pageShapes) {
     if (hasElements(passive_)) restoreSet(passive_);
     if (hasElements(arcs_)) restoreArcPieces();
     if (hasElements(otherShapes_)) restoreSet(otherShapes_);
+    restoreRewrittenCells();
     writePass();
 }
 
@@ -143,6 +144,15 @@ void CCCellGuard::restoreElement(const GEGraphElement* element) {
             enter(shapeID, index_->getRecordAddress(shapeID, r),
                   index_->getRecordFormula(shapeID, r));
         }
+    }
+}
+
+// Reading the page linked cells of older shapes that need not be elements (a channel's
+// character format follows its node): they get back what the user had too.
+void CCCellGuard::restoreRewrittenCells() {
+    if (!index_) return;
+    for (const SavedFormulaIndex::RewrittenCell& c : index_->getRewrittenCells()) {
+        if (isOnPage(c.shapeID)) enter(c.shapeID, c.address, c.formula);
     }
 }
 

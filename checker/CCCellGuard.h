@@ -42,6 +42,7 @@ private:
     void restoreSet(GEElementSet* set);
     void restoreArcPieces();
     void restoreElement(const GEGraphElement* element);
+    void restoreRewrittenCells();
     // Shapes the page no longer holds are left out.
     bool isOnPage(int32_t shapeID) const;
     void enter(int32_t shapeID, const CellAddress& address, std::string formula);

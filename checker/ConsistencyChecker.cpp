@@ -135,7 +135,7 @@ void ConsistencyChecker::start() {
     if (page_->saveBefore) saveDocument();
     if (page_->showLegend) showLegend();
     application_.QueueMarkerEvent(markerCheckingEntered);
-    runCheck();
+    runCheck(application_.ActivePage());
 }
 
 void ConsistencyChecker::stop() {
@@ -151,9 +151,9 @@ void ConsistencyChecker::stop() {
     application_.QueueMarkerEvent(markerCheckingLeft);
 }
 
-void ConsistencyChecker::runCheck() {
+void ConsistencyChecker::runCheck(visio::VPage page) {
     if (!typeHolder_) return;
-    checkedPage_ = application_.ActivePage();
+    checkedPage_ = std::move(page);
     const visio::VShapes shapes = checkedPage_.Shapes();
     typeHolder_->identifyDiagramType(shapes);
     createRules();
@@ -191,11 +191,15 @@ void ConsistencyChecker::stopChecking() {
 
 void ConsistencyChecker::recheck() {
     stopChecking();
-    runCheck();
+    runCheck(checkedPage_);
 }
 
 bool ConsistencyChecker::isOnCheckedPage() const {
     return checkedPage_.isSameObject(application_.ActivePage());
+}
+
+bool ConsistencyChecker::isCheckedDocument(const visio::VObject& subject) const {
+    return checkedPage_.Document().isSameObject(subject.as<visio::VDocument>());
 }
 
 // Every formula the guard writes raises a cell-changed event on the checked page. They
@@ -304,11 +308,11 @@ void ConsistencyChecker::onVisioEvent(int32_t eventCode, const visio::VObject& s
             break;
         case visio::visEvtCodeDocSave:
         case visio::visEvtCodeDocSaveAs:
-            onDocumentSaved();
+            onDocumentSaved(subject);
             break;
         case visio::visEvtCodeBefDocSave:
         case visio::visEvtCodeBefDocSaveAs:
-            onBeforeDocumentSave();
+            onBeforeDocumentSave(subject);
             break;
         case visio::visEvtCodeWinPageTurn:
             updateStartButton();
@@ -347,16 +351,19 @@ void ConsistencyChecker::onDocumentOpened(const visio::VObject& subject) {
     updateDocument(subject.as<visio::VDocument>());
 }
 
-void ConsistencyChecker::onDocumentSaved() {
-    if (!recheckAfterSave_) return;
-    runCheck();
+// The page painted again is the one whose colours the save took away, whichever window
+// is active by then.
+void ConsistencyChecker::onDocumentSaved(const visio::VObject& subject) {
+    if (!recheckAfterSave_ || !isCheckedDocument(subject)) return;
+    runCheck(checkedPage_);
     recheckAfterSave_ = false;
 }
 
-// The colours are display only: they are taken away before the save and painted again
-// once it is done, so the file never holds them.
-void ConsistencyChecker::onBeforeDocumentSave() {
-    if (!isChecking()) return;
+// The colours are display only: they are taken away before the checked document is saved
+// and painted again once it is done, so its file never holds them. Saves of other
+// documents leave the check alone.
+void ConsistencyChecker::onBeforeDocumentSave(const visio::VObject& subject) {
+    if (!isChecking() || !isCheckedDocument(subject)) return;
     stopChecking();
     recheckAfterSave_ = true;
 }

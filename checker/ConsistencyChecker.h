@@ -69,11 +69,13 @@ private:
 
     void start();
     void stop();
-    void runCheck();
+    // Checks the page and paints it; the page becomes the checked one.
+    void runCheck(visio::VPage page);
     void createRules();
     void stopChecking();
     void recheck();
     bool isOnCheckedPage() const;
+    bool isCheckedDocument(const visio::VObject& subject) const;
     void closeLatchForOwnWrites();
 
     void updateStartButton();
@@ -87,8 +89,8 @@ private:
     static void updateDocument(const visio::VDocument& document);
 
     void onDocumentOpened(const visio::VObject& subject);
-    void onDocumentSaved();
-    void onBeforeDocumentSave();
+    void onDocumentSaved(const visio::VObject& subject);
+    void onBeforeDocumentSave(const visio::VObject& subject);
     void onShapeAdded();
     void onWindowChanged();
     void onCellChanged(const visio::VObject& subject);

@@ -15,26 +15,35 @@ namespace {
 // Write through guards, in universal syntax.
 constexpr int16_t kBatchFlags = visio::visSetBlastGuards | visio::visSetUniversalSyntax;
 
-void appendAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key) {
-    for (int32_t part : key) stream.push_back(static_cast<int16_t>(part));
-}
-
-// The batch names shapes and cells by 16-bit numbers; an address that does not fit would
-// land on another shape or cell.
-bool fitsTheBatch(const FormulaBatchKey& key) {
-    for (int32_t part : key) {
-        if (part < 0 || part > INT16_MAX) return false;
+// Section, row and cell are unsigned 16-bit numbers; Visio takes them as the same 16
+// bits, in the batch and in a single cell's lookup alike. Cut to 16 bits, a larger
+// number would name another cell, so it names none.
+bool namesACell(const FormulaBatchKey& key) {
+    for (std::size_t i = 1; i < key.size(); ++i) {
+        if (key[i] < 0 || key[i] > UINT16_MAX) return false;
     }
     return true;
 }
 
-// What the batch cannot address is written cell by cell, through guards as the batch
-// writes.
-void writeOneByOne(const visio::VShapes& shapes, const FormulaBatchKey& key,
+// The batch names shapes by signed 16-bit IDs (0 is the page sheet).
+bool batchNamesTheShape(int32_t shapeID) {
+    return shapeID >= 0 && shapeID <= INT16_MAX;
+}
+
+int16_t as16Bits(int32_t part) {
+    return static_cast<int16_t>(static_cast<uint16_t>(part));
+}
+
+void appendAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key) {
+    for (int32_t part : key) stream.push_back(as16Bits(part));
+}
+
+// What the batch cannot carry is written cell by cell, through guards as the batch
+// writes; the shape is looked up by its full ID.
+void writeOnItsOwn(const visio::VShapes& shapes, const FormulaBatchKey& key,
                    const std::string& formula) {
     shapes.ItemFromID(key[0])
-        .CellsSRC(static_cast<int16_t>(key[1]), static_cast<int16_t>(key[2]),
-                  static_cast<int16_t>(key[3]))
+        .CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3]))
         .SetFormulaForceU(formula);
 }
 
@@ -50,12 +59,14 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
         return;
     }
     for (auto& [key, formula] : batch) {
-        if (!fitsTheBatch(key)) {
-            writeOneByOne(shapes, key, limitFormulaLength(std::move(formula)));
+        if (!namesACell(key)) continue;
+        // A formula cut to what the batch takes would be another formula, or none.
+        if (!batchNamesTheShape(key[0]) || exceedsFormulaLimit(formula)) {
+            writeOnItsOwn(shapes, key, formula);
             continue;
         }
         appendAddress(addresses, key);
-        formulas.push_back(limitFormulaLength(std::move(formula)));
+        formulas.push_back(std::move(formula));
     }
     shapes.ContainingPage().SetFormulas(addresses, formulas, kBatchFlags);
 }

@@ -30,14 +30,10 @@ std::string limitVisioText(std::string text) {
     return text;
 }
 
-std::string limitFormulaLength(std::string formula) {
+bool exceedsFormulaLimit(const std::string& formula) {
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < formula.size(); ++i) {
-        if (isContinuationByte(formula[i])) continue;
-        if (++characters > kVisioTextLimit) {
-            formula.resize(i);
-            break;
-        }
+    for (char c : formula) {
+        if (!isContinuationByte(c) && ++characters > kVisioTextLimit) return true;
     }
-    return formula;
+    return false;
 }

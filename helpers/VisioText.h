@@ -11,5 +11,6 @@ constexpr std::size_t kVisioTextLimit = 8191;
 // multi-byte character.
 std::string limitVisioText(std::string text);
 
-// A formula as handed to Visio's batch write: at most kVisioTextLimit characters.
-std::string limitFormulaLength(std::string formula);
+// Whether the formula has more characters than Visio's batch write takes
+// (kVisioTextLimit).
+bool exceedsFormulaLimit(const std::string& formula);

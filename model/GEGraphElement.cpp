@@ -41,11 +41,11 @@ void GEGraphElement::setIdentifier(std::string identifier) {
     identifier_ = std::move(identifier);
 }
 
-int32_t GEGraphElement::getIdentifierID() const {
+ExportedLong GEGraphElement::getIdentifierID() const {
     return identifierID_;
 }
 
-void GEGraphElement::setIdentifierID(int32_t id) {
+void GEGraphElement::setIdentifierID(ExportedLong id) {
     identifierID_ = id;
 }
 

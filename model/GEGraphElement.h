@@ -25,8 +25,8 @@ public:
     void setID(int32_t id);
     std::string getIdentifier() const;
     void setIdentifier(std::string identifier);
-    int32_t getIdentifierID() const;
-    void setIdentifierID(int32_t id);
+    ExportedLong getIdentifierID() const;
+    void setIdentifierID(ExportedLong id);
     int32_t getShapesIDsCount() const;
     // Entry i of the shape-ID list; UNSET past its end.
     int32_t getShapesID(int32_t i) const;
@@ -45,7 +45,7 @@ private:
     };
 
     std::string identifier_;
-    int32_t identifierID_ = 0;
+    ExportedLong identifierID_ = 0;
     std::unique_ptr<std::vector<CellRecord>> records_;
     std::vector<int32_t> shapesIDs_;
 };

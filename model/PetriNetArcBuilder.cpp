@@ -1,5 +1,6 @@
 #include "model/PetriNetArcBuilder.h"
 
+#include <cstddef>
 #include <unordered_set>
 
 #include "model/GEArc.h"
@@ -7,6 +8,12 @@
 #include "model/PetriNetLookup.h"
 
 namespace {
+
+// Branches that split and meet again multiply the ways through a chain, each split
+// doubling them: a drawing tangled enough would have more ways than time and memory
+// allow. A chain is followed for this many ways, each made whole; no drawing made by
+// hand comes near it.
+constexpr std::size_t kMaxWaysPerChain = 256;
 
 // A piece of a chain being followed and the next of its end IDs to look at.
 struct ChainStep {
@@ -58,43 +65,52 @@ void PetriNetArcBuilder::arcsFrom(GEWeightedConnection& c, GEGraphElement* begin
 
 void PetriNetArcBuilder::followChain(GEGraphElement* begin, std::vector<GEConnection*> pieces,
                                      GEWeightedConnection* d) {
-    // Every piece is followed once per chain: coming back to one, round a cycle or by two
-    // branches that meet again, ends the chain there. So the work stays within the
-    // number of pieces, whatever the drawing.
-    std::unordered_set<const GEConnection*> visited(pieces.begin(), pieces.end());
+    // Loops are cut per way: coming back to a piece on the way so far (round a cycle)
+    // ends the way there, while a piece that another branch passed through is followed
+    // again, so that branches which meet again each reach the end.
+    std::unordered_set<const GEConnection*> onTheWay(pieces.begin(), pieces.end());
     std::vector<ChainStep> steps;
+    std::size_t ways = 0;
 
-    // Adds the piece to the chain; a piece that ends at nothing or at an element ends
-    // the chain at once, any other waits on the stack for its end IDs to be followed.
+    auto addWay = [&](GEGraphElement* end, int32_t weight) {
+        addArc(begin, pieces, end, weight);
+        ++ways;
+    };
+    // Adds the piece to the way; a piece that ends at nothing or at an element ends the
+    // way at once, any other waits on the stack for its end IDs to be followed.
     auto enter = [&](GEWeightedConnection* piece) {
-        visited.insert(piece);
-        pieces.push_back(piece);
         GEGraphElement* end = nullptr;
         const bool endsHere =
             piece->getEndIDsCount() == 0 || (end = activeOrPassive(piece->getEndID(0))) != nullptr;
+        pieces.push_back(piece);
         if (endsHere) {
-            addArc(begin, pieces, end, piece->getWeight());
+            addWay(end, piece->getWeight());
             pieces.pop_back();
             return;
         }
+        onTheWay.insert(piece);
         steps.push_back({piece, 0});
+    };
+    auto leave = [&]() {
+        onTheWay.erase(steps.back().piece);
+        pieces.pop_back();
+        steps.pop_back();
     };
 
     enter(d);
-    while (!steps.empty()) {
+    while (!steps.empty() && ways < kMaxWaysPerChain) {
         ChainStep& step = steps.back();
         GEWeightedConnection* piece = step.piece;
         if (step.nextEnd >= piece->getEndIDsCount()) {
-            pieces.pop_back();
-            steps.pop_back();
+            leave();
             continue;
         }
         const int32_t id = piece->getEndID(step.nextEnd++);
         GEWeightedConnection* next = weightedConnectionOf(connections_, id);
         if (!next) {
-            addArc(begin, pieces, activeOrPassive(id), piece->getWeight());
-        } else if (visited.count(next) != 0) {
-            addArc(begin, pieces, nullptr, piece->getWeight());
+            addWay(activeOrPassive(id), piece->getWeight());
+        } else if (onTheWay.count(next) != 0) {
+            addWay(nullptr, piece->getWeight());
         } else {
             enter(next);
         }

@@ -20,9 +20,10 @@ public:
     // connection that begins at them; each arc takes the weight of its last piece.
     void buildArcs();
     // Follows the chain on from d, whose predecessors are the pieces: one arc for every
-    // way the chain ends. A chain that comes back to a piece it has passed through, or
-    // ends at a shape that is no element, ends there with an arc without end. Works with
-    // its own stack, so a chain of any length costs no call depth.
+    // way through the chain, branches that meet again included. A way that comes back to
+    // a piece it has passed through, or ends at a shape that is no element, ends there
+    // with an arc without end. Works with its own stack, so a chain of any length costs
+    // no call depth. A chain is followed for its first 256 ways.
     void followChain(GEGraphElement* begin, std::vector<GEConnection*> pieces,
                      GEWeightedConnection* d);
 

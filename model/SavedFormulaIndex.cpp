@@ -53,6 +53,21 @@ void SavedFormulaIndex::saveFormulas(int32_t id, const visio::VShape& shape) {
     saved_.emplace(id, std::move(list));
 }
 
+void SavedFormulaIndex::saveBeforeRewrite(int32_t id, const visio::VShape& shape,
+                                          const CellAddress& address) {
+    saveFormulas(id, shape);
+    const bool listed = std::any_of(
+        rewritten_.begin(), rewritten_.end(),
+        [&](const RewrittenCell& c) { return c.shapeID == id && c.address == address; });
+    if (listed) return;
+    for (int32_t i = 0; i < getRecordCount(id); ++i) {
+        if (getRecordAddress(id, i) == address) {
+            rewritten_.push_back({id, address, getRecordFormula(id, i)});
+            return;
+        }
+    }
+}
+
 std::vector<int32_t> SavedFormulaIndex::collectSubShapes(int32_t id) const {
     std::vector<int32_t> leaves;
     std::vector<int32_t> visiting{id};

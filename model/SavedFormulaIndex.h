@@ -34,12 +34,26 @@ public:
     // Saves the shape's formulas of every table's cells; a shape saved before keeps
     // what was saved first.
     void saveFormulas(int32_t id, const visio::VShape& shape);
+    // Reading is about to write the cell to bring a shape of an older stencil up to
+    // date: the shape's formulas are saved first, and when a table names the cell, it
+    // is listed to be put back with what it held, whether or not the shape becomes an
+    // element.
+    void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address);
     // The registered shapes below id that own none themselves, depth first.
     std::vector<int32_t> collectSubShapes(int32_t id) const;
 
     int32_t getRecordCount(int32_t shapeID) const;
     CellAddress getRecordAddress(int32_t shapeID, int32_t i) const;
     std::string getRecordFormula(int32_t shapeID, int32_t i) const;
+
+    struct RewrittenCell {
+        int32_t shapeID;
+        CellAddress address;
+        std::string formula;
+    };
+    // The cells that reading rewrote and a table names, each once, with what they held
+    // before, in the order first rewritten.
+    const std::vector<RewrittenCell>& getRewrittenCells() const { return rewritten_; }
 
 private:
     const SavedCellList* savedList(int32_t shapeID) const;
@@ -50,6 +64,7 @@ private:
     // The owner each shape was first registered under, for endElement.
     std::map<int32_t, int32_t> ownerOf_;
     std::map<int32_t, std::unique_ptr<SavedCellList>> saved_;
+    std::vector<RewrittenCell> rewritten_;
     int32_t current_ = 0;
     const CellAddressTableMap* tables_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "helpers/CellHelpers.h"
 #include "model/NotationConstants.h"
 #include "model/PetriCellGenerator.h"
+#include "model/SavedFormulaIndex.h"
 #include "model/ShapeAttributes.h"
 #include "platform/visio/VShapes.h"
 #include "platform/visio/VisioConstants.h"
@@ -26,10 +27,20 @@ void ShapeFixUps::linkChannelText() {
     // would only break the shape's text colour.
     if (record_.channel_.isEmpty()) return;
     const std::string sheet = "Sheet." + std::to_string(record_.channel_.ID());
-    setCellFormulaSRC(record_.shape_, visio::visSectionCharacter, 0, visio::visCharacterColor,
-                      sheet + "!Char.Color");
-    setCellFormulaSRC(record_.shape_, visio::visSectionCharacter, 0, visio::visCharacterStyle,
-                      sheet + "!Char.Style");
+    rewriteCharacterCell(visio::visCharacterColor, sheet + "!Char.Color");
+    rewriteCharacterCell(visio::visCharacterStyle, sheet + "!Char.Style");
+}
+
+// A client may paint the character format while a model holds the shape: the model
+// keeps what the user had there, for the client to put back when it stops.
+void ShapeFixUps::rewriteCharacterCell(int16_t cell, const std::string& formula) {
+    const visio::VShape& shape = record_.shape_;
+    if (SavedFormulaIndex* index = record_.owner_) {
+        const CellAddress address{static_cast<uint16_t>(visio::visSectionCharacter), 0,
+                                  static_cast<uint16_t>(cell)};
+        index->saveBeforeRewrite(shape.ID(), shape, address);
+    }
+    setCellFormulaSRC(shape, visio::visSectionCharacter, 0, cell, formula);
 }
 
 void ShapeFixUps::writeMiscDependents() {

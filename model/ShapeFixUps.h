@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class ShapeAttributes;
 
@@ -22,6 +23,7 @@ public:
 
 private:
     bool isVersion(int32_t major, int32_t minor, int32_t patch) const;
+    void rewriteCharacterCell(int16_t cell, const std::string& formula);
 
     ShapeAttributes& record_;
 };

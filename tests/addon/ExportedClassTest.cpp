@@ -18,6 +18,16 @@ std::string libraryPath() {
     return simhost::AddonLibrary::besideProgram();
 }
 
+// setIdentifierID is declared with long: 32 bits on Windows, where the library exports
+// it with long; elsewhere long is wider, and the 32-bit int serves.
+#ifdef _WIN32
+constexpr char kSetIdentifierID[] = "_ZN14GEGraphElement15setIdentifierIDEl";
+constexpr char kSetIdentifierIDOtherwise[] = "_ZN14GEGraphElement15setIdentifierIDEi";
+#else
+constexpr char kSetIdentifierID[] = "_ZN14GEGraphElement15setIdentifierIDEi";
+constexpr char kSetIdentifierIDOtherwise[] = "_ZN14GEGraphElement15setIdentifierIDEl";
+#endif
+
 // The members of GEGraphElement as gcc decorates them, on Linux and for mingw alike.
 const char* const kExportedMembers[] = {
     "_ZN14GEGraphElementC1Ev",                       // GEGraphElement()
@@ -34,7 +44,7 @@ const char* const kExportedMembers[] = {
     "_ZN14GEGraphElement13setIdentifierENSt7__cxx1112basic_stringIcSt11char_"
     "traitsIcESaIcEEE",                           // setIdentifier(std::string)
     "_ZNK14GEGraphElement15getIdentifierIDEv",    // getIdentifierID()
-    "_ZN14GEGraphElement15setIdentifierIDEi",     // setIdentifierID(int)
+    kSetIdentifierID,                             // setIdentifierID(long)
     "_ZNK14GEGraphElement11getShapesIDEi",        // getShapesID(int)
     "_ZNK14GEGraphElement17getShapesIDsCountEv",  // getShapesIDsCount()
     "_ZN14GEGraphElement5UNSETE",                 // UNSET
@@ -50,6 +60,7 @@ TEST(ExportedClass, TheLibraryExportsEveryMemberOfTheGraphElement) {
     auto unset = static_cast<const int32_t*>(library->exportedSymbol("_ZN14GEGraphElement5UNSETE"));
     ASSERT_NE(unset, nullptr);
     EXPECT_EQ(*unset, 0);
+    EXPECT_EQ(library->exportedSymbol(kSetIdentifierIDOtherwise), nullptr);
 }
 
 TEST(ExportedClass, InternalsOfTheLibraryStayHidden) {

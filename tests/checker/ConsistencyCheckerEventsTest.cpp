@@ -114,6 +114,26 @@ TEST_F(CheckerEventsTest, ASaveWhileCheckingNeverSeesTheColours) {
     EXPECT_TRUE(env.takeMarkers().empty()) << "saves are no start or stop";
 }
 
+// Another document, shown in the active window, is saved; then the checked one is.
+TEST_F(CheckerEventsTest, OnlySavesOfTheCheckedDocumentTouchTheCheck) {
+    start();
+    auto other =
+        env.open("/drawings/other.vsd", [&](simhost::Page& page) { dropSmallNet(env.host, page); });
+    const std::string otherOriginal = fileOf(*other);
+    newBatches();
+    env.host.saveDocument(*other);
+    EXPECT_EQ(newBatches(), 0u);
+    EXPECT_TRUE(checker().isChecking());
+    EXPECT_EQ(net.p1->formula("LineColor"), "GUARD(3)");
+    EXPECT_EQ(fileOf(*other), otherOriginal);
+
+    env.host.saveDocument(*document);
+    EXPECT_EQ(newBatches(), kRecheck);
+    EXPECT_EQ(net.p1->formula("LineColor"), "GUARD(3)") << "painted again where it was";
+    EXPECT_EQ(fileOf(*other), otherOriginal);
+    EXPECT_TRUE(env.takeMarkers().empty());
+}
+
 TEST_F(CheckerEventsTest, AfterASaveThatFailedStopStillStops) {
     env.application().hooks().saveDocument = [](simhost::Document&) { return false; };
     start();

@@ -240,6 +240,42 @@ TEST_F(ConsistencyCheckerTest, AMixedPageAsksItsKindOncePerStart) {
     EXPECT_EQ(env.questionsAsked(), 2);
 }
 
+// A look cell with a formula longer than the batch takes, and the character format of a
+// channel of an older stencil, which reading links to the channel node while checking.
+TEST_F(ConsistencyCheckerTest, StopPutsBackWhatTheUserWroteWhole) {
+    env.writeSettings(kNoSaveNoLegend);
+    env.startTools();
+    ShapeRef store;
+    ShapeRef channel;
+    document = env.open("/drawings/block.vsd", [&](simhost::Page& page) {
+        using namespace simhost::stencil;
+        store = dropBlockPassive(page, at(1, 4, "Store"));
+        StencilOptions old = at(4, 4, "Channel");
+        old.version = "2.1.0";
+        old.width = 2;
+        channel = dropChannel(page, old);
+    });
+    const std::string prefix = "IF(LEN(\"";
+    const std::string suffix = "\")>0,2,3)";
+    const std::string longLook =
+        prefix + std::string(8192 - prefix.size() - suffix.size(), 'x') + suffix;
+    env.host.setFormula(*store, "LineColor", longLook);
+    env.host.setFormula(*channel, "Char.Color", "4");
+    env.host.setFormula(*channel, "Char.Style", "2");
+    original = fileOf(*document);
+
+    ASSERT_TRUE(env.press("CCStartButton"));
+    EXPECT_EQ(store->formula("LineColor"), "GUARD(3)");
+    const std::string node = "Sheet." + std::to_string(channel->memberList()[1]->id());
+    EXPECT_EQ(channel->formula("Char.Color"), node + "!Char.Color");
+    EXPECT_EQ(channel->formula("Char.Style"), node + "!Char.Style");
+    ASSERT_TRUE(env.press("CCStopButton"));
+    EXPECT_EQ(store->formula("LineColor"), longLook);
+    EXPECT_EQ(channel->formula("Char.Color"), "4");
+    EXPECT_EQ(channel->formula("Char.Style"), "2");
+    EXPECT_TRUE(fileOf(*document) == original) << "every other cell back as well";
+}
+
 TEST_F(ConsistencyCheckerTest, OtherRunRequestsAreLeftToTheOtherTools) {
     env.startTools();
     EXPECT_FALSE(checker().onCommand("ccstartbutton"));

@@ -108,14 +108,6 @@ TEST_F(FormulaBatchLayout, AnEmptyBatchStillMakesTheCall) {
     EXPECT_EQ(page.calls[0].flags, 10);
 }
 
-TEST_F(FormulaBatchLayout, FormulasLongerThanVisioTakesAreCut) {
-    FormulaBatchMap batch;
-    batch[{1, 1, 2, 1}] = std::string(9000, '1');
-    setFormulasBatch(shapes, batch);
-    ASSERT_EQ(page.calls.size(), 1u);
-    EXPECT_EQ(page.calls[0].formulas[0].size(), 8191u);
-}
-
 TEST_F(FormulaBatchLayout, NothingHappensWithoutShapes) {
     setFormulasBatch(visio::VShapes(), FormulaBatchMap{{{1, 1, 2, 1}, "1"}});
     EXPECT_TRUE(page.calls.empty());
@@ -146,6 +138,40 @@ TEST_F(FormulaBatchOnHost, AShapeWhoseIDTheBatchCannotNameIsWrittenOnItsOwn) {
     setFormulasBatch(pageShapes(), batch);
     EXPECT_EQ(high->formula("LineColor"), "GUARD(2)");
     EXPECT_EQ(low->formula("LineColor"), "0");
+}
+
+// A cell address beyond 16 bits names no cell; cut, it would name LineColor (1, 2, 1).
+TEST_F(FormulaBatchOnHost, AddressesBeyond16BitsAreNotWrittenAnywhere) {
+    auto low = add(ShapeSpec::box(1, 1, 1, 1));
+    page().setNextShapeId(32768 + low->id());
+    auto high = add(ShapeSpec::box(3, 1, 1, 1));
+    FormulaBatchMap batch;
+    for (const auto& shape : {low, high}) {
+        batch[{shape->id(), 1 + 0x10000, 2, 1}] = "2";
+        batch[{shape->id(), 1, 2 + 0x10000, 1}] = "3";
+        batch[{shape->id(), 1, 2, 1 - 0x10000}] = "4";
+    }
+    setFormulasBatch(pageShapes(), batch);
+    EXPECT_EQ(low->formula("LineColor"), "0");
+    EXPECT_EQ(high->formula("LineColor"), "0");
+}
+
+// Cut to what the batch takes, the formula would be refused (or mean something else).
+TEST_F(FormulaBatchOnHost, AFormulaLongerThanTheBatchTakesIsWrittenWholeOnItsOwn) {
+    auto shape = add(ShapeSpec::box(1, 1, 1, 1).cell("LineColor", "GUARD(1)"));
+    const std::string prefix = "IF(LEN(\"";
+    const std::string suffix = "\")>0,2,3)";
+    const std::string longFormula =
+        prefix + std::string(8192 - prefix.size() - suffix.size(), 'x') + suffix;
+    host_.counters().reset();
+    FormulaBatchMap batch;
+    batch[{shape->id(), 1, 2, 1}] = longFormula;
+    batch[{shape->id(), 1, 2, 0}] = "0.02 in";
+    setFormulasBatch(pageShapes(), batch);
+    EXPECT_EQ(shape->formula("LineColor"), longFormula);
+    EXPECT_EQ(shape->formula("LineWeight"), "0.02 in");
+    EXPECT_EQ(host_.counters().batchWrites, 1u);
+    EXPECT_EQ(host_.counters().batchCells, 1u) << "the long one is not in the batch";
 }
 
 TEST_F(FormulaBatchOnHost, TheShapesOfAGroupWriteThroughTheirPage) {

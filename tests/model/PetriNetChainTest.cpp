@@ -89,8 +89,8 @@ TEST_F(PetriNetChainTest, EndsThatNameNoElementEndTheChain) {
 }
 
 // The first end that names an element ends the chain; otherwise every branch is
-// followed, and branches that meet again are followed once.
-TEST_F(PetriNetChainTest, ForksAreFollowedAndMeetingBranchesOnce) {
+// followed, also where branches meet again.
+TEST_F(PetriNetChainTest, ForksAndBranchesThatMeetAgainAreFollowedToTheirEnds) {
     net.place(1);
     net.transition(10);
     net.transition(11);
@@ -114,7 +114,7 @@ TEST_F(PetriNetChainTest, ForksAreFollowedAndMeetingBranchesOnce) {
     EXPECT_EQ(PetriNetSketch::memberIDs(*arcs[2]), (Ids{104, 105, 107}));
     EXPECT_EQ(PetriNetSketch::memberIDs(*arcs[3]), (Ids{104, 106, 107}));
 
-    // Within one chain, branches that meet again go on once.
+    // Within one chain, branches that meet again each go on to the end.
     net.arcs.destroyElements();
     net.piece(200, {1}, {201});
     net.piece(201, {200}, {202, 203});
@@ -126,8 +126,36 @@ TEST_F(PetriNetChainTest, ForksAreFollowedAndMeetingBranchesOnce) {
     ASSERT_EQ(arcs.size(), 2u);
     EXPECT_EQ(PetriNetSketch::memberIDs(*arcs[0]), (Ids{200, 201, 202, 204}));
     EXPECT_EQ(PetriNetSketch::idOf(arcs[0]->getEnd()), 11);
-    EXPECT_EQ(PetriNetSketch::memberIDs(*arcs[1]), (Ids{200, 201, 203}));
-    EXPECT_EQ(arcs[1]->getEnd(), nullptr);
+    EXPECT_EQ(PetriNetSketch::memberIDs(*arcs[1]), (Ids{200, 201, 203, 204}));
+    EXPECT_EQ(PetriNetSketch::idOf(arcs[1]->getEnd()), 11);
+}
+
+// Twelve splits that meet again, one after the other: 4,096 ways. The chain is followed
+// for its first 256, each of them whole.
+TEST_F(PetriNetChainTest, AChainIsFollowedForAtMost256Ways) {
+    net.place(1);
+    net.transition(2);
+    constexpr int32_t kSplits = 12;
+    net.piece(99, {1}, {100});
+    net.piece(100, {99}, {101, 102});
+    for (int32_t k = 0; k < kSplits; ++k) {
+        const int32_t split = 100 + 3 * k;
+        const int32_t join = split + 3;
+        net.piece(split + 1, {split}, {join});
+        net.piece(split + 2, {split}, {join});
+        if (k + 1 < kSplits) {
+            net.piece(join, {split + 1, split + 2}, {join + 1, join + 2});
+        } else {
+            net.piece(join, {split + 1, split + 2}, {2});
+        }
+    }
+    net.buildArcs();
+    std::vector<GEArc*> arcs = net.arcList();
+    ASSERT_EQ(arcs.size(), 256u);
+    for (GEArc* arc : arcs) {
+        EXPECT_EQ(arc->getMemberCount(), 2 + 2 * kSplits);
+        EXPECT_EQ(PetriNetSketch::idOf(arc->getEnd()), 2);
+    }
 }
 
 // Far more pieces than a call stack would take frames for.
