@@ -96,14 +96,30 @@ void SimulationShapeDisplay::saveFormats(const CellAddressTable* writtenCells) {
 void SimulationShapeDisplay::restoreFormats() {
     const std::vector<int32_t> onPage = shapesOnPage();
     FormulaBatchMap batch;
-    if (savedFormulas_) {
-        for (int32_t shapeID : onPage) {
-            for (int32_t i = 0; i < savedFormulas_->getRecordCount(shapeID); ++i) {
-                batch.emplace(batchKey(shapeID, savedFormulas_->getRecordAddress(shapeID, i)),
-                              savedFormulas_->getRecordFormula(shapeID, i));
-            }
+    enterSavedFormulas(batch, onPage);
+    enterFormerCells(batch, onPage);
+    setFormulasBatch(pageShapes_, std::move(batch));
+    // Texts after the cells, so that no protection is left on the shapes they go into.
+    restoreTexts(onPage);
+    unnameStackPlaces();
+    markingCells_.clear();
+    markingTexts_.clear();
+    markingsSaved_ = false;
+}
+
+void SimulationShapeDisplay::enterSavedFormulas(FormulaBatchMap& batch,
+                                                const std::vector<int32_t>& onPage) const {
+    if (!savedFormulas_) return;
+    for (int32_t shapeID : onPage) {
+        for (int32_t i = 0; i < savedFormulas_->getRecordCount(shapeID); ++i) {
+            batch.emplace(batchKey(shapeID, savedFormulas_->getRecordAddress(shapeID, i)),
+                          savedFormulas_->getRecordFormula(shapeID, i));
         }
     }
+}
+
+void SimulationShapeDisplay::enterFormerCells(FormulaBatchMap& batch,
+                                              const std::vector<int32_t>& onPage) const {
     for (const FormerCell& former : markingCells_) {
         if (isOnPage(onPage, former.shapeID)) enter(batch, former);
     }
@@ -112,13 +128,6 @@ void SimulationShapeDisplay::restoreFormats() {
             enter(batch, named.colour);
         }
     }
-    setFormulasBatch(pageShapes_, std::move(batch));
-    // Texts after the cells, so that no protection is left on the shapes they go into.
-    restoreTexts(onPage);
-    unnameStackPlaces();
-    markingCells_.clear();
-    markingTexts_.clear();
-    markingsSaved_ = false;
 }
 
 void SimulationShapeDisplay::protectShapes(const CellAddressTable& writtenCells,

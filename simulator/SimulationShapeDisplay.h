@@ -81,6 +81,8 @@ private:
     void unnameStackPlaces();
     void saveMarkingCarriers();
     void saveMarkingCarrier(const GEPlace& place);
+    void enterSavedFormulas(FormulaBatchMap& batch, const std::vector<int32_t>& onPage) const;
+    void enterFormerCells(FormulaBatchMap& batch, const std::vector<int32_t>& onPage) const;
     void restoreTexts(const std::vector<int32_t>& onPage);
     void protectShapes(const CellAddressTable& writtenCells, const std::vector<int32_t>& onPage);
     void showInTextBox(int32_t shapeID, int32_t count) const;
