@@ -4,9 +4,11 @@
 
 #include "model/GEArc.h"
 #include "model/GEPlace.h"
+#include "platform/visio/VisioConstants.h"
 #include "simulator/FiringEngine.h"
 #include "simulator/InitialMarkingBuilder.h"
 #include "simulator/Marking.h"
+#include "simulator/SimulationShapeDisplay.h"
 
 namespace simtest {
 namespace {
@@ -48,6 +50,11 @@ PlaceSpec parsePlace(const std::string& word) {
     if (slash != std::string::npos) place.capacity = std::stoi(values.substr(slash + 1));
     return place;
 }
+
+// Section 1, row 15 (protection) cells 0 to 14 and row 17 (miscellaneous) cell 2.
+constexpr uint16_t kProtectionCells = 15;
+constexpr uint16_t kMiscCell = 2;
+constexpr int32_t kSimulatorTableKey = 0;
 
 int32_t uniform(std::mt19937& random, int32_t low, int32_t high) {
     return std::uniform_int_distribution<int32_t>(low, high)(random);
@@ -184,6 +191,30 @@ std::vector<GEGraphElement*> HandNet::transitions(const std::string& names) cons
     std::vector<GEGraphElement*> list;
     for (const std::string& name : words(names)) list.push_back(transition(name));
     return list;
+}
+
+DisplayedPage::DisplayedPage(const visio::VShapes& pageShapes) {
+    using namespace visio;
+    for (uint16_t cell = 0; cell < kProtectionCells; ++cell) {
+        written_.addUnique(visSectionObject, visRowLock, cell);
+        saved_.addUnique(visSectionObject, visRowLock, cell);
+    }
+    written_.addUnique(visSectionObject, visRowMisc, kMiscCell);
+    saved_.addUnique(visSectionObject, visRowMisc, kMiscCell);
+    saved_.addUnique(visSectionObject, visRowLine, visLineColor);
+    saved_.addUnique(visSectionObject, visRowLine, visLineWeight);
+    holder_.setType("QAV-Petri_net");
+    holder_.createModel(pageShapes, CellAddressTableMap{{kSimulatorTableKey, &saved_}});
+    initial_ = InitialMarkingBuilder().buildInitialMarking(holder_.getPassive());
+    display_ = std::make_unique<SimulationShapeDisplay>(pageShapes, holder_.getActive(),
+                                                        holder_.getPassive(), holder_.getArcs(),
+                                                        holder_.getSavedFormulaIndex());
+}
+
+DisplayedPage::~DisplayedPage() {
+    display_.reset();
+    initial_.reset();
+    holder_.deleteModel();
 }
 
 std::string namesOf(const std::vector<GEGraphElement*>& elements) {

@@ -8,12 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "model/CellAddressTable.h"
+#include "model/DiagramTypeHolder.h"
 #include "model/GEElementSet.h"
+#include "platform/visio/VShapes.h"
 
 class FiringEngine;
 class GEGraphElement;
 class GEPlace;
 class Marking;
+class SimulationShapeDisplay;
 
 namespace simtest {
 
@@ -77,6 +81,32 @@ private:
     std::vector<GEPlace*> places_;
     std::vector<GEGraphElement*> transitions_;
     std::unique_ptr<FiringEngine> engine_;
+};
+
+// A page read as the simulator reads it when it enters, with the cells it names: the
+// protection cells, written "1" while the simulation runs, and with them the line's
+// colour and weight, whose formulas the model saves. The display over the page is made
+// and nothing is shown yet.
+class DisplayedPage {
+public:
+    explicit DisplayedPage(const visio::VShapes& pageShapes);
+    ~DisplayedPage();
+    DisplayedPage(const DisplayedPage&) = delete;
+    DisplayedPage& operator=(const DisplayedPage&) = delete;
+
+    SimulationShapeDisplay& display() { return *display_; }
+    DiagramTypeHolder& holder() { return holder_; }
+    const CellAddressTable& writtenCells() const { return written_; }
+    // Every address of either table.
+    const CellAddressTable& savedCells() const { return saved_; }
+    const Marking& initialMarking() const { return *initial_; }
+
+private:
+    CellAddressTable written_;
+    CellAddressTable saved_;
+    DiagramTypeHolder holder_;
+    std::unique_ptr<Marking> initial_;
+    std::unique_ptr<SimulationShapeDisplay> display_;
 };
 
 // Identifiers joined by blanks, in list order.
