@@ -39,8 +39,10 @@ public:
 private:
     static constexpr int kNameCapacity = 100;
 
-    // No name is taken from the string resources: all bits set.
-    uint32_t nameResourceId_ = 0xFFFFFFFFu;
+    // No name is taken from the string resources: all bits set. Visio's protocol has
+    // no message that asks for it; the add-on keeps it as the library's record of its
+    // name source.
+    [[maybe_unused]] uint32_t nameResourceId_ = 0xFFFFFFFFu;
     uint16_t index_ = 0;
     char name_[kNameCapacity] = {};
     libraryProtocol::RegistrationRecord record_{};

@@ -1,4 +1,4 @@
-#include "BatchSpy.h"
+#include "tests/checker/BatchSpy.h"
 
 #include <cstddef>
 

@@ -7,13 +7,14 @@
 #include "platform/visio/IVDocument.h"
 #include "platform/visio/IVShape.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/StandInObjects.h"
 
 namespace {
 
 using simhost::ShapeSpec;
 
 // Records the batch writes it receives, as Visio's page would take them.
-class RecordingPage : public visio::IVPage {
+class RecordingPage : public teststandin::Unanswered<visio::IVPage> {
 public:
     struct Call {
         std::vector<int16_t> stream;
@@ -22,26 +23,6 @@ public:
     };
     std::vector<Call> calls;
 
-    uint32_t AddRef() override { return 1; }
-    uint32_t Release() override { return 1; }
-    visio::IVObject* QueryInterface(visio::InterfaceId) override { return nullptr; }
-    int32_t ID() override { return 1; }
-    int16_t Index() override { return 1; }
-    std::string Name() override { return std::string(); }
-    void SetName(const std::string&) override {}
-    visio::ComRef<visio::IVShapes> Shapes() override { return {}; }
-    bool Background() override { return false; }
-    void SetBackground(bool) override {}
-    visio::ComRef<visio::IVPage> BackPage() override { return {}; }
-    void SetBackPage(const std::string&) override {}
-    visio::ComRef<visio::IVShape> PageSheet() override { return {}; }
-    visio::ComRef<visio::IVDocument> Document() override { return {}; }
-    void Export(const std::string&) override {}
-    void Delete(int16_t) override {}
-    visio::ComRef<visio::IVShape> Drop(const visio::ComRef<visio::IVShape>&, double,
-                                       double) override {
-        return {};
-    }
     int16_t SetFormulas(const std::vector<int16_t>& stream,
                         const std::vector<std::string>& formulas, int16_t flags) override {
         calls.push_back({stream, formulas, flags});
@@ -50,19 +31,12 @@ public:
 };
 
 // A shapes collection that belongs to the recording page.
-class RecordingShapes : public visio::IVShapes {
+class RecordingShapes : public teststandin::Unanswered<visio::IVShapes> {
 public:
     explicit RecordingShapes(RecordingPage* page) : page_(page) {}
-    uint32_t AddRef() override { return 1; }
-    uint32_t Release() override { return 1; }
-    visio::IVObject* QueryInterface(visio::InterfaceId) override { return nullptr; }
-    int32_t Count() override { return 0; }
-    visio::ComRef<visio::IVShape> Item(int32_t) override { return {}; }
-    visio::ComRef<visio::IVShape> ItemFromID(int32_t) override { return {}; }
     visio::ComRef<visio::IVPage> ContainingPage() override {
         return visio::ComRef<visio::IVPage>(page_);
     }
-    visio::ComRef<visio::IVShape> ContainingShape() override { return {}; }
 
 private:
     RecordingPage* page_;
