@@ -3,8 +3,9 @@
 //   drop KIND X Y [OPTION=VALUE...]          a 2-D master of the notation, its pin at X Y
 //   drop KIND X1 Y1 X2 Y2 [OPTION=VALUE...]  a 1-D master from X1 Y1 to X2 Y2 (inches)
 //   delete ID                                a shape (a group with its members)
-//   move ID X Y                              a shape's pin to X Y (a 1-D shape's ends
-//                                            come loose and move with it)
+//   move ID X Y                              a shape's pin to X Y (a member's in its
+//                                            group; a 1-D shape's ends come loose and
+//                                            move with it)
 //   glue ID begin|end TARGET POINT           a connector's end to a connection point
 //                                            (from 1) of the target
 //   unglue ID begin|end                      a connector's end off what holds it
