@@ -1,6 +1,5 @@
 #include "app/DrawingCommands.h"
 
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "app/CellSnapshot.h"
+#include "app/CommandWords.h"
 #include "app/Runner.h"
 #include "simhost/file/DrawingFile.h"
 #include "simhost/file/FileNames.h"
@@ -32,60 +32,17 @@ simhost::Document* activeDocument(Runner& r) {
     return r.host().application().activeDocument();
 }
 
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-bool readId(const std::string& word, int32_t* id) {
-    if (word.empty() || word.size() > 10) return false;
-    for (char c : word)
-        if (c < '0' || c > '9') return false;
-    long long value = std::atoll(word.c_str());
-    if (value > 2147483647LL) return false;
-    *id = static_cast<int32_t>(value);
-    return true;
-}
-
-// The text after the first count words of a command's arguments.
-std::string afterWords(const std::string& rest, size_t count) {
-    size_t at = 0;
-    for (size_t i = 0; i < count; ++i) {
-        at = rest.find_first_not_of(" \t", at);
-        at = rest.find_first_of(" \t", at);
-        if (at == std::string::npos) return std::string();
-    }
-    at = rest.find_first_not_of(" \t", at);
-    return at == std::string::npos ? std::string() : rest.substr(at);
-}
-
 // The sheet a command names by ID on the shown page (0: the page sheet); null after
 // reporting why there is none.
 simhost::Shape* sheetOf(Runner& r, const std::string& word, std::string* label) {
+    if (word != "0") {
+        *label = "shape " + word;
+        return shapeNamed(r, word);
+    }
     simhost::Page* page = r.host().application().activePage();
-    int32_t id = 0;
-    if (!readId(word, &id)) {
-        r.fail("\"" + word + "\" is no shape ID");
-        return nullptr;
-    }
-    if (!page) {
-        r.fail("no page is shown");
-        return nullptr;
-    }
-    simhost::Shape* sheet = id == 0 ? page->pageSheet() : page->findShape(id);
-    if (!sheet) r.fail("no shape with the ID " + word + " on the page");
-    *label = id == 0 ? "page sheet" : "shape " + word;
-    return sheet;
+    if (!page) r.fail("no page is shown");
+    *label = "page sheet";
+    return page ? page->pageSheet() : nullptr;
 }
 
 std::string valueText(const Value& value) {

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/CommandWords.h"
 #include "app/Runner.h"
 #include "simhost/host/Application.h"
 #include "simhost/host/Document.h"
@@ -11,15 +12,6 @@
 
 namespace runner {
 namespace {
-
-// The page a command names: its name, else its number; null when there is none.
-simhost::Page* namedPage(simhost::Document& document, const std::string& word) {
-    if (simhost::Page* page = document.pageNamed(word)) return page;
-    if (word.empty() || word.size() > 5 ||
-        word.find_first_not_of("0123456789") != std::string::npos)
-        return nullptr;
-    return document.page(std::stoi(word));
-}
 
 // The text after the first word of a command's arguments (a file name may hold spaces).
 std::string afterFirstWord(const std::string& rest) {

@@ -6,13 +6,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "app/AddonCommands.h"
-#include "app/DrawingCommands.h"
-#include "app/ExampleCommands.h"
-#include "app/LookCommands.h"
-#include "app/PictureCommands.h"
+#include "app/Commands.h"
 #include "app/Runner.h"
-#include "app/WindowCommands.h"
 
 int main(int argc, char** argv) {
     if (argc > 2) {
@@ -20,12 +15,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     runner::Runner runner(std::cout);
-    runner::addDrawingCommands(runner);
-    runner::addExampleCommands(runner);
-    runner::addAddonCommands(runner);
-    runner::addWindowCommands(runner);
-    runner::addPictureCommands(runner);
-    runner::addLookCommands(runner);
+    runner::addAllCommands(runner);
     if (argc == 2) {
         std::ifstream session(argv[1]);
         if (!session) {

@@ -9,14 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/AddonCommands.h"
-#include "app/DrawingCommands.h"
-#include "app/ExampleCommands.h"
+#include "app/Commands.h"
 #include "app/ExampleDrawings.h"
-#include "app/LookCommands.h"
-#include "app/PictureCommands.h"
 #include "app/Runner.h"
-#include "app/WindowCommands.h"
 #include "simhost/file/DrawingFile.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
@@ -39,14 +34,7 @@ std::string readFile(const fs::path& file) {
 class ExampleDrawingsTest : public ::testing::Test {
 protected:
     // The commands of qavhost.
-    void SetUp() override {
-        addDrawingCommands(runner);
-        addExampleCommands(runner);
-        addAddonCommands(runner);
-        addWindowCommands(runner);
-        addPictureCommands(runner);
-        addLookCommands(runner);
-    }
+    void SetUp() override { addAllCommands(runner); }
 
     std::string play(const std::string& session) {
         std::istringstream in(session);

@@ -1,0 +1,23 @@
+#include "app/Commands.h"
+
+#include "app/AddonCommands.h"
+#include "app/DrawingCommands.h"
+#include "app/EditCommands.h"
+#include "app/ExampleCommands.h"
+#include "app/LookCommands.h"
+#include "app/PictureCommands.h"
+#include "app/WindowCommands.h"
+
+namespace runner {
+
+void addAllCommands(Runner& runner) {
+    addDrawingCommands(runner);
+    addEditCommands(runner);
+    addExampleCommands(runner);
+    addAddonCommands(runner);
+    addWindowCommands(runner);
+    addPictureCommands(runner);
+    addLookCommands(runner);
+}
+
+}  // namespace runner
