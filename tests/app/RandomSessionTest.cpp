@@ -35,12 +35,10 @@ namespace fs = std::filesystem;
 constexpr uint32_t kFixedSeeds = 8;
 constexpr int kEditsPerSession = 30;
 constexpr char kEmptyDrawing[] = R"({"pages": [{"name": "Page-1"}]})";
-// The drawings the sessions start from. Not old-shapes.json: its channel from an older
-// stencil loses the user's Char.Color and Char.Style after a start and a stop (a fault
-// of the add-on being mended).
-const std::vector<std::string> kExampleDrawings = {"petri-net.json",        "block-diagram.json",
-                                                   "er-diagram.json",       "mixed-page.json",
-                                                   "incomplete-shape.json", "main.json"};
+// The drawings the sessions start from.
+const std::vector<std::string> kExampleDrawings = {
+    "petri-net.json",        "block-diagram.json", "er-diagram.json", "mixed-page.json",
+    "incomplete-shape.json", "main.json",          "old-shapes.json"};
 // The 2-D masters a session drops while it edits.
 const std::vector<std::string> kMasters = {
     "place",         "place",           "transition",       "transition",
