@@ -43,6 +43,8 @@ constexpr int16_t visTagDefault = 0;
 constexpr int16_t visTypePage = 1;
 constexpr int16_t visTypeGroup = 2;
 constexpr int16_t visTypeShape = 3;
+// An imported picture (or another object from outside Visio).
+constexpr int16_t visTypeForeignObject = 4;
 constexpr int16_t visTypeDoc = 6;
 
 // Unit codes.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/visio/VisioConstants.h"
 #include "simhost/host/Document.h"
 #include "simhost/sheet/ShapeSheet.h"
 
@@ -14,8 +15,8 @@ namespace simhost {
 
 struct ShapeData {
     int32_t id = 0;
-    std::string name;  // empty: the shape has no name of its own
-    int16_t type = 3;  // Visio's shape type: 3 shape, 2 group, 4 foreign object
+    std::string name;                    // empty: the shape has no name of its own
+    int16_t type = visio::visTypeShape;  // shape, group or foreign object
     bool oneD = false;
     std::string text;
     ShapeSheet sheet;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <utility>
 
+#include "platform/visio/VisioConstants.h"
 #include "simhost/host/Connect.h"
 #include "simhost/sheet/CellNames.h"
 
@@ -31,7 +32,9 @@ const std::vector<NamedNumber>& tagTable() {
 }
 
 const std::vector<NamedNumber>& typeTable() {
-    static const std::vector<NamedNumber> table = {{3, "shape"}, {2, "group"}, {4, "foreign"}};
+    static const std::vector<NamedNumber> table = {{visio::visTypeShape, "shape"},
+                                                   {visio::visTypeGroup, "group"},
+                                                   {visio::visTypeForeignObject, "foreign"}};
     return table;
 }
 

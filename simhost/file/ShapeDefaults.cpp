@@ -14,7 +14,7 @@ bool ShapeDefaults::kindOf(int16_t type, bool oneD, SheetKind* kind) {
         case visio::visTypeGroup:
             *kind = oneD ? SheetKind::LineGroup : SheetKind::Group;
             return true;
-        case kTypeForeignObject:
+        case visio::visTypeForeignObject:
             *kind = SheetKind::Picture;
             return !oneD;
         default:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/visio/IVShape.h"
+#include "platform/visio/VisioConstants.h"
 #include "simhost/formula/Units.h"
 #include "simhost/formula/Value.h"
 #include "simhost/host/HostObject.h"
@@ -27,9 +28,6 @@ constexpr int32_t kWriteNoCell = -1;      // the cell does not exist (or the obj
 constexpr int32_t kWriteGuarded = -2;     // a plain write to a GUARD formula
 constexpr int32_t kWriteBadFormula = -3;  // the text does not parse
 
-// Visio's type of an imported picture (visTypeForeignObject).
-constexpr int16_t kTypeForeignObject = 4;
-
 class Shape : public HostObject<visio::IVShape> {
 public:
     // A shape of a page (page is null for the document sheet).
@@ -49,9 +47,9 @@ public:
     int32_t id() const { return id_; }
     int16_t type() const { return type_; }
     bool isOneDShape() const { return oneD_; }
-    bool isGroup() const { return type_ == 2; }
+    bool isGroup() const { return type_ == visio::visTypeGroup; }
     // A page sheet or the document sheet: a sheet without a place on the page.
-    bool isSheetOnly() const { return type_ == 1 || type_ == 6; }
+    bool isSheetOnly() const { return type_ == visio::visTypePage || type_ == visio::visTypeDoc; }
     // The name as set; empty when the shape has none (Name() then answers "Sheet.N").
     const std::string& localName() const { return name_; }
     // Renames the shape (the page finds it by the new name); names are unique on a page

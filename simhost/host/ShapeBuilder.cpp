@@ -17,7 +17,7 @@ int16_t typeOf(ShapeSpec::Kind kind) {
         case ShapeSpec::Kind::LineGroup:
             return visio::visTypeGroup;
         case ShapeSpec::Kind::Picture:
-            return kTypeForeignObject;
+            return visio::visTypeForeignObject;
         default:
             return visio::visTypeShape;
     }

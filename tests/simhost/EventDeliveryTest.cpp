@@ -239,7 +239,7 @@ TEST_F(EventDeliveryTest, CommandsAndScopesRaiseWhatTheUsersActionWould) {
     host.pump();
     EXPECT_EQ(page->Shapes()->Count(), before + 1);
     auto picture = page->Shapes()->Item(before + 1);
-    EXPECT_EQ(picture->Type(), kTypeForeignObject);
+    EXPECT_EQ(picture->Type(), visio::visTypeForeignObject);
     EXPECT_DOUBLE_EQ(picture->CellsU("Width")->ResultIU(), 2);
     auto selection = host.application().ActiveWindow()->Selection();
     ASSERT_EQ(selection->Count(), 1);
