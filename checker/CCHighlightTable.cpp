@@ -22,10 +22,9 @@ std::string CCHighlightTable::getValue(int32_t index, int32_t mode) const {
 }
 
 void CCHighlightTable::setInputs(GEElementSet* active, GEElementSet* passive, GEElementSet* arcs,
-                                 GEElementSet* otherShapes, GEAdjacencyMatrix* matrix) {
+                                 GEAdjacencyMatrix* matrix) {
     active_ = active;
     passive_ = passive;
     arcs_ = arcs;
-    otherShapes_ = otherShapes;
     matrix_ = matrix;
 }

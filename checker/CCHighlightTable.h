@@ -40,14 +40,13 @@ public:
 
 protected:
     void setInputs(GEElementSet* active, GEElementSet* passive, GEElementSet* arcs,
-                   GEElementSet* otherShapes, GEAdjacencyMatrix* matrix);
+                   GEAdjacencyMatrix* matrix);
     void recordFinding(int32_t shapeID) { findings_.push_back(static_cast<uint32_t>(shapeID)); }
 
     // The inputs of the last check; the diagram model owns them.
     GEElementSet* active_ = nullptr;
     GEElementSet* passive_ = nullptr;
     GEElementSet* arcs_ = nullptr;
-    GEElementSet* otherShapes_ = nullptr;
     GEAdjacencyMatrix* matrix_ = nullptr;
 
 private:
