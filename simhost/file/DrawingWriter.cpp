@@ -11,6 +11,7 @@
 #include "simhost/file/JsonLayout.h"
 #include "simhost/file/ShapeDefaults.h"
 #include "simhost/file/SheetEncoder.h"
+#include "simhost/host/Application.h"
 #include "simhost/host/Connect.h"
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
@@ -45,6 +46,8 @@ bool DrawingWriter::write(Document& document, std::string* text, std::string* er
 }
 
 Json DrawingWriter::document(Document& document) {
+    // The host has parsed every formula of the document already.
+    if (Application* application = document.application()) checked_ = &application->formulas();
     Json out = Json::object();
     out["format"] = DrawingReader::kFormat;
     putText(out, "name", document.name());
@@ -154,7 +157,7 @@ Json DrawingWriter::sheet(const ShapeSheet& sheet, SheetKind kind, bool master,
 void DrawingWriter::checkFormulas(const Json& sheet, const std::string& path) {
     auto check = [&](const std::string& formula, const std::string& where) {
         std::string error;
-        if (!formula.empty() && !formulas_.parse(formula, &error))
+        if (!formula.empty() && !checked_->parse(formula, &error))
             throw DrawingError(where, "\"" + formula + "\" does not parse: " + error);
     };
     for (const char* key : {"cells", "inherited"}) {

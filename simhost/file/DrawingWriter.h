@@ -36,6 +36,8 @@ private:
     const ShapeSheet& defaults(SheetKind kind, bool master);
 
     FormulaCache formulas_;
+    // Where the formulas written are looked up to see that they parse.
+    FormulaCache* checked_ = &formulas_;
     std::map<std::pair<SheetKind, bool>, ShapeSheet> defaults_;
 };
 

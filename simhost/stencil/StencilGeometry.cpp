@@ -82,8 +82,7 @@ ShapeSpec memberLine(double beginX, double beginY, double endX, double endY) {
 }
 
 ShapeSpec memberLabel(double pinX, double pinY, double width, double height) {
-    ShapeSpec spec = ShapeSpec::box(pinX, pinY, width, height);
-    return spec.cell("Geometry1.NoLine", "TRUE");
+    return ShapeSpec::box(pinX, pinY, width, height).withoutGeometry();
 }
 
 ShapeSpec& addConnectionPoints(ShapeSpec& spec, bool inner) {
