@@ -23,7 +23,10 @@ protected:
 
     static void add(std::vector<int16_t>& stream, std::vector<std::string>& formulas, int32_t id,
                     int16_t section, int16_t row, int16_t cell, const std::string& formula) {
-        stream.insert(stream.end(), {static_cast<int16_t>(id), section, row, cell});
+        // One at a time: gcc 12 at -O3 takes an insert of a list into an empty vector for
+        // an overflow.
+        for (int16_t value : {static_cast<int16_t>(id), section, row, cell})
+            stream.push_back(value);
         formulas.push_back(formula);
     }
 
