@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on a fresh Debian machine, only what is missing.
-# Usage: scripts/setup-deps.sh [native|windows]...
+# Usage: scripts/setup-deps.sh [native|fuzz|windows]...
 set -euo pipefail
 
 need=()
@@ -12,6 +12,8 @@ for part in "$@"; do
       for p in g++ cmake ninja-build libgtest-dev libgmock-dev googletest libbenchmark-dev \
                nlohmann-json3-dev libcairo2-dev pkg-config \
                libjpeg-dev libgif-dev libuemf-dev; do want "$p"; done ;;
+    fuzz)
+      for p in clang-14 libclang-rt-14-dev; do want "$p"; done ;;
     windows)
       for p in g++-mingw-w64-x86-64-posix wine wine64 xvfb binutils-mingw-w64-x86-64 \
                googletest nlohmann-json3-dev; do want "$p"; done ;;

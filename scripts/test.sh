@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native build, the Release build, the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows cross build under Wine.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a minute of each fuzz target, and the
+# Windows cross build under Wine.
 # Usage: scripts/test.sh [--native-only]
 #   --native-only   only the native build and tests (fast local check); CI runs all.
 set -euo pipefail
@@ -39,6 +40,9 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQAV_SANITIZE=ON \
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+step "fuzz targets, a minute each side by side (scripts/fuzz.sh runs them longer)"
+scripts/fuzz.sh 60
 
 step "Windows cross build (mingw-w64) and tests under Wine"
 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Debug \

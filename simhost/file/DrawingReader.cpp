@@ -10,11 +10,11 @@
 #include "simhost/file/JsonFields.h"
 #include "simhost/file/ShapeDefaults.h"
 #include "simhost/file/SheetDecoder.h"
+#include "simhost/host/ObjectIds.h"
 
 namespace simhost {
 namespace {
 
-constexpr int32_t kLargestId = std::numeric_limits<int32_t>::max() - 1;
 constexpr int kDeepestGroup = 64;
 constexpr int16_t kConnectionsSection = 7;
 constexpr int16_t kFirstConnectionPoint = 100;
@@ -24,10 +24,21 @@ std::string lower(std::string text) {
     return text;
 }
 
-int32_t readId(const Json& object, const char* key, const std::string& path, int64_t low) {
+int32_t readNumber(const Json& object, const char* key, const std::string& path, int64_t low,
+                   int64_t high) {
     std::string where = JsonFields::child(path, key);
     if (!object.contains(key)) throw DrawingError(where, "missing");
-    return static_cast<int32_t>(JsonFields::number(object[key], where, low, kLargestId));
+    return static_cast<int32_t>(JsonFields::number(object[key], where, low, high));
+}
+
+int32_t readId(const Json& object, const char* key, const std::string& path, int64_t low) {
+    return readNumber(object, key, path, low, ObjectIds::kLargest);
+}
+
+// The ID the next page or shape takes; one past the last ID says that none is left.
+int32_t readNextId(const Json& object, const char* key, const std::string& path, int32_t highest) {
+    return readNumber(object, key, path, static_cast<int64_t>(highest) + 1,
+                      static_cast<int64_t>(ObjectIds::kLargest) + 1);
 }
 
 int16_t readPart(const Json& object, const char* key, const std::string& path, bool from) {
@@ -93,7 +104,7 @@ void DrawingReader::readDocument(const Json& root, DrawingData& drawing) {
     for (const PageData& page : drawing.pages) highest = std::max(highest, page.id);
     drawing.nextPageId = highest + 1;
     if (root.contains("nextPageId")) {
-        drawing.nextPageId = readId(root, "nextPageId", path, static_cast<int64_t>(highest) + 1);
+        drawing.nextPageId = readNextId(root, "nextPageId", path, highest);
     }
 }
 
@@ -149,7 +160,7 @@ void DrawingReader::readPage(const Json& value, const std::string& path, PageDat
         readShapes(value["shapes"], JsonFields::child(path, "shapes"), 0, page.shapes, index);
     page.nextShapeId = index.highestId + 1;
     if (value.contains("nextShapeId"))
-        page.nextShapeId = readId(value, "nextShapeId", path, index.highestId + 1);
+        page.nextShapeId = readNextId(value, "nextShapeId", path, index.highestId);
     indexShapes(page.shapes, index);
     if (value.contains("glue"))
         readGlue(value["glue"], JsonFields::child(path, "glue"), index, page.glue);

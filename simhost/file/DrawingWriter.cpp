@@ -11,6 +11,7 @@
 #include "simhost/file/JsonLayout.h"
 #include "simhost/file/ShapeDefaults.h"
 #include "simhost/file/SheetEncoder.h"
+#include "simhost/host/Application.h"
 #include "simhost/host/Connect.h"
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
@@ -45,6 +46,8 @@ bool DrawingWriter::write(Document& document, std::string* text, std::string* er
 }
 
 Json DrawingWriter::document(Document& document) {
+    // The host has parsed every formula of the document already.
+    if (Application* application = document.application()) checked_ = &application->formulas();
     Json out = Json::object();
     out["format"] = DrawingReader::kFormat;
     putText(out, "name", document.name());
@@ -58,7 +61,8 @@ Json DrawingWriter::document(Document& document) {
     putText(out, "category", p.category);
     putText(out, "keywords", p.keywords);
     putText(out, "description", p.description);
-    Json documentSheet = sheet(document.documentSheet()->sheet(), SheetKind::DocumentSheet, false);
+    Json documentSheet =
+        sheet(document.documentSheet()->sheet(), SheetKind::DocumentSheet, false, "/sheet");
     if (!documentSheet.empty()) out["sheet"] = std::move(documentSheet);
     Json pages = Json::array();
     int32_t expectedId = 0;
@@ -81,7 +85,8 @@ Json DrawingWriter::page(Page& page, int32_t expectedId, const std::string& path
     if (page.id() != expectedId) out["id"] = page.id();
     if (page.isBackground()) out["background"] = true;
     if (page.backPage()) out["backPage"] = page.backPage()->name();
-    Json pageSheet = sheet(page.pageSheet()->sheet(), SheetKind::PageSheet, false);
+    Json pageSheet = sheet(page.pageSheet()->sheet(), SheetKind::PageSheet, false,
+                           JsonFields::child(path, "sheet"));
     if (!pageSheet.empty()) out["sheet"] = std::move(pageSheet);
     if (page.nextShapeId() != highestShapeId(page) + 1) out["nextShapeId"] = page.nextShapeId();
     Json shapes = Json::array();
@@ -100,8 +105,12 @@ Json DrawingWriter::shape(Shape& shape, const std::string& path) {
         throw DrawingError(path, "a kind of shape the drawing file cannot hold");
     int inherited = 0;
     int local = 0;
-    SheetEncoder::countInherited(shape.sheet(), defaults(kind, true), &inherited, &local);
-    bool master = inherited > local;
+    const ShapeSheet& masterDefaults = defaults(kind, true);
+    SheetEncoder::countInherited(shape.sheet(), masterDefaults, &inherited, &local);
+    // Written as an instance, a cell's empty formula would stand over the master's, which
+    // the file does not take.
+    bool master =
+        inherited > local && !SheetEncoder::holdsEmptyOverDefault(shape.sheet(), masterDefaults);
     Json out = Json::object();
     out["id"] = shape.id();
     putText(out, "name", shape.localName());
@@ -109,7 +118,7 @@ Json DrawingWriter::shape(Shape& shape, const std::string& path) {
     if (shape.isOneDShape()) out["oneD"] = true;
     if (master) out["master"] = true;
     putText(out, "text", shape.text());
-    Json differences = sheet(shape.sheet(), kind, master);
+    Json differences = sheet(shape.sheet(), kind, master, path);
     for (auto& member : differences.items()) out[member.key()] = std::move(member.value());
     Json members = Json::array();
     for (const auto& m : shape.memberList())
@@ -136,10 +145,42 @@ void DrawingWriter::putText(Json& out, const char* key, const std::string& value
     if (!value.empty()) out[key] = value;
 }
 
-Json DrawingWriter::sheet(const ShapeSheet& sheet, SheetKind kind, bool master) {
+Json DrawingWriter::sheet(const ShapeSheet& sheet, SheetKind kind, bool master,
+                          const std::string& path) {
     Json out = Json::object();
     SheetEncoder::encode(sheet, defaults(kind, master), out);
+    checkFormulas(out, path);
     return out;
+}
+
+// Text that does not parse could not be read back (nor written into a cell again).
+void DrawingWriter::checkFormulas(const Json& sheet, const std::string& path) {
+    auto check = [&](const std::string& formula, const std::string& where) {
+        std::string error;
+        if (!formula.empty() && !checked_->parse(formula, &error))
+            throw DrawingError(where, "\"" + formula + "\" does not parse: " + error);
+    };
+    for (const char* key : {"cells", "inherited"}) {
+        if (!sheet.contains(key)) continue;
+        for (const auto& cell : sheet[key].items())
+            check(cell.value(), JsonFields::child(JsonFields::child(path, key), cell.key()));
+    }
+    if (!sheet.contains("sections")) return;
+    for (const auto& section : sheet["sections"].items()) {
+        std::string where = JsonFields::child(JsonFields::child(path, "sections"), section.key());
+        const Json* rows = &section.value();
+        if (rows->is_object()) {
+            where = JsonFields::child(where, "rows");
+            rows = &(*rows)["rows"];
+        }
+        for (size_t r = 0; r < rows->size(); ++r) {
+            for (const auto& cell : (*rows)[r].items()) {
+                if (!cell.value().is_string() || cell.key() == "name" || cell.key() == "tag")
+                    continue;
+                check(cell.value(), JsonFields::child(JsonFields::child(where, r), cell.key()));
+            }
+        }
+    }
 }
 
 const ShapeSheet& DrawingWriter::defaults(SheetKind kind, bool master) {

@@ -22,7 +22,7 @@ class Shape;
 class DrawingWriter {
 public:
     // False with *error when the document holds something the file cannot (text that is
-    // not UTF-8, say).
+    // not UTF-8, a formula that does not parse).
     static bool write(Document& document, std::string* text, std::string* error);
 
 private:
@@ -31,10 +31,13 @@ private:
     Json shape(Shape& shape, const std::string& path);
     static Json glue(const Page& page);
     static void putText(Json& out, const char* key, const std::string& value);
-    Json sheet(const ShapeSheet& sheet, SheetKind kind, bool master);
+    Json sheet(const ShapeSheet& sheet, SheetKind kind, bool master, const std::string& path);
+    void checkFormulas(const Json& sheet, const std::string& path);
     const ShapeSheet& defaults(SheetKind kind, bool master);
 
     FormulaCache formulas_;
+    // Where the formulas written are looked up to see that they parse.
+    FormulaCache* checked_ = &formulas_;
     std::map<std::pair<SheetKind, bool>, ShapeSheet> defaults_;
 };
 

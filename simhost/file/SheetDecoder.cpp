@@ -33,6 +33,13 @@ bool isRowMember(const std::string& key) {
     return key == "name" || key == "tag" || key == "inherited";
 }
 
+// An object-section row whose cells all come from the master comes from it too, whether
+// the sheet started as an instance's or not.
+void inheritWholeRow(SheetRow& row) {
+    row.inherited = std::all_of(row.cells.begin(), row.cells.end(),
+                                [](const SheetCell& cell) { return cell.inherited; });
+}
+
 RowNaming namingOf(int16_t section) {
     return CellNames::section(section)->naming;
 }
@@ -153,7 +160,7 @@ int16_t SheetDecoder::readRow(int16_t section, int16_t position, const Json& val
         int c = cellIndex(names, member.key());
         if (c < 0) throw DrawingError(where, "no cell of a " + rowKind + " row");
         setFormula(row.cells[static_cast<size_t>(c)], JsonFields::text(member.value(), where),
-                   rowInherited);
+                   rowInherited, where);
     }
     if (!inheritedCells) return number;
     std::string listPath = JsonFields::child(path, "inherited");
@@ -194,19 +201,37 @@ void SheetDecoder::readCells(const Json& cells, const std::string& path, bool in
         SheetCell* cell = sheet.ensureCell(member.key(), &address, inherited);
         if (!cell) throw DrawingError(where, "\"" + member.key() + "\" names no cell");
         if (inherited) {
-            setFormula(*cell, formula, true);
-        } else {
-            std::string text = FormulaCache::storedText(formula);
-            auto expression = text.empty() ? nullptr : cache_.parse(text, nullptr);
-            sheet.setLocal(address, std::move(text), std::move(expression));
+            setFormula(*cell, formula, true, where);
+            if (address.section == kObjectSection)
+                inheritWholeRow(*sheet.row(kObjectSection, address.row));
+            continue;
         }
+        std::string text = FormulaCache::storedText(formula);
+        // Deleting a cell's own formula makes it take the master's again: an empty one
+        // over the master's could not be put back once changed.
+        if (text.empty() && (cell->inherited || cell->underneath))
+            throw DrawingError(where, "an empty formula over the master's: leave the cell out");
+        auto expression = parse(text, where);
+        sheet.setLocal(address, std::move(text), std::move(expression));
     }
 }
 
-void SheetDecoder::setFormula(SheetCell& cell, const std::string& formula, bool inherited) {
+void SheetDecoder::setFormula(SheetCell& cell, const std::string& formula, bool inherited,
+                              const std::string& path) {
     cell.formula = FormulaCache::storedText(formula);
-    cell.expression = cell.formula.empty() ? nullptr : cache_.parse(cell.formula, nullptr);
+    cell.expression = parse(cell.formula, path);
     cell.inherited = inherited;
+}
+
+// A cell holds only what can be written into it again: text that does not parse is
+// refused, as a cell refuses it.
+std::shared_ptr<const formula::Expression> SheetDecoder::parse(const std::string& text,
+                                                               const std::string& path) {
+    if (text.empty()) return nullptr;
+    std::string error;
+    auto expression = cache_.parse(text, &error);
+    if (!expression) throw DrawingError(path, "\"" + text + "\" does not parse: " + error);
+    return expression;
 }
 
 }  // namespace simhost

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -14,6 +15,9 @@
 namespace simhost {
 
 class FormulaCache;
+namespace formula {
+class Expression;
+}
 
 class SheetDecoder {
 public:
@@ -33,7 +37,10 @@ private:
     int16_t addRow(int16_t section, int16_t position, const Json& value, const std::string& path,
                    int16_t tag, bool inherited, ShapeSheet& sheet);
     void readCells(const Json& cells, const std::string& path, bool inherited, ShapeSheet& sheet);
-    void setFormula(SheetCell& cell, const std::string& formula, bool inherited);
+    void setFormula(SheetCell& cell, const std::string& formula, bool inherited,
+                    const std::string& path);
+    std::shared_ptr<const formula::Expression> parse(const std::string& text,
+                                                     const std::string& path);
 
     FormulaCache& cache_;
     std::set<int16_t> removedSections_;

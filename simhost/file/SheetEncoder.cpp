@@ -31,6 +31,18 @@ bool allCellsInherited(const SheetRow& row) {
     return true;
 }
 
+// Each object-section cell that both sheets have.
+template <typename Visit>
+void forEachSharedObjectCell(const ShapeSheet& sheet, const ShapeSheet& base, Visit visit) {
+    for (int16_t r : FileNames::objectRows()) {
+        const SheetRow* row = sheet.row(kObjectSection, r);
+        const SheetRow* before = base.row(kObjectSection, r);
+        if (!row || !before) continue;
+        for (size_t c = 0; c < row->cells.size() && c < before->cells.size(); ++c)
+            visit(row->cells[c]);
+    }
+}
+
 void putIfAny(Json& out, const char* key, Json value) {
     if (!value.empty()) out[key] = std::move(value);
 }
@@ -64,13 +76,16 @@ void SheetEncoder::countInherited(const ShapeSheet& sheet, const ShapeSheet& bas
                                   int* local) {
     *inherited = 0;
     *local = 0;
-    for (int16_t r : FileNames::objectRows()) {
-        const SheetRow* row = sheet.row(kObjectSection, r);
-        const SheetRow* before = base.row(kObjectSection, r);
-        if (!row || !before) continue;
-        for (size_t c = 0; c < row->cells.size() && c < before->cells.size(); ++c)
-            ++(row->cells[c].inherited ? *inherited : *local);
-    }
+    forEachSharedObjectCell(
+        sheet, base, [&](const SheetCell& cell) { ++(cell.inherited ? *inherited : *local); });
+}
+
+bool SheetEncoder::holdsEmptyOverDefault(const ShapeSheet& sheet, const ShapeSheet& base) {
+    bool found = false;
+    forEachSharedObjectCell(sheet, base, [&](const SheetCell& cell) {
+        found = found || (!cell.inherited && cell.formula.empty());
+    });
+    return found;
 }
 
 void SheetEncoder::encodeObjectCells(const ShapeSheet& sheet, const ShapeSheet& base, Json& cells,

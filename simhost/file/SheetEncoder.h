@@ -20,6 +20,10 @@ public:
     static void countInherited(const ShapeSheet& sheet, const ShapeSheet& base, int* inherited,
                                int* local);
 
+    // Whether an object-section cell of sheet has an empty formula of its own where base
+    // has the cell.
+    static bool holdsEmptyOverDefault(const ShapeSheet& sheet, const ShapeSheet& base);
+
 private:
     static void encodeObjectCells(const ShapeSheet& sheet, const ShapeSheet& base, Json& cells,
                                   Json& inherited, Json& removed);

@@ -3,6 +3,7 @@
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Application.h"
 #include "simhost/host/DefaultCells.h"
+#include "simhost/host/ObjectIds.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Pages.h"
 #include "simhost/host/Shape.h"
@@ -124,8 +125,15 @@ int16_t Document::indexOf(const Page& page) const {
     return 0;
 }
 
-visio::ComRef<Page> Document::addPage(const std::string& name) {
+visio::ComRef<Page> Document::addPage(const std::string& name, std::string* error) {
     if (!usable()) return {};
+    if (!ObjectIds::enoughFrom(nextPageId_, 1)) {
+        if (error) {
+            *error = "document \"" + name_ + "\" has no page IDs left (they end at " +
+                     std::to_string(ObjectIds::kLargest) + ")";
+        }
+        return {};
+    }
     std::string pageName = name;
     for (size_t n = pages_->list().size() + 1; pageName.empty() || pageNamed(pageName); ++n)
         pageName = "Page-" + std::to_string(n);

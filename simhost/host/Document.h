@@ -57,8 +57,10 @@ public:
     Page* page(int index) const;
     Page* pageNamed(const std::string& name) const;
     int16_t indexOf(const Page& page) const;
-    // Adds a page at the end ("Page-N" when the name is empty) and raises page-added.
-    visio::ComRef<Page> addPage(const std::string& name = std::string());
+    // Adds a page at the end ("Page-N" when the name is empty) and raises page-added;
+    // empty, and *error says why, when the document has no page IDs left.
+    visio::ComRef<Page> addPage(const std::string& name = std::string(),
+                                std::string* error = nullptr);
     // Deletes the page: pages it stood behind lose it, windows showing it turn to
     // another page (or close when none is left).
     void deletePage(Page& page);

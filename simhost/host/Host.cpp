@@ -137,8 +137,9 @@ void Host::changeWindow(Window& window) {
     pump();
 }
 
-visio::ComRef<Page> Host::addPage(Document& document, const std::string& name) {
-    auto page = document.addPage(name);
+visio::ComRef<Page> Host::addPage(Document& document, const std::string& name,
+                                  std::string* problems) {
+    auto page = document.addPage(name, problems);
     pump();
     return page;
 }

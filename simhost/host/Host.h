@@ -62,8 +62,10 @@ public:
     // The window was moved or resized (window-changed event).
     void changeWindow(Window& window);
 
-    // Pages and shapes. Problems with the ShapeSpec's cells are reported in *problems.
-    visio::ComRef<Page> addPage(Document& document, const std::string& name = std::string());
+    // Pages and shapes. Problems with the ShapeSpec's cells are reported in *problems; a
+    // page or shape that cannot be added (no IDs left) is empty and says why there.
+    visio::ComRef<Page> addPage(Document& document, const std::string& name = std::string(),
+                                std::string* problems = nullptr);
     visio::ComRef<Shape> addShape(Page& page, const ShapeSpec& spec,
                                   std::string* problems = nullptr);
     visio::ComRef<Shape> addShapeToGroup(Shape& group, const ShapeSpec& spec,

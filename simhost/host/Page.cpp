@@ -11,8 +11,10 @@
 #include "simhost/host/DefaultCells.h"
 #include "simhost/host/Document.h"
 #include "simhost/host/FormulaBatch.h"
+#include "simhost/host/ObjectIds.h"
 #include "simhost/host/Shape.h"
 #include "simhost/host/ShapeBuilder.h"
+#include "simhost/host/ShapeSpec.h"
 #include "simhost/host/Shapes.h"
 #include "simhost/host/Transform.h"
 #include "simhost/host/Windows.h"
@@ -32,6 +34,18 @@ std::string inches(double value) {
 void forEachShape(Shape& shape, const std::function<void(Shape&)>& visit) {
     visit(shape);
     for (const auto& member : shape.memberList()) forEachShape(*member, visit);
+}
+
+int64_t shapeCount(const ShapeSpec& spec) {
+    int64_t count = 1;
+    for (const ShapeSpec& member : spec.members()) count += shapeCount(member);
+    return count;
+}
+
+int64_t shapeCount(Shape& shape) {
+    int64_t count = 0;
+    forEachShape(shape, [&](Shape&) { ++count; });
+    return count;
 }
 
 const CellAddress kPinX{1, 1, 0}, kPinY{1, 1, 1};
@@ -128,6 +142,7 @@ visio::ComRef<visio::IVShape> Page::Drop(const visio::ComRef<visio::IVShape>& sh
                                          double y) {
     auto* source = dynamic_cast<Shape*>(shape.get());
     if (!usable() || !source || source->isDeleted() || source->isSheetOnly()) return {};
+    if (!hasShapeIds(shapeCount(*source))) return {};
     auto copy = ShapeBuilder::copy(*source, *this, nullptr);
     auto constant = [&](const CellAddress& address, double value) {
         std::string text = inches(value);
@@ -179,6 +194,13 @@ visio::ComRef<Shape> Page::addShape(const ShapeSpec& spec, Shape* group, std::st
         if (problems) *problems = "the page or group is gone";
         return {};
     }
+    if (!hasShapeIds(shapeCount(spec))) {
+        if (problems) {
+            *problems = "page \"" + name_ + "\" has no shape IDs left (they end at " +
+                        std::to_string(ObjectIds::kLargest) + ")";
+        }
+        return {};
+    }
     auto shape = ShapeBuilder::build(*this, spec, group, problems);
     if (document_) document_->markModified();
     application_->events().queue(visio::visEvtCodeShapeAdded, visio::ObjectRef(shape.get()));
@@ -228,6 +250,10 @@ void Page::moveIntoGroup(Shape& shape, Shape& group) {
     group.members().append(moving);
     shape.attach(&group.members(), &group);
     for (const auto& [address, value] : writes) shape.writeFormula(address, inches(value), true);
+}
+
+bool Page::hasShapeIds(int64_t count) const {
+    return ObjectIds::enoughFrom(nextShapeId_, count);
 }
 
 void Page::enter(Shape& shape) {

@@ -54,8 +54,11 @@ public:
     // Moves a shape into a group, keeping its place on the page.
     void moveIntoGroup(Shape& shape, Shape& group);
 
-    // For the page's shapes: a new unique ID, and the indexes of names and IDs.
+    // For the page's shapes: a new unique ID (callers ask hasShapeIds first), and the
+    // indexes of names and IDs.
     int32_t takeShapeId() { return nextShapeId_++; }
+    // Whether the page has IDs left for that many new shapes.
+    bool hasShapeIds(int64_t count) const;
     // The ID the next new shape takes (a drawing file restores it).
     int32_t nextShapeId() const { return nextShapeId_; }
     void setNextShapeId(int32_t id) { nextShapeId_ = id; }

@@ -46,12 +46,15 @@ visio::ComRef<Shape> dropBinaryRelationship(Page& page, const StencilOptions& op
     const double w = options.width;
     const double h = options.height;
     NotationSpec spec = erSpec(groupOutline(options), options, "bin_relationship");
-    spec.member(memberLine(0, h / 2, w * 0.3, h / 2)).member(memberLine(w * 0.7, h / 2, w, h / 2));
+    spec.member(memberLine(0, h / 2, w * 0.3, h / 2), GroupLook::Line)
+        .member(memberLine(w * 0.7, h / 2, w, h / 2), GroupLook::Line);
     for (int label = 0; label < kLabelCount; ++label) {
         const double x = label < kLabelCount / 2 ? w * 0.15 : w * 0.85;
-        spec.member(memberBox(x, h * (0.6 + 0.1 * (label % 3)), w * 0.1, h * 0.1));
+        spec.member(memberLabel(x, h * (0.6 + 0.1 * (label % 3)), w * 0.1, h * 0.1),
+                    GroupLook::Text);
     }
-    return spec.member(memberBox(w / 2, h / 2, w * 0.4, h).text(options.text))
+    return spec
+        .member(memberBox(w / 2, h / 2, w * 0.4, h).text(options.text), GroupLook::LineAndText)
         .cell("User.QAV_Identifier_ID", "9")
         .cell("User.QAV_firstedge_id", "1")
         .cell("User.QAV_relation_id", "9")

@@ -38,6 +38,23 @@ void fillInOwnIds(Shape& shape) {
     for (const auto& member : shape.memberList()) fillInOwnIds(*member.get());
 }
 
+// A formula of a member as the master holds it, put in place without events, as the
+// drop puts the master's cells (the members are the shape's own, not inherited).
+void putMemberCell(Shape& member, const std::string& name, const std::string& formula) {
+    CellAddress address;
+    if (!member.sheet().ensureCell(name, &address)) return;
+    member.sheet().setLocal(address, formula,
+                            member.application()->formulas().parse(formula, nullptr));
+}
+
+bool showsLine(GroupLook look) {
+    return look == GroupLook::Line || look == GroupLook::LineAndText;
+}
+
+bool showsText(GroupLook look) {
+    return look == GroupLook::Text || look == GroupLook::LineAndText;
+}
+
 }  // namespace
 
 std::string NotationSpec::actionCell(const std::string& cell, int row) {
@@ -50,7 +67,9 @@ std::string NotationSpec::runAddon(const std::string& argument) {
 }
 
 NotationSpec::NotationSpec(ShapeSpec outline, const StencilOptions& options)
-    : spec_(std::move(outline)), options_(options) {
+    : spec_(std::move(outline)),
+      options_(options),
+      memberLooks_(spec_.members().size(), GroupLook::None) {
     if (options_.fromMaster) spec_.fromMaster();
 }
 
@@ -77,8 +96,9 @@ NotationSpec& NotationSpec::textBox(int box, int subShape, const std::string& pr
     return cell(row + ".Prompt", quoted(prompt));
 }
 
-NotationSpec& NotationSpec::member(ShapeSpec member) {
+NotationSpec& NotationSpec::member(ShapeSpec member, GroupLook shows) {
     spec_.member(std::move(member));
+    memberLooks_.push_back(shows);
     return *this;
 }
 
@@ -107,8 +127,25 @@ visio::ComRef<Shape> NotationSpec::drop(Page& page, std::string* problems) const
     if (shape) {
         finishEllipses(*shape.get());
         fillInOwnIds(*shape.get());
+        showGroupLooks(*shape.get());
     }
     return shape;
+}
+
+void NotationSpec::showGroupLooks(Shape& group) const {
+    const std::string sheet = "Sheet." + std::to_string(group.id()) + "!";
+    const auto& members = group.memberList();
+    for (size_t i = 0; i < members.size() && i < memberLooks_.size(); ++i) {
+        Shape& member = *members[i].get();
+        if (showsLine(memberLooks_[i])) {
+            for (const char* cell : {"LineColor", "LineWeight", "LinePattern"})
+                putMemberCell(member, cell, sheet + cell);
+        }
+        if (showsText(memberLooks_[i])) {
+            for (const char* cell : {"Char.Color", "Char.Style"})
+                putMemberCell(member, cell, sheet + cell);
+        }
+    }
 }
 
 }  // namespace simhost::stencil

@@ -2,10 +2,11 @@
 // the master's, so inherited by the dropped shape unless the options say otherwise, and
 // left out when the options omit them), its members and the test's own cell formulas;
 // then drops it and finishes what a description cannot say (ellipse rows, action rows that
-// name the shape's own ID).
+// name the shape's own ID, members that show their group's looks).
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/visio/ComRef.h"
 #include "simhost/host/ShapeSpec.h"
@@ -16,6 +17,11 @@ class Page;
 }
 
 namespace simhost::stencil {
+
+// What of its group's looks a member shows, as the masters' parts refer to their group
+// (a check colours the group): none (its own), the line (colour, weight and pattern of
+// its outline), the text (character colour and style), or both.
+enum class GroupLook { None, Line, Text, LineAndText };
 
 class NotationSpec {
 public:
@@ -28,7 +34,7 @@ public:
     // A text box of the text input assistant: its index among the sub-shapes and its
     // prompt (a quoted text).
     NotationSpec& textBox(int box, int subShape, const std::string& prompt);
-    NotationSpec& member(ShapeSpec member);
+    NotationSpec& member(ShapeSpec member, GroupLook shows = GroupLook::None);
     // The connection-point tables of the layout command, when the options ask for them.
     NotationSpec& layoutTables();
 
@@ -45,8 +51,12 @@ public:
     static constexpr char ownId[] = "{ID}";
 
 private:
+    void showGroupLooks(Shape& group) const;
+
     ShapeSpec spec_;
     const StencilOptions& options_;
+    // Of each member, in order (the outline's own members show none).
+    std::vector<GroupLook> memberLooks_;
 };
 
 }  // namespace simhost::stencil

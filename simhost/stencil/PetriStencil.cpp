@@ -45,10 +45,13 @@ visio::ComRef<Shape> dropPlaceWithTextBoxes(Page& page, const StencilOptions& op
     const bool markingBox = options.markingIn == ValueIn::TextBox;
     const bool capacityBox = options.capacityIn == ValueIn::TextBox;
     NotationSpec spec = petriSpec(groupOutline(options), options, "passive");
-    spec.member(memberEllipse(w / 2, h / 2, w, h))
-        .member(memberBox(w / 2, h * 1.2, w, h / 4).text(options.text))
-        .member(memberBox(w / 2, h / 2, w / 2, h / 4).text(markingBox ? options.marking : ""))
-        .member(memberBox(w * 0.9, h * 0.9, w / 4, h / 4).text(capacityBox ? options.capacity : ""))
+    spec.member(memberEllipse(w / 2, h / 2, w, h), GroupLook::Line)
+        .member(memberLabel(w / 2, h * 1.2, w, h / 4).text(options.text), GroupLook::Text)
+        .member(memberLabel(w / 2, h / 2, w / 2, h / 4).text(markingBox ? options.marking : ""),
+                GroupLook::Text)
+        .member(
+            memberLabel(w * 0.9, h * 0.9, w / 4, h / 4).text(capacityBox ? options.capacity : ""),
+            GroupLook::Text)
         .cell("User.QAV_Identifier_ID", "2")
         .cell("User.TIA_NumberOfTextBoxes", "3")
         .textBox(1, 2, "Name")
@@ -109,9 +112,9 @@ visio::ComRef<Shape> dropArc(Page& page, const StencilOptions& options, std::str
     arrow.cell("BeginArrow", options.beginArrow).cell("EndArrow", options.endArrow);
     visio::ComRef<Shape> arc =
         petriSpec(lineGroupOutline(options), options, "connection")
-            .member(std::move(arrow))
-            .member(memberBox(length / 2, 0.15, 0.3, 0.2).text(options.weight))
-            .member(memberBox(length / 2, -0.15, 0.6, 0.2).text(options.text))
+            .member(std::move(arrow), GroupLook::Line)
+            .member(memberLabel(length / 2, 0.15, 0.3, 0.2).text(options.weight), GroupLook::Text)
+            .member(memberLabel(length / 2, -0.15, 0.6, 0.2).text(options.text), GroupLook::Text)
             .cell("User.QAV_Identifier_ID", "3")
             .cell("User.QAV_arrow_id", "1")
             .cell("User.QAV_ARCWEIGHT_id", "2")
@@ -128,8 +131,8 @@ visio::ComRef<Shape> dropStartEndPlace(Page& page, const StencilOptions& options
     const double h = options.height;
     NotationSpec spec =
         petriSpec(groupOutline(options).text(options.text), options, "start_end_place");
-    spec.member(edgeInto(memberLine(0, h / 2, w * 0.4, h / 2), options))
-        .member(memberEllipse(w * 0.7, h / 2, w * 0.6, h))
+    spec.member(edgeInto(memberLine(0, h / 2, w * 0.4, h / 2), options), GroupLook::Line)
+        .member(memberEllipse(w * 0.7, h / 2, w * 0.6, h), GroupLook::Line)
         .cell("User.QAV_Identifier_ID", "0")
         .cell("User.QAV_firstedge_id", "1")
         .cell("User.QAV_place_id", "2")
@@ -143,9 +146,9 @@ visio::ComRef<Shape> dropConnectionPlace(Page& page, const StencilOptions& optio
     const double h = options.height;
     NotationSpec spec =
         petriSpec(groupOutline(options).text(options.text), options, "connection_place");
-    spec.member(edgeInto(memberLine(0, h / 2, w * 0.3, h / 2), options))
-        .member(memberEllipse(w / 2, h / 2, w * 0.4, h))
-        .member(edgeInto(memberLine(w * 0.7, h / 2, w, h / 2), options))
+    spec.member(edgeInto(memberLine(0, h / 2, w * 0.3, h / 2), options), GroupLook::Line)
+        .member(memberEllipse(w / 2, h / 2, w * 0.4, h), GroupLook::Line)
+        .member(edgeInto(memberLine(w * 0.7, h / 2, w, h / 2), options), GroupLook::Line)
         .cell("User.QAV_Identifier_ID", "0")
         .cell("User.QAV_firstedge_id", "1")
         .cell("User.QAV_place_id", "2")
@@ -162,8 +165,9 @@ visio::ComRef<Shape> dropStackPlace(Page& page, const StencilOptions& options,
     const bool onGroup = capacity == "1";
     return petriSpec(groupOutline(options).text(onGroup ? options.text : ""), options,
                      "stack_place")
-        .member(memberBox(w / 2, h / 2, w, h))
-        .member(memberBox(w / 2, h * 1.2, w, h / 4).text(onGroup ? "" : options.text))
+        .member(memberBox(w / 2, h / 2, w, h), GroupLook::Line)
+        .member(memberLabel(w / 2, h * 1.2, w, h / 4).text(onGroup ? "" : options.text),
+                GroupLook::Text)
         .cell("User.QAV_Identifier_ID", onGroup ? "0" : "2")
         .cell("User.QAV_capacity", capacity)
         .layoutTables()

@@ -81,6 +81,10 @@ ShapeSpec memberLine(double beginX, double beginY, double endX, double endY) {
     return ShapeSpec::line(beginX, beginY, endX, endY);
 }
 
+ShapeSpec memberLabel(double pinX, double pinY, double width, double height) {
+    return ShapeSpec::box(pinX, pinY, width, height).withoutGeometry();
+}
+
 ShapeSpec& addConnectionPoints(ShapeSpec& spec, bool inner) {
     addPoint(spec, 1, "Width*0.5", "Height*1");
     addPoint(spec, 2, "Width*1", "Height*0.5");

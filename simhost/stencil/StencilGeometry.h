@@ -30,6 +30,9 @@ ShapeSpec lineGroupOutline(const StencilOptions& options);
 ShapeSpec memberBox(double pinX, double pinY, double width, double height);
 ShapeSpec memberEllipse(double pinX, double pinY, double width, double height);
 ShapeSpec memberLine(double beginX, double beginY, double endX, double endY);
+// A box that only holds text: no geometry, so it draws no outline, as the masters'
+// labels do not.
+ShapeSpec memberLabel(double pinX, double pinY, double width, double height);
 
 // The connection point rows: N, E, S and W at the middle of the sides ("Connections.X1"
 // to "X4", parts 100 to 103), then the inner ones (rows 5 to 8) when asked.

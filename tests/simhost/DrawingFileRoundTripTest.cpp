@@ -140,6 +140,29 @@ TEST_F(DrawingFileRoundTripTest, TextThatIsNotUtf8IsNotWritten) {
     EXPECT_EQ(error, "/pages/0/shapes/0/text: text that is not valid UTF-8");
 }
 
+// Every cell read back can be written again: the file holds no text that does not parse,
+// and no empty formula of the shape's own over the master's (deleting a cell's own formula
+// makes it inherit again).
+TEST_F(DrawingFileRoundTripTest, CellsHoldOnlyWhatTheAddOnCanPutBack) {
+    auto document = host.newDocument();
+    Page& page = *document->page(1);
+    auto instance =
+        host.addShape(page, ShapeSpec::box(1, 1, 1, 1).fromMaster().cell("LineColor", ""));
+    expectSameAfterReload(*document);
+    std::string text;
+    auto loaded = reload(*document, &text);
+    Shape& shape = *loaded->page(1)->findShape(instance->id());
+    EXPECT_EQ(shape.CellsU("LineColor")->SetFormulaU(""), 0);
+    EXPECT_EQ(shape.CellsU("LineColor")->IsInherited(), false);
+
+    host.addShape(page, ShapeSpec::box(1, 1, 1, 1).cell("User.Odd", "1+"));
+    std::string error;
+    EXPECT_FALSE(DrawingFile::write(*document, &text, &error));
+    EXPECT_EQ(error,
+              "/pages/0/shapes/1/sections/User/0/Value: \"1+\" does not parse: Unexpected end of "
+              "formula");
+}
+
 // Written by hand: defaults left out, cells of any section by name, sections whole.
 const char* const kHandWritten = R"json({
   "name": "hand.vsd",

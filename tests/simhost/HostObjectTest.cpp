@@ -215,6 +215,29 @@ TEST_F(HostObjectTest, DropCopiesAShapeWithNewIds) {
     EXPECT_DOUBLE_EQ(lineCopy->CellsU("EndY")->ResultIU(), 5);
 }
 
+TEST_F(HostObjectTest, IdsThatWouldPassTheLastAreRefused) {
+    constexpr int32_t last = 2147483646;
+    page->setNextShapeId(last - 1);
+    std::string problems;
+    auto pair = ShapeSpec::group(1, 1, 1, 1).member(ShapeSpec::box(0.5, 0.5, 1, 1));
+    EXPECT_FALSE(host.addShape(*page, ShapeSpec::group(1, 1, 1, 1).member(pair), &problems));
+    EXPECT_EQ(problems, "page \"Page-1\" has no shape IDs left (they end at 2147483646)");
+    auto shape = host.addShape(*page, pair);
+    ASSERT_TRUE(shape);
+    EXPECT_EQ(shape->memberList()[0]->id(), last);
+    EXPECT_FALSE(host.addShape(*page, ShapeSpec::box(1, 1, 1, 1)));
+    EXPECT_FALSE(page->Drop(ComRef<IVShape>(box.get()), 1, 1));
+    EXPECT_EQ(page->Shapes()->Count(), 3);
+
+    document->setNextPageId(last);
+    EXPECT_EQ(host.addPage(*document)->ID(), last);
+    EXPECT_FALSE(document->Pages()->Add());
+    EXPECT_FALSE(host.addPage(*document, "More", &problems));
+    EXPECT_EQ(problems, "document \"" + document->name() +
+                            "\" has no page IDs left (they end at 2147483646)");
+    EXPECT_EQ(document->Pages()->Count(), 2);
+}
+
 TEST_F(HostObjectTest, OneDGroupsArePlacedByTheirEnds) {
     auto arc = host.addShape(
         *page, ShapeSpec::lineGroup(1, 1, 4, 5).member(ShapeSpec::box(2.5, 0, 0.4, 0.3)));
