@@ -17,6 +17,8 @@
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
 #include "simhost/host/Shapes.h"
+#include "simhost/host/Window.h"
+#include "simhost/host/Windows.h"
 
 namespace runner {
 namespace {
@@ -153,6 +155,27 @@ void save(Runner& r, const Runner::Arguments& a) {
         r.out() << "saved " << (a.rest.empty() ? document->name() : a.rest) << "\n";
 }
 
+// Brings the window of an open drawing to the front, as clicking it does: by its place
+// among the open drawings (from 1) or by its name.
+void drawing(Runner& r, const Runner::Arguments& a) {
+    if (a.words.size() != 1) return r.fail("drawing N|NAME: which drawing?");
+    const auto& windows = r.host().application().windows().list();
+    int32_t number = 0;
+    const bool byNumber = readId(a.words[0], &number);
+    int32_t place = 0;
+    for (const auto& window : windows) {
+        simhost::Document* document = window->document();
+        if (!document) continue;
+        ++place;
+        if (byNumber ? place == number : document->name() == a.words[0]) {
+            r.host().activateWindow(*window);
+            r.out() << "showing drawing " << document->name() << "\n";
+            return;
+        }
+    }
+    r.fail("no open drawing " + a.words[0]);
+}
+
 }  // namespace
 
 void addDrawingCommands(Runner& runner) {
@@ -168,6 +191,9 @@ void addDrawingCommands(Runner& runner) {
                  [&r](const Runner::Arguments& a) { set(r, a); });
     r.addCommand("save", "save [FILE]   save the drawing (as FILE; $TMP/ is the temporary folder)",
                  [&r](const Runner::Arguments& a) { save(r, a); });
+    r.addCommand("drawing",
+                 "drawing N|NAME   show the window of an open drawing (from 1, or by name)",
+                 [&r](const Runner::Arguments& a) { drawing(r, a); });
 }
 
 }  // namespace runner

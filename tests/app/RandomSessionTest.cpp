@@ -45,6 +45,9 @@ const std::vector<std::string> kMasters = {
     "stack-place",   "start-end-place", "connection-place", "block-active",
     "block-passive", "channel",         "er-active",        "binary-relationship"};
 const fs::path kExamples = fs::path(QAV_SOURCE_DIR) / "examples" / "drawings";
+// A second drawing a session opens and saves beside its own, with notation shapes a check
+// moved to it would paint.
+constexpr char kOther[] = "petri-net.json";
 
 std::string readFile(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -90,6 +93,7 @@ public:
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         std::ofstream(folder_ / "start.json", std::ios::binary) << start;
+        std::ofstream(folder_ / "other.json", std::ios::binary) << readFile(kExamples / kOther);
         runner_.setBaseFolder(folder_.string());
         addAllCommands(runner_);
     }
@@ -190,10 +194,9 @@ Session shrink(Session session, const std::string& start) {
 }
 
 // Makes up a session step by step, playing it without the checker as it goes, so that
-// each step can name the shapes the drawing holds by then. A session keeps to one
-// drawing: saving another open drawing moves the check to it (a fault of the add-on being
-// mended). Its formulas are short: one longer than 8,191 characters keeps the checker's
-// GUARD after a stop (likewise).
+// each step can name the shapes the drawing holds by then. Now and then it opens a second
+// drawing, saves it and goes back to its own, and it types formulas longer than the
+// 8,191 characters Visio's text functions carry, so that a check must leave both alone.
 class SessionMaker {
 public:
     SessionMaker(uint32_t seed, const std::string& start, const std::string& startNote)
@@ -290,7 +293,7 @@ private:
     void addEdit() {
         const std::string id = anyOf(onPage());
         const std::string at = number(1, 10) + " " + number(1, 7);
-        switch (pick(11)) {
+        switch (pick(12)) {
             case 0:
                 add(checking_ ? "press CCStopButton" : "press CCStartButton", true);
                 checking_ = !checking_;
@@ -316,6 +319,8 @@ private:
                 return add("save s" + std::to_string(++saves_) + ".json");
             case 9:
                 return add(pick(4) ? "page " + number(1, 3) : "addpage");
+            case 10:
+                return addOtherDrawingSave();
             default:
                 return addCellEdit(id);
         }
@@ -325,8 +330,22 @@ private:
         const std::vector<std::string> values = {
             "User.QAV_marking " + number(0, 1),
             "User.QAV_capacity " + (pick(4) ? number(1, 4) : "-1"), "Char.Color " + number(0, 20),
-            "LineWeight " + number(1, 3) + " pt"};
-        add("set " + id + " " + values[pick(checking_ ? 2 : 4)]);
+            "LineWeight " + number(1, 3) + " pt", "LineColor " + longFormula()};
+        add("set " + id + " " + values[pick(checking_ ? 2 : 5)]);
+    }
+
+    // A colour one term longer than the 8,191 characters of Visio's text buffers.
+    std::string longFormula() {
+        std::string terms;
+        while (terms.size() < 8192) terms += "0+";
+        return "IF(TRUE," + number(1, 20) + "," + terms + "0)";
+    }
+
+    // Another drawing opened, saved and left, while the session's own stays open.
+    void addOtherDrawingSave() {
+        add("open other.json");
+        add("save o" + std::to_string(++saves_) + ".json");
+        add("drawing 1");
     }
 
     std::mt19937 random_;
