@@ -64,7 +64,12 @@ visio::ComRef<Shape> dropPlaceWithTextBoxes(Page& page, const StencilOptions& op
     } else {
         spec.cell("User.QAV_capacity", capacityFormula(options));
     }
-    return spec.layoutTables().drop(page, problems);
+    // The boxes' own rows follow the marking row, when the place has one.
+    const int firstEditRow = markingBox ? 1 : 2;
+    spec.editBoxAction(firstEditRow, 2, "Edit name")
+        .editBoxAction(firstEditRow + 1, 3, "Edit tokens")
+        .editBoxAction(firstEditRow + 2, 4, "Edit capacity");
+    return spec.layoutTables(1).drop(page, problems);
 }
 
 // The edges of start/end and connection places point the way tokens flow: into the
@@ -117,6 +122,7 @@ visio::ComRef<Shape> dropArc(Page& page, const StencilOptions& options, std::str
             .cell("User.QAV_ARCWEIGHT_id", "2")
             .cell("User.TIA_NumberOfTextBoxes", "1")
             .textBox(1, 2, "Weight")
+            .editBoxAction(1, 2, "Edit weight")
             .drop(page, problems);
     if (arc) followArcLength(*arc.get());
     return arc;
@@ -166,7 +172,7 @@ visio::ComRef<Shape> dropStackPlace(Page& page, const StencilOptions& options,
         .member(memberBox(w / 2, h * 1.2, w, h / 4).text(onGroup ? "" : options.text))
         .cell("User.QAV_Identifier_ID", onGroup ? "0" : "2")
         .cell("User.QAV_capacity", capacity)
-        .layoutTables()
+        .layoutTables(1)
         .drop(page, problems);
 }
 
