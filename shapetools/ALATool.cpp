@@ -27,9 +27,10 @@ std::string throughNameBuffer(const std::string& text) {
     return text.size() < kNameBuffer ? text : std::string();
 }
 
-// The forced write: the ends and the angle may be guarded.
+// The forced write, in the local syntax the formulas are built in (the user's list
+// separator between arguments): the ends and the angle may be guarded.
 void forceFormula(const visio::VShape& shape, const std::string& cell, const std::string& formula) {
-    shape.CellsU(cell).SetFormulaForceU(formula);
+    shape.CellsU(cell).SetFormulaForce(formula);
 }
 
 std::string checkedCell(int32_t row) {
