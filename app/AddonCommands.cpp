@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/Runner.h"
 #include "simhost/addon/AddonLibrary.h"
@@ -71,16 +72,18 @@ void idle(Runner& r, const Runner::Arguments& a) {
     for (int i = 0; i < count; ++i) r.host().pump();
 }
 
+// One click (with Shift for more shapes): the selection changes once.
 void select(Runner& r, const Runner::Arguments& a) {
     simhost::Page* page = r.host().application().activePage();
     if (!page) return r.fail("no page is shown");
-    r.host().deselectAll();
+    std::vector<simhost::Shape*> shapes;
     for (const std::string& word : a.words) {
         int id = 0;
         simhost::Shape* shape = readCount(word, id) ? page->findShape(id) : nullptr;
         if (!shape) return r.fail("no shape with the ID " + word + " on the page");
-        r.host().select(*shape);
+        shapes.push_back(shape);
     }
+    r.host().selectOnly(shapes);
 }
 
 void answer(Runner& r, const Runner::Arguments& a) {

@@ -34,9 +34,15 @@ simhost::Document* activeDocument(Runner& r) {
     return r.host().application().activeDocument();
 }
 
-// The sheet a command names by ID on the shown page (0: the page sheet); null after
-// reporting why there is none.
+// The sheet a command names by ID on the shown page (0: the page sheet, "doc": the
+// document sheet); null after reporting why there is none.
 simhost::Shape* sheetOf(Runner& r, const std::string& word, std::string* label) {
+    if (word == "doc") {
+        simhost::Document* document = activeDocument(r);
+        if (!document) r.fail("no drawing is open");
+        *label = "document sheet";
+        return document ? document->documentSheet() : nullptr;
+    }
     if (word != "0") {
         *label = "shape " + word;
         return shapeNamed(r, word);
@@ -185,8 +191,10 @@ void addDrawingCommands(Runner& runner) {
                  [&r, seen](const Runner::Arguments& a) { open(r, *seen, a); });
     r.addCommand("show", "show   the pages and shapes, and the cells changed since the last look",
                  [&r, seen](const Runner::Arguments& a) { show(r, *seen, a); });
-    r.addCommand("cell", "cell ID NAME   formula and value of a cell (ID 0: the page sheet)",
-                 [&r](const Runner::Arguments& a) { cell(r, a); });
+    r.addCommand(
+        "cell",
+        "cell ID NAME   formula and value of a cell (ID 0: the page sheet, doc: the document's)",
+        [&r](const Runner::Arguments& a) { cell(r, a); });
     r.addCommand("set", "set ID NAME FORMULA   type a formula into a cell",
                  [&r](const Runner::Arguments& a) { set(r, a); });
     r.addCommand("save", "save [FILE]   save the drawing (as FILE; $TMP/ is the temporary folder)",

@@ -220,6 +220,53 @@ void pages(Drawing& d) {
     second->SetBackPage("Background");
 }
 
+// A Petri net whose places keep marking and capacity in text boxes, in a document
+// made from the notation's template (its sheet holds "User.HideInputBoxes", stored
+// "FALSE" as the text input assistant saves it): p1 holds a token and may hold two.
+void textBoxes(Drawing& d) {
+    using namespace simhost::stencil;
+    StencilOptions from = at(1.5, 5, "p1"), via = at(3.5, 5, "t1"), to = at(5.5, 5, "");
+    from.markingIn = to.markingIn = ValueIn::TextBox;
+    from.capacityIn = to.capacityIn = ValueIn::TextBox;
+    from.marking = "1";
+    from.capacity = "2";
+    to.marking = "";
+    ShapeRef p = dropPlace(d.page, from), t = dropTransition(d.page, via);
+    ShapeRef q = dropPlace(d.page, to);
+    ShapeRef in = connect(d, dropArc, *p, from, kEast, *t, via, kWest);
+    connect(d, dropArc, *t, via, kEast, *q, to, kWest);
+    in->memberList()[1]->setTextQuietly("1");
+    d.page.document()->documentSheet()->setCell("User.HideInputBoxes", "FALSE");
+}
+
+// Block diagram shapes whose access arcs carry the layout menu, glued to the sides
+// that do not face each other: two stores side by side, glued south to north, and an
+// agent above a store, glued east to east. The partners' tables name a point for each
+// side; the agent's box is its outline.
+void layout(Drawing& d) {
+    using namespace simhost::stencil;
+    auto withTables = [](StencilOptions options) {
+        options.layoutTable = true;
+        return options;
+    };
+    StencilOptions left = withTables(at(1.5, 6, "Left")), right = withTables(at(5, 6.5, "Right"));
+    StencilOptions agent = withTables(at(1.5, 3.5, "Agent")), store = withTables(at(2, 1, "Store"));
+    ShapeRef a = dropBlockPassive(d.page, left), b = dropBlockPassive(d.page, right);
+    ShapeRef c = dropBlockActive(d.page, agent), s = dropBlockPassive(d.page, store);
+    auto arc = [&](Shape& from, const StencilOptions& fromAt, int16_t fromRow, Shape& to,
+                   const StencilOptions& toAt, int16_t toRow) {
+        StencilOptions options;
+        options.begin = pointOf(fromAt, fromRow);
+        options.end = pointOf(toAt, toRow);
+        options.layoutMenu = true;
+        ShapeRef connector = dropAccessArrow(d.page, options, nullptr);
+        glue(d, *connector, visio::visBegin, from, fromRow);
+        glue(d, *connector, visio::visEnd, to, toRow);
+    };
+    arc(*a, left, kSouth, *b, right, kNorth);
+    arc(*c, agent, kEast, *s, store, kEast);
+}
+
 // Rows of place, arc, transition, arc, ... on a grid; each place feeds the transition
 // after it, each transition the next place. Four elements to a step.
 void largeNet(Drawing& d, int size) {
@@ -245,9 +292,9 @@ void largeNet(Drawing& d, int size) {
 }  // namespace
 
 const std::vector<std::string>& ExampleDrawings::kinds() {
-    static const std::vector<std::string> all = {"petri-net",  "block-diagram",    "er-diagram",
-                                                 "mixed-page", "incomplete-shape", "old-shapes",
-                                                 "pages",      "large-petri-net"};
+    static const std::vector<std::string> all = {
+        "petri-net",  "block-diagram", "er-diagram", "mixed-page", "incomplete-shape",
+        "old-shapes", "pages",         "text-boxes", "layout",     "large-petri-net"};
     return all;
 }
 
@@ -255,10 +302,15 @@ visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::s
                                                         const std::string& name, int size,
                                                         std::string* problems) {
     using Builder = void (*)(Drawing&);
-    static const std::map<std::string, Builder> builders = {
-        {"petri-net", petriNet},   {"block-diagram", blockDiagram},       {"er-diagram", erDiagram},
-        {"mixed-page", mixedPage}, {"incomplete-shape", incompleteShape}, {"old-shapes", oldShapes},
-        {"pages", pages}};
+    static const std::map<std::string, Builder> builders = {{"petri-net", petriNet},
+                                                            {"block-diagram", blockDiagram},
+                                                            {"er-diagram", erDiagram},
+                                                            {"mixed-page", mixedPage},
+                                                            {"incomplete-shape", incompleteShape},
+                                                            {"old-shapes", oldShapes},
+                                                            {"pages", pages},
+                                                            {"text-boxes", textBoxes},
+                                                            {"layout", layout}};
     auto builder = builders.find(kind);
     if (builder == builders.end() && kind != "large-petri-net") return {};
     auto document = host.newDocument(name);

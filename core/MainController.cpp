@@ -34,7 +34,7 @@ MainController::subscribedEventCodes() {
         visio::visEvtCodeStyleAdded,    visio::visEvtCodePageAdded,
         visio::visEvtCodePageChanged,   visio::visEvtCodeWinPageTurn,
         visio::visEvtCodeDocCreate,     visio::visEvtCodeMarker,
-        visio::visEvtCodeScopeEnd,
+        visio::visEvtCodeEnterScope,
     };
     return codes;
 }

@@ -45,6 +45,10 @@ std::string getCellStringSRC(const visio::VShape& shape, int16_t section, int16_
     return stripOuterQuotes(limitVisioText(shape.CellsSRC(section, row, cell).FormulaU()));
 }
 
+std::string getCellFormula(const visio::VShape& shape, const std::string& cellName) {
+    return shape.CellsU(cellName).FormulaU();
+}
+
 std::string getCellFormulaSRC(const visio::VShape& shape, int16_t section, int16_t row,
                               int16_t cell) {
     return shape.CellsSRC(section, row, cell).FormulaU();

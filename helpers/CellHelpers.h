@@ -18,6 +18,7 @@ std::string getCellStringSRC(const visio::VShape& shape, int16_t section, int16_
 // The cell's formula exactly as Visio holds it: nothing stripped, nothing cut. What is
 // saved to be written back later must be read this way, or a quoted string constant
 // would come back as a bare name.
+std::string getCellFormula(const visio::VShape& shape, const std::string& cellName);
 std::string getCellFormulaSRC(const visio::VShape& shape, int16_t section, int16_t row,
                               int16_t cell);
 

@@ -3,6 +3,8 @@
 #include "checker/ConsistencyChecker.h"
 #include "core/AboutTool.h"
 #include "core/PreferencesTool.h"
+#include "shapetools/ALATool.h"
+#include "shapetools/TextInputAssistant.h"
 
 ToolFactoryList standardToolFactories() {
     // One entry per tool, at its fixed place; a tool that is not built yet has none.
@@ -14,9 +16,11 @@ ToolFactoryList standardToolFactories() {
     // 3. PetriNetSimulator (the diagram-type holder and the checker): registered.
     // 4. PictureExporter: registered.
     // 5. TextInputAssistant: not registered.
+    tools.push_back(TextInputAssistant::factory());
     // 6. AboutTool: registered.
     tools.push_back(AboutTool::factory());
     // 7. TitleBlockComponent: not registered.
     // 8. ALATool: not registered.
+    tools.push_back(ALATool::factory());
     return tools;
 }

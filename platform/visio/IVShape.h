@@ -93,6 +93,8 @@
     X(C, Put,    int32_t, SetFormulaU, "FormulaU", (const std::string& formula), (formula)) \
     /* Replaces the formula even when it is guarded. */ \
     X(C, Put,    int32_t, SetFormulaForceU, "FormulaForceU", (const std::string& formula), (formula)) \
+    /* The same in the local syntax: the user's list separator between arguments. */ \
+    X(C, Put,    int32_t, SetFormulaForce, "FormulaForce", (const std::string& formula), (formula)) \
     /* The value in internal units (inches, radians). */ \
     X(C, Get,    double, ResultIU, "ResultIU", (), ()) \
     X(C, Put,    void, SetResultIU, "ResultIU", (double value), (value)) \

@@ -97,7 +97,8 @@ constexpr int16_t visEvtCodeDocSave = 0x0003;
 constexpr int16_t visEvtCodeDocSaveAs = 0x0004;
 constexpr int16_t visEvtCodeBefDocSave = 0x0007;
 constexpr int16_t visEvtCodeBefDocSaveAs = 0x0008;
-constexpr int16_t visEvtCodeScopeEnd = 0x00CA;
+// A command or an automation scope begins (ExitScope, 0x00CB, is not subscribed).
+constexpr int16_t visEvtCodeEnterScope = 0x00CA;
 constexpr int16_t visEvtCodeSelChanged = 0x02BD;
 constexpr int16_t visEvtCodeWinPageTurn = 0x02C0;
 constexpr int16_t visEvtCodeShapeTextEdit = 0x0323;

@@ -29,6 +29,8 @@ enum class Function {
     RunAddon,
     StrSame,
     Len,
+    // The ID of the shape that holds the formula.
+    Id,
 };
 
 struct FunctionInfo {

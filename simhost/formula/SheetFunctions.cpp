@@ -32,6 +32,7 @@ bool SheetFunctions::handles(Function function) {
         case Function::SetF:
         case Function::RunAddonWArgs:
         case Function::RunAddon:
+        case Function::Id:
             return true;
         default:
             return false;
@@ -53,6 +54,8 @@ Value SheetFunctions::call(const Node& call) {
         case Function::RunAddonWArgs:
         case Function::RunAddon:
             return runAddon(call);
+        case Function::Id:
+            return Value::numberOf(evaluator_.context().evaluatingSheetId());
         default:
             return valueError();
     }

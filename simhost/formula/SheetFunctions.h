@@ -1,6 +1,6 @@
 // The functions that need more than their argument values: IF (evaluates one branch
 // only), the point functions that know whose coordinates a point is in, GetRef, and
-// the action functions SETF, RUNADDON and RUNADDONWARGS.
+// the action functions SETF, RUNADDON and RUNADDONWARGS, and ID, the evaluating shape's ID.
 #pragma once
 
 #include <optional>

@@ -1,5 +1,7 @@
 #include "simhost/host/Cell.h"
 
+#include "platform/os/System.h"
+
 #include "simhost/formula/Formula.h"
 #include "simhost/host/Application.h"
 #include "simhost/host/Connect.h"
@@ -105,6 +107,32 @@ int32_t Cell::SetFormulaU(const std::string& formula) {
 
 int32_t Cell::SetFormulaForceU(const std::string& formula) {
     return write(formula, true);
+}
+
+int32_t Cell::SetFormulaForce(const std::string& formula) {
+    return write(universalSyntaxOf(formula), true);
+}
+
+// The local syntax separates arguments by the user's list separator and, where that is
+// not a comma, may write decimals with a comma; the sheet keeps the universal syntax.
+std::string Cell::universalSyntaxOf(const std::string& local) {
+    os::System& system = os::System::current();
+    const std::string list = system.listSeparator();
+    if (list.size() != 1 || list == ",") return local;
+    const bool decimalComma = system.decimalSeparator() == ",";
+    std::string universal;
+    bool inText = false;
+    for (char c : local) {
+        if (c == '"') inText = !inText;
+        if (!inText && c == list[0]) {
+            universal += ',';
+        } else if (!inText && decimalComma && c == ',') {
+            universal += '.';
+        } else {
+            universal += c;
+        }
+    }
+    return universal;
 }
 
 formula::Value Cell::read() {

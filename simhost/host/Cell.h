@@ -37,6 +37,7 @@ public:
 private:
     formula::Value read();
     int32_t write(const std::string& formula, bool force);
+    static std::string universalSyntaxOf(const std::string& local);
     // The unit SetResultIU writes in: inches for lengths, degrees for angles, none else.
     formula::Unit internalUnit(const CellAddress& address);
 

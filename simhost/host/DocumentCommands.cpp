@@ -129,6 +129,7 @@ void DocumentCommands::editText(Application& application) {
     if (!window) return;
     auto selected = window->selection().reported(visio::visSelModeSkipSuper);
     if (selected.empty()) return;
+    window->openTextEditor(*selected.front());
     application.events().queue(visio::visEvtCodeShapeTextEdit,
                                visio::ObjectRef(selected.front().get()));
 }

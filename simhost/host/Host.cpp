@@ -6,6 +6,8 @@
 #include "simhost/host/Connect.h"
 #include "simhost/host/DocumentCommands.h"
 #include "simhost/host/Documents.h"
+#include "simhost/host/ShapeClipboard.h"
+#include "simhost/host/Shapes.h"
 #include "simhost/host/Toolbar.h"
 #include "simhost/host/ToolbarItems.h"
 #include "simhost/host/ToolbarSet.h"
@@ -19,6 +21,12 @@ namespace {
 
 constexpr int16_t kDrawingToolbarSet = 2;
 constexpr int16_t kWholeShape = 3;
+// The Edit menu's commands, by Visio's numbers (their scope IDs).
+constexpr int32_t kCopyCommand = 1021;
+constexpr int32_t kPasteCommand = 1022;
+constexpr int32_t kDuplicateCommand = 1024;
+// How far Duplicate puts the copies from their originals, in inches.
+constexpr double kDuplicateOffset = 0.25;
 
 ToolbarItem* findItem(UIObject* ui, const std::string& args) {
     if (!ui) return nullptr;
@@ -32,7 +40,9 @@ ToolbarItem* findItem(UIObject* ui, const std::string& args) {
 
 }  // namespace
 
-Host::Host() : application_(makeObject<Application>()) {}
+Host::Host()
+    : application_(makeObject<Application>()),
+      clipboard_(std::make_unique<ShapeClipboard>(*application_)) {}
 
 Host::~Host() {
     withdrawActiveObject();
@@ -54,8 +64,14 @@ void Host::registerAddon(const std::string& name) {
     application_->addons().add(name);
 }
 
-visio::ComRef<Document> Host::newDocument(const std::string& name) {
+visio::ComRef<Document> Host::newDocument(const std::string& name,
+                                          const std::function<void(Document&)>& fill) {
     auto document = application_->documents().create(name);
+    if (fill) {
+        EventQueue::Suppression quiet(application_->events());
+        fill(*document);
+        document->SetSaved(true);
+    }
     application_->events().queue(visio::visEvtCodeDocCreate, visio::ObjectRef(document.get()));
     openWindow(*document);
     return document;
@@ -214,6 +230,68 @@ void Host::deselectAll() {
     pump();
 }
 
+void Host::selectOnly(const std::vector<Shape*>& shapes) {
+    if (Window* window = application_->activeWindow()) window->selectOnly(shapes);
+    pump();
+}
+
+bool Host::typeText(const std::string& text) {
+    Window* window = application_->activeWindow();
+    visio::ComRef<Shape> shape(window ? window->textEditShape() : nullptr);
+    if (!shape || shape->isDeleted()) return false;
+    window->closeTextEditor();
+    shape->setTextQuietly(text);
+    if (shape->document()) shape->document()->markModified();
+    pump();
+    return true;
+}
+
+std::vector<Shape*> Host::selectedShapes() const {
+    std::vector<Shape*> shapes;
+    if (Window* window = application_->activeWindow())
+        for (const auto& shape : window->selection().reported(visio::visSelModeSkipSuper))
+            shapes.push_back(shape.get());
+    return shapes;
+}
+
+void Host::addCopies(Page& page, const std::vector<visio::ComRef<Shape>>& copies) {
+    for (const auto& copy : copies)
+        application_->events().queue(visio::visEvtCodeShapeAdded, visio::ObjectRef(copy.get()));
+    if (page.document()) page.document()->markModified();
+    std::vector<Shape*> selection;
+    for (const auto& copy : copies) selection.push_back(copy.get());
+    if (Window* window = application_->activeWindow()) window->selectOnly(selection);
+}
+
+bool Host::copySelection() {
+    std::vector<Shape*> shapes = selectedShapes();
+    if (shapes.empty()) return false;
+    queueScopeEvent(kCopyCommand, "0;Copy;0");
+    clipboard_->copy(shapes);
+    pump();
+    return true;
+}
+
+bool Host::paste() {
+    Page* page = application_->activePage();
+    if (!page || clipboard_->empty()) return false;
+    queueScopeEvent(kPasteCommand, "0;Paste;0");
+    addCopies(*page, clipboard_->pasteOnto(*page));
+    pump();
+    return true;
+}
+
+bool Host::duplicateSelection() {
+    Page* page = application_->activePage();
+    std::vector<Shape*> shapes = selectedShapes();
+    if (!page || shapes.empty()) return false;
+    queueScopeEvent(kDuplicateCommand, "0;Duplicate;0");
+    addCopies(*page,
+              ShapeClipboard::copyShapes(shapes, *page, kDuplicateOffset, -kDuplicateOffset));
+    pump();
+    return true;
+}
+
 bool Host::runAction(Shape& shape, int16_t row) {
     CellAddress action{visio::visSectionAction, row, 0};
     if (shape.isDeleted() || !shape.sheet().cell(action)) return false;
@@ -255,7 +333,7 @@ int32_t Host::queueEvent(int16_t code, visio::ObjectRef subject, std::optional<s
 }
 
 int32_t Host::queueScopeEvent(int32_t scopeId, const std::string& text) {
-    return queueEvent(visio::visEvtCodeScopeEnd, nullptr, std::to_string(scopeId) + ";" + text);
+    return queueEvent(visio::visEvtCodeEnterScope, nullptr, std::to_string(scopeId) + ";" + text);
 }
 
 void Host::answerSaveAs(std::optional<std::string> fullName) {

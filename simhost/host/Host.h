@@ -12,8 +12,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/visio/IVApplication.h"
 #include "simhost/host/Application.h"
@@ -25,6 +27,8 @@
 #include "simhost/host/Window.h"
 
 namespace simhost {
+
+class ShapeClipboard;
 
 class Host {
 public:
@@ -45,7 +49,10 @@ public:
     void registerAddon(const std::string& name);
 
     // Documents and windows.
-    visio::ComRef<Document> newDocument(const std::string& name = std::string());
+    // A new document (fill builds its content from a template, without events), then the
+    // document-created event and a window on its first page.
+    visio::ComRef<Document> newDocument(const std::string& name = std::string(),
+                                        const std::function<void(Document&)>& fill = nullptr);
     // Opens a document: fill builds its content (no events while it runs), then the
     // document-opened event follows and a window shows its first page.
     visio::ComRef<Document> openDocument(const std::string& fullName,
@@ -86,6 +93,22 @@ public:
     // Selection in the active window.
     void select(Shape& shape, int16_t action = 2);
     void deselectAll();
+    // A user's click: the selection becomes these shapes (a group's member sub-selected)
+    // in one change.
+    void selectOnly(const std::vector<Shape*>& shapes);
+    // The user types into the shape whose text command 1214 opened: the text replaces
+    // what it held and the editing ends. False when no text is open.
+    bool typeText(const std::string& text);
+
+    // The Edit menu, each command beginning with its scope event (Visio's command
+    // number, ";0;" and its name). Copy puts the selected shapes on the clipboard; paste
+    // puts copies of them on the shown page where they were, duplicate copies of the
+    // selected shapes beside them (a quarter inch right and down); the new shapes are
+    // added (shape-added events) and become the selection. False when there was nothing
+    // to paste or to duplicate.
+    bool copySelection();
+    bool paste();
+    bool duplicateSelection();
 
     // The user picks an action of a shape's shortcut menu: the row's Action formula runs
     // in action mode (SETF and RUNADDONWARGS take effect). Rows are numbered from 0 as
@@ -103,7 +126,8 @@ public:
     void pump();
     int32_t queueEvent(int16_t code, visio::ObjectRef subject,
                        std::optional<std::string> info = std::nullopt);
-    // A scope event (0xCA): its extra information is the scope id, ";" and the text.
+    // A command begins (EnterScope, 0xCA): its extra information is the scope id (the
+    // command number), ";" and the text.
     int32_t queueScopeEvent(int32_t scopeId, const std::string& text);
 
     // What the user answers in Visio's dialogs.
@@ -115,7 +139,12 @@ public:
 private:
     void closeNow(Document& document);
 
+    // The selected shapes as the Edit menu takes them: sub-selected ones themselves.
+    std::vector<Shape*> selectedShapes() const;
+    void addCopies(Page& page, const std::vector<visio::ComRef<Shape>>& copies);
+
     visio::ComRef<Application> application_;
+    std::unique_ptr<ShapeClipboard> clipboard_;
     bool registered_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "simhost/host/Window.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/visio/VisioConstants.h"
@@ -13,14 +14,23 @@
 namespace simhost {
 
 Window::Window(Application* application, simhost::Document* document, simhost::Page* page)
-    : application_(application), document_(document), page_(page) {}
+    : application_(application),
+      document_(document),
+      page_(page),
+      type_(visio::visDrawing),
+      subType_(visio::visPageWin) {}
 
 int16_t Window::Type() {
-    return usable() ? visio::visDrawing : 0;
+    return usable() ? type_ : 0;
 }
 
 int16_t Window::SubType() {
-    return usable() ? visio::visPageWin : 0;
+    return usable() ? subType_ : 0;
+}
+
+void Window::setKind(int16_t type, int16_t subType) {
+    type_ = type;
+    subType_ = subType;
 }
 
 visio::ComRef<visio::IVPage> Window::Page() {
@@ -77,6 +87,30 @@ void Window::select(Shape& shape, int16_t action) {
     if (selection_.apply(shape, action)) selectionChanged();
 }
 
+void Window::selectOnly(const std::vector<Shape*>& shapes) {
+    if (!usable()) return;
+    std::vector<std::pair<const Shape*, SelectionSet::Mark>> before;
+    for (const auto& entry : selection_.entries())
+        before.emplace_back(entry.shape.get(), entry.mark);
+    selection_.clear();
+    for (Shape* shape : shapes) {
+        if (shape->isDeleted() || shape->page() != page_.get() || shape->isSheetOnly()) continue;
+        selection_.apply(*shape, shape->group() ? visio::visSubSelect : visio::visSelect);
+    }
+    std::vector<std::pair<const Shape*, SelectionSet::Mark>> after;
+    for (const auto& entry : selection_.entries())
+        after.emplace_back(entry.shape.get(), entry.mark);
+    if (after != before) selectionChanged();
+}
+
+void Window::openTextEditor(Shape& shape) {
+    if (usable()) textEditShape_ = visio::ComRef<visio::IVShape>(&shape);
+}
+
+Shape* Window::textEditShape() const {
+    return dynamic_cast<Shape*>(textEditShape_.get());
+}
+
 void Window::turnTo(simhost::Page& page) {
     if (!usable() || page.document() != document_.get() || page.isDeleted()) return;
     page_ = visio::ComRef<simhost::Page>(&page);
@@ -108,12 +142,14 @@ void Window::addToGroup() {
 }
 
 void Window::selectionChanged() {
+    textEditShape_.reset();
     application_->events().queue(visio::visEvtCodeSelChanged, visio::ObjectRef(this));
 }
 
 void Window::detach() {
     markDeleted();
     selection_.clear();
+    textEditShape_.reset();
     page_.reset();
     document_.reset();
     application_ = nullptr;

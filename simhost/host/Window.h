@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "platform/visio/IVShape.h"
 #include "platform/visio/IVWindow.h"
 #include "simhost/host/HostObject.h"
 #include "simhost/host/SelectionSet.h"
@@ -28,6 +30,17 @@ public:
     SelectionSet& selection() { return selection_; }
     // Changes the selection as the action says; raises selection-changed when it did.
     void select(Shape& shape, int16_t action);
+    // A user's click: the selection becomes these shapes (a member of a group
+    // sub-selected), as one change.
+    void selectOnly(const std::vector<Shape*>& shapes);
+    // What the window is (Type, SubType): a drawing window showing a page unless a test
+    // makes it another kind (a stencil, a ShapeSheet, ...).
+    void setKind(int16_t type, int16_t subType);
+    // The shape whose text is open for typing (command 1214), or null; a selection
+    // change closes it.
+    Shape* textEditShape() const;
+    void openTextEditor(Shape& shape);
+    void closeTextEditor() { textEditShape_.reset(); }
     // Shows another page of the document: the selection empties and the page-turn event
     // is raised.
     void turnTo(simhost::Page& page);
@@ -47,6 +60,9 @@ private:
     visio::ComRef<simhost::Page> page_;
     SelectionSet selection_;
     int16_t showConnectPoints_ = -1;
+    int16_t type_;
+    int16_t subType_;
+    visio::ComRef<visio::IVShape> textEditShape_;
 };
 
 }  // namespace simhost

@@ -62,7 +62,7 @@ visio::ComRef<Shape> dropBlockActive(Page& page, const StencilOptions& options,
         .cell("User.QAV_Identifier_ID", "0")
         .cell("User.QAV_Outline_ID", "1")
         .cell("User.QAV_StickyMan", "2")
-        .layoutTables()
+        .layoutTables(1)
         .drop(page, problems);
 }
 
@@ -76,16 +76,20 @@ visio::ComRef<Shape> dropBlockPassive(Page& page, const StencilOptions& options,
 
 visio::ComRef<Shape> dropBlockConnection(Page& page, const StencilOptions& options,
                                          std::string* problems) {
-    return blockSpec(textOutline(lineOutline(options, true), options), options, "connection")
-        .cell("User.QAV_Identifier_ID", "0")
-        .drop(page, problems);
+    NotationSpec spec =
+        blockSpec(textOutline(lineOutline(options, true), options), options, "connection");
+    spec.cell("User.QAV_Identifier_ID", "0");
+    if (options.layoutMenu) spec.layoutMenu();
+    return spec.drop(page, problems);
 }
 
 visio::ComRef<Shape> dropAccessArrow(Page& page, const StencilOptions& options,
                                      std::string* problems) {
-    return blockSpec(textOutline(lineOutline(options, true), options), options, "m_access")
-        .cell("User.QAV_Identifier_ID", "0")
-        .drop(page, problems);
+    NotationSpec spec =
+        blockSpec(textOutline(lineOutline(options, true), options), options, "m_access");
+    spec.cell("User.QAV_Identifier_ID", "0");
+    if (options.layoutMenu) spec.layoutMenu();
+    return spec.drop(page, problems);
 }
 
 visio::ComRef<Shape> dropChannel(Page& page, const StencilOptions& options, std::string* problems) {

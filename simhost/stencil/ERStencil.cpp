@@ -36,9 +36,11 @@ visio::ComRef<Shape> dropERPassive(Page& page, const StencilOptions& options,
 
 visio::ComRef<Shape> dropERConnection(Page& page, const StencilOptions& options,
                                       std::string* problems) {
-    return erSpec(lineOutline(options, true).text(options.text), options, "connection")
-        .cell("User.QAV_Identifier_ID", "0")
-        .drop(page, problems);
+    NotationSpec spec =
+        erSpec(lineOutline(options, true).text(options.text), options, "connection");
+    spec.cell("User.QAV_Identifier_ID", "0");
+    if (options.layoutMenu) spec.layoutMenu();
+    return spec.drop(page, problems);
 }
 
 visio::ComRef<Shape> dropBinaryRelationship(Page& page, const StencilOptions& options,
@@ -53,13 +55,17 @@ visio::ComRef<Shape> dropBinaryRelationship(Page& page, const StencilOptions& op
         spec.member(memberLabel(x, h * (0.6 + 0.1 * (label % 3)), w * 0.1, h * 0.1),
                     GroupLook::Text);
     }
-    return spec
-        .member(memberBox(w / 2, h / 2, w * 0.4, h).text(options.text), GroupLook::LineAndText)
+    spec.member(memberBox(w / 2, h / 2, w * 0.4, h).text(options.text), GroupLook::LineAndText)
         .cell("User.QAV_Identifier_ID", "9")
         .cell("User.QAV_firstedge_id", "1")
         .cell("User.QAV_relation_id", "9")
-        .cell("User.QAV_secondedge_id", "2")
-        .drop(page, problems);
+        .cell("User.QAV_secondedge_id", "2");
+    // The name in the middle, then the labels at each end: role, minimum and maximum.
+    const char* const labels[3] = {"Role", "Min", "Max"};
+    spec.cell("User.TIA_NumberOfTextBoxes", std::to_string(1 + kLabelCount)).textBox(1, 9, "Name");
+    for (int label = 0; label < kLabelCount; ++label)
+        spec.textBox(2 + label, 3 + label, labels[label % 3]);
+    return spec.editBoxAction(1, 9, "Edit name").drop(page, problems);
 }
 
 }  // namespace simhost::stencil

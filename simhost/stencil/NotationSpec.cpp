@@ -66,6 +66,10 @@ std::string NotationSpec::runAddon(const std::string& argument) {
     return "RUNADDONWARGS(\"QAVSupportTools\",\"" + argument + "\")";
 }
 
+std::string NotationSpec::runAddonForShape(const std::string& before, const std::string& after) {
+    return "RUNADDONWARGS(\"QAVSupportTools\",\"" + before + "\"&ID()&\"" + after + "\")";
+}
+
 NotationSpec::NotationSpec(ShapeSpec outline, const StencilOptions& options)
     : spec_(std::move(outline)),
       options_(options),
@@ -96,15 +100,38 @@ NotationSpec& NotationSpec::textBox(int box, int subShape, const std::string& pr
     return cell(row + ".Prompt", quoted(prompt));
 }
 
+NotationSpec& NotationSpec::editBoxAction(int row, int subShape, const std::string& label) {
+    const std::string after = " TBIndex=" + std::to_string(subShape);
+    cell(actionCell("Action", row), runAddonForShape("SINK=TIA Sheet.", after));
+    return cell(actionCell("Menu", row), quoted(label));
+}
+
+NotationSpec& NotationSpec::layoutMenu() {
+    const int first = options_.firstLayoutRow;
+    const std::string after = " SCMIndex=" + std::to_string(first);
+    cell("User.RecursionFlag", options_.recursionFlag);
+    for (int row = 1; row < first; ++row) cell(actionCell("Menu", row), "\"\"");
+    const char* const menus[2] = {"Horizontal", "Vertical"};
+    for (int i = 0; i < 2; ++i) {
+        cell(actionCell("Action", first + i), runAddonForShape("SINK=ALA Sheet.", after))
+            .cell(actionCell("Menu", first + i), quoted(menus[i]))
+            .cell(actionCell("Checked", first + i), "0");
+    }
+    return *this;
+}
+
 NotationSpec& NotationSpec::member(ShapeSpec member, GroupLook shows) {
     spec_.member(std::move(member));
     memberLooks_.push_back(shows);
     return *this;
 }
 
-NotationSpec& NotationSpec::layoutTables() {
+NotationSpec& NotationSpec::layoutTables(int boxShape) {
     static const char* const sides[4] = {"N", "E", "S", "W"};
-    for (int point = 0; point < 4; ++point) {
+    // The inner points are parts too (104 to 107): a connector re-glued to one finds
+    // its tables there as well.
+    const int points = options_.innerTable ? 8 : 4;
+    for (int point = 0; point < points; ++point) {
         const std::string part = std::to_string(100 + point);
         if (options_.layoutTable) {
             // Whichever point a connector ends at, each side has its own point.
@@ -113,10 +140,12 @@ NotationSpec& NotationSpec::layoutTables() {
             }
         }
         if (options_.innerTable) {
-            cell("User.IN" + part, std::to_string(innerPointRow(point)));
-            cell("User.LO" + part, quoted(sides[point]));
+            cell("User.IN" + part, std::to_string(innerPointRow(point % 4)));
+            cell("User.LO" + part, quoted(sides[point % 4]));
         }
     }
+    if (options_.layoutTable && boxShape > 0)
+        cell("User.ALA_BoundingBox_Shape", std::to_string(boxShape));
     return *this;
 }
 

@@ -34,9 +34,15 @@ public:
     // A text box of the text input assistant: its index among the sub-shapes and its
     // prompt (a quoted text).
     NotationSpec& textBox(int box, int subShape, const std::string& prompt);
+    // Action row `row` (from 1) that opens the text box at that sub-shape for typing.
+    NotationSpec& editBoxAction(int row, int subShape, const std::string& label);
     NotationSpec& member(ShapeSpec member, GroupLook shows = GroupLook::None);
-    // The connection-point tables of the layout command, when the options ask for them.
-    NotationSpec& layoutTables();
+    // The connection-point tables of the layout command, when the options ask for them;
+    // boxShape is the sub-shape whose box stands for the shape (0: the shape itself).
+    NotationSpec& layoutTables(int boxShape = 0);
+    // The layout command's cells on a 1-D master: "User.RecursionFlag" and the two
+    // action rows (horizontal, vertical) from the options' first layout row.
+    NotationSpec& layoutMenu();
 
     // Drops the shape with the options' own cells as local values.
     visio::ComRef<Shape> drop(Page& page, std::string* problems) const;
@@ -48,6 +54,9 @@ public:
     // The action that runs the add-on with the argument. In an argument, ownId stands
     // for the ID of the shape that carries the formula; it is filled in on the drop.
     static std::string runAddon(const std::string& argument);
+    // The action that runs the add-on with the text before, the ID of the shape that
+    // carries the formula (ID(), so that copies send their own) and the text after.
+    static std::string runAddonForShape(const std::string& before, const std::string& after);
     static constexpr char ownId[] = "{ID}";
 
 private:

@@ -67,7 +67,12 @@ visio::ComRef<Shape> dropPlaceWithTextBoxes(Page& page, const StencilOptions& op
     } else {
         spec.cell("User.QAV_capacity", capacityFormula(options));
     }
-    return spec.layoutTables().drop(page, problems);
+    // The boxes' own rows follow the marking row, when the place has one.
+    const int firstEditRow = markingBox ? 1 : 2;
+    spec.editBoxAction(firstEditRow, 2, "Edit name")
+        .editBoxAction(firstEditRow + 1, 3, "Edit tokens")
+        .editBoxAction(firstEditRow + 2, 4, "Edit capacity");
+    return spec.layoutTables(1).drop(page, problems);
 }
 
 // The edges of start/end and connection places point the way tokens flow: into the
@@ -120,6 +125,7 @@ visio::ComRef<Shape> dropArc(Page& page, const StencilOptions& options, std::str
             .cell("User.QAV_ARCWEIGHT_id", "2")
             .cell("User.TIA_NumberOfTextBoxes", "1")
             .textBox(1, 2, "Weight")
+            .editBoxAction(1, 2, "Edit weight")
             .drop(page, problems);
     if (arc) followArcLength(*arc.get());
     return arc;
@@ -170,7 +176,7 @@ visio::ComRef<Shape> dropStackPlace(Page& page, const StencilOptions& options,
                 GroupLook::Text)
         .cell("User.QAV_Identifier_ID", onGroup ? "0" : "2")
         .cell("User.QAV_capacity", capacity)
-        .layoutTables()
+        .layoutTables(1)
         .drop(page, problems);
 }
 

@@ -73,6 +73,9 @@ struct StencilOptions {
     bool layoutTable = false;
     bool innerTable = false;
 
+    // The 1-D masters (connections, access arrows, ER connections) carry the layout
+    // command's menu and flag.
+    bool layoutMenu = false;
     // The layout shape: the number of its first action row (the horizontal entry; the
     // vertical one follows it) and its "User.RecursionFlag" formula.
     int firstLayoutRow = 1;

@@ -226,7 +226,7 @@ TEST_F(EventDeliveryTest, CommandsAndScopesRaiseWhatTheUsersActionWould) {
     host.queueScopeEvent(1227, "Edit text");
     host.pump();
     ASSERT_EQ(recorder.codesWithoutIdle(),
-              (std::vector<int16_t>{visEvtCodeShapeTextEdit, visEvtCodeScopeEnd}));
+              (std::vector<int16_t>{visEvtCodeShapeTextEdit, visEvtCodeEnterScope}));
     EXPECT_EQ(recorder.events()[0].subject, visio::ObjectRef(shape.get()));
     EXPECT_EQ(recorder.events()[1].info, "1227;Edit text");
 

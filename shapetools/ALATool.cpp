@@ -1,0 +1,269 @@
+#include "shapetools/ALATool.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "helpers/AddonConstants.h"
+#include "helpers/CellHelpers.h"
+#include "helpers/LocaleSeparators.h"
+#include "helpers/RunString.h"
+#include "helpers/ShapeHelpers.h"
+#include "platform/visio/VCell.h"
+#include "platform/visio/VConnect.h"
+#include "platform/visio/VConnects.h"
+#include "platform/visio/VPage.h"
+#include "platform/visio/VShapes.h"
+#include "platform/visio/VisioConstants.h"
+
+namespace {
+
+constexpr char kBoxShapeCell[] = "User.ALA_BoundingBox_Shape";
+constexpr char kInnerTableCell[] = "User.IN100";
+constexpr char kInnerSide[] = "IN";
+// Names and letters pass through buffers of this size on their way from Visio.
+constexpr std::size_t kNameBuffer = 100;
+
+std::string throughNameBuffer(const std::string& text) {
+    return text.size() < kNameBuffer ? text : std::string();
+}
+
+// The forced write, in the local syntax the formulas are built in (the user's list
+// separator between arguments): the ends and the angle may be guarded.
+void forceFormula(const visio::VShape& shape, const std::string& cell, const std::string& formula) {
+    shape.CellsU(cell).SetFormulaForce(formula);
+}
+
+std::string checkedCell(int32_t row) {
+    return "Actions.Checked[" + std::to_string(row) + "]";
+}
+
+}  // namespace
+
+ALATool::ALATool(const visio::VApplication& application) : application_(application) {}
+
+ALATool::~ALATool() = default;
+
+ToolFactory ALATool::factory() {
+    ToolFactory entry;
+    entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
+        return std::make_unique<ALATool>(context.application);
+    };
+    return entry;
+}
+
+void ALATool::createToolbarButton(CommandBarsAccess*, CommandBarObject*) {}
+
+void ALATool::onVisioEvent(int32_t, const visio::VObject&, visio::Variant) {}
+
+PreferencePage* ALATool::getPreferencePage() {
+    return nullptr;
+}
+
+void ALATool::applySettings() {}
+
+// The marker goes whether or not anything changed: a command names a shape the user
+// acted on, and the checker looks again.
+bool ALATool::onCommand(std::string argument) {
+    if (!runstring::namesCommand(argument, kCommand)) return false;
+    const std::optional<int32_t> id = runstring::sheetId(argument);
+    if (!id) return true;
+    std::optional<int32_t> row;
+    if (const std::optional<char> c = runstring::characterAfter(argument, kRowKey))
+        row = runstring::digitValue(*c);
+    realignShape(*id, row);
+    application_.QueueMarkerEvent(markerRecheckFinished);
+    return true;
+}
+
+// The flag is "FALSE" while the shape changes, so that a command its own formulas send
+// back meanwhile does nothing.
+void ALATool::realignShape(int32_t shapeID, std::optional<int32_t> firstRow) {
+    const visio::VPage page = application_.ActivePage();
+    if (page.isEmpty()) return;
+    const visio::VShape shape = getShapeByID(page.Shapes(), shapeID);
+    if (shape.isEmpty() || !cellExists(shape, kRecursionFlag) ||
+        getCellResult(shape, kRecursionFlag) != 1)
+        return;
+    const visio::VConnects connects = shape.Connects();
+    if (connects.Count() != 2) return;
+    setCellFormula(shape, kRecursionFlag, "FALSE");
+
+    // The begin's partner is the first, in whichever order the glue records come: an end
+    // glued again comes last, and the shape is not to turn round.
+    visio::VConnect firstConnect = connects.Item(1);
+    visio::VConnect secondConnect = connects.Item(2);
+    if (firstConnect.FromPart() == visio::visEnd && secondConnect.FromPart() == visio::visBegin)
+        std::swap(firstConnect, secondConnect);
+    const visio::VShape first = firstConnect.ToSheet();
+    const visio::VShape second = secondConnect.ToSheet();
+    firstPart_ = firstConnect.ToPart();
+    secondPart_ = secondConnect.ToPart();
+    forgetPoints();
+
+    Orientation orientation = Orientation::Horizontal;
+    switch (classifyShape(first, second)) {
+        case Placement::SideBySide:
+            applyFlipX(first, second);
+            break;
+        case Placement::OneAboveTheOther:
+            applyFlipY(first, second);
+            orientation = Orientation::Vertical;
+            break;
+        case Placement::Overlapping:
+            orientation = applyInOut(first, second);
+            break;
+    }
+    writeEnd(shape, "BeginY", "BeginX", first, firstPointX_, firstPointY_);
+    writeEnd(shape, "EndY", "EndX", second, secondPointX_, secondPointY_);
+    writeOrientation(shape, orientation, firstRow);
+    setCellFormula(shape, kRecursionFlag, "TRUE");
+}
+
+// An end without a chosen point stays where it is: a point left from an earlier
+// command belongs to other shapes.
+void ALATool::writeEnd(const visio::VShape& shape, const char* yCell, const char* xCell,
+                       const visio::VShape& target, const std::string& x, const std::string& y) {
+    if (x.empty() || y.empty()) return;
+    const std::string name = throughNameBuffer(target.NameID());
+    const std::string formula =
+        "PAR(PNT(" + name + "!" + x + currentListSeparator + name + "!" + y + "))";
+    forceFormula(shape, yCell, formula);
+    forceFormula(shape, xCell, formula);
+}
+
+void ALATool::writeOrientation(const visio::VShape& shape, Orientation orientation,
+                               std::optional<int32_t> firstRow) {
+    const bool vertical = orientation == Orientation::Vertical;
+    forceFormula(shape, "Angle", vertical ? "GUARD(90 deg)" : "GUARD(0 deg)");
+    if (!firstRow) return;
+    forceFormula(shape, checkedCell(*firstRow), vertical ? "0" : "1");
+    forceFormula(shape, checkedCell(*firstRow + 1), vertical ? "1" : "0");
+}
+
+void ALATool::forgetPoints() {
+    firstPointX_.clear();
+    firstPointY_.clear();
+    secondPointX_.clear();
+    secondPointY_.clear();
+}
+
+// --- Where the partners lie
+
+ALATool::Box ALATool::comparisonBox(const visio::VShape& shape) {
+    visio::VShape boxShape = shape;
+    if (cellExists(shape, kBoxShapeCell)) {
+        const visio::VShape member =
+            getShapeByIndex(shape.Shapes(), getCellResultInt(shape, kBoxShapeCell));
+        if (!member.isEmpty()) boxShape = member;
+    }
+    Box box;
+    boxShape.BoundingBox(visio::visBBoxUprightWH, &box.left, &box.bottom, &box.right, &box.top);
+    const visio::VShape container = boxShape.ContainingShape();
+    if (container.ID() != 0) {
+        container.XYToPage(box.left, box.bottom, &box.left, &box.bottom);
+        container.XYToPage(box.right, box.top, &box.right, &box.top);
+        // A turned or flipped group brings its corners to the page in another order.
+        if (box.left > box.right) std::swap(box.left, box.right);
+        if (box.bottom > box.top) std::swap(box.bottom, box.top);
+    }
+    return box;
+}
+
+ALATool::Placement ALATool::classifyShape(const visio::VShape& first, const visio::VShape& second) {
+    const Box a = comparisonBox(first);
+    const Box b = comparisonBox(second);
+    firstCentreX_ = (a.right - a.left) * 0.5 + a.left;
+    firstCentreY_ = (a.top - a.bottom) * 0.5 + a.bottom;
+    secondCentreX_ = (b.right - b.left) * 0.5 + b.left;
+    secondCentreY_ = (b.top - b.bottom) * 0.5 + b.bottom;
+    // Touching edges count as overlapping.
+    const bool overlapX = std::max(a.left, b.left) <= std::min(a.right, b.right);
+    const bool overlapY = std::max(a.bottom, b.bottom) <= std::min(a.top, b.top);
+    if (overlapX && overlapY) return Placement::Overlapping;
+    if (!overlapX && overlapY) return Placement::SideBySide;
+    return Placement::OneAboveTheOther;
+}
+
+// Which sides face each other along one axis: the first's lower side (W, S) when it
+// lies beyond the second, the second's upper side (E, N) likewise; a flipped partner
+// has its sides the other way round.
+ALATool::Facing ALATool::facingSides(double first, double second, double flipFirst,
+                                     double flipSecond) {
+    const bool beyond = first > second;
+    const bool before = first < second;
+    return {(beyond && flipFirst == 0) || (before && flipFirst == 1),
+            (beyond && flipSecond == 0) || (before && flipSecond == 1)};
+}
+
+void ALATool::applyFlipX(const visio::VShape& first, const visio::VShape& second) {
+    const Facing facing = facingSides(firstCentreX_, secondCentreX_, getCellResult(first, "FlipX"),
+                                      getCellResult(second, "FlipX"));
+    connectionPointOf(facing.firstLower ? "W" : "E", facing.secondUpper ? "E" : "W", first, second);
+}
+
+void ALATool::applyFlipY(const visio::VShape& first, const visio::VShape& second) {
+    const Facing facing = facingSides(firstCentreY_, secondCentreY_, getCellResult(first, "FlipY"),
+                                      getCellResult(second, "FlipY"));
+    connectionPointOf(facing.firstLower ? "S" : "N", facing.secondUpper ? "N" : "S", first, second);
+}
+
+// One partner lies over the other: the end on the partner with inner points goes to the
+// inner point of its part, the other end to the side that part faces on the page. With
+// no inner points on either, no point is chosen and the ends stay.
+ALATool::Orientation ALATool::applyInOut(const visio::VShape& first, const visio::VShape& second) {
+    std::string side;
+    if (cellExists(first, kInnerTableCell)) {
+        const std::string letter = "User.LO" + std::to_string(firstPart_);
+        if (cellExists(first, letter))
+            side = sideForAngle(throughNameBuffer(getCellFormula(first, letter)), first);
+        connectionPointOf(kInnerSide, side, first, second);
+    } else if (cellExists(second, kInnerTableCell)) {
+        const std::string letter = "User.LO" + std::to_string(secondPart_);
+        if (cellExists(second, letter))
+            side = sideForAngle(throughNameBuffer(getCellFormula(second, letter)), second);
+        connectionPointOf(side, kInnerSide, first, second);
+    }
+    return side == "E" || side == "W" ? Orientation::Horizontal : Orientation::Vertical;
+}
+
+bool ALATool::pointTexts(const visio::VShape& shape, const std::string& side, int16_t part,
+                         std::string* x, std::string* y) {
+    const std::string cell = "User." + side + std::to_string(part);
+    if (side.empty() || !cellExists(shape, cell)) return false;
+    const std::string row = std::to_string(getCellResultInt(shape, cell));
+    *x = "Connections.X" + row;
+    *y = "Connections.Y" + row;
+    return true;
+}
+
+// A side or part the partner has no cell for leaves that end without a point.
+void ALATool::connectionPointOf(const std::string& firstSide, const std::string& secondSide,
+                                const visio::VShape& first, const visio::VShape& second) {
+    if (!pointTexts(first, firstSide, firstPart_, &firstPointX_, &firstPointY_)) {
+        firstPointX_.clear();
+        firstPointY_.clear();
+    }
+    if (!pointTexts(second, secondSide, secondPart_, &secondPointX_, &secondPointY_)) {
+        secondPointX_.clear();
+        secondPointY_.clear();
+    }
+}
+
+// At 90 degrees the shape's north points west.
+std::string ALATool::sideForAngle(const std::string& letterFormula, const visio::VShape& shape) {
+    static const char* const kSides[] = {"N", "W", "S", "E"};
+    int side = -1;
+    for (int i = 0; i < 4; ++i)
+        if (letterFormula == std::string("\"") + kSides[i] + "\"") side = i;
+    if (side < 0) return "N";
+    const double angle = shape.CellsU("Angle").Result(int32_t{visio::visDegrees});
+    int turns = 3;
+    if (angle == 0) {
+        turns = 0;
+    } else if (angle == 90 || angle == -270) {
+        turns = 1;
+    } else if (angle == 180 || angle == -180) {
+        turns = 2;
+    }
+    return kSides[(side + turns) % 4];
+}

@@ -1,0 +1,349 @@
+#include "shapetools/TextInputAssistant.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <variant>
+
+#include "helpers/AddonConstants.h"
+#include "helpers/CellHelpers.h"
+#include "helpers/MessageBoxWithButtons.h"
+#include "helpers/RunString.h"
+#include "helpers/ShapeHelpers.h"
+#include "helpers/VisioText.h"
+#include "platform/ui/WinApiConstants.h"
+#include "platform/visio/VPage.h"
+#include "platform/visio/VSelection.h"
+#include "platform/visio/VShapes.h"
+#include "platform/visio/VWindow.h"
+#include "platform/visio/VisioConstants.h"
+
+namespace {
+
+constexpr char kCharColor[] = "Char.Color";
+constexpr char kCharSize[] = "Char.Size";
+constexpr char kCharFont[] = "Char.Font";
+
+// A prompt is small and coloured, so that it cannot be taken for the user's text.
+constexpr char kPromptColor[] = "18";
+constexpr char kPromptSize[] = "8 pt";
+constexpr char kPromptFont[] = "0";
+// The format a copied box gets when its copied prompt is cleared.
+constexpr char kPlainColor[] = "0";
+constexpr char kPlainSize[] = "10 pt";
+constexpr char kPlainFont[] = "0";
+// Sub-shape numbers beyond this name no sub-shape (and fit no index).
+constexpr double kMaxIndex = 32767;
+
+// The scope number at the start of a scope event's text ("1227;0;Text;0"), as the
+// Windows conversion of the text would see it: text that does not fit its buffer
+// counts as none.
+std::optional<int32_t> scopeNumberOf(const visio::Variant& moreInfo) {
+    const std::string* text = std::get_if<std::string>(&moreInfo);
+    if (!text || text->size() > kVisioTextLimit) return std::nullopt;
+    const std::size_t semicolon = text->find(';');
+    if (semicolon == std::string::npos) return std::nullopt;
+    return static_cast<int32_t>(std::strtol(text->substr(0, semicolon).c_str(), nullptr, 10));
+}
+
+bool isDrawingWindow(const visio::VWindow& window) {
+    return window.Type() == visio::visDrawing && window.SubType() == visio::visPageWin;
+}
+
+void writeCharFormat(const visio::VShape& box, const char* color, const char* size,
+                     const char* font) {
+    setCellFormula(box, kCharColor, color);
+    setCellFormula(box, kCharSize, size);
+    setCellFormula(box, kCharFont, font);
+}
+
+}  // namespace
+
+TextInputAssistant::TextInputAssistant(const visio::VApplication& application)
+    : application_(application) {}
+
+TextInputAssistant::~TextInputAssistant() = default;
+
+ToolFactory TextInputAssistant::factory() {
+    ToolFactory entry;
+    entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
+        return std::make_unique<TextInputAssistant>(context.application);
+    };
+    return entry;
+}
+
+void TextInputAssistant::createToolbarButton(CommandBarsAccess*, CommandBarObject*) {}
+
+PreferencePage* TextInputAssistant::getPreferencePage() {
+    return nullptr;
+}
+
+void TextInputAssistant::applySettings() {}
+
+// --- Commands
+
+// Without "TBIndex=" no box is named, and none is opened: the key's character is never
+// taken from elsewhere in the text.
+bool TextInputAssistant::onCommand(std::string argument) {
+    if (!runstring::namesCommand(argument, kCommand)) return false;
+    const std::optional<int32_t> id = runstring::sheetId(argument);
+    const std::optional<char> box = runstring::characterAfter(argument, kBoxKey);
+    if (id && box) editTextBox(*id, runstring::digitValue(*box));
+    return true;
+}
+
+void TextInputAssistant::editTextBox(int32_t shapeID, int32_t boxIndex) {
+    const visio::VPage page = application_.ActivePage();
+    if (page.isEmpty()) return;
+    const visio::VShape shape = getShapeByID(page.Shapes(), shapeID);
+    const visio::VShape box = getShapeByIndex(shape.Shapes(), boxIndex);
+    if (shape.isEmpty() || box.isEmpty()) return;
+    const visio::VWindow window = application_.ActiveWindow();
+    // Visio sub-selects a shape inside a group only once the group itself is selected.
+    std::vector<visio::VShape> chain;
+    for (visio::VShape s = box; !s.isEmpty() && s.ID() != 0; s = s.ContainingShape())
+        chain.push_back(s);
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        const bool onPage = it->ContainingShape().ID() == 0;
+        window.Select(*it, onPage ? visio::visSelect : visio::visSubSelect);
+    }
+    application_.DoCmd(visio::visCmdTextEdit);
+}
+
+// --- Prompts
+
+bool TextInputAssistant::hasBoxCount(const visio::VShape& shape) {
+    return cellExists(shape, kBoxCountCell);
+}
+
+// A shape cannot describe more boxes than it has user rows: a count beyond that is
+// bounded there rather than walked box by box.
+int32_t TextInputAssistant::boxCount(const visio::VShape& shape) {
+    const double count = getCellResult(shape, kBoxCountCell);
+    if (!(count >= 1)) return 0;
+    const double rows = shape.RowCount(visio::visSectionUser);
+    return static_cast<int32_t>(std::min(std::floor(count), rows));
+}
+
+visio::VShape TextInputAssistant::textBox(const visio::VShape& shape, int32_t n) {
+    const std::string cell = kBoxCellPrefix + std::to_string(n);
+    if (!cellExists(shape, cell)) return visio::VShape();
+    const double index = getCellResult(shape, cell);
+    if (index == 0) return shape;
+    if (!(std::fabs(index) < kMaxIndex)) return visio::VShape();
+    return getShapeByIndex(shape.Shapes(), static_cast<int32_t>(std::lround(index)));
+}
+
+std::string TextInputAssistant::promptOf(const visio::VShape& shape, int32_t n) {
+    return getCellString(shape, kBoxCellPrefix + std::to_string(n) + ".Prompt");
+}
+
+bool TextInputAssistant::wasSelectedBefore(int32_t shapeID) const {
+    return std::find(previousSelectionIDs_.begin(), previousSelectionIDs_.end(), shapeID) !=
+           previousSelectionIDs_.end();
+}
+
+void TextInputAssistant::saveCharFormat(const visio::VShape& box) {
+    savedColorFormulas_.push_back(limitVisioText(getCellFormula(box, kCharColor)));
+    savedSizeFormulas_.push_back(limitVisioText(getCellFormula(box, kCharSize)));
+    savedFontFormulas_.push_back(limitVisioText(getCellFormula(box, kCharFont)));
+}
+
+void TextInputAssistant::onSelectionChanged() {
+    visio::VSelection selection = application_.ActiveWindow().Selection();
+    selection.SetIterationMode(visio::visSelModeSkipSuper);
+    const int32_t count = selection.Count();
+    if (count == 1) {
+        selectedShape_ = selection.Item(1);
+        if (hasBoxCount(selectedShape_)) {
+            promptsActive_ = true;
+            hidePrompts();
+            showPrompts();
+            promptShape_ = selectedShape_;
+        } else if (hasBoxCount(selectedShape_.ContainingShape())) {
+            // A box of the shape that shows the prompts: they stay.
+            promptsActive_ = true;
+        } else {
+            promptsActive_ = false;
+            hidePrompts();
+            promptShape_.release();
+        }
+    } else {
+        promptsActive_ = false;
+        hidePrompts();
+        promptShape_.release();
+    }
+    previousSelectionIDs_.clear();
+    for (int32_t i = 1; i <= count; ++i) previousSelectionIDs_.push_back(selection.Item(i).ID());
+}
+
+void TextInputAssistant::showPrompts() {
+    const visio::VShape shape = selectedShape_;
+    if (wasSelectedBefore(shape.ID())) return;
+    savedColorFormulas_.clear();
+    savedSizeFormulas_.clear();
+    savedFontFormulas_.clear();
+    const int32_t count = boxCount(shape);
+    for (int32_t n = 1; n <= count; ++n) {
+        const visio::VShape box = textBox(shape, n);
+        const std::string prompt = promptOf(shape, n);
+        saveCharFormat(box);
+        if (box.isEmpty() || !getShapeText(box).empty() || suppressPromptText_) continue;
+        setShapeText(box, prompt);
+        writeCharFormat(box, kPromptColor, kPromptSize, kPromptFont);
+    }
+}
+
+void TextInputAssistant::hidePrompts() {
+    if (promptShape_.isEmpty()) return;
+    const int32_t count = boxCount(promptShape_);
+    for (int32_t n = 1; n <= count; ++n) {
+        const visio::VShape box = textBox(promptShape_, n);
+        if (box.isEmpty() || getShapeText(box) != promptOf(promptShape_, n)) continue;
+        restoreCharFormat(box, n);
+        if (!suppressPromptText_) setShapeText(box, std::string());
+    }
+    savedColorFormulas_.clear();
+    savedSizeFormulas_.clear();
+    savedFontFormulas_.clear();
+}
+
+// A box of a shape whose prompts were never written has no saved format to go back to.
+void TextInputAssistant::restoreCharFormat(const visio::VShape& box, int32_t n) {
+    if (n < 1 || static_cast<std::size_t>(n) > savedColorFormulas_.size()) return;
+    const std::size_t entry = static_cast<std::size_t>(n - 1);
+    writeCharFormat(box, savedColorFormulas_[entry].c_str(), savedSizeFormulas_[entry].c_str(),
+                    savedFontFormulas_[entry].c_str());
+}
+
+visio::VShape TextInputAssistant::singleSelectedShape() const {
+    visio::VSelection selection = application_.ActiveWindow().Selection();
+    selection.SetIterationMode(visio::visSelModeSkipSuper);
+    return selection.Count() == 1 ? selection.Item(1) : visio::VShape();
+}
+
+// The typed text is to show in the box's own format, not in the prompt's.
+void TextInputAssistant::restoreEditedBoxFormat() {
+    visio::VSelection selection = application_.ActiveWindow().Selection();
+    selection.SetIterationMode(visio::visSelModeSkipSuper);
+    const visio::VShape edited = selection.Item(1);
+    if (edited.isEmpty()) return;
+    visio::VShape owner = edited;
+    if (!hasBoxCount(owner)) owner = edited.ContainingShape();
+    if (!hasBoxCount(owner)) return;
+    const int32_t count = boxCount(owner);
+    for (int32_t n = 1; n <= count; ++n) {
+        const visio::VShape box = textBox(owner, n);
+        if (box.isEmpty() || box.ID() != edited.ID()) continue;
+        if (getShapeText(box) == promptOf(owner, n)) restoreCharFormat(box, n);
+    }
+}
+
+// A copy of a shape that showed its prompts carries them as text: they are taken out.
+void TextInputAssistant::clearCopiedPrompts() {
+    const visio::VShape shape = singleSelectedShape();
+    if (shape.isEmpty()) return;
+    selectedShape_ = shape;
+    if (!hasBoxCount(shape) || suppressPromptText_) return;
+    const int32_t count = boxCount(shape);
+    for (int32_t n = 1; n <= count; ++n) {
+        const visio::VShape box = textBox(shape, n);
+        if (box.isEmpty() || getShapeText(box) != promptOf(shape, n)) continue;
+        setShapeText(box, std::string());
+        writeCharFormat(box, kPlainColor, kPlainSize, kPlainFont);
+    }
+}
+
+// --- The hide cell and the repair
+
+void TextInputAssistant::setHideFlag(const char* formula, bool markSaved) {
+    const visio::VDocument document = application_.ActiveDocument();
+    const visio::VShape sheet = document.DocumentSheet();
+    if (sheet.CellExistsU(kHideCell, 1) == 0) return;
+    setCellFormula(sheet, kHideCell, formula);
+    if (markSaved) document.SetSaved(true);
+}
+
+void TextInputAssistant::repairCheck(const visio::VDocument& document, int16_t command) {
+    const visio::VShape sheet = document.DocumentSheet();
+    if (sheet.CellExistsU(kHideCell, 1) == 0) return;
+    if (sheet.CellsU(kHideCell).Result(std::string()) != 0) {
+        const int answer = messageBoxWithButtons(ui::WindowHandle(), kRepairQuestion, productTitle,
+                                                 "Yes", "No", ui::kMbIconInformation);
+        if (answer == 1) application_.DoCmd(command);
+    }
+    setCellFormula(sheet, kHideCell, "TRUE");
+    document.SetSaved(true);
+}
+
+// --- Events
+
+void TextInputAssistant::onVisioEvent(int32_t eventCode, const visio::VObject& subject,
+                                      visio::Variant moreInfo) {
+    switch (eventCodeOf(eventCode)) {
+        case visio::visEvtCodeDocCreate:
+            // The new document is the active one the idle check would ask about again.
+            repairPending_ = false;
+            repairCheck(application_.ActiveDocument(), visio::visCmdFileSaveAs);
+            break;
+        case visio::visEvtCodeDocOpen:
+            repairPending_ = false;
+            repairCheck(subject.as<visio::VDocument>(), visio::visCmdFileSave);
+            break;
+        case visio::visEvtCodeDocSave:
+        case visio::visEvtCodeDocSaveAs:
+            hideFlagTrue_ = true;
+            setHideFlag("TRUE", true);
+            break;
+        case visio::visEvtCodeBefDocSave:
+        case visio::visEvtCodeBefDocSaveAs:
+            hideFlagTrue_ = false;
+            setHideFlag("FALSE", false);
+            break;
+        case visio::visEvtCodeEnterScope:
+            onScope(moreInfo);
+            break;
+        case visio::visEvtCodeSelChanged:
+            if (isDrawingWindow(application_.ActiveWindow())) onSelectionChanged();
+            break;
+        case visio::visEvtCodeShapeTextEdit:
+            if (promptsActive_) restoreEditedBoxFormat();
+            break;
+        case visio::visEvtCodeNoEventsPending:
+            onIdle();
+            break;
+        case visio::visEvtCodeStyleAdded:
+            setHideFlag("TRUE", false);
+            break;
+        case visio::visEvtCodeShapeAdded:
+            clearCopiedPrompts();
+            break;
+        default:
+            break;
+    }
+}
+
+void TextInputAssistant::onScope(const visio::Variant& moreInfo) {
+    const std::optional<int32_t> scope = scopeNumberOf(moreInfo);
+    if (!scope) return;
+    if (*scope == kTextToolScope) {
+        suppressPromptText_ = true;
+    } else if (*scope >= kFirstToolScope && *scope <= kLastToolScope) {
+        suppressPromptText_ = false;
+    }
+}
+
+// The document that was open before the tools existed gets its repair check here; a
+// save that began and never ended leaves the cell at "FALSE" until now.
+void TextInputAssistant::onIdle() {
+    if (repairPending_) {
+        repairPending_ = false;
+        const visio::VDocument document = application_.ActiveDocument();
+        if (!document.isEmpty()) repairCheck(document, visio::visCmdFileSave);
+    }
+    if (!hideFlagTrue_) {
+        hideFlagTrue_ = true;
+        setHideFlag("TRUE", true);
+    }
+}

@@ -1,0 +1,99 @@
+// The text input assistant for the masters with several text boxes (a place's name,
+// tokens and capacity, an arc's weight): while such a shape is the only one selected,
+// each of its empty boxes shows a prompt in a small coloured font; the prompts go when
+// the selection moves on, and a box whose editing begins gets its own format back. An
+// action row of such a master ("SINK=TIA Sheet.<ID> TBIndex=<sub-shape>") opens a box
+// for typing.
+//
+// It also keeps a document's "User.HideInputBoxes" at "TRUE" while the add-on runs and
+// at "FALSE" in every file saved, so that the masters hide their prompt boxes where the
+// add-on is not there to serve them, and offers to repair a file that was stored
+// otherwise (Visio crashed in between).
+//
+// Not registered: no button, no page. Created fifth among the tools.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/SupportTool.h"
+#include "core/ToolFactory.h"
+#include "platform/visio/VApplication.h"
+#include "platform/visio/VDocument.h"
+#include "platform/visio/VShape.h"
+
+class TextInputAssistant : public SupportTool {
+public:
+    static constexpr char kCommand[] = "TIA";
+    static constexpr char kBoxKey[] = "TBIndex=";
+    static constexpr char kBoxCountCell[] = "User.TIA_NumberOfTextBoxes";
+    static constexpr char kBoxCellPrefix[] = "User.TIA_TextBox";
+    static constexpr char kHideCell[] = "User.HideInputBoxes";
+    static constexpr char kRepairQuestion[] =
+        "Your Document was not correctly saved for use without the QAVSupport tools. This may "
+        "happen if Visio crashes. Should it be fixed?";
+    // The drawing tool scopes: the text tool types into shapes itself, so while it is the
+    // chosen tool no prompt text is written or taken out.
+    static constexpr int32_t kTextToolScope = 1227;
+    static constexpr int32_t kFirstToolScope = 1219;
+    static constexpr int32_t kLastToolScope = 1228;
+
+    explicit TextInputAssistant(const visio::VApplication& application);
+    ~TextInputAssistant() override;
+
+    // The controller's entry: not registered.
+    static ToolFactory factory();
+
+    void createToolbarButton(CommandBarsAccess* access, CommandBarObject* bar) override;
+    // "SINK=TIA": handled; with "Sheet." and "TBIndex=" it opens that box.
+    bool onCommand(std::string argument) override;
+    void onVisioEvent(int32_t eventCode, const visio::VObject& subject,
+                      visio::Variant moreInfo) override;
+    PreferencePage* getPreferencePage() override;
+    void applySettings() override;
+
+    // Selects sub-shape boxIndex of the shape (its groups first) and opens its text.
+    void editTextBox(int32_t shapeID, int32_t boxIndex);
+    void onSelectionChanged();
+    void showPrompts();
+    void hidePrompts();
+    void restoreEditedBoxFormat();
+    void restoreCharFormat(const visio::VShape& box, int32_t n);
+    void clearCopiedPrompts();
+    // The repair question for a document stored with the hide cell set; Yes runs the
+    // built-in command (1004 save, 1005 save as).
+    void repairCheck(const visio::VDocument& document, int16_t command);
+
+    bool arePromptsActive() const { return promptsActive_; }
+    bool isPromptTextSuppressed() const { return suppressPromptText_; }
+
+private:
+    // The box of text box n (from 1) of the shape: the shape itself or one of its
+    // sub-shapes; empty when the shape names none for n.
+    static visio::VShape textBox(const visio::VShape& shape, int32_t n);
+    // How many boxes the shape's cells describe (0 when it is no prompt-bearing shape).
+    static int32_t boxCount(const visio::VShape& shape);
+    static std::string promptOf(const visio::VShape& shape, int32_t n);
+    static bool hasBoxCount(const visio::VShape& shape);
+    visio::VShape singleSelectedShape() const;
+    void saveCharFormat(const visio::VShape& box);
+    bool wasSelectedBefore(int32_t shapeID) const;
+    void onScope(const visio::Variant& moreInfo);
+    void onIdle();
+    // Writes the hide cell of the active document, when it has one; marks the document
+    // saved when asked, so that the write counts as no change.
+    void setHideFlag(const char* formula, bool markSaved);
+
+    std::vector<std::string> savedColorFormulas_;
+    std::vector<std::string> savedSizeFormulas_;
+    std::vector<std::string> savedFontFormulas_;
+    std::vector<int32_t> previousSelectionIDs_;
+    visio::VApplication application_;
+    visio::VShape promptShape_;
+    visio::VShape selectedShape_;
+    bool promptsActive_ = false;
+    bool repairPending_ = true;
+    bool hideFlagTrue_ = true;
+    bool suppressPromptText_ = false;
+};

@@ -1,0 +1,42 @@
+// What Visio's Edit menu does with shapes: copies of them kept on the clipboard, apart
+// from every document, and copies put onto a page (paste, duplicate). A copy keeps the
+// cells, text and members of its original; references among the copied shapes
+// ("Sheet.12!Width") name the copies, as Visio renames them; a copied connector comes
+// loose from what its ends were glued to and keeps where they were.
+#pragma once
+
+#include <vector>
+
+#include "platform/visio/ComRef.h"
+
+namespace simhost {
+
+class Application;
+class Document;
+class Page;
+class Shape;
+
+class ShapeClipboard {
+public:
+    explicit ShapeClipboard(Application& application);
+    ~ShapeClipboard();
+    ShapeClipboard(const ShapeClipboard&) = delete;
+    ShapeClipboard& operator=(const ShapeClipboard&) = delete;
+
+    // The shapes replace what the clipboard held.
+    void copy(const std::vector<Shape*>& shapes);
+    bool empty() const;
+    // Copies of the clipboard's shapes on the page, where the originals were.
+    std::vector<visio::ComRef<Shape>> pasteOnto(Page& page);
+
+    // Copies of the shapes on the page, moved by (dx, dy) inches; raises nothing.
+    static std::vector<visio::ComRef<Shape>> copyShapes(const std::vector<Shape*>& shapes,
+                                                        Page& page, double dx, double dy);
+
+private:
+    Application& application_;
+    // A document of its own, in no collection, whose one page holds the copies.
+    visio::ComRef<Document> store_;
+};
+
+}  // namespace simhost
