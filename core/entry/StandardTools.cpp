@@ -3,6 +3,7 @@
 #include "checker/ConsistencyChecker.h"
 #include "core/AboutTool.h"
 #include "core/PreferencesTool.h"
+#include "exporter/PictureExporter.h"
 
 ToolFactoryList standardToolFactories() {
     // One entry per tool, at its fixed place; a tool that is not built yet has none.
@@ -13,6 +14,7 @@ ToolFactoryList standardToolFactories() {
     tools.push_back(ConsistencyChecker::factory());
     // 3. PetriNetSimulator (the diagram-type holder and the checker): registered.
     // 4. PictureExporter: registered.
+    tools.push_back(PictureExporter::factory());
     // 5. TextInputAssistant: not registered.
     // 6. AboutTool: registered.
     tools.push_back(AboutTool::factory());
