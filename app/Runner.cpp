@@ -39,6 +39,15 @@ std::string buttonName(int32_t id) {
     }
 }
 
+// The pressed button as the box showed it (its caller may have given it a text of its
+// own), else the standard name of the answer.
+std::string answerName(const simhost::headless::MessageBoxRecord& box) {
+    for (const auto& button : box.buttons) {
+        if (button.id == box.answer && !button.text.empty()) return button.text;
+    }
+    return buttonName(box.answer);
+}
+
 }  // namespace
 
 Runner::Runner(std::ostream& out) : out_(out) {
@@ -123,6 +132,21 @@ std::string Runner::resolvePath(const std::string& path) const {
     return (fs::u8path(baseFolder_) / given).lexically_normal().u8string();
 }
 
+std::string Runner::shownPaths(std::string text) const {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    std::string temporary = fs::temp_directory_path(error).u8string();
+    while (temporary.size() > 1 && (temporary.back() == '/' || temporary.back() == '\\')) {
+        temporary.pop_back();
+    }
+    if (temporary.empty()) return text;
+    for (size_t at = text.find(temporary); at != std::string::npos;
+         at = text.find(temporary, at + 4)) {
+        text.replace(at, temporary.size(), "$TMP");
+    }
+    return text;
+}
+
 void Runner::afterCommand() {
     barWindows_->sync();
     const auto& boxes = backend_.messageBoxes();
@@ -134,9 +158,9 @@ void Runner::afterCommand() {
 }
 
 void Runner::printBox(const simhost::headless::MessageBoxRecord& box) {
-    out_ << "message box \"" << box.caption << "\": " << box.text << "\n  buttons:";
+    out_ << "message box \"" << box.caption << "\": " << shownPaths(box.text) << "\n  buttons:";
     for (const std::string& text : box.buttonTexts()) out_ << " [" << text << "]";
-    out_ << " -> " << buttonName(box.answer) << "\n";
+    out_ << " -> " << answerName(box) << "\n";
 }
 
 std::vector<std::string> Runner::takeNewMarkers() {
