@@ -26,13 +26,6 @@ public:
     // The base name of a single foreground page's picture when the document has no title.
     static constexpr char kUntitledName[] = "DrawingXY";
 
-    // Where the pictures of one format go.
-    struct Destination {
-        bool valid = false;
-        // Empty when none could be determined.
-        std::string folder;
-    };
-
     explicit PictureExporter(const visio::VApplication& application);
     ~PictureExporter() override;
 
@@ -57,6 +50,21 @@ public:
     // name replaced by "_".
     static std::string buildPictureFileName(const std::string& folder, std::string name,
                                             const std::string& extension);
+
+private:
+    // The replace question's buttons.
+    enum class ReplaceAnswer { All = 1, One = 2, Cancel = 3 };
+    // Where the pictures of one format go.
+    struct Destination {
+        bool valid = false;
+        // Empty when none could be determined.
+        std::string folder;
+    };
+
+    void exportAll();
+    void saveSelection();
+    void runExport();
+    void exportInFormat(const PEFormatSettings& format, PEFormatSlot slot);
     // The folder of the setting (relative to the active document's folder, or as it is),
     // without a trailing separator; valid when it is a folder, or when the user had it
     // created. A file of that name is not valid, and nothing is asked.
@@ -64,15 +72,6 @@ public:
     // Asks whether the missing folder is to be made; on Yes makes it and each missing
     // folder above it, from the top down. True when one was made.
     bool askCreateDestination(const std::string& path);
-
-private:
-    // The replace question's buttons.
-    enum class ReplaceAnswer { All = 1, One = 2, Cancel = 3 };
-
-    void exportAll();
-    void saveSelection();
-    void runExport();
-    void exportInFormat(const PEFormatSettings& format, PEFormatSlot slot);
     void exportPages(const std::string& folder, const visio::VDocument& document,
                      int32_t formatIndex);
     std::string baseNameOf(const visio::VPage& page, const visio::VDocument& document,

@@ -58,21 +58,18 @@ protected:
     ExporterTestHost env;
 };
 
+// A format's four settings as one line of text, to compare them at once.
+std::string shown(const PEFormatSettings& s) {
+    return std::to_string(s.doExport) + " " + std::to_string(s.format) + " \"" + s.folder + "\" " +
+           std::to_string(s.relative);
+}
+
 TEST_F(PEPropertyPageTest, WithoutASettingsFileFormatAWritesEmfIntoTheDocumentsFolder) {
-    PEPropertyPage fresh;
-    EXPECT_EQ(fresh.a.format, -1);
-    EXPECT_EQ(fresh.namingException, 0);
+    EXPECT_EQ(shown(PEPropertyPage().a), "0 -1 \"\" 0") << "before the file is read";
     env.startTools();
-    const PEPropertyPage& page = env.page();
-    EXPECT_EQ(page.a.doExport, 1);
-    EXPECT_EQ(page.a.format, 0);
-    EXPECT_EQ(page.a.folder, "");
-    EXPECT_EQ(page.a.relative, 1);
-    EXPECT_EQ(page.b.doExport, 0);
-    EXPECT_EQ(page.b.format, 5);
-    EXPECT_EQ(page.b.folder, "");
-    EXPECT_EQ(page.b.relative, 1);
-    EXPECT_EQ(page.namingException, 1);
+    EXPECT_EQ(shown(env.page().a), "1 0 \"\" 1");
+    EXPECT_EQ(shown(env.page().b), "0 5 \"\" 1");
+    EXPECT_EQ(env.page().namingException, 1);
 
     const ui::RuntimeClass* record = ui::RuntimeClass::fromName("PEPropertyPage");
     ASSERT_NE(record, nullptr);
@@ -87,15 +84,9 @@ TEST_F(PEPropertyPageTest, HandEditedValuesAreReadAsTheSettingsFileReadsThem) {
         "PE_RelativePath_A=FALSE\r\nPE_DoExportFileFormat_B=TRUE\r\nPE_FileFormat_B=gif\r\n"
         "PE_NamingExceptionOnePage=1\r\n");
     env.startTools();
-    const PEPropertyPage& page = env.page();
-    EXPECT_EQ(page.a.doExport, 0);
-    EXPECT_EQ(page.a.format, 4);
-    EXPECT_EQ(page.a.folder, "a=b");
-    EXPECT_EQ(page.a.relative, 0);
-    EXPECT_EQ(page.b.doExport, 1);
-    EXPECT_EQ(page.b.format, 0);
-    EXPECT_EQ(page.b.relative, 1);
-    EXPECT_EQ(page.namingException, 0);
+    EXPECT_EQ(shown(env.page().a), "0 4 \"a=b\" 0");
+    EXPECT_EQ(shown(env.page().b), "1 0 \"\" 1");
+    EXPECT_EQ(env.page().namingException, 0);
 }
 
 TEST_F(PEPropertyPageTest, OpeningEnablesApplyAndEachSwitchGreysItsGroup) {

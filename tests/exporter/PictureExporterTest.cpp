@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <string>
 #include <tuple>
@@ -19,13 +18,6 @@
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Selection.h"
-#include "simhost/host/Toolbar.h"
-#include "simhost/host/ToolbarItem.h"
-#include "simhost/host/ToolbarItems.h"
-#include "simhost/host/ToolbarSet.h"
-#include "simhost/host/ToolbarSets.h"
-#include "simhost/host/Toolbars.h"
-#include "simhost/host/UIObject.h"
 #include "simhost/host/Window.h"
 #include "tests/exporter/ExporterTestHost.h"
 #include "tests/support/PictureReaders.h"
@@ -75,18 +67,6 @@ protected:
             EXPECT_EQ(*bytes, kStandInPicture + pageName) << path;
         }
     }
-    // The tags of the add-on's buttons, in their order on its bar.
-    Names barTags() {
-        Names tags;
-        simhost::UIObject* ui = env.host.application().customToolbars();
-        simhost::ToolbarSet* set = ui ? ui->sets().find(2) : nullptr;
-        if (!set) return tags;
-        for (const auto& bar : set->toolbars().list()) {
-            for (const auto& item : bar->items().list())
-                tags.push_back(item->properties().addOnArgs);
-        }
-        return tags;
-    }
     std::string path(const std::string& folder, const std::string& name) {
         return ExporterTestHost::join(folder, name);
     }
@@ -100,13 +80,6 @@ TEST_F(PictureExporterTest, TheButtonIsOnWhileADocumentIsOpen) {
     EXPECT_EQ(button->tooltipText, "Export drawings of each page to seperate files");
     EXPECT_EQ(button->iconFileName, "QAVSupportTools.vsl,6");
     EXPECT_FALSE(button->enabled) << "no document yet";
-    // Registered after the checker and before help and About: its button stands there.
-    const Names tags = barTags();
-    auto at = [&](const char* tag) {
-        return std::find(tags.begin(), tags.end(), tag) - tags.begin();
-    };
-    EXPECT_LT(at("CCStartButton"), at("PEExportButton"));
-    EXPECT_EQ(at("PEExportButton") + 1, at("ABHelpButton"));
     EXPECT_EQ(env.page().owner(), &env.exporter());
 
     auto first = env.openDrawing({"Page-1"}, "", "one");
