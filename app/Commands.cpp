@@ -4,6 +4,7 @@
 #include "app/DrawingCommands.h"
 #include "app/EditCommands.h"
 #include "app/ExampleCommands.h"
+#include "app/ExporterCommands.h"
 #include "app/LookCommands.h"
 #include "app/PictureCommands.h"
 #include "app/ShapeToolCommands.h"
@@ -19,6 +20,7 @@ void addAllCommands(Runner& runner) {
     addWindowCommands(runner);
     addPictureCommands(runner);
     addLookCommands(runner);
+    addExporterCommands(runner);
     addShapeToolCommands(runner);
 }
 

@@ -1,5 +1,6 @@
 #include "app/Runner.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <random>
@@ -39,6 +40,15 @@ std::string buttonName(int32_t id) {
     }
 }
 
+// The pressed button as the box showed it (its caller may have given it a text of its
+// own), else the standard name of the answer.
+std::string answerName(const simhost::headless::MessageBoxRecord& box) {
+    for (const auto& button : box.buttons) {
+        if (button.id == box.answer && !button.text.empty()) return button.text;
+    }
+    return buttonName(box.answer);
+}
+
 }  // namespace
 
 Runner::Runner(std::ostream& out) : out_(out) {
@@ -66,6 +76,12 @@ Runner::~Runner() {
 }
 
 void Runner::addCommand(const std::string& name, const std::string& usage, Handler handler) {
+    // Two command families choosing one name would leave one of them unreachable, and
+    // sessions written for it would quietly run the other.
+    if (commands_.count(name)) {
+        std::cerr << "qavhost: the command \"" << name << "\" is defined twice\n";
+        std::abort();
+    }
     commands_[name] = {usage, std::move(handler)};
 }
 
@@ -123,6 +139,21 @@ std::string Runner::resolvePath(const std::string& path) const {
     return (fs::u8path(baseFolder_) / given).lexically_normal().u8string();
 }
 
+std::string Runner::shownPaths(std::string text) const {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    std::string temporary = fs::temp_directory_path(error).u8string();
+    while (temporary.size() > 1 && (temporary.back() == '/' || temporary.back() == '\\')) {
+        temporary.pop_back();
+    }
+    if (temporary.empty()) return text;
+    for (size_t at = text.find(temporary); at != std::string::npos;
+         at = text.find(temporary, at + 4)) {
+        text.replace(at, temporary.size(), "$TMP");
+    }
+    return text;
+}
+
 void Runner::afterCommand() {
     barWindows_->sync();
     const auto& boxes = backend_.messageBoxes();
@@ -134,9 +165,9 @@ void Runner::afterCommand() {
 }
 
 void Runner::printBox(const simhost::headless::MessageBoxRecord& box) {
-    out_ << "message box \"" << box.caption << "\": " << box.text << "\n  buttons:";
+    out_ << "message box \"" << box.caption << "\": " << shownPaths(box.text) << "\n  buttons:";
     for (const std::string& text : box.buttonTexts()) out_ << " [" << text << "]";
-    out_ << " -> " << buttonName(box.answer) << "\n";
+    out_ << " -> " << answerName(box) << "\n";
 }
 
 std::vector<std::string> Runner::takeNewMarkers() {

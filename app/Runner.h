@@ -50,6 +50,9 @@ public:
     // A path of a command as a file name: relative ones against the base folder, and
     // "$TMP/..." in the system's temporary folder.
     std::string resolvePath(const std::string& path) const;
+    // The text with the system's temporary folder shown as "$TMP", as commands name it:
+    // transcripts then do not depend on where that folder is.
+    std::string shownPaths(std::string text) const;
 
     std::ostream& out() { return out_; }
     simhost::Host& host() { return *host_; }

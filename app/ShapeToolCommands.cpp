@@ -183,7 +183,7 @@ void addShapeToolCommands(Runner& runner) {
                  [&r](const Runner::Arguments& a) { subselect(r, a); });
     r.addCommand("edit", "edit   open the selected shape's text for typing",
                  [&r](const Runner::Arguments& a) { edit(r, a); });
-    r.addCommand("type", "type [TEXT]   type into the open text (replacing it)",
+    r.addCommand("typetext", "typetext [TEXT]   type into the open shape text (replacing it)",
                  [&r](const Runner::Arguments& a) { type(r, a); });
     r.addCommand("copy", "copy   copy the selected shapes",
                  [&r](const Runner::Arguments& a) { copy(r, a); });

@@ -1,5 +1,6 @@
 #include "app/WindowCommands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <ostream>
@@ -123,14 +124,14 @@ bool takeControl(Runner& r, const Runner::Arguments& a, const std::string& usage
 
 void windows(Runner& r, const Runner::Arguments& a) {
     if (a.rest.empty()) {
-        r.out() << simhost::headless::WindowListing::describe(r.backend());
+        r.out() << r.shownPaths(simhost::headless::WindowListing::describe(r.backend()));
         return;
     }
     Words words(a.rest);
     std::string name;
     if (!words.next(name) || !words.rest().empty()) return r.fail("usage: windows [DIALOG]");
     if (ui::WindowHandle dialog = openDialog(r, name)) {
-        r.out() << simhost::headless::WindowListing::describe(r.backend(), dialog);
+        r.out() << r.shownPaths(simhost::headless::WindowListing::describe(r.backend(), dialog));
     }
 }
 
@@ -152,14 +153,30 @@ void check(Runner& r, const Runner::Arguments& a) {
                   "check box " + std::to_string(id) + " cannot be set");
 }
 
+// The entry by its index, or by its text (a tab's title, a list's entry).
 void choose(Runner& r, const Runner::Arguments& a) {
-    ui::WindowHandle dialog;
+    Words words(a.rest);
+    std::string name;
+    std::string idText;
+    std::string entry;
     int32_t id = 0;
+    if (!words.next(name) || !words.next(idText) || !readNumber(idText, id) || !words.next(entry) ||
+        !words.rest().empty()) {
+        return r.fail("usage: choose DIALOG ID INDEX|TEXT");
+    }
+    ui::WindowHandle dialog = openDialog(r, name);
+    if (!dialog) return;
+    HeadlessUser user(r.backend());
     int32_t index = 0;
-    if (!takeControl(r, a, "choose DIALOG ID INDEX", dialog, id, &index)) return;
-    reportRefusal(
-        r, HeadlessUser(r.backend()).choose(dialog, id, index),
-        "entry " + std::to_string(index) + " of " + std::to_string(id) + " cannot be chosen");
+    if (!readNumber(entry, index)) {
+        const HeadlessWindow* control = r.backend().window(user.control(dialog, id));
+        const std::vector<std::string> none;
+        const std::vector<std::string>& entries = control ? control->entries : none;
+        const auto found = std::find(entries.begin(), entries.end(), entry);
+        index = found == entries.end() ? -1 : static_cast<int32_t>(found - entries.begin());
+    }
+    reportRefusal(r, index >= 0 && user.choose(dialog, id, index),
+                  "entry " + entry + " of " + std::to_string(id) + " cannot be chosen");
 }
 
 void slide(Runner& r, const Runner::Arguments& a) {
@@ -253,7 +270,7 @@ void settings(Runner& r, const Runner::Arguments& a) {
     while (begin < content.size()) {
         std::size_t end = content.find('\n', begin);
         end = end == std::string::npos ? content.size() : end + 1;
-        r.out() << "  " << visible(content.substr(begin, end - begin)) << "\n";
+        r.out() << "  " << r.shownPaths(visible(content.substr(begin, end - begin))) << "\n";
         begin = end;
     }
 }
@@ -275,7 +292,7 @@ void addWindowCommands(Runner& runner) {
     add("click", "click DIALOG ID   click a button, check box or radio button", click);
     add("check", "check DIALOG ID 0|1   tick or untick a check box", check);
     add("type", "type DIALOG ID TEXT   replace an edit's text", type);
-    add("choose", "choose DIALOG ID INDEX   choose an entry of a list or a tab", choose);
+    add("choose", "choose DIALOG ID INDEX|TEXT   choose an entry of a list or a tab", choose);
     add("slide", "slide DIALOG ID POS   move a trackbar", slide);
     add("close", "close DIALOG   the window's close box", close);
     r.addCommand("ok", "ok [DIALOG]   the property sheet's OK", [&r](const Runner::Arguments& a) {

@@ -46,4 +46,8 @@ protected:
     // 1 when the key's value is exactly "TRUE", 0 for any other value, whenMissing when
     // there is no line for the key (or no store).
     static int32_t readSwitch(PreferencesTool* store, const std::string& key, int32_t whenMissing);
+    // The decimal number at the start of the key's value as the C library reads it (0
+    // when there is none; beyond 32 bits the nearest 32-bit number), whenMissing when
+    // there is no line for the key (or no store).
+    static int32_t readNumber(PreferencesTool* store, const std::string& key, int32_t whenMissing);
 };

@@ -3,6 +3,7 @@
 #include "checker/ConsistencyChecker.h"
 #include "core/AboutTool.h"
 #include "core/PreferencesTool.h"
+#include "exporter/PictureExporter.h"
 #include "shapetools/ALATool.h"
 #include "shapetools/TextInputAssistant.h"
 
@@ -15,6 +16,7 @@ ToolFactoryList standardToolFactories() {
     tools.push_back(ConsistencyChecker::factory());
     // 3. PetriNetSimulator (the diagram-type holder and the checker): registered.
     // 4. PictureExporter: registered.
+    tools.push_back(PictureExporter::factory());
     // 5. TextInputAssistant: not registered.
     tools.push_back(TextInputAssistant::factory());
     // 6. AboutTool: registered.

@@ -50,6 +50,9 @@ public:
     virtual std::string decimalSeparator() = 0;
     // Milliseconds since start-up, wrapping at 2^32.
     virtual uint32_t tickCount() = 0;
+    // Lets the time pass on the calling thread (Sleep): it handles no window messages
+    // meanwhile. The tick count has moved on by about that much afterwards.
+    virtual void sleep(uint32_t milliseconds) = 0;
     // The user's roaming application-data folder, created when missing; empty when
     // there is none. No trailing separator.
     virtual std::string roamingSettingsFolder() = 0;

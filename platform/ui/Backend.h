@@ -180,8 +180,9 @@ public:
     // or nothing when cancelled.
     virtual std::optional<ColorRef> chooseColor(WindowHandle owner, ColorRef initial,
                                                 uint32_t flags) = 0;
-    // The shell's folder browser (SHBrowseForFolder, kBif* flags): the chosen folder's
-    // file-system path, or nothing when cancelled.
+    // The shell's folder browser (SHBrowseForFolder, kBif* flags), with COM initialised
+    // for the calling thread first as the shell needs: the chosen folder's file-system
+    // path, or nothing when cancelled.
     virtual std::optional<std::string> browseForFolder(WindowHandle owner, const std::string& title,
                                                        uint32_t flags) = 0;
     // HTML Help (HtmlHelp): the help window, or null.

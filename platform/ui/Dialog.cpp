@@ -110,9 +110,14 @@ const RuntimeClass* Dialog::GetRuntimeClass() const {
 
 void Dialog::prepareTemplate(DialogTemplate&) {}
 
+// As in MFC, the controls' notifications are not handled while their values move:
+// setting an edit's text must not run the handler of a user's edit halfway through.
 bool Dialog::updateData(bool saveAndValidate) {
+    const bool wasLocked = notificationsLocked_;
+    notificationsLocked_ = true;
     DataExchange dx(*this, saveAndValidate);
     DoDataExchange(dx);
+    notificationsLocked_ = wasLocked;
     return true;
 }
 
@@ -287,6 +292,7 @@ bool Dialog::wmInitDialog() {
 }
 
 void Dialog::wmCommand(int32_t id, int32_t notification) {
+    if (notificationsLocked_) return;
     if (Control* control = controlOf(id)) {
         if (control->OnChildNotify(notification)) return;
     }
@@ -300,6 +306,7 @@ void Dialog::wmCommand(int32_t id, int32_t notification) {
 }
 
 void Dialog::wmNotify(int32_t id, int32_t code, intptr_t parameter) {
+    if (notificationsLocked_) return;
     messageMap_.dispatchNotify(id, code, parameter);
 }
 

@@ -75,7 +75,8 @@ public:
     // The run-time class record of classes that carry one; null otherwise.
     virtual const RuntimeClass* GetRuntimeClass() const;
 
-    // Runs DoDataExchange in the direction given (true: controls into fields).
+    // Runs DoDataExchange in the direction given (true: controls into fields); the
+    // controls' notifications meanwhile are not handled.
     bool updateData(bool saveAndValidate = true);
 
     // --- Controls by id
@@ -164,6 +165,8 @@ private:
     // The controls taken over by objects, by control id.
     std::map<int32_t, Control*> controls_;
     bool modal_ = false;
+    // While updateData runs.
+    bool notificationsLocked_ = false;
     bool inDestructor_ = false;
 };
 

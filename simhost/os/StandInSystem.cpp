@@ -24,6 +24,14 @@ uint32_t StandInSystem::tickCount() {
     return clock_ == Clock::Machine ? machine().tickCount() : ticks_;
 }
 
+void StandInSystem::sleep(uint32_t milliseconds) {
+    if (clock_ == Clock::Machine) {
+        machine().sleep(milliseconds);
+    } else {
+        ticks_ += milliseconds;
+    }
+}
+
 std::string StandInSystem::roamingSettingsFolder() {
     if (!settingsFolder.empty()) makeFolders(settingsFolder);
     return settingsFolder;

@@ -1,52 +1,41 @@
 #include "simhost/render/PictureFile.h"
 
-#include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include "platform/os/PathSplit.h"
+#include "platform/os/System.h"
 
 namespace simhost::render {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Why writing failed, or nothing.
-std::string writeWhole(const fs::path& file, const std::string& bytes) {
-    errno = 0;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (out) {
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-    }
-    if (!out.fail()) return std::string();
-    return errno ? std::generic_category().message(errno) : "the file system refused it";
+// The folder part of the path without its last separator (the root keeps it); empty
+// when the path names no folder.
+std::string folderOf(const std::string& path) {
+    const os::PathParts parts = os::splitPath(path);
+    std::string folder = parts.drive + parts.folder;
+    if (parts.folder.size() > 1) folder.pop_back();
+    return folder;
 }
 
 }  // namespace
 
+// Through the installed system, so that the pictures land in the files the add-on sees
+// (in memory in tests, the machine's own in the runner); the system writes beside the
+// file and swaps the new content in.
 bool PictureFile::write(const std::string& path, const std::string& bytes, std::string* error) {
     auto fail = [&](const std::string& why) {
         if (error) *error = why;
         return false;
     };
     if (path.empty()) return fail("no file name given");
-    fs::path target = fs::u8path(path);
-    fs::path folder = target.parent_path();
-    std::error_code failed;
-    if (!folder.empty() && !fs::is_directory(folder, failed)) {
-        return fail("the folder " + folder.u8string() + " does not exist");
+    os::System& system = os::System::current();
+    const std::string folder = folderOf(path);
+    if (!folder.empty() && system.find(folder) != os::PathKind::Directory) {
+        return fail("the folder " + folder + " does not exist");
     }
-    if (fs::is_directory(target, failed)) return fail("a folder of that name is in the way");
-    fs::path temporary = target;
-    temporary += ".writing";
-    std::string why = writeWhole(temporary, bytes);
-    if (why.empty()) {
-        fs::rename(temporary, target, failed);
-        if (!failed) return true;
-        why = failed.message();
+    if (system.find(path) == os::PathKind::Directory) {
+        return fail("a folder of that name is in the way");
     }
-    fs::remove(temporary, failed);
-    return fail(why);
+    if (!system.writeFile(path, bytes)) return fail("the file system refused to write it");
+    return true;
 }
 
 }  // namespace simhost::render

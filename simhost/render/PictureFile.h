@@ -1,5 +1,6 @@
-// Writes a picture's bytes to its file: through a temporary file beside it, so that a
-// failed write leaves no half picture and an older file whole.
+// Writes a picture's bytes to its file through the installed system port (the files the
+// add-on sees): beside the file first, then swapped into its place, so that a failed
+// write leaves no half picture and an older file whole.
 #pragma once
 
 #include <string>

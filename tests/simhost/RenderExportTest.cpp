@@ -1,5 +1,6 @@
 // Page export through IVPage::Export and PageExport::run: the formats the extension
 // names, the file written or not, and the reasons a host caller and the log are given.
+#include "platform/os/System.h"
 #include "simhost/render/PictureFormat.h"
 #include "tests/simhost/RenderTestFixture.h"
 
@@ -37,7 +38,7 @@ TEST_F(RenderExportTest, AnExistingPictureIsReplaced) {
     { std::ofstream(name) << "old"; }
     EXPECT_TRUE(PageExport::run(*page, name).written);
     EXPECT_EQ(contentOf(name).rfind("\x89PNG", 0), 0u);
-    EXPECT_FALSE(exists(name + ".writing"));
+    EXPECT_FALSE(exists(name + os::kNewContentSuffix));
 }
 
 // Runs on every build: without cairo and the codecs (the Windows build) every format

@@ -105,6 +105,14 @@ public:
         return static_cast<uint32_t>(ms);
     }
 
+    // A signal cuts nanosleep short; the rest is slept again.
+    void sleep(uint32_t milliseconds) override {
+        timespec rest{static_cast<time_t>(milliseconds / 1000),
+                      static_cast<long>(milliseconds % 1000) * 1000000L};
+        while (::nanosleep(&rest, &rest) != 0 && errno == EINTR) {
+        }
+    }
+
     std::string roamingSettingsFolder() override {
         std::string folder;
         if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {

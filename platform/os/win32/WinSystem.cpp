@@ -94,6 +94,7 @@ public:
     std::string listSeparator() override { return localeInfo(LOCALE_SLIST); }
     std::string decimalSeparator() override { return localeInfo(LOCALE_SDECIMAL); }
     uint32_t tickCount() override { return GetTickCount(); }
+    void sleep(uint32_t milliseconds) override { Sleep(milliseconds); }
 
     std::string roamingSettingsFolder() override {
         char path[MAX_PATH] = {0};

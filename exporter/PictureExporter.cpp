@@ -1,0 +1,346 @@
+#include "exporter/PictureExporter.h"
+
+#include <algorithm>
+
+#include "core/ToolbarButton.h"
+#include "helpers/AddonConstants.h"
+#include "helpers/MessageBoxWithButtons.h"
+#include "helpers/VisioText.h"
+#include "platform/os/PathResolve.h"
+#include "platform/os/PathSplit.h"
+#include "platform/os/System.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/WinApiConstants.h"
+#include "platform/visio/VDocuments.h"
+#include "platform/visio/VPages.h"
+#include "platform/visio/VSelection.h"
+#include "platform/visio/VShape.h"
+#include "platform/visio/VShapes.h"
+#include "platform/visio/VWindow.h"
+#include "platform/visio/VisioConstants.h"
+#include "resources/Dialog116Exporter.h"
+
+namespace {
+
+constexpr char kNoFormats[] =
+    "Picture export cannot be performed. No export formats are specified, please check your "
+    "settings.";
+constexpr char kNoDestination[] =
+    "No valid Destination Path could be determined:\n\n- Your Document was not saved yet so no "
+    "Relative Path exists\n- Your Settings contain an empty absolute Path";
+constexpr char kReplaceAll[] = "Replace ALL";
+constexpr char kReplaceOne[] = "Replace ONE";
+constexpr char kCancel[] = "Cancel";
+// The characters a file name cannot hold, each replaced by kNameReplacement.
+constexpr char kForbiddenInNames[] = {'\\', '/', ':', '*', '?', '"', '>', '<', '|'};
+constexpr char kNameReplacement = '_';
+
+std::string invalidDestination(const std::string& folder) {
+    return "Destination Path (" + folder + ") is not valid. Please check your settings.";
+}
+
+std::string createQuestion(const std::string& path) {
+    return "Destination Path (" + path + ") does not exist. Should it be created?";
+}
+
+std::string replaceQuestion(const std::string& folder) {
+    return "A File already exists! Do you want to replace ALL files in '" + folder + "'?";
+}
+
+std::string fileInUse(const std::string& path) {
+    return "An unexpected error has occured during export! Maybe the file '" + path +
+           "' is in use.";
+}
+
+// A hand-edited settings file may hold any number; no picture is written with an
+// extension made up from it.
+std::string unknownFormat(PEFormatSlot slot, int32_t format) {
+    return std::string("Pictures in the ") + (slot == PEFormatSlot::A ? "first" : "second") +
+           " export format are not written: the format number " + std::to_string(format) +
+           " in your settings names no picture format. Please choose one in your settings.";
+}
+
+bool knownFormat(int32_t format) {
+    return format >= 0 && format < static_cast<int32_t>(dialog116::kFormatNames.size());
+}
+
+int32_t showMessage(const std::string& text, uint32_t type) {
+    return ui::Backend::current().messageBox(ui::WindowHandle(), text, productTitle, type);
+}
+
+ButtonLook exportButton(bool enabled) {
+    ButtonLook look;
+    look.tooltip = "Export drawings of each page to seperate files";
+    look.tag = PictureExporter::kButtonTag;
+    look.iconNumber = buttonIcon::kPictureExport;
+    look.enabled = enabled;
+    return look;
+}
+
+// How many folder levels the path's folder part names: its separators ("\Out\" of
+// "C:\Out\Pics" names two).
+int folderLevels(const std::string& path) {
+    const std::string folder = os::splitPath(path).folder;
+    const std::string separators = os::pathSeparators();
+    return static_cast<int>(std::count_if(folder.begin(), folder.end(), [&](char c) {
+        return separators.find(c) != std::string::npos;
+    }));
+}
+
+// The folder that many levels above the path: the path followed by that many "..",
+// resolved as Windows resolves it.
+std::string ancestorOf(const std::string& path, int levels) {
+    std::string up = path;
+    for (int i = 0; i < levels; ++i) up += std::string(1, os::kPathSeparator) + "..";
+    return os::resolveDots(up);
+}
+
+}  // namespace
+
+PictureExporter::PictureExporter(const visio::VApplication& application)
+    : application_(application), page_(std::make_unique<PEPropertyPage>()) {
+    preferencePage_ = page_.get();
+}
+
+PictureExporter::~PictureExporter() {
+    button_.release();
+    preferencePage_ = nullptr;
+    page_.reset();
+}
+
+ToolFactory PictureExporter::factory() {
+    ToolFactory entry;
+    entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
+        return std::make_unique<PictureExporter>(context.application);
+    };
+    entry.registerWithPreferences = true;
+    return entry;
+}
+
+// --- The button and the events
+
+void PictureExporter::createToolbarButton(CommandBarsAccess* access, CommandBarObject* bar) {
+    if (access) commandBarsAccess_ = *access;
+    button_ = getButtonControl(bar);
+    setUpButton(button_, exportButton(false));
+    updateButtonState();
+}
+
+void PictureExporter::updateButtonState() {
+    if (application_.Documents().Count() > 0 && commandBarsAccess_.isSet()) showButton(true);
+}
+
+void PictureExporter::showButton(bool enabled) {
+    setUpButton(button_, exportButton(enabled));
+    commandBarsAccess_.reset();
+}
+
+void PictureExporter::onVisioEvent(int32_t eventCode, const visio::VObject&, visio::Variant) {
+    switch (eventCodeOf(eventCode)) {
+        case visio::visEvtCodeWinActivate:
+            updateButtonState();
+            break;
+        case visio::visEvtCodeBefDocClose:
+            // The one document left is closing: nothing remains to export.
+            if (application_.Documents().Count() == 1) showButton(false);
+            break;
+        default:
+            break;
+    }
+}
+
+PreferencePage* PictureExporter::getPreferencePage() {
+    return page_.get();
+}
+
+void PictureExporter::applySettings() {}
+
+bool PictureExporter::onCommand(std::string argument) {
+    if (argument != kButtonTag) return false;
+    exportAll();
+    return true;
+}
+
+// --- One export
+
+// The pages are exported with nothing selected; the user's selection comes back after.
+void PictureExporter::exportAll() {
+    markTime();
+    saveSelection();
+    runExport();
+    restoreSelection();
+    waitOutTimeMark();
+}
+
+void PictureExporter::markTime() {
+    timeMark_ = os::System::current().tickCount();
+}
+
+void PictureExporter::saveSelection() {
+    const visio::VWindow window = application_.ActiveWindow();
+    const visio::VSelection selection = window.Selection();
+    const int32_t count = selection.Count();
+    for (int32_t i = 1; i <= count; ++i) savedSelection_.push_back(selection.Item(i).ID());
+    window.DeselectAll();
+}
+
+void PictureExporter::restoreSelection() {
+    const visio::VShapes shapes = application_.ActivePage().Shapes();
+    const visio::VWindow window = application_.ActiveWindow();
+    while (!savedSelection_.empty()) {
+        window.Select(shapes.ItemFromID(savedSelection_.back()), visio::visSelect);
+        savedSelection_.pop_back();
+    }
+}
+
+// The tick count wraps at 2^32; the unsigned difference counts across the wrap.
+void PictureExporter::waitOutTimeMark() const {
+    os::System& system = os::System::current();
+    for (uint32_t passed = system.tickCount() - timeMark_; passed < kFinalWaitMilliseconds;
+         passed = system.tickCount() - timeMark_) {
+        system.sleep(kFinalWaitMilliseconds - passed);
+    }
+}
+
+void PictureExporter::runExport() {
+    const PEFormatSettings& a = page_->a;
+    const PEFormatSettings& b = page_->b;
+    if (!a.doExport && !b.doExport) {
+        showMessage(kNoFormats, ui::kMbOk);
+        return;
+    }
+    // A failure or a cancel in the first format does not keep the second from running.
+    if (a.doExport) exportInFormat(a, PEFormatSlot::A);
+    if (b.doExport) exportInFormat(b, PEFormatSlot::B);
+}
+
+void PictureExporter::exportInFormat(const PEFormatSettings& format, PEFormatSlot slot) {
+    if (!knownFormat(format.format)) {
+        showMessage(unknownFormat(slot, format.format), ui::kMbOk | ui::kMbIconStop);
+        return;
+    }
+    const Destination destination = resolveDestination(format.folder, format.relative != 0);
+    if (destination.valid) {
+        exportPages(destination.folder, application_.ActiveDocument(), format.format);
+        return;
+    }
+    showMessage(
+        destination.folder.empty() ? kNoDestination : invalidDestination(destination.folder),
+        ui::kMbOk | ui::kMbIconStop);
+}
+
+// --- The destination folder
+
+PictureExporter::Destination PictureExporter::resolveDestination(std::string setting,
+                                                                 bool relative) {
+    Destination destination;
+    if (!setting.empty() && setting.back() == os::kPathSeparator) setting.pop_back();
+    if (relative) {
+        // Visio's folder of a saved document ends with a separator.
+        const std::string documentFolder = limitVisioText(application_.ActiveDocument().Path());
+        if (documentFolder.empty()) return destination;
+        destination.folder = setting.empty() ? documentFolder.substr(0, documentFolder.size() - 1)
+                                             : documentFolder + setting;
+    } else {
+        if (setting.empty()) return destination;
+        destination.folder = setting;
+    }
+    switch (os::System::current().find(destination.folder)) {
+        case os::PathKind::Directory:
+            destination.valid = true;
+            break;
+        case os::PathKind::File:
+            break;
+        case os::PathKind::None:
+            destination.valid = askCreateDestination(destination.folder);
+            break;
+    }
+    return destination;
+}
+
+bool PictureExporter::askCreateDestination(const std::string& path) {
+    if (showMessage(createQuestion(path), ui::kMbYesNo | ui::kMbIconQuestion) != ui::kIdYes) {
+        return false;
+    }
+    os::System& system = os::System::current();
+    bool created = false;
+    for (int up = folderLevels(path) - 1; up >= 0; --up) {
+        const std::string level = ancestorOf(path, up);
+        if (system.find(level) != os::PathKind::None) continue;
+        if (!system.createDirectory(level)) return false;
+        created = true;
+    }
+    return created;
+}
+
+// --- The pages
+
+void PictureExporter::exportPages(const std::string& folder, const visio::VDocument& document,
+                                  int32_t formatIndex) {
+    const std::string extension = dialog116::kFormatNames[static_cast<size_t>(formatIndex)];
+    const visio::VPages pages = document.Pages();
+    const int16_t count = pages.Count();
+    int foregroundCount = 0;
+    for (int16_t i = 1; i <= count; ++i) {
+        if (!pages.Item(i).Background()) ++foregroundCount;
+    }
+    bool replaceAll = false;
+    for (int16_t i = 1; i <= count; ++i) {
+        const visio::VPage page = pages.Item(i);
+        if (page.Background()) continue;
+        const std::string path =
+            buildPictureFileName(folder, baseNameOf(page, document, foregroundCount), extension);
+        if (!fileExists(path) || replaceAll) {
+            writePicture(page, path);
+            continue;
+        }
+        const ReplaceAnswer answer = askReplace(folder);
+        if (answer == ReplaceAnswer::All) {
+            replaceAll = writePicture(page, path);
+        } else if (answer == ReplaceAnswer::One) {
+            writePicture(page, path);
+        } else {
+            return;
+        }
+    }
+}
+
+// A document of one foreground page may name its picture after itself.
+std::string PictureExporter::baseNameOf(const visio::VPage& page, const visio::VDocument& document,
+                                        int foregroundCount) const {
+    if (foregroundCount != 1 || !page_->namingException) return limitVisioText(page.Name());
+    const std::string title = limitVisioText(document.Title());
+    return title.empty() ? kUntitledName : title;
+}
+
+// Whatever the answer, the final wait counts from it.
+PictureExporter::ReplaceAnswer PictureExporter::askReplace(const std::string& folder) {
+    const int answer =
+        messageBoxWithButtons(ui::WindowHandle(), replaceQuestion(folder), productTitle,
+                              kReplaceAll, kReplaceOne, kCancel, ui::kMbIconQuestion);
+    markTime();
+    if (answer == static_cast<int>(ReplaceAnswer::All)) return ReplaceAnswer::All;
+    if (answer == static_cast<int>(ReplaceAnswer::One)) return ReplaceAnswer::One;
+    return ReplaceAnswer::Cancel;
+}
+
+bool PictureExporter::writePicture(const visio::VPage& page, const std::string& path) {
+    if (fileExists(path) && !os::System::current().deleteFile(path)) {
+        showMessage(fileInUse(path), ui::kMbOk | ui::kMbIconStop);
+        return false;
+    }
+    page.Export(path);
+    return true;
+}
+
+bool PictureExporter::fileExists(const std::string& path) const {
+    return os::System::current().find(path) != os::PathKind::None;
+}
+
+std::string PictureExporter::buildPictureFileName(const std::string& folder, std::string name,
+                                                  const std::string& extension) {
+    for (char forbidden : kForbiddenInNames) {
+        std::replace(name.begin(), name.end(), forbidden, kNameReplacement);
+    }
+    return folder + os::kPathSeparator + name + "." + extension;
+}

@@ -1,0 +1,95 @@
+// The picture export button, "PEExportButton": one press writes every foreground page
+// of the active document to picture files, in up to two formats (A and B), each into its
+// own folder, as the exporter's page sets them. Visio's page export draws the pictures;
+// the file's extension names the format.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/SupportTool.h"
+#include "core/ToolFactory.h"
+#include "exporter/PEPropertyPage.h"
+#include "platform/visio/VApplication.h"
+#include "platform/visio/VDocument.h"
+#include "platform/visio/VPage.h"
+#include "platform/visio/VToolbarItem.h"
+
+class PictureExporter : public SupportTool {
+public:
+    static constexpr char kButtonTag[] = "PEExportButton";
+    // How long after the last mark (the start, or the last answer to the replace
+    // question) an export keeps Visio busy.
+    static constexpr uint32_t kFinalWaitMilliseconds = 1000;
+    // The base name of a single foreground page's picture when the document has no title.
+    static constexpr char kUntitledName[] = "DrawingXY";
+
+    explicit PictureExporter(const visio::VApplication& application);
+    ~PictureExporter() override;
+
+    // The controller's entry: registered, so it has a page and a button.
+    static ToolFactory factory();
+
+    // The button starts disabled; it is enabled once a window shows a document.
+    void createToolbarButton(CommandBarsAccess* access, CommandBarObject* bar) override;
+    // Exports on "PEExportButton".
+    bool onCommand(std::string argument) override;
+    // A window activated enables the button; the last document closing disables it.
+    void onVisioEvent(int32_t eventCode, const visio::VObject& subject,
+                      visio::Variant moreInfo) override;
+    PreferencePage* getPreferencePage() override;
+    void applySettings() override;
+
+    // Enables the button while a document is open; it never disables it.
+    void updateButtonState();
+    PEPropertyPage* propertyPage() const { return page_.get(); }
+
+    // folder + separator + name + "." + extension, with each of \ / : * ? " < > | in the
+    // name replaced by "_".
+    static std::string buildPictureFileName(const std::string& folder, std::string name,
+                                            const std::string& extension);
+
+private:
+    // The replace question's buttons.
+    enum class ReplaceAnswer { All = 1, One = 2, Cancel = 3 };
+    // Where the pictures of one format go.
+    struct Destination {
+        bool valid = false;
+        // Empty when none could be determined.
+        std::string folder;
+    };
+
+    void exportAll();
+    void saveSelection();
+    void runExport();
+    void exportInFormat(const PEFormatSettings& format, PEFormatSlot slot);
+    // The folder of the setting (relative to the active document's folder, or as it is),
+    // without a trailing separator; valid when it is a folder, or when the user had it
+    // created. A file of that name is not valid, and nothing is asked.
+    Destination resolveDestination(std::string setting, bool relative);
+    // Asks whether the missing folder is to be made; on Yes makes it and each missing
+    // folder above it, from the top down. True when one was made.
+    bool askCreateDestination(const std::string& path);
+    void exportPages(const std::string& folder, const visio::VDocument& document,
+                     int32_t formatIndex);
+    std::string baseNameOf(const visio::VPage& page, const visio::VDocument& document,
+                           int foregroundCount) const;
+    ReplaceAnswer askReplace(const std::string& folder);
+    // Deletes a file in the way first; false, after saying so, when it stays.
+    bool writePicture(const visio::VPage& page, const std::string& path);
+    bool fileExists(const std::string& path) const;
+    void restoreSelection();
+    void waitOutTimeMark() const;
+    void showButton(bool enabled);
+    void markTime();
+
+    visio::VApplication application_;
+    visio::VToolbarItem button_;
+    std::unique_ptr<PEPropertyPage> page_;
+    // The shape IDs selected when the export started, in selection order.
+    std::vector<int32_t> savedSelection_;
+    // Tick count of the export's start, renewed at every answer to the replace question.
+    uint32_t timeMark_ = 0;
+};

@@ -1,0 +1,67 @@
+#include "platform/os/PathResolve.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace os {
+namespace {
+
+bool isSeparator(char c, PathStyle style) {
+    return std::string(pathSeparators(style)).find(c) != std::string::npos;
+}
+
+// Where the levels start: after the drive and the root separator, or after the share
+// of a network path ("\\server\share\").
+std::size_t rootLength(const std::string& path, PathStyle style) {
+    if (style == PathStyle::Posix) return !path.empty() && path[0] == '/' ? 1 : 0;
+    const std::size_t drive = path.size() >= 2 && path[1] == ':' ? 2 : 0;
+    const bool rooted = path.size() > drive && isSeparator(path[drive], style);
+    const bool network = drive == 0 && path.size() >= 2 && rooted && isSeparator(path[1], style);
+    if (!network) return drive + (rooted ? 1 : 0);
+    std::size_t end = 2;
+    for (int level = 0; level < 2 && end < path.size(); ++level) {
+        while (end < path.size() && !isSeparator(path[end], style)) ++end;
+        if (end < path.size()) ++end;
+    }
+    return end;
+}
+
+std::vector<std::string> levelsOf(const std::string& text, PathStyle style) {
+    std::vector<std::string> levels;
+    std::string level;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isSeparator(text[i], style)) {
+            level += text[i];
+            continue;
+        }
+        if (!level.empty()) levels.push_back(level);
+        level.clear();
+    }
+    return levels;
+}
+
+}  // namespace
+
+std::string resolveDots(const std::string& path, PathStyle style) {
+    const std::size_t root = rootLength(path, style);
+    const bool rooted = root > 0 && isSeparator(path[root - 1], style);
+    std::vector<std::string> kept;
+    for (const std::string& level : levelsOf(path.substr(root), style)) {
+        if (level == ".") continue;
+        if (level != "..") {
+            kept.push_back(level);
+        } else if (!kept.empty() && kept.back() != "..") {
+            kept.pop_back();
+        } else if (!rooted) {
+            kept.push_back(level);
+        }
+    }
+    std::string resolved = path.substr(0, root);
+    const char separator = pathSeparators(style)[0];
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        resolved += (i == 0 ? "" : std::string(1, separator)) + kept[i];
+    }
+    return resolved.empty() ? "." : resolved;
+}
+
+}  // namespace os

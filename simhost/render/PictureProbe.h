@@ -1,0 +1,26 @@
+// What a file's bytes say about the picture in it, read from its header and not from its
+// name: the format, and its size in pixels or inches (a metafile also counts its
+// records). The runner lists written pictures with it.
+//
+//   PictureFacts facts = PictureProbe::probe(bytes);
+//   // facts.format == PictureFormat::Png, facts.description == "PNG, 816 x 1056 pixels"
+#pragma once
+
+#include <string>
+
+#include "simhost/render/PictureFormat.h"
+
+namespace simhost::render {
+
+struct PictureFacts {
+    // Other when the bytes are none of the six formats, or their header is cut short.
+    PictureFormat format = PictureFormat::Other;
+    std::string description;
+};
+
+class PictureProbe {
+public:
+    static PictureFacts probe(const std::string& bytes);
+};
+
+}  // namespace simhost::render

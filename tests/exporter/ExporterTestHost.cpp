@@ -1,0 +1,149 @@
+#include "tests/exporter/ExporterTestHost.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "core/PreferencesTool.h"
+#include "core/entry/StandardTools.h"
+#include "platform/visio/VApplication.h"
+#include "simhost/host/Application.h"
+#include "simhost/host/Document.h"
+#include "simhost/host/ShapeSpec.h"
+#include "simhost/host/ToolbarItem.h"
+#include "simhost/render/PageExport.h"
+#include "simhost/render/PictureFormat.h"
+
+namespace exportertest {
+
+ExporterTestHost::ExporterTestHost() {
+    ui::Backend::install(&backend);
+    system.install();
+    PreferencesTool::clearSheetOpen(nullptr);
+    host.registerActiveObject();
+    // Where this build draws no such pictures (the Windows build), a stand-in file takes
+    // the picture's place, so that what the exporter finds and replaces is the same.
+    host.application().hooks().exportPage = [](simhost::Page& page, const std::string& path) {
+        if (simhost::render::PictureFormats::drawable(
+                simhost::render::PictureFormats::ofPath(path))) {
+            simhost::render::PageExport::run(page, path);
+        } else {
+            os::System::current().writeFile(path, kStandInPicture + page.name());
+        }
+    };
+    ToolFactoryList tools = standardToolFactories();
+    for (ToolFactory& tool : tools) {
+        auto create = tool.create;
+        tool.create = [this, create](ToolStartContext& context) {
+            std::unique_ptr<SupportTool> made = create(context);
+            if (auto* exporter = dynamic_cast<PictureExporter*>(made.get())) exporter_ = exporter;
+            return made;
+        };
+    }
+    controller = std::make_unique<MainController>(visio::VApplication(host.applicationRef()),
+                                                  std::move(tools));
+    host.application().hooks().runAddon = [this](const std::string&, const std::string& args) {
+        controller->offerCommand(args);
+    };
+}
+
+ExporterTestHost::~ExporterTestHost() {
+    host.application().hooks().runAddon = nullptr;
+    controller.reset();
+    PreferencesTool::clearSheetOpen(nullptr);
+    ui::Backend::install(nullptr);
+}
+
+void ExporterTestHost::writeSettings(const std::string& content) {
+    ASSERT_TRUE(
+        system.writeFile(join(system.settingsFolder, ".QAVSupportTools.settings"), content));
+}
+
+void ExporterTestHost::startTools() {
+    host.pump();
+    ASSERT_NE(exporter_, nullptr);
+}
+
+visio::ComRef<simhost::Document> ExporterTestHost::openDrawing(
+    const std::vector<std::string>& pageNames, const std::string& backgroundName,
+    const std::string& inFolder) {
+    const std::string fullName =
+        inFolder.empty() ? "Drawing.vsd" : join(folder(inFolder), "Drawing.vsd");
+    auto document = host.openDocument(fullName, [&](simhost::Document& d) {
+        for (std::size_t i = 1; i < pageNames.size(); ++i) d.addPage(pageNames[i]);
+        d.page(1)->SetName(pageNames.front());
+        if (!backgroundName.empty()) d.addPage(backgroundName)->SetBackground(true);
+        for (std::size_t i = 0; i < pageNames.size(); ++i) {
+            simhost::Page& page = *d.page(static_cast<int>(i) + 1);
+            if (!backgroundName.empty()) page.SetBackPage(backgroundName);
+            host.addShape(page, simhost::ShapeSpec::box(2, 2, 1, 1).text(pageNames[i]));
+            host.addShape(page, simhost::ShapeSpec::box(4, 2, 1, 1).text("second"));
+        }
+    });
+    if (inFolder.empty()) document->setFileName("Drawing1");
+    host.pump();
+    return document;
+}
+
+bool ExporterTestHost::press(const std::string& tag) {
+    visio::ComRef<simhost::ToolbarItem> button = host.toolbarItem(tag);
+    return button && host.clickToolbarItem(*button);
+}
+
+void ExporterTestHost::setFormat(PEFormatSlot slot, int32_t doExport, int32_t format,
+                                 const std::string& folder, int32_t relative) {
+    PEFormatSettings& settings = page().settings(slot);
+    settings.doExport = doExport;
+    settings.format = format;
+    settings.folder = folder;
+    settings.relative = relative;
+}
+
+const simhost::ToolbarItemProperties* ExporterTestHost::button() {
+    auto item = host.toolbarItem(PictureExporter::kButtonTag);
+    return item ? &item->properties() : nullptr;
+}
+
+std::string ExporterTestHost::folder(const std::string& name) {
+    const std::string path = join(system.settingsFolder, name);
+    EXPECT_TRUE(system.makeFolders(path)) << path;
+    return path;
+}
+
+std::string ExporterTestHost::join(const std::string& folder, const std::string& name) {
+    return folder + os::kPathSeparator + name;
+}
+
+// The files in memory are listed as their levels joined by "/", without the root.
+std::vector<std::string> ExporterTestHost::filesIn(const std::string& folder) {
+    std::string key = folder;
+    for (char& c : key) {
+        if (c == '\\') c = '/';
+    }
+    key = key.substr(std::min(key.size(), key.find_first_not_of('/'))) + "/";
+    std::vector<std::string> files;
+    for (const std::string& path : system.memoryPaths()) {
+        if (path.rfind(key, 0) != 0) continue;
+        const std::string name = path.substr(key.size());
+        if (name.find('/') == std::string::npos &&
+            system.find(join(folder, name)) == os::PathKind::File) {
+            files.push_back(name);
+        }
+    }
+    return files;
+}
+
+std::vector<std::string> ExporterTestHost::exportedPaths() {
+    std::vector<std::string> paths;
+    for (const auto& [page, path] : host.application().log().exports) paths.push_back(path);
+    return paths;
+}
+
+std::vector<std::string> ExporterTestHost::messages() const {
+    std::vector<std::string> texts;
+    for (const auto& box : backend.messageBoxes()) texts.push_back(box.text);
+    return texts;
+}
+
+}  // namespace exportertest

@@ -1,0 +1,349 @@
+// The picture exporter: its button, the pictures one press writes (valid pictures of
+// their formats, one per foreground page), the folders it resolves and creates, the
+// replace question, the selection kept, and the wait at the end.
+#include "exporter/PictureExporter.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/os/System.h"
+#include "platform/ui/WinApiConstants.h"
+#include "resources/Dialog116Exporter.h"
+#include "simhost/file/DrawingFile.h"
+#include "simhost/host/Application.h"
+#include "simhost/host/Document.h"
+#include "simhost/host/Page.h"
+#include "simhost/host/Selection.h"
+#include "simhost/host/Window.h"
+#include "tests/exporter/ExporterTestHost.h"
+#include "tests/support/PictureReaders.h"
+
+namespace exportertest {
+namespace {
+
+using Names = std::vector<std::string>;
+constexpr PEFormatSlot A = PEFormatSlot::A;
+constexpr PEFormatSlot B = PEFormatSlot::B;
+
+constexpr int32_t kEmf = 0, kPng = 4, kGif = 5;
+constexpr char kNoDestination[] =
+    "No valid Destination Path could be determined:\n\n- Your Document was not saved yet so no "
+    "Relative Path exists\n- Your Settings contain an empty absolute Path";
+constexpr char kNoFormats[] =
+    "Picture export cannot be performed. No export formats are specified, please check your "
+    "settings.";
+
+std::string invalid(const std::string& folder) {
+    return "Destination Path (" + folder + ") is not valid. Please check your settings.";
+}
+std::string createQuestion(const std::string& folder) {
+    return "Destination Path (" + folder + ") does not exist. Should it be created?";
+}
+std::string replaceQuestion(const std::string& folder) {
+    return "A File already exists! Do you want to replace ALL files in '" + folder + "'?";
+}
+
+class PictureExporterTest : public ::testing::Test {
+protected:
+    void SetUp() override { env.startTools(); }
+
+    // A drawing of two foreground pages before a background page, saved in "doc".
+    void openTwoPages() { env.openDrawing({"Page-1", "Page-2"}, "Background", "doc"); }
+    // The file read back with its format's library where this build draws the format;
+    // elsewhere the host's stand-in of the page.
+    void expectPictureOf(const std::string& path, const std::string& pageName) {
+        const std::string extension = path.substr(path.rfind('.') + 1);
+        const std::optional<std::string> bytes = env.content(path);
+        ASSERT_TRUE(bytes) << path;
+        if (testsupport::PictureReader reader = testsupport::pictureReader(extension)) {
+            testsupport::ReadBack back = reader(*bytes);
+            EXPECT_EQ(back.problem, "") << path;
+            EXPECT_TRUE(!back.pixels.rgb.empty() || !back.texts.empty() || extension == "eps");
+        } else {
+            EXPECT_EQ(*bytes, kStandInPicture + pageName) << path;
+        }
+    }
+    std::string path(const std::string& folder, const std::string& name) {
+        return ExporterTestHost::join(folder, name);
+    }
+
+    ExporterTestHost env;
+};
+
+TEST_F(PictureExporterTest, TheButtonIsOnWhileADocumentIsOpen) {
+    const simhost::ToolbarItemProperties* button = env.button();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->tooltipText, "Export drawings of each page to seperate files");
+    EXPECT_EQ(button->iconFileName, "QAVSupportTools.vsl,6");
+    EXPECT_FALSE(button->enabled) << "no document yet";
+    EXPECT_EQ(env.page().owner(), &env.exporter());
+
+    auto first = env.openDrawing({"Page-1"}, "", "one");
+    EXPECT_TRUE(env.button()->enabled) << "the window showing it was activated";
+    auto second = env.openDrawing({"Page-1"}, "", "two");
+    env.host.closeDocument(*first);
+    EXPECT_TRUE(env.button()->enabled);
+    env.host.closeDocument(*second);
+    EXPECT_FALSE(env.button()->enabled) << "the last document closed";
+    EXPECT_FALSE(env.exportPictures()) << "a disabled button runs nothing";
+}
+
+TEST_F(PictureExporterTest, EachForegroundPageBecomesOnePictureInEachFormatsFolder) {
+    env.openDrawing({"Page-1", "a/b:c"}, "Background", "doc");
+    const std::string pngs = env.folder("pngs"), gifs = env.folder("gifs");
+    env.setFormat(A, 1, kPng, pngs, 0);
+    env.setFormat(B, 1, kGif, gifs + os::kPathSeparator, 0);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.filesIn(pngs), (Names{"Page-1.png", "a_b_c.png"}));
+    EXPECT_EQ(env.filesIn(gifs), (Names{"Page-1.gif", "a_b_c.gif"})) << "trailing separator";
+    expectPictureOf(path(pngs, "Page-1.png"), "Page-1");
+    expectPictureOf(path(gifs, "a_b_c.gif"), "a/b:c");
+    EXPECT_TRUE(env.messages().empty());
+}
+
+// Every format the page offers, from the example drawing: each picture shows its page
+// in front of the background page.
+TEST_F(PictureExporterTest, SixFormatsFromTheExampleHoldTheirPagesShapes) {
+    if (!testsupport::pictureReader("png") && !testsupport::pictureReader("emf")) {
+        GTEST_SKIP() << "this host draws no pictures";
+    }
+    std::string error;
+    ASSERT_TRUE(simhost::DrawingFile::open(env.host, testsupport::pagesExamplePath(), &error))
+        << error;
+    const std::string out = env.folder("out");
+    int read = 0;
+    for (int32_t format = 0; format < 6; ++format) {
+        const std::string extension = dialog116::kFormatNames[static_cast<size_t>(format)];
+        testsupport::PictureReader reader = testsupport::pictureReader(extension);
+        if (!reader) continue;
+        env.setFormat(A, 1, format, out, 0);
+        env.setFormat(B, 0, 0, "", 0);
+        ASSERT_TRUE(env.exportPictures());
+        const std::tuple<const char*, const char*, const char*> pages[] = {{"Page-1", "p1", "t1"},
+                                                                           {"Page-2", "p3", "t2"}};
+        for (const auto& [page, place, transition] : pages) {
+            const std::optional<std::string> bytes =
+                env.content(path(out, std::string(page) + "." + extension));
+            ASSERT_TRUE(bytes) << page << "." << extension;
+            testsupport::expectPagesExamplePage(reader(*bytes), extension, place, transition);
+            ++read;
+        }
+    }
+    EXPECT_EQ(env.filesIn(out).size(), static_cast<size_t>(read)) << "no background picture";
+}
+
+TEST_F(PictureExporterTest, TheFileNameReplacesTheNineCharactersAFileCannotHold) {
+    std::mt19937 random(5101);
+    const std::string alphabet = "aZ9 .-_\\/:*?\"<>|";
+    for (int i = 0; i < 500; ++i) {
+        std::string name;
+        for (std::size_t length = random() % 12; length > 0; --length) {
+            name += alphabet[random() % alphabet.size()];
+        }
+        const std::string built = PictureExporter::buildPictureFileName("F", name, "png");
+        const std::string base = built.substr(2, built.size() - 6);
+        ASSERT_EQ(built.substr(0, 2), std::string("F") + os::kPathSeparator);
+        ASSERT_EQ(built.substr(built.size() - 4), ".png");
+        ASSERT_EQ(base.size(), name.size());
+        for (std::size_t c = 0; c < name.size(); ++c) {
+            const bool forbidden = std::string("\\/:*?\"<>|").find(name[c]) != std::string::npos;
+            EXPECT_EQ(base[c], forbidden ? '_' : name[c]) << name;
+        }
+    }
+}
+
+TEST_F(PictureExporterTest, ASingleForegroundPageMayBeNamedAfterTheDocument) {
+    auto document = env.openDrawing({"Page-1"}, "Background", "doc");
+    const std::string out = env.folder("out");
+    env.setFormat(A, 1, kPng, out, 0);
+    env.page().namingException = 1;
+    ASSERT_TRUE(env.exportPictures());
+    document->properties().title = "Plan";
+    ASSERT_TRUE(env.exportPictures());
+    env.page().namingException = 0;
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.filesIn(out), (Names{"DrawingXY.png", "Page-1.png", "Plan.png"}));
+
+    env.openDrawing({"Page-1", "Page-2"}, "", "two");
+    env.page().namingException = 1;
+    env.backend.answerMessageBoxByNumber(1);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.filesIn(out), (Names{"DrawingXY.png", "Page-1.png", "Page-2.png", "Plan.png"}))
+        << "with two pages the exception does not apply (Page-1 was replaced)";
+    EXPECT_EQ(env.backend.messageBoxes().size(), 1u) << "the question about Page-1";
+}
+
+TEST_F(PictureExporterTest, RelativeFoldersStartAtTheDocumentsFolder) {
+    openTwoPages();
+    const std::string doc = env.folder("doc");
+    env.folder("doc/pics");
+    env.setFormat(A, 1, kPng, "", 1);
+    env.setFormat(B, 1, kEmf, std::string("pics") + os::kPathSeparator, 1);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.filesIn(doc), (Names{"Page-1.png", "Page-2.png"}));
+    EXPECT_EQ(env.filesIn(path(doc, "pics")), (Names{"Page-1.emf", "Page-2.emf"}));
+
+    // An unsaved document has no folder; an empty absolute setting names none either.
+    env.openDrawing({"Page-1"}, "", "");
+    env.setFormat(B, 1, kEmf, "", 0);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(), (Names{kNoDestination, kNoDestination}));
+    EXPECT_EQ(env.backend.messageBoxes().back().type, ui::kMbOk | ui::kMbIconStop);
+}
+
+TEST_F(PictureExporterTest, AMissingFolderIsMadeFromTheTopDownOnlyAfterYes) {
+    openTwoPages();
+    const std::string base = env.folder("base");
+    const std::string missing = path(path(path(base, "a"), "b"), "c");
+    env.setFormat(A, 1, kPng, missing, 0);
+    env.backend.answerMessageBox(ui::kIdNo);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(), (Names{createQuestion(missing), invalid(missing)}));
+    EXPECT_EQ(env.system.find(path(base, "a")), os::PathKind::None);
+
+    env.backend.answerMessageBox(ui::kIdYes);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.backend.messageBoxes()[2].type, ui::kMbYesNo | ui::kMbIconQuestion);
+    EXPECT_EQ(env.filesIn(missing), (Names{"Page-1.png", "Page-2.png"}));
+    EXPECT_EQ(env.messages().size(), 3u);
+
+    // A file where the folder should be: not valid, and nothing is asked.
+    ASSERT_TRUE(env.system.writeFile(path(base, "file"), "x"));
+    env.setFormat(A, 1, kPng, path(base, "file"), 0);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages().back(), invalid(path(base, "file")));
+    EXPECT_EQ(env.messages().size(), 4u);
+}
+
+TEST_F(PictureExporterTest, ReplaceAllAsksOnceAndReplaceOneAsksAgain) {
+    openTwoPages();
+    const std::string out = env.folder("out");
+    for (const char* name : {"Page-1.png", "Page-2.png"}) {
+        ASSERT_TRUE(env.system.writeFile(path(out, name), "old"));
+    }
+    env.setFormat(A, 1, kPng, out, 0);
+    env.backend.answerMessageBoxByNumber(1);
+    ASSERT_TRUE(env.exportPictures());
+    ASSERT_EQ(env.messages(), (Names{replaceQuestion(out)}));
+    EXPECT_EQ(env.backend.messageBoxes()[0].buttonTexts(),
+              (Names{"Replace ALL", "Replace ONE", "Cancel"}));
+    expectPictureOf(path(out, "Page-1.png"), "Page-1");
+    expectPictureOf(path(out, "Page-2.png"), "Page-2");
+
+    env.backend.answerMessageBoxByNumber(2);
+    env.backend.answerMessageBoxByNumber(2);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages().size(), 3u);
+    EXPECT_EQ(env.exportedPaths().size(), 4u);
+}
+
+TEST_F(PictureExporterTest, CancelEndsOneFormatAndTheOtherFindsItsFiles) {
+    openTwoPages();
+    const std::string out = env.folder("out");
+    ASSERT_TRUE(env.system.writeFile(path(out, "Page-1.png"), "old"));
+    // A cancelled, B in the same folder and format: B finds what is there and asks too.
+    env.setFormat(A, 1, kPng, out, 0);
+    env.setFormat(B, 1, kPng, out, 0);
+    env.backend.answerMessageBoxByNumber(3);
+    env.backend.answerMessageBoxByNumber(2);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(), (Names{replaceQuestion(out), replaceQuestion(out)}));
+    EXPECT_EQ(env.exportedPaths(), (Names{path(out, "Page-1.png"), path(out, "Page-2.png")}))
+        << "A wrote nothing; B replaced Page-1 and wrote Page-2";
+
+    // A writes both pictures; B, alike, finds the first of them.
+    env.backend.answerMessageBoxByNumber(1);
+    env.backend.answerMessageBoxByNumber(3);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages().size(), 4u);
+    EXPECT_EQ(env.exportedPaths().size(), 4u);
+}
+
+TEST_F(PictureExporterTest, AFileThatCannotBeDeletedIsSkippedWithAMessage) {
+    openTwoPages();
+    const std::string out = env.folder("out");
+    env.folder("out/Page-1.png");  // a folder: found, but not deleted as a file
+    ASSERT_TRUE(env.system.writeFile(path(out, "Page-2.png"), "old"));
+    env.setFormat(A, 1, kPng, out, 0);
+    env.backend.answerMessageBoxByNumber(1);
+    env.backend.answerMessageBoxByNumber(1);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(),
+              (Names{replaceQuestion(out),
+                     "An unexpected error has occured during export! Maybe the file '" +
+                         path(out, "Page-1.png") + "' is in use.",
+                     replaceQuestion(out)}))
+        << "replacing all failed, so the next file is asked about again";
+    EXPECT_EQ(env.exportedPaths(), (Names{path(out, "Page-2.png")}));
+}
+
+TEST_F(PictureExporterTest, TheSelectionComesBackAndTheExportRunsWithNothingSelected) {
+    auto document = env.openDrawing({"Page-1"}, "", "doc");
+    simhost::Page& page = *document->page(1);
+    simhost::Window& window = *env.host.application().activeWindow();
+    env.host.select(*page.findShape(2));
+    env.host.select(*page.findShape(1));
+    std::vector<int32_t> selectedDuringExport;
+    auto draw = env.host.application().hooks().exportPage;
+    env.host.application().hooks().exportPage = [&](simhost::Page& p, const std::string& to) {
+        selectedDuringExport.push_back(window.Selection()->Count());
+        draw(p, to);
+    };
+    env.setFormat(A, 1, kPng, env.folder("out"), 0);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(selectedDuringExport, (std::vector<int32_t>{0}));
+    auto selection = window.Selection();
+    ASSERT_EQ(selection->Count(), 2);
+    EXPECT_EQ(selection->Item(1)->ID(), 1) << "selected again in reverse order";
+    EXPECT_EQ(selection->Item(2)->ID(), 2);
+
+    // Without a format nothing is written, and the selection still comes back.
+    env.setFormat(A, 0, kPng, "", 0);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(), (Names{kNoFormats}));
+    EXPECT_EQ(env.backend.messageBoxes().back().type, ui::kMbOk);
+    EXPECT_EQ(selectedDuringExport.size(), 1u);
+    EXPECT_EQ(window.Selection()->Count(), 2);
+}
+
+TEST_F(PictureExporterTest, AFormatNumberOutsideTheListIsSkippedWithAMessage) {
+    openTwoPages();
+    const std::string out = env.folder("out");
+    env.setFormat(A, 1, 6, path(out, "missing"), 0);
+    env.setFormat(B, 1, -1, out, 0);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(),
+              (Names{"Pictures in the first export format are not written: the format number 6 in "
+                     "your settings names no picture format. Please choose one in your settings.",
+                     "Pictures in the second export format are not written: the format number -1 "
+                     "in your settings names no picture format. Please choose one in your "
+                     "settings."}))
+        << "no question about the missing folder";
+    EXPECT_TRUE(env.exportedPaths().empty());
+}
+
+// The wait counts from the start, or from the last answer to the replace question.
+TEST_F(PictureExporterTest, TheFinalWaitEndsASecondAfterTheLastMark) {
+    openTwoPages();
+    const std::string out = env.folder("out");
+    env.setFormat(A, 1, kPng, out, 0);
+    env.system.setTickCount(0xFFFFFF00u);  // the count wraps during the wait
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.system.tickCount(), 0xFFFFFF00u + 1000u);
+
+    env.system.setTickCount(5000);
+    env.backend.answerMessageBoxWith([&](ui::WindowHandle) {
+        env.system.advanceTicks(3000);  // the user thinks
+        return 0;
+    });
+    env.backend.answerMessageBoxByNumber(1);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.system.tickCount(), 5000u + 3000u + 1000u);
+}
+
+}  // namespace
+}  // namespace exportertest

@@ -1,0 +1,324 @@
+#include "tests/support/PictureReaders.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+
+#ifdef QAV_HAVE_CAIRO
+#include <cairo.h>
+#endif
+#ifdef QAV_HAVE_JPEG
+#include <cstdio>
+
+#include <jpeglib.h>
+#endif
+#ifdef QAV_HAVE_GIF
+#include <gif_lib.h>
+#endif
+#ifdef QAV_HAVE_UEMF
+#include <uemf_safe.h>
+#include <uwmf.h>
+#endif
+
+namespace testsupport {
+namespace {
+
+using simhost::render::Pixels;
+using simhost::render::Rgb;
+
+[[maybe_unused]] ReadBack problem(const std::string& why) {
+    ReadBack back;
+    back.problem = why;
+    return back;
+}
+
+#ifdef QAV_HAVE_CAIRO
+struct PngSource {
+    const std::string& bytes;
+    size_t at = 0;
+};
+
+cairo_status_t readPngBytes(void* closure, unsigned char* into, unsigned int length) {
+    auto* source = static_cast<PngSource*>(closure);
+    if (source->bytes.size() - source->at < length) return CAIRO_STATUS_READ_ERROR;
+    std::memcpy(into, source->bytes.data() + source->at, length);
+    source->at += length;
+    return CAIRO_STATUS_SUCCESS;
+}
+
+ReadBack readPng(const std::string& bytes) {
+    if (bytes.rfind("\x89PNG\r\n\x1a\n", 0) != 0) return problem("no PNG signature");
+    PngSource source{bytes};
+    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(readPngBytes, &source);
+    ReadBack back;
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        back = problem("cairo cannot read it");
+    } else {
+        cairo_surface_flush(surface);
+        back.pixels.width = cairo_image_surface_get_width(surface);
+        back.pixels.height = cairo_image_surface_get_height(surface);
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        for (int y = 0; y < back.pixels.height; ++y) {
+            for (int x = 0; x < back.pixels.width; ++x) {
+                uint32_t value;
+                std::memcpy(&value, data + y * stride + x * 4, sizeof(value));
+                back.pixels.rgb.insert(back.pixels.rgb.end(), {static_cast<uint8_t>(value >> 16),
+                                                               static_cast<uint8_t>(value >> 8),
+                                                               static_cast<uint8_t>(value)});
+            }
+        }
+    }
+    cairo_surface_destroy(surface);
+    return back;
+}
+
+ReadBack readEps(const std::string& bytes) {
+    if (bytes.rfind("%!PS-Adobe-3.0 EPSF-3.0", 0) != 0) return problem("no EPSF header");
+    if (bytes.find("%%BoundingBox: 0 0 612 792") == std::string::npos) {
+        return problem("no bounding box of the letter page");
+    }
+    if (bytes.find("%%EOF") == std::string::npos) return problem("no end");
+    return ReadBack{};
+}
+#endif
+
+#ifdef QAV_HAVE_JPEG
+ReadBack readJpeg(const std::string& bytes) {
+    jpeg_decompress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
+    ReadBack back;
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return problem("no JPEG header");
+    EXPECT_EQ(info.density_unit, 1);
+    EXPECT_EQ(info.X_density, 96);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    back.pixels.width = static_cast<int>(info.output_width);
+    back.pixels.height = static_cast<int>(info.output_height);
+    back.pixels.rgb.resize(static_cast<size_t>(back.pixels.width) * back.pixels.height * 3);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = back.pixels.rgb.data() +
+                       static_cast<size_t>(info.output_scanline) * back.pixels.width * 3;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return back;
+}
+#endif
+
+#ifdef QAV_HAVE_GIF
+struct GifSource {
+    const std::string& bytes;
+    size_t at = 0;
+};
+
+int readGifBytes(GifFileType* gif, GifByteType* into, int length) {
+    auto* source = static_cast<GifSource*>(gif->UserData);
+    size_t count = std::min(static_cast<size_t>(length), source->bytes.size() - source->at);
+    std::memcpy(into, source->bytes.data() + source->at, count);
+    source->at += count;
+    return static_cast<int>(count);
+}
+
+ReadBack readGif(const std::string& bytes) {
+    GifSource source{bytes};
+    int error = 0;
+    GifFileType* gif = DGifOpen(&source, readGifBytes, &error);
+    if (!gif) return problem("giflib cannot open it");
+    ReadBack back;
+    if (DGifSlurp(gif) != GIF_OK || gif->ImageCount != 1) {
+        back = problem("giflib cannot read one image");
+    } else {
+        const SavedImage& image = gif->SavedImages[0];
+        const ColorMapObject* map =
+            image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
+        EXPECT_LE(map->ColorCount, 256);
+        back.pixels.width = image.ImageDesc.Width;
+        back.pixels.height = image.ImageDesc.Height;
+        for (int i = 0; i < back.pixels.width * back.pixels.height; ++i) {
+            const GifColorType& c = map->Colors[image.RasterBits[i]];
+            back.pixels.rgb.insert(back.pixels.rgb.end(), {c.Red, c.Green, c.Blue});
+        }
+    }
+    DGifCloseFile(gif, &error);
+    return back;
+}
+#endif
+
+#ifdef QAV_HAVE_UEMF
+std::string utf8Of(const uint16_t* text, size_t length) {
+    char* converted = U_Utf16leToUtf8(text, length, nullptr);
+    std::string result = converted ? converted : "";
+    std::free(converted);
+    return result;
+}
+
+// Record by record: each one whole inside the file, the header's count and size true,
+// the end record last.
+ReadBack readEmf(const std::string& bytes) {
+    const char* at = bytes.data();
+    const char* end = bytes.data() + bytes.size();
+    ReadBack back;
+    uint32_t records = 0, type = 0, size = 0;
+    U_EMRHEADER header;
+    std::memcpy(&header, at, std::min(sizeof(header), bytes.size()));
+    if (header.emr.iType != U_EMR_HEADER) return problem("no EMF header record");
+    while (at + sizeof(U_EMR) <= end) {
+        U_EMR record;
+        std::memcpy(&record, at, sizeof(record));
+        type = record.iType;
+        size = record.nSize;
+        if (size < sizeof(U_EMR) || size % 4 != 0 || size > static_cast<size_t>(end - at) ||
+            !U_emf_record_safe(at)) {
+            return problem("record " + std::to_string(records) + " is broken");
+        }
+        ++records;
+        if (type == U_EMR_EXTTEXTOUTW) {
+            U_EMREXTTEXTOUTW text;
+            std::memcpy(&text, at, sizeof(text));
+            std::vector<uint16_t> units(text.emrtext.nChars);
+            std::memcpy(units.data(), at + text.emrtext.offString, units.size() * 2);
+            back.texts.push_back({utf8Of(units.data(), units.size()),
+                                  text.emrtext.ptlReference.x / 1440.0,
+                                  text.emrtext.ptlReference.y / 1440.0});
+        }
+        at += size;
+        if (type == U_EMR_EOF) break;
+    }
+    if (type != U_EMR_EOF || at != end) return problem("the end record is not last");
+    if (header.nBytes != bytes.size() || header.nRecords != records) {
+        return problem("the header's size or record count is wrong");
+    }
+    return back;
+}
+
+ReadBack readWmf(const std::string& bytes) {
+    const char* at = bytes.data();
+    const char* end = bytes.data() + bytes.size();
+    U_WMRPLACEABLE placeable;
+    U_WMRHEADER header;
+    int headers = wmfheader_get(at, end, &placeable, &header);
+    if (headers <= 0 || placeable.Key != 0x9AC6CDD7) return problem("no placeable WMF header");
+    uint32_t words;
+    std::memcpy(&words, header.Sizew, sizeof(words));
+    if (words * 2 + U_SIZE_WMRPLACEABLE != bytes.size()) return problem("the size is wrong");
+    double unitsPerInch = placeable.Inch;
+    ReadBack back;
+    at += headers;
+    int type = -1;
+    while (at < end) {
+        size_t size = U_WMRRECSAFE_get(at, end);
+        if (size == 0) return problem("a record is broken");
+        type = U_WMRTYPE(at);
+        if (type == U_WMR_EXTTEXTOUT) {
+            U_POINT16 where;
+            int16_t length;
+            uint16_t options;
+            const char* text;
+            const int16_t* advances;
+            U_RECT16 clip;
+            U_WMREXTTEXTOUT_get(at, &where, &length, &options, &text, &advances, &clip);
+            back.texts.push_back({std::string(text, static_cast<size_t>(length)),
+                                  where.x / unitsPerInch, where.y / unitsPerInch});
+        }
+        at += size;
+        if (type == U_WMR_EOF) break;
+    }
+    if (type != U_WMR_EOF || at != end) return problem("the end record is not last");
+    return back;
+}
+#endif
+
+// Where the example's shapes lie (inches, y up): the first place of each foreground
+// page and, on the background page, the frame around the sheet and the title under it.
+constexpr double kPlaceX = 1.5, kPlaceY = 7, kPlaceHalfWidth = 0.5;
+constexpr double kFrameLeft = 0.25, kTitleX = 4.25, kTitleY = 0.6, kPageHeight = 11;
+constexpr char kTitle[] = "A Petri net on two pages";
+
+double darkness(Rgb p) {
+    return 255.0 - (p.red + p.green + p.blue) / 3.0;
+}
+
+// The darkest pixel along the row through y from x0 to x1 (inches).
+double darkestAlongRow(const Pixels& pixels, double y, double x0, double x1) {
+    double darkest = 0;
+    int row = static_cast<int>((kPageHeight - y) * 96);
+    for (int x = static_cast<int>(x0 * 96); x <= static_cast<int>(x1 * 96); ++x) {
+        darkest = std::max(darkest, darkness(pixels.at(x, row)));
+    }
+    return darkest;
+}
+
+}  // namespace
+
+PictureReader pictureReader(const std::string& extension) {
+    static const std::map<std::string, PictureReader> readers = {
+#ifdef QAV_HAVE_CAIRO
+        {"png", readPng},  {"eps", readEps},
+#endif
+#ifdef QAV_HAVE_JPEG
+        {"jpg", readJpeg},
+#endif
+#ifdef QAV_HAVE_GIF
+        {"gif", readGif},
+#endif
+#ifdef QAV_HAVE_UEMF
+        {"emf", readEmf},  {"wmf", readWmf},
+#endif
+    };
+    std::string lower = extension;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    auto reader = readers.find(lower);
+    return reader == readers.end() ? nullptr : reader->second;
+}
+
+std::string pagesExamplePath() {
+    return (std::filesystem::path(__FILE__).parent_path() / "../../examples/drawings/pages.json")
+        .lexically_normal()
+        .string();
+}
+
+void expectPagesExamplePage(const ReadBack& back, const std::string& extension,
+                            const std::string& placeText, const std::string& transitionText) {
+    ASSERT_EQ(back.problem, "") << extension;
+    if (!back.pixels.rgb.empty()) {
+        ASSERT_EQ(back.pixels.width, 816);
+        ASSERT_EQ(back.pixels.height, 1056);
+        // The background's frame (2 pt) and the place's outline are dark; inside the
+        // place and on the empty page it is white.
+        EXPECT_GT(darkestAlongRow(back.pixels, 5.5, kFrameLeft - 0.05, kFrameLeft + 0.05), 200);
+        double edge = kPlaceX - kPlaceHalfWidth;
+        EXPECT_GT(darkestAlongRow(back.pixels, kPlaceY, edge - 0.05, edge + 0.05), 100);
+        EXPECT_LT(darkestAlongRow(back.pixels, kPlaceY, kPlaceX - 0.35, kPlaceX - 0.25), 30);
+        EXPECT_LT(darkestAlongRow(back.pixels, 3, 6.5, 7.5), 30);
+    }
+    std::string lower = extension;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower != "emf" && lower != "wmf") return;
+    auto found = [&](const std::string& text) {
+        return std::find_if(back.texts.begin(), back.texts.end(),
+                            [&](const PlacedText& t) { return t.text == text; });
+    };
+    auto title = found(kTitle), place = found(placeText);
+    ASSERT_NE(title, back.texts.end());
+    ASSERT_NE(place, back.texts.end());
+    EXPECT_NE(found(transitionText), back.texts.end());
+    EXPECT_LT(title - back.texts.begin(), place - back.texts.begin());  // behind the page's
+    EXPECT_NEAR(place->x, kPlaceX, 0.01);
+    EXPECT_NEAR(place->y, kPageHeight - kPlaceY, 0.1);  // the baseline, a little below
+    EXPECT_NEAR(title->x, kTitleX, 0.01);
+    EXPECT_NEAR(title->y, kPageHeight - kTitleY, 0.15);
+}
+
+}  // namespace testsupport
