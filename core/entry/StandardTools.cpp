@@ -3,6 +3,7 @@
 #include "checker/ConsistencyChecker.h"
 #include "core/AboutTool.h"
 #include "core/PreferencesTool.h"
+#include "shapetools/TitleBlockComponent.h"
 
 ToolFactoryList standardToolFactories() {
     // One entry per tool, at its fixed place; a tool that is not built yet has none.
@@ -17,6 +18,7 @@ ToolFactoryList standardToolFactories() {
     // 6. AboutTool: registered.
     tools.push_back(AboutTool::factory());
     // 7. TitleBlockComponent: not registered.
+    tools.push_back(TitleBlockComponent::factory());
     // 8. ALATool: not registered.
     return tools;
 }
