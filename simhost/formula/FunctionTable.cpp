@@ -31,6 +31,7 @@ const FunctionInfo kFunctions[] = {
     {Function::RunAddon, "RUNADDON", 1, 1},
     {Function::StrSame, "STRSAME", 2, 3},
     {Function::Len, "LEN", 1, 1},
+    {Function::Id, "ID", 0, 0},
 };
 
 std::string upper(const std::string& name) {

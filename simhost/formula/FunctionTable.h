@@ -29,6 +29,7 @@ enum class Function {
     RunAddon,
     StrSame,
     Len,
+    Id,
 };
 
 struct FunctionInfo {
