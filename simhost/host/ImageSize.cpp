@@ -24,8 +24,7 @@ uint32_t littleEndian16(const std::string& b, size_t at) {
     return byteAt(b, at + 1) << 8 | byteAt(b, at);
 }
 
-std::optional<ImageSize> sized(uint32_t pixelsWide, uint32_t pixelsHigh, double dpiX,
-                               double dpiY) {
+std::optional<ImageSize> sized(uint32_t pixelsWide, uint32_t pixelsHigh, double dpiX, double dpiY) {
     if (pixelsWide == 0 || pixelsHigh == 0) return std::nullopt;
     if (!(dpiX > 0) || !(dpiY > 0)) dpiX = dpiY = ImageSizes::kDefaultDpi;
     return ImageSize{pixelsWide / dpiX, pixelsHigh / dpiY};
@@ -79,8 +78,8 @@ std::optional<ImageSize> ImageSizes::jpeg(const std::string& b) {
             dpiX = bigEndian16(b, body + 8) * scale;
             dpiY = bigEndian16(b, body + 10) * scale;
         }
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 &&
-                           marker != 0xC8 && marker != 0xCC;
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame && body + 5 <= b.size())
             return sized(bigEndian16(b, body + 3), bigEndian16(b, body + 1), dpiX, dpiY);
         if (length < 2) return std::nullopt;

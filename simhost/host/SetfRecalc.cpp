@@ -31,8 +31,8 @@ void SetfRecalc::afterWrite(Shape& shape, const CellAddress& address, bool chang
     if (depth >= kDeepestRecalc || shape.isDeleted()) return;
     ++depth;
     // The written formula takes effect at once, then the formulas that watch the cell.
-    const bool own = address.section != visio::visSectionAction &&
-                     setsFormulas(shape.sheet().cell(address));
+    const bool own =
+        address.section != visio::visSectionAction && setsFormulas(shape.sheet().cell(address));
     if (own) run(shape, address);
     std::vector<CellAddress> watching;
     if (changed) {

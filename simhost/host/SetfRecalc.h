@@ -20,8 +20,7 @@ public:
 
 private:
     static void run(Shape& shape, const CellAddress& address);
-    static bool refersTo(Shape& shape, const CellAddress& formulaCell,
-                         const CellAddress& written);
+    static bool refersTo(Shape& shape, const CellAddress& formulaCell, const CellAddress& written);
 };
 
 }  // namespace simhost

@@ -84,8 +84,8 @@ ShapeSpec logoArea(double left, double bottom, double width, double height, cons
 }
 
 // The block's parts: labels on the left, fields beside them, the logo area on the right.
-ShapeSpec titleBlock(double left, double bottom, double width, double height,
-                     const char* logoName, bool fromMaster) {
+ShapeSpec titleBlock(double left, double bottom, double width, double height, const char* logoName,
+                     bool fromMaster) {
     ShapeSpec block = ShapeSpec::group(left, bottom, width, height);
     pinnedAtCorner(block);
     const double rowHeight = height / kFieldCount;
