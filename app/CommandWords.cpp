@@ -79,4 +79,15 @@ simhost::Shape* shapeNamed(Runner& r, const std::string& word) {
     return shape;
 }
 
+simhost::Shape* sheetNamed(Runner& r, const std::string& word, std::string* label) {
+    if (word != "0") {
+        *label = "shape " + word;
+        return shapeNamed(r, word);
+    }
+    simhost::Page* page = r.host().application().activePage();
+    if (!page) r.fail("no page is shown");
+    *label = "page sheet";
+    return page ? page->pageSheet() : nullptr;
+}
+
 }  // namespace runner

@@ -6,6 +6,7 @@
 #include "app/ExampleCommands.h"
 #include "app/LookCommands.h"
 #include "app/PictureCommands.h"
+#include "app/TitleBlockCommands.h"
 #include "app/WindowCommands.h"
 
 namespace runner {
@@ -18,6 +19,7 @@ void addAllCommands(Runner& runner) {
     addWindowCommands(runner);
     addPictureCommands(runner);
     addLookCommands(runner);
+    addTitleBlockCommands(runner);
 }
 
 }  // namespace runner

@@ -2,7 +2,8 @@
 // glues connectors: a Petri net with a conflict, concurrency and a stack place; a block
 // diagram with an access arc, a channel and a name clash; an ER diagram with a binary
 // relationship; a page that mixes kinds; a drawing with an incomplete shape; a Petri net
-// on two pages in front of a background page; and a large Petri net of a given number of
+// on two pages in front of a background page; a Petri net on two pages with a title block
+// still to be moved onto a background page; and a large Petri net of a given number of
 // elements for benchmarks.
 #pragma once
 

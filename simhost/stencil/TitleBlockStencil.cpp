@@ -125,8 +125,9 @@ visio::ComRef<Shape> dropFrameAndTitleBlock(Page& page, const StencilOptions& op
     const double h = options.height;
     ShapeSpec frame = ShapeSpec::group(options.pin.x, options.pin.y, w, h);
     pinnedAtCorner(frame).name("frame & title block");
-    frame.member(memberBox(w * 0.1, h * 0.97, w * 0.2, h * 0.04).text("Drawing"));
-    frame.member(memberBox(w * 0.9, h * 0.97, w * 0.2, h * 0.04).text("Sheet"));
+    // The frame's texts are text blocks without an outline of their own.
+    frame.member(memberBox(w * 0.1, h * 0.97, w * 0.2, h * 0.04).withoutGeometry().text("Drawing"));
+    frame.member(memberBox(w * 0.9, h * 0.97, w * 0.2, h * 0.04).withoutGeometry().text("Sheet"));
     frame.member(memberBox(w / 2, h / 2, w * 0.96, h * 0.9));
     frame.member(titleBlock(w * 0.58, h * 0.02, w * 0.4, h * 0.2, "FrameLogo", options.fromMaster));
     action(frame, options.fromMaster, 1, "SINK=FBLOCK Sheet." + kOwnId, "Frame on Background");
