@@ -96,7 +96,7 @@ TEST(TitleBlockBackground, ABlockDroppedOnTheBackgroundPageStaysWhereItIs) {
 }
 
 TEST(TitleBlockBackground, TickingAMenuRowHidesExactlyThePartsItsGuardsName) {
-    TitleBlockTestHost env;
+    TitleBlockTestHost env({"Page-1"}, ";");
     auto frame = env.dropFrame();
     ASSERT_TRUE(env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id())));
     Page& background = env.page("Background");
@@ -105,7 +105,7 @@ TEST(TitleBlockBackground, TickingAMenuRowHidesExactlyThePartsItsGuardsName) {
     ASSERT_NE(moved, nullptr);
     Shape* block = part(*moved, 4);
     EXPECT_EQ(part(*moved, 3)->formula("Geometry1.NoShow"),
-              "GUARD(OR(ThePage!Actions.Checked,ThePage!Actions.Checked[2]))");
+              "GUARD(OR(ThePage!Actions.Checked;ThePage!Actions.Checked[2]))");
     EXPECT_EQ(menuLabels(background),
               (std::vector<std::string>{"\"Hide Frame and Title Block\"", "\"Hide Frame\"",
                                         "\"Hide Title Block\"", "\"_Remove Background\""}));

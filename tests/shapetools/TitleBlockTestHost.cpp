@@ -12,7 +12,9 @@
 
 namespace titleblocktest {
 
-TitleBlockTestHost::TitleBlockTestHost(const std::vector<std::string>& pageNames) {
+TitleBlockTestHost::TitleBlockTestHost(const std::vector<std::string>& pageNames,
+                                       const std::string& listSeparator) {
+    system.list = listSeparator;
     system.install();
     checkLocaleSeparators();
     host.registerActiveObject();

@@ -17,8 +17,10 @@ namespace titleblocktest {
 
 class TitleBlockTestHost {
 public:
-    // A drawing with the pages named (the first one shown) and the tools created.
-    explicit TitleBlockTestHost(const std::vector<std::string>& pageNames = {"Page-1"});
+    // A drawing with the pages named (the first one shown) and the tools created, for a
+    // user with that list separator.
+    explicit TitleBlockTestHost(const std::vector<std::string>& pageNames = {"Page-1"},
+                                const std::string& listSeparator = ",");
     ~TitleBlockTestHost();
     TitleBlockTestHost(const TitleBlockTestHost&) = delete;
     TitleBlockTestHost& operator=(const TitleBlockTestHost&) = delete;
