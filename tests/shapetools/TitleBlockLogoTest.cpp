@@ -1,6 +1,6 @@
-// The logo picture: imported into the logo area of a title block on the background page,
-// fitted inside the area less its line weight, kept inside by its Scratch formulas,
-// replaced, deleted, made proportional again and stretched.
+// The logo picture, as far as the session titleblock-logo.qav does not play it: a picture
+// as proportioned as its area, the menu of an older logo, and an import without a logo
+// area.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -30,9 +30,8 @@ std::string pngOfPixels(uint32_t width, uint32_t height) {
 }
 
 constexpr double kMmPerInch = 25.4;
-// The stand-in title block's logo area: 1.2 in by 1.4 in, its box 0.5 mm thick.
+// The stand-in title block's logo area is 1.2 in wide, its box 0.5 mm thick.
 constexpr double kAreaWidth = 1.2 * kMmPerInch;
-constexpr double kAreaHeight = 1.4 * kMmPerInch;
 constexpr double kLine = 0.5;
 constexpr double kTolerance = 1e-6;
 
@@ -46,7 +45,7 @@ protected:
     }
 
     // The user picks "Insert Picture" of the area and chooses a picture of that many
-    // pixels (nothing: cancels).
+    // pixels.
     Shape* import(Shape& logoArea, uint32_t width, uint32_t height) {
         const std::string path = "/pictures/logo" + std::to_string(++files) + ".png";
         env.system.makeFolders("/pictures");
@@ -62,36 +61,7 @@ protected:
     int files = 0;
 };
 
-TEST_F(TitleBlockLogo, AnImportFitsThePictureIntoTheEmptyArea) {
-    ASSERT_EQ(area->memberList().size(), 1u);
-    // Taller than the area in proportion (1:2 against 1.2:1.4): fitted to the height.
-    Shape* logo = import(*area, 100, 200);
-    ASSERT_NE(logo, nullptr);
-    const double height = kAreaHeight - kLine;
-    EXPECT_NEAR(millimetres(*logo, "Height"), height, kTolerance);
-    EXPECT_NEAR(millimetres(*logo, "Width"), height / 2 - kLine, kTolerance);
-    EXPECT_NEAR(millimetres(*logo, "PinX"), kAreaWidth / 2, kTolerance);
-    EXPECT_NEAR(millimetres(*logo, "PinY"), kAreaHeight / 2, kTolerance);
-    EXPECT_EQ(env.component().logoPicture().ID(), logo->id());
-    EXPECT_NEAR(env.component().logoHeight(), height, kTolerance);
-
-    EXPECT_EQ(logo->formula("Scratch.X1"), "SETF(\"Height\",MIN(Height,1.4 in))");
-    EXPECT_EQ(logo->formula("Scratch.X4"),
-              "SETF(\"PinX\",IF((PinX+Width/2)>1.2 in,1.2 in-Width/2,PinX))");
-    EXPECT_EQ(logo->formula("ImgWidth"), "Width*Not(Sheet.17!Geometry1.NoShow)");
-    EXPECT_NE(logo->number("LockDelete"), 0);
-    EXPECT_EQ(logo->formula("Actions.Action[3]"),
-              "RUNADDONWARGS(\"QAVSupportTools\",\"SINK=LOGOPS\")");
-    EXPECT_EQ(logo->formula("Actions.Menu[2]"), "\"Delete Picture\"");
-    for (const char* cell : {"Actions.Disabled[2]", "Actions.Disabled[3]", "Actions.Disabled[4]"})
-        EXPECT_EQ(area->number(cell), 0) << cell;
-
-    // Hiding the title block hides the image too.
-    env.pick(*env.shownPage().pageSheet(), 1);
-    EXPECT_EQ(logo->number("ImgWidth"), 0);
-}
-
-TEST_F(TitleBlockLogo, AsProportionedAsTheAreaItFitsTheWidthAndASecondImportReplacesIt) {
+TEST_F(TitleBlockLogo, AsProportionedAsTheAreaItFitsTheWidth) {
     // 120 by 140 pixels: exactly the area's proportions.
     Shape* first = import(*area, 120, 140);
     ASSERT_NE(first, nullptr);
@@ -101,46 +71,8 @@ TEST_F(TitleBlockLogo, AsProportionedAsTheAreaItFitsTheWidthAndASecondImportRepl
     visio::ComRef<Shape> keep(first);
     Shape* second = import(*area, 300, 100);
     EXPECT_TRUE(keep->isDeleted());
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(area->memberList().size(), 2u);
-
-    // A cancelled import changes nothing.
-    env.host.answerPictureImport(std::nullopt);
-    env.pick(*area, 1);
-    EXPECT_EQ(picture(*area), second);
     EXPECT_EQ(env.component().logoPicture().ID(), second->id());
-}
-
-TEST_F(TitleBlockLogo, StretchingFillsTheAreaAndProportionalComesBackToTheLastFit) {
-    Shape* logo = import(*area, 100, 200);
-    const double fittedWidth = env.component().logoWidth();
-    const double fittedHeight = env.component().logoHeight();
-    env.pick(*logo, 4);  // "Stretch"
-    EXPECT_NEAR(millimetres(*logo, "Width"), kAreaWidth - kLine, kTolerance);
-    EXPECT_NEAR(millimetres(*logo, "Height"), kAreaHeight - kLine, kTolerance);
-    EXPECT_EQ(logo->formula("LocPinX"), "Width/2");
-    EXPECT_EQ(env.component().logoWidth(), fittedWidth);
-
-    env.pick(*logo, 3);  // "_Make Proportional": the second side loses the line again
-    const double ratio = fittedWidth / fittedHeight;
-    EXPECT_NEAR(millimetres(*logo, "Height"), kAreaHeight - kLine, kTolerance);
-    EXPECT_NEAR(millimetres(*logo, "Width"), ratio * (kAreaHeight - kLine) - kLine, kTolerance);
-    EXPECT_NEAR(millimetres(*logo, "PinX"), kAreaWidth / 2, kTolerance);
-}
-
-TEST_F(TitleBlockLogo, TheScratchFormulasKeepThePictureInsideTheArea) {
-    Shape* logo = import(*area, 100, 200);
-    const double width = millimetres(*logo, "Width");
-    // Moved partly out to the left and above: pushed back to the edges.
-    env.host.setFormula(*logo, "PinX", "-3 mm");
-    env.host.setFormula(*logo, "PinY", "100 mm");
-    EXPECT_NEAR(millimetres(*logo, "PinX"), width / 2, kTolerance);
-    EXPECT_NEAR(millimetres(*logo, "PinY"), kAreaHeight - millimetres(*logo, "Height") / 2,
-                kTolerance);
-    // Made wider than the area: shrunk back to its width, and then inside it.
-    env.host.setFormula(*logo, "Width", "80 mm");
-    EXPECT_NEAR(millimetres(*logo, "Width"), kAreaWidth, kTolerance);
-    EXPECT_NEAR(millimetres(*logo, "PinX"), kAreaWidth / 2, kTolerance);
+    EXPECT_EQ(area->memberList().size(), 2u);
 }
 
 TEST_F(TitleBlockLogo, DeletePictureFromAnOlderLogoDeletesTheLatest) {

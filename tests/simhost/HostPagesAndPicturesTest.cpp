@@ -1,17 +1,15 @@
 // What the stand-in does for the title block component: page deletion that renumbers
-// default page names, picture files sized from their pixels, SETF formulas that act when
-// the cells they watch change, and shapes found by name.
+// default page names, and picture files sized from their pixels (SETF formulas that act
+// and shapes found by name are played with the logo's tests and sessions).
 #include <gtest/gtest.h>
 
 #include "simhost/host/Document.h"
 #include "simhost/host/ImageSize.h"
-#include "simhost/host/Shapes.h"
 #include "tests/support/HostFixture.h"
 
 namespace {
 
 using simhost::ImageSizes;
-using simhost::ShapeSpec;
 
 std::string bigEndian(uint32_t value, int bytes) {
     std::string text;
@@ -21,22 +19,13 @@ std::string bigEndian(uint32_t value, int bytes) {
 }
 
 TEST(ImageSizes, PicturesAreSizedFromTheirPixelsAndResolution) {
-    // PNG at 300 dots per inch (11811 per metre): 600 by 300 pixels.
-    std::string png = std::string("\x89PNG\r\n\x1a\n", 8) + bigEndian(13, 4) + "IHDR" +
-                      bigEndian(600, 4) + bigEndian(300, 4) + std::string(5, '\0') +
-                      bigEndian(0, 4) + bigEndian(9, 4) + "pHYs" + bigEndian(11811, 4) +
-                      bigEndian(11811, 4) + std::string(1, '\x01') + bigEndian(0, 4);
-    auto size = ImageSizes::read(png);
-    ASSERT_TRUE(size);
-    EXPECT_NEAR(size->width, 2, 1e-3);
-    EXPECT_NEAR(size->height, 1, 1e-3);
-
+    // PNG files are played in the session titleblock-logo.qav.
     // JPEG with a JFIF segment at 72 dots per inch and a baseline frame of 144 by 72.
     std::string jpeg = std::string("\xFF\xD8\xFF\xE0", 4) + bigEndian(16, 2) +
                        std::string("JFIF\0\x01\x01\x01", 8) + bigEndian(72, 2) + bigEndian(72, 2) +
                        std::string(2, '\0') + "\xFF\xC0" + bigEndian(11, 2) +
                        std::string(1, '\x08') + bigEndian(72, 2) + bigEndian(144, 2) + "\x03";
-    size = ImageSizes::read(jpeg);
+    auto size = ImageSizes::read(jpeg);
     ASSERT_TRUE(size);
     EXPECT_DOUBLE_EQ(size->width, 2);
     EXPECT_DOUBLE_EQ(size->height, 1);
@@ -65,24 +54,6 @@ TEST_F(HostPages, DeletingAPageRenumbersTheDefaultNamesWhenAsked) {
     std::vector<std::string> names;
     for (auto* page : document().pageList()) names.push_back(page->name());
     EXPECT_EQ(names, (std::vector<std::string>{"Page-1", "Custom", "Background-1"}));
-}
-
-TEST_F(HostPages, SetfFormulasActWhenTheCellsTheyWatchChange) {
-    auto box = add(ShapeSpec::box(2, 2, 1, 1).name("Box"));
-    auto other = add(ShapeSpec::box(5, 5, 1, 1));
-    // Entered, the formula takes effect at once; later it watches PinX.
-    ASSERT_TRUE(host_.setFormula(*box, "Scratch.X1", "SETF(\"PinX\",MAX(PinX,3 in))"));
-    EXPECT_DOUBLE_EQ(box->number("PinX"), 3);
-    host_.setFormula(*box, "PinX", "1 in");
-    EXPECT_DOUBLE_EQ(box->number("PinX"), 3);
-    host_.setFormula(*box, "PinY", "1 in");
-    EXPECT_DOUBLE_EQ(box->number("PinY"), 1);
-    host_.setFormula(*other, "PinX", "0 in");
-    EXPECT_DOUBLE_EQ(other->number("PinX"), 0);
-
-    // Shapes by name: the collection's own, whatever the case.
-    EXPECT_EQ(page().shapeCollection().ItemU("box").get(), box.get());
-    EXPECT_EQ(page().shapeCollection().ItemU("Sheet.2").get(), nullptr);
 }
 
 }  // namespace
