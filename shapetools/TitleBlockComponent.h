@@ -8,6 +8,7 @@
 // dialog, and shows no message.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
