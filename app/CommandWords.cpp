@@ -79,4 +79,21 @@ simhost::Shape* shapeNamed(Runner& r, const std::string& word) {
     return shape;
 }
 
+simhost::Shape* sheetNamed(Runner& r, const std::string& word, std::string* label) {
+    if (word == "doc") {
+        simhost::Document* document = r.host().application().activeDocument();
+        if (!document) r.fail("no drawing is open");
+        *label = "document sheet";
+        return document ? document->documentSheet() : nullptr;
+    }
+    if (word != "0") {
+        *label = "shape " + word;
+        return shapeNamed(r, word);
+    }
+    simhost::Page* page = r.host().application().activePage();
+    if (!page) r.fail("no page is shown");
+    *label = "page sheet";
+    return page ? page->pageSheet() : nullptr;
+}
+
 }  // namespace runner

@@ -32,5 +32,8 @@ simhost::Page* namedPage(simhost::Document& document, const std::string& word);
 // The shape with that ID on the shown page, groups' members included; null after
 // reporting why there is none.
 simhost::Shape* shapeNamed(Runner& r, const std::string& word);
+// The sheet a word names by ID on the shown page, 0 naming the page sheet; *label says
+// which ("shape 12", "page sheet"). Null after reporting why there is none.
+simhost::Shape* sheetNamed(Runner& r, const std::string& word, std::string* label);
 
 }  // namespace runner

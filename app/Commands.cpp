@@ -8,6 +8,7 @@
 #include "app/LookCommands.h"
 #include "app/PictureCommands.h"
 #include "app/ShapeToolCommands.h"
+#include "app/TitleBlockCommands.h"
 #include "app/WindowCommands.h"
 
 namespace runner {
@@ -22,6 +23,7 @@ void addAllCommands(Runner& runner) {
     addLookCommands(runner);
     addExporterCommands(runner);
     addShapeToolCommands(runner);
+    addTitleBlockCommands(runner);
 }
 
 }  // namespace runner

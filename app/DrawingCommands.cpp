@@ -34,25 +34,6 @@ simhost::Document* activeDocument(Runner& r) {
     return r.host().application().activeDocument();
 }
 
-// The sheet a command names by ID on the shown page (0: the page sheet, "doc": the
-// document sheet); null after reporting why there is none.
-simhost::Shape* sheetOf(Runner& r, const std::string& word, std::string* label) {
-    if (word == "doc") {
-        simhost::Document* document = activeDocument(r);
-        if (!document) r.fail("no drawing is open");
-        *label = "document sheet";
-        return document ? document->documentSheet() : nullptr;
-    }
-    if (word != "0") {
-        *label = "shape " + word;
-        return shapeNamed(r, word);
-    }
-    simhost::Page* page = r.host().application().activePage();
-    if (!page) r.fail("no page is shown");
-    *label = "page sheet";
-    return page ? page->pageSheet() : nullptr;
-}
-
 std::string valueText(const Value& value) {
     switch (value.kind) {
         case Value::Kind::String:
@@ -116,7 +97,7 @@ void show(Runner& r, SeenCells& seen, const Runner::Arguments& a) {
 void cell(Runner& r, const Runner::Arguments& a) {
     if (a.words.size() != 2) return r.fail("usage: cell ID NAME");
     std::string label;
-    simhost::Shape* sheet = sheetOf(r, a.words[0], &label);
+    simhost::Shape* sheet = sheetNamed(r, a.words[0], &label);
     if (!sheet) return;
     auto address = sheet->sheet().resolve(a.words[1]);
     if (!address) return r.fail(label + " has no cell " + a.words[1]);
@@ -130,7 +111,7 @@ void set(Runner& r, const Runner::Arguments& a) {
     std::string formula = afterWords(a.rest, 2);
     if (a.words.size() < 3 || formula.empty()) return r.fail("usage: set ID NAME FORMULA");
     std::string label;
-    simhost::Shape* sheet = sheetOf(r, a.words[0], &label);
+    simhost::Shape* sheet = sheetNamed(r, a.words[0], &label);
     if (!sheet) return;
     auto address = sheet->sheet().resolve(a.words[1]);
     if (!address) return r.fail(label + " has no cell " + a.words[1]);

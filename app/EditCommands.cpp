@@ -16,6 +16,7 @@
 #include "simhost/stencil/BlockStencil.h"
 #include "simhost/stencil/ERStencil.h"
 #include "simhost/stencil/PetriStencil.h"
+#include "simhost/stencil/TitleBlockStencil.h"
 
 namespace runner {
 namespace {
@@ -49,6 +50,9 @@ const std::map<std::string, Master>& masters() {
         {"er-passive", {dropERPassive, false}},
         {"er-connection", {dropERConnection, true}},
         {"binary-relationship", {dropBinaryRelationship, false}},
+        {"title-block", {dropTitleBlock, false}},
+        {"frame-title-block", {dropFrameAndTitleBlock, false}},
+        {"logo-area", {dropLogoArea, false}},
     };
     return all;
 }

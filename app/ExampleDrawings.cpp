@@ -12,6 +12,7 @@
 #include "simhost/stencil/BlockStencil.h"
 #include "simhost/stencil/ERStencil.h"
 #include "simhost/stencil/PetriStencil.h"
+#include "simhost/stencil/TitleBlockStencil.h"
 
 namespace runner {
 namespace {
@@ -194,15 +195,21 @@ void placeTransitionPlace(Drawing& d, const std::string& first, const std::strin
     connect(d, dropArc, *t, via, kEast, *q, to, kWest);
 }
 
-// Two foreground pages of a Petri net in front of one background page, which holds the
-// frame around the sheet and the title under it.
-void pages(Drawing& d) {
+// A Petri net on the first page and another on a second page; answers the second page.
+visio::ComRef<Page> netsOnTwoPages(Drawing& d) {
     placeTransitionPlace(d, "p1", "t1", "p2");
-    simhost::Document& document = *d.page.document();
-    auto second = d.host.addPage(document, "Page-2");
+    auto second = d.host.addPage(*d.page.document(), "Page-2");
     Drawing onSecond{d.host, *second, std::string()};
     placeTransitionPlace(onSecond, "p3", "t2", "p4");
     d.problems += onSecond.problems;
+    return second;
+}
+
+// Two foreground pages of a Petri net in front of one background page, which holds the
+// frame around the sheet and the title under it.
+void pages(Drawing& d) {
+    auto second = netsOnTwoPages(d);
+    simhost::Document& document = *d.page.document();
     auto background = d.host.addPage(document, "Background");
     background->SetBackground(true);
     using simhost::ShapeSpec;
@@ -267,6 +274,24 @@ void layout(Drawing& d) {
     arc(*c, agent, kEast, *s, store, kEast);
 }
 
+// A Petri net on two pages with a title block just dropped on the first, not yet moved to
+// a background page, and the properties its text fields show.
+void titleBlock(Drawing& d) {
+    netsOnTwoPages(d);
+    StencilOptions corner;
+    corner.pin = {4, 0.5};
+    corner.width = 4;
+    corner.height = 1.4;
+    simhost::stencil::dropTitleBlock(d.page, corner);
+    simhost::DocumentProperties& properties = d.page.document()->properties();
+    properties.title = "Pump station";
+    properties.subject = "Water supply";
+    properties.creator = "Ada Lovelace";
+    properties.manager = "Grace Hopper";
+    properties.company = "QAV Engineering";
+    properties.description = "Filling and emptying the tank";
+}
+
 // Rows of place, arc, transition, arc, ... on a grid; each place feeds the transition
 // after it, each transition the next place. Four elements to a step.
 void largeNet(Drawing& d, int size) {
@@ -293,8 +318,9 @@ void largeNet(Drawing& d, int size) {
 
 const std::vector<std::string>& ExampleDrawings::kinds() {
     static const std::vector<std::string> all = {
-        "petri-net",  "block-diagram", "er-diagram", "mixed-page", "incomplete-shape",
-        "old-shapes", "pages",         "text-boxes", "layout",     "large-petri-net"};
+        "petri-net",  "block-diagram", "er-diagram", "mixed-page",  "incomplete-shape",
+        "old-shapes", "pages",         "text-boxes", "layout",      "title-block",
+        "large-petri-net"};
     return all;
 }
 
@@ -310,7 +336,8 @@ visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::s
                                                             {"old-shapes", oldShapes},
                                                             {"pages", pages},
                                                             {"text-boxes", textBoxes},
-                                                            {"layout", layout}};
+                                                            {"layout", layout},
+                                                            {"title-block", titleBlock}};
     auto builder = builders.find(kind);
     if (builder == builders.end() && kind != "large-petri-net") return {};
     auto document = host.newDocument(name);

@@ -3,8 +3,9 @@
 // diagram with an access arc, a channel and a name clash; an ER diagram with a binary
 // relationship; a page that mixes kinds; a drawing with an incomplete shape; a Petri net
 // on two pages in front of a background page; a Petri net with its values in text
-// boxes; block diagram shapes with layout menus; and a large Petri net of a given number
-// of elements for benchmarks.
+// boxes; block diagram shapes with layout menus; a Petri net on two pages with a title
+// block still to be moved onto a background page; and a large Petri net of a given
+// number of elements for benchmarks.
 #pragma once
 
 #include <string>

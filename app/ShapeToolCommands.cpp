@@ -40,22 +40,26 @@ int16_t actionRowOf(Shape& shape, const std::string& word) {
     return -1;
 }
 
+// A row of a shortcut menu, as a user picks it: of a shape, or of the shown page (0). A
+// row that is disabled or invisible is not offered.
 void action(Runner& r, const Runner::Arguments& a) {
     const std::string label = afterWords(a.rest, 1);
-    if (a.words.size() < 2 || label.empty()) return r.fail("usage: action ID ROW|LABEL");
-    visio::ComRef<Shape> shape(shapeNamed(r, a.words[0]));
+    if (a.words.size() < 2 || label.empty())
+        return r.fail("usage: action ID ROW|LABEL (0: the page; ROW from 1)");
+    std::string sheetLabel;
+    visio::ComRef<Shape> shape(sheetNamed(r, a.words[0], &sheetLabel));
     if (!shape) return;
     const int16_t row = actionRowOf(*shape, label);
-    if (row < 0) return r.fail("shape " + a.words[0] + " has no action " + quoted(label));
+    if (row < 0) return r.fail(sheetLabel + " has no action " + quoted(label));
     const std::string number = std::to_string(row + 1);
-    if (shape->number("Actions.Disabled[" + number + "]") != 0) {
-        r.out() << "refused: the action " << number << " of shape " << a.words[0]
-                << " is disabled\n";
+    const std::string entry = quoted(shownText(*shape, "Actions.Menu[" + number + "]"));
+    if (shape->number("Actions.Disabled[" + number + "]") != 0 ||
+        shape->number("Actions.Invisible[" + number + "]") != 0) {
+        r.out() << "refused: the action " << number << " " << entry << " of " << sheetLabel
+                << " is not offered\n";
         return;
     }
-    r.out() << "picked action " << number << " "
-            << quoted(shownText(*shape, "Actions.Menu[" + number + "]")) << " of shape "
-            << a.words[0] << "\n";
+    r.out() << "picked action " << number << " " << entry << " of " << sheetLabel << "\n";
     r.host().runAction(*shape, row);
 }
 
@@ -177,7 +181,7 @@ void filecell(Runner& r, const Runner::Arguments& a) {
 
 void addShapeToolCommands(Runner& runner) {
     Runner& r = runner;
-    r.addCommand("action", "action ID ROW|LABEL   pick a row of the shape's action menu",
+    r.addCommand("action", "action ID ROW|LABEL   pick a row of a shortcut menu (0: the page's)",
                  [&r](const Runner::Arguments& a) { action(r, a); });
     r.addCommand("subselect", "subselect ID   click a member of a group",
                  [&r](const Runner::Arguments& a) { subselect(r, a); });

@@ -11,7 +11,7 @@ constexpr char kSheet[] = "Sheet.";
 
 // strtol's number, held inside the 32-bit range.
 int32_t leadingNumber(const std::string& text) {
-    const long value = std::strtol(text.c_str(), nullptr, 10);
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
     if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
     if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(value);
@@ -19,18 +19,26 @@ int32_t leadingNumber(const std::string& text) {
 
 }  // namespace
 
+std::optional<std::string> sinkCommand(const std::string& text, std::size_t length) {
+    std::optional<std::string> after = valueAfter(text, kSink);
+    if (!after) return std::nullopt;
+    return after->substr(0, length);
+}
+
 bool namesCommand(const std::string& text, const std::string& command) {
-    const std::size_t sink = text.find(kSink);
-    if (sink == std::string::npos) return false;
-    return text.compare(sink + sizeof(kSink) - 1, command.size(), command) == 0;
+    return sinkCommand(text, command.size()) == command;
 }
 
 std::optional<int32_t> sheetId(const std::string& text) {
-    const std::size_t sheet = text.find(kSheet);
-    if (sheet == std::string::npos) return std::nullopt;
-    const std::size_t from = sheet + sizeof(kSheet) - 1;
-    const std::size_t blank = text.find(' ', from);
-    return leadingNumber(text.substr(from, blank == std::string::npos ? blank : blank - from));
+    std::optional<std::string> after = valueAfter(text, kSheet);
+    if (!after) return std::nullopt;
+    return leadingNumber(after->substr(0, after->find(' ')));
+}
+
+std::optional<std::string> valueAfter(const std::string& text, const std::string& key) {
+    const std::size_t at = text.find(key);
+    if (at == std::string::npos) return std::nullopt;
+    return text.substr(at + key.size());
 }
 
 std::optional<char> characterAfter(const std::string& text, const std::string& key) {

@@ -6,6 +6,7 @@
 #include "exporter/PictureExporter.h"
 #include "shapetools/ALATool.h"
 #include "shapetools/TextInputAssistant.h"
+#include "shapetools/TitleBlockComponent.h"
 
 ToolFactoryList standardToolFactories() {
     // One entry per tool, at its fixed place; a tool that is not built yet has none.
@@ -22,6 +23,7 @@ ToolFactoryList standardToolFactories() {
     // 6. AboutTool: registered.
     tools.push_back(AboutTool::factory());
     // 7. TitleBlockComponent: not registered.
+    tools.push_back(TitleBlockComponent::factory());
     // 8. ALATool: not registered.
     tools.push_back(ALATool::factory());
     return tools;

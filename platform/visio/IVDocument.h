@@ -52,6 +52,7 @@
     X(C, Get,    visio::ComRef<visio::IVDocument>, Document, "Document", (), ()) \
     /* Writes the page as a picture; the file's extension names the format. */ \
     X(C, Method, void, Export, "Export", (const std::string& path), (path)) \
+    /* A non-zero renumberPages gives the pages left with default names new numbers. */ \
     X(C, Method, void, Delete, "Delete", (int16_t renumberPages), (renumberPages)) \
     /* Drops a copy of the shape onto this page with its pin at (x, y) inches. */ \
     X(C, Method, visio::ComRef<visio::IVShape>, Drop, "Drop", \

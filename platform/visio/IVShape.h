@@ -14,6 +14,8 @@
     /* From 1. */ \
     X(C, Get,    visio::ComRef<visio::IVShape>, Item, "Item", (int32_t index), (index)) \
     X(C, Get,    visio::ComRef<visio::IVShape>, ItemFromID, "ItemFromID", (int32_t id), (id)) \
+    /* A shape of this collection (not inside its groups) by its universal name. */ \
+    X(C, Get,    visio::ComRef<visio::IVShape>, ItemU, "ItemU", (const std::string& nameU), (nameU)) \
     X(C, Get,    visio::ComRef<visio::IVPage>, ContainingPage, "ContainingPage", (), ()) \
     /* The group whose members these are, or the page sheet for a page's shapes. */ \
     X(C, Get,    visio::ComRef<visio::IVShape>, ContainingShape, "ContainingShape", (), ())

@@ -23,6 +23,8 @@
       (const visio::ComRef<visio::IVShape>& shape, int16_t action), (shape, action)) \
     X(C, Method, void, DeselectAll, "DeselectAll", (), ()) \
     X(C, Method, void, SelectAll, "SelectAll", (), ()) \
+    /* Adds the selected shapes to the selected group (as Selection.AddToGroup does). */ \
+    X(C, Method, void, AddToGroup, "AddToGroup", (), ()) \
     X(C, Method, void, Activate, "Activate", (), ()) \
     /* The 16-bit window setting the checker and the simulator hold at 0 while they paint. */ \
     X(C, Get,    int16_t, ShowConnectPoints, "ShowConnectPoints", (), ()) \

@@ -55,7 +55,7 @@ Value SheetFunctions::call(const Node& call) {
         case Function::RunAddon:
             return runAddon(call);
         case Function::Id:
-            return Value::numberOf(evaluator_.context().evaluatingSheetId());
+            return ownId();
         default:
             return valueError();
     }
@@ -143,6 +143,12 @@ Value SheetFunctions::runAddon(const Node& call) {
     }
     context.runAddon(texts[0], texts.size() > 1 ? texts[1] : std::string());
     return Value::numberOf(0);
+}
+
+// A page or document sheet has no shape ID of its own.
+Value SheetFunctions::ownId() {
+    int32_t id = evaluator_.context().evaluatingSheetId();
+    return Value::numberOf(id > 0 ? id : 0);
 }
 
 std::optional<Value> SheetFunctions::cellRefFromText(const std::string& text) {

@@ -26,6 +26,7 @@ private:
     Value reference(const Node& call);
     Value setFormula(const Node& call);
     Value runAddon(const Node& call);
+    Value ownId();
     std::optional<Value> cellRefFromText(const std::string& text);
     static const Node* firstReference(const Node& node);
 

@@ -162,6 +162,22 @@ void Document::deletePage(Page& page) {
     markModified();
 }
 
+void Document::renumberDefaultPageNames() {
+    if (!usable()) return;
+    int foreground = 0, background = 0;
+    for (Page* page : pageList()) {
+        const bool behind = page->isBackground();
+        const std::string prefix = behind ? "Background-" : "Page-";
+        const int number = behind ? ++background : ++foreground;
+        const std::string& name = page->name();
+        const bool defaultName =
+            name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+            name.find_first_not_of("0123456789", prefix.size()) == std::string::npos;
+        // A name taken by another page stays where it is (SetName refuses it).
+        if (defaultName) page->SetName(prefix + std::to_string(number));
+    }
+}
+
 void Document::markModified() {
     saved_ = false;
     if (application_) application_->noteChange();

@@ -64,6 +64,9 @@ public:
     // Deletes the page: pages it stood behind lose it, windows showing it turn to
     // another page (or close when none is left).
     void deletePage(Page& page);
+    // Gives the pages that bear Visio's default names ("Page-N" in front, "Background-N"
+    // behind) the numbers of their places again, as a page deletion asks it to.
+    void renumberDefaultPageNames();
     void setCustomToolbars(visio::ComRef<UIObject> ui);
     // The ID the next new page takes (a drawing file restores it).
     int32_t nextPageId() const { return nextPageId_; }

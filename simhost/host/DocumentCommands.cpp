@@ -8,6 +8,7 @@
 #include "simhost/formula/Formula.h"
 #include "simhost/host/Application.h"
 #include "simhost/host/Document.h"
+#include "simhost/host/ImageSize.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
 #include "simhost/host/ShapeSpec.h"
@@ -112,9 +113,18 @@ void DocumentCommands::importPicture(Application& application) {
     answers.pop_front();
     Page* page = application.activePage();
     if (!choice || !page) return;
+    std::optional<ImageSize> size = ImageSize{choice->width, choice->height};
+    if (!choice->path.empty()) {
+        // A file that cannot be read as a picture imports nothing (Visio says so).
+        std::string bytes;
+        size = os::System::current().readFile(choice->path, bytes) == os::ReadResult::Read
+                   ? ImageSizes::read(bytes)
+                   : std::nullopt;
+        if (!size) return;
+    }
     double x = page->pageSheet()->number("PageWidth") / 2;
     double y = page->pageSheet()->number("PageHeight") / 2;
-    ShapeSpec spec = ShapeSpec::picture(x, y, choice->width, choice->height);
+    ShapeSpec spec = ShapeSpec::picture(x, y, size->width, size->height);
     if (!choice->name.empty()) spec.name(choice->name);
     auto picture = page->addShape(spec);
     // The imported picture is what the window has selected afterwards.

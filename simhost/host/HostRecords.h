@@ -38,11 +38,14 @@ struct HostLog {
     std::vector<std::string> exportFailures;
 };
 
-// A picture the user picks in the import dialog of command 1007 (inches).
+// A picture the user picks in the import dialog of command 1007: a picture file (PNG,
+// JPEG or GIF, read through the installed system and sized from its pixels and
+// resolution), or, without a path, a picture of the size given (inches).
 struct PictureChoice {
     double width = 1;
     double height = 1;
     std::string name;
+    std::string path;
 };
 
 // Answers to the dialogs of Visio's commands, taken in order. With none queued, save as

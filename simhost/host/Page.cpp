@@ -133,9 +133,11 @@ void Page::Export(const std::string& path) {
     if (application_->hooks().exportPage) application_->hooks().exportPage(*this, path);
 }
 
-void Page::Delete(int16_t) {
+void Page::Delete(int16_t renumberPages) {
     if (!usable() || !document_) return;
-    document_->deletePage(*this);
+    simhost::Document* document = document_;
+    document->deletePage(*this);
+    if (renumberPages != 0) document->renumberDefaultPageNames();
 }
 
 visio::ComRef<visio::IVShape> Page::Drop(const visio::ComRef<visio::IVShape>& shape, double x,

@@ -13,6 +13,7 @@
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Selection.h"
+#include "simhost/host/SetfRecalc.h"
 #include "simhost/host/Shapes.h"
 #include "simhost/host/Transform.h"
 
@@ -345,6 +346,7 @@ int32_t Shape::writeFormula(const CellAddress& address, const std::string& text,
     if (different && type_ == visio::visTypePage && page_ &&
         address.section == visio::visSectionObject && address.row == visio::visRowPage)
         page_->raisePageChanged();
+    SetfRecalc::afterWrite(*this, address, different);
     return kWriteDone;
 }
 

@@ -1,12 +1,23 @@
 #include "simhost/host/Shapes.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "simhost/host/Application.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
 
 namespace simhost {
+namespace {
+
+bool sameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
+}  // namespace
 
 Shapes::Shapes(Page* page, Shape* group) : page_(page), group_(group) {}
 
@@ -33,6 +44,15 @@ visio::ComRef<visio::IVShape> Shapes::ItemFromID(int32_t id) {
     Shape* shape = page_->findShape(id);
     if (!shape || (group_ && (shape == group_ || !shape->isInside(*group_)))) return {};
     return visio::ComRef<visio::IVShape>(shape);
+}
+
+visio::ComRef<visio::IVShape> Shapes::ItemU(const std::string& nameU) {
+    if (!counts()) return {};
+    // Visio matches names without regard to case, and only among this collection's own
+    // shapes.
+    for (const auto& shape : items_)
+        if (!shape->localName().empty() && sameName(shape->localName(), nameU)) return shape;
+    return {};
 }
 
 visio::ComRef<visio::IVPage> Shapes::ContainingPage() {

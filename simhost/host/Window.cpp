@@ -69,6 +69,10 @@ void Window::SelectAll() {
     selectionChanged();
 }
 
+void Window::AddToGroup() {
+    addToGroup();
+}
+
 void Window::Activate() {
     if (usable()) application_->activate(*this);
 }

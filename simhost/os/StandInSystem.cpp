@@ -42,12 +42,23 @@ int64_t StandInSystem::currentTime() {
 }
 
 os::CalendarTime StandInSystem::localTime() {
-    return clock_ == Clock::Machine ? machine().localTime() : local_;
+    os::CalendarTime now = clock_ == Clock::Machine ? machine().localTime() : local_;
+    if (date_) {
+        now.year = date_->year;
+        now.month = date_->month;
+        now.day = date_->day;
+    }
+    return now;
+}
+
+void StandInSystem::setDate(int year, int month, int day) {
+    date_ = os::CalendarTime{year, month, day, 0, 0, 0};
 }
 
 void StandInSystem::setTime(int64_t seconds, const os::CalendarTime& local) {
     seconds_ = seconds;
     local_ = local;
+    date_.reset();
 }
 
 os::PathKind StandInSystem::find(const std::string& path) {

@@ -64,6 +64,9 @@ public:
     void setTickCount(uint32_t ticks) { ticks_ = ticks; }
     void advanceTicks(uint32_t milliseconds) { ticks_ += milliseconds; }
     void setTime(int64_t seconds, const os::CalendarTime& local);
+    // The calendar shows this day from now on, on either clock; the time of day and the
+    // tick count go on as they do.
+    void setDate(int year, int month, int day);
 
     // --- Conveniences over the file calls, for whichever files are in use
 
@@ -83,6 +86,7 @@ private:
     uint32_t ticks_ = 0;
     int64_t seconds_ = 0;
     os::CalendarTime local_{1970, 1, 1, 0, 0, 0};
+    std::optional<os::CalendarTime> date_;
 };
 
 }  // namespace simhost

@@ -34,6 +34,17 @@ struct LogoAction {
 constexpr LogoAction kLogoActions[] = {
     {"LOGODe", "Delete Picture"}, {"LOGOPS", "_Make Proportional"}, {"LOGOMS", "Stretch"}};
 
+// The shape's own ID in a run argument, taken when the action runs: the component moves
+// title blocks onto another page, where their copies have other IDs.
+const std::string kOwnId = "\"&ID()&\"";
+
+// The title block's parts are placed from their lower left corner, as the component
+// places them: a block by its pin on the page, a frame at the page's origin, the logo
+// area inside its block.
+ShapeSpec& pinnedAtCorner(ShapeSpec& spec) {
+    return spec.cell("LocPinX", "0 in").cell("LocPinY", "0 in");
+}
+
 // A cell of the master: inherited by the dropped shape unless the options say otherwise.
 ShapeSpec& masterCell(ShapeSpec& spec, bool fromMaster, const std::string& name,
                       const std::string& formula) {
@@ -48,14 +59,21 @@ ShapeSpec& action(ShapeSpec& spec, bool fromMaster, int row, const std::string& 
                       NotationSpec::quoted(menu));
 }
 
-ShapeSpec logoArea(double pinX, double pinY, double width, double height, const char* boxName,
+// A field that fills itself with the text the key names.
+ShapeSpec& textField(ShapeSpec& field, const std::string& key, const std::string& label,
+                     bool fromMaster) {
+    return action(field, fromMaster, 1, "SINK=INSTXT Sheet." + kOwnId + " PARAM=" + key,
+                  "Insert " + label);
+}
+
+ShapeSpec logoArea(double left, double bottom, double width, double height, const char* boxName,
                    bool fromMaster) {
-    ShapeSpec area = ShapeSpec::group(pinX, pinY, width, height);
+    ShapeSpec area = ShapeSpec::group(left, bottom, width, height);
+    pinnedAtCorner(area);
     ShapeSpec box = memberBox(width / 2, height / 2, width, height);
     box.name(boxName).cell("LineWeight", "0.5 mm");
     area.member(std::move(box));
-    action(area, fromMaster, 1, std::string("SINK=LOGOIn Sheet.") + NotationSpec::ownId,
-           "Insert Picture");
+    action(area, fromMaster, 1, "SINK=LOGOIn Sheet." + kOwnId, "Insert Picture");
     for (int i = 0; i < 3; ++i) {
         const int row = i + 2;
         action(area, fromMaster, row, std::string("SINK=") + kLogoActions[i].command,
@@ -66,9 +84,10 @@ ShapeSpec logoArea(double pinX, double pinY, double width, double height, const 
 }
 
 // The block's parts: labels on the left, fields beside them, the logo area on the right.
-ShapeSpec titleBlock(double pinX, double pinY, double width, double height, const char* logoName,
+ShapeSpec titleBlock(double left, double bottom, double width, double height, const char* logoName,
                      bool fromMaster) {
-    ShapeSpec block = ShapeSpec::group(pinX, pinY, width, height);
+    ShapeSpec block = ShapeSpec::group(left, bottom, width, height);
+    pinnedAtCorner(block);
     const double rowHeight = height / kFieldCount;
     for (int i = 0; i < kFieldCount; ++i) {
         const double y = height - rowHeight * (i + 0.5);
@@ -76,15 +95,10 @@ ShapeSpec titleBlock(double pinX, double pinY, double width, double height, cons
         label.text(kFields[i].label);
         block.member(std::move(label));
         ShapeSpec field = memberBox(width * 0.5, y, width * 0.4, rowHeight);
-        if (*kFields[i].key) {
-            action(field, fromMaster, 1,
-                   std::string("SINK=INSTXT Sheet.") + NotationSpec::ownId +
-                       " PARAM=" + kFields[i].key,
-                   std::string("Insert ") + kFields[i].label);
-        }
+        if (*kFields[i].key) textField(field, kFields[i].key, kFields[i].label, fromMaster);
         block.member(std::move(field));
     }
-    block.member(logoArea(width * 0.85, height / 2, width * 0.3, height, logoName, fromMaster));
+    block.member(logoArea(width * 0.7, 0, width * 0.3, height, logoName, fromMaster));
     return block;
 }
 
@@ -100,7 +114,7 @@ visio::ComRef<Shape> dropTitleBlock(Page& page, const StencilOptions& options,
     ShapeSpec block = titleBlock(options.pin.x, options.pin.y, options.width, options.height,
                                  "Logo", options.fromMaster);
     block.name("title block");
-    action(block, options.fromMaster, 1, std::string("SINK=TITLEB Sheet.") + NotationSpec::ownId,
+    action(block, options.fromMaster, 1, "SINK=TITLEB Sheet." + kOwnId,
            "Title Block on Background");
     return dropSpec(page, std::move(block), options, problems);
 }
@@ -110,13 +124,13 @@ visio::ComRef<Shape> dropFrameAndTitleBlock(Page& page, const StencilOptions& op
     const double w = options.width;
     const double h = options.height;
     ShapeSpec frame = ShapeSpec::group(options.pin.x, options.pin.y, w, h);
-    frame.name("frame & title block");
-    frame.member(memberBox(w * 0.1, h * 0.97, w * 0.2, h * 0.04).text("Drawing"));
-    frame.member(memberBox(w * 0.9, h * 0.97, w * 0.2, h * 0.04).text("Sheet"));
+    pinnedAtCorner(frame).name("frame & title block");
+    // The frame's texts are text blocks without an outline of their own.
+    frame.member(memberBox(w * 0.1, h * 0.97, w * 0.2, h * 0.04).withoutGeometry().text("Drawing"));
+    frame.member(memberBox(w * 0.9, h * 0.97, w * 0.2, h * 0.04).withoutGeometry().text("Sheet"));
     frame.member(memberBox(w / 2, h / 2, w * 0.96, h * 0.9));
-    frame.member(titleBlock(w * 0.78, h * 0.12, w * 0.4, h * 0.2, "FrameLogo", options.fromMaster));
-    action(frame, options.fromMaster, 1, std::string("SINK=FBLOCK Sheet.") + NotationSpec::ownId,
-           "Frame on Background");
+    frame.member(titleBlock(w * 0.58, h * 0.02, w * 0.4, h * 0.2, "FrameLogo", options.fromMaster));
+    action(frame, options.fromMaster, 1, "SINK=FBLOCK Sheet." + kOwnId, "Frame on Background");
     return dropSpec(page, std::move(frame), options, problems);
 }
 
@@ -126,6 +140,14 @@ visio::ComRef<Shape> dropLogoArea(Page& page, const StencilOptions& options,
                     logoArea(options.pin.x, options.pin.y, options.width, options.height, "Logo",
                              options.fromMaster),
                     options, problems);
+}
+
+visio::ComRef<Shape> dropTextField(Page& page, const std::string& key,
+                                   const StencilOptions& options, std::string* problems) {
+    ShapeSpec field = boxOutline(options);
+    field.text(options.text);
+    textField(field, key, key, options.fromMaster);
+    return dropSpec(page, std::move(field), options, problems);
 }
 
 }  // namespace simhost::stencil

@@ -1,11 +1,12 @@
-// Stand-in masters of the title block, the frame with title block, and the logo area
-// inside a title block, with the action rows the title block component serves.
+// Stand-in masters of the title block, the frame with title block, the logo area inside
+// a title block and a text field, with the action rows the title block component serves.
+// Their run arguments name the calling shape by its ID at the time the row runs.
 //
-// Title block (a group named "title block"): sub-shapes 1 to 14 are its parts, labels
-// and text fields in turn (the fields fill themselves with "INSTXT" and the keys
-// "PROJECT", "CREATOR", "MANAGER", "COPYRIGHT", "DATE" and "DESCRIPTION"; the first
-// field, the title, has no key); sub-shape 15 is the logo area. Action row 1 sends
-// "TITLEB" with the block's ID.
+// Title block (a group named "title block", placed by its lower left corner, as are the
+// logo area and the frame): sub-shapes 1 to 14 are its parts, labels and text fields in
+// turn (the fields fill themselves with "INSTXT" and the keys "PROJECT", "CREATOR",
+// "MANAGER", "COPYRIGHT", "DATE" and "DESCRIPTION"; the first field, the title, has no
+// key); sub-shape 15 is the logo area. Action row 1 sends "TITLEB" with the block's ID.
 //
 // Logo area (a group): sub-shape 1 is the visible box named "Logo" (any other name
 // inside a frame), whose line weight is the margin; action row 1 sends "LOGOIn" with
@@ -36,5 +37,11 @@ visio::ComRef<Shape> dropFrameAndTitleBlock(Page& page, const StencilOptions& op
 // A logo area on its own (as the title block holds it), for tests of the logo commands.
 visio::ComRef<Shape> dropLogoArea(Page& page, const StencilOptions& options = {},
                                   std::string* problems = nullptr);
+
+// A text field on its own: a box with the options' text whose action row sends
+// "INSTXT" with its ID and the key.
+visio::ComRef<Shape> dropTextField(Page& page, const std::string& key,
+                                   const StencilOptions& options = {},
+                                   std::string* problems = nullptr);
 
 }  // namespace simhost::stencil

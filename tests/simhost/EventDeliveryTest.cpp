@@ -231,7 +231,7 @@ TEST_F(EventDeliveryTest, CommandsAndScopesRaiseWhatTheUsersActionWould) {
     EXPECT_EQ(recorder.events()[1].info, "1227;Edit text");
 
     // A picture import adds the picture and selects it; a cancelled one adds nothing.
-    host.answerPictureImport(PictureChoice{2, 1, "Logo"});
+    host.answerPictureImport(PictureChoice{2, 1, "Logo", ""});
     host.answerPictureImport(std::nullopt);
     recorder.clear();
     int32_t before = page->Shapes()->Count();

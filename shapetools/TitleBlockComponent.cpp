@@ -1,0 +1,303 @@
+#include "shapetools/TitleBlockComponent.h"
+
+#include <vector>
+
+#include "helpers/CellHelpers.h"
+#include "helpers/LocaleSeparators.h"
+#include "helpers/RunString.h"
+#include "helpers/ShapeHelpers.h"
+#include "platform/visio/VDocument.h"
+#include "platform/visio/VPages.h"
+#include "platform/visio/VShapes.h"
+#include "platform/visio/VisioConstants.h"
+#include "shapetools/TitleBlockCells.h"
+#include "shapetools/TitleBlockFormulas.h"
+
+using titleblock::pageName;
+using titleblock::setCellFormulaForced;
+
+namespace {
+
+struct CommandName {
+    const char* name;
+    TitleBlockComponent::Command command;
+};
+
+constexpr CommandName kCommands[] = {
+    {"TITLEB", TitleBlockComponent::Command::TitleBlock},
+    {"FBLOCK", TitleBlockComponent::Command::FrameAndTitleBlock},
+    {"DELBGR", TitleBlockComponent::Command::RemoveBackground},
+    {"LOGOIn", TitleBlockComponent::Command::InsertLogo},
+    {"LOGODe", TitleBlockComponent::Command::DeleteLogo},
+    {"LOGOPS", TitleBlockComponent::Command::MakeLogoProportional},
+    {"LOGOMS", TitleBlockComponent::Command::StretchLogo},
+    {"INSTXT", TitleBlockComponent::Command::InsertText},
+};
+
+constexpr char kKeyPrefix[] = "PARAM=";
+
+// A new page's grid and rulers, written in this order.
+struct PageSetting {
+    const char* cell;
+    const char* formula;
+};
+constexpr PageSetting kNewPageSettings[] = {
+    {"XGridDensity", "0 mm"}, {"YGridDensity", "0 mm"}, {"XGridSpacing", "4 mm"},
+    {"YGridSpacing", "4 mm"}, {"XRulerDensity", "16"},  {"YRulerDensity", "16"},
+};
+
+// What the background page takes over from the first page, in this order.
+constexpr const char* kPageSizeCells[] = {"PageWidth", "PageHeight", "DrawingSizeType",
+                                          "DrawingScaleType"};
+
+// Where the moved copy of a block or frame is dropped; the block is placed by its
+// formulas afterwards, and a frame's master lines it up with the page from there.
+constexpr double kDropX = 0;
+constexpr double kDropY = 0;
+
+// Renumber the remaining pages' default names when the background page goes.
+constexpr int16_t kRenumberPages = 1;
+
+// The parts of a block or frame whose cells a guard goes into.
+constexpr char kGeometryHidden[] = "Geometry1.NoShow";
+constexpr char kTextHidden[] = "HideText";
+
+void hideOutlineAndText(const visio::VShape& part, const std::string& guard) {
+    setCellFormulaForced(part, kGeometryHidden, guard);
+    setCellFormulaForced(part, kTextHidden, guard);
+}
+
+void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuRow>& rows) {
+    visio::VShape sheet = page.PageSheet();
+    if (sheet.SectionExists(visio::visSectionAction, 0) != 0)
+        sheet.DeleteSection(visio::visSectionAction);
+    sheet.AddSection(visio::visSectionAction);
+    const int count = static_cast<int>(rows.size());
+    for (int row = 1; row <= count; ++row)
+        sheet.AddRow(visio::visSectionAction, static_cast<int16_t>(row), visio::visTagDefault);
+    for (int row = 1; row <= count; ++row) {
+        const titleblock::MenuRow& entry = rows[static_cast<size_t>(row - 1)];
+        setCellFormula(sheet, titleblock::actionCell("Action", row), entry.action);
+        setCellFormula(sheet, titleblock::actionCell("Menu", row), entry.label);
+    }
+}
+
+}  // namespace
+
+TitleBlockComponent::TitleBlockComponent(const visio::VApplication& application)
+    : application_(application) {}
+
+TitleBlockComponent::~TitleBlockComponent() = default;
+
+ToolFactory TitleBlockComponent::factory() {
+    ToolFactory entry;
+    entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
+        return std::make_unique<TitleBlockComponent>(context.application);
+    };
+    entry.registerWithPreferences = false;
+    return entry;
+}
+
+void TitleBlockComponent::createToolbarButton(CommandBarsAccess*, CommandBarObject*) {}
+
+PreferencePage* TitleBlockComponent::getPreferencePage() {
+    return nullptr;
+}
+
+void TitleBlockComponent::applySettings() {}
+
+bool TitleBlockComponent::readCommand(const std::string& runString, Command* command) {
+    std::optional<std::string> name = runstring::sinkCommand(runString, kCommandLength);
+    if (!name) return false;
+    for (const CommandName& known : kCommands) {
+        if (*name != known.name) continue;
+        *command = known.command;
+        return true;
+    }
+    return false;
+}
+
+bool TitleBlockComponent::onCommand(std::string argument) {
+    Command command;
+    if (!readCommand(argument, &command)) return false;
+    runCommand(command, argument);
+    return true;
+}
+
+void TitleBlockComponent::runCommand(Command command, const std::string& runString) {
+    const int32_t shapeId = runstring::sheetId(runString).value_or(0);
+    switch (command) {
+        case Command::TitleBlock:
+            return insertTitleBlock(shapeId);
+        case Command::FrameAndTitleBlock:
+            return insertFrameAndTitleBlock(shapeId);
+        case Command::RemoveBackground:
+            return removeBackground();
+        case Command::InsertLogo:
+            return insertLogo(shapeId);
+        case Command::DeleteLogo:
+            return deleteLogo();
+        case Command::MakeLogoProportional:
+            return makeLogoProportional();
+        case Command::StretchLogo:
+            return stretchLogo();
+        case Command::InsertText: {
+            // The masters always send a key; without one the field keeps its text.
+            std::optional<std::string> key = runstring::valueAfter(runString, kKeyPrefix);
+            if (key) insertTitleBlockText(shapeId, *key);
+            return;
+        }
+    }
+}
+
+void TitleBlockComponent::onVisioEvent(int32_t eventCode, const visio::VObject& subject,
+                                       visio::Variant) {
+    switch (eventCodeOf(eventCode)) {
+        case visio::visEvtCodePageAdded:
+            setupNewPage(subject.as<visio::VPage>());
+            break;
+        case visio::visEvtCodePageChanged:
+            syncBackgroundPageSize();
+            break;
+        case visio::visEvtCodeNoEventsPending:
+            if (deletePending_) deletePendingBackgroundPage();
+            break;
+        default:
+            break;
+    }
+}
+
+// --- Title block and frame
+
+void TitleBlockComponent::insertTitleBlock(int32_t shapeId) {
+    visio::VShape block = getShapeByID(application_.ActivePage().Shapes(), shapeId);
+    visio::VPage background = placeOnBackgroundPage(block);
+    addTitleBlockPageActions(background);
+    // The block keeps to the page's lower right corner whatever the page's width.
+    setCellFormula(block, "PinX", "ThePage!PageWidth-Width-5 mm");
+    setCellFormula(block, "PinY", "5 mm");
+    guardTitleBlock(block, titleblock::hideGuard(1, currentListSeparator));
+}
+
+void TitleBlockComponent::insertFrameAndTitleBlock(int32_t shapeId) {
+    visio::VShape frame = getShapeByID(application_.ActivePage().Shapes(), shapeId);
+    visio::VPage background = placeOnBackgroundPage(frame);
+    addFramePageActions(background);
+    guardFrame(frame);
+}
+
+void TitleBlockComponent::guardTitleBlock(const visio::VShape& block, const std::string& guard) {
+    // A block that is not there, or whose parts cannot be counted, gets no guard.
+    visio::VShapes parts = block.Shapes();
+    const int32_t count = parts.Count();
+    if (count < 1) return;
+    for (int32_t i = 1; i < count; ++i) hideOutlineAndText(getShapeByIndex(parts, i), guard);
+    visio::VShape logoArea = getShapeByIndex(parts, count);
+    setCellFormulaForced(logoArea, kTextHidden, guard);
+    hideOutlineAndText(getShapeByIndex(logoArea.Shapes(), 1), guard);
+}
+
+void TitleBlockComponent::guardFrame(const visio::VShape& frame) {
+    const std::string& sep = currentListSeparator;
+    const std::string frameGuard = titleblock::hideGuard(2, sep);
+    visio::VShapes parts = frame.Shapes();
+    setCellFormulaForced(getShapeByIndex(parts, 1), kTextHidden, frameGuard);
+    setCellFormulaForced(getShapeByIndex(parts, 2), kTextHidden, frameGuard);
+    setCellFormulaForced(getShapeByIndex(parts, 3), kGeometryHidden, frameGuard);
+    guardTitleBlock(getShapeByIndex(parts, 4), titleblock::hideGuard(3, sep));
+}
+
+// --- Background page
+
+visio::VPage TitleBlockComponent::findBackgroundPage() {
+    visio::VPages pages = application_.ActiveDocument().Pages();
+    const int16_t count = pages.Count();
+    for (int16_t i = 1; i <= count; ++i) {
+        visio::VPage page = pages.Item(i);
+        if (pageName(page) == kBackgroundPageName) return page;
+    }
+    return visio::VPage();
+}
+
+bool TitleBlockComponent::hasBackgroundPage() {
+    return !findBackgroundPage().isEmpty();
+}
+
+visio::VPage TitleBlockComponent::placeOnBackgroundPage(visio::VShape& block) {
+    visio::VPage background = findBackgroundPage();
+    if (background.isEmpty()) {
+        background = createBackgroundPage();
+        block = moveShapeTo(block, background);
+    } else if (pageName(application_.ActivePage()) != kBackgroundPageName) {
+        block = moveShapeTo(block, background);
+    }
+    return background;
+}
+
+visio::VPage TitleBlockComponent::createBackgroundPage() {
+    visio::VPage page = application_.ActiveDocument().Pages().Add();
+    page.SetName(kBackgroundPageName);
+    page.SetBackground(true);
+    assignBackgroundToAllPages();
+    return page;
+}
+
+visio::VShape TitleBlockComponent::moveShapeTo(const visio::VShape& shape,
+                                               const visio::VPage& page) {
+    if (shape.isEmpty()) return visio::VShape();
+    visio::VShape copy = page.Drop(shape, kDropX, kDropY);
+    shape.Delete();
+    return copy;
+}
+
+void TitleBlockComponent::assignBackgroundToAllPages() {
+    visio::VPages pages = application_.ActiveDocument().Pages();
+    const int16_t count = pages.Count();
+    // The last page is the new background page itself.
+    for (int16_t i = 1; i < count; ++i) pages.Item(i).SetBackPage(kBackgroundPageName);
+}
+
+void TitleBlockComponent::addTitleBlockPageActions(const visio::VPage& page) {
+    writePageMenu(page, titleblock::titleBlockPageMenu(currentListSeparator));
+}
+
+void TitleBlockComponent::addFramePageActions(const visio::VPage& page) {
+    writePageMenu(page, titleblock::framePageMenu(currentListSeparator));
+}
+
+void TitleBlockComponent::removeBackground() {
+    visio::VPages pages = application_.ActiveDocument().Pages();
+    const int16_t count = pages.Count();
+    for (int16_t i = 1; i <= count; ++i) {
+        visio::VPage page = pages.Item(i);
+        visio::VPage back = page.BackPage();
+        if (!back.isEmpty() && pageName(back) == kBackgroundPageName) page.SetBackPage("");
+    }
+    // The menu that sends the command belongs to the background page, so that page is
+    // the one shown; it goes once Visio has finished with the menu.
+    deletePending_ = true;
+}
+
+void TitleBlockComponent::deletePendingBackgroundPage() {
+    deletePending_ = false;
+    // Only the background page goes: should the user have turned to another page in the
+    // meantime, that page and its drawing stay.
+    visio::VPage page = application_.ActivePage();
+    if (pageName(page) == kBackgroundPageName) page.Delete(kRenumberPages);
+}
+
+void TitleBlockComponent::setupNewPage(const visio::VPage& page) {
+    visio::VShape sheet = page.PageSheet();
+    for (const PageSetting& setting : kNewPageSettings)
+        setCellFormulaForced(sheet, setting.cell, setting.formula);
+    if (hasBackgroundPage() && page.BackPage().isEmpty()) page.SetBackPage(kBackgroundPageName);
+}
+
+void TitleBlockComponent::syncBackgroundPageSize() {
+    visio::VPage background = findBackgroundPage();
+    if (background.isEmpty()) return;
+    visio::VShape source = application_.ActiveDocument().Pages().Item(1).PageSheet();
+    visio::VShape target = background.PageSheet();
+    for (const char* cell : kPageSizeCells)
+        setCellFormulaForced(target, cell, titleblock::getCellFormula(source, cell));
+}

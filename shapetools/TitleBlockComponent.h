@@ -1,0 +1,127 @@
+// The tool behind the action menus of the title block, the frame with title block, the
+// logo area and the text fields of a title block. It moves a dropped block or frame onto
+// the page "Background", which it creates and puts behind every page when the document
+// has none, binds the visibility of the block's parts to the background page's shortcut
+// menu, removes the background again on request, keeps new and changed pages in step
+// with the background page, places a logo picture into the logo area, and fills text
+// fields from the date and the document's properties. It has no button, no page and no
+// dialog, and shows no message.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/SupportTool.h"
+#include "core/ToolFactory.h"
+#include "platform/visio/VApplication.h"
+#include "platform/visio/VPage.h"
+#include "platform/visio/VShape.h"
+
+class TitleBlockComponent : public SupportTool {
+public:
+    // The commands of the run strings, six characters after "SINK=", compared exactly.
+    enum class Command {
+        TitleBlock,            // "TITLEB", with the block's ID
+        FrameAndTitleBlock,    // "FBLOCK", with the frame's ID
+        RemoveBackground,      // "DELBGR"
+        InsertLogo,            // "LOGOIn", with the logo area's ID
+        DeleteLogo,            // "LOGODe"
+        MakeLogoProportional,  // "LOGOPS"
+        StretchLogo,           // "LOGOMS"
+        InsertText,            // "INSTXT", with the field's ID and "PARAM=" and a key
+    };
+    static constexpr std::size_t kCommandLength = 6;
+    static constexpr char kBackgroundPageName[] = "Background";
+
+    explicit TitleBlockComponent(const visio::VApplication& application);
+    ~TitleBlockComponent() override;
+
+    // The controller's entry: not registered, so it has neither page nor button.
+    static ToolFactory factory();
+
+    void createToolbarButton(CommandBarsAccess* access, CommandBarObject* bar) override;
+    // Runs the command the string names; false for any string that names none of them.
+    bool onCommand(std::string argument) override;
+    // Page added: the new page is set up; page changed: the background page takes the
+    // first page's size; idle: a removal asked for is carried out.
+    void onVisioEvent(int32_t eventCode, const visio::VObject& subject,
+                      visio::Variant moreInfo) override;
+    PreferencePage* getPreferencePage() override;
+    void applySettings() override;
+
+    // The command of a run string; false when it names none of the component's.
+    static bool readCommand(const std::string& runString, Command* command);
+
+    // --- Title block, frame and background page
+    void insertTitleBlock(int32_t shapeId);
+    void insertFrameAndTitleBlock(int32_t shapeId);
+    // Detaches "Background" from every page now; the page goes at the next idle event.
+    void removeBackground();
+    // Grid and rulers of a new page, and the background page behind it.
+    void setupNewPage(const visio::VPage& page);
+    // The background page takes the size and scale of the document's first page.
+    void syncBackgroundPageSize();
+    bool hasBackgroundPage();
+    // The new background page (the last page) stands behind every other page.
+    void assignBackgroundToAllPages();
+    // The background page's shortcut menu for a title block (two rows) or a frame (four).
+    void addTitleBlockPageActions(const visio::VPage& page);
+    void addFramePageActions(const visio::VPage& page);
+
+    // --- Logo picture
+    void insertLogo(int32_t shapeId);
+    void fitLogoPicture();
+    void deleteLogo();
+    void makeLogoProportional();
+    void stretchLogo();
+
+    // --- Text fields
+    void insertTitleBlockText(int32_t shapeId, const std::string& key);
+
+    // What the logo commands remember of the last import.
+    const visio::VShape& logoPicture() const { return logoPicture_; }
+    const visio::VShape& logoGroup() const { return logoGroup_; }
+    double logoWidth() const { return logoWidth_; }
+    double logoHeight() const { return logoHeight_; }
+    bool isDeletePending() const { return deletePending_; }
+
+private:
+    // The logo area's size and margin, in millimetres.
+    struct LogoArea {
+        double width = 0;
+        double height = 0;
+        double lineWeight = 0;
+    };
+
+    void runCommand(Command command, const std::string& runString);
+    // The page named exactly "Background" in the active document, or empty.
+    visio::VPage findBackgroundPage();
+    // The background page the block goes onto (created when missing), with the block
+    // moved there unless it lies on it already; the block becomes the moved copy.
+    visio::VPage placeOnBackgroundPage(visio::VShape& block);
+    visio::VPage createBackgroundPage();
+    // A copy of the shape on the page at (0, 0); the shape itself is deleted.
+    static visio::VShape moveShapeTo(const visio::VShape& shape, const visio::VPage& page);
+    void guardTitleBlock(const visio::VShape& block, const std::string& guard);
+    void guardFrame(const visio::VShape& frame);
+    void deletePendingBackgroundPage();
+
+    // The area's cells; false when there is no area or no picture to fit, or the area
+    // has no size, so that nothing is computed from values that were never read.
+    bool readLogoArea(LogoArea* area);
+    bool hasLogoProportions() const { return logoWidth_ > 0 && logoHeight_ > 0; }
+    void sizeLogo(double pictureRatio, const LogoArea& area);
+    void positionLogo(const LogoArea& area);
+    void centreLogo(const LogoArea& area);
+    void addLogoScratchFormulas();
+    void addLogoActions();
+    void enableLogoAreaActions(bool enabled);
+
+    visio::VApplication application_;
+    visio::VShape logoPicture_;
+    visio::VShape logoGroup_;
+    double logoWidth_ = 0;
+    double logoHeight_ = 0;
+    bool deletePending_ = false;
+};

@@ -1,0 +1,205 @@
+// The logo commands of the title block component: a picture imported into the title
+// block's logo area, fitted to it and kept inside it, deleted, made proportional again
+// or stretched over the whole area.
+#include <string>
+#include <vector>
+
+#include "helpers/CellHelpers.h"
+#include "helpers/LocaleSeparators.h"
+#include "helpers/ShapeHelpers.h"
+#include "platform/visio/VPage.h"
+#include "platform/visio/VShapes.h"
+#include "platform/visio/VWindow.h"
+#include "platform/visio/VisioConstants.h"
+#include "shapetools/TitleBlockCells.h"
+#include "shapetools/TitleBlockComponent.h"
+#include "shapetools/TitleBlockFormulas.h"
+
+using titleblock::getCellMillimetres;
+using titleblock::setCellFormulaForced;
+using titleblock::setCellMillimetres;
+
+namespace {
+
+// Visio's built-in command that lets the user choose a picture file and places it.
+constexpr int16_t kInsertPictureCommand = visio::visCmdInsertPicture;
+// The logo box of a title block that stands alone; inside a frame it has another name.
+constexpr char kStandaloneLogoBox[] = "Logo";
+constexpr char kTitleBlockName[] = "title block";
+constexpr char kFrameName[] = "frame & title block";
+constexpr int32_t kTitleBlockInFrame = 4;
+constexpr int16_t kLogoScratchRows = 6;
+constexpr int16_t kLogoActionRows = 4;
+// The logo area's own rows that serve a placed picture.
+constexpr int kFirstPictureRow = 2;
+constexpr int kLastPictureRow = 4;
+
+void addSectionWithRows(const visio::VShape& shape, int16_t section, int16_t rows) {
+    if (shape.SectionExists(section, 0) != 0) return;
+    shape.AddSection(section);
+    for (int16_t row = 1; row <= rows; ++row) shape.AddRow(section, row, visio::visTagDefault);
+}
+
+void centreOnLocalPin(const visio::VShape& picture) {
+    setCellFormulaForced(picture, "LocPinX", "Width/2");
+    setCellFormulaForced(picture, "LocPinY", "Height/2");
+}
+
+}  // namespace
+
+void TitleBlockComponent::insertLogo(int32_t shapeId) {
+    visio::VPage page = application_.ActivePage();
+    const int32_t before = page.Shapes().Count();
+    application_.DoCmd(kInsertPictureCommand);
+    const int32_t after = page.Shapes().Count();
+    if (after == before) return;  // cancelled
+    logoGroup_ = getShapeByID(page.Shapes(), shapeId);
+    logoPicture_ = getShapeByIndex(page.Shapes(), after);
+    visio::VShapes inArea = logoGroup_.Shapes();
+    if (inArea.Count() >= 2) {
+        visio::VShape earlier = getShapeByIndex(inArea, 2);
+        setCellFormula(earlier, "LockDelete", "False");
+        earlier.Delete();
+    }
+    fitLogoPicture();
+}
+
+bool TitleBlockComponent::readLogoArea(LogoArea* area) {
+    if (logoGroup_.isEmpty() || logoPicture_.isEmpty()) return false;
+    area->width = getCellMillimetres(logoGroup_, "Width");
+    area->height = getCellMillimetres(logoGroup_, "Height");
+    area->lineWeight = getCellMillimetres(getShapeByIndex(logoGroup_.Shapes(), 1), "LineWeight");
+    return area->width > 0 && area->height > 0;
+}
+
+void TitleBlockComponent::fitLogoPicture() {
+    LogoArea area;
+    if (!readLogoArea(&area)) return;
+    logoWidth_ = getCellMillimetres(logoPicture_, "Width");
+    logoHeight_ = getCellMillimetres(logoPicture_, "Height");
+    if (!hasLogoProportions()) return;
+    sizeLogo(logoWidth_ / logoHeight_, area);
+    positionLogo(area);
+    addLogoScratchFormulas();
+    setCellFormula(logoPicture_, "ImgWidth", titleblock::logoImageSize("Width"));
+    setCellFormula(logoPicture_, "ImgHeight", titleblock::logoImageSize("Height"));
+    setCellFormula(logoPicture_, "LockDelete", "True");
+    setCellFormula(logoPicture_, "LockTextEdit", "True");
+    addLogoActions();
+    enableLogoAreaActions(true);
+}
+
+// Fits the picture inside the area less its line weight, keeping its proportions; the
+// second side loses the line weight once more.
+void TitleBlockComponent::sizeLogo(double pictureRatio, const LogoArea& area) {
+    const double areaRatio = area.width / area.height;
+    if (pictureRatio < areaRatio) {
+        logoHeight_ = area.height - area.lineWeight;
+        setCellMillimetres(logoPicture_, "Height", logoHeight_);
+        logoWidth_ = pictureRatio * logoHeight_ - area.lineWeight;
+        setCellMillimetres(logoPicture_, "Width", logoWidth_);
+    } else {
+        logoWidth_ = area.width - area.lineWeight;
+        setCellMillimetres(logoPicture_, "Width", logoWidth_);
+        logoHeight_ = logoWidth_ / pictureRatio - area.lineWeight;
+        setCellMillimetres(logoPicture_, "Height", logoHeight_);
+    }
+}
+
+// Puts the picture in the middle of the area and makes it the area's second part.
+void TitleBlockComponent::positionLogo(const LogoArea& area) {
+    visio::VShapes pageShapes = application_.ActivePage().Shapes();
+    const bool standalone =
+        titleblock::shapeName(getShapeByIndex(logoGroup_.Shapes(), 1)) == kStandaloneLogoBox;
+    visio::VShape frame;
+    visio::VShape block;
+    if (standalone) {
+        block = pageShapes.ItemU(kTitleBlockName);
+    } else {
+        frame = pageShapes.ItemU(kFrameName);
+        block = getShapeByIndex(frame.Shapes(), kTitleBlockInFrame);
+    }
+    setCellMillimetres(logoPicture_, "PinX",
+                       0.5 * area.width + getCellMillimetres(logoGroup_, "PinX") +
+                           getCellMillimetres(block, "PinX"));
+    setCellMillimetres(logoPicture_, "PinY",
+                       0.5 * area.height + getCellMillimetres(logoGroup_, "PinY") +
+                           getCellMillimetres(block, "PinY"));
+    setCellFormula(logoPicture_, "LocPinX", "Width/2");
+    setCellFormula(logoPicture_, "LocPinY", "Height/2");
+
+    // The imported picture is still selected: the block and the area join it, and the
+    // area takes in what is selected besides.
+    visio::VWindow window = application_.ActiveWindow();
+    if (standalone) {
+        window.Select(block, visio::visSelect);
+    } else {
+        window.Select(frame, visio::visSelect);
+        window.Select(block, visio::visSubSelect);
+    }
+    window.Select(logoGroup_, visio::visSubSelect);
+    window.AddToGroup();
+}
+
+// The picture's coordinates are the area's now: these formulas push it back inside the
+// area whenever it is moved out or made larger than the area.
+void TitleBlockComponent::addLogoScratchFormulas() {
+    const std::string& sep = currentListSeparator;
+    addSectionWithRows(logoPicture_, visio::visSectionScratch, kLogoScratchRows);
+    // Each of the area's formulas is read just before the first formula that needs it.
+    const std::string height = titleblock::getCellFormula(logoGroup_, "Height");
+    setCellFormula(logoPicture_, "Scratch.X1", titleblock::logoHeightLimit(height, sep));
+    const std::string width = titleblock::getCellFormula(logoGroup_, "Width");
+    setCellFormula(logoPicture_, "Scratch.X2", titleblock::logoWidthLimit(width, sep));
+    const std::vector<std::string> edges = titleblock::logoEdgeFormulas(height, width, sep);
+    for (int i = 0; i < static_cast<int>(edges.size()); ++i)
+        setCellFormula(logoPicture_, "Scratch.X" + std::to_string(i + 3),
+                       edges[static_cast<size_t>(i)]);
+}
+
+void TitleBlockComponent::addLogoActions() {
+    addSectionWithRows(logoPicture_, visio::visSectionAction, kLogoActionRows);
+    const std::vector<titleblock::MenuRow> rows = titleblock::logoPictureMenu(currentListSeparator);
+    // The three actions first, then the three labels; row 1 stays as added.
+    int row = kFirstPictureRow;
+    for (const titleblock::MenuRow& entry : rows)
+        setCellFormula(logoPicture_, titleblock::actionCell("Action", row++), entry.action);
+    row = kFirstPictureRow;
+    for (const titleblock::MenuRow& entry : rows)
+        setCellFormula(logoPicture_, titleblock::actionCell("Menu", row++), entry.label);
+}
+
+void TitleBlockComponent::enableLogoAreaActions(bool enabled) {
+    for (int row = kFirstPictureRow; row <= kLastPictureRow; ++row)
+        setCellFormula(logoGroup_, titleblock::actionCell("Disabled", row), enabled ? "0" : "1");
+}
+
+void TitleBlockComponent::deleteLogo() {
+    setCellFormula(logoPicture_, "LockDelete", "False");
+    logoPicture_.Delete();
+    enableLogoAreaActions(false);
+}
+
+void TitleBlockComponent::makeLogoProportional() {
+    LogoArea area;
+    if (!hasLogoProportions() || !readLogoArea(&area)) return;
+    sizeLogo(logoWidth_ / logoHeight_, area);
+    centreLogo(area);
+}
+
+void TitleBlockComponent::stretchLogo() {
+    LogoArea area;
+    if (!readLogoArea(&area)) return;
+    setCellMillimetres(logoPicture_, "Width", area.width - area.lineWeight);
+    setCellMillimetres(logoPicture_, "Height", area.height - area.lineWeight);
+    setCellMillimetres(logoPicture_, "PinX", 0.5 * area.width);
+    setCellMillimetres(logoPicture_, "PinY", 0.5 * area.height);
+    centreOnLocalPin(logoPicture_);
+}
+
+// In the area's own coordinates: its middle is half its size.
+void TitleBlockComponent::centreLogo(const LogoArea& area) {
+    centreOnLocalPin(logoPicture_);
+    setCellMillimetres(logoPicture_, "PinX", 0.5 * area.width);
+    setCellMillimetres(logoPicture_, "PinY", 0.5 * area.height);
+}

@@ -1,0 +1,80 @@
+#include "shapetools/TitleBlockFormulas.h"
+
+#include "helpers/AddonConstants.h"
+
+namespace titleblock {
+namespace {
+
+std::string rowIndex(int row) {
+    return row <= 1 ? std::string() : "[" + std::to_string(row) + "]";
+}
+
+std::string setf(const std::string& cell, const std::string& value, const std::string& sep) {
+    return "SETF(\"" + cell + "\"" + sep + value + ")";
+}
+
+}  // namespace
+
+std::string actionCell(const std::string& cell, int row) {
+    return "Actions." + cell + rowIndex(row);
+}
+
+std::string hideGuard(int secondRow, const std::string& sep) {
+    return "=GUARD(OR(ThePage!" + actionCell("Checked", 1) + sep + "ThePage!" +
+           actionCell("Checked", secondRow) + "))";
+}
+
+std::string toggleAction(int row, const std::string& sep) {
+    const std::string checked = actionCell("Checked", row);
+    return "=SETF(GetRef(" + checked + ")" + sep + "NOT(" + checked + "))";
+}
+
+std::string runAddonAction(const std::string& command, const std::string& sep) {
+    return "RUNADDONWARGS(\"" + std::string(addonName) + "\"" + sep + "\"SINK=" + command + "\")";
+}
+
+std::string quotedLabel(const std::string& label) {
+    return "\"" + label + "\"";
+}
+
+std::vector<MenuRow> titleBlockPageMenu(const std::string& sep) {
+    return {{toggleAction(1, sep), quotedLabel("Hide Title Block")},
+            {runAddonAction("DELBGR", sep), quotedLabel("_Remove Background")}};
+}
+
+std::vector<MenuRow> framePageMenu(const std::string& sep) {
+    return {{toggleAction(1, sep), quotedLabel("Hide Frame and Title Block")},
+            {toggleAction(2, sep), quotedLabel("Hide Frame")},
+            {toggleAction(3, sep), quotedLabel("Hide Title Block")},
+            {runAddonAction("DELBGR", sep), quotedLabel("_Remove Background")}};
+}
+
+std::vector<MenuRow> logoPictureMenu(const std::string& sep) {
+    return {{runAddonAction("LOGODe", sep), quotedLabel("Delete Picture")},
+            {runAddonAction("LOGOPS", sep), quotedLabel("_Make Proportional")},
+            {runAddonAction("LOGOMS", sep), quotedLabel("Stretch")}};
+}
+
+std::string logoHeightLimit(const std::string& h, const std::string& sep) {
+    return setf("Height", "MIN(Height" + sep + h + ")", sep);
+}
+
+std::string logoWidthLimit(const std::string& w, const std::string& sep) {
+    return setf("Width", "MIN(Width" + sep + w + ")", sep);
+}
+
+std::vector<std::string> logoEdgeFormulas(const std::string& h, const std::string& w,
+                                          const std::string& sep) {
+    return {
+        setf("PinX", "IF((PinX-Width/2)<0" + sep + "Width/2" + sep + "PinX)", sep),
+        setf("PinX", "IF((PinX+Width/2)>" + w + sep + w + "-Width/2" + sep + "PinX)", sep),
+        setf("PinY", "IF((PinY+Height/2)>" + h + sep + h + "-Height/2" + sep + "PinY)", sep),
+        setf("PinY", "IF((PinY-Height/2)<0" + sep + "Height/2" + sep + "PinY)", sep),
+    };
+}
+
+std::string logoImageSize(const std::string& sizeCell) {
+    return sizeCell + "*Not(Sheet.17!Geometry1.NoShow)";
+}
+
+}  // namespace titleblock

@@ -1,0 +1,55 @@
+// The formulas the title block component writes: the guards that hide a block's parts
+// while an entry of the background page's menu is ticked, the menu rows themselves, and
+// the logo picture's rows and cells. Arguments are joined by the user's list separator.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace titleblock {
+
+// One row of a shortcut menu: its action formula and its label (a quoted string
+// formula).
+struct MenuRow {
+    std::string action;
+    std::string label;
+};
+
+// The name of a cell of row n (from 1) of the Actions section: "Actions.Checked",
+// "Actions.Checked[2]".
+std::string actionCell(const std::string& cell, int row);
+
+// A GUARD that hides while the page's first or the given menu entry is ticked:
+// "=GUARD(OR(ThePage!Actions.Checked,ThePage!Actions.Checked[2]))".
+std::string hideGuard(int secondRow, const std::string& separator);
+
+// Ticks and unticks the row's own entry: "=SETF(GetRef(Actions.Checked),NOT(...))".
+std::string toggleAction(int row, const std::string& separator);
+// Calls the add-on back with "SINK=" and the command.
+std::string runAddonAction(const std::string& command, const std::string& separator);
+// The text as a string formula.
+std::string quotedLabel(const std::string& label);
+
+// The background page's menu for a title block (hide, remove) and for a frame with its
+// title block (hide both, hide the frame, hide the block, remove).
+std::vector<MenuRow> titleBlockPageMenu(const std::string& separator);
+std::vector<MenuRow> framePageMenu(const std::string& separator);
+
+// The logo picture's menu rows 2 to 4: delete, make proportional, stretch.
+std::vector<MenuRow> logoPictureMenu(const std::string& separator);
+
+// The logo picture's Scratch formulas that keep it inside its logo area, given the
+// formula texts of the area's height and width as they stand: X1 and X2 keep it no
+// larger than the area, X3 to X6 push it back inside the left, right, top and bottom
+// edges.
+std::string logoHeightLimit(const std::string& areaHeight, const std::string& separator);
+std::string logoWidthLimit(const std::string& areaWidth, const std::string& separator);
+std::vector<std::string> logoEdgeFormulas(const std::string& areaHeight,
+                                          const std::string& areaWidth,
+                                          const std::string& separator);
+
+// The image disappears while the shape with ID 17 (the logo box, where the title block
+// is the first shape of its page) hides its outline.
+std::string logoImageSize(const std::string& sizeCell);
+
+}  // namespace titleblock

@@ -1,0 +1,149 @@
+// The title block and the frame on the background page: the page made and put behind
+// the others, the block moved there, the menu rows and the guards that hide the parts,
+// new and changed pages, and the background's removal.
+#include <gtest/gtest.h>
+
+#include "simhost/host/Document.h"
+#include "simhost/render/SceneBuilder.h"
+#include "tests/shapetools/TitleBlockTestHost.h"
+
+namespace titleblocktest {
+namespace {
+
+using simhost::Page;
+using simhost::Shape;
+
+std::vector<std::string> pageNames(simhost::Document& document) {
+    std::vector<std::string> names;
+    for (Page* page : document.pageList()) names.push_back(page->name());
+    return names;
+}
+
+int menuRows(Page& page) {
+    return page.pageSheet()->sheet().rowCount(240);
+}
+
+// The texts drawn on the page's picture, its background page's first.
+std::vector<std::string> drawnTexts(Page& page) {
+    std::vector<std::string> texts;
+    auto scene = simhost::render::SceneBuilder::build(page, nullptr);
+    if (!scene) return texts;
+    for (const auto& shape : scene->shapes)
+        if (shape.text)
+            for (const auto& line : shape.text->lines) texts.push_back(line);
+    return texts;
+}
+
+bool drawn(Page& page, const std::string& text) {
+    auto texts = drawnTexts(page);
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+TEST(TitleBlockBackground, ABlockDroppedOnTheBackgroundPageStaysWhereItIs) {
+    TitleBlockTestHost env({"Page-1", "Background"});
+    env.page("Background").setBackgroundQuietly(true);
+    env.show("Background");
+    auto block = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(block->id())));
+    EXPECT_FALSE(block->isDeleted());
+    EXPECT_EQ(env.page("Background").allShapes().size(), 17u);
+    EXPECT_EQ(block->formula("PinY"), "5 mm");
+    EXPECT_EQ(menuRows(env.page("Background")), 2);
+    EXPECT_NE(part(*block, 3)->formula("HideText").find("GUARD("), std::string::npos);
+}
+
+TEST(TitleBlockBackground, TickingAMenuRowHidesExactlyThePartsItsGuardsName) {
+    TitleBlockTestHost env({"Page-1"}, ";");
+    auto frame = env.dropFrame();
+    ASSERT_TRUE(env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id())));
+    Page& background = env.page("Background");
+    Page& front = env.page("Page-1");
+    Shape* moved = background.findShapeByName("frame & title block");
+    ASSERT_NE(moved, nullptr);
+    Shape* block = part(*moved, 4);
+    EXPECT_EQ(part(*moved, 3)->formula("Geometry1.NoShow"),
+              "GUARD(OR(ThePage!Actions.Checked;ThePage!Actions.Checked[2]))");
+    EXPECT_EQ(menuRows(background), 4);
+
+    // Which parts hide for each ticked row: the frame's for rows 1 and 2, the block's for
+    // rows 1 and 3; the block's label "Project" and the frame's text "Drawing" show it.
+    struct Tick {
+        int row;
+        bool frameHidden;
+        bool blockHidden;
+    };
+    for (const Tick& tick : {Tick{1, true, true}, Tick{2, true, false}, Tick{3, false, true}}) {
+        SCOPED_TRACE(tick.row);
+        ASSERT_TRUE(env.pick(*background.pageSheet(), tick.row));
+        EXPECT_EQ(part(*moved, 1)->number("HideText") != 0, tick.frameHidden);
+        EXPECT_EQ(part(*moved, 3)->number("Geometry1.NoShow") != 0, tick.frameHidden);
+        EXPECT_EQ(part(*block, 3)->number("HideText") != 0, tick.blockHidden);
+        EXPECT_EQ(part(*part(*block, 15), 1)->number("Geometry1.NoShow") != 0, tick.blockHidden);
+        EXPECT_EQ(drawn(front, "Drawing"), !tick.frameHidden);
+        EXPECT_EQ(drawn(front, "Project"), !tick.blockHidden);
+        ASSERT_TRUE(env.pick(*background.pageSheet(), tick.row));  // untick
+        EXPECT_TRUE(drawn(front, "Drawing") && drawn(front, "Project"));
+    }
+
+    // A title block afterwards rebuilds the menu with two rows; the frame's guards keep
+    // naming rows 2 and 3.
+    env.show("Page-1");
+    auto other = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(other->id())));
+    EXPECT_EQ(menuRows(background), 2);
+    EXPECT_NE(part(*block, 1)->formula("HideText").find("Checked[3]"), std::string::npos);
+}
+
+// Pages added after the background page exists, and size changes, are played in the
+// session titleblock.qav.
+TEST(TitleBlockBackground, APageAddedBeforeTheBackgroundOnlyTakesTheGrid) {
+    TitleBlockTestHost env;
+    auto early = env.host.addPage(env.document(), "Early");
+    EXPECT_EQ(early->pageSheet()->formula("XGridDensity"), "0 mm");
+    EXPECT_EQ(early->pageSheet()->formula("YRulerDensity"), "16");
+    EXPECT_EQ(early->backPage(), nullptr);
+
+    // Later the background page takes the first page's scale too, and stands behind it.
+    env.host.setFormula(*env.page("Page-1").pageSheet(), "DrawingScaleType", "3");
+    auto block = env.dropTitleBlock();
+    env.run("SINK=TITLEB Sheet." + std::to_string(block->id()));
+    EXPECT_EQ(early->backPage(), &env.page("Background"));
+    EXPECT_EQ(env.page("Background").pageSheet()->formula("DrawingScaleType"), "3");
+}
+
+TEST(TitleBlockBackground, RemovingTheBackgroundDetachesAtOnceAndDeletesWhenIdle) {
+    TitleBlockTestHost env({"Page-1", "Page-2"});
+    auto block = env.dropTitleBlock();
+    env.run("SINK=TITLEB Sheet." + std::to_string(block->id()));
+    env.show("Background");
+    Page& background = env.page("Background");
+    visio::ComRef<Page> keep(&background);
+
+    // The menu row sends "SINK=DELBGR" without "Sheet."; the page stays until Visio is idle.
+    env.host.application().hooks().runAddon = nullptr;
+    EXPECT_TRUE(env.component().onCommand("SINK=DELBGR"));
+    EXPECT_EQ(env.page("Page-1").backPage(), nullptr);
+    EXPECT_EQ(env.page("Page-2").backPage(), nullptr);
+    EXPECT_FALSE(background.isDeleted());
+    EXPECT_TRUE(env.component().isDeletePending());
+    env.idle();
+    EXPECT_TRUE(background.isDeleted());
+    EXPECT_FALSE(env.component().isDeletePending());
+    EXPECT_EQ(pageNames(env.document()), (std::vector<std::string>{"Page-1", "Page-2"}));
+}
+
+TEST(TitleBlockBackground, APageNamedInAnotherCaseIsNoBackgroundPage) {
+    TitleBlockTestHost env({"Page-1", "background"});
+    Page& lower = env.page("background");
+    lower.setBackgroundQuietly(true);
+    env.page("Page-1").setBackPageQuietly(&lower);
+    env.show("background");
+    EXPECT_TRUE(env.run("SINK=DELBGR"));
+    env.idle();
+    EXPECT_FALSE(lower.isDeleted());
+    EXPECT_EQ(env.page("Page-1").backPage(), &lower);
+    EXPECT_FALSE(env.component().hasBackgroundPage());
+}
+
+}  // namespace
+}  // namespace titleblocktest

@@ -1,0 +1,116 @@
+// The logo picture, as far as the session titleblock-logo.qav does not play it: a picture
+// as proportioned as its area, the menu of an older logo, and an import without a logo
+// area.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "simhost/host/Document.h"
+#include "simhost/host/Shapes.h"
+#include "tests/shapetools/TitleBlockTestHost.h"
+
+namespace titleblocktest {
+namespace {
+
+using simhost::Shape;
+
+// The first bytes of a PNG file: enough for its size, at 96 dots per inch.
+std::string pngOfPixels(uint32_t width, uint32_t height) {
+    std::string bytes("\x89PNG\r\n\x1a\n", 8);
+    auto be32 = [&](uint32_t v) {
+        for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(v >> shift & 0xFF);
+    };
+    be32(13);
+    bytes += "IHDR";
+    be32(width);
+    be32(height);
+    bytes += std::string("\x08\x02\x00\x00\x00", 5);
+    be32(0);  // the checksum, which the size does not need
+    return bytes;
+}
+
+constexpr double kMmPerInch = 25.4;
+// The stand-in title block's logo area is 1.2 in wide, its box 0.5 mm thick.
+constexpr double kAreaWidth = 1.2 * kMmPerInch;
+constexpr double kLine = 0.5;
+constexpr double kTolerance = 1e-6;
+
+class TitleBlockLogo : public ::testing::Test {
+protected:
+    TitleBlockLogo() {
+        auto block = env.dropTitleBlock();
+        env.run("SINK=TITLEB Sheet." + std::to_string(block->id()));
+        env.show("Background");
+        area = part(*env.shownPage().findShapeByName("title block"), 15);
+    }
+
+    // The user picks "Insert Picture" of the area and chooses a picture of that many
+    // pixels.
+    Shape* import(Shape& logoArea, uint32_t width, uint32_t height) {
+        const std::string path = "/pictures/logo" + std::to_string(++files) + ".png";
+        env.system.makeFolders("/pictures");
+        env.system.writeFile(path, pngOfPixels(width, height));
+        env.host.answerPictureImport(simhost::PictureChoice{0, 0, "", path});
+        env.pick(logoArea, 1);
+        return picture(logoArea);
+    }
+    static Shape* picture(Shape& logoArea) { return part(logoArea, 2); }
+
+    TitleBlockTestHost env;
+    Shape* area = nullptr;
+    int files = 0;
+};
+
+TEST_F(TitleBlockLogo, AsProportionedAsTheAreaItFitsTheWidth) {
+    // 120 by 140 pixels: exactly the area's proportions.
+    Shape* first = import(*area, 120, 140);
+    ASSERT_NE(first, nullptr);
+    EXPECT_NEAR(millimetres(*first, "Width"), kAreaWidth - kLine, kTolerance);
+    EXPECT_NEAR(millimetres(*first, "Height"), (kAreaWidth - kLine) * 140 / 120 - kLine,
+                kTolerance);
+    visio::ComRef<Shape> keep(first);
+    Shape* second = import(*area, 300, 100);
+    EXPECT_TRUE(keep->isDeleted());
+    EXPECT_EQ(env.component().logoPicture().ID(), second->id());
+    EXPECT_EQ(area->memberList().size(), 2u);
+}
+
+TEST_F(TitleBlockLogo, DeletePictureFromAnOlderLogoDeletesTheLatest) {
+    Shape* older = import(*area, 100, 100);
+    visio::ComRef<Shape> keepOlder(older);
+    // A second title block in a frame, whose logo takes the next picture.
+    env.show("Page-1");
+    auto frame = env.dropFrame();
+    env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id()));
+    env.show("Background");
+    Shape* moved = env.shownPage().findShapeByName("frame & title block");
+    Shape* frameArea = part(*part(*moved, 4), 15);
+    Shape* latest = import(*frameArea, 100, 100);
+    ASSERT_NE(latest, nullptr);
+    EXPECT_NEAR(millimetres(*latest, "PinX"), millimetres(*frameArea, "Width") / 2, kTolerance);
+    visio::ComRef<Shape> keepLatest(latest);
+
+    env.pick(*older, 2);  // the older picture's "Delete Picture"
+    EXPECT_TRUE(keepLatest->isDeleted());
+    EXPECT_FALSE(keepOlder->isDeleted());
+    EXPECT_EQ(frameArea->number("Actions.Disabled[2]"), 1);
+    EXPECT_EQ(area->number("Actions.Disabled[2]"), 0);
+}
+
+TEST_F(TitleBlockLogo, WithoutALogoAreaThePictureStaysAsImported) {
+    env.system.makeFolders("/pictures");
+    env.system.writeFile("/pictures/lost.png", pngOfPixels(96, 48));
+    env.host.answerPictureImport(simhost::PictureChoice{0, 0, "", "/pictures/lost.png"});
+    ASSERT_TRUE(env.run("SINK=LOGOIn Sheet.999"));
+    Shape* imported = env.shownPage().shapeCollection().list().back().get();
+    EXPECT_DOUBLE_EQ(imported->number("Width"), 1);
+    EXPECT_EQ(imported->formula("Scratch.X1"), "");
+    EXPECT_EQ(env.component().logoPicture().ID(), imported->id());
+    // The commands that follow compute nothing from an area that is not there.
+    env.run("SINK=LOGOMS");
+    env.run("SINK=LOGOPS");
+    EXPECT_DOUBLE_EQ(imported->number("Width"), 1);
+}
+
+}  // namespace
+}  // namespace titleblocktest
