@@ -80,11 +80,7 @@ bool Convert<visio::Variant>::fromVariant(const VARIANT& v, visio::Variant& valu
         case VT_UNKNOWN: {
             visio::ObjectRef object;
             if (!Convert<visio::ObjectRef>::fromVariant(held, object, bridge)) return false;
-            if (object) {
-                value = std::move(object);
-            } else {
-                value = std::monostate();
-            }
+            value = std::move(object);
             return true;
         }
         default:
