@@ -21,25 +21,15 @@
 #include "platform/visio/VisioConstants.h"
 #include "simhost/com/ActiveApplication.h"
 #include "simhost/host/Host.h"
+#include "simhost/host/HostObject.h"
 
 namespace {
 
 // What the add-on's sinks do with an event: here, write it down.
-class RecordingSink final : public visio::IVEventSink {
+class RecordingSink final : public simhost::HostObject<visio::IVEventSink> {
 public:
     explicit RecordingSink(std::function<std::string(const visio::ObjectRef&)> describe)
         : describe_(std::move(describe)) {}
-    uint32_t AddRef() override { return ++references_; }
-    uint32_t Release() override {
-        uint32_t left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
-    visio::IVObject* QueryInterface(visio::InterfaceId id) override {
-        if (id != visio::InterfaceId::Object && id != visio::InterfaceId::EventSink) return nullptr;
-        AddRef();
-        return this;
-    }
     int32_t VisEventProc(int16_t code, const visio::ObjectRef&, int32_t, int32_t,
                          const visio::ObjectRef& subject, const visio::Variant&,
                          visio::Variant*) override {
@@ -50,7 +40,6 @@ public:
 
 private:
     std::function<std::string(const visio::ObjectRef&)> describe_;
-    uint32_t references_ = 0;
 };
 
 visio::ComRef<visio::IVApplication> adapt(void* dispatch) {
