@@ -112,9 +112,9 @@ protected:
 
     std::shared_ptr<ClientSession> session_;
     visio::ComRef<IDispatch> dispatch_;
+    IUnknown* identity_;
 
 private:
-    IUnknown* identity_;
     DispatchIds& dispatchIds_;
     uint32_t references_ = 0;
 };
@@ -130,7 +130,7 @@ public:
     using ClientBase::ClientBase;
     visio::IVObject* QueryInterface(visio::InterfaceId id) override {
         if (id == visio::InterfaceId::Object) return ClientBase::QueryInterface(id);
-        if (!remote_) remote_ = session_->interfaceOf(dispatch_.get());
+        if (!remote_) remote_ = session_->interfaceOf(dispatch_.get(), identity_);
         if (*remote_ != id) return nullptr;
         return session_->proxyFor(dispatch_.get(), id);
     }

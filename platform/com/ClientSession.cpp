@@ -79,7 +79,12 @@ HRESULT ClientSession::invoke(IDispatch* dispatch, DISPID id, WORD flags, DISPPA
     return hr;
 }
 
-std::optional<visio::InterfaceId> ClientSession::interfaceOf(IDispatch* dispatch) {
+std::optional<visio::InterfaceId> ClientSession::interfaceOf(IDispatch* dispatch,
+                                                             IUnknown* identity) {
+    for (auto known = proxies_.lower_bound({identity, visio::InterfaceId::Object});
+         known != proxies_.end() && known->first.first == identity; ++known) {
+        if (known->first.second != visio::InterfaceId::Object) return known->first.second;
+    }
     std::wstring name = wideOf(kObjectTypeMember);
     LPOLESTR names[] = {name.data()};
     DISPID id = DISPID_UNKNOWN;

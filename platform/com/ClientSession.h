@@ -46,9 +46,9 @@ public:
     // IDispatch::Invoke, counted; a failure that Visio explains in its exception
     // information answers that failure's code.
     HRESULT invoke(IDispatch* dispatch, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result);
-    // The interface of the object by Visio's object type code; none when it has no code
-    // the port knows.
-    std::optional<visio::InterfaceId> interfaceOf(IDispatch* dispatch);
+    // The interface of the object: that of a typed proxy of it that lives, or else the one
+    // Visio's object type code names; none when it has no code the port knows.
+    std::optional<visio::InterfaceId> interfaceOf(IDispatch* dispatch, IUnknown* identity);
 
     // ObjectBridge: a proxy crosses as its Visio object, an event sink of the add-on as a
     // dispatch object of its own; a Visio object comes back as its proxy.
