@@ -108,7 +108,8 @@ int run(const Options& options) {
         active =
             std::make_unique<simhost::comface::ActiveApplication>(runner.host().applicationRef());
         if (!active->registered()) {
-            std::cerr << "cannot register the host as the running Visio\n";
+            std::cerr
+                << "cannot register the host as the running Visio (is another one running?)\n";
             return 2;
         }
     }

@@ -12,8 +12,14 @@ ActiveApplication::ActiveApplication(const visio::ComRef<visio::IVApplication>& 
     face_ = visio::ComRef<IDispatch>::adopt(session_->faceOf(visio::ObjectRef(application.get())));
     std::wstring text = com::wideOf(visio::ApplicationLocator::kApplicationClassId);
     CLSID classId;
+    if (!face_ || FAILED(CLSIDFromString(text.data(), &classId))) return;
+    // Another running Visio (another host) would be the one an add-on finds.
+    IUnknown* running = nullptr;
+    if (SUCCEEDED(GetActiveObject(classId, nullptr, &running)) && running) {
+        running->Release();
+        return;
+    }
     registered_ =
-        face_ && SUCCEEDED(CLSIDFromString(text.data(), &classId)) &&
         SUCCEEDED(RegisterActiveObject(face_.get(), classId, ACTIVEOBJECT_STRONG, &cookie_));
 }
 

@@ -22,6 +22,7 @@ public:
     ActiveApplication(const ActiveApplication&) = delete;
     ActiveApplication& operator=(const ActiveApplication&) = delete;
 
+    // False when COM refused, or another Visio is already running.
     bool registered() const { return registered_; }
     // Withdraws the registration and lets go of the application's face.
     void revoke();
