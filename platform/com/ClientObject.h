@@ -145,14 +145,15 @@ private:
         return this->template call<visio::MemberKind::kind, slotOf<C>(visioName)>( \
             &C::name, visioName, std::forward_as_tuple args);                      \
     }
+// The destructor is private: the last Release deletes a proxy.
 #define QAV_COM_CLIENT_OBJECT(Object)                                                    \
     template <>                                                                          \
     class ClientObject<visio::IV##Object> final : public ClientBase<visio::IV##Object> { \
+        ~ClientObject() override = default;                                              \
+                                                                                         \
     public:                                                                              \
         using ClientBase::ClientBase;                                                    \
         QAV_VISIO_MEMBERS_##Object(QAV_COM_CLIENT_ROW, visio::IV##Object)                \
-                                                                                         \
-            private : ~ClientObject() override = default;                                \
     };
 QAV_VISIO_OBJECTS(QAV_COM_CLIENT_OBJECT)
 #undef QAV_COM_CLIENT_OBJECT
