@@ -6,11 +6,12 @@
 set(qav_target_platform/os qavsystem)
 set(qav_target_platform/visio qav_visio)
 set(qav_target_platform/ui qav_ui)
+set(qav_target_platform/com qav_com)
 
 set(qav_addon_layers)
 macro(qav_layer folder)
   cmake_parse_arguments(layer "" "" "ON" ${ARGN})
-  if("${folder}" MATCHES "^(platform/|simhost$|app$)")
+  if("${folder}" MATCHES "^(platform/|simhost(/|$)|app(/|$))")
     # Built elsewhere (the ports) or not part of the add-on.
   else()
     qav_add_layer(${folder} ${layer_ON})
@@ -79,6 +80,9 @@ target_link_libraries(QAVSupportTools PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,qav_
 set_target_properties(QAVSupportTools PROPERTIES PREFIX "" CXX_VISIBILITY_PRESET hidden)
 if(WIN32)
   set_target_properties(QAVSupportTools PROPERTIES SUFFIX ".vsl")
+  # Visio is reached through COM: the library installs the client adapter while loaded.
+  target_sources(QAVSupportTools PRIVATE ${CMAKE_SOURCE_DIR}/platform/com/AddonBinding.cpp)
+  target_link_libraries(QAVSupportTools PRIVATE qav_com)
   # The icons of the button faces and the legend live in the library itself.
   target_sources(QAVSupportTools PRIVATE ${CMAKE_SOURCE_DIR}/resources/QAVSupportTools.rc)
   set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/QAVSupportTools.rc APPEND PROPERTY

@@ -12,6 +12,8 @@
 qav_layer(platform/os)
 qav_layer(platform/visio ON platform/os)
 qav_layer(platform/ui ON platform/os)
+# Windows only: the Visio port over COM automation.
+qav_layer(platform/com ON platform/visio)
 
 # The add-on.
 qav_layer(helpers ON platform/visio platform/ui)
@@ -26,4 +28,7 @@ qav_layer(core/entry ON checker simulator exporter shapetools)
 
 # The stand-in host and the runner.
 qav_layer(simhost ON platform/visio platform/ui)
+# Windows only: the stand-in's COM face, and the runner that puts the host behind it.
+qav_layer(simhost/com ON simhost platform/com)
 qav_layer(app ON simhost core)
+qav_layer(app/win ON app simhost/com)

@@ -1,5 +1,15 @@
 #include "platform/visio/ApplicationLocator.h"
 
+#ifdef _WIN32
+// clang-format off
+#include <windows.h>
+#include <ole2.h>
+#include <oleauto.h>
+// clang-format on
+
+#include <string>
+#endif
+
 namespace visio {
 namespace {
 
@@ -7,16 +17,67 @@ namespace {
 // nothing is released during static destruction after the host is gone.
 IVApplication* activeObject = nullptr;
 ApplicationLocator::Factory* instanceFactory = nullptr;
+ApplicationLocator::DispatchAdapter dispatchAdapter = nullptr;
+
+#ifdef _WIN32
+bool visioClassId(CLSID* classId) {
+    std::wstring text(ApplicationLocator::kApplicationClassId,
+                      ApplicationLocator::kApplicationClassId +
+                          sizeof(ApplicationLocator::kApplicationClassId) - 1);
+    return SUCCEEDED(CLSIDFromString(text.data(), classId));
+}
+
+// The application over the object's dispatch interface; empty when it has none.
+ComRef<IVApplication> adapt(IUnknown* object) {
+    IDispatch* dispatch = nullptr;
+    HRESULT hr = object->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+    object->Release();
+    if (FAILED(hr) || !dispatch) return ComRef<IVApplication>();
+    ComRef<IVApplication> application = dispatchAdapter(dispatch);
+    dispatch->Release();
+    return application;
+}
+
+ComRef<IVApplication> runningVisio() {
+    CLSID classId;
+    IUnknown* object = nullptr;
+    if (!dispatchAdapter || !visioClassId(&classId)) return ComRef<IVApplication>();
+    if (FAILED(GetActiveObject(classId, nullptr, &object)) || !object) {
+        return ComRef<IVApplication>();
+    }
+    return adapt(object);
+}
+
+ComRef<IVApplication> newVisio() {
+    CLSID classId;
+    IUnknown* object = nullptr;
+    if (!dispatchAdapter || !visioClassId(&classId)) return ComRef<IVApplication>();
+    if (FAILED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                IID_IUnknown, reinterpret_cast<void**>(&object))) ||
+        !object) {
+        return ComRef<IVApplication>();
+    }
+    return adapt(object);
+}
+#else
+ComRef<IVApplication> runningVisio() {
+    return ComRef<IVApplication>();
+}
+ComRef<IVApplication> newVisio() {
+    return ComRef<IVApplication>();
+}
+#endif
 
 }  // namespace
 
 ComRef<IVApplication> ApplicationLocator::getActiveObject() {
-    return ComRef<IVApplication>(activeObject);
+    if (activeObject) return ComRef<IVApplication>(activeObject);
+    return runningVisio();
 }
 
 ComRef<IVApplication> ApplicationLocator::createInstance() {
-    if (!instanceFactory || !*instanceFactory) return ComRef<IVApplication>();
-    return (*instanceFactory)();
+    if (instanceFactory) return *instanceFactory ? (*instanceFactory)() : ComRef<IVApplication>();
+    return newVisio();
 }
 
 void ApplicationLocator::registerActiveObject(const ComRef<IVApplication>& application) {
@@ -28,6 +89,10 @@ void ApplicationLocator::registerActiveObject(const ComRef<IVApplication>& appli
 void ApplicationLocator::setInstanceFactory(Factory factory) {
     delete instanceFactory;
     instanceFactory = factory ? new Factory(std::move(factory)) : nullptr;
+}
+
+void ApplicationLocator::setDispatchAdapter(DispatchAdapter adapter) {
+    dispatchAdapter = adapter;
 }
 
 }  // namespace visio

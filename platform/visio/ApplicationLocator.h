@@ -1,6 +1,8 @@
 // How the add-on finds the Visio application it runs in: the running instance first,
 // a new instance otherwise. Visio registers itself as the active object of its class;
-// a host that stands in for Visio registers itself here the same way.
+// a host that stands in for Visio registers itself here the same way. On Windows, when
+// nothing is registered here, the running Visio is the active object that COM knows for
+// Visio's application class, reached through the dispatch adapter (platform/com).
 #pragma once
 
 #include <functional>
@@ -13,6 +15,11 @@ namespace visio {
 class QAVSYSTEM_API ApplicationLocator {
 public:
     using Factory = std::function<ComRef<IVApplication>()>;
+    // Makes the port's application of Visio's automation object (an IDispatch).
+    using DispatchAdapter = ComRef<IVApplication> (*)(void* dispatch);
+
+    // Visio's application class, as COM registers it.
+    static constexpr char kApplicationClassId[] = "{00021A20-0000-0000-C000-000000000046}";
 
     // The running Visio application, or empty.
     static ComRef<IVApplication> getActiveObject();
@@ -23,6 +30,9 @@ public:
     static void registerActiveObject(const ComRef<IVApplication>& application);
     // Sets what createInstance answers; an empty factory makes it fail.
     static void setInstanceFactory(Factory factory);
+    // Sets (or, with null, removes) the adapter through which the Visio that COM knows is
+    // reached; without one, only a registered application is found.
+    static void setDispatchAdapter(DispatchAdapter adapter);
 };
 
 }  // namespace visio
