@@ -6,6 +6,7 @@
 #include "app/ExampleCommands.h"
 #include "app/LookCommands.h"
 #include "app/PictureCommands.h"
+#include "app/SimulatorCommands.h"
 #include "app/WindowCommands.h"
 
 namespace runner {
@@ -18,6 +19,7 @@ void addAllCommands(Runner& runner) {
     addWindowCommands(runner);
     addPictureCommands(runner);
     addLookCommands(runner);
+    addSimulatorCommands(runner);
 }
 
 }  // namespace runner

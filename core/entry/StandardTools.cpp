@@ -3,6 +3,7 @@
 #include "checker/ConsistencyChecker.h"
 #include "core/AboutTool.h"
 #include "core/PreferencesTool.h"
+#include "simulator/PetriNetSimulator.h"
 
 ToolFactoryList standardToolFactories() {
     // One entry per tool, at its fixed place; a tool that is not built yet has none.
@@ -12,6 +13,7 @@ ToolFactoryList standardToolFactories() {
     // 2. ConsistencyChecker (the diagram-type holder; sets consistencyChecker): registered.
     tools.push_back(ConsistencyChecker::factory());
     // 3. PetriNetSimulator (the diagram-type holder and the checker): registered.
+    tools.push_back(PetriNetSimulator::factory());
     // 4. PictureExporter: registered.
     // 5. TextInputAssistant: not registered.
     // 6. AboutTool: registered.
