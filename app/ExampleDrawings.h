@@ -2,8 +2,9 @@
 // glues connectors: a Petri net with a conflict, concurrency and a stack place; a block
 // diagram with an access arc, a channel and a name clash; an ER diagram with a binary
 // relationship; a page that mixes kinds; a drawing with an incomplete shape; a Petri net
-// on two pages in front of a background page; and a large Petri net of a given number of
-// elements for benchmarks.
+// on two pages in front of a background page; a Petri net for the simulator, with its
+// tokens in text boxes, calls into stack places and a cycle; and a large Petri net of a
+// given number of elements for benchmarks.
 #pragma once
 
 #include <string>
