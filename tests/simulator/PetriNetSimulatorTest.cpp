@@ -185,9 +185,11 @@ TEST_F(SimulatorTest, ByHandTheSelectionDecidesConflicts) {
 
 TEST_F(SimulatorTest, AutomaticRunsUntilNothingIsEnabledWaitingTheDelayEachTick) {
     openAndEnter(chainNet());
+    env.system.setTickCount(0xFFFFFFC0u);
     EXPECT_TRUE(env.pressControl(kAutoSim)) << "and one idle tick";
     EXPECT_EQ(step(), 1);
-    EXPECT_EQ(waits(), 101u) << "calls begun 0 to 100 ms after the tick's start";
+    EXPECT_EQ(waits(), 101u) << "calls begun 0 to 100 ms after the tick's start, across the "
+                                "tick count's wrap";
     env.host.pump();
     env.host.pump();
     EXPECT_EQ(step(), 3);
