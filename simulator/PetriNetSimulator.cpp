@@ -148,6 +148,8 @@ void PetriNetSimulator::applySettings() {
 
 // --- The button
 
+// Checking and simulating exclude each other: the checker's marker events keep the
+// button grey whatever the page holds.
 void PetriNetSimulator::updateButton() {
     if (isSimulating()) return;
     const visio::VPage page = application_.ActivePage();
@@ -172,12 +174,12 @@ void PetriNetSimulator::showLeaveButton() {
 
 // --- Entering and leaving
 
+// A restart that fails has left the simulation already: its error shows no icon, and the
+// button becomes the enter button again.
 void PetriNetSimulator::startSimulation(bool restarting) {
     if (!enterSimulation()) {
         showError(!restarting);
-        if (restarting) {
-            showEnterButton(true);
-        }
+        if (restarting) showEnterButton(true);
         return;
     }
     state_ = State::Simulating;
