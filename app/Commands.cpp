@@ -9,6 +9,7 @@
 #include "app/PictureCommands.h"
 #include "app/ShapeToolCommands.h"
 #include "app/TitleBlockCommands.h"
+#include "app/SimulatorCommands.h"
 #include "app/WindowCommands.h"
 
 namespace runner {
@@ -24,6 +25,7 @@ void addAllCommands(Runner& runner) {
     addExporterCommands(runner);
     addShapeToolCommands(runner);
     addTitleBlockCommands(runner);
+    addSimulatorCommands(runner);
 }
 
 }  // namespace runner

@@ -96,6 +96,63 @@ void petriNet(Drawing& d) {
     connect(d, dropArc, *trans3, t3, kEast, *place3, p3, kWest);
 }
 
+// The masters as the simulator's example draws them: round places with their tokens in
+// text boxes, and narrow transitions.
+StencilOptions placeAt(double x, double y, const std::string& text, const std::string& tokens) {
+    StencilOptions options = at(x, y, text);
+    options.width = 0.75;
+    options.markingIn = simhost::stencil::ValueIn::TextBox;
+    options.marking = tokens;
+    return options;
+}
+
+StencilOptions transitionAt(double x, double y, const std::string& text) {
+    StencilOptions options = at(x, y, text);
+    options.width = 0.3;
+    return options;
+}
+
+// A net for the simulator: p1's token goes to t1 or t2 (a conflict), each of which calls
+// into a stack place (s1, s2) and leaves a token in p5; t5 and t6 return from the calls
+// through p5 into p2, and t4 brings the token back to p1, round and round. Beside them
+// p4's token lets t3 fire once (concurrency).
+void simulationNet(Drawing& d) {
+    Page& page = d.page;
+    using namespace simhost::stencil;
+    StencilOptions p1 = placeAt(0.75, 5, "p1", "1"), p4 = placeAt(0.75, 1.5, "p4", "1");
+    StencilOptions t1 = transitionAt(2.25, 6.25, "t1"), t2 = transitionAt(2.25, 3.75, "t2");
+    StencilOptions t3 = transitionAt(2.25, 1.5, "t3");
+    StencilOptions s1 = placeAt(3.75, 6.75, "s1", "0"), s2 = placeAt(3.75, 3.25, "s2", "0");
+    StencilOptions p5 = placeAt(3.75, 5, "p5", "0"), p3 = placeAt(3.75, 1.5, "p3", "0");
+    StencilOptions t5 = transitionAt(5.25, 6.25, "t5"), t6 = transitionAt(5.25, 3.75, "t6");
+    StencilOptions p2 = placeAt(6.75, 5, "p2", "0"), t4 = transitionAt(3.75, 8.5, "t4");
+    s1.capacity = "2";
+    s2.capacity = "2";
+    ShapeRef place1 = dropPlace(page, p1), place4 = dropPlace(page, p4);
+    ShapeRef trans1 = dropTransition(page, t1), trans2 = dropTransition(page, t2);
+    ShapeRef trans3 = dropTransition(page, t3);
+    ShapeRef stack1 = dropStackPlace(page, s1), stack2 = dropStackPlace(page, s2);
+    ShapeRef place5 = dropPlace(page, p5), place3 = dropPlace(page, p3);
+    ShapeRef trans5 = dropTransition(page, t5), trans6 = dropTransition(page, t6);
+    ShapeRef place2 = dropPlace(page, p2), trans4 = dropTransition(page, t4);
+    connect(d, dropArc, *place1, p1, kEast, *trans1, t1, kWest);
+    connect(d, dropArc, *place1, p1, kEast, *trans2, t2, kWest);
+    connect(d, dropArc, *trans1, t1, kEast, *stack1, s1, kWest);
+    connect(d, dropArc, *trans1, t1, kEast, *place5, p5, kWest);
+    connect(d, dropArc, *trans2, t2, kEast, *stack2, s2, kWest);
+    connect(d, dropArc, *trans2, t2, kEast, *place5, p5, kWest);
+    connect(d, dropArc, *stack1, s1, kEast, *trans5, t5, kWest);
+    connect(d, dropArc, *place5, p5, kEast, *trans5, t5, kWest);
+    connect(d, dropArc, *place5, p5, kEast, *trans6, t6, kWest);
+    connect(d, dropArc, *stack2, s2, kEast, *trans6, t6, kWest);
+    connect(d, dropArc, *trans5, t5, kEast, *place2, p2, kWest);
+    connect(d, dropArc, *trans6, t6, kEast, *place2, p2, kWest);
+    connect(d, dropArc, *place2, p2, kNorth, *trans4, t4, kEast);
+    connect(d, dropArc, *trans4, t4, kWest, *place1, p1, kNorth);
+    connect(d, dropArc, *place4, p4, kEast, *trans3, t3, kWest);
+    connect(d, dropArc, *trans3, t3, kEast, *place3, p3, kWest);
+}
+
 // An agent reads a store through an access arc and talks to a second agent over a
 // channel; two stores share a name.
 void blockDiagram(Drawing& d) {
@@ -320,7 +377,7 @@ const std::vector<std::string>& ExampleDrawings::kinds() {
     static const std::vector<std::string> all = {
         "petri-net",  "block-diagram", "er-diagram", "mixed-page",  "incomplete-shape",
         "old-shapes", "pages",         "text-boxes", "layout",      "title-block",
-        "large-petri-net"};
+        "simulation-net", "large-petri-net"};
     return all;
 }
 
@@ -337,7 +394,8 @@ visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::s
                                                             {"pages", pages},
                                                             {"text-boxes", textBoxes},
                                                             {"layout", layout},
-                                                            {"title-block", titleBlock}};
+                                                            {"title-block", titleBlock},
+{"simulation-net", simulationNet}};
     auto builder = builders.find(kind);
     if (builder == builders.end() && kind != "large-petri-net") return {};
     auto document = host.newDocument(name);

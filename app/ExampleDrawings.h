@@ -4,8 +4,9 @@
 // relationship; a page that mixes kinds; a drawing with an incomplete shape; a Petri net
 // on two pages in front of a background page; a Petri net with its values in text
 // boxes; block diagram shapes with layout menus; a Petri net on two pages with a title
-// block still to be moved onto a background page; and a large Petri net of a given
-// number of elements for benchmarks.
+// block still to be moved onto a background page; a Petri net for the simulator, with
+// its tokens in text boxes, calls into stack places and a cycle; and a large Petri net
+// of a given number of elements for benchmarks.
 #pragma once
 
 #include <string>

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandWords.h"
 #include "app/Runner.h"
+#include "simhost/formula/ValueText.h"
 #include "simhost/host/Application.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
@@ -41,25 +43,73 @@ std::string cellsOf(simhost::Shape& shape, const std::vector<std::string>& cells
     return out;
 }
 
+// A running simulation shows its highlights as RGB line colours and protects the
+// shapes of its page against text editing.
+bool isHighlighted(simhost::Shape& shape) {
+    return shape.sheet().resolve("LineColor") && shape.formula("LineColor").rfind("RGB(", 0) == 0;
+}
+
+bool showsSimulation(simhost::Page& page) {
+    for (simhost::Shape* shape : page.allShapes()) {
+        if (shape->sheet().resolve("LockTextEdit") && shape->formula("LockTextEdit") == "1")
+            return true;
+    }
+    return false;
+}
+
+// The text of the shape, or of its member with that index from 1 (0: the shape itself).
+std::string textOfPart(simhost::Shape& shape, const std::string& indexCell) {
+    const int index =
+        shape.sheet().resolve(indexCell) ? static_cast<int>(shape.number(indexCell)) : 0;
+    const auto& members = shape.memberList();
+    if (index < 1 || index > static_cast<int>(members.size())) return shape.text();
+    return members[static_cast<size_t>(index - 1)]->text();
+}
+
+// The tokens a place shows: in its marking box (empty for none) or its marking cell.
+void printTokens(Runner& r, simhost::Page& page) {
+    std::string line;
+    for (simhost::Shape* shape : page.allShapes()) {
+        std::string tokens;
+        if (shape->sheet().resolve("User.QAV_marking_id")) {
+            tokens = textOfPart(*shape, "User.QAV_marking_id");
+            if (tokens.empty()) tokens = "0";
+        } else if (shape->sheet().resolve("User.QAV_marking")) {
+            tokens = simhost::formula::ValueText::formatNumber(shape->number("User.QAV_marking"));
+        } else {
+            continue;
+        }
+        line += (line.empty() ? "" : ", ") + quoted(textOfPart(*shape, "User.QAV_Identifier_ID")) +
+                " " + tokens;
+    }
+    r.out() << "tokens: " << (line.empty() ? "no places" : line) << "\n";
+}
+
 void looks(Runner& r, const Runner::Arguments& a) {
     if (!a.words.empty()) return r.fail("usage: looks");
     simhost::Page* page = r.host().application().activePage();
     if (!page) return r.fail("no page is shown");
     int shown = 0;
     for (simhost::Shape* shape : page->allShapes()) {
-        if (!looksGuarded(*shape)) continue;
+        const bool guarded = looksGuarded(*shape);
+        if (!guarded && !isHighlighted(*shape)) continue;
         ++shown;
         r.out() << "shape " << shape->id() << " \"" << shape->Name() << "\": line "
-                << cellsOf(*shape, kLineCells) << ", char " << cellsOf(*shape, kCharCells) << "\n";
+                << cellsOf(*shape, kLineCells);
+        if (guarded) r.out() << ", char " << cellsOf(*shape, kCharCells);
+        r.out() << "\n";
     }
     if (shown == 0) r.out() << "no shape on page \"" << page->name() << "\" holds a guarded look\n";
+    if (showsSimulation(*page)) printTokens(r, *page);
 }
 
 }  // namespace
 
 void addLookCommands(Runner& runner) {
     Runner& r = runner;
-    r.addCommand("looks", "looks   line and character looks of the shown page's guarded shapes",
+    r.addCommand("looks",
+                 "looks   looks of the shown page's guarded and highlighted shapes, and the "
+                 "tokens its places show while it is simulated",
                  [&r](const Runner::Arguments& a) { looks(r, a); });
 }
 

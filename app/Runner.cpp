@@ -57,6 +57,7 @@ Runner::Runner(std::ostream& out) : out_(out) {
     system_.install();
     host_ = std::make_unique<simhost::Host>();
     host_->registerActiveObject();
+    host_->application().hooks().wait = [this]() { system_.advanceTicks(1); };
     barWindows_ = std::make_unique<simhost::OfficeBarWindows>(host_->application(), backend_);
     addons_ = std::make_unique<simhost::AddonHost>(*host_);
     markers_ = MarkerSpy::watch(host_->applicationRef());

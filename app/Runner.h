@@ -58,9 +58,11 @@ public:
     simhost::Host& host() { return *host_; }
     simhost::headless::HeadlessBackend& backend() { return backend_; }
     simhost::AddonHost& addons() { return *addons_; }
-    // Separators that the session chooses ("locale LIST DECIMAL"), the machine's clock and
-    // files, and a settings folder of the session's own, so that it starts from no
-    // settings file.
+    // Separators that the session chooses ("locale LIST DECIMAL"), the machine's files, a
+    // settings folder of the session's own, so that it starts from no settings file, and
+    // a clock of the session's own: it starts at 1970-01-01 00:00 and its tick count moves
+    // one millisecond with every wait Visio is asked for, so that timed runs print the
+    // same every time.
     simhost::StandInSystem& system() { return system_; }
     const MarkerSpy& markers() const { return *markers_; }
 
@@ -76,7 +78,7 @@ private:
     std::ostream& out_;
     simhost::headless::HeadlessBackend backend_;
     simhost::StandInSystem system_{simhost::StandInSystem::Files::Machine,
-                                   simhost::StandInSystem::Clock::Machine};
+                                   simhost::StandInSystem::Clock::Set};
     std::unique_ptr<simhost::Host> host_;
     std::unique_ptr<simhost::OfficeBarWindows> barWindows_;
     std::unique_ptr<simhost::AddonHost> addons_;

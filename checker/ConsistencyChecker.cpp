@@ -43,17 +43,10 @@ constexpr std::size_t kFolderListLimit = 32767;
 constexpr int32_t kCurrentEvent = 0;
 
 ButtonLook checkerButton(bool start, bool enabled) {
-    ButtonLook look;
-    look.tooltip = start ? "Start Consistency Checker" : "Stop Consistency Checker";
-    look.tag = start ? ConsistencyChecker::kStartTag : ConsistencyChecker::kStopTag;
-    look.hasCaption = true;
-    look.caption = "Consistency Check";
-    look.secondDisplayValue = 3;
-    look.iconNumber = start ? buttonIcon::kCheckerStart : buttonIcon::kCheckerStop;
-    look.enabled = enabled;
-    look.hasState = true;
-    look.state = start ? 0 : -1;
-    return look;
+    return switchButtonLook(
+        start ? "Start Consistency Checker" : "Stop Consistency Checker",
+        start ? ConsistencyChecker::kStartTag : ConsistencyChecker::kStopTag, "Consistency Check",
+        start ? buttonIcon::kCheckerStart : buttonIcon::kCheckerStop, !start, enabled);
 }
 
 }  // namespace
@@ -241,6 +234,11 @@ void ConsistencyChecker::updateStartButton() {
         return;
     }
     if (isChecking() || !typeHolder_) return;
+    // Checking and simulating exclude each other, whatever the page holds.
+    if (simulationRunning_) {
+        showStartButton(false);
+        return;
+    }
     bool block = false;
     bool petri = false;
     bool er = false;

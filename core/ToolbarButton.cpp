@@ -16,6 +16,22 @@ constexpr bool kThirdDisplayValue = true;
 
 }  // namespace
 
+ButtonLook switchButtonLook(const std::string& tooltip, const std::string& tag,
+                            const std::string& caption, int iconNumber, bool running,
+                            bool enabled) {
+    ButtonLook look;
+    look.tooltip = tooltip;
+    look.tag = tag;
+    look.hasCaption = true;
+    look.caption = caption;
+    look.secondDisplayValue = 3;
+    look.iconNumber = iconNumber;
+    look.enabled = running || enabled;
+    look.hasState = true;
+    look.state = running ? -1 : 0;
+    return look;
+}
+
 std::string buttonFace(int iconNumber) {
     return buttonFacePrefix + std::to_string(iconNumber);
 }

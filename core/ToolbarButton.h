@@ -37,6 +37,12 @@ struct ButtonLook {
     int16_t state = 0;
 };
 
+// The look of a button that switches its tool between running and idle (the checker's
+// and the simulator's): with a caption, the second display value 3, and a state, pressed
+// (-1) while the tool runs, when it is always enabled.
+ButtonLook switchButtonLook(const std::string& tooltip, const std::string& tag,
+                            const std::string& caption, int iconNumber, bool running, bool enabled);
+
 // The face of a button: an icon reference into this library.
 std::string buttonFace(int iconNumber);
 

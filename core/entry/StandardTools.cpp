@@ -7,6 +7,7 @@
 #include "shapetools/ALATool.h"
 #include "shapetools/TextInputAssistant.h"
 #include "shapetools/TitleBlockComponent.h"
+#include "simulator/PetriNetSimulator.h"
 
 ToolFactoryList standardToolFactories() {
     // One entry per tool, at its fixed place; a tool that is not built yet has none.
@@ -16,6 +17,7 @@ ToolFactoryList standardToolFactories() {
     // 2. ConsistencyChecker (the diagram-type holder; sets consistencyChecker): registered.
     tools.push_back(ConsistencyChecker::factory());
     // 3. PetriNetSimulator (the diagram-type holder and the checker): registered.
+    tools.push_back(PetriNetSimulator::factory());
     // 4. PictureExporter: registered.
     tools.push_back(PictureExporter::factory());
     // 5. TextInputAssistant: not registered.

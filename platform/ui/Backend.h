@@ -53,6 +53,11 @@ public:
     // Destroys the window, the windows it owns and its children.
     virtual bool destroyWindow(WindowHandle window) = 0;
     virtual bool isWindow(WindowHandle window) = 0;
+    // Creates a control inside an existing dialog, as a program creates a common control
+    // at run time (CreateWindowEx with the dialog as parent): placed by the template's
+    // dialog units, a toolbar without a place along the top and a status bar along the
+    // bottom. Null when the dialog is gone.
+    virtual WindowHandle createControl(WindowHandle dialog, const ControlTemplate& control) = 0;
 
     // --- Relations (GetDlgItem, GetDlgCtrlID, GetParent, GetClassName, FindWindow(Ex))
 
@@ -60,6 +65,9 @@ public:
     virtual int32_t getDlgCtrlId(WindowHandle window) = 0;
     // The parent of a child window, the owner of a top-level one.
     virtual WindowHandle getParent(WindowHandle window) = 0;
+    // The window's children, the top of their z-order first (GetWindow with GW_CHILD,
+    // then GW_HWNDNEXT).
+    virtual std::vector<WindowHandle> getChildWindows(WindowHandle window) = 0;
     virtual std::string getClassName(WindowHandle window) = 0;
     // The first top-level window of the class with the title; an empty class or title
     // matches any.
@@ -163,6 +171,13 @@ public:
     virtual void setToolbarButtonState(WindowHandle toolbar, int32_t command, uint8_t state) = 0;
     // 0 when the toolbar has no such button.
     virtual uint8_t getToolbarButtonState(WindowHandle toolbar, int32_t command) = 0;
+    // The buttons, counted and taken by index from 0 (TB_BUTTONCOUNT, TB_GETBUTTON); a
+    // button of command 0 where there is none.
+    virtual int32_t getToolbarButtonCount(WindowHandle toolbar) = 0;
+    virtual ToolbarButton getToolbarButton(WindowHandle toolbar, int32_t index) = 0;
+    // A button's rectangle in the toolbar's client coordinates (TB_GETITEMRECT); empty
+    // where there is none.
+    virtual Rect getToolbarItemRect(WindowHandle toolbar, int32_t index) = 0;
     // The right edge of every part in client coordinates; -1 reaches the window's edge.
     virtual void setStatusBarParts(WindowHandle statusBar, const std::vector<int32_t>& edges) = 0;
     // style: 0 or kSbtNoBorders.

@@ -19,6 +19,13 @@ bool Control::subclassDlgItem(int32_t id, Dialog& parent) {
     return true;
 }
 
+bool Control::createIn(Dialog& parent, const ControlTemplate& control) {
+    if (!parent.handle() || !parent.backend().createControl(parent.handle(), control)) {
+        return false;
+    }
+    return subclassDlgItem(control.id, parent);
+}
+
 void Control::unsubclass() {
     if (parent_) parent_->detachControl(*this);
     release();
@@ -54,6 +61,10 @@ Rect Control::windowRect() const {
     return backend().getWindowRect(window_);
 }
 
+Rect Control::clientRect() const {
+    return backend().getClientRect(window_);
+}
+
 bool Control::OnChildNotify(int32_t) {
     return false;
 }
@@ -61,5 +72,7 @@ bool Control::OnChildNotify(int32_t) {
 bool Control::OnReflectedDrawItem(const DrawItem&) {
     return false;
 }
+
+void Control::OnMouseMove(Point) {}
 
 }  // namespace ui

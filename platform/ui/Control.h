@@ -1,7 +1,9 @@
 // A dialog's control taken over by an object, in the manner of MFC's SubclassDlgItem:
 // the notifications the control sends its dialog (WM_COMMAND) and the requests to paint
 // it (WM_DRAWITEM) are reflected to the object before the dialog's own handlers see
-// them, so that a control class can handle its own clicks and painting.
+// them, and the mouse moving over the control reaches the object, so that a control
+// class can handle its own clicks, painting and mouse. A control can also be created at
+// run time inside a dialog that exists, and is then taken over at once.
 //
 // The object lets go of the control when the control's window goes with its dialog, when
 // it takes over another control, and when it is destroyed; the dialog lets go of the
@@ -11,6 +13,7 @@
 #include <cstdint>
 
 #include "platform/ui/Backend.h"
+#include "platform/ui/ControlTemplate.h"
 #include "platform/ui/WindowEvents.h"
 
 namespace ui {
@@ -27,6 +30,9 @@ public:
     // Takes over the dialog's control with the id (letting go of one taken before);
     // false when the dialog has no window or no such control.
     bool subclassDlgItem(int32_t id, Dialog& parent);
+    // Creates the control inside the dialog's window and takes it over; false when the
+    // dialog has no window.
+    bool createIn(Dialog& parent, const ControlTemplate& control);
     void unsubclass();
 
     // Null while no control is taken over.
@@ -44,6 +50,8 @@ public:
     bool isEnabled() const;
     // In screen coordinates.
     Rect windowRect() const;
+    // Left and top are 0.
+    Rect clientRect() const;
 
 protected:
     // A notification of the control, reflected (ON_CONTROL_REFLECT_EX): true when it is
@@ -52,6 +60,9 @@ protected:
     // A request to paint the control, reflected: true when it is painted here. Nothing
     // is painted here.
     virtual bool OnReflectedDrawItem(const DrawItem& item);
+    // The mouse moved over the control, to a point of its client area. Nothing is done
+    // here.
+    virtual void OnMouseMove(Point point);
 
 private:
     friend class Dialog;

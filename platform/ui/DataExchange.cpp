@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/ui/Control.h"
 #include "platform/ui/Dialog.h"
 
 namespace ui {
@@ -57,6 +58,10 @@ void DataExchange::radio(int32_t firstId, int32_t& value) {
             dialog_.backend().setCheck(button, index == value ? kBstChecked : kBstUnchecked);
         }
     }
+}
+
+void DataExchange::control(int32_t id, Control& object) {
+    if (object.handle() != dialog_.item(id)) object.subclassDlgItem(id, dialog_);
 }
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 
 namespace ui {
 
+class Control;
 class Dialog;
 
 class DataExchange {
@@ -28,6 +29,8 @@ public:
     // Which radio button of the group that starts at firstId is checked: its index in
     // the group, -1 for none.
     void radio(int32_t firstId, int32_t& value);
+    // Binds the control to the object the first time, in either direction (DDX_Control).
+    void control(int32_t id, Control& object);
 
 private:
     Dialog& dialog_;

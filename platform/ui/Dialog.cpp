@@ -325,6 +325,10 @@ void Dialog::wmMouseButton(uint32_t message, Point point) {
     OnMouseButton(message, point);
 }
 
+void Dialog::wmControlMouseMove(int32_t controlId, Point point) {
+    if (Control* control = controlOf(controlId)) control->OnMouseMove(point);
+}
+
 void Dialog::wmClose() {
     OnClose();
 }

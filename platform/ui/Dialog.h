@@ -153,6 +153,7 @@ private:
     void wmHScroll(int32_t id, int32_t code) override;
     void wmDrawItem(const DrawItem& item) override;
     void wmMouseButton(uint32_t message, Point point) override;
+    void wmControlMouseMove(int32_t controlId, Point point) override;
     void wmClose() override;
     void wmDestroy() override;
     void wmNcDestroy() override;

@@ -1,6 +1,7 @@
 // What a backend tells the object behind a dialog window: the window messages the
 // add-on's dialogs handle, decoded (WM_INITDIALOG, WM_COMMAND, WM_NOTIFY, WM_HSCROLL,
-// WM_DRAWITEM, mouse buttons, WM_CLOSE, WM_DESTROY, WM_NCDESTROY).
+// WM_DRAWITEM, mouse buttons, the mouse moving over a control, WM_CLOSE, WM_DESTROY,
+// WM_NCDESTROY).
 #pragma once
 
 #include <cstdint>
@@ -32,6 +33,9 @@ public:
     virtual void wmDrawItem(const DrawItem& item) = 0;
     // kWmLButtonDown or kWmLButtonUp at a point of the window's client area.
     virtual void wmMouseButton(uint32_t message, Point point) = 0;
+    // WM_MOUSEMOVE that a control of the window received, at a point of the control's
+    // client area: what a control subclassed by an object sees of the mouse.
+    virtual void wmControlMouseMove(int32_t controlId, Point point) = 0;
     virtual void wmClose() = 0;
     // The window is being destroyed; it and its children still exist.
     virtual void wmDestroy() = 0;

@@ -6,6 +6,10 @@
 bitmap135.bmp is the picture of the About page: a block diagram's component, a Petri
 net's place with a token and a transition, joined by arcs, on the dialog's grey. It is
 drawn at four times its size with the icons' canvas and reduced by averaging.
+
+bitmap160.bmp holds the five 16 x 15 button images of the simulation controls' toolbar
+side by side (Reset, AutoSim, SemiAutoSim, One Step Back, One Step Forward) on the
+toolbar's grey; bitmap164.bmp is the controls' hint: a pointer choosing a transition.
 """
 import os
 import struct
@@ -44,12 +48,87 @@ def about_picture():
     return c
 
 
-def on_background(pixels):
+TOOLBAR_GREY = (192, 192, 192)  # the colour a toolbar shows as its own face
+BUTTON = 16
+GREEN_RUN = (0, 140, 0)
+
+
+def button_canvas():
+    return Canvas(BUTTON * SCALE)
+
+
+def reset_button():
+    # Back to the start: a bar and two triangles pointing left.
+    c, s = button_canvas(), SCALE
+    c.rect(2 * s, 3 * s, 4 * s, 13 * s, DARK)
+    c.polygon([(4 * s, 8 * s), (9 * s, 3 * s), (9 * s, 13 * s)], DARK)
+    c.polygon([(9 * s, 8 * s), (14 * s, 3 * s), (14 * s, 13 * s)], DARK)
+    return c
+
+
+def auto_button():
+    # Runs on its own: two triangles pointing right.
+    c, s = button_canvas(), SCALE
+    c.polygon([(2 * s, 3 * s), (8 * s, 8 * s), (2 * s, 13 * s)], GREEN_RUN)
+    c.polygon([(8 * s, 3 * s), (14 * s, 8 * s), (8 * s, 13 * s)], GREEN_RUN)
+    return c
+
+
+def semi_auto_button():
+    # Runs and holds: a triangle pointing right and a pause sign.
+    c, s = button_canvas(), SCALE
+    c.polygon([(2 * s, 3 * s), (8 * s, 8 * s), (2 * s, 13 * s)], GREEN_RUN)
+    c.rect(10 * s, 3 * s, 12 * s, 13 * s, DARK)
+    c.rect(13 * s, 3 * s, 15 * s, 13 * s, DARK)
+    return c
+
+
+def step_back_button():
+    # One step back: a bar and a triangle pointing left.
+    c, s = button_canvas(), SCALE
+    c.rect(3 * s, 3 * s, 5 * s, 13 * s, BLUE)
+    c.polygon([(5 * s, 8 * s), (12 * s, 3 * s), (12 * s, 13 * s)], BLUE)
+    return c
+
+
+def step_forward_button():
+    # One step forward: a triangle pointing right and a bar.
+    c, s = button_canvas(), SCALE
+    c.polygon([(4 * s, 3 * s), (11 * s, 8 * s), (4 * s, 13 * s)], BLUE)
+    c.rect(11 * s, 3 * s, 13 * s, 13 * s, BLUE)
+    return c
+
+
+def toolbar_strip():
+    # Each image is drawn on a 16-pixel square and loses its last row.
+    strip = [[] for _ in range(BUTTON - 1)]
+    for draw in (reset_button, auto_button, semi_auto_button, step_back_button,
+                 step_forward_button):
+        image = on_background(draw().reduced(BUTTON), TOOLBAR_GREY)
+        for y in range(BUTTON - 1):
+            strip[y] += image[y]
+    return strip
+
+
+def hint_picture():
+    # A transition chosen by the mouse pointer.
+    size = 32
+    c, s = Canvas(size * SCALE), SCALE
+    c.rect(6 * s, 4 * s, 12 * s, 28 * s, BLUE)
+    c.frame(3 * s, 2 * s, 15 * s, 30 * s, 1 * s, (0, 160, 0))
+    pointer = [(17, 10), (17, 26), (21, 22), (24, 29), (27, 28), (24, 21), (29, 21)]
+    c.polygon([(x * s, y * s) for x, y in pointer], WHITE)
+    for (x0, y0), (x1, y1) in zip(pointer, pointer[1:] + pointer[:1]):
+        c.line(x0 * s, y0 * s, x1 * s, y1 * s, 1.2 * s, DARK)
+    return on_background(c.reduced(size))
+
+
+def on_background(pixels, background=BACKGROUND):
     out = []
     for row in pixels:
         line = []
         for r, g, b, a in row:
-            mix = [(v * a + bg * (255 - a)) // 255 for v, bg in zip((r, g, b), BACKGROUND)]
+            mix = [(v * a + bg * (255 - a)) // 255 for v, bg in zip((r, g, b), background)]
             line.append(tuple(mix))
         out.append(line)
     return out
@@ -68,16 +147,17 @@ def bmp(pixels):
 
 
 BITMAPS = {
-    135: about_picture,
+    135: lambda: on_background(about_picture().reduced(SIZE)),
+    160: toolbar_strip,
+    164: hint_picture,
 }
 
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     for ident, draw in BITMAPS.items():
-        pixels = on_background(draw().reduced(SIZE))
         with open(os.path.join(here, f"bitmap{ident}.bmp"), "wb") as f:
-            f.write(bmp(pixels))
+            f.write(bmp(draw()))
 
 
 if __name__ == "__main__":

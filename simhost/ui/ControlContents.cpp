@@ -88,6 +88,17 @@ uint8_t ControlContents::toolbarButtonState(const HeadlessWindow& toolbar, int32
     return 0;
 }
 
+ui::ToolbarButton ControlContents::toolbarButton(const HeadlessWindow& toolbar, int32_t index) {
+    if (!isIndexOf(index, toolbar.toolbarButtons.size())) return ui::ToolbarButton{0, 0, 0};
+    return toolbar.toolbarButtons[static_cast<size_t>(index)];
+}
+
+ui::Rect ControlContents::toolbarItemRect(const HeadlessWindow& toolbar, int32_t index) {
+    if (!isIndexOf(index, toolbar.toolbarButtons.size())) return {};
+    const ui::Size button{toolbar.toolbarImageSize.cx + 7, toolbar.toolbarImageSize.cy + 7};
+    return ui::Rect::fromPointSize({index * button.cx, 2}, button);
+}
+
 void ControlContents::setStatusParts(HeadlessWindow& statusBar, const std::vector<int32_t>& edges) {
     statusBar.statusParts.resize(edges.size());
     for (size_t i = 0; i < edges.size(); ++i) statusBar.statusParts[i].rightEdge = edges[i];

@@ -34,6 +34,11 @@ public:
     static void setToolbarButtonState(HeadlessWindow& toolbar, int32_t command, uint8_t state);
     // 0 when the bar has no such button.
     static uint8_t toolbarButtonState(const HeadlessWindow& toolbar, int32_t command);
+    // A button of command 0 where there is none.
+    static ui::ToolbarButton toolbarButton(const HeadlessWindow& toolbar, int32_t index);
+    // Buttons lie side by side from the left edge, 2 pixels below the top, each its
+    // image plus 7 pixels wide and high; empty where there is no button.
+    static ui::Rect toolbarItemRect(const HeadlessWindow& toolbar, int32_t index);
 
     static void setStatusParts(HeadlessWindow& statusBar, const std::vector<int32_t>& edges);
     static void setStatusText(HeadlessWindow& statusBar, int32_t part, const std::string& text,

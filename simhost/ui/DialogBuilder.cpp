@@ -104,7 +104,8 @@ HeadlessWindow* DialogBuilder::build(const ui::DialogTemplate& dialog, ui::Windo
     return &built;
 }
 
-void DialogBuilder::addControl(HeadlessWindow& dialog, const ui::ControlTemplate& control) {
+HeadlessWindow& DialogBuilder::addControl(HeadlessWindow& dialog,
+                                          const ui::ControlTemplate& control) {
     namespace cs = ui::control_style;
     auto window = std::make_unique<HeadlessWindow>();
     window->parent = dialog.handle;
@@ -126,7 +127,7 @@ void DialogBuilder::addControl(HeadlessWindow& dialog, const ui::ControlTemplate
         window->rect = {0, 0, client.right, 0};
     }
     if (control.kind == ui::ControlKind::StatusBar) dockStatusBar(*window, client);
-    tree_.add(std::move(window));
+    return tree_.add(std::move(window));
 }
 
 }  // namespace simhost::headless

@@ -31,9 +31,10 @@ public:
     // Places a status bar along the bottom of its parent's client area.
     static void dockStatusBar(HeadlessWindow& statusBar, const ui::Rect& parentClient);
 
-private:
-    void addControl(HeadlessWindow& dialog, const ui::ControlTemplate& control);
+    // A control of the template added to the dialog, after its other children.
+    HeadlessWindow& addControl(HeadlessWindow& dialog, const ui::ControlTemplate& control);
 
+private:
     WindowTree& tree_;
 };
 

@@ -37,6 +37,12 @@ void DialogMessenger::mouseButton(ui::WindowHandle window, uint32_t message,
     d->events->wmMouseButton(message, {screenPoint.x - origin.x, screenPoint.y - origin.y});
 }
 
+void DialogMessenger::controlMouseMove(ui::WindowHandle control, ui::Point point) {
+    const HeadlessWindow* w = tree_.find(control);
+    if (!w || !w->isChild()) return;
+    if (HeadlessWindow* d = receiver(w->parent)) d->events->wmControlMouseMove(w->id, point);
+}
+
 void DialogMessenger::paint(ui::WindowHandle control) {
     const HeadlessWindow* w = tree_.find(control);
     if (!w || !w->isKind(ControlKind::OwnerDrawButton)) return;

@@ -19,6 +19,8 @@ public:
     void scroll(ui::WindowHandle control, int32_t code);
     // The point on the screen; the dialog gets it in its client coordinates.
     void mouseButton(ui::WindowHandle window, uint32_t message, ui::Point screenPoint);
+    // The point in the control's client coordinates; its dialog hands it on.
+    void controlMouseMove(ui::WindowHandle control, ui::Point point);
 
     // Has an owner-drawn control painted by its dialog and keeps what it drew.
     void paint(ui::WindowHandle control);

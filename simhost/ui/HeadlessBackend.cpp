@@ -135,6 +135,13 @@ bool HeadlessBackend::isWindow(ui::WindowHandle window) {
     return tree_.contains(window);
 }
 
+ui::WindowHandle HeadlessBackend::createControl(ui::WindowHandle dialog,
+                                                const ui::ControlTemplate& control) {
+    HeadlessWindow* parent = tree_.find(dialog);
+    if (!parent || parent->destroying) return {};
+    return builder_.addControl(*parent, control).handle;
+}
+
 // --- Relations
 
 ui::WindowHandle HeadlessBackend::getDlgItem(ui::WindowHandle dialog, int32_t id) {
@@ -150,6 +157,11 @@ ui::WindowHandle HeadlessBackend::getParent(ui::WindowHandle window) {
     const HeadlessWindow* w = tree_.find(window);
     if (!w) return {};
     return w->isChild() ? w->parent : w->owner;
+}
+
+std::vector<ui::WindowHandle> HeadlessBackend::getChildWindows(ui::WindowHandle window) {
+    const HeadlessWindow* w = tree_.find(window);
+    return w ? w->children : std::vector<ui::WindowHandle>();
 }
 
 std::string HeadlessBackend::getClassName(ui::WindowHandle window) {
@@ -388,6 +400,12 @@ void HeadlessBackend::sendMouseButton(uint32_t message, ui::Point screenPoint) {
     }
 }
 
+void HeadlessBackend::sendMouseMove(ui::Point screenPoint) {
+    const ui::WindowHandle target = capture_ ? capture_ : tree_.windowAt(screenPoint);
+    const HeadlessWindow* w = tree_.find(target);
+    if (w && w->kind) messenger_.controlMouseMove(target, screenToClient(target, screenPoint));
+}
+
 void HeadlessBackend::buttonMouse(ui::WindowHandle button, uint32_t message, ui::Point point) {
     HeadlessWindow* w = tree_.find(button);
     if (!w || !w->enabled) return;
@@ -548,6 +566,21 @@ void HeadlessBackend::setToolbarButtonState(ui::WindowHandle toolbar, int32_t co
 uint8_t HeadlessBackend::getToolbarButtonState(ui::WindowHandle toolbar, int32_t command) {
     HeadlessWindow* w = control(toolbar, ControlKind::Toolbar);
     return w ? ControlContents::toolbarButtonState(*w, command) : 0;
+}
+
+int32_t HeadlessBackend::getToolbarButtonCount(ui::WindowHandle toolbar) {
+    HeadlessWindow* w = control(toolbar, ControlKind::Toolbar);
+    return w ? static_cast<int32_t>(w->toolbarButtons.size()) : 0;
+}
+
+ui::ToolbarButton HeadlessBackend::getToolbarButton(ui::WindowHandle toolbar, int32_t index) {
+    HeadlessWindow* w = control(toolbar, ControlKind::Toolbar);
+    return w ? ControlContents::toolbarButton(*w, index) : ui::ToolbarButton{0, 0, 0};
+}
+
+ui::Rect HeadlessBackend::getToolbarItemRect(ui::WindowHandle toolbar, int32_t index) {
+    HeadlessWindow* w = control(toolbar, ControlKind::Toolbar);
+    return w ? ControlContents::toolbarItemRect(*w, index) : ui::Rect();
 }
 
 void HeadlessBackend::setStatusBarParts(ui::WindowHandle statusBar,

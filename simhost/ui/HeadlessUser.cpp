@@ -151,8 +151,16 @@ bool HeadlessUser::clickToolbarButton(ui::WindowHandle window, int32_t toolbarId
 bool HeadlessUser::hoverToolbarButton(ui::WindowHandle window, int32_t toolbarId, int32_t command) {
     const HeadlessWindow* bar = usable(window, toolbarId);
     if (!bar || !bar->isKind(ControlKind::Toolbar)) return false;
-    backend_.sendNotify(bar->parent, toolbarId, ui::kTbnHotItemChange, command);
-    return true;
+    const ui::WindowHandle h = bar->handle;
+    const int32_t count = backend_.getToolbarButtonCount(h);
+    for (int32_t i = 0; i < count; ++i) {
+        if (backend_.getToolbarButton(h, i).command != command) continue;
+        const ui::Rect rect = backend_.getToolbarItemRect(h, i);
+        moveMouse(backend_.clientToScreen(
+            h, {rect.left + rect.width() / 2, rect.top + rect.height() / 2}));
+        return true;
+    }
+    return false;
 }
 
 void HeadlessUser::mouseDown(ui::Point screenPoint) {
@@ -161,6 +169,10 @@ void HeadlessUser::mouseDown(ui::Point screenPoint) {
 
 void HeadlessUser::mouseUp(ui::Point screenPoint) {
     backend_.sendMouseButton(ui::kWmLButtonUp, screenPoint);
+}
+
+void HeadlessUser::moveMouse(ui::Point screenPoint) {
+    backend_.sendMouseMove(screenPoint);
 }
 
 void HeadlessUser::clickAt(ui::Point screenPoint) {

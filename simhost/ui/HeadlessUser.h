@@ -48,13 +48,14 @@ public:
     bool selectPage(ui::WindowHandle sheet, int32_t index);
 
     bool clickToolbarButton(ui::WindowHandle window, int32_t toolbarId, int32_t command);
-    // The mouse comes over a toolbar button (TBN_HOTITEMCHANGE with its command).
+    // The mouse comes over the middle of a toolbar button, greyed or not.
     bool hoverToolbarButton(ui::WindowHandle window, int32_t toolbarId, int32_t command);
 
     // The left mouse button at a screen point: to the window with the capture, else to
     // the window there.
     void mouseDown(ui::Point screenPoint);
     void mouseUp(ui::Point screenPoint);
+    void moveMouse(ui::Point screenPoint);
     // Pressed and released at the point.
     void clickAt(ui::Point screenPoint);
 

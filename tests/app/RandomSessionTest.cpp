@@ -1,9 +1,12 @@
 // Random sessions as a user types them into qavhost: over each example drawing and over
 // random Petri nets, edits, saves and page turns while the consistency checker is started
-// and stopped. Each session is played twice, with the checker and without it (the same
-// edits and saves); every save and the drawing at the end must be the same in both. A
-// difference is reported with the shortest session that still shows it, which plays as
-// it is in qavhost (beside a copy of the drawing it starts from).
+// and stopped and Petri nets are simulated (steps in every run mode, step back, reset,
+// selections, shapes added and the question answered, page turns, the controls closed).
+// Each session is played twice, with the tools and without them (the same edits and
+// saves); every save and the drawing at the end must be the same in both, and the
+// simulator's marker events must pair up. A difference is reported with the shortest
+// session that still shows it, which plays as it is in qavhost (beside a copy of the
+// drawing it starts from).
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -38,7 +41,12 @@ constexpr char kEmptyDrawing[] = R"({"pages": [{"name": "Page-1"}]})";
 // The drawings the sessions start from.
 const std::vector<std::string> kExampleDrawings = {
     "petri-net.json",        "block-diagram.json", "er-diagram.json", "mixed-page.json",
-    "incomplete-shape.json", "main.json",          "old-shapes.json"};
+    "incomplete-shape.json", "main.json",          "old-shapes.json", "simulation-net.json"};
+// The 2-D masters a session drops while a simulation runs.
+const std::vector<std::string> kNetMasters = {"place", "transition"};
+const std::vector<std::string> kControls = {"forward", "forward", "back", "reset", "auto", "semi"};
+constexpr char kSimulationEntered[] = "PNS2CC-PNS_Entered_SimulationState";
+constexpr char kSimulationLeft[] = "PNS2CC-PNS_Leaved_SimulationState";
 // The 2-D masters a session drops while it edits.
 const std::vector<std::string> kMasters = {
     "place",         "place",           "transition",       "transition",
@@ -66,11 +74,16 @@ std::string withoutFileName(const std::string& file) {
     return kept;
 }
 
-// A line of a session. Without the checker, a checker step is an idle moment, which is
-// what is left of a button press for the other tools.
+// A line of a session, and what the play without the tools plays instead: a step of the
+// tools is an idle moment there, and a shape that the user had the simulator take away
+// again ("Cancel Editing") is deleted by hand.
 struct Step {
     std::string line;
-    bool checker = false;
+    std::string plain;
+
+    const std::string& lineFor(bool withTools) const {
+        return withTools || plain.empty() ? line : plain;
+    }
 };
 using Session = std::vector<Step>;
 
@@ -87,7 +100,7 @@ std::string textOf(const Session& session) {
 // as they should be, so such a play shows no fault.
 class Play {
 public:
-    Play(const std::string& start, bool withChecker) : withChecker_(withChecker) {
+    Play(const std::string& start, bool withTools) : withTools_(withTools) {
         folder_ = fs::temp_directory_path() /
                   ("qav-random-session-" + std::to_string(std::random_device()()));
         fs::remove_all(folder_);
@@ -103,7 +116,7 @@ public:
     }
 
     void play(const Step& step) {
-        const std::string line = step.checker && !withChecker_ ? "idle" : step.line;
+        const std::string& line = step.lineFor(withTools_);
         strayed_ = strayed_ || deletesMember(line);
         out_.str("");
         runner_.execute(line);
@@ -123,6 +136,27 @@ public:
     }
 
     bool strayed() const { return strayed_; }
+    bool checking() { return static_cast<bool>(runner_.host().toolbarItem("CCStopButton")); }
+    bool simulating() {
+        auto button = runner_.host().toolbarItem("PNSButton");
+        return button && button->properties().state == -1;
+    }
+    // Ends what the tools still do, as a session that shrank may have lost its last steps.
+    void endTools() {
+        if (simulating()) runner_.execute("press PNSButton");
+        if (checking()) runner_.execute("press CCStopButton");
+        runner_.execute("idle");
+    }
+    // Why the simulator's marker events do not pair up; empty when they do.
+    std::string unpairedMarkers() const {
+        bool entered = false;
+        for (const std::string& marker : runner_.markers().markers()) {
+            if (marker != kSimulationEntered && marker != kSimulationLeft) continue;
+            if ((marker == kSimulationEntered) == entered) return "two markers " + marker;
+            entered = !entered;
+        }
+        return entered ? "the simulation was never left" : std::string();
+    }
 
 private:
     bool deletesMember(const std::string& line) {
@@ -134,7 +168,7 @@ private:
         return shape && shape->group();
     }
 
-    bool withChecker_;
+    bool withTools_;
     bool strayed_ = false;
     fs::path folder_;
     std::ostringstream out_;
@@ -142,42 +176,56 @@ private:
     std::vector<std::string> saves_;
 };
 
-// The files of a play; none when it strays.
-std::optional<std::vector<std::string>> filesOf(const Session& session, const std::string& start,
-                                                bool checker) {
-    Play play(start, checker);
-    for (const Step& step : session) play.play(step);
+// What a play leaves: why the simulator's marker events do not pair up (empty when they
+// do, as in a play without the tools), the file of every save, and the drawing at the end
+// as the last file.
+struct Outcome {
+    std::string unpairedMarkers;
+    std::vector<std::string> files;
+};
+
+// None when the play strays.
+std::optional<Outcome> outcomeOf(Play& play) {
+    play.endTools();
     if (play.strayed()) return std::nullopt;
-    return play.files();
+    return Outcome{play.unpairedMarkers(), play.files()};
 }
 
-// Where the saves (the last file: the drawing at the end) of the two plays part; empty
-// when they agree.
-std::string difference(const std::vector<std::string>& checked,
-                       const std::vector<std::string>& plain) {
-    if (checked.size() != plain.size()) return "the plays saved a different number of times";
+std::optional<Outcome> outcomeOf(const Session& session, const std::string& start, bool tools) {
+    Play play(start, tools);
+    for (const Step& step : session) play.play(step);
+    return outcomeOf(play);
+}
+
+// Where the plays part; empty when they agree.
+std::string difference(const Outcome& tools, const Outcome& plain) {
+    if (!tools.unpairedMarkers.empty()) {
+        return "the simulator's marker events: " + tools.unpairedMarkers;
+    }
+    const std::vector<std::string>& checked = tools.files;
+    if (checked.size() != plain.files.size()) return "the plays saved a different number of times";
     for (size_t file = 0; file < checked.size(); ++file) {
-        if (checked[file] == plain[file]) continue;
-        std::istringstream a(checked[file]), b(plain[file]);
+        if (checked[file] == plain.files[file]) continue;
+        std::istringstream a(checked[file]), b(plain.files[file]);
         std::string lineA, lineB;
         int number = 1;
         while (std::getline(a, lineA) && std::getline(b, lineB) && lineA == lineB) ++number;
         const std::string what =
             file + 1 == checked.size() ? "the drawing at the end" : "save " + std::to_string(file);
         return what + " differs at line " + std::to_string(number) +
-               ":\n  with the checker:    " + lineA + "\n  without the checker: " + lineB;
+               ":\n  with the tools:    " + lineA + "\n  without the tools: " + lineB;
     }
     return std::string();
 }
 
 std::string differenceOf(const Session& session, const std::string& start) {
-    const auto checked = filesOf(session, start, true);
-    const auto plain = checked ? filesOf(session, start, false) : std::nullopt;
-    return checked && plain ? difference(*checked, *plain) : std::string();
+    const auto tools = outcomeOf(session, start, true);
+    const auto plain = tools ? outcomeOf(session, start, false) : std::nullopt;
+    return tools && plain ? difference(*tools, *plain) : std::string();
 }
 
 // Leaves out ever shorter runs of steps while the difference stays; the note on the
-// drawing first and the stop of the checker last stay.
+// drawing first and the last step (which ends the tools' work) stay.
 Session shrink(Session session, const std::string& start) {
     for (size_t run = session.size() / 2; run >= 1; run = run > 1 ? run / 2 : 0) {
         for (size_t at = 1; at + run < session.size();) {
@@ -193,14 +241,17 @@ Session shrink(Session session, const std::string& start) {
     return session;
 }
 
-// Makes up a session step by step, playing it without the checker as it goes, so that
-// each step can name the shapes the drawing holds by then. Now and then it opens a second
-// drawing, saves it and goes back to its own, and it types formulas longer than the
-// 8,191 characters Visio's text functions carry, so that a check must leave both alone.
+// Makes up a session step by step, playing it with the tools as it goes, so that each
+// step can name the shapes the drawing holds by then (the play without the tools holds
+// the same ones) and knows whether a check or a simulation runs. While a simulation runs
+// the user works the simulation (protected shapes take no edits) and adds shapes,
+// answering the question. Now and then the user opens a second drawing, saves it and goes
+// back to their own, and types formulas longer than the 8,191 characters Visio's text
+// functions carry, so that a check must leave both alone.
 class SessionMaker {
 public:
     SessionMaker(uint32_t seed, const std::string& start, const std::string& startNote)
-        : random_(seed), play_(start, false) {
+        : random_(seed), tools_(start, true) {
         add("# start.json is " + startNote);
         for (const char* line : {"load", "idle", "open start.json", "save s0.json"}) add(line);
     }
@@ -225,23 +276,34 @@ public:
         for (int arcs = draw(2, 8); arcs > 0; --arcs) addArc();
     }
 
+    // Half the sessions simulate the drawing as it comes first.
     void addEdits() {
-        for (int i = 0; i < kEditsPerSession; ++i) addEdit();
-        add("press CCStopButton", true);
+        if (pick(2)) addTool("press PNSButton");
+        for (int i = 0; i < kEditsPerSession; ++i) {
+            if (tools_.simulating()) {
+                addSimulationStep();
+            } else {
+                addEdit();
+            }
+        }
+        if (tools_.simulating()) addTool("press PNSButton");
+        addTool("press CCStopButton");
     }
 
     const Session& session() const { return session_; }
-    std::vector<std::string> files() { return play_.files(); }
+    std::optional<Outcome> outcome() { return outcomeOf(tools_); }
 
 private:
     int draw(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     std::string number(int low, int high) { return std::to_string(draw(low, high)); }
     int pick(size_t count) { return draw(0, static_cast<int>(count) - 1); }
 
-    void add(const std::string& line, bool checker = false) {
-        session_.push_back({line, checker});
-        play_.play(session_.back());
+    void add(const std::string& line, const std::string& plain = std::string()) {
+        session_.push_back({line, plain});
+        tools_.play(session_.back());
     }
+    // A step of the tools: an idle moment without them.
+    void addTool(const std::string& line) { add(line, "idle"); }
 
     // Values the notation accepts: a marking cell holds 0 or 1, as the master's toggle
     // sets it, and a capacity is -1 (none) or above 0. A check writes other values anew
@@ -258,7 +320,7 @@ private:
     template <typename Test>
     std::vector<simhost::Shape*> shapes(Test test) {
         std::vector<simhost::Shape*> found;
-        if (simhost::Page* page = play_.page())
+        if (simhost::Page* page = tools_.page())
             for (simhost::Shape* shape : page->allShapes())
                 if (test(*shape)) found.push_back(shape);
         return found;
@@ -278,7 +340,7 @@ private:
     std::string anyEnd() { return pick(2) ? " begin" : " end"; }
 
     void addArc() {
-        simhost::Page* page = play_.page();
+        simhost::Page* page = tools_.page();
         if (!page) return;
         const std::string id = std::to_string(page->nextShapeId());
         add("drop arc 1 1 2 2" + (pick(2) ? " weight=" + number(1, 3) : std::string()));
@@ -293,11 +355,12 @@ private:
     void addEdit() {
         const std::string id = anyOf(onPage());
         const std::string at = number(1, 10) + " " + number(1, 7);
-        switch (pick(12)) {
+        switch (pick(14)) {
             case 0:
-                add(checking_ ? "press CCStopButton" : "press CCStartButton", true);
-                checking_ = !checking_;
-                break;
+                return addTool(tools_.checking() ? "press CCStopButton" : "press CCStartButton");
+            case 11:
+            case 12:
+                return addTool("press PNSButton");
             case 1:
                 return addArc();
             case 2:
@@ -331,7 +394,7 @@ private:
             "User.QAV_marking " + number(0, 1),
             "User.QAV_capacity " + (pick(4) ? number(1, 4) : "-1"), "Char.Color " + number(0, 20),
             "LineWeight " + number(1, 3) + " pt", "LineColor " + longFormula()};
-        add("set " + id + " " + values[pick(checking_ ? 2 : 5)]);
+        add("set " + id + " " + values[pick(tools_.checking() ? 2 : 5)]);
     }
 
     // A colour one term longer than the 8,191 characters of Visio's text buffers.
@@ -348,10 +411,45 @@ private:
         add("drawing 1");
     }
 
+    // What a user does while a simulation runs.
+    void addSimulationStep() {
+        switch (pick(10)) {
+            case 0:
+            case 1:
+            case 2:
+                return addTool("sim " + kControls[pick(kControls.size())]);
+            case 3:
+                return add("idle " + number(1, 3));
+            case 4:
+                return add("select " + anyOf(nodes()) + (pick(2) ? " " + anyOf(nodes()) : ""));
+            case 5:
+                return addAnsweredDrop();
+            case 6:
+                return add(pick(3) ? "page " + number(1, 3) : "addpage");
+            case 7:
+            case 8:
+                return add("save s" + std::to_string(++saves_) + ".json");
+            default:
+                return addTool(pick(2) ? "sim close" : "press PNSButton");
+        }
+    }
+
+    // A shape added while simulating, and the user's answer: abort, restart, or cancel
+    // the editing, which takes the shape away again.
+    void addAnsweredDrop() {
+        simhost::Page* page = tools_.page();
+        if (!page) return;
+        const int answer = draw(1, 3);
+        const std::string id = std::to_string(page->nextShapeId());
+        addTool("answer " + std::to_string(answer));
+        add("drop " + kNetMasters[pick(kNetMasters.size())] + " " + number(1, 10) + " " +
+            number(1, 7));
+        if (answer == 3) add("idle", "delete " + id);
+    }
+
     std::mt19937 random_;
-    Play play_;
+    Play tools_;
     Session session_;
-    bool checking_ = false;
     int saves_ = 0;
 };
 
@@ -359,16 +457,16 @@ private:
 // shortest session that shows it.
 void checkSession(uint32_t seed, const std::string& start, const std::string& startNote, bool net) {
     Session session;
-    std::vector<std::string> plain;
+    std::optional<Outcome> tools;
     {
         SessionMaker maker(seed, start, startNote);
         if (net) maker.addNet();
         maker.addEdits();
         session = maker.session();
-        plain = maker.files();
+        tools = maker.outcome();
     }
-    const auto checked = filesOf(session, start, true);
-    if (!checked || difference(*checked, plain).empty()) return;
+    const auto plain = tools ? outcomeOf(session, start, false) : std::nullopt;
+    if (!tools || !plain || difference(*tools, *plain).empty()) return;
     const Session shortest = shrink(session, start);
     ADD_FAILURE() << "seed " << seed << ": " << differenceOf(shortest, start)
                   << "\nthe shortest session that shows it:\n"
@@ -381,7 +479,7 @@ void checkSessions(uint32_t seed) {
     checkSession(seed, kEmptyDrawing, std::string("the empty drawing ") + kEmptyDrawing, true);
 }
 
-TEST(RandomSessionTest, CheckingLeavesEverySaveAndTheDrawingAsWithoutIt) {
+TEST(RandomSessionTest, CheckingAndSimulatingLeaveEverySaveAndTheDrawingAsWithoutThem) {
     for (uint32_t seed = 1; seed <= kFixedSeeds; ++seed) checkSessions(seed);
     const auto clock = static_cast<uint32_t>(
         std::chrono::system_clock::now().time_since_epoch().count() & 0xffffffffu);

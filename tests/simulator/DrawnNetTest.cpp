@@ -3,7 +3,6 @@
 // bounded places that stop or split firings.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,21 +11,15 @@
 #include "model/GEElementSet.h"
 #include "model/GEGraphElement.h"
 #include "platform/ui/Backend.h"
-#include "platform/visio/VisioConstants.h"
-#include "simhost/stencil/PetriStencil.h"
 #include "simhost/ui/HeadlessBackend.h"
 #include "simulator/FiringEngine.h"
 #include "simulator/InitialMarkingBuilder.h"
 #include "simulator/Marking.h"
-#include "tests/support/HostFixture.h"
 #include "tests/simulator/SimulatorNets.h"
+#include "tests/support/HostFixture.h"
 
 namespace simtest {
 namespace {
-
-using simhost::stencil::StencilOptions;
-using simhost::stencil::ValueIn;
-using ShapeRef = visio::ComRef<simhost::Shape>;
 
 // Places with their tokens and capacities, transitions, and arcs in drawing order.
 const char* const kPlaces = "p1=2 p4=1 p2=0 s1*=0/2 p3=0 p5=1/1 p6=1/2";
@@ -45,42 +38,7 @@ protected:
         ui::Backend::install(nullptr);
     }
 
-    // Every element in a row of its own kind, each arc from centre to centre.
-    void draw(const NetSpec& net) {
-        std::map<std::string, ShapeRef> shapes;
-        std::map<std::string, StencilOptions> where;
-        for (size_t i = 0; i < net.places.size(); ++i) {
-            const PlaceSpec& p = net.places[i];
-            StencilOptions options = at(2.0 * i, 1, p.name);
-            options.capacity = std::to_string(p.capacity);
-            options.markingIn = ValueIn::TextBox;
-            options.marking = std::to_string(p.tokens);
-            shapes[p.name] = p.stack ? simhost::stencil::dropStackPlace(page(), options)
-                                     : simhost::stencil::dropPlace(page(), options);
-            where[p.name] = options;
-        }
-        for (size_t i = 0; i < net.transitions.size(); ++i) {
-            where[net.transitions[i]] = at(2.0 * i, 5, net.transitions[i]);
-            shapes[net.transitions[i]] =
-                simhost::stencil::dropTransition(page(), where[net.transitions[i]]);
-        }
-        for (const ArcSpec& a : net.arcs) {
-            const std::string& p = net.places[a.place].name;
-            const std::string& t = net.transitions[a.transition];
-            const std::string& from = a.toTransition ? p : t;
-            const std::string& to = a.toTransition ? t : p;
-            StencilOptions options;
-            options.begin = where[from].pin;
-            options.end = where[to].pin;
-            // The two arcs of a read-back pair side by side.
-            options.begin.x += a.toTransition ? 0.2 : -0.2;
-            options.end.x += a.toTransition ? 0.2 : -0.2;
-            options.weight = a.weight == 1 ? "" : std::to_string(a.weight);
-            ShapeRef arc = simhost::stencil::dropArc(page(), options);
-            host_.glueToShape(*arc, visio::visBegin, *shapes[from]);
-            host_.glueToShape(*arc, visio::visEnd, *shapes[to]);
-        }
-    }
+    void draw(const NetSpec& net) { drawNet(host_, page(), net); }
 
     FiringEngine& readDrawing() {
         holder_.setType("QAV-Petri_net");
@@ -100,13 +58,6 @@ protected:
             }
         }
         return drawn;
-    }
-
-    static StencilOptions at(double x, double y, const std::string& name) {
-        StencilOptions options;
-        options.pin = {x, y};
-        options.text = name;
-        return options;
     }
 
     simhost::headless::HeadlessBackend backend_;

@@ -5,6 +5,8 @@
 #include "model/GEArc.h"
 #include "model/GEPlace.h"
 #include "platform/visio/VisioConstants.h"
+#include "simhost/host/Host.h"
+#include "simhost/stencil/PetriStencil.h"
 #include "simulator/FiringEngine.h"
 #include "simulator/InitialMarkingBuilder.h"
 #include "simulator/Marking.h"
@@ -55,6 +57,13 @@ PlaceSpec parsePlace(const std::string& word) {
 constexpr uint16_t kProtectionCells = 15;
 constexpr uint16_t kMiscCell = 2;
 constexpr int32_t kSimulatorTableKey = 0;
+
+simhost::stencil::StencilOptions at(double x, double y, const std::string& name) {
+    simhost::stencil::StencilOptions options;
+    options.pin = {x, y};
+    options.text = name;
+    return options;
+}
 
 int32_t uniform(std::mt19937& random, int32_t low, int32_t high) {
     return std::uniform_int_distribution<int32_t>(low, high)(random);
@@ -139,6 +148,45 @@ NetSpec randomNet(std::mt19937& random) {
     for (int32_t depth = uniform(random, 0, 2); depth > 0 && !stackPlaces.empty(); --depth)
         net.recursion.push_back(stackPlaces[uniform(random, 0, stackPlaces.size() - 1)]);
     return net;
+}
+
+std::map<std::string, visio::ComRef<simhost::Shape>> drawNet(simhost::Host& host,
+                                                             simhost::Page& page,
+                                                             const NetSpec& net) {
+    using simhost::stencil::StencilOptions;
+    std::map<std::string, visio::ComRef<simhost::Shape>> shapes;
+    std::map<std::string, StencilOptions> where;
+    for (size_t i = 0; i < net.places.size(); ++i) {
+        const PlaceSpec& p = net.places[i];
+        StencilOptions options = at(2.0 * i, 1, p.name);
+        options.capacity = std::to_string(p.capacity);
+        options.markingIn = simhost::stencil::ValueIn::TextBox;
+        options.marking = std::to_string(p.tokens);
+        shapes[p.name] = p.stack ? simhost::stencil::dropStackPlace(page, options)
+                                 : simhost::stencil::dropPlace(page, options);
+        where[p.name] = options;
+    }
+    for (size_t i = 0; i < net.transitions.size(); ++i) {
+        where[net.transitions[i]] = at(2.0 * i, 5, net.transitions[i]);
+        shapes[net.transitions[i]] =
+            simhost::stencil::dropTransition(page, where[net.transitions[i]]);
+    }
+    for (const ArcSpec& a : net.arcs) {
+        const std::string& p = net.places[a.place].name;
+        const std::string& t = net.transitions[a.transition];
+        const std::string& from = a.toTransition ? p : t;
+        const std::string& to = a.toTransition ? t : p;
+        StencilOptions options;
+        options.begin = where[from].pin;
+        options.end = where[to].pin;
+        options.begin.x += a.toTransition ? 0.2 : -0.2;
+        options.end.x += a.toTransition ? 0.2 : -0.2;
+        options.weight = a.weight == 1 ? "" : std::to_string(a.weight);
+        visio::ComRef<simhost::Shape> arc = simhost::stencil::dropArc(page, options);
+        host.glueToShape(*arc, visio::visBegin, *shapes[from]);
+        host.glueToShape(*arc, visio::visEnd, *shapes[to]);
+    }
+    return shapes;
 }
 
 HandNet::HandNet(const NetSpec& spec) {

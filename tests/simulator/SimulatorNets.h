@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -11,6 +12,7 @@
 #include "model/CellAddressTable.h"
 #include "model/DiagramTypeHolder.h"
 #include "model/GEElementSet.h"
+#include "platform/visio/ComRef.h"
 #include "platform/visio/VShapes.h"
 
 class FiringEngine;
@@ -18,6 +20,12 @@ class GEGraphElement;
 class GEPlace;
 class Marking;
 class SimulationShapeDisplay;
+
+namespace simhost {
+class Host;
+class Page;
+class Shape;
+}  // namespace simhost
 
 namespace simtest {
 
@@ -57,6 +65,14 @@ NetSpec parseNet(const std::string& places, const std::string& transitions, cons
 // then one token over) and five transitions; arcs of weight 1 to 3 either way, read-back
 // pairs, parallel arcs, transitions without arcs; a recursion stack of up to two entries.
 NetSpec randomNet(std::mt19937& random);
+
+// Draws the net from the stand-in masters: places in a row (marking and capacity in text
+// boxes, named by their names), transitions in a row above them, each arc glued from
+// centre to centre (the two arcs of a read-back pair side by side). Answers the shapes
+// by name.
+std::map<std::string, visio::ComRef<simhost::Shape>> drawNet(simhost::Host& host,
+                                                             simhost::Page& page,
+                                                             const NetSpec& net);
 
 // The net's elements as a diagram model holds them: places keyed 1, 2, ...,
 // transitions 101, 102, ..., arcs in the given order; and an engine over them with the

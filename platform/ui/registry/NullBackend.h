@@ -13,10 +13,12 @@ public:
     void endModalLoop(WindowHandle, intptr_t) override {}
     bool destroyWindow(WindowHandle) override { return false; }
     bool isWindow(WindowHandle) override { return false; }
+    WindowHandle createControl(WindowHandle, const ControlTemplate&) override { return {}; }
 
     WindowHandle getDlgItem(WindowHandle, int32_t) override { return {}; }
     int32_t getDlgCtrlId(WindowHandle) override { return 0; }
     WindowHandle getParent(WindowHandle) override { return {}; }
+    std::vector<WindowHandle> getChildWindows(WindowHandle) override { return {}; }
     std::string getClassName(WindowHandle) override { return {}; }
     WindowHandle findWindow(const std::string&, const std::string&) override { return {}; }
     WindowHandle findChildWindow(WindowHandle, const std::string&, const std::string&) override {
@@ -75,6 +77,9 @@ public:
                            const std::vector<ToolbarButton>&) override {}
     void setToolbarButtonState(WindowHandle, int32_t, uint8_t) override {}
     uint8_t getToolbarButtonState(WindowHandle, int32_t) override { return 0; }
+    int32_t getToolbarButtonCount(WindowHandle) override { return 0; }
+    ToolbarButton getToolbarButton(WindowHandle, int32_t) override { return {0, 0, 0}; }
+    Rect getToolbarItemRect(WindowHandle, int32_t) override { return {}; }
     void setStatusBarParts(WindowHandle, const std::vector<int32_t>&) override {}
     void setStatusBarText(WindowHandle, int32_t, const std::string&, uint32_t) override {}
     std::string getStatusBarText(WindowHandle, int32_t) override { return {}; }

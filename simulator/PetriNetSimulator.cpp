@@ -1,0 +1,608 @@
+#include "simulator/PetriNetSimulator.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <utility>
+
+#include "checker/ConsistencyChecker.h"
+#include "core/ToolbarButton.h"
+#include "helpers/AddonConstants.h"
+#include "helpers/DocumentHelpers.h"
+#include "helpers/MessageBoxWithButtons.h"
+#include "helpers/VisioText.h"
+#include "model/DiagramTypeHolder.h"
+#include "model/GEGraphElement.h"
+#include "platform/ui/WinApiConstants.h"
+#include "platform/visio/VDocuments.h"
+#include "platform/visio/VSelection.h"
+#include "platform/visio/VShape.h"
+#include "platform/visio/VShapes.h"
+#include "platform/visio/VisioConstants.h"
+#include "simulator/FiringEngine.h"
+#include "simulator/InitialMarkingBuilder.h"
+#include "simulator/Marking.h"
+#include "simulator/PNSPropertyPage.h"
+#include "simulator/SimulationControlsDialog.h"
+#include "simulator/SimulationShapeDisplay.h"
+#include "simulator/TimeSeededDraw.h"
+
+namespace {
+
+constexpr char kCaptionSuffix[] = "  Petri Net Simulator";
+constexpr char kErrorText[] =
+    "The diagram contains errors and cannot be simulated. Please use Consistency Checker to "
+    "find errors.";
+constexpr char kShapeAddedText[] =
+    "You have added a shape while Petri net simulation is running. The freshly added shape is "
+    "not taken into account in the current simulation.\n\n Please choose one of the "
+    "possibilities below.";
+constexpr int kAbortAnswer = 1;
+constexpr int kRestartAnswer = 2;
+constexpr int kCancelEditingAnswer = 3;
+// The info text of the event in progress.
+constexpr int32_t kCurrentEvent = 0;
+// The protection cells (section 1, row 15, cells 0 to 14) and section 1, row 17, cell 2
+// are written "1" while simulating; the line's colour and weight are only saved, for the
+// highlights to be taken back.
+constexpr uint16_t kProtectionCells = 15;
+constexpr uint16_t kMiscCell = 2;
+
+ButtonLook simulatorButton(bool enter, bool enabled) {
+    return switchButtonLook(
+        enter ? "Enter the Petri Net (PN) Simulation" : "Leave the Petri Net (PN) Simulation",
+        PetriNetSimulator::kTag, "PN Simulation", buttonIcon::kSimulator, !enter, enabled);
+}
+
+// The leading decimal number of the text, held to 32 bits; 0 when there is none.
+int32_t leadingNumber(const std::string& text) {
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    return static_cast<int32_t>(std::clamp<long long>(value, std::numeric_limits<int32_t>::min(),
+                                                      std::numeric_limits<int32_t>::max()));
+}
+
+size_t drawBelow(size_t count) {
+    return static_cast<size_t>(timeSeededDraw()) % count;
+}
+
+// k members of the pool, each drawn from what is left of it.
+std::vector<GEGraphElement*> drawMembers(std::vector<GEGraphElement*> pool, size_t k) {
+    std::vector<GEGraphElement*> chosen;
+    for (size_t i = 0; i < k && !pool.empty(); ++i) {
+        const size_t at = drawBelow(pool.size());
+        chosen.push_back(pool[at]);
+        pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    return chosen;
+}
+
+}  // namespace
+
+PetriNetSimulator::PetriNetSimulator(const visio::VApplication& application,
+                                     DiagramTypeHolder* typeHolder, ConsistencyChecker* checker)
+    : typeHolder_(typeHolder),
+      checker_(checker),
+      page_(std::make_unique<PNSPropertyPage>()),
+      application_(application) {
+    preferencePage_ = page_.get();
+}
+
+PetriNetSimulator::~PetriNetSimulator() {
+    closeControls();
+    display_.reset();
+    engine_.reset();
+    // The model of a running simulation names the simulator's table: it goes first.
+    if (isSimulating() && typeHolder_) typeHolder_->deleteModel();
+    savedCells_.reset();
+    writtenCells_.reset();
+    preferencePage_ = nullptr;
+    page_.reset();
+    simulatedPage_.release();
+    simulatedWindow_.release();
+    button_.release();
+    application_.release();
+}
+
+ToolFactory PetriNetSimulator::factory() {
+    ToolFactory entry;
+    entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
+        return std::make_unique<PetriNetSimulator>(context.application, context.diagramTypeHolder,
+                                                   context.consistencyChecker);
+    };
+    entry.registerWithPreferences = true;
+    return entry;
+}
+
+void PetriNetSimulator::createToolbarButton(CommandBarsAccess* access, CommandBarObject* bar) {
+    if (access) commandBarsAccess_ = *access;
+    button_ = getButtonControl(bar);
+    if (isSimulating()) {
+        showLeaveButton();
+    } else {
+        updateButton();
+    }
+}
+
+bool PetriNetSimulator::onCommand(std::string argument) {
+    if (argument != kTag) return false;
+    if (isSimulating()) {
+        requestLeave(Leave::ByUser);
+    } else {
+        startSimulation(false);
+    }
+    return true;
+}
+
+PreferencePage* PetriNetSimulator::getPreferencePage() {
+    return page_.get();
+}
+
+void PetriNetSimulator::applySettings() {
+    highlightConflicts_ = page_->highlightConflicts != 0;
+    conflictColour_ = page_->conflictColor;
+    highlightEnabled_ = page_->highlightEnabled != 0;
+    enabledColour_ = page_->enabledColor;
+    firingDelay_ = leadingNumber(page_->delayText);
+    randomSubset_ = page_->fireAllConcurrent == 0;
+}
+
+// --- The button
+
+// Checking and simulating exclude each other: the checker's marker events keep the
+// button grey whatever the page holds.
+void PetriNetSimulator::updateButton() {
+    if (isSimulating()) return;
+    const visio::VPage page = application_.ActivePage();
+    bool block = false;
+    bool petri = false;
+    bool er = false;
+    if (!page.isEmpty() && typeHolder_ && !checkerRunning_) {
+        typeHolder_->scanDrawingTypes(page.Shapes(), block, petri, er);
+    }
+    showEnterButton(petri);
+}
+
+void PetriNetSimulator::showEnterButton(bool enabled) {
+    setUpButton(button_, simulatorButton(true, enabled));
+    commandBarsAccess_.reset();
+}
+
+void PetriNetSimulator::showLeaveButton() {
+    setUpButton(button_, simulatorButton(false, true));
+    commandBarsAccess_.reset();
+}
+
+// --- Entering and leaving
+
+// A restart that fails has left the simulation already: its error shows no icon, and the
+// button becomes the enter button again.
+void PetriNetSimulator::startSimulation(bool restarting) {
+    if (!enterSimulation()) {
+        showError(!restarting);
+        if (restarting) showEnterButton(true);
+        return;
+    }
+    state_ = State::Simulating;
+    showLeaveButton();
+    openControls();
+    application_.QueueMarkerEvent(markerSimulationEntered);
+}
+
+void PetriNetSimulator::showError(bool withIcon) {
+    messageBoxWithButtons(ui::WindowHandle(), kErrorText,
+                          std::string(productTitle) + kCaptionSuffix, "OK",
+                          withIcon ? ui::kMbIconStop : 0);
+}
+
+void PetriNetSimulator::openControls() {
+    controls_ = std::make_unique<SimulationControlsDialog>(this, ui::WindowHandle());
+    controls_->create();
+    controls_->show(ui::kSwShow);
+    controls_->setWindowPos(ui::WindowHandle(), {kControlsLeft, kControlsTop}, ui::Size(),
+                            ui::kSwpNoSize | ui::kSwpNoZOrder);
+    if (engine_->usesStackPlaces()) controls_->enableRecursionStack();
+}
+
+void PetriNetSimulator::closeControls() {
+    if (!controls_) return;
+    controls_->destroyWindow();
+    controls_.reset();
+}
+
+bool PetriNetSimulator::enterSimulation() {
+    simulatedPage_ = application_.ActivePage();
+    simulatedWindow_ = application_.ActiveWindow();
+    buildCellTables();
+    if (!checker_ || !typeHolder_ ||
+        !checker_->isConsistentPetriNet(simulatedPage_.Shapes(), savedCells_.get())) {
+        dropRun();
+        return false;
+    }
+    engine_ = std::make_unique<FiringEngine>(typeHolder_->getArcs(), typeHolder_->getActive());
+    engine_->pushMarking(InitialMarkingBuilder().buildInitialMarking(typeHolder_->getPassive()));
+    display_ = std::make_unique<SimulationShapeDisplay>(
+        simulatedPage_.Shapes(), typeHolder_->getActive(), typeHolder_->getPassive(),
+        typeHolder_->getArcs(), typeHolder_->getSavedFormulaIndex());
+    display_->saveFormats(writtenCells_.get());
+    highlight();
+    savedWindowSetting_ = simulatedWindow_.ShowConnectPoints();
+    simulatedWindow_.SetShowConnectPoints(0);
+    return true;
+}
+
+void PetriNetSimulator::buildCellTables() {
+    writtenCells_ = std::make_unique<CellAddressTable>();
+    savedCells_ = std::make_unique<CellAddressTable>();
+    for (uint16_t cell = 0; cell < kProtectionCells; ++cell) {
+        for (CellAddressTable* table : {savedCells_.get(), writtenCells_.get()}) {
+            table->addUnique(visio::visSectionObject, visio::visRowLock, cell);
+        }
+    }
+    for (CellAddressTable* table : {savedCells_.get(), writtenCells_.get()}) {
+        table->addUnique(visio::visSectionObject, visio::visRowMisc, kMiscCell);
+    }
+    savedCells_->addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineColor);
+    savedCells_->addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineWeight);
+}
+
+void PetriNetSimulator::leaveSimulation() {
+    simulatedWindow_.SetShowConnectPoints(savedWindowSetting_);
+    if (display_) {
+        if (engine_) display_->showMarking(*engine_->restartSimulation());
+        display_->restoreFormats();
+        display_.reset();
+    }
+    dropRun();
+}
+
+// Lets go of the run and of the model read for it.
+void PetriNetSimulator::dropRun() {
+    engine_.reset();
+    writtenCells_.reset();
+    simulatedPage_.release();
+    simulatedWindow_.release();
+    if (typeHolder_) typeHolder_->deleteModel();
+    savedCells_.reset();
+}
+
+void PetriNetSimulator::endSimulation() {
+    state_ = State::Idle;
+    closeControls();
+    leaveSimulation();
+    application_.QueueMarkerEvent(markerSimulationLeft);
+}
+
+void PetriNetSimulator::requestLeave(Leave why) {
+    if (ticking_) {
+        pendingLeave_ = std::max(pendingLeave_, why);
+        return;
+    }
+    carryOut(why);
+}
+
+// Every end of a simulation is announced; a restart then enters again, and announces
+// that too.
+void PetriNetSimulator::carryOut(Leave why) {
+    if (!isSimulating()) return;
+    switch (why) {
+        case Leave::None:
+            return;
+        case Leave::ByUser:
+            showEnterButton(true);
+            endSimulation();
+            return;
+        case Leave::Restart:
+            endSimulation();
+            startSimulation(true);
+            return;
+        case Leave::DocumentClosing:
+            endSimulation();
+            updateButton();
+            return;
+    }
+}
+
+// --- Steps
+
+void PetriNetSimulator::stepByMode(RunMode mode) {
+    if (!engine_) return;
+    switch (mode) {
+        case RunMode::ByHand:
+            return stepByHand();
+        case RunMode::SemiAutomatic:
+            return stepSemiAutomatic();
+        case RunMode::Automatic:
+            return stepAutomatic();
+        case RunMode::SemiAutomaticHolding:
+            return;
+    }
+}
+
+// Where transitions compete or may fire side by side, the user's selection decides.
+void PetriNetSimulator::stepByHand() {
+    if (!engine_->getConflictTransitions().empty() || engine_->hasConcurrency()) {
+        const std::vector<GEGraphElement*> selected = selectedTransitions();
+        if (!selected.empty()) fire(selected);
+        return;
+    }
+    fire(engine_->getEnabledTransitions());
+}
+
+void PetriNetSimulator::stepSemiAutomatic() {
+    const std::vector<GEGraphElement*> free = engine_->getConflictFreeTransitions();
+    if (engine_->getEnabledTransitions().empty()) {
+        fire({});
+    } else if (!free.empty()) {
+        if (!randomSubset_) {
+            fire(free);
+        } else {
+            const std::vector<GEGraphElement*> chosen =
+                drawMembers(free, drawBelow(free.size()) + 1);
+            if (engine_->canFireTogether(chosen)) fire(chosen);
+        }
+    }
+    if (engine_->getConflictTransitions().empty()) return;
+    const std::vector<GEGraphElement*> selected = selectedTransitions();
+    if (!selected.empty()) fire(selected);
+}
+
+// Chance decides: a few conflict-free transitions (with conflicts possibly none), and
+// one transition of the conflicts.
+void PetriNetSimulator::stepAutomatic() {
+    const std::vector<GEGraphElement*> conflicting = engine_->getConflictTransitions();
+    const std::vector<GEGraphElement*> free = engine_->getConflictFreeTransitions();
+    if (conflicting.empty() && free.size() <= 1) {
+        fire(engine_->getEnabledTransitions());
+        return;
+    }
+    std::vector<GEGraphElement*> chosen;
+    if (free.size() > 1) {
+        const size_t k =
+            conflicting.empty() ? drawBelow(free.size()) + 1 : drawBelow(free.size() + 1);
+        chosen = drawMembers(free, k);
+    }
+    if (!conflicting.empty()) chosen.push_back(conflicting[drawBelow(conflicting.size())]);
+    if (engine_->canFireTogether(chosen)) fire(chosen);
+}
+
+void PetriNetSimulator::fire(const std::vector<GEGraphElement*>& transitions) {
+    if (!engine_ || !display_) return;
+    showStep(*engine_->fireTransitions(transitions));
+}
+
+void PetriNetSimulator::showStep(const Marking& marking) {
+    display_->clearHighlight();
+    display_->showMarking(marking);
+    highlight();
+}
+
+void PetriNetSimulator::reset() {
+    if (engine_ && display_) showStep(*engine_->restartSimulation());
+}
+
+void PetriNetSimulator::stepBack() {
+    if (engine_ && display_) showStep(*engine_->stepBack());
+}
+
+void PetriNetSimulator::highlight() {
+    if (!engine_ || !display_) return;
+    if (highlightConflicts_) {
+        display_->highlightConflictPlaces(engine_->getConflictPlaces(), conflictColour_);
+    }
+    if (highlightEnabled_) {
+        display_->highlightEnabledTransitions(engine_->getEnabledTransitions(), enabledColour_);
+    }
+    simulatedWindow_.DeselectAll();
+    simulatedWindow_.Activate();
+}
+
+std::vector<GEGraphElement*> PetriNetSimulator::selectedTransitions() {
+    std::vector<GEGraphElement*> chosen;
+    if (!engine_ || !showsSimulatedPage()) return chosen;
+    const std::vector<GEGraphElement*> enabled = engine_->getEnabledTransitions();
+    visio::VSelection selection = application_.ActiveWindow().Selection();
+    selection.SetIterationMode(visio::visSelModeSkipSuper);
+    const int32_t count = selection.Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        GEGraphElement* transition = enabledTransitionOfShape(enabled, selection.Item(i).ID());
+        if (transition) chosen.push_back(transition);
+    }
+    if (!engine_->canFireTogether(chosen)) chosen.clear();
+    return chosen;
+}
+
+GEGraphElement* PetriNetSimulator::enabledTransitionOfShape(
+    const std::vector<GEGraphElement*>& enabled, int32_t shapeID) const {
+    for (GEGraphElement* transition : enabled) {
+        if (transition->getID() == shapeID) return transition;
+    }
+    return nullptr;
+}
+
+// --- What the controls show
+
+bool PetriNetSimulator::hasEnabledTransitions() const {
+    return enabledTransitionCount() > 0;
+}
+
+bool PetriNetSimulator::hasConflicts() const {
+    return engine_ && !engine_->getConflictTransitions().empty();
+}
+
+bool PetriNetSimulator::hasSingleConflictPlace() const {
+    return conflictPlaceCount() == 1;
+}
+
+bool PetriNetSimulator::hasConflictFreeTransitions(bool more) const {
+    if (!engine_) return false;
+    return engine_->getConflictFreeTransitions().size() > (more ? 1u : 0u);
+}
+
+bool PetriNetSimulator::canStepBack() const {
+    return engine_ && !engine_->isAtInitialMarking();
+}
+
+int32_t PetriNetSimulator::stepNumber() const {
+    return engine_ ? engine_->getHistorySize() - 1 : 0;
+}
+
+std::vector<std::string> PetriNetSimulator::recursionStackNames() const {
+    return engine_ ? engine_->getRecursionStackNames() : std::vector<std::string>();
+}
+
+int32_t PetriNetSimulator::enabledTransitionCount() const {
+    return engine_ ? static_cast<int32_t>(engine_->getEnabledTransitions().size()) : 0;
+}
+
+int32_t PetriNetSimulator::conflictPlaceCount() const {
+    return engine_ ? static_cast<int32_t>(engine_->getConflictPlaces().size()) : 0;
+}
+
+// --- Events
+
+void PetriNetSimulator::onVisioEvent(int32_t eventCode, const visio::VObject& subject,
+                                     visio::Variant) {
+    switch (eventCodeOf(eventCode)) {
+        case visio::visEvtCodeDocSave:
+        case visio::visEvtCodeDocSaveAs:
+            onDocumentSaved(subject);
+            break;
+        case visio::visEvtCodeBefDocSave:
+        case visio::visEvtCodeBefDocSaveAs:
+            onBeforeDocumentSave(subject);
+            break;
+        case visio::visEvtCodeShapeAdded:
+            onShapeAdded(subject);
+            break;
+        case visio::visEvtCodeSelChanged:
+            onSelectionChanged();
+            break;
+        case visio::visEvtCodeWinPageTurn:
+            onPageShown();
+            break;
+        case visio::visEvtCodeWinActivate:
+            if (commandBarsAccess_.isSet()) onPageShown();
+            break;
+        case visio::visEvtCodeMarker:
+            onMarker();
+            break;
+        case visio::visEvtCodeNoEventsPending:
+            onIdle();
+            break;
+        case visio::visEvtCodeBefDocClose:
+            onBeforeDocumentClose(subject);
+            break;
+        case visio::visEvtCodeBefShapeDelete:
+            shapeDeleted_ = true;
+            break;
+        default:
+            break;
+    }
+}
+
+bool PetriNetSimulator::isSimulatedDocument(const visio::VObject& subject) const {
+    return isSimulating() && isSameNonStencilDocument(simulatedPage_.Document(), subject);
+}
+
+bool PetriNetSimulator::showsSimulatedPage() const {
+    return application_.ActiveWindow().Page().isSameObject(simulatedPage_);
+}
+
+// The file gets the initial marking and the formats from before the simulation; saves
+// of other documents leave the simulation alone.
+void PetriNetSimulator::onBeforeDocumentSave(const visio::VObject& subject) {
+    if (!isSimulating()) {
+        savedWhileIdle_ = true;
+        return;
+    }
+    if (!isSimulatedDocument(subject) || !display_) return;
+    display_->showMarking(*engine_->getInitialMarking());
+    display_->restoreFormats();
+    savedWhileIdle_ = false;
+}
+
+void PetriNetSimulator::onDocumentSaved(const visio::VObject& subject) {
+    if (savedWhileIdle_ || !isSimulatedDocument(subject) || !display_) return;
+    display_->saveFormats(writtenCells_.get());
+    display_->showMarking(*engine_->getCurrentMarking());
+    highlight();
+    savedWhileIdle_ = true;
+}
+
+void PetriNetSimulator::onShapeAdded(const visio::VObject& subject) {
+    if (checkerRunning_) return;
+    if (!isSimulating()) {
+        updateButton();
+        return;
+    }
+    const int answer =
+        messageBoxWithButtons(ui::WindowHandle(), kShapeAddedText, productTitle, "Abort Simulation",
+                              "Restart Simulation", "Cancel Editing", ui::kMbIconQuestion);
+    if (answer == kAbortAnswer) {
+        requestLeave(Leave::ByUser);
+    } else if (answer == kRestartAnswer) {
+        requestLeave(Leave::Restart);
+    } else if (answer == kCancelEditingAnswer) {
+        subject.as<visio::VShape>().Delete();
+    }
+}
+
+// By hand, on one conflict place and nothing else to fire, selecting a transition fires
+// it.
+void PetriNetSimulator::onSelectionChanged() {
+    if (!isSimulating() || !controls_ || !controls_->isSteppingByHand()) return;
+    if (hasConflictFreeTransitions(false) || !hasSingleConflictPlace()) return;
+    stepByHand();
+    controls_->refresh();
+}
+
+void PetriNetSimulator::onPageShown() {
+    updateButton();
+    if (!isSimulating() || !controls_) return;
+    if (showsSimulatedPage()) {
+        controls_->enableControls();
+    } else {
+        controls_->disableControls();
+    }
+}
+
+void PetriNetSimulator::onMarker() {
+    const std::string marker = limitVisioText(application_.EventInfo(kCurrentEvent));
+    if (marker == markerCheckingEntered) {
+        checkerRunning_ = true;
+        if (!isSimulating()) showEnterButton(false);
+    } else if (marker == markerCheckingLeft) {
+        checkerRunning_ = false;
+        updateButton();
+    }
+}
+
+void PetriNetSimulator::onIdle() {
+    if (shapeDeleted_) {
+        updateButton();
+        shapeDeleted_ = false;
+    }
+    if (!controls_ || ticking_) return;
+    if (controls_->isWindow()) {
+        runControlsTick();
+    } else {
+        requestLeave(Leave::ByUser);
+    }
+}
+
+void PetriNetSimulator::runControlsTick() {
+    ticking_ = true;
+    controls_->runTick(firingDelay_, application_);
+    ticking_ = false;
+    const Leave pending = pendingLeave_;
+    pendingLeave_ = Leave::None;
+    carryOut(pending);
+}
+
+void PetriNetSimulator::onBeforeDocumentClose(const visio::VObject& subject) {
+    if (isSimulatedDocument(subject)) {
+        requestLeave(Leave::DocumentClosing);
+    } else if (!isSimulating() && application_.Documents().Count() == 1) {
+        showEnterButton(false);
+    }
+}
