@@ -1,5 +1,12 @@
 #include "tests/win32/DesktopUser.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "tests/win32/Screenshots.h"
+
 namespace wintest {
 namespace {
 
@@ -88,6 +95,27 @@ HWND childWithText(HWND parent, const std::string& text) {
         if (textOf(c) == text) return c;
     }
     return nullptr;
+}
+
+BoxSeen answerBox(const char* caption, const std::string& text, WORD key, const char* screenshot) {
+    BoxSeen seen;
+    HWND box = waitForWindow("#32770", caption);
+    if (!box) return seen;
+    seen.shown = true;
+    seen.hasText = childWithText(box, text) != nullptr;
+    seen.owner = GetWindow(box, GW_OWNER);
+    std::vector<std::pair<LONG, std::string>> buttons;
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (classOf(c) == "Button") buttons.emplace_back(screenRectOf(c).left, textOf(c));
+    }
+    std::sort(buttons.begin(), buttons.end());
+    for (const auto& b : buttons) seen.buttons.push_back(b.second);
+    if (screenshot) {
+        EXPECT_GT(takeScreenshot(box, screenshot).colours, 3u) << screenshot << " looks blank";
+    }
+    SetForegroundWindow(box);
+    pressKey(key);
+    return seen;
 }
 
 std::string textOf(HWND window) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace wintest {
 
@@ -42,6 +43,20 @@ public:
 private:
     std::thread thread_;
 };
+
+// A message box as the user saw it, and answered from a second thread.
+struct BoxSeen {
+    bool shown = false;
+    // A static of the box shows the text.
+    bool hasText = false;
+    HWND owner = nullptr;
+    // The texts of its buttons, left to right.
+    std::vector<std::string> buttons;
+};
+// Waits for the box with the caption, reads it, takes its picture when a name is given,
+// and answers it with the key (Enter, Escape).
+BoxSeen answerBox(const char* caption, const std::string& text, WORD key,
+                  const char* screenshot = nullptr);
 
 std::string textOf(HWND window);
 std::string classOf(HWND window);

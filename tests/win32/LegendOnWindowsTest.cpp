@@ -1,6 +1,6 @@
-// The checker's legend and the add-on's message boxes as real windows: the legend opens
-// when a check starts in the library Visio loads, its colour pictures and Enter open
-// help topics or tell in a box owned by the legend that there is no help file.
+// The checker's legend as a real window: it opens when a check starts in the library
+// Visio loads; its colour pictures and Enter open help topics, or tell in a box owned by
+// the legend that there is no help file.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -24,27 +24,6 @@ constexpr char kNoHelpFile[] =
     "Visio are correct and the Help file exists there.";
 constexpr int kPictures[] = {dialog112::kSyntaxErrorColor, dialog112::kAntiPatternColor,
                              dialog112::kConsistentColor, dialog112::kIgnoredColor};
-
-// A box the user reads and answers with a key, from a second thread.
-struct BoxSeen {
-    bool shown = false;
-    bool hasText = false;
-    HWND owner = nullptr;
-};
-
-void answerBox(const char* caption, const char* text, WORD key, BoxSeen& seen,
-               const char* screenshot = nullptr) {
-    HWND box = waitForWindow("#32770", caption);
-    if (!box) return;
-    seen.shown = true;
-    seen.hasText = childWithText(box, text) != nullptr;
-    seen.owner = GetWindow(box, GW_OWNER);
-    if (screenshot) {
-        EXPECT_GT(takeScreenshot(box, screenshot).colours, 3u);
-    }
-    SetForegroundWindow(box);
-    pressKey(key);
-}
 
 class LegendOnWindows : public ::testing::Test {
 protected:
@@ -86,8 +65,8 @@ TEST_F(LegendOnWindows, WithoutHelpFileEachPictureAndEnterTellInABoxOfTheLegend)
         BoxSeen seen;
         {
             UserThread user([&] {
-                answerBox(productTitle, kNoHelpFile, VK_RETURN, seen,
-                          id == kPictures[0] ? "checker-legend-no-help" : nullptr);
+                seen = answerBox(productTitle, kNoHelpFile, VK_RETURN,
+                                 id == kPictures[0] ? "checker-legend-no-help" : nullptr);
             });
             click(GetDlgItem(legend, id));
         }
@@ -96,7 +75,7 @@ TEST_F(LegendOnWindows, WithoutHelpFileEachPictureAndEnterTellInABoxOfTheLegend)
     }
     BoxSeen seen;
     {
-        UserThread user([&] { answerBox(productTitle, kNoHelpFile, VK_ESCAPE, seen); });
+        UserThread user([&] { seen = answerBox(productTitle, kNoHelpFile, VK_ESCAPE); });
         SetForegroundWindow(legend);
         pressKey(VK_RETURN);
     }
@@ -112,20 +91,6 @@ TEST_F(LegendOnWindows, WithTheHelpFileAPictureAsksHtmlHelp) {
     click(GetDlgItem(legend, dialog112::kAntiPatternColor));
     EXPECT_TRUE(GetModuleHandleA("hhctrl.ocx")) << "HTML Help was not loaded";
     EXPECT_FALSE(FindWindowA("#32770", productTitle));
-}
-
-TEST_F(LegendOnWindows, ARunRequestNoToolTakesShowsTheAddonsBox) {
-    BoxSeen seen;
-    {
-        UserThread user([&] {
-            answerBox(addonCaption,
-                      "An unregistered call from Visio to the Addon occured. Ignoring...",
-                      VK_RETURN, seen, "addon-unregistered-call");
-        });
-        EXPECT_TRUE(env.addons->run(addonName, "SINK=NOSUCHCOMMAND"));
-    }
-    EXPECT_TRUE(seen.shown && seen.hasText);
-    EXPECT_FALSE(seen.owner);
 }
 
 }  // namespace

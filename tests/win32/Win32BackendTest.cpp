@@ -150,22 +150,6 @@ TEST_F(Win32BackendTest, AModalRunTakesTheKeyboardUntilEnterWithItsOwnerDisabled
     EXPECT_EQ(dialog.delay, 3);
 }
 
-TEST_F(Win32BackendTest, EscapeEndsAModalRunWithCancelAndTheFieldsAsTheyWere) {
-    EveryControlDialog dialog;
-    {
-        UserThread user([&] {
-            HWND window = waitForWindow("#32770", "Every control");
-            if (!window) return;
-            click(GetDlgItem(window, kName));
-            typeText("lost");
-            pressKey(VK_ESCAPE);
-        });
-        EXPECT_EQ(dialog.doModal(), IDCANCEL);
-    }
-    EXPECT_EQ(dialog.name, "");
-    EXPECT_EQ(dialog.nameChanges, 4);
-}
-
 TEST_F(Win32BackendTest, ListViewRowsHoldWhatTheOperationsPutThere) {
     EveryControlDialog dialog;
     ASSERT_TRUE(dialog.create());
