@@ -47,6 +47,8 @@ void expectBuiltFrom(HWND dialog, const ui::DialogTemplate& dialogTemplate) {
         ASSERT_TRUE(window) << "no window for control " << control.id << " " << control.text;
         EXPECT_EQ(GetDlgCtrlID(window), control.id) << control.text;
         EXPECT_EQ(classOf(window), classOfKind(control.kind)) << control.id;
+        EXPECT_EQ(IsWindowEnabled(window) != FALSE, !control.hasStyle(ui::control_style::kDisabled))
+            << control.id;
         // A control without text of its own may be given one when the dialog starts.
         if (!showsPicture(control.kind) && !control.text.empty()) {
             EXPECT_EQ(textOf(window), control.text) << control.id;

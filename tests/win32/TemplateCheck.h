@@ -1,6 +1,7 @@
 // Checks that a real dialog holds what its template says: a child window per control,
-// in template order, with the control's id, the Win32 class of its kind and the text
-// the template gives it.
+// in template order, with the control's id, the Win32 class of its kind, the text the
+// template gives it and enabled unless the template disables it (as the dialogs start
+// with default settings).
 #pragma once
 
 #include <windows.h>
