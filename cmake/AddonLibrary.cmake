@@ -7,6 +7,9 @@ set(qav_target_platform/os qavsystem)
 set(qav_target_platform/visio qav_visio)
 set(qav_target_platform/ui qav_ui)
 set(qav_target_platform/com qav_com)
+if(TARGET qav_win32)
+  set(qav_target_platform/win32 qav_win32)
+endif()
 
 set(qav_addon_layers)
 macro(qav_layer folder)
@@ -72,7 +75,7 @@ target_compile_definitions(qav_addon PUBLIC QAV_ADDON_BUILD)
 set_target_properties(qav_addon PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
 
 file(GLOB qav_icon_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/icons/*.ico
-     ${CMAKE_SOURCE_DIR}/resources/bitmaps/*.bmp)
+     ${CMAKE_SOURCE_DIR}/resources/bitmaps/*.bmp ${CMAKE_SOURCE_DIR}/resources/StringTable.h)
 add_library(QAVSupportTools MODULE ${CMAKE_SOURCE_DIR}/core/entry/VisioLibMain.cpp)
 # The whole static library goes in, so that its exported classes are exported even
 # where the entry does not use them.
@@ -83,7 +86,8 @@ if(WIN32)
   # Visio is reached through COM: the library installs the client adapter while loaded.
   target_sources(QAVSupportTools PRIVATE ${CMAKE_SOURCE_DIR}/platform/com/AddonBinding.cpp)
   target_link_libraries(QAVSupportTools PRIVATE qav_com)
-  # The icons of the button faces and the legend live in the library itself.
+  # The icons of the button faces and the legend, the bitmaps and the string table live
+  # in the library itself.
   target_sources(QAVSupportTools PRIVATE ${CMAKE_SOURCE_DIR}/resources/QAVSupportTools.rc)
   set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/QAVSupportTools.rc APPEND PROPERTY
                OBJECT_DEPENDS ${qav_icon_files})

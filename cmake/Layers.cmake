@@ -14,6 +14,8 @@ qav_layer(platform/visio ON platform/os)
 qav_layer(platform/ui ON platform/os)
 # Windows only: the Visio port over COM automation.
 qav_layer(platform/com ON platform/visio)
+# Real windows on Windows, built only there.
+qav_layer(platform/win32 ON platform/ui)
 
 # The add-on.
 qav_layer(helpers ON platform/visio platform/ui)
@@ -24,7 +26,7 @@ qav_layer(checker ON core)
 qav_layer(simulator ON checker)
 qav_layer(exporter ON core)
 qav_layer(shapetools ON core)
-qav_layer(core/entry ON checker simulator exporter shapetools)
+qav_layer(core/entry ON checker simulator exporter shapetools platform/win32)
 
 # The stand-in host and the runner.
 qav_layer(simhost ON platform/visio platform/ui)

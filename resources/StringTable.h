@@ -1,11 +1,13 @@
-// The library's string table: texts looked up by id, as LoadString reads them from the
-// add-on's own module.
+// The add-on's string table, one row per string: X(id, text). The resource script
+// compiles the rows into the library's string table, and code reads the same rows, so
+// the texts have one definition. Macros only: the resource compiler reads this file too.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
-// The text under the id, cut to fit a buffer of that many bytes with its terminating
-// zero; empty when the table has no such string.
-std::string loadResourceString(int32_t id, std::size_t bufferBytes);
+// The hints of the simulator's toolbar buttons, under the buttons' command ids; the
+// controls dialog's status bar shows them while the mouse is over a button.
+#define QAV_STRING_TABLE(X)                                         \
+    X(40015, "Reset - return to initial marking")                   \
+    X(40017, "SemiAutoSim - Holds on conflicts and on concurrency") \
+    X(40018, "One Step Back")                                       \
+    X(40020, "One Step Forward")                                    \
+    X(40021, "AutoSim - conflicts/concurrencies are decided automatically")

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "platform/ui/WinApiConstants.h"
-#include "resources/StringTable.h"
+#include "resources/ResourceStrings.h"
 
 namespace {
 

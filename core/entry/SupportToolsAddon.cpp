@@ -81,6 +81,7 @@ bool SupportToolsAddon::findVisio() {
 void SupportToolsAddon::startUp() {
     // A second load must not leave the first controller behind, still subscribed.
     shutDown();
+    windows_ = std::make_unique<NativeWindows>();
     if (!findVisio()) {
         showAddonBox(kNoVisioMessage, ui::kMbOk | ui::kMbIconStop);
         return;
@@ -93,6 +94,7 @@ void SupportToolsAddon::startUp() {
 void SupportToolsAddon::shutDown() {
     controller_.reset();
     application_.release();
+    windows_.reset();
 }
 
 void SupportToolsAddon::setToolFactories(std::optional<ToolFactoryList> factories) {

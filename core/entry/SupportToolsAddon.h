@@ -9,6 +9,7 @@
 
 #include "core/ToolFactory.h"
 #include "core/entry/LibraryAddon.h"
+#include "core/entry/NativeWindows.h"
 #include "platform/visio/VApplication.h"
 
 class MainController;
@@ -25,10 +26,12 @@ public:
     uint16_t onUnload(uint16_t wParam, void* lParam) override;
     uint16_t onShutdown(uint16_t wParam, void* lParam) override;
 
-    // Finds Visio, checks the separators and creates the controller; a controller left
-    // from an earlier start-up is shut down first.
+    // Makes sure windows can be shown (NativeWindows), finds Visio, checks the
+    // separators and creates the controller; a controller left from an earlier start-up
+    // is shut down first.
     void startUp();
-    // Deletes the controller and releases Visio; nothing to do the second time.
+    // Deletes the controller, releases Visio and lets the windows go; nothing to do the
+    // second time.
     void shutDown();
 
     MainController* controller() const { return controller_.get(); }
@@ -41,6 +44,8 @@ private:
     bool findVisio();
     void offerRunArgument(const char* argument);
 
+    // Before the controller, whose tools' windows live in it.
+    std::unique_ptr<NativeWindows> windows_;
     visio::VApplication application_;
     std::unique_ptr<MainController> controller_;
     std::optional<ToolFactoryList> toolFactories_;
