@@ -32,7 +32,7 @@ ToolbarItem* findItem(UIObject* ui, const std::string& args) {
 
 }  // namespace
 
-Host::Host() : application_(makeObject<Application>()) {}
+Host::Host() : application_(makeObject<Application>()), portCalls_(application_->counters()) {}
 
 Host::~Host() {
     withdrawActiveObject();
