@@ -1,7 +1,5 @@
 #include "model/GEAdjacencyMatrix.h"
 
-#include <new>
-
 #include "helpers/ShapeHelpers.h"
 #include "helpers/SpatialHelpers.h"
 #include "model/GEElementSet.h"
@@ -36,14 +34,6 @@ void GEAdjacencyMatrix::build(const visio::VShapes& shapes, GEElementSet* active
     number(active);
     number(passive);
     number(connections);
-    try {
-        cells_.assign(static_cast<std::size_t>(size_) * static_cast<std::size_t>(size_),
-                      kNotExamined);
-    } catch (const std::bad_alloc&) {
-        numbering_.clear();
-        size_ = 0;
-        return;
-    }
     enterSet(active);
     enterSet(passive);
     enterSet(connections);
@@ -85,9 +75,7 @@ void GEAdjacencyMatrix::enterSpatialRelation(const visio::VShape& shape, int32_t
     if (a < 0 || b < 0 || a == b || cell(a, b) != kNotExamined) return;
     const visio::VShape other = getShapeByID(shapes_, otherID);
     const auto code = static_cast<uint16_t>(getSpatialRelation(shape, other));
-    const uint16_t entered = refineTouching(shape, other, code);
-    cell(a, b) = entered;
-    cell(b, a) = mirrored(entered);
+    setCell(a, b, refineTouching(shape, other, code));
 }
 
 // Two connections that touch count as joined only when they share an end point.
@@ -116,8 +104,7 @@ uint16_t GEAdjacencyMatrix::getRelation(int32_t shapeID, int32_t otherID) const 
     const int32_t a = indexOf(shapeID);
     const int32_t b = indexOf(otherID);
     if (a < 0 || b < 0) return kNotExamined;
-    return cells_[static_cast<std::size_t>(a) * static_cast<std::size_t>(size_) +
-                  static_cast<std::size_t>(b)];
+    return cell(a, b);
 }
 
 int32_t GEAdjacencyMatrix::indexOf(int32_t shapeID) const {
@@ -125,9 +112,30 @@ int32_t GEAdjacencyMatrix::indexOf(int32_t shapeID) const {
     return it == numbering_.end() ? -1 : it->second;
 }
 
-uint16_t& GEAdjacencyMatrix::cell(int32_t a, int32_t b) {
-    return cells_[static_cast<std::size_t>(a) * static_cast<std::size_t>(size_) +
-                  static_cast<std::size_t>(b)];
+namespace {
+
+uint64_t pairKey(int32_t lower, int32_t higher) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(lower)) << 32) |
+           static_cast<uint32_t>(higher);
+}
+
+}  // namespace
+
+// An element's relation to itself is never examined.
+uint16_t GEAdjacencyMatrix::cell(int32_t a, int32_t b) const {
+    if (a == b) return kNotExamined;
+    auto it = cells_.find(a < b ? pairKey(a, b) : pairKey(b, a));
+    if (it == cells_.end()) return kNotExamined;
+    return a < b ? it->second : mirrored(it->second);
+}
+
+// Cell (a, b) and cell (b, a) are written together.
+void GEAdjacencyMatrix::setCell(int32_t a, int32_t b, uint16_t code) {
+    if (a < b) {
+        cells_[pairKey(a, b)] = code;
+    } else {
+        cells_[pairKey(b, a)] = mirrored(code);
+    }
 }
 
 uint16_t GEAdjacencyMatrix::cellOf(const GEGraphElement* a, const GEGraphElement* b) const {

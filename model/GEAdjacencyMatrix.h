@@ -2,8 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <vector>
+#include <unordered_map>
 
 #include "platform/visio/VShape.h"
 #include "platform/visio/VShapes.h"
@@ -15,7 +14,10 @@ class SavedFormulaIndex;
 // One cell per ordered pair of numbered elements: the spatial relation Visio reports
 // for their shapes (0 none, 1 overlap, 2 contains, 4 contained in, 8 touching), 16 for
 // two touching connections that share no end point, kNotExamined for pairs nobody
-// asked about. Only pairs that Visio reports as neighbours cost a relation query.
+// asked about. Only pairs that Visio reports as neighbours cost a relation query, and
+// only they are stored: a page's neighbours grow with its shapes, its pairs with their
+// square. Each pair is stored once, under its lower index; the other order reads the
+// mirrored code.
 class GEAdjacencyMatrix {
 public:
     static constexpr uint16_t kNotExamined = 0xFFFF;
@@ -47,12 +49,14 @@ private:
     uint16_t refineTouching(const visio::VShape& shape, const visio::VShape& other,
                             uint16_t code) const;
     int32_t indexOf(int32_t shapeID) const;
-    uint16_t& cell(int32_t a, int32_t b);
+    uint16_t cell(int32_t a, int32_t b) const;
+    void setCell(int32_t a, int32_t b, uint16_t code);
     uint16_t cellOf(const GEGraphElement* a, const GEGraphElement* b) const;
 
-    std::map<int32_t, int32_t> numbering_;
+    std::unordered_map<int32_t, int32_t> numbering_;
     int32_t size_ = 0;
-    std::vector<uint16_t> cells_;
+    // The examined pairs (lower index in the high 32 bits) and the code the lower one sees.
+    std::unordered_map<uint64_t, uint16_t> cells_;
     visio::VShapes shapes_;
     SavedFormulaIndex* index_ = nullptr;
     GEElementSet* connections_ = nullptr;
