@@ -157,7 +157,8 @@ void ConsistencyChecker::runCheck(visio::VPage page) {
     const visio::VShapes shapes = checkedPage_.Shapes();
     typeHolder_->identifyDiagramType(shapes);
     createRules();
-    typeHolder_->createModel(shapes, ruleSet_.tables());
+    // Only the elements' shapes are painted, so only theirs are saved to be put back.
+    typeHolder_->createModel(shapes, ruleSet_.tables(), FormulaScope::ElementShapes);
     ruleSet_.checkAll(*typeHolder_);
     closeLatchForOwnWrites();
     cellGuard_ = std::make_unique<CCCellGuard>(

@@ -1,5 +1,7 @@
 #include "model/DiagramModel.h"
 
+#include <unordered_set>
+
 #include "helpers/CellHelpers.h"
 #include "helpers/ConnectorHelpers.h"
 #include "helpers/ShapeHelpers.h"
@@ -58,6 +60,30 @@ void DiagramModel::readPageShape(const visio::VShape& shape) {
 void DiagramModel::analysePage(const visio::VShapes& shapes) {
     adjacencyMatrix_.build(shapes, &active_, &passive_, &connections_, &savedFormulaIndex_);
     buildArcs();
+}
+
+namespace {
+
+// The shapes that stand for the set's elements: their own and their text boxes'.
+void collectElementShapes(GEElementSet& set, std::unordered_set<int32_t>& ids) {
+    for (GEGraphElement* e = set.getFirst(); e != set.end(); e = set.getNext()) {
+        for (int32_t i = 0; i < e->getShapesIDsCount(); ++i) {
+            if (e->getShapesID(i) > GEGraphElement::UNSET) ids.insert(e->getShapesID(i));
+        }
+    }
+}
+
+}  // namespace
+
+void DiagramModel::saveFormulas(FormulaScope scope) {
+    if (scope == FormulaScope::EveryShape) {
+        savedFormulaIndex_.saveRegisteredFormulas();
+        return;
+    }
+    std::unordered_set<int32_t> ids;
+    for (GEElementSet* set : {&active_, &passive_, &connections_, &otherShapes_})
+        collectElementShapes(*set, ids);
+    savedFormulaIndex_.saveRegisteredFormulas([&](int32_t id) { return ids.count(id) != 0; });
 }
 
 void DiagramModel::buildArcs() {

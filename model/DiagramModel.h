@@ -8,6 +8,7 @@
 #include "model/CellAddressTable.h"
 #include "model/GEAdjacencyMatrix.h"
 #include "model/GEElementSet.h"
+#include "model/ReadingMode.h"
 #include "model/SavedFormulaIndex.h"
 #include "model/ShapeAttributes.h"
 #include "platform/visio/VShape.h"
@@ -31,10 +32,15 @@ public:
     DiagramModel(const DiagramModel&) = delete;
     DiagramModel& operator=(const DiagramModel&) = delete;
 
+    // How the model reads what it saves; set before readShapes (one by one unless set).
+    void setReadingMode(ReadingMode mode) { savedFormulaIndex_.setReadingMode(mode); }
     // Reads a page's or a group's shapes, searching plain groups.
     void readShapes(const visio::VShapes& shapes);
     // Builds the adjacency matrix and the arcs.
     virtual void analysePage(const visio::VShapes& shapes);
+    // Saves the formulas that batched reading left to be saved, of the scope's shapes;
+    // after analysePage, before the client writes a cell.
+    void saveFormulas(FormulaScope scope);
 
     GEElementSet* getActive() { return &active_; }
     GEElementSet* getPassive() { return &passive_; }

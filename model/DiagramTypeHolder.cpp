@@ -104,7 +104,7 @@ bool DiagramTypeHolder::isERDiagram() const {
 }
 
 void DiagramTypeHolder::createModel(const visio::VShapes& shapes,
-                                    const CellAddressTableMap& tables) {
+                                    const CellAddressTableMap& tables, FormulaScope scope) {
     // A model still held would otherwise be lost with everything it owns.
     deleteModel();
     // Reading may show a message box, during which Visio's events reach the tools; the
@@ -112,8 +112,10 @@ void DiagramTypeHolder::createModel(const visio::VShapes& shapes,
     // cannot pull it away from under the reading.
     std::unique_ptr<DiagramModel> model = newModel(tables);
     if (!model) return;
+    model->setReadingMode(readingMode_);
     model->readShapes(shapes);
     model->analysePage(shapes);
+    model->saveFormulas(scope);
     model_ = std::move(model);
 }
 

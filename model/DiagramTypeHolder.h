@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/CellAddressTable.h"
+#include "model/ReadingMode.h"
 #include "platform/visio/VShapes.h"
 
 class DiagramModel;
@@ -34,9 +35,13 @@ public:
     bool isPetriNet() const;
     bool isERDiagram() const;
 
-    // Reads the page into a new model of the type, which replaces any model still held.
-    // A type that is no diagram kind leaves no model.
-    void createModel(const visio::VShapes& shapes, const CellAddressTableMap& tables);
+    // Reads the page into a new model of the type, which replaces any model still held,
+    // and saves the formulas of the scope's shapes. A type that is no diagram kind leaves
+    // no model.
+    void createModel(const visio::VShapes& shapes, const CellAddressTableMap& tables,
+                     FormulaScope scope = FormulaScope::EveryShape);
+    // How models read the page (batched unless set); both read the same.
+    void setReadingMode(ReadingMode mode) { readingMode_ = mode; }
     void deleteModel();
 
     // The current model's members; null while there is no model.
@@ -54,4 +59,5 @@ private:
 
     std::string type_;
     std::unique_ptr<DiagramModel> model_;
+    ReadingMode readingMode_ = ReadingMode::Batched;
 };

@@ -60,7 +60,12 @@
     /* row, cell) and one formula each. Answers how many were written. */ \
     X(C, Method, int16_t, SetFormulas, "SetFormulas", \
       (const std::vector<int16_t>& sidSrcStream, const std::vector<std::string>& formulas, \
-       int16_t flags), (sidSrcStream, formulas, flags))
+       int16_t flags), (sidSrcStream, formulas, flags)) \
+    /* Reads many formulas at once, four 16-bit numbers per cell as SetFormulas takes them: */ \
+    /* one formula per cell, or none at all when a cell it names does not exist. */ \
+    X(C, Method, void, GetFormulasU, "GetFormulasU", \
+      (const std::vector<int16_t>& sidSrcStream, std::vector<std::string>* formulas), \
+      (sidSrcStream, formulas))
 // clang-format on
 
 namespace visio {

@@ -11,6 +11,7 @@
 #include "simhost/host/Cell.h"
 #include "simhost/host/Connects.h"
 #include "simhost/host/Document.h"
+#include "simhost/host/FormulaBatch.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Selection.h"
 #include "simhost/host/Shapes.h"
@@ -168,6 +169,18 @@ int16_t Shape::RowExists(int16_t section, int16_t row, int16_t existsLocally) {
 
 int16_t Shape::RowCount(int16_t section) {
     return usable() ? sheet_.rowCount(section) : 0;
+}
+
+void Shape::GetFormulasU(const std::vector<int16_t>& srcStream,
+                         std::vector<std::string>* formulas) {
+    if (!formulas) return;
+    *formulas = usable() ? FormulaBatch::read(*this, srcStream) : std::vector<std::string>();
+}
+
+int16_t Shape::SetFormulas(const std::vector<int16_t>& srcStream,
+                           const std::vector<std::string>& formulas, int16_t flags) {
+    if (!usable()) return 0;
+    return FormulaBatch::write(*this, srcStream, formulas, flags);
 }
 
 int16_t Shape::AddSection(int16_t section) {
