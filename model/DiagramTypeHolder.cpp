@@ -103,8 +103,8 @@ bool DiagramTypeHolder::isERDiagram() const {
     return type_ == drawingTypeERDiagram;
 }
 
-void DiagramTypeHolder::createModel(const visio::VShapes& shapes,
-                                    const CellAddressTableMap& tables, FormulaScope scope) {
+void DiagramTypeHolder::createModel(const visio::VShapes& shapes, const CellAddressTableMap& tables,
+                                    FormulaScope scope) {
     // A model still held would otherwise be lost with everything it owns.
     deleteModel();
     // Reading may show a message box, during which Visio's events reach the tools; the
