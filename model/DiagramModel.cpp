@@ -34,6 +34,11 @@ DiagramModel::~DiagramModel() {
     connections_.destroyElements();
 }
 
+void DiagramModel::setReadingMode(ReadingMode mode) {
+    savedFormulaIndex_.setReadingMode(mode);
+    attributes_.setReadingMode(mode);
+}
+
 void DiagramModel::readShapes(const visio::VShapes& shapes) {
     const int32_t count = shapes.Count();
     for (int32_t i = 1; i <= count; ++i) readPageShape(getShapeByIndex(shapes, i));

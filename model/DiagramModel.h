@@ -33,7 +33,7 @@ public:
     DiagramModel& operator=(const DiagramModel&) = delete;
 
     // How the model reads what it saves; set before readShapes (one by one unless set).
-    void setReadingMode(ReadingMode mode) { savedFormulaIndex_.setReadingMode(mode); }
+    void setReadingMode(ReadingMode mode);
     // Reads a page's or a group's shapes, searching plain groups.
     void readShapes(const visio::VShapes& shapes);
     // Builds the adjacency matrix and the arcs.

@@ -51,16 +51,17 @@ void ShapeAttributes::setERDiagram() {
 }
 
 bool ShapeAttributes::readShape(const visio::VShape& shape) {
-    if (!shape_.isEmpty() && isOtherShape(shape_, shape)) reset();
-    shape_ = shape;
+    ShapeFacts next(shape, remember_);
+    if (!shape_.isEmpty() && !next.isEmpty() && next.id() != shape_.id()) reset();
+    shape_ = std::move(next);
     const bool typeOk = determineElementType();
     const bool versionOk = readStencilVersion();
     return typeOk && versionOk && readAttributes();
 }
 
 bool ShapeAttributes::determineDiagramType() {
-    if (!cellExists(shape_, drawingTypeCell)) return false;
-    const std::string value = getCellString(shape_, drawingTypeCell);
+    if (!shape_.hasCell(drawingTypeCell)) return false;
+    const std::string value = shape_.cellString(drawingTypeCell);
     if (value != expectedType_ && expectedType_ != drawingTypeGeneric) return false;
     if (value == drawingTypeBlockDiagram) {
         diagramKind_ = blockDiagramKind;
@@ -76,8 +77,8 @@ bool ShapeAttributes::determineDiagramType() {
 
 bool ShapeAttributes::determineElementType() {
     if (!determineDiagramType()) return false;
-    if (!cellExists(shape_, elementTypeCell)) return false;
-    const std::string value = getCellString(shape_, elementTypeCell);
+    if (!shape_.hasCell(elementTypeCell)) return false;
+    const std::string value = shape_.cellString(elementTypeCell);
     for (int32_t type = 0; type < elementTypeSlots; ++type) {
         const std::string name = elementTypes[diagramKind_][type];
         // An empty slot names no type, not even for an empty value.
@@ -90,8 +91,8 @@ bool ShapeAttributes::determineElementType() {
 }
 
 bool ShapeAttributes::readStencilVersion() {
-    if (!cellExists(shape_, stencilVersionCell)) return false;
-    if (!version_.parse(getCellString(shape_, stencilVersionCell))) return false;
+    if (!shape_.hasCell(stencilVersionCell)) return false;
+    if (!version_.parse(shape_.cellString(stencilVersionCell))) return false;
     return version_.isAccepted();
 }
 
@@ -101,19 +102,21 @@ bool ShapeAttributes::readAttributes() {
     for (const char* required : requiredCells[diagramKind_][elementType_]) {
         std::string name = required;
         if (name.empty()) continue;
-        if (cellExists(shape_, name)) {
+        if (shape_.hasCell(name)) {
             if (readCell(name) || generateMissingCell(name)) continue;
             ok = false;
             break;
         }
         if (generateMissingCell(name)) continue;
-        showIncompleteShapeMessage(shape_, name);
+        showIncompleteShapeMessage(shape_.shape(), name);
+        // While the message shows, Visio's events reach the tools, which may change it.
+        shape_.forgetCells();
         ok = false;
         break;
     }
     if (ok && owner_) {
-        owner_->beginElement(shape_.ID(), shape_);
-        registerSubShapes(shape_.Shapes());
+        owner_->beginElement(shape_.id(), shape_.shape());
+        registerOwnSubShapes();
         owner_->endElement();
     }
     return ok;
@@ -125,6 +128,17 @@ void ShapeAttributes::registerSubShapes(const visio::VShapes& shapes) {
     for (int32_t i = 1; i <= count; ++i) {
         const visio::VShape sub = getShapeByIndex(shapes, i);
         owner_->addShape(sub.ID(), sub);
+        const visio::VShapes subShapes = sub.Shapes();
+        if (subShapes.Count() > 0) registerSubShapes(subShapes);
+    }
+}
+
+// The shape's own sub-shapes as it was read, their sub-shapes as registerSubShapes walks.
+void ShapeAttributes::registerOwnSubShapes() {
+    const int32_t count = shape_.subShapeCount();
+    for (int32_t i = 1; i <= count; ++i) {
+        const visio::VShape sub = shape_.subShape(i);
+        owner_->addShape(shape_.subShapeID(i), sub);
         const visio::VShapes subShapes = sub.Shapes();
         if (subShapes.Count() > 0) registerSubShapes(subShapes);
     }

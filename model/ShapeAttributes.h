@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "helpers/ShapeFacts.h"
+#include "model/ReadingMode.h"
 #include "model/StencilVersion.h"
 #include "platform/visio/VDocument.h"
 #include "platform/visio/VShape.h"
@@ -30,6 +32,12 @@ public:
     void reset();
     // The index that registers each accepted shape and its sub-shapes (not owned).
     void setOwner(SavedFormulaIndex* owner) { owner_ = owner; }
+    // Batched: each fact of the shape being read is asked of Visio once (one by one
+    // unless set).
+    void setReadingMode(ReadingMode mode) { remember_ = mode == ReadingMode::Batched; }
+    // The shape read last and its ID.
+    const visio::VShape& shape() const { return shape_.shape(); }
+    int32_t shapeID() { return shape_.id(); }
     void setBlockDiagram();
     void setPetriNet();
     void setERDiagram();
@@ -100,6 +108,7 @@ private:
     friend class ShapeFixUps;
     friend class DocumentPass;
 
+    void registerOwnSubShapes();
     bool is(int32_t kind, int32_t type) const {
         return diagramKind_ == kind && elementType_ == type;
     }
@@ -108,7 +117,8 @@ private:
 
     SavedFormulaIndex* owner_ = nullptr;
     std::string expectedType_;
-    visio::VShape shape_;
+    bool remember_ = false;
+    ShapeFacts shape_;
     int32_t elementType_ = -1;
     int32_t diagramKind_ = -1;
     StencilVersion version_;

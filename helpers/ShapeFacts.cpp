@@ -1,0 +1,71 @@
+#include "helpers/ShapeFacts.h"
+
+#include <utility>
+
+#include "helpers/CellHelpers.h"
+#include "helpers/ShapeHelpers.h"
+
+ShapeFacts::ShapeFacts(visio::VShape shape, bool remember)
+    : shape_(std::move(shape)), remember_(remember) {}
+
+int32_t ShapeFacts::id() {
+    if (!remember_) return shape_.ID();
+    if (!id_) id_ = shape_.ID();
+    return *id_;
+}
+
+ShapeFacts::KnownCell& ShapeFacts::known(const std::string& name) {
+    auto it = cells_.find(name);
+    if (it == cells_.end()) it = cells_.emplace(name, KnownCell{shape_.CellsU(name), {}, {}}).first;
+    return it->second;
+}
+
+// A cell that the shape lacks is not found by its name.
+bool ShapeFacts::hasCell(const std::string& name) {
+    if (!remember_) return cellExists(shape_, name);
+    return !known(name).cell.isEmpty();
+}
+
+std::string ShapeFacts::cellString(const std::string& name) {
+    if (!remember_) return getCellString(shape_, name);
+    KnownCell& c = known(name);
+    if (!c.formula) c.formula = cellText(c.cell);
+    return *c.formula;
+}
+
+double ShapeFacts::cellResult(const std::string& name) {
+    if (!remember_) return getCellResult(shape_, name);
+    KnownCell& c = known(name);
+    if (!c.result) c.result = c.cell.ResultIU();
+    return *c.result;
+}
+
+int32_t ShapeFacts::cellResultInt(const std::string& name) {
+    return resultAsInt(cellResult(name));
+}
+
+int32_t ShapeFacts::subShapeCount() {
+    if (!remember_) return shape_.Shapes().Count();
+    if (!subShapes_) subShapes_ = shape_.Shapes();
+    if (!subShapeCount_) subShapeCount_ = subShapes_->Count();
+    return *subShapeCount_;
+}
+
+visio::VShape ShapeFacts::subShape(int32_t index) {
+    if (!remember_) return getShapeByIndex(shape_.Shapes(), index);
+    auto it = subShapeAt_.find(index);
+    if (it != subShapeAt_.end()) return it->second;
+    if (!subShapes_) subShapes_ = shape_.Shapes();
+    return subShapeAt_.emplace(index, getShapeByIndex(*subShapes_, index)).first->second;
+}
+
+int32_t ShapeFacts::subShapeID(int32_t index) {
+    if (!remember_) return subShape(index).ID();
+    auto it = subShapeIDAt_.find(index);
+    if (it != subShapeIDAt_.end()) return it->second;
+    return subShapeIDAt_.emplace(index, subShape(index).ID()).first->second;
+}
+
+void ShapeFacts::forgetCells() {
+    cells_.clear();
+}
