@@ -37,6 +37,7 @@ DiagramModel::~DiagramModel() {
 void DiagramModel::setReadingMode(ReadingMode mode) {
     savedFormulaIndex_.setReadingMode(mode);
     attributes_.setReadingMode(mode);
+    keepShapes_ = mode == ReadingMode::Batched;
 }
 
 void DiagramModel::readShapes(const visio::VShapes& shapes) {
@@ -49,7 +50,7 @@ void DiagramModel::readPageShape(const visio::VShape& shape) {
         classifyShape(shape);
         return;
     }
-    const int32_t id = shape.ID();
+    const int32_t id = idOf(shape);
     if (!hasSubShapes(shape)) {
         addElement(new GEGraphElement, shape, otherShapes_);
         savedFormulaIndex_.addShape(id, shape);
@@ -63,7 +64,8 @@ void DiagramModel::readPageShape(const visio::VShape& shape) {
 }
 
 void DiagramModel::analysePage(const visio::VShapes& shapes) {
-    adjacencyMatrix_.build(shapes, &active_, &passive_, &connections_, &savedFormulaIndex_);
+    adjacencyMatrix_.build(shapes, &active_, &passive_, &connections_, &savedFormulaIndex_,
+                           elementShapes(shapes));
     buildArcs();
 }
 
@@ -105,10 +107,26 @@ void DiagramModel::buildArcs() {
 
 bool DiagramModel::addElement(GEGraphElement* element, const visio::VShape& shape,
                               GEElementSet& set) {
-    element->setID(shape.ID());
-    if (set.insert(element)) return true;
-    delete element;
-    return false;
+    element->setID(idOf(shape));
+    if (!set.insert(element)) {
+        delete element;
+        return false;
+    }
+    if (keepShapes_) elementShapes_.emplace(element->getID(), shape);
+    return true;
+}
+
+int32_t DiagramModel::idOf(const visio::VShape& shape) {
+    return shape.isSameObject(attributes_.shape()) ? attributes_.shapeID() : shape.ID();
+}
+
+visio::VShape DiagramModel::elementShape(const visio::VShapes& shapes, int32_t id) const {
+    auto it = elementShapes_.find(id);
+    return it != elementShapes_.end() ? it->second : getShapeByID(shapes, id);
+}
+
+ShapeOfID DiagramModel::elementShapes(const visio::VShapes& shapes) const {
+    return [this, shapes](int32_t id) { return elementShape(shapes, id); };
 }
 
 void DiagramModel::readElement(const visio::VShape& shape, GEElementSet& set) {
@@ -120,27 +138,43 @@ void DiagramModel::readElement(const visio::VShape& shape, GEElementSet& set) {
 void DiagramModel::readConnector(const visio::VShape& shape) {
     auto* connection = new GEConnection;
     connection->setIdentifier(attributes_.getIdentifier());
-    readBeginGlue(*connection, shape);
-    readEndGlue(*connection, shape);
+    readGlue(*connection, shape);
     readDirection(*connection, shape);
     addElement(connection, shape, connections_);
 }
 
 void DiagramModel::readBeginGlue(GEConnection& connection, const visio::VShape& shape) {
-    const int32_t glued = getGluedEndPart(shape);
-    if (glued == 1) {
-        if (getConnectPart(shape) == kBeginPoint) connection.addBeginID(gluedShapeID(shape, 1));
-    } else if (glued == 2) {
-        connection.addBeginID(gluedShapeID(shape, 1));
-    }
+    ConnectorGlue glue(shape);
+    readBeginGlue(connection, glue);
 }
 
 void DiagramModel::readEndGlue(GEConnection& connection, const visio::VShape& shape) {
-    const int32_t glued = getGluedEndPart(shape);
+    ConnectorGlue glue(shape);
+    readEndGlue(connection, glue);
+}
+
+// Both ends from one reading of the glue records.
+void DiagramModel::readGlue(GEConnection& connection, const visio::VShape& shape) {
+    ConnectorGlue glue(shape);
+    readBeginGlue(connection, glue);
+    readEndGlue(connection, glue);
+}
+
+void DiagramModel::readBeginGlue(GEConnection& connection, ConnectorGlue& glue) {
+    const int32_t glued = glue.gluedEndPart();
     if (glued == 1) {
-        if (getConnectPart(shape) == kEndPoint) connection.addEndID(gluedShapeID(shape, 1));
+        if (glue.connectPart() == kBeginPoint) connection.addBeginID(glue.connectedShapeID(1));
     } else if (glued == 2) {
-        connection.addEndID(gluedShapeID(shape, 2));
+        connection.addBeginID(glue.connectedShapeID(1));
+    }
+}
+
+void DiagramModel::readEndGlue(GEConnection& connection, ConnectorGlue& glue) {
+    const int32_t glued = glue.gluedEndPart();
+    if (glued == 1) {
+        if (glue.connectPart() == kEndPoint) connection.addEndID(glue.connectedShapeID(1));
+    } else if (glued == 2) {
+        connection.addEndID(glue.connectedShapeID(2));
     }
 }
 
@@ -183,8 +217,4 @@ void DiagramModel::readNodeWithEdges(const visio::VShape& node, const visio::VSh
 GEGraphElement* DiagramModel::passiveOrActive(int32_t id) const {
     if (GEGraphElement* e = passive_.getByID(id)) return e;
     return active_.getByID(id);
-}
-
-int32_t DiagramModel::gluedShapeID(const visio::VShape& connector, int32_t record) {
-    return getConnectedShape(connector, record).ID();
 }

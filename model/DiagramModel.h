@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <unordered_map>
 
+#include "helpers/FormulaBatchHelpers.h"
 #include "model/CellAddressTable.h"
 #include "model/GEAdjacencyMatrix.h"
 #include "model/GEElementSet.h"
@@ -14,6 +16,7 @@
 #include "platform/visio/VShape.h"
 #include "platform/visio/VShapes.h"
 
+class ConnectorGlue;
 class GEConnection;
 class GEGraphElement;
 
@@ -60,6 +63,10 @@ protected:
     // Gives the element the shape's ID and puts it into the set. A set that refuses it
     // (its ID is taken) has it deleted: the answer is then false and the element gone.
     bool addElement(GEGraphElement* element, const visio::VShape& shape, GEElementSet& set);
+    // The shape of an element by its ID, as reading found it (fetched from the page when
+    // reading did not keep it).
+    visio::VShape elementShape(const visio::VShapes& shapes, int32_t id) const;
+    ShapeOfID elementShapes(const visio::VShapes& shapes) const;
 
     // A bare element with the record's identifier.
     void readElement(const visio::VShape& shape, GEElementSet& set);
@@ -67,6 +74,7 @@ protected:
     void readConnector(const visio::VShape& shape);
     void readBeginGlue(GEConnection& connection, const visio::VShape& shape);
     void readEndGlue(GEConnection& connection, const visio::VShape& shape);
+    void readGlue(GEConnection& connection, const visio::VShape& shape);
     void readDirection(GEConnection& connection, const visio::VShape& shape);
     // A composite shape that stands for a node with two edges: the node (with the
     // record's identifier) from the node sub-shape into the set, the first edge from what
@@ -82,8 +90,10 @@ private:
     // The element under the ID, searching passive before active; null when neither
     // holds it.
     GEGraphElement* passiveOrActive(int32_t id) const;
-    // The ID of the shape at the connector's glue record (1 or 2).
-    static int32_t gluedShapeID(const visio::VShape& connector, int32_t record);
+    // The shape's ID, asked once of the shape the attribute record holds.
+    int32_t idOf(const visio::VShape& shape);
+    static void readBeginGlue(GEConnection& connection, ConnectorGlue& glue);
+    static void readEndGlue(GEConnection& connection, ConnectorGlue& glue);
 
     CellAddressTableMap tables_;
     GEElementSet active_;
@@ -94,4 +104,7 @@ private:
     SavedFormulaIndex savedFormulaIndex_;
     GEAdjacencyMatrix adjacencyMatrix_;
     ShapeAttributes attributes_;
+    // The elements' shapes as read, when reading is batched.
+    std::unordered_map<int32_t, visio::VShape> elementShapes_;
+    bool keepShapes_ = false;
 };

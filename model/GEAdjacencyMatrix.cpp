@@ -24,8 +24,9 @@ bool coincide(const PagePoint& p, const PagePoint& q) {
 
 void GEAdjacencyMatrix::build(const visio::VShapes& shapes, GEElementSet* active,
                               GEElementSet* passive, GEElementSet* connections,
-                              SavedFormulaIndex* index) {
+                              SavedFormulaIndex* index, ShapeOfID shapeOf) {
     shapes_ = shapes;
+    shapeOf_ = std::move(shapeOf);
     index_ = index;
     connections_ = connections;
     numbering_.clear();
@@ -58,31 +59,40 @@ void GEAdjacencyMatrix::enterSet(GEElementSet* set) {
 // Neighbours that are not elements themselves (plain groups) stand for the registered
 // shapes inside them.
 void GEAdjacencyMatrix::enterElement(const GEGraphElement* element) {
-    const visio::VShape shape = getShapeByID(shapes_, element->getID());
+    const int32_t shapeID = element->getID();
+    const visio::VShape shape = shapeOf(shapeID);
     for (int32_t id : collectShapeIDs(shape, visio::Variant())) {
         if (indexOf(id) >= 0) {
-            enterSpatialRelation(shape, id);
+            enterSpatialRelation(shape, shapeID, id);
             continue;
         }
         if (!index_) continue;
-        for (int32_t member : index_->collectSubShapes(id)) enterSpatialRelation(shape, member);
+        for (int32_t member : index_->collectSubShapes(id))
+            enterSpatialRelation(shape, shapeID, member);
     }
 }
 
-void GEAdjacencyMatrix::enterSpatialRelation(const visio::VShape& shape, int32_t otherID) {
-    const int32_t a = indexOf(shape.ID());
+// The element's ID stands for its shape's: it is the ID the element was read with.
+void GEAdjacencyMatrix::enterSpatialRelation(const visio::VShape& shape, int32_t shapeID,
+                                             int32_t otherID) {
+    const int32_t a = indexOf(shapeID);
     const int32_t b = indexOf(otherID);
     if (a < 0 || b < 0 || a == b || cell(a, b) != kNotExamined) return;
-    const visio::VShape other = getShapeByID(shapes_, otherID);
+    const visio::VShape other = shapeOf(otherID);
     const auto code = static_cast<uint16_t>(getSpatialRelation(shape, other));
-    setCell(a, b, refineTouching(shape, other, code));
+    setCell(a, b, refineTouching(shape, shapeID, other, otherID, code));
+}
+
+visio::VShape GEAdjacencyMatrix::shapeOf(int32_t id) const {
+    return shapeOf_ ? shapeOf_(id) : getShapeByID(shapes_, id);
 }
 
 // Two connections that touch count as joined only when they share an end point.
-uint16_t GEAdjacencyMatrix::refineTouching(const visio::VShape& shape, const visio::VShape& other,
+uint16_t GEAdjacencyMatrix::refineTouching(const visio::VShape& shape, int32_t shapeID,
+                                           const visio::VShape& other, int32_t otherID,
                                            uint16_t code) const {
     if (code != visio::visSpatialTouching || !connections_) return code;
-    if (!connections_->getByID(shape.ID()) || !connections_->getByID(other.ID())) return code;
+    if (!connections_->getByID(shapeID) || !connections_->getByID(otherID)) return code;
     const PagePoint begin = getGeometryBeginPoint(shape);
     const PagePoint end = getGeometryEndPoint(shape);
     const PagePoint otherBegin = getGeometryBeginPoint(other);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "helpers/FormulaBatchHelpers.h"
 #include "platform/visio/VShape.h"
 #include "platform/visio/VShapes.h"
 
@@ -29,8 +30,9 @@ public:
 
     // Numbers the elements of the three sets (in that order) and fills the matrix from
     // the shapes on the page. The sets and the index must outlive the matrix.
+    // shapeOf, when given, answers an element's shape by its ID without asking the page.
     void build(const visio::VShapes& shapes, GEElementSet* active, GEElementSet* passive,
-               GEElementSet* connections, SavedFormulaIndex* index);
+               GEElementSet* connections, SavedFormulaIndex* index, ShapeOfID shapeOf = nullptr);
 
     // Elements that are not numbered are neither touching nor contained.
     bool isTouching(const GEGraphElement* a, const GEGraphElement* b) const;
@@ -45,9 +47,10 @@ private:
     void number(GEElementSet* set);
     void enterSet(GEElementSet* set);
     void enterElement(const GEGraphElement* element);
-    void enterSpatialRelation(const visio::VShape& shape, int32_t otherID);
-    uint16_t refineTouching(const visio::VShape& shape, const visio::VShape& other,
-                            uint16_t code) const;
+    void enterSpatialRelation(const visio::VShape& shape, int32_t shapeID, int32_t otherID);
+    uint16_t refineTouching(const visio::VShape& shape, int32_t shapeID, const visio::VShape& other,
+                            int32_t otherID, uint16_t code) const;
+    visio::VShape shapeOf(int32_t id) const;
     int32_t indexOf(int32_t shapeID) const;
     uint16_t cell(int32_t a, int32_t b) const;
     void setCell(int32_t a, int32_t b, uint16_t code);
@@ -58,6 +61,7 @@ private:
     // The examined pairs (lower index in the high 32 bits) and the code the lower one sees.
     std::unordered_map<uint64_t, uint16_t> cells_;
     visio::VShapes shapes_;
+    ShapeOfID shapeOf_;
     SavedFormulaIndex* index_ = nullptr;
     GEElementSet* connections_ = nullptr;
 };

@@ -48,6 +48,8 @@ public:
     // is listed to be put back with what it held, whether or not the shape becomes an
     // element.
     void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address);
+    // Whether the shape was registered while the page was read.
+    bool isRegistered(int32_t id) const { return ownerOf_.count(id) != 0; }
     // The registered shapes below id that own none themselves, depth first.
     std::vector<int32_t> collectSubShapes(int32_t id) const;
 
