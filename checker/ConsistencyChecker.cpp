@@ -217,7 +217,7 @@ bool ConsistencyChecker::isConsistentPetriNet(const visio::VShapes& pageShapes,
     bool block = false;
     bool petri = false;
     bool er = false;
-    typeHolder_->scanDrawingTypes(pageShapes, block, petri, er);
+    typeHolder_->scanDrawingTypes(pageShapes, block, petri, er, true);
     if (!petri) return false;
     typeHolder_->setType(drawingTypePetriNet);
     CCRuleSet gate;

@@ -4,6 +4,7 @@
 
 #include "helpers/CellHelpers.h"
 #include "helpers/ShapeHelpers.h"
+#include "platform/visio/VisioConstants.h"
 
 ShapeFacts::ShapeFacts(visio::VShape shape, bool remember)
     : shape_(std::move(shape)), remember_(remember) {}
@@ -46,8 +47,14 @@ int32_t ShapeFacts::cellResultInt(const std::string& name) {
 
 int32_t ShapeFacts::subShapeCount() {
     if (!remember_) return shape_.Shapes().Count();
+    if (subShapeCount_) return *subShapeCount_;
+    if (!type_) type_ = shape_.Type();
+    if (*type_ != visio::visTypeGroup) {
+        subShapeCount_ = 0;
+        return 0;
+    }
     if (!subShapes_) subShapes_ = shape_.Shapes();
-    if (!subShapeCount_) subShapeCount_ = subShapes_->Count();
+    subShapeCount_ = subShapes_->Count();
     return *subShapeCount_;
 }
 

@@ -30,7 +30,8 @@ public:
     std::string cellString(const std::string& name);
     double cellResult(const std::string& name);
     int32_t cellResultInt(const std::string& name);
-    // The shape's own sub-shapes: how many, and item i (from 1; empty out of range).
+    // The shape's own sub-shapes: how many, and item i (from 1; empty out of range). Only
+    // a group has sub-shapes: while remembering, a shape that is none is not asked more.
     int32_t subShapeCount();
     visio::VShape subShape(int32_t index);
     // The ID of sub-shape i (0 for none).
@@ -50,6 +51,7 @@ private:
     visio::VShape shape_;
     bool remember_ = false;
     std::optional<int32_t> id_;
+    std::optional<int16_t> type_;
     std::map<std::string, KnownCell> cells_;
     std::optional<visio::VShapes> subShapes_;
     std::optional<int32_t> subShapeCount_;

@@ -51,7 +51,8 @@ int32_t AttributeCellReader::cellValue(const std::string& name) const {
 }
 
 bool AttributeCellReader::inRange(int32_t v) const {
-    return v >= 0 && v <= record_.shape_.subShapeCount();
+    // 0 names the shape itself, which every shape has.
+    return v == 0 || (v > 0 && v <= record_.shape_.subShapeCount());
 }
 
 visio::VShape AttributeCellReader::subShape(int32_t v) const {

@@ -15,10 +15,6 @@ namespace {
 constexpr int32_t kBeginPoint = 0;
 constexpr int32_t kEndPoint = 1;
 
-bool hasSubShapes(const visio::VShape& shape) {
-    return shape.Shapes().Count() > 0;
-}
-
 }  // namespace
 
 DiagramModel::DiagramModel(const CellAddressTableMap& tables) : tables_(tables) {
@@ -42,16 +38,23 @@ void DiagramModel::setReadingMode(ReadingMode mode) {
 
 void DiagramModel::readShapes(const visio::VShapes& shapes) {
     const int32_t count = shapes.Count();
-    for (int32_t i = 1; i <= count; ++i) readPageShape(getShapeByIndex(shapes, i));
+    for (int32_t i = 1; i <= count; ++i) {
+        readPageShape(ShapeFacts(getShapeByIndex(shapes, i), keepShapes_));
+    }
 }
 
-void DiagramModel::readPageShape(const visio::VShape& shape) {
-    if (attributes_.readShape(shape)) {
+void DiagramModel::readShapes(const std::vector<ShapeFacts>& pageShapes) {
+    for (const ShapeFacts& shape : pageShapes) readPageShape(shape);
+}
+
+void DiagramModel::readPageShape(const ShapeFacts& facts) {
+    const visio::VShape& shape = facts.shape();
+    if (attributes_.readShape(facts)) {
         classifyShape(shape);
         return;
     }
     const int32_t id = idOf(shape);
-    if (!hasSubShapes(shape)) {
+    if (!attributes_.shapeHasSubShapes()) {
         addElement(new GEGraphElement, shape, otherShapes_);
         savedFormulaIndex_.addShape(id, shape);
         return;

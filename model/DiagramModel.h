@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 #include "helpers/FormulaBatchHelpers.h"
 #include "model/CellAddressTable.h"
@@ -39,6 +40,8 @@ public:
     void setReadingMode(ReadingMode mode);
     // Reads a page's or a group's shapes, searching plain groups.
     void readShapes(const visio::VShapes& shapes);
+    // The same for a page's shapes already walked, with what was read of them.
+    void readShapes(const std::vector<ShapeFacts>& pageShapes);
     // Builds the adjacency matrix and the arcs.
     virtual void analysePage(const visio::VShapes& shapes);
     // Saves the formulas that batched reading left to be saved, of the scope's shapes;
@@ -86,7 +89,7 @@ protected:
     ShapeAttributes& attributes() { return attributes_; }
 
 private:
-    void readPageShape(const visio::VShape& shape);
+    void readPageShape(const ShapeFacts& shape);
     // The element under the ID, searching passive before active; null when neither
     // holds it.
     GEGraphElement* passiveOrActive(int32_t id) const;

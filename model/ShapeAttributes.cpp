@@ -51,7 +51,11 @@ void ShapeAttributes::setERDiagram() {
 }
 
 bool ShapeAttributes::readShape(const visio::VShape& shape) {
-    ShapeFacts next(shape, remember_);
+    return readShape(ShapeFacts(shape, remember_));
+}
+
+bool ShapeAttributes::readShape(const ShapeFacts& shape) {
+    ShapeFacts next = shape;
     if (!shape_.isEmpty() && !next.isEmpty() && next.id() != shape_.id()) reset();
     shape_ = std::move(next);
     const bool typeOk = determineElementType();
@@ -128,8 +132,7 @@ void ShapeAttributes::registerSubShapes(const visio::VShapes& shapes) {
     for (int32_t i = 1; i <= count; ++i) {
         const visio::VShape sub = getShapeByIndex(shapes, i);
         owner_->addShape(sub.ID(), sub);
-        const visio::VShapes subShapes = sub.Shapes();
-        if (subShapes.Count() > 0) registerSubShapes(subShapes);
+        if (ShapeFacts(sub, remember_).subShapeCount() > 0) registerSubShapes(sub.Shapes());
     }
 }
 
@@ -139,8 +142,7 @@ void ShapeAttributes::registerOwnSubShapes() {
     for (int32_t i = 1; i <= count; ++i) {
         const visio::VShape sub = shape_.subShape(i);
         owner_->addShape(shape_.subShapeID(i), sub);
-        const visio::VShapes subShapes = sub.Shapes();
-        if (subShapes.Count() > 0) registerSubShapes(subShapes);
+        if (ShapeFacts(sub, remember_).subShapeCount() > 0) registerSubShapes(sub.Shapes());
     }
 }
 

@@ -38,6 +38,7 @@ public:
     // The shape read last and its ID.
     const visio::VShape& shape() const { return shape_.shape(); }
     int32_t shapeID() { return shape_.id(); }
+    bool shapeHasSubShapes() { return shape_.subShapeCount() > 0; }
     void setBlockDiagram();
     void setPetriNet();
     void setERDiagram();
@@ -45,6 +46,8 @@ public:
     // True when the shape is an element of the expected kind with complete, valid
     // required cells. Reading the same shape again keeps what the last read found.
     bool readShape(const visio::VShape& shape);
+    // The same, keeping what was read of the shape already.
+    bool readShape(const ShapeFacts& shape);
 
     // The document pass: completes the notation shapes of every page, of a shapes
     // collection (searching plain groups), or of the shape the record holds. True when
