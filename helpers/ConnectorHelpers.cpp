@@ -30,7 +30,9 @@ int16_t chooseRecord(const visio::VShape& parent, ArcEndRule rule) {
 
 }  // namespace
 
-ConnectorGlue::ConnectorGlue(visio::VShape connector) : connector_(std::move(connector)) {}
+ConnectorGlue::ConnectorGlue(visio::VShape connector,
+                             std::function<std::optional<int32_t>(const visio::VShape&)> idOf)
+    : connector_(std::move(connector)), idOf_(std::move(idOf)) {}
 
 visio::VConnect ConnectorGlue::record(int32_t number) {
     auto it = records_.find(number);
@@ -65,7 +67,9 @@ int32_t ConnectorGlue::connectPart() {
 }
 
 int32_t ConnectorGlue::connectedShapeID(int32_t number) {
-    return record(number).ToSheet().ID();
+    const visio::VShape target = record(number).ToSheet();
+    const std::optional<int32_t> known = idOf_ ? idOf_(target) : std::nullopt;
+    return known ? *known : target.ID();
 }
 
 int32_t getGluedEndPart(const visio::VShape& connector) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -24,7 +25,10 @@ visio::VShape getConnectedShape(const visio::VShape& connector, int32_t record);
 // getConnectPart and the ID of getConnectedShape answer them.
 class ConnectorGlue {
 public:
-    explicit ConnectorGlue(visio::VShape connector);
+    // idOf, when given, answers the IDs of shapes the caller knows (nothing otherwise).
+    explicit ConnectorGlue(
+        visio::VShape connector,
+        std::function<std::optional<int32_t>(const visio::VShape&)> idOf = nullptr);
     int32_t gluedEndPart();
     int32_t connectPart();
     int32_t connectedShapeID(int32_t record);
@@ -34,6 +38,7 @@ private:
     int16_t fromPart(int32_t number);
 
     visio::VShape connector_;
+    std::function<std::optional<int32_t>(const visio::VShape&)> idOf_;
     std::optional<visio::VConnects> connects_;
     std::map<int32_t, visio::VConnect> records_;
     std::map<int32_t, int16_t> fromParts_;

@@ -62,13 +62,16 @@ void DiagramModel::readPageShape(const ShapeFacts& facts) {
     // A plain group: its members are registered under it, so that the matrix can see
     // through it to the elements inside.
     savedFormulaIndex_.beginElement(id, shape);
+    const visio::VShape outerGroup = currentGroup_;
+    currentGroup_ = shape;
     readShapes(shape.Shapes());
+    currentGroup_ = outerGroup;
     savedFormulaIndex_.endElement();
 }
 
 void DiagramModel::analysePage(const visio::VShapes& shapes) {
     adjacencyMatrix_.build(shapes, &active_, &passive_, &connections_, &savedFormulaIndex_,
-                           elementShapes(shapes));
+                           elementShapes(shapes), knownShapes());
     buildArcs();
 }
 
@@ -115,8 +118,30 @@ bool DiagramModel::addElement(GEGraphElement* element, const visio::VShape& shap
         delete element;
         return false;
     }
-    if (keepShapes_) elementShapes_.emplace(element->getID(), shape);
+    if (keepShapes_ && elementShapes_.emplace(element->getID(), shape).second) {
+        idsByObject_.emplace(shape.get(), element->getID());
+        // A part of a composite shape lies in it; a shape of its own in the group read.
+        const bool ownShape = shape.isSameObject(attributes_.shape());
+        groupOf_.emplace(shape.get(), ownShape ? currentGroup_ : attributes_.shape());
+    }
     return true;
+}
+
+std::optional<int32_t> DiagramModel::knownID(const visio::VShape& shape) const {
+    auto it = idsByObject_.find(shape.get());
+    if (it == idsByObject_.end()) return std::nullopt;
+    return it->second;
+}
+
+KnownShapes DiagramModel::knownShapes() const {
+    KnownShapes known;
+    known.idOf = [this](const visio::VShape& shape) { return knownID(shape); };
+    known.groupOf = [this](const visio::VShape& shape) -> std::optional<visio::VShape> {
+        auto it = groupOf_.find(shape.get());
+        if (it == groupOf_.end()) return std::nullopt;
+        return it->second;
+    };
+    return known;
 }
 
 int32_t DiagramModel::idOf(const visio::VShape& shape) {
@@ -158,7 +183,7 @@ void DiagramModel::readEndGlue(GEConnection& connection, const visio::VShape& sh
 
 // Both ends from one reading of the glue records.
 void DiagramModel::readGlue(GEConnection& connection, const visio::VShape& shape) {
-    ConnectorGlue glue(shape);
+    ConnectorGlue glue(shape, [this](const visio::VShape& s) { return knownID(s); });
     readBeginGlue(connection, glue);
     readEndGlue(connection, glue);
 }

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
 #include "helpers/FormulaBatchHelpers.h"
+#include "helpers/SpatialHelpers.h"
 #include "model/CellAddressTable.h"
 #include "model/GEAdjacencyMatrix.h"
 #include "model/GEElementSet.h"
@@ -70,6 +72,9 @@ protected:
     // reading did not keep it).
     visio::VShape elementShape(const visio::VShapes& shapes, int32_t id) const;
     ShapeOfID elementShapes(const visio::VShapes& shapes) const;
+    // What reading learnt of the elements' shapes: their groups and their IDs.
+    KnownShapes knownShapes() const;
+    std::optional<int32_t> knownID(const visio::VShape& shape) const;
 
     // A bare element with the record's identifier.
     void readElement(const visio::VShape& shape, GEElementSet& set);
@@ -107,7 +112,13 @@ private:
     SavedFormulaIndex savedFormulaIndex_;
     GEAdjacencyMatrix adjacencyMatrix_;
     ShapeAttributes attributes_;
-    // The elements' shapes as read, when reading is batched.
+    // The elements' shapes as read, when reading is batched, with their IDs by object
+    // (the shapes are held, so no other can come to stand at the same address) and the
+    // group each lies in (empty on the page).
     std::unordered_map<int32_t, visio::VShape> elementShapes_;
+    std::unordered_map<const visio::IVShape*, int32_t> idsByObject_;
+    std::unordered_map<const visio::IVShape*, visio::VShape> groupOf_;
+    // The plain group being read, empty on the page.
+    visio::VShape currentGroup_;
     bool keepShapes_ = false;
 };

@@ -24,9 +24,10 @@ bool coincide(const PagePoint& p, const PagePoint& q) {
 
 void GEAdjacencyMatrix::build(const visio::VShapes& shapes, GEElementSet* active,
                               GEElementSet* passive, GEElementSet* connections,
-                              SavedFormulaIndex* index, ShapeOfID shapeOf) {
+                              SavedFormulaIndex* index, ShapeOfID shapeOf, KnownShapes known) {
     shapes_ = shapes;
     shapeOf_ = std::move(shapeOf);
+    known_ = std::move(known);
     index_ = index;
     connections_ = connections;
     numbering_.clear();
@@ -61,7 +62,7 @@ void GEAdjacencyMatrix::enterSet(GEElementSet* set) {
 void GEAdjacencyMatrix::enterElement(const GEGraphElement* element) {
     const int32_t shapeID = element->getID();
     const visio::VShape shape = shapeOf(shapeID);
-    for (int32_t id : collectShapeIDs(shape, visio::Variant())) {
+    for (int32_t id : collectShapeIDs(shape, visio::Variant(), known_)) {
         if (indexOf(id) >= 0) {
             enterSpatialRelation(shape, shapeID, id);
             continue;

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "helpers/FormulaBatchHelpers.h"
+#include "helpers/SpatialHelpers.h"
 #include "platform/visio/VShape.h"
 #include "platform/visio/VShapes.h"
 
@@ -31,8 +32,10 @@ public:
     // Numbers the elements of the three sets (in that order) and fills the matrix from
     // the shapes on the page. The sets and the index must outlive the matrix.
     // shapeOf, when given, answers an element's shape by its ID without asking the page.
+    // known, when given, answers what reading learnt of the shapes.
     void build(const visio::VShapes& shapes, GEElementSet* active, GEElementSet* passive,
-               GEElementSet* connections, SavedFormulaIndex* index, ShapeOfID shapeOf = nullptr);
+               GEElementSet* connections, SavedFormulaIndex* index, ShapeOfID shapeOf = nullptr,
+               KnownShapes known = KnownShapes());
 
     // Elements that are not numbered are neither touching nor contained.
     bool isTouching(const GEGraphElement* a, const GEGraphElement* b) const;
@@ -62,6 +65,7 @@ private:
     std::unordered_map<uint64_t, uint16_t> cells_;
     visio::VShapes shapes_;
     ShapeOfID shapeOf_;
+    KnownShapes known_;
     SavedFormulaIndex* index_ = nullptr;
     GEElementSet* connections_ = nullptr;
 };

@@ -112,7 +112,7 @@ void PetriNetModel::analysePage(const visio::VShapes& shapes) {
     orientation.dropSiblingLinks();
     buildArcs();
     getAdjacencyMatrix()->build(shapes, getActive(), getPassive(), getConnections(),
-                                getSavedFormulaIndex(), elementShapes(shapes));
+                                getSavedFormulaIndex(), elementShapes(shapes), knownShapes());
 }
 
 void PetriNetModel::buildArcs() {
