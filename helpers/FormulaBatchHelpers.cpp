@@ -99,11 +99,15 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
     writeShapeBatches(shapes, shapeBatches);
 }
 
-std::vector<std::string> getFormulasBatch(const visio::VPage& page,
-                                          const std::vector<FormulaBatchKey>& cells,
-                                          const ShapeOfID& shapeOf) {
-    std::vector<std::string> formulas(cells.size());
-    // Where each cell's answer comes from: the page's read, or its shape's own.
+namespace {
+
+// Reads the cells in batches: those the page's batch can name with readPage, the others
+// with readShape per shape. An answer that does not cover its cells (a cell was missing)
+// is replaced by readOne for each of them.
+template <class T, class ReadPage, class ReadShape, class ReadOne>
+std::vector<T> readInBatches(const std::vector<FormulaBatchKey>& cells, const ShapeOfID& shapeOf,
+                             ReadPage readPage, ReadShape readShape, ReadOne readOne) {
+    std::vector<T> values(cells.size());
     std::vector<int16_t> pageStream;
     std::vector<std::size_t> onPage;
     std::map<int32_t, std::pair<std::vector<int16_t>, std::vector<std::size_t>>> ownReads;
@@ -118,22 +122,68 @@ std::vector<std::string> getFormulasBatch(const visio::VPage& page,
             own.second.push_back(i);
         }
     }
-    auto take = [&](const std::vector<std::string>& answer, const std::vector<std::size_t>& at) {
+    auto take = [&](const std::vector<T>& answer, const std::vector<std::size_t>& at) {
         if (answer.size() == at.size()) {
-            for (std::size_t k = 0; k < at.size(); ++k) formulas[at[k]] = answer[k];
+            for (std::size_t k = 0; k < at.size(); ++k) values[at[k]] = answer[k];
             return;
         }
-        for (std::size_t k : at) formulas[k] = readOnItsOwn(shapeOf(cells[k][0]), cells[k]);
+        for (std::size_t k : at) values[k] = readOne(shapeOf(cells[k][0]), cells[k]);
     };
-    if (!onPage.empty()) {
-        std::vector<std::string> answer;
-        page.GetFormulasU(pageStream, &answer);
-        take(answer, onPage);
+    if (!onPage.empty()) take(readPage(pageStream), onPage);
+    for (const auto& [shapeID, own] : ownReads)
+        take(readShape(shapeOf(shapeID), own.first), own.second);
+    return values;
+}
+
+// Values in internal units; what is no number reads as 0, as ResultIU reads it.
+std::vector<double> numbersOf(const std::vector<visio::Variant>& answer) {
+    std::vector<double> numbers;
+    numbers.reserve(answer.size());
+    for (const visio::Variant& v : answer) {
+        const double* number = std::get_if<double>(&v);
+        numbers.push_back(number ? *number : 0);
     }
-    for (const auto& [shapeID, own] : ownReads) {
-        std::vector<std::string> answer;
-        shapeOf(shapeID).GetFormulasU(own.first, &answer);
-        take(answer, own.second);
-    }
-    return formulas;
+    return numbers;
+}
+
+constexpr int16_t kGetFloats = 0;
+
+}  // namespace
+
+std::vector<std::string> getFormulasBatch(const visio::VPage& page,
+                                          const std::vector<FormulaBatchKey>& cells,
+                                          const ShapeOfID& shapeOf) {
+    return readInBatches<std::string>(
+        cells, shapeOf,
+        [&](const std::vector<int16_t>& stream) {
+            std::vector<std::string> answer;
+            page.GetFormulasU(stream, &answer);
+            return answer;
+        },
+        [](const visio::VShape& shape, const std::vector<int16_t>& stream) {
+            std::vector<std::string> answer;
+            shape.GetFormulasU(stream, &answer);
+            return answer;
+        },
+        readOnItsOwn);
+}
+
+std::vector<double> getResultsBatch(const visio::VPage& page,
+                                    const std::vector<FormulaBatchKey>& cells,
+                                    const ShapeOfID& shapeOf) {
+    return readInBatches<double>(
+        cells, shapeOf,
+        [&](const std::vector<int16_t>& stream) {
+            std::vector<visio::Variant> answer;
+            page.GetResults(stream, kGetFloats, {}, &answer);
+            return numbersOf(answer);
+        },
+        [](const visio::VShape& shape, const std::vector<int16_t>& stream) {
+            std::vector<visio::Variant> answer;
+            shape.GetResults(stream, kGetFloats, {}, &answer);
+            return numbersOf(answer);
+        },
+        [](const visio::VShape& shape, const FormulaBatchKey& key) {
+            return shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3])).ResultIU();
+        });
 }

@@ -35,3 +35,8 @@ using ShapeOfID = std::function<visio::VShape(int32_t)>;
 std::vector<std::string> getFormulasBatch(const visio::VPage& page,
                                           const std::vector<FormulaBatchKey>& cells,
                                           const ShapeOfID& shapeOf);
+// The values of the cells in internal units, batched the same way; a cell the shape
+// does not have reads as 0, as ResultIU of no cell does.
+std::vector<double> getResultsBatch(const visio::VPage& page,
+                                    const std::vector<FormulaBatchKey>& cells,
+                                    const ShapeOfID& shapeOf);

@@ -73,6 +73,16 @@ int32_t ShapeFacts::subShapeID(int32_t index) {
     return subShapeIDAt_.emplace(index, subShape(index).ID()).first->second;
 }
 
+std::optional<int32_t> ShapeFacts::knownID(const visio::VShape& shape) const {
+    if (shape.isSameObject(shape_)) return id_;
+    for (const auto& [index, sub] : subShapeAt_) {
+        if (!sub.isSameObject(shape)) continue;
+        auto id = subShapeIDAt_.find(index);
+        if (id != subShapeIDAt_.end()) return id->second;
+    }
+    return std::nullopt;
+}
+
 void ShapeFacts::forgetCells() {
     cells_.clear();
 }

@@ -36,6 +36,8 @@ public:
     visio::VShape subShape(int32_t index);
     // The ID of sub-shape i (0 for none).
     int32_t subShapeID(int32_t index);
+    // The ID of the shape or of one of its sub-shapes as far as it is known already.
+    std::optional<int32_t> knownID(const visio::VShape& shape) const;
     // What the cells say may have changed.
     void forgetCells();
 

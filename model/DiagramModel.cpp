@@ -8,6 +8,8 @@
 #include "model/GEArc.h"
 #include "model/GEConnection.h"
 #include "model/GEGraphElement.h"
+#include "platform/visio/VPage.h"
+#include "platform/visio/VisioConstants.h"
 
 namespace {
 
@@ -37,6 +39,11 @@ void DiagramModel::setReadingMode(ReadingMode mode) {
 }
 
 void DiagramModel::readShapes(const visio::VShapes& shapes) {
+    readShapesIn(shapes);
+    resolveDirections();
+}
+
+void DiagramModel::readShapesIn(const visio::VShapes& shapes) {
     const int32_t count = shapes.Count();
     for (int32_t i = 1; i <= count; ++i) {
         readPageShape(ShapeFacts(getShapeByIndex(shapes, i), keepShapes_));
@@ -45,6 +52,7 @@ void DiagramModel::readShapes(const visio::VShapes& shapes) {
 
 void DiagramModel::readShapes(const std::vector<ShapeFacts>& pageShapes) {
     for (const ShapeFacts& shape : pageShapes) readPageShape(shape);
+    resolveDirections();
 }
 
 void DiagramModel::readPageShape(const ShapeFacts& facts) {
@@ -64,7 +72,7 @@ void DiagramModel::readPageShape(const ShapeFacts& facts) {
     savedFormulaIndex_.beginElement(id, shape);
     const visio::VShape outerGroup = currentGroup_;
     currentGroup_ = shape;
-    readShapes(shape.Shapes());
+    readShapesIn(shape.Shapes());
     currentGroup_ = outerGroup;
     savedFormulaIndex_.endElement();
 }
@@ -115,6 +123,8 @@ bool DiagramModel::addElement(GEGraphElement* element, const visio::VShape& shap
                               GEElementSet& set) {
     element->setID(idOf(shape));
     if (!set.insert(element)) {
+        if (!pendingDirections_.empty() && pendingDirections_.back().connection == element)
+            pendingDirections_.pop_back();
         delete element;
         return false;
     }
@@ -145,7 +155,9 @@ KnownShapes DiagramModel::knownShapes() const {
 }
 
 int32_t DiagramModel::idOf(const visio::VShape& shape) {
-    return shape.isSameObject(attributes_.shape()) ? attributes_.shapeID() : shape.ID();
+    if (shape.isSameObject(attributes_.shape())) return attributes_.shapeID();
+    const std::optional<int32_t> known = attributes_.knownID(shape);
+    return known ? *known : shape.ID();
 }
 
 visio::VShape DiagramModel::elementShape(const visio::VShapes& shapes, int32_t id) const {
@@ -209,8 +221,42 @@ void DiagramModel::readEndGlue(GEConnection& connection, ConnectorGlue& glue) {
 // An arrowhead only at the begin point turns the connection round; none at all leaves it
 // without direction, turned round when the shape is drawn with a positive height.
 void DiagramModel::readDirection(GEConnection& connection, const visio::VShape& shape) {
+    if (keepShapes_ && !shape.isEmpty()) {
+        pendingDirections_.push_back({&connection, shape, idOf(shape)});
+        return;
+    }
     const bool beginArrow = getCellResult(shape, "BeginArrow") != 0;
     const bool endArrow = getCellResult(shape, "EndArrow") != 0;
+    setDirection(connection, beginArrow, endArrow,
+                 [&shape] { return getCellResult(shape, "Height"); });
+}
+
+void DiagramModel::resolveDirections() {
+    if (pendingDirections_.empty()) return;
+    std::vector<FormulaBatchKey> cells;
+    std::unordered_map<int32_t, visio::VShape> shapeOf;
+    for (const PendingDirection& p : pendingDirections_) {
+        cells.push_back(
+            {p.shapeID, visio::visSectionObject, visio::visRowLine, visio::visLineBeginArrow});
+        cells.push_back(
+            {p.shapeID, visio::visSectionObject, visio::visRowLine, visio::visLineEndArrow});
+        cells.push_back(
+            {p.shapeID, visio::visSectionObject, visio::visRowXFormOut, visio::visXFormHeight});
+        shapeOf.emplace(p.shapeID, p.shape);
+    }
+    const std::vector<double> values = getResultsBatch(
+        pendingDirections_.front().shape.ContainingPage(), cells,
+        [&](int32_t id) { return shapeOf.count(id) ? shapeOf.at(id) : visio::VShape(); });
+    for (std::size_t i = 0; i < pendingDirections_.size(); ++i) {
+        const double height = values[3 * i + 2];
+        setDirection(*pendingDirections_[i].connection, values[3 * i] != 0, values[3 * i + 1] != 0,
+                     [height] { return height; });
+    }
+    pendingDirections_.clear();
+}
+
+void DiagramModel::setDirection(GEConnection& connection, bool beginArrow, bool endArrow,
+                                const std::function<double()>& height) {
     if (beginArrow && endArrow) {
         connection.setState1();
     } else if (endArrow) {
@@ -220,7 +266,7 @@ void DiagramModel::readDirection(GEConnection& connection, const visio::VShape& 
         connection.reverse();
     } else {
         connection.setState2();
-        if (getCellResult(shape, "Height") > 0) connection.reverse();
+        if (height() > 0) connection.reverse();
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -95,6 +96,12 @@ protected:
 
 private:
     void readPageShape(const ShapeFacts& shape);
+    void readShapesIn(const visio::VShapes& shapes);
+    // Batched reading reads the connections' arrowheads and extents once the page is
+    // read, in one batch.
+    void resolveDirections();
+    static void setDirection(GEConnection& connection, bool beginArrow, bool endArrow,
+                             const std::function<double()>& height);
     // The element under the ID, searching passive before active; null when neither
     // holds it.
     GEGraphElement* passiveOrActive(int32_t id) const;
@@ -120,5 +127,11 @@ private:
     std::unordered_map<const visio::IVShape*, visio::VShape> groupOf_;
     // The plain group being read, empty on the page.
     visio::VShape currentGroup_;
+    struct PendingDirection {
+        GEConnection* connection;
+        visio::VShape shape;
+        int32_t shapeID;
+    };
+    std::vector<PendingDirection> pendingDirections_;
     bool keepShapes_ = false;
 };

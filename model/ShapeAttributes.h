@@ -39,6 +39,10 @@ public:
     const visio::VShape& shape() const { return shape_.shape(); }
     int32_t shapeID() { return shape_.id(); }
     bool shapeHasSubShapes() { return shape_.subShapeCount() > 0; }
+    // The ID of the shape read last or of one of its sub-shapes, when reading learnt it.
+    std::optional<int32_t> knownID(const visio::VShape& shape) const {
+        return shape_.knownID(shape);
+    }
     void setBlockDiagram();
     void setPetriNet();
     void setERDiagram();

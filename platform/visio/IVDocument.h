@@ -65,7 +65,15 @@
     /* one formula per cell, or none at all when a cell it names does not exist. */ \
     X(C, Method, void, GetFormulasU, "GetFormulasU", \
       (const std::vector<int16_t>& sidSrcStream, std::vector<std::string>* formulas), \
-      (sidSrcStream, formulas))
+      (sidSrcStream, formulas)) \
+    /* Reads many values at once, the stream as GetFormulasU takes it. Flags: 0 doubles, */ \
+    /* 1 truncated and 2 rounded integers, 4 and 5 formulas. Units per entry (the last one */ \
+    /* given goes on); none given: internal units. Nothing answered when a cell is missing. */ \
+    X(C, Method, void, GetResults, "GetResults", \
+      (const std::vector<int16_t>& sidSrcStream, int16_t flags, \
+       const std::vector<visio::Variant>& unitsNamesOrCodes, \
+       std::vector<visio::Variant>* results), \
+      (sidSrcStream, flags, unitsNamesOrCodes, results))
 // clang-format on
 
 namespace visio {

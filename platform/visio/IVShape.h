@@ -61,6 +61,11 @@
     X(C, Method, int16_t, SetFormulas, "SetFormulas", \
       (const std::vector<int16_t>& srcStream, const std::vector<std::string>& formulas, \
        int16_t flags), (srcStream, formulas, flags)) \
+    X(C, Method, void, GetResults, "GetResults", \
+      (const std::vector<int16_t>& srcStream, int16_t flags, \
+       const std::vector<visio::Variant>& unitsNamesOrCodes, \
+       std::vector<visio::Variant>* results), \
+      (srcStream, flags, unitsNamesOrCodes, results)) \
     X(C, Method, int16_t, AddSection, "AddSection", (int16_t section), (section)) \
     X(C, Method, int16_t, AddRow, "AddRow", \
       (int16_t section, int16_t row, int16_t rowTag), (section, row, rowTag)) \

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/visio/IVObject.h"
+
 namespace simhost {
 
 class Page;
@@ -26,6 +28,14 @@ public:
     // shape ID is -1 or whose section's low byte is 255 is skipped with an empty answer.
     static std::vector<std::string> read(Page& page, const std::vector<int16_t>& stream);
     static std::vector<std::string> read(Shape& shape, const std::vector<int16_t>& stream);
+    // GetResults: the values (or formulas) of the cells, as the flags ask, or nothing at
+    // all when a cell is missing or the flags or a unit are not understood.
+    static std::vector<visio::Variant> results(Page& page, const std::vector<int16_t>& stream,
+                                               int16_t flags,
+                                               const std::vector<visio::Variant>& units);
+    static std::vector<visio::Variant> results(Shape& shape, const std::vector<int16_t>& stream,
+                                               int16_t flags,
+                                               const std::vector<visio::Variant>& units);
 };
 
 }  // namespace simhost

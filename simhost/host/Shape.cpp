@@ -177,6 +177,14 @@ void Shape::GetFormulasU(const std::vector<int16_t>& srcStream,
     *formulas = usable() ? FormulaBatch::read(*this, srcStream) : std::vector<std::string>();
 }
 
+void Shape::GetResults(const std::vector<int16_t>& srcStream, int16_t flags,
+                       const std::vector<visio::Variant>& unitsNamesOrCodes,
+                       std::vector<visio::Variant>* results) {
+    if (!results) return;
+    *results = usable() ? FormulaBatch::results(*this, srcStream, flags, unitsNamesOrCodes)
+                        : std::vector<visio::Variant>();
+}
+
 int16_t Shape::SetFormulas(const std::vector<int16_t>& srcStream,
                            const std::vector<std::string>& formulas, int16_t flags) {
     if (!usable()) return 0;
