@@ -37,7 +37,11 @@ bool cellExists(const visio::VShape& shape, const std::string& cellName) {
 }
 
 std::string cellText(const visio::VCell& cell) {
-    return stripOuterQuotes(limitVisioText(cell.FormulaU()));
+    return cellText(cell.FormulaU());
+}
+
+std::string cellText(std::string formula) {
+    return stripOuterQuotes(limitVisioText(std::move(formula)));
 }
 
 int32_t resultAsInt(double value) {

@@ -13,8 +13,9 @@ bool cellExists(const visio::VShape& shape, const std::string& cellName);
 // The cell's formula as text, with one pair of surrounding double quotes removed when
 // the text is longer than two characters.
 std::string getCellString(const visio::VShape& shape, const std::string& cellName);
-// The same for a cell already looked up.
+// The same for a cell already looked up, or for its formula as read.
 std::string cellText(const visio::VCell& cell);
+std::string cellText(std::string formula);
 std::string getCellStringSRC(const visio::VShape& shape, int16_t section, int16_t row,
                              int16_t cell);
 

@@ -15,30 +15,56 @@ int32_t ShapeFacts::id() {
     return *id_;
 }
 
+// A cell that the shape lacks is not found by its name.
 ShapeFacts::KnownCell& ShapeFacts::known(const std::string& name) {
     auto it = cells_.find(name);
-    if (it == cells_.end()) it = cells_.emplace(name, KnownCell{shape_.CellsU(name), {}, {}}).first;
-    return it->second;
+    if (it != cells_.end()) return it->second;
+    KnownCell c;
+    c.cell = shape_.CellsU(name);
+    c.exists = !c.cell->isEmpty();
+    return cells_.emplace(name, std::move(c)).first->second;
 }
 
-// A cell that the shape lacks is not found by its name.
+const visio::VCell& ShapeFacts::cellOf(const std::string& name, KnownCell& c) {
+    if (!c.cell) c.cell = c.exists ? shape_.CellsU(name) : visio::VCell();
+    return *c.cell;
+}
+
 bool ShapeFacts::hasCell(const std::string& name) {
     if (!remember_) return cellExists(shape_, name);
-    return !known(name).cell.isEmpty();
+    return known(name).exists;
 }
 
 std::string ShapeFacts::cellString(const std::string& name) {
     if (!remember_) return getCellString(shape_, name);
     KnownCell& c = known(name);
-    if (!c.formula) c.formula = cellText(c.cell);
+    if (!c.formula) c.formula = cellText(cellOf(name, c));
     return *c.formula;
 }
 
 double ShapeFacts::cellResult(const std::string& name) {
     if (!remember_) return getCellResult(shape_, name);
     KnownCell& c = known(name);
-    if (!c.result) c.result = c.cell.ResultIU();
+    if (!c.result) c.result = cellOf(name, c).ResultIU();
     return *c.result;
+}
+
+void ShapeFacts::knowFormula(const std::string& name, std::string formula) {
+    KnownCell& c = cells_[name];
+    c.exists = true;
+    c.formula = cellText(std::move(formula));
+}
+
+void ShapeFacts::knowResult(const std::string& name, double result) {
+    KnownCell& c = cells_[name];
+    c.exists = true;
+    c.result = result;
+}
+
+void ShapeFacts::knowMissing(const std::string& name) {
+    KnownCell& c = cells_[name];
+    c.exists = false;
+    c.cell = visio::VCell();
 }
 
 int32_t ShapeFacts::cellResultInt(const std::string& name) {

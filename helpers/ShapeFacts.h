@@ -38,17 +38,25 @@ public:
     int32_t subShapeID(int32_t index);
     // The ID of the shape or of one of its sub-shapes as far as it is known already.
     std::optional<int32_t> knownID(const visio::VShape& shape) const;
+    // Facts read elsewhere, in a batch: the cell exists and holds this formula, or this
+    // value; or the shape has no such cell.
+    void knowFormula(const std::string& name, std::string formula);
+    void knowResult(const std::string& name, double result);
+    void knowMissing(const std::string& name);
     // What the cells say may have changed.
     void forgetCells();
 
 private:
     struct KnownCell {
-        visio::VCell cell;
+        bool exists = false;
+        // Looked up when a fact of it is asked that no batch gave.
+        std::optional<visio::VCell> cell;
         std::optional<std::string> formula;
         std::optional<double> result;
     };
 
     KnownCell& known(const std::string& name);
+    const visio::VCell& cellOf(const std::string& name, KnownCell& c);
 
     visio::VShape shape_;
     bool remember_ = false;

@@ -8,6 +8,7 @@
 #include "model/GEArc.h"
 #include "model/GEConnection.h"
 #include "model/GEGraphElement.h"
+#include "model/NotationCellPrefetch.h"
 #include "platform/visio/VPage.h"
 #include "platform/visio/VisioConstants.h"
 
@@ -50,8 +51,16 @@ void DiagramModel::readShapesIn(const visio::VShapes& shapes) {
     }
 }
 
+// What was read ahead holds until reading writes to a shape: a formula of a shape still
+// to be read may refer to what was written, so from then on its cells are read again.
 void DiagramModel::readShapes(const std::vector<ShapeFacts>& pageShapes) {
-    for (const ShapeFacts& shape : pageShapes) readPageShape(shape);
+    std::vector<ShapeFacts> shapes = pageShapes;
+    NotationCellPrefetch(attributes_.expectedType()).prefetch(shapes);
+    const uint64_t writesBefore = attributes_.writeCount();
+    for (ShapeFacts& shape : shapes) {
+        if (attributes_.writeCount() != writesBefore) shape.forgetCells();
+        readPageShape(shape);
+    }
     resolveDirections();
 }
 

@@ -70,7 +70,7 @@ bool MissingCellGenerator::runGenerator(std::string& name) {
 
 void MissingCellGenerator::write(const char* cell, const char* value) {
     ensureUserCell(record_.shape_.shape(), cell, value);
-    record_.shape_.forgetCells();
+    record_.cellsWritten();
 }
 
 bool MissingCellGenerator::hasSubShapes() const {

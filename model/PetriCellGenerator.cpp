@@ -10,7 +10,7 @@ bool PetriCellGenerator::has(const char* cell) const {
 
 void PetriCellGenerator::write(const char* cell, const char* value) {
     ensureUserCell(record_.shape_.shape(), cell, value);
-    record_.shape_.forgetCells();
+    record_.cellsWritten();
 }
 
 bool PetriCellGenerator::generateIdentifier(const std::string& name, const char* value) {
@@ -82,7 +82,7 @@ bool PetriCellGenerator::placeMarkingRule(std::string& name) {
     setCellFormula(shape, "Actions.Action", "SETF(GetRef(User.QAV_marking),NOT(User.QAV_marking))");
     setCellFormula(shape, "Actions.Checked", "User.QAV_marking");
     setCellFormula(shape, "Actions.Disabled", "LockCrop");
-    record_.shape_.forgetCells();
+    record_.cellsWritten();
     return true;
 }
 

@@ -67,31 +67,36 @@ bool ShapeAttributes::determineDiagramType() {
     if (!shape_.hasCell(drawingTypeCell)) return false;
     const std::string value = shape_.cellString(drawingTypeCell);
     if (value != expectedType_ && expectedType_ != drawingTypeGeneric) return false;
-    if (value == drawingTypeBlockDiagram) {
-        diagramKind_ = blockDiagramKind;
-    } else if (value == drawingTypePetriNet) {
-        diagramKind_ = petriNetKind;
-    } else if (value == drawingTypeERDiagram) {
-        diagramKind_ = erDiagramKind;
-    } else {
-        return false;
-    }
+    const int32_t kind = kindOf(value);
+    if (kind < 0) return false;
+    diagramKind_ = kind;
     return true;
+}
+
+int32_t ShapeAttributes::kindOf(const std::string& drawingType) {
+    if (drawingType == drawingTypeBlockDiagram) return blockDiagramKind;
+    if (drawingType == drawingTypePetriNet) return petriNetKind;
+    if (drawingType == drawingTypeERDiagram) return erDiagramKind;
+    return -1;
+}
+
+int32_t ShapeAttributes::elementTypeOf(int32_t kind, const std::string& value) {
+    if (kind < 0 || kind >= diagramKindCount) return -1;
+    for (int32_t type = 0; type < elementTypeSlots; ++type) {
+        const std::string name = elementTypes[kind][type];
+        // An empty slot names no type, not even for an empty value.
+        if (!name.empty() && name == value) return type;
+    }
+    return -1;
 }
 
 bool ShapeAttributes::determineElementType() {
     if (!determineDiagramType()) return false;
     if (!shape_.hasCell(elementTypeCell)) return false;
-    const std::string value = shape_.cellString(elementTypeCell);
-    for (int32_t type = 0; type < elementTypeSlots; ++type) {
-        const std::string name = elementTypes[diagramKind_][type];
-        // An empty slot names no type, not even for an empty value.
-        if (!name.empty() && name == value) {
-            elementType_ = type;
-            return true;
-        }
-    }
-    return false;
+    const int32_t type = elementTypeOf(diagramKind_, shape_.cellString(elementTypeCell));
+    if (type < 0) return false;
+    elementType_ = type;
+    return true;
 }
 
 bool ShapeAttributes::readStencilVersion() {
@@ -114,7 +119,7 @@ bool ShapeAttributes::readAttributes() {
         if (generateMissingCell(name)) continue;
         showIncompleteShapeMessage(shape_.shape(), name);
         // While the message shows, Visio's events reach the tools, which may change it.
-        shape_.forgetCells();
+        cellsWritten();
         ok = false;
         break;
     }

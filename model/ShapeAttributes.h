@@ -35,6 +35,18 @@ public:
     // Batched: each fact of the shape being read is asked of Visio once (one by one
     // unless set).
     void setReadingMode(ReadingMode mode) { remember_ = mode == ReadingMode::Batched; }
+    const std::string& expectedType() const { return expectedType_; }
+    // The diagram kind a drawing-type value names (-1 for none), the element type a type
+    // value names in a kind (-1 for none).
+    static int32_t kindOf(const std::string& drawingType);
+    static int32_t elementTypeOf(int32_t kind, const std::string& value);
+    // How many times reading wrote to a shape so far.
+    uint64_t writeCount() const { return writes_; }
+    // Reading wrote to the shape it holds: what it read of its cells may be out of date.
+    void cellsWritten() {
+        shape_.forgetCells();
+        ++writes_;
+    }
     // The shape read last and its ID.
     const visio::VShape& shape() const { return shape_.shape(); }
     int32_t shapeID() { return shape_.id(); }
@@ -125,6 +137,7 @@ private:
     SavedFormulaIndex* owner_ = nullptr;
     std::string expectedType_;
     bool remember_ = false;
+    uint64_t writes_ = 0;
     ShapeFacts shape_;
     int32_t elementType_ = -1;
     int32_t diagramKind_ = -1;

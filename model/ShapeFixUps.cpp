@@ -41,14 +41,14 @@ void ShapeFixUps::rewriteCharacterCell(int16_t cell, const std::string& formula)
         index->saveBeforeRewrite(record_.shape_.id(), shape, address);
     }
     setCellFormulaSRC(shape, visio::visSectionCharacter, 0, cell, formula);
-    record_.shape_.forgetCells();
+    record_.cellsWritten();
 }
 
 void ShapeFixUps::writeMiscDependents() {
     const visio::VShape shape = record_.shape_.shape();
     const std::string kind = record_.shape_.cellString(miscTypeCell);
     writeMiscDependents(shape, kind);
-    record_.shape_.forgetCells();
+    record_.cellsWritten();
 }
 
 void ShapeFixUps::writeMiscDependents(const visio::VShape& shape, const std::string& kind) {

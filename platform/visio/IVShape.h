@@ -44,6 +44,8 @@
       (int16_t section, int16_t row, int16_t cell), (section, row, cell)) \
     X(C, Get,    int16_t, CellExistsU, "CellExistsU", \
       (const std::string& name, int16_t existsLocally), (name, existsLocally)) \
+    /* The row of the named cell in its section (from 0); -1 when the shape has no such cell. */ \
+    X(C, Get,    int16_t, CellsRowIndexU, "CellsRowIndexU", (const std::string& name), (name)) \
     X(C, Get,    int16_t, CellsSRCExists, "CellsSRCExists", \
       (int16_t section, int16_t row, int16_t cell, int16_t existsLocally), \
       (section, row, cell, existsLocally)) \

@@ -149,6 +149,14 @@ int16_t Shape::CellExistsU(const std::string& name, int16_t existsLocally) {
     return answer(address && sheet_.cell(*address, existsLocally != 0));
 }
 
+int16_t Shape::CellsRowIndexU(const std::string& name) {
+    if (!usable()) return -1;
+    ++application_->counters().cellLookups;
+    auto address = sheet_.resolve(name);
+    if (!address || !sheet_.cell(*address)) return -1;
+    return address->row;
+}
+
 int16_t Shape::CellsSRCExists(int16_t section, int16_t row, int16_t cell, int16_t existsLocally) {
     if (!usable()) return 0;
     ++application_->counters().existenceTests;
