@@ -71,6 +71,14 @@ int32_t ShapeFacts::cellResultInt(const std::string& name) {
     return resultAsInt(cellResult(name));
 }
 
+int32_t ShapeFacts::countSubShapes() {
+    if (!remember_) return shape_.Shapes().Count();
+    if (subShapeCount_) return *subShapeCount_;
+    if (!subShapes_) subShapes_ = shape_.Shapes();
+    subShapeCount_ = subShapes_->Count();
+    return *subShapeCount_;
+}
+
 int32_t ShapeFacts::subShapeCount() {
     if (!remember_) return shape_.Shapes().Count();
     if (subShapeCount_) return *subShapeCount_;
@@ -79,9 +87,7 @@ int32_t ShapeFacts::subShapeCount() {
         subShapeCount_ = 0;
         return 0;
     }
-    if (!subShapes_) subShapes_ = shape_.Shapes();
-    subShapeCount_ = subShapes_->Count();
-    return *subShapeCount_;
+    return countSubShapes();
 }
 
 visio::VShape ShapeFacts::subShape(int32_t index) {

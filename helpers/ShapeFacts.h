@@ -33,6 +33,8 @@ public:
     // The shape's own sub-shapes: how many, and item i (from 1; empty out of range). Only
     // a group has sub-shapes: while remembering, a shape that is none is not asked more.
     int32_t subShapeCount();
+    // The same without asking the type first, for a reader that expects sub-shapes.
+    int32_t countSubShapes();
     visio::VShape subShape(int32_t index);
     // The ID of sub-shape i (0 for none).
     int32_t subShapeID(int32_t index);

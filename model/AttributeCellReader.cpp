@@ -52,7 +52,7 @@ int32_t AttributeCellReader::cellValue(const std::string& name) const {
 
 bool AttributeCellReader::inRange(int32_t v) const {
     // 0 names the shape itself, which every shape has.
-    return v == 0 || (v > 0 && v <= record_.shape_.subShapeCount());
+    return v == 0 || (v > 0 && v <= record_.shape_.countSubShapes());
 }
 
 visio::VShape AttributeCellReader::subShape(int32_t v) const {

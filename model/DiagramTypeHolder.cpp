@@ -8,6 +8,7 @@
 #include "helpers/ShapeHelpers.h"
 #include "model/BlockDiagramModel.h"
 #include "model/ERDiagramModel.h"
+#include "model/NotationCellPrefetch.h"
 #include "model/NotationConstants.h"
 #include "model/PetriNetModel.h"
 #include "platform/ui/WinApiConstants.h"
@@ -56,6 +57,7 @@ std::vector<ShapeFacts> DiagramTypeHolder::walk(const visio::VShapes& shapes) co
     std::vector<ShapeFacts> walked;
     const int32_t count = shapes.Count();
     for (int32_t i = 1; i <= count; ++i) walked.emplace_back(getShapeByIndex(shapes, i), remember);
+    if (remember) NotationCellPrefetch::prefetchDrawingTypes(walked);
     return walked;
 }
 

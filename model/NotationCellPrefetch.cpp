@@ -55,6 +55,12 @@ void NotationCellPrefetch::prefetch(std::vector<ShapeFacts>& shapes) const {
     requiredCells(ofKind);
 }
 
+void NotationCellPrefetch::prefetchDrawingTypes(std::vector<ShapeFacts>& shapes) {
+    std::vector<Wanted> wanted;
+    for (ShapeFacts& shape : shapes) wanted.push_back({&shape, drawingTypeCell, true});
+    fetch(wanted);
+}
+
 void NotationCellPrefetch::typeCells(std::vector<ShapeFacts*>& shapes) const {
     std::vector<Wanted> wanted;
     for (ShapeFacts* shape : shapes) {

@@ -18,6 +18,8 @@ public:
         : expectedType_(std::move(expectedType)) {}
 
     void prefetch(std::vector<ShapeFacts>& shapes) const;
+    // The drawing-type cell of each shape, for the scan of a page's kinds.
+    static void prefetchDrawingTypes(std::vector<ShapeFacts>& shapes);
 
 private:
     struct Wanted {
