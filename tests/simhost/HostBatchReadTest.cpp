@@ -37,5 +37,28 @@ TEST(HostBatchReadTest, ReadsWhatFormulaUReadsOrNothing) {
     EXPECT_EQ(host.counters().batchWrites, 1u);
 }
 
+TEST(HostBatchReadTest, ReadsValuesAsTheFlagsAskAndFindsNamedRows) {
+    Host host;
+    auto document = host.newDocument();
+    Page* page = document->page(1);
+    auto box = host.addShape(*page, ShapeSpec::box(1, 1, 2.5, 1).cell("User.Count", "7.6"));
+    const auto id = static_cast<int16_t>(box->ID());
+    const int16_t row = box->CellsRowIndexU("User.Count");
+    EXPECT_EQ(box->CellsRowIndexU("User.Count.Prompt"), row);
+    EXPECT_EQ(box->CellsRowIndexU("User.Nothing"), -1);
+
+    std::vector<Variant> results;
+    page->GetResults({id, visSectionUser, row, 0, id, visSectionObject, visRowXFormOut, 2}, 0, {},
+                     &results);
+    EXPECT_EQ(results, (std::vector<Variant>{7.6, 2.5})) << "internal units";
+    page->GetResults({id, visSectionUser, row, 0}, 1, {}, &results);
+    EXPECT_EQ(results, std::vector<Variant>{int32_t{7}});
+    box->GetResults({visSectionObject, visRowXFormOut, 2}, 0, {Variant(std::string("mm"))},
+                    &results);
+    EXPECT_EQ(results, std::vector<Variant>{63.5});
+    box->GetResults({visSectionUser, 9, 0}, 0, {}, &results);
+    EXPECT_TRUE(results.empty());
+}
+
 }  // namespace
 }  // namespace simhost
