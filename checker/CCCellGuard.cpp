@@ -39,14 +39,18 @@ CCCellGuard::~CCCellGuard() {
     pass_.clear();
 }
 
+// Painting follows the reading at once: every shape the model registered is still on
+// the page, so the page is not asked again.
 void CCCellGuard::guardCells(const visio::VShapes& pageShapes) {
     pageShapes_ = pageShapes;
     pass_.clear();
+    pageJustRead_ = true;
     guardConsistent();
     guardIgnored();
     writePass();
     guardFindings();
     writePass();
+    pageJustRead_ = false;
 }
 
 void CCCellGuard::restoreCells(const visio::VShapes& pageShapes) {
@@ -157,6 +161,7 @@ void CCCellGuard::restoreRewrittenCells() {
 }
 
 bool CCCellGuard::isOnPage(int32_t shapeID) const {
+    if (pageJustRead_ && index_ && index_->isRegistered(shapeID)) return true;
     return !getShapeByID(pageShapes_, shapeID).isEmpty();
 }
 

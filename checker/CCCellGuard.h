@@ -56,4 +56,5 @@ private:
     const SavedFormulaIndex* index_;
     visio::VShapes pageShapes_;
     FormulaBatchMap pass_;
+    bool pageJustRead_ = false;
 };

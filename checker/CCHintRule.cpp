@@ -30,6 +30,7 @@ void CCHintRule::check(GEElementSet* active, GEElementSet* passive, GEElementSet
                        GEElementSet* otherShapes, GEAdjacencyMatrix* matrix) {
     CCRule::check(active, passive, arcs, otherShapes, matrix);
     if (!petriNet_) return;
+    indexArcs();
     for (GEGraphElement* transition : elementsOf(active_)) {
         collectOutgoingArcs(transition);
         collectIncomingArcs(transition);
@@ -39,21 +40,48 @@ void CCHintRule::check(GEElementSet* active, GEElementSet* passive, GEElementSet
     }
 }
 
-void CCHintRule::collectOutgoingArcs(const GEGraphElement* element) {
-    scratch_.clear();
-    for (GEGraphElement* candidate : elementsOf(arcs_)) {
-        const GEArc* arc = asArc(candidate);
-        if (arc && isSameElement(arc->getBegin(), element)) scratch_.insert(candidate);
+void CCHintRule::ArcsByEnd::add(const GEGraphElement* end, GEGraphElement* arc) {
+    if (!end) return;
+    if (end->getID() != GEGraphElement::UNSET) {
+        byID[end->getID()].push_back(arc);
+    } else {
+        byElement[end].push_back(arc);
     }
-    markTouchingArcs();
+}
+
+const std::vector<GEGraphElement*>& CCHintRule::ArcsByEnd::of(const GEGraphElement* element) const {
+    static const std::vector<GEGraphElement*> none;
+    if (!element) return none;
+    if (element->getID() != GEGraphElement::UNSET) {
+        auto it = byID.find(element->getID());
+        return it == byID.end() ? none : it->second;
+    }
+    auto it = byElement.find(element);
+    return it == byElement.end() ? none : it->second;
+}
+
+void CCHintRule::indexArcs() {
+    outgoing_ = ArcsByEnd();
+    incoming_ = ArcsByEnd();
+    for (GEGraphElement* candidate : elementsOf(arcs_)) {
+        if (const GEArc* arc = asArc(candidate)) {
+            outgoing_.add(arc->getBegin(), candidate);
+            incoming_.add(arc->getEnd(), candidate);
+        }
+    }
+}
+
+void CCHintRule::collectOutgoingArcs(const GEGraphElement* element) {
+    collectArcs(outgoing_.of(element));
 }
 
 void CCHintRule::collectIncomingArcs(const GEGraphElement* element) {
+    collectArcs(incoming_.of(element));
+}
+
+void CCHintRule::collectArcs(const std::vector<GEGraphElement*>& arcs) {
     scratch_.clear();
-    for (GEGraphElement* candidate : elementsOf(arcs_)) {
-        const GEArc* arc = asArc(candidate);
-        if (arc && isSameElement(arc->getEnd(), element)) scratch_.insert(candidate);
-    }
+    for (GEGraphElement* arc : arcs) scratch_.insert(arc);
     markTouchingArcs();
 }
 

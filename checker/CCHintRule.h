@@ -1,6 +1,10 @@
 // Optional rule of Petri nets: anti-patterns that are legal but likely mistakes.
 #pragma once
 
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
 #include "checker/CCRule.h"
 #include "model/GEElementSet.h"
 
@@ -16,8 +20,20 @@ public:
                GEElementSet* otherShapes, GEAdjacencyMatrix* matrix) override;
 
 private:
+    // The arcs that begin (or end) at each element, in the arc set's order: an element
+    // with a shape by its ID, one without by itself, as isSameElement tells them apart.
+    struct ArcsByEnd {
+        std::unordered_map<int32_t, std::vector<GEGraphElement*>> byID;
+        std::unordered_map<const GEGraphElement*, std::vector<GEGraphElement*>> byElement;
+
+        void add(const GEGraphElement* end, GEGraphElement* arc);
+        const std::vector<GEGraphElement*>& of(const GEGraphElement* element) const;
+    };
+
+    void indexArcs();
     void collectOutgoingArcs(const GEGraphElement* element);
     void collectIncomingArcs(const GEGraphElement* element);
+    void collectArcs(const std::vector<GEGraphElement*>& arcs);
     void markTouchingArcs();
     bool piecesTouch(const GEArc* a, const GEArc* b) const;
     void checkWeight(const GEArc* arc);
@@ -25,4 +41,7 @@ private:
     bool petriNet_;
     // The arcs of one side of one transition; the model owns them.
     GEElementSet scratch_;
+    // Filled for one check: looking the arcs up per transition keeps the check linear.
+    ArcsByEnd outgoing_;
+    ArcsByEnd incoming_;
 };

@@ -150,7 +150,8 @@ void ConsistencyChecker::runCheck(visio::VPage page) {
     const visio::VShapes shapes = checkedPage_.Shapes();
     typeHolder_->identifyDiagramType(shapes);
     createRules();
-    typeHolder_->createModel(shapes, ruleSet_.tables());
+    // Only the elements' shapes are painted, so only theirs are saved to be put back.
+    typeHolder_->createModel(shapes, ruleSet_.tables(), FormulaScope::ElementShapes);
     ruleSet_.checkAll(*typeHolder_);
     closeLatchForOwnWrites();
     cellGuard_ = std::make_unique<CCCellGuard>(
@@ -209,7 +210,7 @@ bool ConsistencyChecker::isConsistentPetriNet(const visio::VShapes& pageShapes,
     bool block = false;
     bool petri = false;
     bool er = false;
-    typeHolder_->scanDrawingTypes(pageShapes, block, petri, er);
+    typeHolder_->scanDrawingTypes(pageShapes, block, petri, er, true);
     if (!petri) return false;
     typeHolder_->setType(drawingTypePetriNet);
     CCRuleSet gate;

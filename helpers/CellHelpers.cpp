@@ -36,13 +36,25 @@ bool cellExists(const visio::VShape& shape, const std::string& cellName) {
     return shape.CellExistsU(cellName, 0) != 0;
 }
 
+std::string cellText(const visio::VCell& cell) {
+    return cellText(cell.FormulaU());
+}
+
+std::string cellText(std::string formula) {
+    return stripOuterQuotes(limitVisioText(std::move(formula)));
+}
+
+int32_t resultAsInt(double value) {
+    return truncateToInt32(value);
+}
+
 std::string getCellString(const visio::VShape& shape, const std::string& cellName) {
-    return stripOuterQuotes(limitVisioText(shape.CellsU(cellName).FormulaU()));
+    return cellText(shape.CellsU(cellName));
 }
 
 std::string getCellStringSRC(const visio::VShape& shape, int16_t section, int16_t row,
                              int16_t cell) {
-    return stripOuterQuotes(limitVisioText(shape.CellsSRC(section, row, cell).FormulaU()));
+    return cellText(shape.CellsSRC(section, row, cell));
 }
 
 std::string getCellFormula(const visio::VShape& shape, const std::string& cellName) {
@@ -69,7 +81,7 @@ double getCellResult(const visio::VShape& shape, const std::string& cellName) {
 }
 
 int32_t getCellResultInt(const visio::VShape& shape, const std::string& cellName) {
-    return truncateToInt32(getCellResult(shape, cellName));
+    return resultAsInt(getCellResult(shape, cellName));
 }
 
 void setCellValueInt(const visio::VShape& shape, const std::string& cellName, int32_t value) {

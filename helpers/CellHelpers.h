@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/visio/VCell.h"
 #include "platform/visio/VShape.h"
 
 // True when the shape has the cell, its master's inherited cells included.
@@ -12,6 +13,9 @@ bool cellExists(const visio::VShape& shape, const std::string& cellName);
 // The cell's formula as text, with one pair of surrounding double quotes removed when
 // the text is longer than two characters.
 std::string getCellString(const visio::VShape& shape, const std::string& cellName);
+// The same for a cell already looked up, or for its formula as read.
+std::string cellText(const visio::VCell& cell);
+std::string cellText(std::string formula);
 std::string getCellStringSRC(const visio::VShape& shape, int16_t section, int16_t row,
                              int16_t cell);
 
@@ -32,6 +36,7 @@ void setCellFormulaSRC(const visio::VShape& shape, int16_t section, int16_t row,
 double getCellResult(const visio::VShape& shape, const std::string& cellName);
 // The value truncated toward zero (and held inside the 32-bit range).
 int32_t getCellResultInt(const visio::VShape& shape, const std::string& cellName);
+int32_t resultAsInt(double value);
 // Makes the cell hold the plain number.
 void setCellValueInt(const visio::VShape& shape, const std::string& cellName, int32_t value);
 

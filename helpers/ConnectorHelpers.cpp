@@ -1,5 +1,7 @@
 #include "helpers/ConnectorHelpers.h"
 
+#include <utility>
+
 #include "helpers/CellHelpers.h"
 #include "helpers/ShapeHelpers.h"
 #include "platform/visio/VConnect.h"
@@ -27,6 +29,48 @@ int16_t chooseRecord(const visio::VShape& parent, ArcEndRule rule) {
 }
 
 }  // namespace
+
+ConnectorGlue::ConnectorGlue(visio::VShape connector,
+                             std::function<std::optional<int32_t>(const visio::VShape&)> idOf)
+    : connector_(std::move(connector)), idOf_(std::move(idOf)) {}
+
+visio::VConnect ConnectorGlue::record(int32_t number) {
+    auto it = records_.find(number);
+    if (it != records_.end()) return it->second;
+    if (!connects_) connects_ = connector_.Connects();
+    return records_.emplace(number, connects_->Item(static_cast<int16_t>(number))).first->second;
+}
+
+int16_t ConnectorGlue::fromPart(int32_t number) {
+    auto it = fromParts_.find(number);
+    if (it == fromParts_.end()) it = fromParts_.emplace(number, record(number).FromPart()).first;
+    return it->second;
+}
+
+int32_t ConnectorGlue::gluedEndPart() {
+    if (gluedEndPart_) return *gluedEndPart_;
+    if (!connects_) connects_ = connector_.Connects();
+    const int32_t count = connects_->Count();
+    int32_t glued = 0;
+    for (int32_t i = 1; i <= count; ++i) {
+        if (isEndPoint(fromPart(i))) ++glued;
+    }
+    gluedEndPart_ = glued;
+    return glued;
+}
+
+int32_t ConnectorGlue::connectPart() {
+    const int16_t part = fromPart(1);
+    if (part == visio::visEnd) return 1;
+    if (part == visio::visBegin) return 0;
+    return -1;
+}
+
+int32_t ConnectorGlue::connectedShapeID(int32_t number) {
+    const visio::VShape target = record(number).ToSheet();
+    const std::optional<int32_t> known = idOf_ ? idOf_(target) : std::nullopt;
+    return known ? *known : target.ID();
+}
 
 int32_t getGluedEndPart(const visio::VShape& connector) {
     const visio::VConnects connects = connector.Connects();

@@ -3,7 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
 
+#include "platform/visio/VConnect.h"
+#include "platform/visio/VConnects.h"
 #include "platform/visio/VShape.h"
 
 // Which of a connector's two glue records an arc end is read from.
@@ -15,6 +20,30 @@ int32_t getGluedEndPart(const visio::VShape& connector);
 int32_t getConnectPart(const visio::VShape& connector);
 // The shape that glue record `record` (1 or 2) glues the connector to.
 visio::VShape getConnectedShape(const visio::VShape& connector, int32_t record);
+
+// A connector's glue records, each asked of Visio once: as getGluedEndPart,
+// getConnectPart and the ID of getConnectedShape answer them.
+class ConnectorGlue {
+public:
+    // idOf, when given, answers the IDs of shapes the caller knows (nothing otherwise).
+    explicit ConnectorGlue(
+        visio::VShape connector,
+        std::function<std::optional<int32_t>(const visio::VShape&)> idOf = nullptr);
+    int32_t gluedEndPart();
+    int32_t connectPart();
+    int32_t connectedShapeID(int32_t record);
+
+private:
+    visio::VConnect record(int32_t number);
+    int16_t fromPart(int32_t number);
+
+    visio::VShape connector_;
+    std::function<std::optional<int32_t>(const visio::VShape&)> idOf_;
+    std::optional<visio::VConnects> connects_;
+    std::map<int32_t, visio::VConnect> records_;
+    std::map<int32_t, int16_t> fromParts_;
+    std::optional<int32_t> gluedEndPart_;
+};
 
 // The connection point (of the shape it is glued to) that the connector's parent is
 // glued at, choosing between two glue records by the parent's end arrow and extent;

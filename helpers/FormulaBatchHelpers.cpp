@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "helpers/VisioText.h"
@@ -38,13 +39,34 @@ void appendAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key) {
     for (int32_t part : key) stream.push_back(as16Bits(part));
 }
 
-// What the batch cannot carry is written cell by cell, through guards as the batch
+// A formula the batch cannot carry is written on its own, through guards as the batch
 // writes; the shape is looked up by its full ID.
 void writeOnItsOwn(const visio::VShapes& shapes, const FormulaBatchKey& key,
                    const std::string& formula) {
     shapes.ItemFromID(key[0])
         .CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3]))
         .SetFormulaForceU(formula);
+}
+
+// A shape whose ID the page's batch cannot carry gets a batch of its own: its section,
+// row and cell for each formula.
+struct ShapeBatch {
+    std::vector<int16_t> addresses;
+    std::vector<std::string> formulas;
+};
+
+void appendCellAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key) {
+    for (std::size_t i = 1; i < key.size(); ++i) stream.push_back(as16Bits(key[i]));
+}
+
+void writeShapeBatches(const visio::VShapes& shapes, std::map<int32_t, ShapeBatch>& batches) {
+    for (auto& [shapeID, batch] : batches) {
+        shapes.ItemFromID(shapeID).SetFormulas(batch.addresses, batch.formulas, kBatchFlags);
+    }
+}
+
+std::string readOnItsOwn(const visio::VShape& shape, const FormulaBatchKey& key) {
+    return shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3])).FormulaU();
 }
 
 }  // namespace
@@ -58,15 +80,110 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
     } catch (const std::bad_alloc&) {
         return;
     }
+    std::map<int32_t, ShapeBatch> shapeBatches;
     for (auto& [key, formula] : batch) {
         if (!namesACell(key)) continue;
         // A formula cut to what the batch takes would be another formula, or none.
-        if (!batchNamesTheShape(key[0]) || exceedsFormulaLimit(formula)) {
+        if (exceedsFormulaLimit(formula)) {
             writeOnItsOwn(shapes, key, formula);
-            continue;
+        } else if (!batchNamesTheShape(key[0])) {
+            ShapeBatch& own = shapeBatches[key[0]];
+            appendCellAddress(own.addresses, key);
+            own.formulas.push_back(std::move(formula));
+        } else {
+            appendAddress(addresses, key);
+            formulas.push_back(std::move(formula));
         }
-        appendAddress(addresses, key);
-        formulas.push_back(std::move(formula));
     }
     shapes.ContainingPage().SetFormulas(addresses, formulas, kBatchFlags);
+    writeShapeBatches(shapes, shapeBatches);
+}
+
+namespace {
+
+// Reads the cells in batches: those the page's batch can name with readPage, the others
+// with readShape per shape. An answer that does not cover its cells (a cell was missing)
+// is replaced by readOne for each of them.
+template <class T, class ReadPage, class ReadShape, class ReadOne>
+std::vector<T> readInBatches(const std::vector<FormulaBatchKey>& cells, const ShapeOfID& shapeOf,
+                             ReadPage readPage, ReadShape readShape, ReadOne readOne) {
+    std::vector<T> values(cells.size());
+    std::vector<int16_t> pageStream;
+    std::vector<std::size_t> onPage;
+    std::map<int32_t, std::pair<std::vector<int16_t>, std::vector<std::size_t>>> ownReads;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (!namesACell(cells[i])) continue;
+        if (batchNamesTheShape(cells[i][0])) {
+            appendAddress(pageStream, cells[i]);
+            onPage.push_back(i);
+        } else {
+            auto& own = ownReads[cells[i][0]];
+            appendCellAddress(own.first, cells[i]);
+            own.second.push_back(i);
+        }
+    }
+    auto take = [&](const std::vector<T>& answer, const std::vector<std::size_t>& at) {
+        if (answer.size() == at.size()) {
+            for (std::size_t k = 0; k < at.size(); ++k) values[at[k]] = answer[k];
+            return;
+        }
+        for (std::size_t k : at) values[k] = readOne(shapeOf(cells[k][0]), cells[k]);
+    };
+    if (!onPage.empty()) take(readPage(pageStream), onPage);
+    for (const auto& [shapeID, own] : ownReads)
+        take(readShape(shapeOf(shapeID), own.first), own.second);
+    return values;
+}
+
+// Values in internal units; what is no number reads as 0, as ResultIU reads it.
+std::vector<double> numbersOf(const std::vector<visio::Variant>& answer) {
+    std::vector<double> numbers;
+    numbers.reserve(answer.size());
+    for (const visio::Variant& v : answer) {
+        const double* number = std::get_if<double>(&v);
+        numbers.push_back(number ? *number : 0);
+    }
+    return numbers;
+}
+
+constexpr int16_t kGetFloats = 0;
+
+}  // namespace
+
+std::vector<std::string> getFormulasBatch(const visio::VPage& page,
+                                          const std::vector<FormulaBatchKey>& cells,
+                                          const ShapeOfID& shapeOf) {
+    return readInBatches<std::string>(
+        cells, shapeOf,
+        [&](const std::vector<int16_t>& stream) {
+            std::vector<std::string> answer;
+            page.GetFormulasU(stream, &answer);
+            return answer;
+        },
+        [](const visio::VShape& shape, const std::vector<int16_t>& stream) {
+            std::vector<std::string> answer;
+            shape.GetFormulasU(stream, &answer);
+            return answer;
+        },
+        readOnItsOwn);
+}
+
+std::vector<double> getResultsBatch(const visio::VPage& page,
+                                    const std::vector<FormulaBatchKey>& cells,
+                                    const ShapeOfID& shapeOf) {
+    return readInBatches<double>(
+        cells, shapeOf,
+        [&](const std::vector<int16_t>& stream) {
+            std::vector<visio::Variant> answer;
+            page.GetResults(stream, kGetFloats, {}, &answer);
+            return numbersOf(answer);
+        },
+        [](const visio::VShape& shape, const std::vector<int16_t>& stream) {
+            std::vector<visio::Variant> answer;
+            shape.GetResults(stream, kGetFloats, {}, &answer);
+            return numbersOf(answer);
+        },
+        [](const visio::VShape& shape, const FormulaBatchKey& key) {
+            return shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3])).ResultIU();
+        });
 }

@@ -3,9 +3,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "platform/visio/VPage.h"
+#include "platform/visio/VShape.h"
 #include "platform/visio/VShapes.h"
 
 // Shape ID, section, row, cell; ordered element by element.
@@ -14,7 +18,25 @@ using FormulaBatchMap = std::map<FormulaBatchKey, std::string>;
 
 // Writes every formula of the batch, in key order, through one batch write on the page
 // that the shapes belong to; guarded cells are overwritten. An empty batch still makes
-// the call. What the batch cannot carry goes on its own, forced as well: a shape ID
-// beyond 16 bits, and a formula longer than the batch takes, which is written whole.
+// the call. What the page's batch cannot carry goes apart, forced as well: the formulas
+// of a shape whose ID is beyond 16 bits in one batch write on that shape, and a formula
+// longer than a batch takes on its own, whole.
 // A section, row or cell beyond 16 bits names no cell of Visio's and is not written.
 void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch);
+
+// The shape of an ID, as the caller knows it (empty when it knows none).
+using ShapeOfID = std::function<visio::VShape(int32_t)>;
+
+// The formulas of the cells (shape ID, section, row, cell), exactly as Visio holds them,
+// in the order given; every cell must exist. The cells of the shapes the page's batch
+// can name come in one read on the page, those of others in one read per shape, which
+// shapeOf gives. Should a read answer nothing (a cell was gone after all), its cells are
+// read one by one, so that every cell gets what a single read would give.
+std::vector<std::string> getFormulasBatch(const visio::VPage& page,
+                                          const std::vector<FormulaBatchKey>& cells,
+                                          const ShapeOfID& shapeOf);
+// The values of the cells in internal units, batched the same way; a cell the shape
+// does not have reads as 0, as ResultIU of no cell does.
+std::vector<double> getResultsBatch(const visio::VPage& page,
+                                    const std::vector<FormulaBatchKey>& cells,
+                                    const ShapeOfID& shapeOf);

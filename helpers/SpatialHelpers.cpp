@@ -35,17 +35,28 @@ int16_t getSpatialRelation(const visio::VShape& shape, const visio::VShape& othe
 }
 
 std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot) {
+    return collectShapeIDs(shape, resultRoot, KnownShapes());
+}
+
+// A shape that holds sub-shapes is a group: a group the caller knows is not asked its type.
+std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot,
+                                     const KnownShapes& known) {
+    auto idOf = [&](const visio::VShape& s) {
+        std::optional<int32_t> id = known.idOf ? known.idOf(s) : std::nullopt;
+        return id ? *id : s.ID();
+    };
     std::vector<int32_t> ids;
     visio::VShape asked = shape;
-    const visio::VShape parent = getParentShape(shape);
-    if (parent.Type() == visio::visTypeGroup) {
+    const std::optional<visio::VShape> group = known.groupOf ? known.groupOf(shape) : std::nullopt;
+    const visio::VShape parent = group ? *group : getParentShape(shape);
+    if (group ? !parent.isEmpty() : parent.Type() == visio::visTypeGroup) {
         asked = parent;
-        ids.push_back(parent.ID());
+        ids.push_back(idOf(parent));
     }
     const visio::VSelection neighbours =
         asked.SpatialNeighbors(kAllRelations, kSpatialTolerance, kNoSpatialFlags, resultRoot);
     const int32_t count = neighbours.Count();
-    for (int32_t i = 1; i <= count; ++i) ids.push_back(neighbours.Item(i).ID());
+    for (int32_t i = 1; i <= count; ++i) ids.push_back(idOf(neighbours.Item(i)));
     return ids;
 }
 

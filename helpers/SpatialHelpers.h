@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/visio/IVObject.h"
@@ -20,6 +22,17 @@ int16_t getSpatialRelation(const visio::VShape& shape, const visio::VShape& othe
 // The IDs of the shapes that lie against the shape (or against its group, whose ID
 // then comes first), in the order Visio reports them.
 std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot);
+
+// What a caller already knows of the shapes: the group a shape lies in, and shapes' IDs.
+struct KnownShapes {
+    // The shape's group, empty when it lies on the page; nothing when not known.
+    std::function<std::optional<visio::VShape>(const visio::VShape&)> groupOf;
+    // The shape's ID; nothing when not known.
+    std::function<std::optional<int32_t>(const visio::VShape&)> idOf;
+};
+// The same, asking Visio only what the caller does not know.
+std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot,
+                                     const KnownShapes& known);
 
 // The first and the last vertex of the shape's first geometry section, on the page.
 PagePoint getGeometryBeginPoint(const visio::VShape& shape);

@@ -39,7 +39,7 @@ const ReaderEntry readers[attributeCellCount] = {
 
 bool AttributeCellReader::readCell(const std::string& name) {
     // A missing cell reads as invalid: no reader takes a value from it.
-    if (!cellExists(record_.shape_, name)) return false;
+    if (!record_.shape_.hasCell(name)) return false;
     for (const ReaderEntry& entry : readers) {
         if (name == entry.cell) return (this->*entry.reader)(name);
     }
@@ -47,16 +47,17 @@ bool AttributeCellReader::readCell(const std::string& name) {
 }
 
 int32_t AttributeCellReader::cellValue(const std::string& name) const {
-    return getCellResultInt(record_.shape_, name);
+    return record_.shape_.cellResultInt(name);
 }
 
 bool AttributeCellReader::inRange(int32_t v) const {
-    return v >= 0 && v <= record_.shape_.Shapes().Count();
+    // 0 names the shape itself, which every shape has.
+    return v == 0 || (v > 0 && v <= record_.shape_.countSubShapes());
 }
 
 visio::VShape AttributeCellReader::subShape(int32_t v) const {
     if (v < 1) return visio::VShape();
-    return getShapeByIndex(record_.shape_.Shapes(), v);
+    return record_.shape_.subShape(v);
 }
 
 bool AttributeCellReader::readSubShape(const std::string& name, visio::VShape& target) {
@@ -72,8 +73,8 @@ bool AttributeCellReader::readIdentifier(const std::string& name) {
         record_.identifierID_ = -1;
         return false;
     }
-    const visio::VShape carrier = v == 0 ? record_.shape_ : subShape(v);
-    record_.identifierID_ = v == 0 ? 0 : carrier.ID();
+    const visio::VShape carrier = v == 0 ? record_.shape_.shape() : subShape(v);
+    record_.identifierID_ = v == 0 ? 0 : record_.shape_.subShapeID(v);
     record_.identifier_ = getShapeText(carrier);
     return true;
 }
@@ -137,7 +138,7 @@ bool AttributeCellReader::readMarking(const std::string& name) {
     record_.marking_ = v;
     if (v != 0 && v != 1) return false;
     record_.markingCellName_ = markingCell;
-    record_.markingCellShapeID_ = record_.shape_.ID();
+    record_.markingCellShapeID_ = record_.shape_.id();
     ShapeFixUps(record_).fixMarking();
     return true;
 }
@@ -145,7 +146,7 @@ bool AttributeCellReader::readMarking(const std::string& name) {
 int32_t AttributeCellReader::readTextValue(const visio::VShape& box, TextBoxKind kind,
                                            const char* promptCell) {
     const std::string text = getShapeText(box);
-    const std::string prompt = getCellString(record_.shape_, promptCell);
+    const std::string prompt = record_.shape_.cellString(promptCell);
     const TextBoxValue result = evaluateTextBox(kind, text, prompt);
     if (result.rewrite) setShapeText(box, std::to_string(result.value));
     return result.value;
@@ -155,7 +156,7 @@ bool AttributeCellReader::readArcWeight(const std::string& name) {
     const int32_t v = cellValue(name);
     if (!inRange(v)) return false;
     record_.arcWeightText_ = subShape(v);
-    record_.arcWeightShapeID_ = record_.arcWeightText_.ID();
+    record_.arcWeightShapeID_ = record_.shape_.subShapeID(v);
     record_.arcWeight_ =
         readTextValue(record_.arcWeightText_, TextBoxKind::ArcWeight, arcWeightPromptCell);
     return true;
@@ -165,7 +166,7 @@ bool AttributeCellReader::readCapacityText(const std::string& name) {
     const int32_t v = cellValue(name);
     if (!inRange(v)) return false;
     const visio::VShape box = subShape(v);
-    record_.capacityShapeID_ = box.ID();
+    record_.capacityShapeID_ = record_.shape_.subShapeID(v);
     record_.capacity_ = readTextValue(box, TextBoxKind::Capacity, capacityPromptCell);
     return true;
 }
@@ -174,7 +175,7 @@ bool AttributeCellReader::readMarkingText(const std::string& name) {
     const int32_t v = cellValue(name);
     if (!inRange(v)) return false;
     const visio::VShape box = subShape(v);
-    record_.markingShapeID_ = box.ID();
+    record_.markingShapeID_ = record_.shape_.subShapeID(v);
     record_.marking_ = readTextValue(box, TextBoxKind::Marking, markingPromptCell);
     record_.markingCellName_.clear();
     record_.markingCellShapeID_ = record_.markingShapeID_;

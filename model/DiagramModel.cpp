@@ -1,21 +1,22 @@
 #include "model/DiagramModel.h"
 
+#include <unordered_set>
+
 #include "helpers/CellHelpers.h"
 #include "helpers/ConnectorHelpers.h"
 #include "helpers/ShapeHelpers.h"
 #include "model/GEArc.h"
 #include "model/GEConnection.h"
 #include "model/GEGraphElement.h"
+#include "model/NotationCellPrefetch.h"
+#include "platform/visio/VPage.h"
+#include "platform/visio/VisioConstants.h"
 
 namespace {
 
 // Which end of a connector a single glue record holds.
 constexpr int32_t kBeginPoint = 0;
 constexpr int32_t kEndPoint = 1;
-
-bool hasSubShapes(const visio::VShape& shape) {
-    return shape.Shapes().Count() > 0;
-}
 
 }  // namespace
 
@@ -32,18 +33,45 @@ DiagramModel::~DiagramModel() {
     connections_.destroyElements();
 }
 
-void DiagramModel::readShapes(const visio::VShapes& shapes) {
-    const int32_t count = shapes.Count();
-    for (int32_t i = 1; i <= count; ++i) readPageShape(getShapeByIndex(shapes, i));
+void DiagramModel::setReadingMode(ReadingMode mode) {
+    savedFormulaIndex_.setReadingMode(mode);
+    attributes_.setReadingMode(mode);
+    keepShapes_ = mode == ReadingMode::Batched;
 }
 
-void DiagramModel::readPageShape(const visio::VShape& shape) {
-    if (attributes_.readShape(shape)) {
+void DiagramModel::readShapes(const visio::VShapes& shapes) {
+    readShapesIn(shapes);
+    resolveDirections();
+}
+
+void DiagramModel::readShapesIn(const visio::VShapes& shapes) {
+    const int32_t count = shapes.Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        readPageShape(ShapeFacts(getShapeByIndex(shapes, i), keepShapes_));
+    }
+}
+
+// What was read ahead holds until reading writes to a shape: a formula of a shape still
+// to be read may refer to what was written, so from then on its cells are read again.
+void DiagramModel::readShapes(const std::vector<ShapeFacts>& pageShapes) {
+    std::vector<ShapeFacts> shapes = pageShapes;
+    NotationCellPrefetch(attributes_.expectedType()).prefetch(shapes);
+    const uint64_t writesBefore = attributes_.writeCount();
+    for (ShapeFacts& shape : shapes) {
+        if (attributes_.writeCount() != writesBefore) shape.forgetCells();
+        readPageShape(shape);
+    }
+    resolveDirections();
+}
+
+void DiagramModel::readPageShape(const ShapeFacts& facts) {
+    const visio::VShape& shape = facts.shape();
+    if (attributes_.readShape(facts)) {
         classifyShape(shape);
         return;
     }
-    const int32_t id = shape.ID();
-    if (!hasSubShapes(shape)) {
+    const int32_t id = idOf(shape);
+    if (!attributes_.shapeHasSubShapes()) {
         addElement(new GEGraphElement, shape, otherShapes_);
         savedFormulaIndex_.addShape(id, shape);
         return;
@@ -51,13 +79,41 @@ void DiagramModel::readPageShape(const visio::VShape& shape) {
     // A plain group: its members are registered under it, so that the matrix can see
     // through it to the elements inside.
     savedFormulaIndex_.beginElement(id, shape);
-    readShapes(shape.Shapes());
+    const visio::VShape outerGroup = currentGroup_;
+    currentGroup_ = shape;
+    readShapesIn(shape.Shapes());
+    currentGroup_ = outerGroup;
     savedFormulaIndex_.endElement();
 }
 
 void DiagramModel::analysePage(const visio::VShapes& shapes) {
-    adjacencyMatrix_.build(shapes, &active_, &passive_, &connections_, &savedFormulaIndex_);
+    adjacencyMatrix_.build(shapes, &active_, &passive_, &connections_, &savedFormulaIndex_,
+                           elementShapes(shapes), knownShapes());
     buildArcs();
+}
+
+namespace {
+
+// The shapes that stand for the set's elements: their own and their text boxes'.
+void collectElementShapes(GEElementSet& set, std::unordered_set<int32_t>& ids) {
+    for (GEGraphElement* e = set.getFirst(); e != set.end(); e = set.getNext()) {
+        for (int32_t i = 0; i < e->getShapesIDsCount(); ++i) {
+            if (e->getShapesID(i) > GEGraphElement::UNSET) ids.insert(e->getShapesID(i));
+        }
+    }
+}
+
+}  // namespace
+
+void DiagramModel::saveFormulas(FormulaScope scope) {
+    if (scope == FormulaScope::EveryShape) {
+        savedFormulaIndex_.saveRegisteredFormulas();
+        return;
+    }
+    std::unordered_set<int32_t> ids;
+    for (GEElementSet* set : {&active_, &passive_, &connections_, &otherShapes_})
+        collectElementShapes(*set, ids);
+    savedFormulaIndex_.saveRegisteredFormulas([&](int32_t id) { return ids.count(id) != 0; });
 }
 
 void DiagramModel::buildArcs() {
@@ -74,10 +130,52 @@ void DiagramModel::buildArcs() {
 
 bool DiagramModel::addElement(GEGraphElement* element, const visio::VShape& shape,
                               GEElementSet& set) {
-    element->setID(shape.ID());
-    if (set.insert(element)) return true;
-    delete element;
-    return false;
+    element->setID(idOf(shape));
+    if (!set.insert(element)) {
+        if (!pendingDirections_.empty() && pendingDirections_.back().connection == element)
+            pendingDirections_.pop_back();
+        delete element;
+        return false;
+    }
+    if (keepShapes_ && elementShapes_.emplace(element->getID(), shape).second) {
+        idsByObject_.emplace(shape.get(), element->getID());
+        // A part of a composite shape lies in it; a shape of its own in the group read.
+        const bool ownShape = shape.isSameObject(attributes_.shape());
+        groupOf_.emplace(shape.get(), ownShape ? currentGroup_ : attributes_.shape());
+    }
+    return true;
+}
+
+std::optional<int32_t> DiagramModel::knownID(const visio::VShape& shape) const {
+    auto it = idsByObject_.find(shape.get());
+    if (it == idsByObject_.end()) return std::nullopt;
+    return it->second;
+}
+
+KnownShapes DiagramModel::knownShapes() const {
+    KnownShapes known;
+    known.idOf = [this](const visio::VShape& shape) { return knownID(shape); };
+    known.groupOf = [this](const visio::VShape& shape) -> std::optional<visio::VShape> {
+        auto it = groupOf_.find(shape.get());
+        if (it == groupOf_.end()) return std::nullopt;
+        return it->second;
+    };
+    return known;
+}
+
+int32_t DiagramModel::idOf(const visio::VShape& shape) {
+    if (shape.isSameObject(attributes_.shape())) return attributes_.shapeID();
+    const std::optional<int32_t> known = attributes_.knownID(shape);
+    return known ? *known : shape.ID();
+}
+
+visio::VShape DiagramModel::elementShape(const visio::VShapes& shapes, int32_t id) const {
+    auto it = elementShapes_.find(id);
+    return it != elementShapes_.end() ? it->second : getShapeByID(shapes, id);
+}
+
+ShapeOfID DiagramModel::elementShapes(const visio::VShapes& shapes) const {
+    return [this, shapes](int32_t id) { return elementShape(shapes, id); };
 }
 
 void DiagramModel::readElement(const visio::VShape& shape, GEElementSet& set) {
@@ -89,35 +187,85 @@ void DiagramModel::readElement(const visio::VShape& shape, GEElementSet& set) {
 void DiagramModel::readConnector(const visio::VShape& shape) {
     auto* connection = new GEConnection;
     connection->setIdentifier(attributes_.getIdentifier());
-    readBeginGlue(*connection, shape);
-    readEndGlue(*connection, shape);
+    readGlue(*connection, shape);
     readDirection(*connection, shape);
     addElement(connection, shape, connections_);
 }
 
 void DiagramModel::readBeginGlue(GEConnection& connection, const visio::VShape& shape) {
-    const int32_t glued = getGluedEndPart(shape);
-    if (glued == 1) {
-        if (getConnectPart(shape) == kBeginPoint) connection.addBeginID(gluedShapeID(shape, 1));
-    } else if (glued == 2) {
-        connection.addBeginID(gluedShapeID(shape, 1));
-    }
+    ConnectorGlue glue(shape);
+    readBeginGlue(connection, glue);
 }
 
 void DiagramModel::readEndGlue(GEConnection& connection, const visio::VShape& shape) {
-    const int32_t glued = getGluedEndPart(shape);
+    ConnectorGlue glue(shape);
+    readEndGlue(connection, glue);
+}
+
+// Both ends from one reading of the glue records.
+void DiagramModel::readGlue(GEConnection& connection, const visio::VShape& shape) {
+    ConnectorGlue glue(shape, [this](const visio::VShape& s) { return knownID(s); });
+    readBeginGlue(connection, glue);
+    readEndGlue(connection, glue);
+}
+
+void DiagramModel::readBeginGlue(GEConnection& connection, ConnectorGlue& glue) {
+    const int32_t glued = glue.gluedEndPart();
     if (glued == 1) {
-        if (getConnectPart(shape) == kEndPoint) connection.addEndID(gluedShapeID(shape, 1));
+        if (glue.connectPart() == kBeginPoint) connection.addBeginID(glue.connectedShapeID(1));
     } else if (glued == 2) {
-        connection.addEndID(gluedShapeID(shape, 2));
+        connection.addBeginID(glue.connectedShapeID(1));
+    }
+}
+
+void DiagramModel::readEndGlue(GEConnection& connection, ConnectorGlue& glue) {
+    const int32_t glued = glue.gluedEndPart();
+    if (glued == 1) {
+        if (glue.connectPart() == kEndPoint) connection.addEndID(glue.connectedShapeID(1));
+    } else if (glued == 2) {
+        connection.addEndID(glue.connectedShapeID(2));
     }
 }
 
 // An arrowhead only at the begin point turns the connection round; none at all leaves it
 // without direction, turned round when the shape is drawn with a positive height.
 void DiagramModel::readDirection(GEConnection& connection, const visio::VShape& shape) {
+    if (keepShapes_ && !shape.isEmpty()) {
+        pendingDirections_.push_back({&connection, shape, idOf(shape)});
+        return;
+    }
     const bool beginArrow = getCellResult(shape, "BeginArrow") != 0;
     const bool endArrow = getCellResult(shape, "EndArrow") != 0;
+    setDirection(connection, beginArrow, endArrow,
+                 [&shape] { return getCellResult(shape, "Height"); });
+}
+
+void DiagramModel::resolveDirections() {
+    if (pendingDirections_.empty()) return;
+    std::vector<FormulaBatchKey> cells;
+    std::unordered_map<int32_t, visio::VShape> shapeOf;
+    for (const PendingDirection& p : pendingDirections_) {
+        cells.push_back(
+            {p.shapeID, visio::visSectionObject, visio::visRowLine, visio::visLineBeginArrow});
+        cells.push_back(
+            {p.shapeID, visio::visSectionObject, visio::visRowLine, visio::visLineEndArrow});
+        cells.push_back(
+            {p.shapeID, visio::visSectionObject, visio::visRowXFormOut, visio::visXFormHeight});
+        shapeOf.emplace(p.shapeID, p.shape);
+    }
+    const std::vector<double> values = getResultsBatch(
+        pendingDirections_.front().shape.ContainingPage(), cells,
+        [&](int32_t id) { return shapeOf.count(id) ? shapeOf.at(id) : visio::VShape(); });
+    for (std::size_t i = 0; i < pendingDirections_.size(); ++i) {
+        const double height = values[3 * i + 2];
+        setDirection(*pendingDirections_[i].connection, values[3 * i] != 0, values[3 * i + 1] != 0,
+                     [height] { return height; });
+    }
+    pendingDirections_.clear();
+}
+
+void DiagramModel::setDirection(GEConnection& connection, bool beginArrow, bool endArrow,
+                                const std::function<double()>& height) {
     if (beginArrow && endArrow) {
         connection.setState1();
     } else if (endArrow) {
@@ -127,7 +275,7 @@ void DiagramModel::readDirection(GEConnection& connection, const visio::VShape& 
         connection.reverse();
     } else {
         connection.setState2();
-        if (getCellResult(shape, "Height") > 0) connection.reverse();
+        if (height() > 0) connection.reverse();
     }
 }
 
@@ -152,8 +300,4 @@ void DiagramModel::readNodeWithEdges(const visio::VShape& node, const visio::VSh
 GEGraphElement* DiagramModel::passiveOrActive(int32_t id) const {
     if (GEGraphElement* e = passive_.getByID(id)) return e;
     return active_.getByID(id);
-}
-
-int32_t DiagramModel::gluedShapeID(const visio::VShape& connector, int32_t record) {
-    return getConnectedShape(connector, record).ID();
 }

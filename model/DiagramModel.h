@@ -4,15 +4,23 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <unordered_map>
+#include <vector>
 
+#include "helpers/FormulaBatchHelpers.h"
+#include "helpers/SpatialHelpers.h"
 #include "model/CellAddressTable.h"
 #include "model/GEAdjacencyMatrix.h"
 #include "model/GEElementSet.h"
+#include "model/ReadingMode.h"
 #include "model/SavedFormulaIndex.h"
 #include "model/ShapeAttributes.h"
 #include "platform/visio/VShape.h"
 #include "platform/visio/VShapes.h"
 
+class ConnectorGlue;
 class GEConnection;
 class GEGraphElement;
 
@@ -31,10 +39,17 @@ public:
     DiagramModel(const DiagramModel&) = delete;
     DiagramModel& operator=(const DiagramModel&) = delete;
 
+    // How the model reads what it saves; set before readShapes (one by one unless set).
+    void setReadingMode(ReadingMode mode);
     // Reads a page's or a group's shapes, searching plain groups.
     void readShapes(const visio::VShapes& shapes);
+    // The same for a page's shapes already walked, with what was read of them.
+    void readShapes(const std::vector<ShapeFacts>& pageShapes);
     // Builds the adjacency matrix and the arcs.
     virtual void analysePage(const visio::VShapes& shapes);
+    // Saves the formulas that batched reading left to be saved, of the scope's shapes;
+    // after analysePage, before the client writes a cell.
+    void saveFormulas(FormulaScope scope);
 
     GEElementSet* getActive() { return &active_; }
     GEElementSet* getPassive() { return &passive_; }
@@ -54,6 +69,13 @@ protected:
     // Gives the element the shape's ID and puts it into the set. A set that refuses it
     // (its ID is taken) has it deleted: the answer is then false and the element gone.
     bool addElement(GEGraphElement* element, const visio::VShape& shape, GEElementSet& set);
+    // The shape of an element by its ID, as reading found it (fetched from the page when
+    // reading did not keep it).
+    visio::VShape elementShape(const visio::VShapes& shapes, int32_t id) const;
+    ShapeOfID elementShapes(const visio::VShapes& shapes) const;
+    // What reading learnt of the elements' shapes: their groups and their IDs.
+    KnownShapes knownShapes() const;
+    std::optional<int32_t> knownID(const visio::VShape& shape) const;
 
     // A bare element with the record's identifier.
     void readElement(const visio::VShape& shape, GEElementSet& set);
@@ -61,6 +83,7 @@ protected:
     void readConnector(const visio::VShape& shape);
     void readBeginGlue(GEConnection& connection, const visio::VShape& shape);
     void readEndGlue(GEConnection& connection, const visio::VShape& shape);
+    void readGlue(GEConnection& connection, const visio::VShape& shape);
     void readDirection(GEConnection& connection, const visio::VShape& shape);
     // A composite shape that stands for a node with two edges: the node (with the
     // record's identifier) from the node sub-shape into the set, the first edge from what
@@ -72,12 +95,20 @@ protected:
     ShapeAttributes& attributes() { return attributes_; }
 
 private:
-    void readPageShape(const visio::VShape& shape);
+    void readPageShape(const ShapeFacts& shape);
+    void readShapesIn(const visio::VShapes& shapes);
+    // Batched reading reads the connections' arrowheads and extents once the page is
+    // read, in one batch.
+    void resolveDirections();
+    static void setDirection(GEConnection& connection, bool beginArrow, bool endArrow,
+                             const std::function<double()>& height);
     // The element under the ID, searching passive before active; null when neither
     // holds it.
     GEGraphElement* passiveOrActive(int32_t id) const;
-    // The ID of the shape at the connector's glue record (1 or 2).
-    static int32_t gluedShapeID(const visio::VShape& connector, int32_t record);
+    // The shape's ID, asked once of the shape the attribute record holds.
+    int32_t idOf(const visio::VShape& shape);
+    static void readBeginGlue(GEConnection& connection, ConnectorGlue& glue);
+    static void readEndGlue(GEConnection& connection, ConnectorGlue& glue);
 
     CellAddressTableMap tables_;
     GEElementSet active_;
@@ -88,4 +119,19 @@ private:
     SavedFormulaIndex savedFormulaIndex_;
     GEAdjacencyMatrix adjacencyMatrix_;
     ShapeAttributes attributes_;
+    // The elements' shapes as read, when reading is batched, with their IDs by object
+    // (the shapes are held, so no other can come to stand at the same address) and the
+    // group each lies in (empty on the page).
+    std::unordered_map<int32_t, visio::VShape> elementShapes_;
+    std::unordered_map<const visio::IVShape*, int32_t> idsByObject_;
+    std::unordered_map<const visio::IVShape*, visio::VShape> groupOf_;
+    // The plain group being read, empty on the page.
+    visio::VShape currentGroup_;
+    struct PendingDirection {
+        GEConnection* connection;
+        visio::VShape shape;
+        int32_t shapeID;
+    };
+    std::vector<PendingDirection> pendingDirections_;
+    bool keepShapes_ = false;
 };

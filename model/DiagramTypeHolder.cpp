@@ -8,6 +8,7 @@
 #include "helpers/ShapeHelpers.h"
 #include "model/BlockDiagramModel.h"
 #include "model/ERDiagramModel.h"
+#include "model/NotationCellPrefetch.h"
 #include "model/NotationConstants.h"
 #include "model/PetriNetModel.h"
 #include "platform/ui/WinApiConstants.h"
@@ -37,15 +38,40 @@ DiagramTypeHolder::~DiagramTypeHolder() = default;
 // A shape that names a drawing type is not searched further, even as a group.
 void DiagramTypeHolder::scanDrawingTypes(const visio::VShapes& shapes, bool& block, bool& petri,
                                          bool& er) const {
+    std::vector<ShapeFacts> walked = walk(shapes);
+    scanShapes(walked, block, petri, er);
+}
+
+void DiagramTypeHolder::scanDrawingTypes(const visio::VShapes& shapes, bool& block, bool& petri,
+                                         bool& er, bool keepForReading) {
+    std::vector<ShapeFacts> walked = walk(shapes);
+    scanShapes(walked, block, petri, er);
+    if (keepForReading && readingMode_ == ReadingMode::Batched) {
+        scannedPage_ = shapes;
+        scanned_ = std::move(walked);
+    }
+}
+
+std::vector<ShapeFacts> DiagramTypeHolder::walk(const visio::VShapes& shapes) const {
+    const bool remember = readingMode_ == ReadingMode::Batched;
+    std::vector<ShapeFacts> walked;
     const int32_t count = shapes.Count();
-    for (int32_t i = 1; i <= count; ++i) {
-        const visio::VShape shape = getShapeByIndex(shapes, i);
-        if (!cellExists(shape, drawingTypeCell)) {
-            const visio::VShapes members = shape.Shapes();
-            if (members.Count() > 0) scanDrawingTypes(members, block, petri, er);
+    for (int32_t i = 1; i <= count; ++i) walked.emplace_back(getShapeByIndex(shapes, i), remember);
+    if (remember) NotationCellPrefetch::prefetchDrawingTypes(walked);
+    return walked;
+}
+
+void DiagramTypeHolder::scanShapes(std::vector<ShapeFacts>& shapes, bool& block, bool& petri,
+                                   bool& er) const {
+    for (ShapeFacts& shape : shapes) {
+        if (!shape.hasCell(drawingTypeCell)) {
+            if (shape.subShapeCount() > 0) {
+                std::vector<ShapeFacts> members = walk(shape.shape().Shapes());
+                scanShapes(members, block, petri, er);
+            }
             continue;
         }
-        const std::string type = getCellString(shape, drawingTypeCell);
+        const std::string type = shape.cellString(drawingTypeCell);
         if (type == drawingTypeBlockDiagram) {
             block = true;
         } else if (type == drawingTypePetriNet) {
@@ -56,13 +82,24 @@ void DiagramTypeHolder::scanDrawingTypes(const visio::VShapes& shapes, bool& blo
     }
 }
 
+std::vector<ShapeFacts> DiagramTypeHolder::takeScan(const visio::VShapes& shapes) {
+    std::vector<ShapeFacts> scanned;
+    if (scannedPage_.isSameObject(shapes)) scanned.swap(scanned_);
+    scanned_.clear();
+    scannedPage_.release();
+    return scanned;
+}
+
 void DiagramTypeHolder::identifyDiagramType(const visio::VShapes& shapes) {
     bool block = false;
     bool petri = false;
     bool er = false;
-    scanDrawingTypes(shapes, block, petri, er);
+    scanDrawingTypes(shapes, block, petri, er, true);
     const int kinds = (block ? 1 : 0) + (petri ? 1 : 0) + (er ? 1 : 0);
     if (kinds > 1) {
+        // While the question shows, Visio's events reach the tools, which may change the
+        // page: what the scan read is read again.
+        takeScan(shapes);
         askDiagramType(block, petri, er);
     } else if (petri) {
         type_ = drawingTypePetriNet;
@@ -103,8 +140,8 @@ bool DiagramTypeHolder::isERDiagram() const {
     return type_ == drawingTypeERDiagram;
 }
 
-void DiagramTypeHolder::createModel(const visio::VShapes& shapes,
-                                    const CellAddressTableMap& tables) {
+void DiagramTypeHolder::createModel(const visio::VShapes& shapes, const CellAddressTableMap& tables,
+                                    FormulaScope scope) {
     // A model still held would otherwise be lost with everything it owns.
     deleteModel();
     // Reading may show a message box, during which Visio's events reach the tools; the
@@ -112,8 +149,15 @@ void DiagramTypeHolder::createModel(const visio::VShapes& shapes,
     // cannot pull it away from under the reading.
     std::unique_ptr<DiagramModel> model = newModel(tables);
     if (!model) return;
-    model->readShapes(shapes);
+    model->setReadingMode(readingMode_);
+    const std::vector<ShapeFacts> scanned = takeScan(shapes);
+    if (scanned.empty()) {
+        model->readShapes(shapes);
+    } else {
+        model->readShapes(scanned);
+    }
     model->analysePage(shapes);
+    model->saveFormulas(scope);
     model_ = std::move(model);
 }
 

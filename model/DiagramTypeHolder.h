@@ -3,8 +3,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "helpers/ShapeFacts.h"
 #include "model/CellAddressTable.h"
+#include "model/ReadingMode.h"
 #include "platform/visio/VShapes.h"
 
 class DiagramModel;
@@ -25,6 +28,10 @@ public:
     // Sets the flag of each kind the shapes (plain groups searched) belong to; the
     // others stay as the caller set them.
     void scanDrawingTypes(const visio::VShapes& shapes, bool& block, bool& petri, bool& er) const;
+    // The same; with keepForReading, a batched createModel of the same shapes right
+    // after the scan takes over what it read of the page's shapes.
+    void scanDrawingTypes(const visio::VShapes& shapes, bool& block, bool& petri, bool& er,
+                          bool keepForReading);
     // One kind present: that kind; none: a block diagram; several: the user chooses. A
     // question closed without a choice keeps the type as it was.
     void identifyDiagramType(const visio::VShapes& shapes);
@@ -34,9 +41,13 @@ public:
     bool isPetriNet() const;
     bool isERDiagram() const;
 
-    // Reads the page into a new model of the type, which replaces any model still held.
-    // A type that is no diagram kind leaves no model.
-    void createModel(const visio::VShapes& shapes, const CellAddressTableMap& tables);
+    // Reads the page into a new model of the type, which replaces any model still held,
+    // and saves the formulas of the scope's shapes. A type that is no diagram kind leaves
+    // no model.
+    void createModel(const visio::VShapes& shapes, const CellAddressTableMap& tables,
+                     FormulaScope scope = FormulaScope::EveryShape);
+    // How models read the page (batched unless set); both read the same.
+    void setReadingMode(ReadingMode mode) { readingMode_ = mode; }
     void deleteModel();
 
     // The current model's members; null while there is no model.
@@ -52,6 +63,15 @@ private:
     // The question about a page that mixes kinds; the flags name the kinds offered.
     void askDiagramType(bool block, bool petri, bool er);
 
+    // The page's shapes as the last scan read them, while batched: the model reading
+    // right after the scan takes them over.
+    std::vector<ShapeFacts> walk(const visio::VShapes& shapes) const;
+    void scanShapes(std::vector<ShapeFacts>& shapes, bool& block, bool& petri, bool& er) const;
+    std::vector<ShapeFacts> takeScan(const visio::VShapes& shapes);
+
     std::string type_;
     std::unique_ptr<DiagramModel> model_;
+    visio::VShapes scannedPage_;
+    std::vector<ShapeFacts> scanned_;
+    ReadingMode readingMode_ = ReadingMode::Batched;
 };

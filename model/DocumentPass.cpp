@@ -23,14 +23,14 @@ bool DocumentPass::updateShapes(const visio::VShapes& shapes) {
     const int32_t count = shapes.Count();
     for (int32_t i = 1; i <= count; ++i) {
         record_.reset();
-        record_.shape_ = getShapeByIndex(shapes, i);
+        record_.shape_ = ShapeFacts(getShapeByIndex(shapes, i), record_.remember_);
         const bool typeOk = record_.determineElementType();
         const bool versionOk = record_.readStencilVersion();
         if (typeOk && versionOk) {
             changed = updateShape() || changed;
             continue;
         }
-        const visio::VShapes subShapes = record_.shape_.Shapes();
+        const visio::VShapes subShapes = record_.shape_.shape().Shapes();
         if (subShapes.Count() > 0) changed = updateShapes(subShapes) || changed;
     }
     return changed;
@@ -51,7 +51,7 @@ bool DocumentPass::updateShape() {
     for (const char* required : requiredCells[record_.diagramKind_][record_.elementType_]) {
         std::string name = required;
         if (name.empty()) continue;
-        if (cellExists(record_.shape_, name)) {
+        if (record_.shape_.hasCell(name)) {
             if (!record_.readCell(name)) {
                 record_.generateMissingCell(name);
                 changed = true;

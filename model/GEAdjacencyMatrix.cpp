@@ -1,7 +1,5 @@
 #include "model/GEAdjacencyMatrix.h"
 
-#include <new>
-
 #include "helpers/ShapeHelpers.h"
 #include "helpers/SpatialHelpers.h"
 #include "model/GEElementSet.h"
@@ -26,8 +24,10 @@ bool coincide(const PagePoint& p, const PagePoint& q) {
 
 void GEAdjacencyMatrix::build(const visio::VShapes& shapes, GEElementSet* active,
                               GEElementSet* passive, GEElementSet* connections,
-                              SavedFormulaIndex* index) {
+                              SavedFormulaIndex* index, ShapeOfID shapeOf, KnownShapes known) {
     shapes_ = shapes;
+    shapeOf_ = std::move(shapeOf);
+    known_ = std::move(known);
     index_ = index;
     connections_ = connections;
     numbering_.clear();
@@ -36,14 +36,6 @@ void GEAdjacencyMatrix::build(const visio::VShapes& shapes, GEElementSet* active
     number(active);
     number(passive);
     number(connections);
-    try {
-        cells_.assign(static_cast<std::size_t>(size_) * static_cast<std::size_t>(size_),
-                      kNotExamined);
-    } catch (const std::bad_alloc&) {
-        numbering_.clear();
-        size_ = 0;
-        return;
-    }
     enterSet(active);
     enterSet(passive);
     enterSet(connections);
@@ -68,33 +60,40 @@ void GEAdjacencyMatrix::enterSet(GEElementSet* set) {
 // Neighbours that are not elements themselves (plain groups) stand for the registered
 // shapes inside them.
 void GEAdjacencyMatrix::enterElement(const GEGraphElement* element) {
-    const visio::VShape shape = getShapeByID(shapes_, element->getID());
-    for (int32_t id : collectShapeIDs(shape, visio::Variant())) {
+    const int32_t shapeID = element->getID();
+    const visio::VShape shape = shapeOf(shapeID);
+    for (int32_t id : collectShapeIDs(shape, visio::Variant(), known_)) {
         if (indexOf(id) >= 0) {
-            enterSpatialRelation(shape, id);
+            enterSpatialRelation(shape, shapeID, id);
             continue;
         }
         if (!index_) continue;
-        for (int32_t member : index_->collectSubShapes(id)) enterSpatialRelation(shape, member);
+        for (int32_t member : index_->collectSubShapes(id))
+            enterSpatialRelation(shape, shapeID, member);
     }
 }
 
-void GEAdjacencyMatrix::enterSpatialRelation(const visio::VShape& shape, int32_t otherID) {
-    const int32_t a = indexOf(shape.ID());
+// The element's ID stands for its shape's: it is the ID the element was read with.
+void GEAdjacencyMatrix::enterSpatialRelation(const visio::VShape& shape, int32_t shapeID,
+                                             int32_t otherID) {
+    const int32_t a = indexOf(shapeID);
     const int32_t b = indexOf(otherID);
     if (a < 0 || b < 0 || a == b || cell(a, b) != kNotExamined) return;
-    const visio::VShape other = getShapeByID(shapes_, otherID);
+    const visio::VShape other = shapeOf(otherID);
     const auto code = static_cast<uint16_t>(getSpatialRelation(shape, other));
-    const uint16_t entered = refineTouching(shape, other, code);
-    cell(a, b) = entered;
-    cell(b, a) = mirrored(entered);
+    setCell(a, b, refineTouching(shape, shapeID, other, otherID, code));
+}
+
+visio::VShape GEAdjacencyMatrix::shapeOf(int32_t id) const {
+    return shapeOf_ ? shapeOf_(id) : getShapeByID(shapes_, id);
 }
 
 // Two connections that touch count as joined only when they share an end point.
-uint16_t GEAdjacencyMatrix::refineTouching(const visio::VShape& shape, const visio::VShape& other,
+uint16_t GEAdjacencyMatrix::refineTouching(const visio::VShape& shape, int32_t shapeID,
+                                           const visio::VShape& other, int32_t otherID,
                                            uint16_t code) const {
     if (code != visio::visSpatialTouching || !connections_) return code;
-    if (!connections_->getByID(shape.ID()) || !connections_->getByID(other.ID())) return code;
+    if (!connections_->getByID(shapeID) || !connections_->getByID(otherID)) return code;
     const PagePoint begin = getGeometryBeginPoint(shape);
     const PagePoint end = getGeometryEndPoint(shape);
     const PagePoint otherBegin = getGeometryBeginPoint(other);
@@ -116,8 +115,7 @@ uint16_t GEAdjacencyMatrix::getRelation(int32_t shapeID, int32_t otherID) const 
     const int32_t a = indexOf(shapeID);
     const int32_t b = indexOf(otherID);
     if (a < 0 || b < 0) return kNotExamined;
-    return cells_[static_cast<std::size_t>(a) * static_cast<std::size_t>(size_) +
-                  static_cast<std::size_t>(b)];
+    return cell(a, b);
 }
 
 int32_t GEAdjacencyMatrix::indexOf(int32_t shapeID) const {
@@ -125,9 +123,30 @@ int32_t GEAdjacencyMatrix::indexOf(int32_t shapeID) const {
     return it == numbering_.end() ? -1 : it->second;
 }
 
-uint16_t& GEAdjacencyMatrix::cell(int32_t a, int32_t b) {
-    return cells_[static_cast<std::size_t>(a) * static_cast<std::size_t>(size_) +
-                  static_cast<std::size_t>(b)];
+namespace {
+
+uint64_t pairKey(int32_t lower, int32_t higher) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(lower)) << 32) |
+           static_cast<uint32_t>(higher);
+}
+
+}  // namespace
+
+// An element's relation to itself is never examined.
+uint16_t GEAdjacencyMatrix::cell(int32_t a, int32_t b) const {
+    if (a == b) return kNotExamined;
+    auto it = cells_.find(a < b ? pairKey(a, b) : pairKey(b, a));
+    if (it == cells_.end()) return kNotExamined;
+    return a < b ? it->second : mirrored(it->second);
+}
+
+// Cell (a, b) and cell (b, a) are written together.
+void GEAdjacencyMatrix::setCell(int32_t a, int32_t b, uint16_t code) {
+    if (a < b) {
+        cells_[pairKey(a, b)] = code;
+    } else {
+        cells_[pairKey(b, a)] = mirrored(code);
+    }
 }
 
 uint16_t GEAdjacencyMatrix::cellOf(const GEGraphElement* a, const GEGraphElement* b) const {

@@ -69,11 +69,12 @@ bool MissingCellGenerator::runGenerator(std::string& name) {
 }
 
 void MissingCellGenerator::write(const char* cell, const char* value) {
-    ensureUserCell(record_.shape_, cell, value);
+    ensureUserCell(record_.shape_.shape(), cell, value);
+    record_.cellsWritten();
 }
 
 bool MissingCellGenerator::hasSubShapes() const {
-    return record_.shape_.Shapes().Count() > 0;
+    return record_.shape_.subShapeCount() > 0;
 }
 
 bool MissingCellGenerator::generateIdentifier(const std::string& name, const char* value) {

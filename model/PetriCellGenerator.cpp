@@ -5,11 +5,12 @@
 #include "model/ShapeAttributes.h"
 
 bool PetriCellGenerator::has(const char* cell) const {
-    return cellExists(record_.shape_, cell);
+    return record_.shape_.hasCell(cell);
 }
 
 void PetriCellGenerator::write(const char* cell, const char* value) {
-    ensureUserCell(record_.shape_, cell, value);
+    ensureUserCell(record_.shape_.shape(), cell, value);
+    record_.cellsWritten();
 }
 
 bool PetriCellGenerator::generateIdentifier(const std::string& name, const char* value) {
@@ -76,17 +77,18 @@ bool PetriCellGenerator::placeMarkingRule(std::string& name) {
         name = markingIdCell;
         return true;
     }
-    const visio::VShape& shape = record_.shape_;
+    const visio::VShape& shape = record_.shape_.shape();
     if (has(markingCell)) setCellValueInt(shape, markingCell, record_.marking_);
     setCellFormula(shape, "Actions.Action", "SETF(GetRef(User.QAV_marking),NOT(User.QAV_marking))");
     setCellFormula(shape, "Actions.Checked", "User.QAV_marking");
     setCellFormula(shape, "Actions.Disabled", "LockCrop");
+    record_.cellsWritten();
     return true;
 }
 
 bool PetriCellGenerator::stackPlaceIdentifierRule() {
     if (!has(capacityCell)) return false;
-    const int32_t capacity = getCellResultInt(record_.shape_, capacityCell);
+    const int32_t capacity = record_.shape_.cellResultInt(capacityCell);
     if (capacity == 1) {
         write(identifierIdCell, "0");
         return true;

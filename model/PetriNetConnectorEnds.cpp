@@ -52,13 +52,17 @@ void PetriNetConnectorEnds::attachToConnector(const visio::VShapes& shapes, cons
                                               GEConnection& d, bool atBegin) {
     const int32_t id = c.getID();
     if (d.hasBeginID(id) || d.hasEndID(id)) return;
-    const visio::VShape cShape = getShapeByID(shapes, id);
-    const visio::VShape dShape = getShapeByID(shapes, d.getID());
+    const visio::VShape cShape = shapeOf(shapes, id);
+    const visio::VShape dShape = shapeOf(shapes, d.getID());
     if (getArcTarget(cShape, dShape, atBegin)) {
         d.addBeginID(id);
     } else {
         d.addEndID(id);
     }
+}
+
+visio::VShape PetriNetConnectorEnds::shapeOf(const visio::VShapes& shapes, int32_t id) const {
+    return shapeOf_ ? shapeOf_(id) : getShapeByID(shapes, id);
 }
 
 void PetriNetConnectorEnds::mergeBeginIDs(GEConnection& c, const GEConnection& d) {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
+#include "helpers/FormulaBatchHelpers.h"
 #include "platform/visio/VShapes.h"
 
 class GEConnection;
@@ -12,7 +14,9 @@ class GEElementSet;
 
 class PetriNetConnectorEnds {
 public:
-    explicit PetriNetConnectorEnds(GEElementSet& connections) : connections_(connections) {}
+    // shapeOf gives a connection's shape by its ID (fetched from the page when empty).
+    explicit PetriNetConnectorEnds(GEElementSet& connections, ShapeOfID shapeOf = nullptr)
+        : connections_(connections), shapeOf_(std::move(shapeOf)) {}
 
     // Two passes over the ordered pairs (c, d) of connections, c in set order and, for
     // each c, d in set order: first c's ends that lie on d are recorded in d's lists,
@@ -36,5 +40,8 @@ private:
     // ones that matter, and sees IDs a merge adds to c's lists on the way.
     GEConnection* nextListedConnection(const GEConnection& c, int64_t after) const;
 
+    visio::VShape shapeOf(const visio::VShapes& shapes, int32_t id) const;
+
     GEElementSet& connections_;
+    ShapeOfID shapeOf_;
 };

@@ -59,8 +59,7 @@ void PetriNetModel::readArc(const visio::VShape& shape) {
     arc->setIdentifier(record.getIdentifier());
     arc->setWeight(record.getArcWeightValue());
     arc->setWeightShapeID(record.getArcWeightShapeID());
-    readBeginGlue(*arc, shape);
-    readEndGlue(*arc, shape);
+    readGlue(*arc, shape);
     readDirection(*arc, record.getArrowShape());
     addElement(arc, shape, *getConnections());
 }
@@ -106,14 +105,14 @@ GEWeightedConnection* PetriNetModel::readPlaceEdge(const visio::VShape& edge, in
 }
 
 void PetriNetModel::analysePage(const visio::VShapes& shapes) {
-    PetriNetConnectorEnds(*getConnections()).resolveConnectorEnds(shapes);
+    PetriNetConnectorEnds(*getConnections(), elementShapes(shapes)).resolveConnectorEnds(shapes);
     PetriNetOrientation orientation(*getActive(), *getPassive(), *getConnections());
     orientation.orientAtElements();
     orientation.orientAlongChains();
     orientation.dropSiblingLinks();
     buildArcs();
     getAdjacencyMatrix()->build(shapes, getActive(), getPassive(), getConnections(),
-                                getSavedFormulaIndex());
+                                getSavedFormulaIndex(), elementShapes(shapes), knownShapes());
 }
 
 void PetriNetModel::buildArcs() {

@@ -1,8 +1,11 @@
 #include "model/SavedFormulaIndex.h"
 
 #include <algorithm>
+#include <unordered_map>
 
+#include "helpers/FormulaBatchHelpers.h"
 #include "platform/visio/VCell.h"
+#include "platform/visio/VPage.h"
 
 namespace {
 
@@ -28,22 +31,39 @@ void SavedFormulaIndex::endElement() {
 void SavedFormulaIndex::addShape(int32_t id, const visio::VShape& shape) {
     owners_.emplace(current_, id);
     ownerOf_.emplace(id, current_);
+    if (mode_ == ReadingMode::Batched) {
+        if (saved_.count(id) == 0) pending_.push_back({id, shape});
+        return;
+    }
     saveFormulas(id, shape);
 }
 
-// A local formula is read whole and unchanged: it is written back as it was saved.
 void SavedFormulaIndex::saveFormulas(int32_t id, const visio::VShape& shape) {
     if (saved_.count(id) != 0) return;
+    if (mode_ == ReadingMode::Batched) {
+        saveInBatches({{id, shape}});
+        return;
+    }
+    saveFormulasNow(id, shape);
+}
+
+// Every table's addresses, each once, with empty formulas.
+std::unique_ptr<SavedCellList> SavedFormulaIndex::emptyList() const {
     auto list = std::make_unique<SavedCellList>();
-    if (tables_) {
-        for (const auto& [key, table] : *tables_) {
-            if (!table) continue;
-            for (int32_t i = 0; i < table->getCount(); ++i) {
-                const CellAddress a = table->get(i);
-                list->add(SavedCellList::packSectionRow(a.section, a.row), a.cell);
-            }
+    if (!tables_) return list;
+    for (const auto& [key, table] : *tables_) {
+        if (!table) continue;
+        for (int32_t i = 0; i < table->getCount(); ++i) {
+            const CellAddress a = table->get(i);
+            list->add(SavedCellList::packSectionRow(a.section, a.row), a.cell);
         }
     }
+    return list;
+}
+
+// A local formula is read whole and unchanged: it is written back as it was saved.
+void SavedFormulaIndex::saveFormulasNow(int32_t id, const visio::VShape& shape) {
+    std::unique_ptr<SavedCellList> list = emptyList();
     for (int32_t i = 0; i < list->getCount(); ++i) {
         const CellAddress a = list->getAddress(i);
         list->setFormula(i, formulaToRestore(shape.CellsSRC(static_cast<int16_t>(a.section),
@@ -51,6 +71,70 @@ void SavedFormulaIndex::saveFormulas(int32_t id, const visio::VShape& shape) {
                                                             static_cast<int16_t>(a.cell))));
     }
     saved_.emplace(id, std::move(list));
+}
+
+void SavedFormulaIndex::saveRegisteredFormulas(const std::function<bool(int32_t)>& wanted) {
+    std::vector<PendingShape> shapes;
+    shapes.swap(pending_);
+    if (wanted) {
+        shapes.erase(std::remove_if(shapes.begin(), shapes.end(),
+                                    [&](const PendingShape& p) { return !wanted(p.id); }),
+                     shapes.end());
+    }
+    saveInBatches(shapes);
+}
+
+namespace {
+
+constexpr int16_t kLocally = 1;
+
+// Which of the shape's rows hold a formula of the shape's own. A row that does not is
+// inherited or missing: each of its cells is saved as the empty formula either way.
+bool rowIsLocal(const visio::VShape& shape, const CellAddress& a) {
+    return shape.RowExists(static_cast<int16_t>(a.section), static_cast<int16_t>(a.row),
+                           kLocally) != 0;
+}
+
+bool cellIsLocal(const visio::VShape& shape, const CellAddress& a) {
+    return shape.CellsSRCExists(static_cast<int16_t>(a.section), static_cast<int16_t>(a.row),
+                                static_cast<int16_t>(a.cell), kLocally) != 0;
+}
+
+}  // namespace
+
+// The same formulas as one by one, for a few calls: a cell that inherits (or is missing)
+// is saved as the empty formula without reading it, found by its row where the whole row
+// inherits; the local formulas of all the shapes come in batch reads.
+void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes) {
+    std::vector<FormulaBatchKey> cells;
+    std::vector<std::pair<SavedCellList*, int32_t>> targets;
+    std::unordered_map<int32_t, visio::VShape> shapeOf;
+    for (const PendingShape& p : shapes) {
+        if (saved_.count(p.id) != 0) continue;
+        std::unique_ptr<SavedCellList> list = emptyList();
+        std::map<std::pair<uint16_t, uint16_t>, bool> localRows;
+        for (int32_t i = 0; i < list->getCount(); ++i) {
+            const CellAddress a = list->getAddress(i);
+            auto row = localRows.find({a.section, a.row});
+            if (row == localRows.end())
+                row = localRows.emplace(std::make_pair(a.section, a.row), rowIsLocal(p.shape, a))
+                          .first;
+            if (!row->second || !cellIsLocal(p.shape, a)) continue;
+            cells.push_back({p.id, a.section, a.row, a.cell});
+            targets.emplace_back(list.get(), i);
+        }
+        shapeOf.emplace(p.id, p.shape);
+        saved_.emplace(p.id, std::move(list));
+    }
+    if (cells.empty()) return;
+    const visio::VPage page = shapes.front().shape.ContainingPage();
+    const std::vector<std::string> formulas = getFormulasBatch(page, cells, [&](int32_t id) {
+        auto it = shapeOf.find(id);
+        return it == shapeOf.end() ? visio::VShape() : it->second;
+    });
+    for (std::size_t k = 0; k < targets.size(); ++k) {
+        targets[k].first->setFormula(targets[k].second, formulas[k]);
+    }
 }
 
 void SavedFormulaIndex::saveBeforeRewrite(int32_t id, const visio::VShape& shape,
@@ -93,7 +177,10 @@ void SavedFormulaIndex::collectInto(int32_t id, std::vector<int32_t>& leaves,
     }
 }
 
+// Questions about saved records come after reading: what is still to be saved is saved
+// first.
 const SavedCellList* SavedFormulaIndex::savedList(int32_t shapeID) const {
+    if (!pending_.empty()) const_cast<SavedFormulaIndex*>(this)->saveRegisteredFormulas();
     auto it = saved_.find(shapeID);
     return it == saved_.end() ? nullptr : it->second.get();
 }

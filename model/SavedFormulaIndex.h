@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "model/CellAddress.h"
 #include "model/CellAddressTable.h"
+#include "model/ReadingMode.h"
 #include "model/SavedCellList.h"
 #include "platform/visio/VShape.h"
 
@@ -24,6 +26,9 @@ public:
 
     // The client keeps the tables alive as long as this index.
     void setTables(const CellAddressTableMap* tables) { tables_ = tables; }
+    // Batched: registering a shape only notes it, and saveRegisteredFormulas (or the
+    // first question about saved records) saves them all in batches.
+    void setReadingMode(ReadingMode mode) { mode_ = mode; }
 
     // Makes the shape the current owner, registering it first when it is new.
     void beginElement(int32_t id, const visio::VShape& shape);
@@ -34,11 +39,17 @@ public:
     // Saves the shape's formulas of every table's cells; a shape saved before keeps
     // what was saved first.
     void saveFormulas(int32_t id, const visio::VShape& shape);
+    // Saves what the registered shapes that are still to be saved hold, in batches: the
+    // shapes that `wanted` names (all when it is empty); the others keep no records.
+    // Must run before the client writes a cell of theirs.
+    void saveRegisteredFormulas(const std::function<bool(int32_t)>& wanted = nullptr);
     // Reading is about to write the cell to bring a shape of an older stencil up to
     // date: the shape's formulas are saved first, and when a table names the cell, it
     // is listed to be put back with what it held, whether or not the shape becomes an
     // element.
     void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address);
+    // Whether the shape was registered while the page was read.
+    bool isRegistered(int32_t id) const { return ownerOf_.count(id) != 0; }
     // The registered shapes below id that own none themselves, depth first.
     std::vector<int32_t> collectSubShapes(int32_t id) const;
 
@@ -56,7 +67,15 @@ public:
     const std::vector<RewrittenCell>& getRewrittenCells() const { return rewritten_; }
 
 private:
+    struct PendingShape {
+        int32_t id;
+        visio::VShape shape;
+    };
+
     const SavedCellList* savedList(int32_t shapeID) const;
+    std::unique_ptr<SavedCellList> emptyList() const;
+    void saveInBatches(const std::vector<PendingShape>& shapes);
+    void saveFormulasNow(int32_t id, const visio::VShape& shape);
     void collectInto(int32_t id, std::vector<int32_t>& leaves,
                      std::vector<int32_t>& visiting) const;
 
@@ -67,4 +86,7 @@ private:
     std::vector<RewrittenCell> rewritten_;
     int32_t current_ = 0;
     const CellAddressTableMap* tables_ = nullptr;
+    ReadingMode mode_ = ReadingMode::OneByOne;
+    // Registered in batched reading and not saved yet, in the order registered.
+    mutable std::vector<PendingShape> pending_;
 };

@@ -51,47 +51,57 @@ void ShapeAttributes::setERDiagram() {
 }
 
 bool ShapeAttributes::readShape(const visio::VShape& shape) {
-    if (!shape_.isEmpty() && isOtherShape(shape_, shape)) reset();
-    shape_ = shape;
+    return readShape(ShapeFacts(shape, remember_));
+}
+
+bool ShapeAttributes::readShape(const ShapeFacts& shape) {
+    ShapeFacts next = shape;
+    if (!shape_.isEmpty() && !next.isEmpty() && next.id() != shape_.id()) reset();
+    shape_ = std::move(next);
     const bool typeOk = determineElementType();
     const bool versionOk = readStencilVersion();
     return typeOk && versionOk && readAttributes();
 }
 
 bool ShapeAttributes::determineDiagramType() {
-    if (!cellExists(shape_, drawingTypeCell)) return false;
-    const std::string value = getCellString(shape_, drawingTypeCell);
+    if (!shape_.hasCell(drawingTypeCell)) return false;
+    const std::string value = shape_.cellString(drawingTypeCell);
     if (value != expectedType_ && expectedType_ != drawingTypeGeneric) return false;
-    if (value == drawingTypeBlockDiagram) {
-        diagramKind_ = blockDiagramKind;
-    } else if (value == drawingTypePetriNet) {
-        diagramKind_ = petriNetKind;
-    } else if (value == drawingTypeERDiagram) {
-        diagramKind_ = erDiagramKind;
-    } else {
-        return false;
-    }
+    const int32_t kind = kindOf(value);
+    if (kind < 0) return false;
+    diagramKind_ = kind;
     return true;
+}
+
+int32_t ShapeAttributes::kindOf(const std::string& drawingType) {
+    if (drawingType == drawingTypeBlockDiagram) return blockDiagramKind;
+    if (drawingType == drawingTypePetriNet) return petriNetKind;
+    if (drawingType == drawingTypeERDiagram) return erDiagramKind;
+    return -1;
+}
+
+int32_t ShapeAttributes::elementTypeOf(int32_t kind, const std::string& value) {
+    if (kind < 0 || kind >= diagramKindCount) return -1;
+    for (int32_t type = 0; type < elementTypeSlots; ++type) {
+        const std::string name = elementTypes[kind][type];
+        // An empty slot names no type, not even for an empty value.
+        if (!name.empty() && name == value) return type;
+    }
+    return -1;
 }
 
 bool ShapeAttributes::determineElementType() {
     if (!determineDiagramType()) return false;
-    if (!cellExists(shape_, elementTypeCell)) return false;
-    const std::string value = getCellString(shape_, elementTypeCell);
-    for (int32_t type = 0; type < elementTypeSlots; ++type) {
-        const std::string name = elementTypes[diagramKind_][type];
-        // An empty slot names no type, not even for an empty value.
-        if (!name.empty() && name == value) {
-            elementType_ = type;
-            return true;
-        }
-    }
-    return false;
+    if (!shape_.hasCell(elementTypeCell)) return false;
+    const int32_t type = elementTypeOf(diagramKind_, shape_.cellString(elementTypeCell));
+    if (type < 0) return false;
+    elementType_ = type;
+    return true;
 }
 
 bool ShapeAttributes::readStencilVersion() {
-    if (!cellExists(shape_, stencilVersionCell)) return false;
-    if (!version_.parse(getCellString(shape_, stencilVersionCell))) return false;
+    if (!shape_.hasCell(stencilVersionCell)) return false;
+    if (!version_.parse(shape_.cellString(stencilVersionCell))) return false;
     return version_.isAccepted();
 }
 
@@ -101,19 +111,21 @@ bool ShapeAttributes::readAttributes() {
     for (const char* required : requiredCells[diagramKind_][elementType_]) {
         std::string name = required;
         if (name.empty()) continue;
-        if (cellExists(shape_, name)) {
+        if (shape_.hasCell(name)) {
             if (readCell(name) || generateMissingCell(name)) continue;
             ok = false;
             break;
         }
         if (generateMissingCell(name)) continue;
-        showIncompleteShapeMessage(shape_, name);
+        showIncompleteShapeMessage(shape_.shape(), name);
+        // While the message shows, Visio's events reach the tools, which may change it.
+        cellsWritten();
         ok = false;
         break;
     }
     if (ok && owner_) {
-        owner_->beginElement(shape_.ID(), shape_);
-        registerSubShapes(shape_.Shapes());
+        owner_->beginElement(shape_.id(), shape_.shape());
+        registerOwnSubShapes();
         owner_->endElement();
     }
     return ok;
@@ -125,8 +137,17 @@ void ShapeAttributes::registerSubShapes(const visio::VShapes& shapes) {
     for (int32_t i = 1; i <= count; ++i) {
         const visio::VShape sub = getShapeByIndex(shapes, i);
         owner_->addShape(sub.ID(), sub);
-        const visio::VShapes subShapes = sub.Shapes();
-        if (subShapes.Count() > 0) registerSubShapes(subShapes);
+        if (ShapeFacts(sub, remember_).subShapeCount() > 0) registerSubShapes(sub.Shapes());
+    }
+}
+
+// The shape's own sub-shapes as it was read, their sub-shapes as registerSubShapes walks.
+void ShapeAttributes::registerOwnSubShapes() {
+    const int32_t count = shape_.subShapeCount();
+    for (int32_t i = 1; i <= count; ++i) {
+        const visio::VShape sub = shape_.subShape(i);
+        owner_->addShape(shape_.subShapeID(i), sub);
+        if (ShapeFacts(sub, remember_).subShapeCount() > 0) registerSubShapes(sub.Shapes());
     }
 }
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "helpers/ShapeFacts.h"
+#include "model/ReadingMode.h"
 #include "model/StencilVersion.h"
 #include "platform/visio/VDocument.h"
 #include "platform/visio/VShape.h"
@@ -30,6 +32,29 @@ public:
     void reset();
     // The index that registers each accepted shape and its sub-shapes (not owned).
     void setOwner(SavedFormulaIndex* owner) { owner_ = owner; }
+    // Batched: each fact of the shape being read is asked of Visio once (one by one
+    // unless set).
+    void setReadingMode(ReadingMode mode) { remember_ = mode == ReadingMode::Batched; }
+    const std::string& expectedType() const { return expectedType_; }
+    // The diagram kind a drawing-type value names (-1 for none), the element type a type
+    // value names in a kind (-1 for none).
+    static int32_t kindOf(const std::string& drawingType);
+    static int32_t elementTypeOf(int32_t kind, const std::string& value);
+    // How many times reading wrote to a shape so far.
+    uint64_t writeCount() const { return writes_; }
+    // Reading wrote to the shape it holds: what it read of its cells may be out of date.
+    void cellsWritten() {
+        shape_.forgetCells();
+        ++writes_;
+    }
+    // The shape read last and its ID.
+    const visio::VShape& shape() const { return shape_.shape(); }
+    int32_t shapeID() { return shape_.id(); }
+    bool shapeHasSubShapes() { return shape_.subShapeCount() > 0; }
+    // The ID of the shape read last or of one of its sub-shapes, when reading learnt it.
+    std::optional<int32_t> knownID(const visio::VShape& shape) const {
+        return shape_.knownID(shape);
+    }
     void setBlockDiagram();
     void setPetriNet();
     void setERDiagram();
@@ -37,6 +62,8 @@ public:
     // True when the shape is an element of the expected kind with complete, valid
     // required cells. Reading the same shape again keeps what the last read found.
     bool readShape(const visio::VShape& shape);
+    // The same, keeping what was read of the shape already.
+    bool readShape(const ShapeFacts& shape);
 
     // The document pass: completes the notation shapes of every page, of a shapes
     // collection (searching plain groups), or of the shape the record holds. True when
@@ -100,6 +127,7 @@ private:
     friend class ShapeFixUps;
     friend class DocumentPass;
 
+    void registerOwnSubShapes();
     bool is(int32_t kind, int32_t type) const {
         return diagramKind_ == kind && elementType_ == type;
     }
@@ -108,7 +136,9 @@ private:
 
     SavedFormulaIndex* owner_ = nullptr;
     std::string expectedType_;
-    visio::VShape shape_;
+    bool remember_ = false;
+    uint64_t writes_ = 0;
+    ShapeFacts shape_;
     int32_t elementType_ = -1;
     int32_t diagramKind_ = -1;
     StencilVersion version_;

@@ -34,25 +34,31 @@ void ShapeFixUps::linkChannelText() {
 // A client may paint the character format while a model holds the shape: the model
 // keeps what the user had there, for the client to put back when it stops.
 void ShapeFixUps::rewriteCharacterCell(int16_t cell, const std::string& formula) {
-    const visio::VShape& shape = record_.shape_;
+    const visio::VShape& shape = record_.shape_.shape();
     if (SavedFormulaIndex* index = record_.owner_) {
         const CellAddress address{static_cast<uint16_t>(visio::visSectionCharacter), 0,
                                   static_cast<uint16_t>(cell)};
-        index->saveBeforeRewrite(shape.ID(), shape, address);
+        index->saveBeforeRewrite(record_.shape_.id(), shape, address);
     }
     setCellFormulaSRC(shape, visio::visSectionCharacter, 0, cell, formula);
+    record_.cellsWritten();
 }
 
 void ShapeFixUps::writeMiscDependents() {
-    const visio::VShape& shape = record_.shape_;
-    const std::string kind = getCellString(shape, miscTypeCell);
+    const visio::VShape shape = record_.shape_.shape();
+    const std::string kind = record_.shape_.cellString(miscTypeCell);
+    writeMiscDependents(shape, kind);
+    record_.cellsWritten();
+}
+
+void ShapeFixUps::writeMiscDependents(const visio::VShape& shape, const std::string& kind) {
     if (kind == "request_response_symbol") {
         ensureUserCell(shape, requestArrowIdCell, "0");
         ensureUserCell(shape, requestTextIdCell, "0");
     } else if (kind == "protocol_boundary") {
         ensureUserCell(shape, identifierIdCell, "0");
     } else if (kind == "dots") {
-        const int32_t count = shape.Shapes().Count();
+        const int32_t count = record_.shape_.subShapeCount();
         if (count == 5) {
             ensureUserCell(shape, numberOfDotsCell, "2");
             ensureUserCell(shape, dotIdCells[0], "2");

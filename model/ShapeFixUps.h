@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/visio/VShape.h"
+
 class ShapeAttributes;
 
 class ShapeFixUps {
@@ -24,6 +26,7 @@ public:
 private:
     bool isVersion(int32_t major, int32_t minor, int32_t patch) const;
     void rewriteCharacterCell(int16_t cell, const std::string& formula);
+    void writeMiscDependents(const visio::VShape& shape, const std::string& kind);
 
     ShapeAttributes& record_;
 };

@@ -61,7 +61,20 @@
     /* row, cell) and one formula each. Answers how many were written. */ \
     X(C, Method, int16_t, SetFormulas, "SetFormulas", \
       (const std::vector<int16_t>& sidSrcStream, const std::vector<std::string>& formulas, \
-       int16_t flags), (sidSrcStream, formulas, flags))
+       int16_t flags), (sidSrcStream, formulas, flags)) \
+    /* Reads many formulas at once, four 16-bit numbers per cell as SetFormulas takes them: */ \
+    /* one formula per cell, or none at all when a cell it names does not exist. */ \
+    X(C, Method, void, GetFormulasU, "GetFormulasU", \
+      (const std::vector<int16_t>& sidSrcStream, std::vector<std::string>* formulas), \
+      (sidSrcStream, formulas)) \
+    /* Reads many values at once, the stream as GetFormulasU takes it. Flags: 0 doubles, */ \
+    /* 1 truncated and 2 rounded integers, 4 and 5 formulas. Units per entry (the last one */ \
+    /* given goes on); none given: internal units. Nothing answered when a cell is missing. */ \
+    X(C, Method, void, GetResults, "GetResults", \
+      (const std::vector<int16_t>& sidSrcStream, int16_t flags, \
+       const std::vector<visio::Variant>& unitsNamesOrCodes, \
+       std::vector<visio::Variant>* results), \
+      (sidSrcStream, flags, unitsNamesOrCodes, results))
 // clang-format on
 
 namespace visio {

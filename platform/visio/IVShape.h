@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/visio/IVForward.h"
 #include "platform/visio/IVObject.h"
@@ -45,6 +46,8 @@
       (int16_t section, int16_t row, int16_t cell), (section, row, cell)) \
     X(C, Get,    int16_t, CellExistsU, "CellExistsU", \
       (const std::string& name, int16_t existsLocally), (name, existsLocally)) \
+    /* The row of the named cell in its section (from 0); -1 when the shape has no such cell. */ \
+    X(C, Get,    int16_t, CellsRowIndexU, "CellsRowIndexU", (const std::string& name), (name)) \
     X(C, Get,    int16_t, CellsSRCExists, "CellsSRCExists", \
       (int16_t section, int16_t row, int16_t cell, int16_t existsLocally), \
       (section, row, cell, existsLocally)) \
@@ -53,6 +56,20 @@
     X(C, Get,    int16_t, RowExists, "RowExists", \
       (int16_t section, int16_t row, int16_t existsLocally), (section, row, existsLocally)) \
     X(C, Get,    int16_t, RowCount, "RowCount", (int16_t section), (section)) \
+    /* The shape's own batches: three 16-bit numbers per cell (section, row, cell). A read */ \
+    /* answers one formula per cell, or none at all when a cell it names does not exist; */ \
+    /* a write answers how many formulas it wrote (flags as the page's SetFormulas). */ \
+    X(C, Method, void, GetFormulasU, "GetFormulasU", \
+      (const std::vector<int16_t>& srcStream, std::vector<std::string>* formulas), \
+      (srcStream, formulas)) \
+    X(C, Method, int16_t, SetFormulas, "SetFormulas", \
+      (const std::vector<int16_t>& srcStream, const std::vector<std::string>& formulas, \
+       int16_t flags), (srcStream, formulas, flags)) \
+    X(C, Method, void, GetResults, "GetResults", \
+      (const std::vector<int16_t>& srcStream, int16_t flags, \
+       const std::vector<visio::Variant>& unitsNamesOrCodes, \
+       std::vector<visio::Variant>* results), \
+      (srcStream, flags, unitsNamesOrCodes, results)) \
     X(C, Method, int16_t, AddSection, "AddSection", (int16_t section), (section)) \
     X(C, Method, int16_t, AddRow, "AddRow", \
       (int16_t section, int16_t row, int16_t rowTag), (section, row, rowTag)) \

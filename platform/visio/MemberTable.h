@@ -26,12 +26,14 @@ namespace visio {
 // How a late-bound call reaches a member.
 enum class MemberKind { Get, Put, Method };
 
-// One row of a table as data: its kind, Visio's name for it and the interface member.
+// One row of a table as data: its kind, Visio's name for it, the interface member and
+// its C++ name.
 template <class M>
 struct MemberRow {
     MemberKind kind;
     const char* visioName;
     M member;
+    const char* name;
 };
 
 // The parts of a member's signature, for converting arguments and results by type.
@@ -54,6 +56,35 @@ constexpr void forEachMember(Visitor&& visit) {
     std::apply([&](const auto&... row) { (visit(row), ...); }, MemberTable<I>::rows);
 }
 
+// The number of rows of the interface's table.
+template <class I>
+constexpr int memberCount() {
+    return static_cast<int>(std::tuple_size_v<decltype(MemberTable<I>::rows)>);
+}
+
+namespace detail {
+constexpr bool sameText(const char* a, const char* b) {
+    while (*a != '\0' && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+}  // namespace detail
+
+// The position of the row with that C++ name in the interface's table (from 0); -1 when
+// the table has none.
+template <class I>
+constexpr int memberRowIndex(const char* name) {
+    int found = -1;
+    int at = 0;
+    forEachMember<I>([&](const auto& row) {
+        if (found < 0 && detail::sameText(row.name, name)) found = at;
+        ++at;
+    });
+    return found;
+}
+
 }  // namespace visio
 
 // The expansions of a row.
@@ -61,7 +92,7 @@ constexpr void forEachMember(Visitor&& visit) {
     virtual R name params = 0;
 #define QAV_VISIO_OVERRIDE_ROW(C, kind, R, name, visioName, params, args) R name params override;
 #define QAV_VISIO_DESCRIPTION_ROW(C, kind, R, name, visioName, params, args) \
-    MemberRow<decltype(&C::name)>{MemberKind::kind, visioName, &C::name},
+    MemberRow<decltype(&C::name)>{MemberKind::kind, visioName, &C::name, #name},
 
 // Declares the members of IV<Object> as pure virtual functions (inside the interface).
 #define QAV_VISIO_DECLARE_INTERFACE_MEMBERS(Object) \

@@ -30,6 +30,11 @@ constexpr int16_t visRowVertex = 1;  // first vertex row of a geometry section
 constexpr int16_t visLineWeight = 0;
 constexpr int16_t visLineColor = 1;
 constexpr int16_t visLinePattern = 2;
+constexpr int16_t visLineBeginArrow = 5;
+constexpr int16_t visLineEndArrow = 6;
+// Cells of the transform row (visRowXFormOut).
+constexpr int16_t visXFormWidth = 2;
+constexpr int16_t visXFormHeight = 3;
 // Cells of a character row.
 constexpr int16_t visCharacterColor = 1;
 constexpr int16_t visCharacterStyle = 2;

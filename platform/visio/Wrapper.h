@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "platform/visio/CallObserver.h"
 #include "platform/visio/IVObject.h"
 
 namespace visio {
@@ -40,20 +41,23 @@ public:
     ObjectRef asObject() const { return ObjectRef(p_.get()); }
 
 protected:
-    template <class R, class... P, class... A>
+    // Calls the member, the row of the interface's table given, on the held object; the
+    // call observer, when there is one, hears of it. An empty wrapper calls nothing.
+    template <int Row, class R, class... P, class... A>
     R call(R (I::*member)(P...), A&&... args) const {
         if (!p_) return R();
+        if (CallObserver* observer = callObserver()) observer->memberCalled(I::kId, Row);
         return (p_.get()->*member)(std::forward<A>(args)...);
     }
 
     // A function that calls the member on the held object with the member's own
     // parameters. Out-parameters are zeroed first, so that an empty wrapper yields zeros;
     // an object result comes back as its wrapper.
-    template <class R, class... P>
+    template <int Row, class R, class... P>
     auto forward(R (I::*member)(P...)) const {
         return [this, member](P... args) -> WrapperOf<R> {
             (clearOutput(args), ...);
-            return WrapperOf<R>(call(member, std::forward<P>(args)...));
+            return WrapperOf<R>(call<Row>(member, std::forward<P>(args)...));
         };
     }
 

@@ -6,7 +6,8 @@ namespace visio {
 
 #define QAV_VISIO_FORWARDER_ROW(W, kind, R, name, visioName, params, args) \
     WrapperOf<R> W::name params const {                                    \
-        return forward(&W::Interface::name) args;                          \
+        constexpr int tableRow = memberRowIndex<W::Interface>(#name);      \
+        return forward<tableRow>(&W::Interface::name) args;                \
     }
 #define QAV_VISIO_DEFINE_FORWARDERS(Object) \
     QAV_VISIO_MEMBERS_##Object(QAV_VISIO_FORWARDER_ROW, V##Object)

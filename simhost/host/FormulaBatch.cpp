@@ -1,6 +1,11 @@
 #include "simhost/host/FormulaBatch.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "simhost/host/Cell.h"
 
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Application.h"
@@ -8,6 +13,48 @@
 #include "simhost/host/Shape.h"
 
 namespace simhost {
+
+namespace {
+
+constexpr int16_t kInvalidShapeID = -1;
+constexpr int kInvalidSection = 255;
+
+// Shape IDs travel as 16 bits; read them unsigned so IDs above 32767 still work.
+Shape* sheetOf(Page& page, int16_t id) {
+    const int32_t unsignedID = static_cast<uint16_t>(id);
+    return unsignedID == 0 ? page.pageSheet() : page.findShape(unsignedID);
+}
+
+CellAddress addressAt(const std::vector<int16_t>& stream, size_t at) {
+    return {stream[at], stream[at + 1], stream[at + 2]};
+}
+
+// The formulas of the entries (each a shape and an address; a null shape skips the
+// entry), or none when one of them names no cell.
+std::vector<std::string> readEntries(const std::vector<std::pair<Shape*, CellAddress>>& entries,
+                                     bool* failed) {
+    std::vector<std::string> formulas;
+    formulas.reserve(entries.size());
+    for (const auto& [shape, address] : entries) {
+        if (!shape) {
+            formulas.emplace_back();
+            continue;
+        }
+        const SheetCell* cell = shape->sheet().cell(address);
+        if (!cell) {
+            *failed = true;
+            return {};
+        }
+        formulas.push_back(cell->formula);
+    }
+    return formulas;
+}
+
+bool skipped(int16_t id, int16_t section) {
+    return id == kInvalidShapeID || (section & 0xFF) == kInvalidSection;
+}
+
+}  // namespace
 
 int16_t FormulaBatch::write(Page& page, const std::vector<int16_t>& stream,
                             const std::vector<std::string>& formulas, int16_t flags) {
@@ -18,15 +65,156 @@ int16_t FormulaBatch::write(Page& page, const std::vector<int16_t>& stream,
     // Counted in full: Visio's answer is 16 bits wide, the counter is not.
     size_t written = 0;
     for (size_t i = 0; i < count; ++i) {
-        // Shape IDs travel as 16 bits; read them unsigned so IDs above 32767 still work.
-        int32_t id = static_cast<uint16_t>(stream[4 * i]);
-        Shape* shape = id == 0 ? page.pageSheet() : page.findShape(id);
+        Shape* shape = sheetOf(page, stream[4 * i]);
         if (!shape) continue;
-        CellAddress address{stream[4 * i + 1], stream[4 * i + 2], stream[4 * i + 3]};
-        if (shape->writeFormula(address, formulas[i], force) == kWriteDone) ++written;
+        if (shape->writeFormula(addressAt(stream, 4 * i + 1), formulas[i], force) == kWriteDone)
+            ++written;
     }
     counters.batchCells += static_cast<uint64_t>(written);
     return static_cast<int16_t>(written);
+}
+
+int16_t FormulaBatch::write(Shape& shape, const std::vector<int16_t>& stream,
+                            const std::vector<std::string>& formulas, int16_t flags) {
+    CallCounters& counters = shape.application()->counters();
+    ++counters.batchWrites;
+    bool force = (flags & visio::visSetBlastGuards) != 0;
+    size_t count = std::min(stream.size() / 3, formulas.size());
+    size_t written = 0;
+    for (size_t i = 0; i < count; ++i) {
+        if (shape.writeFormula(addressAt(stream, 3 * i), formulas[i], force) == kWriteDone)
+            ++written;
+    }
+    counters.batchCells += static_cast<uint64_t>(written);
+    return static_cast<int16_t>(written);
+}
+
+namespace {
+
+constexpr int16_t kGetFloats = 0;
+constexpr int16_t kGetTruncatedInts = 1;
+constexpr int16_t kGetRoundedInts = 2;
+constexpr int16_t kGetFormulas = 4;
+constexpr int16_t kGetFormulasU = 5;
+
+// The unit entry i is asked in: the last one given up to it, none (internal units) when
+// none is. False when that one names no unit.
+bool unitOfEntry(const std::vector<visio::Variant>& units, size_t i,
+                 std::optional<formula::Unit>* unit) {
+    for (size_t j = std::min(i + 1, units.size()); j-- > 0;) {
+        if (std::holds_alternative<std::monostate>(units[j])) continue;
+        *unit = Cell::unitOf(units[j]);
+        return unit->has_value();
+    }
+    unit->reset();
+    return true;
+}
+
+// One cell's answer; false when the cell is missing or the request not understood.
+bool resultOf(Shape& shape, const CellAddress& address, int16_t flags,
+              const std::optional<formula::Unit>& unit, visio::Variant* answer) {
+    const SheetCell* cell = shape.sheet().cell(address);
+    if (!cell) return false;
+    if (flags == kGetFormulas || flags == kGetFormulasU) {
+        *answer = cell->formula;
+        return true;
+    }
+    double value = shape.cellNumber(address);
+    if (unit) value = formula::Units::fromInternal(value, *unit);
+    switch (flags) {
+        case kGetFloats:
+            *answer = value;
+            return true;
+        case kGetTruncatedInts:
+            *answer = static_cast<int32_t>(std::trunc(value));
+            return true;
+        case kGetRoundedInts:
+            *answer = static_cast<int32_t>(std::lround(value));
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::vector<visio::Variant> resultsOf(const std::vector<std::pair<Shape*, CellAddress>>& entries,
+                                      int16_t flags, const std::vector<visio::Variant>& units,
+                                      CallCounters& counters) {
+    std::vector<visio::Variant> answers(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const auto& [shape, address] = entries[i];
+        if (!shape) continue;
+        std::optional<formula::Unit> unit;
+        if (!unitOfEntry(units, i, &unit)) return {};
+        if (!resultOf(*shape, address, flags, unit, &answers[i])) return {};
+    }
+    counters.batchCellsRead += answers.size();
+    return answers;
+}
+
+}  // namespace
+
+std::vector<visio::Variant> FormulaBatch::results(Page& page, const std::vector<int16_t>& stream,
+                                                  int16_t flags,
+                                                  const std::vector<visio::Variant>& units) {
+    CallCounters& counters = page.application()->counters();
+    ++counters.batchReads;
+    std::vector<std::pair<Shape*, CellAddress>> entries;
+    for (size_t at = 0; at + 4 <= stream.size(); at += 4) {
+        if (skipped(stream[at], stream[at + 1])) {
+            entries.emplace_back(nullptr, CellAddress{});
+            continue;
+        }
+        Shape* shape = sheetOf(page, stream[at]);
+        if (!shape) return {};
+        entries.emplace_back(shape, addressAt(stream, at + 1));
+    }
+    return resultsOf(entries, flags, units, counters);
+}
+
+std::vector<visio::Variant> FormulaBatch::results(Shape& shape, const std::vector<int16_t>& stream,
+                                                  int16_t flags,
+                                                  const std::vector<visio::Variant>& units) {
+    CallCounters& counters = shape.application()->counters();
+    ++counters.batchReads;
+    std::vector<std::pair<Shape*, CellAddress>> entries;
+    for (size_t at = 0; at + 3 <= stream.size(); at += 3) {
+        const bool skip = (stream[at] & 0xFF) == kInvalidSection;
+        entries.emplace_back(skip ? nullptr : &shape, addressAt(stream, at));
+    }
+    return resultsOf(entries, flags, units, counters);
+}
+
+std::vector<std::string> FormulaBatch::read(Page& page, const std::vector<int16_t>& stream) {
+    CallCounters& counters = page.application()->counters();
+    ++counters.batchReads;
+    std::vector<std::pair<Shape*, CellAddress>> entries;
+    bool failed = false;
+    for (size_t at = 0; at + 4 <= stream.size(); at += 4) {
+        if (skipped(stream[at], stream[at + 1])) {
+            entries.emplace_back(nullptr, CellAddress{});
+            continue;
+        }
+        Shape* shape = sheetOf(page, stream[at]);
+        if (!shape) return {};
+        entries.emplace_back(shape, addressAt(stream, at + 1));
+    }
+    std::vector<std::string> formulas = readEntries(entries, &failed);
+    if (!failed) counters.batchCellsRead += formulas.size();
+    return formulas;
+}
+
+std::vector<std::string> FormulaBatch::read(Shape& shape, const std::vector<int16_t>& stream) {
+    CallCounters& counters = shape.application()->counters();
+    ++counters.batchReads;
+    std::vector<std::pair<Shape*, CellAddress>> entries;
+    bool failed = false;
+    for (size_t at = 0; at + 3 <= stream.size(); at += 3) {
+        const bool skip = (stream[at] & 0xFF) == kInvalidSection;
+        entries.emplace_back(skip ? nullptr : &shape, addressAt(stream, at));
+    }
+    std::vector<std::string> formulas = readEntries(entries, &failed);
+    if (!failed) counters.batchCellsRead += formulas.size();
+    return formulas;
 }
 
 }  // namespace simhost

@@ -1,14 +1,18 @@
-// Page.SetFormulas: many formula writes in one call. The stream holds four 16-bit
-// numbers per formula (shape ID, section, row, cell); shape ID 0 is the page sheet.
+// Page.SetFormulas and GetFormulasU, and the shape's own: many formulas in one call. A
+// page's stream holds four 16-bit numbers per formula (shape ID, section, row, cell;
+// shape ID 0 is the page sheet), a shape's three (section, row, cell).
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "platform/visio/IVObject.h"
+
 namespace simhost {
 
 class Page;
+class Shape;
 
 class FormulaBatch {
 public:
@@ -17,6 +21,21 @@ public:
     // Answers how many formulas were written.
     static int16_t write(Page& page, const std::vector<int16_t>& stream,
                          const std::vector<std::string>& formulas, int16_t flags);
+    static int16_t write(Shape& shape, const std::vector<int16_t>& stream,
+                         const std::vector<std::string>& formulas, int16_t flags);
+    // The formulas as FormulaU reads them, in stream order. A cell or shape that does not
+    // exist fails the whole call, as in Visio: then nothing is answered. An entry whose
+    // shape ID is -1 or whose section's low byte is 255 is skipped with an empty answer.
+    static std::vector<std::string> read(Page& page, const std::vector<int16_t>& stream);
+    static std::vector<std::string> read(Shape& shape, const std::vector<int16_t>& stream);
+    // GetResults: the values (or formulas) of the cells, as the flags ask, or nothing at
+    // all when a cell is missing or the flags or a unit are not understood.
+    static std::vector<visio::Variant> results(Page& page, const std::vector<int16_t>& stream,
+                                               int16_t flags,
+                                               const std::vector<visio::Variant>& units);
+    static std::vector<visio::Variant> results(Shape& shape, const std::vector<int16_t>& stream,
+                                               int16_t flags,
+                                               const std::vector<visio::Variant>& units);
 };
 
 }  // namespace simhost

@@ -42,7 +42,8 @@ ToolbarItem* findItem(UIObject* ui, const std::string& args) {
 
 Host::Host()
     : application_(makeObject<Application>()),
-      clipboard_(std::make_unique<ShapeClipboard>(*application_)) {}
+      clipboard_(std::make_unique<ShapeClipboard>(*application_)),
+      portCalls_(application_->counters()) {}
 
 Host::~Host() {
     withdrawActiveObject();

@@ -134,6 +134,8 @@ public:
     void answerSaveAs(std::optional<std::string> fullName);
     void answerPictureImport(std::optional<PictureChoice> picture);
 
+    // What the add-on called: every wrapper call of the process while this host lives
+    // (the latest host counts when several live), and what reached the host's objects.
     CallCounters& counters() { return application_->counters(); }
 
 private:
@@ -145,6 +147,7 @@ private:
 
     visio::ComRef<Application> application_;
     std::unique_ptr<ShapeClipboard> clipboard_;
+    PortCallCounter portCalls_;
     bool registered_ = false;
 };
 

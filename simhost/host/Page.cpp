@@ -174,6 +174,20 @@ int16_t Page::SetFormulas(const std::vector<int16_t>& sidSrcStream,
     return FormulaBatch::write(*this, sidSrcStream, formulas, flags);
 }
 
+void Page::GetResults(const std::vector<int16_t>& sidSrcStream, int16_t flags,
+                      const std::vector<visio::Variant>& unitsNamesOrCodes,
+                      std::vector<visio::Variant>* results) {
+    if (!results) return;
+    *results = usable() ? FormulaBatch::results(*this, sidSrcStream, flags, unitsNamesOrCodes)
+                        : std::vector<visio::Variant>();
+}
+
+void Page::GetFormulasU(const std::vector<int16_t>& sidSrcStream,
+                        std::vector<std::string>* formulas) {
+    if (!formulas) return;
+    *formulas = usable() ? FormulaBatch::read(*this, sidSrcStream) : std::vector<std::string>();
+}
+
 Shape* Page::findShape(int32_t id) const {
     auto it = byId_.find(id);
     return it == byId_.end() ? nullptr : it->second;

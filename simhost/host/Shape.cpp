@@ -11,6 +11,7 @@
 #include "simhost/host/Cell.h"
 #include "simhost/host/Connects.h"
 #include "simhost/host/Document.h"
+#include "simhost/host/FormulaBatch.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Selection.h"
 #include "simhost/host/SetfRecalc.h"
@@ -149,6 +150,14 @@ int16_t Shape::CellExistsU(const std::string& name, int16_t existsLocally) {
     return answer(address && sheet_.cell(*address, existsLocally != 0));
 }
 
+int16_t Shape::CellsRowIndexU(const std::string& name) {
+    if (!usable()) return -1;
+    ++application_->counters().cellLookups;
+    auto address = sheet_.resolve(name);
+    if (!address || !sheet_.cell(*address)) return -1;
+    return address->row;
+}
+
 int16_t Shape::CellsSRCExists(int16_t section, int16_t row, int16_t cell, int16_t existsLocally) {
     if (!usable()) return 0;
     ++application_->counters().existenceTests;
@@ -169,6 +178,26 @@ int16_t Shape::RowExists(int16_t section, int16_t row, int16_t existsLocally) {
 
 int16_t Shape::RowCount(int16_t section) {
     return usable() ? sheet_.rowCount(section) : 0;
+}
+
+void Shape::GetFormulasU(const std::vector<int16_t>& srcStream,
+                         std::vector<std::string>* formulas) {
+    if (!formulas) return;
+    *formulas = usable() ? FormulaBatch::read(*this, srcStream) : std::vector<std::string>();
+}
+
+void Shape::GetResults(const std::vector<int16_t>& srcStream, int16_t flags,
+                       const std::vector<visio::Variant>& unitsNamesOrCodes,
+                       std::vector<visio::Variant>* results) {
+    if (!results) return;
+    *results = usable() ? FormulaBatch::results(*this, srcStream, flags, unitsNamesOrCodes)
+                        : std::vector<visio::Variant>();
+}
+
+int16_t Shape::SetFormulas(const std::vector<int16_t>& srcStream,
+                           const std::vector<std::string>& formulas, int16_t flags) {
+    if (!usable()) return 0;
+    return FormulaBatch::write(*this, srcStream, formulas, flags);
 }
 
 int16_t Shape::AddSection(int16_t section) {
