@@ -18,15 +18,18 @@ char* writable(const std::string& text) {
 
 void fillControls(HWND dialog, const ui::DialogTemplate& dialogTemplate) {
     for (const ui::ControlTemplate& control : dialogTemplate.controls) {
-        HWND window = GetDlgItem(dialog, control.id);
-        if (control.kind == ui::ControlKind::DropDownList) {
-            for (const std::string& entry : control.entries) addComboEntry(window, entry);
-        } else if (control.kind == ui::ControlKind::TabControl) {
-            for (size_t i = 0; i < control.entries.size(); ++i) {
-                insertTab(window, static_cast<int32_t>(i), control.entries[i]);
-            }
-            if (!control.entries.empty()) SendMessageA(window, TCM_SETCURSEL, 0, 0);
+        fillControl(GetDlgItem(dialog, control.id), control);
+    }
+}
+
+void fillControl(HWND window, const ui::ControlTemplate& control) {
+    if (control.kind == ui::ControlKind::DropDownList) {
+        for (const std::string& entry : control.entries) addComboEntry(window, entry);
+    } else if (control.kind == ui::ControlKind::TabControl) {
+        for (size_t i = 0; i < control.entries.size(); ++i) {
+            insertTab(window, static_cast<int32_t>(i), control.entries[i]);
         }
+        if (!control.entries.empty()) SendMessageA(window, TCM_SETCURSEL, 0, 0);
     }
 }
 
@@ -103,10 +106,12 @@ void addToolbarButtons(HWND toolbar, HINSTANCE module, int32_t bitmapId, ui::Siz
     std::vector<TBBUTTON> native;
     for (const ui::ToolbarButton& b : buttons) {
         TBBUTTON button = {};
-        button.iBitmap = static_cast<int>(first) + b.image;
+        // Command 0 is a separator, whose iBitmap would be its width: 0, the usual one.
+        const bool separator = b.command == 0;
+        button.iBitmap = separator ? 0 : static_cast<int>(first) + b.image;
         button.idCommand = b.command;
         button.fsState = b.state;
-        button.fsStyle = BTNS_BUTTON;
+        button.fsStyle = separator ? BTNS_SEP : BTNS_BUTTON;
         native.push_back(button);
     }
     SendMessageA(toolbar, TB_ADDBUTTONSA, native.size(), reinterpret_cast<LPARAM>(native.data()));

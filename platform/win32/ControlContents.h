@@ -18,6 +18,7 @@ namespace win32 {
 // Gives the new dialog's controls what their templates say they start with: the entries
 // of drop-down lists and tabs (the first tab chosen).
 void fillControls(HWND dialog, const ui::DialogTemplate& dialogTemplate);
+void fillControl(HWND window, const ui::ControlTemplate& control);
 
 int32_t addComboEntry(HWND list, const std::string& text);
 void insertTab(HWND tabs, int32_t index, const std::string& text);

@@ -4,6 +4,8 @@
 // After windows.h, which they need.
 #include <commctrl.h>
 
+#include <string>
+
 #include "platform/ui/Geometry.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/win32/ControlContents.h"
@@ -11,6 +13,7 @@
 #include "platform/win32/NativeGeometry.h"
 #include "platform/win32/NativeTemplate.h"
 #include "platform/win32/WindowHandles.h"
+#include "platform/win32/WindowText.h"
 
 namespace win32 {
 namespace {
@@ -31,6 +34,27 @@ intptr_t notifyParameter(const NMHDR& header) {
     }
 }
 
+// The one subclass the backend puts on controls.
+constexpr UINT_PTR kMouseMoveSubclass = 1;
+
+// The window text CreateWindowEx takes: a picture's is the name of its resource.
+std::wstring creationText(const ui::ControlTemplate& control) {
+    if (NativeTemplate::showsPicture(control.kind))
+        return L"#" + std::to_wstring(control.resourceId);
+    return wideFromAnsi(control.text);
+}
+
+// In the dialog's client pixels; bars without a place size and place themselves.
+RECT placeOf(HWND dialog, const ui::ControlTemplate& control) {
+    const bool placesItself = control.kind == ui::ControlKind::StatusBar ||
+                              (control.kind == ui::ControlKind::Toolbar && control.rect.cx <= 0);
+    if (placesItself) return {};
+    const ui::UnitRect units = NativeTemplate::nativeRect(control);
+    RECT rect = {units.x, units.y, units.x + units.cx, units.y + units.cy};
+    MapDialogRect(dialog, &rect);
+    return rect;
+}
+
 }  // namespace
 
 HWND DialogWindows::create(const ui::DialogTemplate& dialog, HWND parent,
@@ -43,6 +67,21 @@ HWND DialogWindows::create(const ui::DialogTemplate& dialog, HWND parent,
     if (dialog.hasStyle(ui::dialog_style::kChild)) {
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    return window;
+}
+
+HWND DialogWindows::addControl(HWND dialog, const ui::ControlTemplate& control) {
+    if (!contains(dialog) || isDestroying(dialog)) return nullptr;
+    const RECT place = placeOf(dialog, control);
+    HWND window = CreateWindowExW(
+        NativeTemplate::controlExStyle(control), NativeTemplate::windowClassOf(control.kind),
+        creationText(control).c_str(), NativeTemplate::controlStyle(control), place.left, place.top,
+        place.right - place.left, place.bottom - place.top, dialog,
+        reinterpret_cast<HMENU>(static_cast<intptr_t>(control.id)), resources_, nullptr);
+    if (!window) return nullptr;
+    SendMessageA(window, WM_SETFONT, SendMessageA(dialog, WM_GETFONT, 0, 0), FALSE);
+    fillControl(window, control);
+    forwardMouseMoves(window);
     return window;
 }
 
@@ -86,8 +125,30 @@ INT_PTR CALLBACK DialogWindows::procedure(HWND hwnd, UINT message, WPARAM wParam
     if (message == WM_INITDIALOG) {
         return initDialog(hwnd, *reinterpret_cast<const Creation*>(lParam));
     }
-    auto* window = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    Window* window = windowOf(hwnd);
     return window ? dispatch(*window, hwnd, message, wParam, lParam) : FALSE;
+}
+
+DialogWindows::Window* DialogWindows::windowOf(HWND dialog) {
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+void DialogWindows::forwardMouseMoves(HWND control) {
+    SetWindowSubclass(control, &controlProcedure, kMouseMoveSubclass, 0);
+}
+
+// The object hears of the move first, then the control handles it as usual.
+LRESULT CALLBACK DialogWindows::controlProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                                 LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_MOUSEMOVE) {
+        Window* window = windowOf(GetParent(hwnd));
+        if (window && !window->destroying) {
+            window->events->wmControlMouseMove(GetDlgCtrlID(hwnd), ui::pointFromParam(lParam));
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, &controlProcedure, kMouseMoveSubclass);
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 INT_PTR DialogWindows::initDialog(HWND hwnd, const Creation& creation) {
@@ -97,6 +158,10 @@ INT_PTR DialogWindows::initDialog(HWND hwnd, const Creation& creation) {
     SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(window.get()));
     creation.owner->windows_[hwnd] = std::move(window);
     fillControls(hwnd, *creation.dialog);
+    // Only the template's controls exist yet: pages and bars come later.
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        forwardMouseMoves(c);
+    }
     creation.events->wmCreate(toHandle(hwnd));
     return creation.events->wmInitDialog() ? TRUE : FALSE;
 }

@@ -15,11 +15,7 @@ using ui::ControlKind;
 
 // A drop-down list's template gives its closed height; the native control's height
 // includes the list that drops down.
-constexpr short kDroppedListHeight = 80;
-
-bool showsPicture(ControlKind kind) {
-    return kind == ControlKind::IconPicture || kind == ControlKind::BitmapPicture;
-}
+constexpr int32_t kDroppedListHeight = 80;
 
 DWORD staticStyle(const ui::ControlTemplate& control) {
     DWORD style = control.hasStyle(cs::kNotify) ? SS_NOTIFY : 0;
@@ -83,11 +79,6 @@ DWORD kindStyle(const ui::ControlTemplate& control) {
     return 0;
 }
 
-short nativeHeight(const ui::ControlTemplate& control) {
-    const short height = static_cast<short>(control.rect.cy);
-    return control.kind == ControlKind::DropDownList ? height + kDroppedListHeight : height;
-}
-
 }  // namespace
 
 NativeTemplate::NativeTemplate(const ui::DialogTemplate& dialog) {
@@ -140,6 +131,16 @@ DWORD NativeTemplate::controlExStyle(const ui::ControlTemplate& control) {
     return sunken ? WS_EX_CLIENTEDGE : 0;
 }
 
+bool NativeTemplate::showsPicture(ControlKind kind) {
+    return kind == ControlKind::IconPicture || kind == ControlKind::BitmapPicture;
+}
+
+ui::UnitRect NativeTemplate::nativeRect(const ui::ControlTemplate& control) {
+    ui::UnitRect rect = control.rect;
+    if (control.kind == ControlKind::DropDownList) rect.cy += kDroppedListHeight;
+    return rect;
+}
+
 DWORD NativeTemplate::dialogStyle(const ui::DialogTemplate& dialog) {
     DWORD style = DS_SETFONT;
     // A page: a child whose controls the keyboard reaches from its sheet.
@@ -181,10 +182,11 @@ void NativeTemplate::writeControl(const ui::ControlTemplate& control) {
     dword(0);  // helpID
     dword(controlExStyle(control));
     dword(controlStyle(control));
-    word(static_cast<WORD>(control.rect.x));
-    word(static_cast<WORD>(control.rect.y));
-    word(static_cast<WORD>(control.rect.cx));
-    word(static_cast<WORD>(nativeHeight(control)));
+    const ui::UnitRect rect = nativeRect(control);
+    word(static_cast<WORD>(rect.x));
+    word(static_cast<WORD>(rect.y));
+    word(static_cast<WORD>(rect.cx));
+    word(static_cast<WORD>(rect.cy));
     dword(static_cast<DWORD>(control.id));
     for (const wchar_t* c = windowClassOf(control.kind); *c; ++c) word(static_cast<WORD>(*c));
     word(0);

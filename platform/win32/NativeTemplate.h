@@ -24,6 +24,11 @@ public:
     static DWORD controlExStyle(const ui::ControlTemplate& control);
     static DWORD dialogStyle(const ui::DialogTemplate& dialog);
     static DWORD dialogExStyle(const ui::DialogTemplate& dialog);
+    // The control's place in dialog units as the native control takes it (a drop-down
+    // list's includes the list that drops down).
+    static ui::UnitRect nativeRect(const ui::ControlTemplate& control);
+    // An icon or bitmap static, whose text names its picture's resource.
+    static bool showsPicture(ui::ControlKind kind);
 
 private:
     void writeHeader(const ui::DialogTemplate& dialog);

@@ -97,6 +97,12 @@ bool Win32Backend::isWindow(ui::WindowHandle window) {
     return liveWindow(window) != nullptr;
 }
 
+ui::WindowHandle Win32Backend::createControl(ui::WindowHandle dialog,
+                                             const ui::ControlTemplate& control) {
+    HWND window = liveWindow(dialog);
+    return window ? toHandle(dialogs_.addControl(window, control)) : ui::WindowHandle();
+}
+
 // --- Relations
 
 ui::WindowHandle Win32Backend::getDlgItem(ui::WindowHandle dialog, int32_t id) {
@@ -114,6 +120,16 @@ ui::WindowHandle Win32Backend::getParent(ui::WindowHandle window) {
     if (!hwnd) return {};
     const bool child = (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) != 0;
     return toHandle(child ? GetAncestor(hwnd, GA_PARENT) : GetWindow(hwnd, GW_OWNER));
+}
+
+std::vector<ui::WindowHandle> Win32Backend::getChildWindows(ui::WindowHandle window) {
+    std::vector<ui::WindowHandle> children;
+    HWND hwnd = liveWindow(window);
+    if (!hwnd) return children;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        children.push_back(toHandle(c));
+    }
+    return children;
 }
 
 std::string Win32Backend::getClassName(ui::WindowHandle window) {

@@ -45,12 +45,15 @@ public:
     void endModalLoop(ui::WindowHandle dialog, intptr_t result) override;
     bool destroyWindow(ui::WindowHandle window) override;
     bool isWindow(ui::WindowHandle window) override;
+    ui::WindowHandle createControl(ui::WindowHandle dialog,
+                                   const ui::ControlTemplate& control) override;
 
     // --- Relations
 
     ui::WindowHandle getDlgItem(ui::WindowHandle dialog, int32_t id) override;
     int32_t getDlgCtrlId(ui::WindowHandle window) override;
     ui::WindowHandle getParent(ui::WindowHandle window) override;
+    std::vector<ui::WindowHandle> getChildWindows(ui::WindowHandle window) override;
     std::string getClassName(ui::WindowHandle window) override;
     ui::WindowHandle findWindow(const std::string& className, const std::string& title) override;
     ui::WindowHandle findChildWindow(ui::WindowHandle parent, const std::string& className,
@@ -125,6 +128,9 @@ public:
                            const std::vector<ui::ToolbarButton>& buttons) override;
     void setToolbarButtonState(ui::WindowHandle toolbar, int32_t command, uint8_t state) override;
     uint8_t getToolbarButtonState(ui::WindowHandle toolbar, int32_t command) override;
+    int32_t getToolbarButtonCount(ui::WindowHandle toolbar) override;
+    ui::ToolbarButton getToolbarButton(ui::WindowHandle toolbar, int32_t index) override;
+    ui::Rect getToolbarItemRect(ui::WindowHandle toolbar, int32_t index) override;
     void setStatusBarParts(ui::WindowHandle statusBar, const std::vector<int32_t>& edges) override;
     void setStatusBarText(ui::WindowHandle statusBar, int32_t part, const std::string& text,
                           uint32_t style) override;

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/ControlContents.h"
+#include "platform/win32/NativeGeometry.h"
 #include "platform/win32/Win32Backend.h"
 #include "platform/win32/WindowHandles.h"
 
@@ -154,6 +155,33 @@ uint8_t Win32Backend::getToolbarButtonState(ui::WindowHandle toolbar, int32_t co
     const LRESULT state = SendMessageA(window, TB_GETSTATE, static_cast<WPARAM>(command), 0);
     // -1: no such button.
     return state < 0 ? 0 : static_cast<uint8_t>(state);
+}
+
+int32_t Win32Backend::getToolbarButtonCount(ui::WindowHandle toolbar) {
+    HWND window = controlOfClass(toolbar, TOOLBARCLASSNAMEA);
+    return window ? static_cast<int32_t>(SendMessageA(window, TB_BUTTONCOUNT, 0, 0)) : 0;
+}
+
+ui::ToolbarButton Win32Backend::getToolbarButton(ui::WindowHandle toolbar, int32_t index) {
+    HWND window = controlOfClass(toolbar, TOOLBARCLASSNAMEA);
+    TBBUTTON button = {};
+    if (!window || !SendMessageA(window, TB_GETBUTTON, static_cast<WPARAM>(index),
+                                 reinterpret_cast<LPARAM>(&button))) {
+        return ui::ToolbarButton{0, 0, 0};
+    }
+    // A separator's iBitmap is its width, not an image.
+    const int32_t image = (button.fsStyle & BTNS_SEP) ? -1 : button.iBitmap;
+    return ui::ToolbarButton{image, button.idCommand, button.fsState};
+}
+
+ui::Rect Win32Backend::getToolbarItemRect(ui::WindowHandle toolbar, int32_t index) {
+    HWND window = controlOfClass(toolbar, TOOLBARCLASSNAMEA);
+    RECT rect = {};
+    if (!window || !SendMessageA(window, TB_GETITEMRECT, static_cast<WPARAM>(index),
+                                 reinterpret_cast<LPARAM>(&rect))) {
+        return {};
+    }
+    return fromRECT(rect);
 }
 
 // --- Status bars

@@ -63,7 +63,7 @@ TEST_F(PreferenceSheetOnWindows, TheGeneralPageAppliesWhatTheMouseChose) {
     ASSERT_TRUE(open());
     EXPECT_TRUE(IsWindowVisible(sheet));
     HWND tabs = GetDlgItem(sheet, kTabs);
-    ASSERT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
+    ASSERT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
     EXPECT_EQ(textOf(GetDlgItem(sheet, IDOK)), "OK");
     EXPECT_EQ(textOf(GetDlgItem(sheet, IDCANCEL)), "Cancel");
     EXPECT_EQ(textOf(GetDlgItem(sheet, kApply)), "Apply");
@@ -128,7 +128,7 @@ TEST_F(PreferenceSheetOnWindows, TheCheckerPageIsReachedByItsTabAndEnterAppliesE
 
 TEST_F(PreferenceSheetOnWindows, TheAboutPageShowsItsPictureAndCancelWritesNothing) {
     ASSERT_TRUE(open());
-    HWND page = showTab(2);
+    HWND page = showTab(4);
     ASSERT_TRUE(page);
     expectBuiltFrom(page, dialog117::make());
     EXPECT_TRUE(SendDlgItemMessageA(page, dialog117::kPicture, STM_GETIMAGE, IMAGE_BITMAP, 0));
