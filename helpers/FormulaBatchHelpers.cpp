@@ -39,13 +39,17 @@ void appendAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key) {
     for (int32_t part : key) stream.push_back(as16Bits(part));
 }
 
+// The shape of a full ID: as the caller knows it, else looked up on the page.
+visio::VShape shapeByID(const visio::VShapes& shapes, const ShapeOfID& shapeOf, int32_t id) {
+    visio::VShape shape = shapeOf ? shapeOf(id) : visio::VShape();
+    return shape.isEmpty() ? shapes.ItemFromID(id) : shape;
+}
+
 // A formula the batch cannot carry is written on its own, through guards as the batch
-// writes; the shape is looked up by its full ID.
-void writeOnItsOwn(const visio::VShapes& shapes, const FormulaBatchKey& key,
+// writes.
+void writeOnItsOwn(const visio::VShape& shape, const FormulaBatchKey& key,
                    const std::string& formula) {
-    shapes.ItemFromID(key[0])
-        .CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3]))
-        .SetFormulaForceU(formula);
+    shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3])).SetFormulaForceU(formula);
 }
 
 // A shape whose ID the page's batch cannot carry gets a batch of its own: its section,
@@ -59,9 +63,11 @@ void appendCellAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key)
     for (std::size_t i = 1; i < key.size(); ++i) stream.push_back(as16Bits(key[i]));
 }
 
-void writeShapeBatches(const visio::VShapes& shapes, std::map<int32_t, ShapeBatch>& batches) {
+void writeShapeBatches(const visio::VShapes& shapes, const ShapeOfID& shapeOf,
+                       std::map<int32_t, ShapeBatch>& batches) {
     for (auto& [shapeID, batch] : batches) {
-        shapes.ItemFromID(shapeID).SetFormulas(batch.addresses, batch.formulas, kBatchFlags);
+        shapeByID(shapes, shapeOf, shapeID)
+            .SetFormulas(batch.addresses, batch.formulas, kBatchFlags);
     }
 }
 
@@ -71,7 +77,8 @@ std::string readOnItsOwn(const visio::VShape& shape, const FormulaBatchKey& key)
 
 }  // namespace
 
-void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
+void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
+                      const ShapeOfID& shapeOf) {
     std::vector<int16_t> addresses;
     std::vector<std::string> formulas;
     try {
@@ -85,7 +92,7 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
         if (!namesACell(key)) continue;
         // A formula cut to what the batch takes would be another formula, or none.
         if (exceedsFormulaLimit(formula)) {
-            writeOnItsOwn(shapes, key, formula);
+            writeOnItsOwn(shapeByID(shapes, shapeOf, key[0]), key, formula);
         } else if (!batchNamesTheShape(key[0])) {
             ShapeBatch& own = shapeBatches[key[0]];
             appendCellAddress(own.addresses, key);
@@ -96,7 +103,7 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
         }
     }
     shapes.ContainingPage().SetFormulas(addresses, formulas, kBatchFlags);
-    writeShapeBatches(shapes, shapeBatches);
+    writeShapeBatches(shapes, shapeOf, shapeBatches);
 }
 
 namespace {

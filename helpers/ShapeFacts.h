@@ -35,6 +35,8 @@ public:
     int32_t subShapeCount();
     // The same without asking the type first, for a reader that expects sub-shapes.
     int32_t countSubShapes();
+    // Whether how many sub-shapes the shape has was asked already.
+    bool knowsSubShapes() const { return subShapeCount_.has_value(); }
     visio::VShape subShape(int32_t index);
     // The ID of sub-shape i (0 for none).
     int32_t subShapeID(int32_t index);
