@@ -26,11 +26,6 @@ bool namesACell(const FormulaBatchKey& key) {
     return true;
 }
 
-// The batch names shapes by signed 16-bit IDs (0 is the page sheet).
-bool batchNamesTheShape(int32_t shapeID) {
-    return shapeID >= 0 && shapeID <= INT16_MAX;
-}
-
 int16_t as16Bits(int32_t part) {
     return static_cast<int16_t>(static_cast<uint16_t>(part));
 }
@@ -77,6 +72,10 @@ std::string readOnItsOwn(const visio::VShape& shape, const FormulaBatchKey& key)
 
 }  // namespace
 
+bool pageBatchNamesShape(int32_t shapeID) {
+    return shapeID >= 0 && shapeID <= INT16_MAX;
+}
+
 void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
                       const ShapeOfID& shapeOf) {
     std::vector<int16_t> addresses;
@@ -93,7 +92,7 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
         // A formula cut to what the batch takes would be another formula, or none.
         if (exceedsFormulaLimit(formula)) {
             writeOnItsOwn(shapeByID(shapes, shapeOf, key[0]), key, formula);
-        } else if (!batchNamesTheShape(key[0])) {
+        } else if (!pageBatchNamesShape(key[0])) {
             ShapeBatch& own = shapeBatches[key[0]];
             appendCellAddress(own.addresses, key);
             own.formulas.push_back(std::move(formula));
@@ -120,7 +119,7 @@ std::vector<T> readInBatches(const std::vector<FormulaBatchKey>& cells, const Sh
     std::map<int32_t, std::pair<std::vector<int16_t>, std::vector<std::size_t>>> ownReads;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (!namesACell(cells[i])) continue;
-        if (batchNamesTheShape(cells[i][0])) {
+        if (pageBatchNamesShape(cells[i][0])) {
             appendAddress(pageStream, cells[i]);
             onPage.push_back(i);
         } else {

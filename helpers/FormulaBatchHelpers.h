@@ -16,6 +16,10 @@
 using FormulaBatchKey = std::array<int32_t, 4>;
 using FormulaBatchMap = std::map<FormulaBatchKey, std::string>;
 
+// Whether the page's batches can name the shape: they take signed 16-bit IDs (0 is the
+// page sheet). The cells of any other shape go in batches of that shape's own.
+bool pageBatchNamesShape(int32_t shapeID);
+
 // The shape of an ID, as the caller knows it (empty when it knows none).
 using ShapeOfID = std::function<visio::VShape(int32_t)>;
 

@@ -27,6 +27,8 @@ public:
     int32_t id();
     // As cellExists, getCellString, getCellResult and getCellResultInt.
     bool hasCell(const std::string& name);
+    // Whether the shape was asked for the cell already, or a batch told of it.
+    bool knowsCell(const std::string& name) const { return cells_.count(name) != 0; }
     std::string cellString(const std::string& name);
     double cellResult(const std::string& name);
     int32_t cellResultInt(const std::string& name);
