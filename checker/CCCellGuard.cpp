@@ -37,6 +37,7 @@ CCCellGuard::~CCCellGuard() {
     rules_ = nullptr;
     index_ = nullptr;
     pass_.clear();
+    foundOnPage_.clear();
 }
 
 // Painting follows the reading at once: every shape the model registered is still on
@@ -51,6 +52,7 @@ void CCCellGuard::guardCells(const visio::VShapes& pageShapes) {
     guardFindings();
     writePass();
     pageJustRead_ = false;
+    foundOnPage_.clear();
 }
 
 void CCCellGuard::restoreCells(const visio::VShapes& pageShapes) {
@@ -62,6 +64,7 @@ void CCCellGuard::restoreCells(const visio::VShapes& pageShapes) {
     if (hasElements(otherShapes_)) restoreSet(otherShapes_);
     restoreRewrittenCells();
     writePass();
+    foundOnPage_.clear();
 }
 
 void CCCellGuard::guardConsistent() {
@@ -160,9 +163,18 @@ void CCCellGuard::restoreRewrittenCells() {
     }
 }
 
-bool CCCellGuard::isOnPage(int32_t shapeID) const {
+bool CCCellGuard::isOnPage(int32_t shapeID) {
     if (pageJustRead_ && index_ && index_->isRegistered(shapeID)) return true;
-    return !getShapeByID(pageShapes_, shapeID).isEmpty();
+    auto found = foundOnPage_.find(shapeID);
+    if (found == foundOnPage_.end())
+        found = foundOnPage_.emplace(shapeID, getShapeByID(pageShapes_, shapeID)).first;
+    return !found->second.isEmpty();
+}
+
+visio::VShape CCCellGuard::knownShape(int32_t shapeID) const {
+    auto found = foundOnPage_.find(shapeID);
+    if (found != foundOnPage_.end()) return found->second;
+    return index_ ? index_->savedShape(shapeID) : visio::VShape();
 }
 
 void CCCellGuard::enter(int32_t shapeID, const CellAddress& address, std::string formula) {
@@ -171,8 +183,10 @@ void CCCellGuard::enter(int32_t shapeID, const CellAddress& address, std::string
                   std::move(formula));
 }
 
+// The shapes the page's batch cannot name are written through the shapes already known.
 void CCCellGuard::writePass() {
     FormulaBatchMap batch;
     batch.swap(pass_);
-    setFormulasBatch(pageShapes_, std::move(batch));
+    setFormulasBatch(pageShapes_, std::move(batch),
+                     [this](int32_t shapeID) { return knownShape(shapeID); });
 }

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
 
 #include "checker/CCRule.h"
 #include "helpers/FormulaBatchHelpers.h"
+#include "platform/visio/VShape.h"
 #include "platform/visio/VShapes.h"
 
 class GEElementSet;
@@ -44,7 +46,9 @@ private:
     void restoreElement(const GEGraphElement* element);
     void restoreRewrittenCells();
     // Shapes the page no longer holds are left out.
-    bool isOnPage(int32_t shapeID) const;
+    bool isOnPage(int32_t shapeID);
+    // The shape of an ID as the pass found it or reading saved it; empty when neither.
+    visio::VShape knownShape(int32_t shapeID) const;
     void enter(int32_t shapeID, const CellAddress& address, std::string formula);
     void writePass();
 
@@ -56,5 +60,7 @@ private:
     const SavedFormulaIndex* index_;
     visio::VShapes pageShapes_;
     FormulaBatchMap pass_;
+    // The shapes looked up on the page while the passes were collected.
+    std::unordered_map<int32_t, visio::VShape> foundOnPage_;
     bool pageJustRead_ = false;
 };

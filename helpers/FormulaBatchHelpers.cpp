@@ -26,11 +26,6 @@ bool namesACell(const FormulaBatchKey& key) {
     return true;
 }
 
-// The batch names shapes by signed 16-bit IDs (0 is the page sheet).
-bool batchNamesTheShape(int32_t shapeID) {
-    return shapeID >= 0 && shapeID <= INT16_MAX;
-}
-
 int16_t as16Bits(int32_t part) {
     return static_cast<int16_t>(static_cast<uint16_t>(part));
 }
@@ -39,13 +34,17 @@ void appendAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key) {
     for (int32_t part : key) stream.push_back(as16Bits(part));
 }
 
+// The shape of a full ID: as the caller knows it, else looked up on the page.
+visio::VShape shapeByID(const visio::VShapes& shapes, const ShapeOfID& shapeOf, int32_t id) {
+    visio::VShape shape = shapeOf ? shapeOf(id) : visio::VShape();
+    return shape.isEmpty() ? shapes.ItemFromID(id) : shape;
+}
+
 // A formula the batch cannot carry is written on its own, through guards as the batch
-// writes; the shape is looked up by its full ID.
-void writeOnItsOwn(const visio::VShapes& shapes, const FormulaBatchKey& key,
+// writes.
+void writeOnItsOwn(const visio::VShape& shape, const FormulaBatchKey& key,
                    const std::string& formula) {
-    shapes.ItemFromID(key[0])
-        .CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3]))
-        .SetFormulaForceU(formula);
+    shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3])).SetFormulaForceU(formula);
 }
 
 // A shape whose ID the page's batch cannot carry gets a batch of its own: its section,
@@ -59,9 +58,11 @@ void appendCellAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key)
     for (std::size_t i = 1; i < key.size(); ++i) stream.push_back(as16Bits(key[i]));
 }
 
-void writeShapeBatches(const visio::VShapes& shapes, std::map<int32_t, ShapeBatch>& batches) {
+void writeShapeBatches(const visio::VShapes& shapes, const ShapeOfID& shapeOf,
+                       std::map<int32_t, ShapeBatch>& batches) {
     for (auto& [shapeID, batch] : batches) {
-        shapes.ItemFromID(shapeID).SetFormulas(batch.addresses, batch.formulas, kBatchFlags);
+        shapeByID(shapes, shapeOf, shapeID)
+            .SetFormulas(batch.addresses, batch.formulas, kBatchFlags);
     }
 }
 
@@ -71,7 +72,12 @@ std::string readOnItsOwn(const visio::VShape& shape, const FormulaBatchKey& key)
 
 }  // namespace
 
-void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
+bool pageBatchNamesShape(int32_t shapeID) {
+    return shapeID >= 0 && shapeID <= INT16_MAX;
+}
+
+void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
+                      const ShapeOfID& shapeOf) {
     std::vector<int16_t> addresses;
     std::vector<std::string> formulas;
     try {
@@ -85,8 +91,8 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
         if (!namesACell(key)) continue;
         // A formula cut to what the batch takes would be another formula, or none.
         if (exceedsFormulaLimit(formula)) {
-            writeOnItsOwn(shapes, key, formula);
-        } else if (!batchNamesTheShape(key[0])) {
+            writeOnItsOwn(shapeByID(shapes, shapeOf, key[0]), key, formula);
+        } else if (!pageBatchNamesShape(key[0])) {
             ShapeBatch& own = shapeBatches[key[0]];
             appendCellAddress(own.addresses, key);
             own.formulas.push_back(std::move(formula));
@@ -96,7 +102,7 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch) {
         }
     }
     shapes.ContainingPage().SetFormulas(addresses, formulas, kBatchFlags);
-    writeShapeBatches(shapes, shapeBatches);
+    writeShapeBatches(shapes, shapeOf, shapeBatches);
 }
 
 namespace {
@@ -113,7 +119,7 @@ std::vector<T> readInBatches(const std::vector<FormulaBatchKey>& cells, const Sh
     std::map<int32_t, std::pair<std::vector<int16_t>, std::vector<std::size_t>>> ownReads;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (!namesACell(cells[i])) continue;
-        if (batchNamesTheShape(cells[i][0])) {
+        if (pageBatchNamesShape(cells[i][0])) {
             appendAddress(pageStream, cells[i]);
             onPage.push_back(i);
         } else {

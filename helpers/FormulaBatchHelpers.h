@@ -16,16 +16,22 @@
 using FormulaBatchKey = std::array<int32_t, 4>;
 using FormulaBatchMap = std::map<FormulaBatchKey, std::string>;
 
-// Writes every formula of the batch, in key order, through one batch write on the page
-// that the shapes belong to; guarded cells are overwritten. An empty batch still makes
-// the call. What the page's batch cannot carry goes apart, forced as well: the formulas
-// of a shape whose ID is beyond 16 bits in one batch write on that shape, and a formula
-// longer than a batch takes on its own, whole.
-// A section, row or cell beyond 16 bits names no cell of Visio's and is not written.
-void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch);
+// Whether the page's batches can name the shape: they take signed 16-bit IDs (0 is the
+// page sheet). The cells of any other shape go in batches of that shape's own.
+bool pageBatchNamesShape(int32_t shapeID);
 
 // The shape of an ID, as the caller knows it (empty when it knows none).
 using ShapeOfID = std::function<visio::VShape(int32_t)>;
+
+// Writes every formula of the batch, in key order, through one batch write on the page
+// that the shapes belong to; guarded cells are overwritten. An empty batch still makes
+// the call. What the page's batch cannot carry goes apart, forced as well: the formulas
+// of a shape whose ID is beyond the batch's signed 16 bits in one batch write on that
+// shape, and a formula longer than a batch takes on its own, whole. Those shapes are
+// looked up by ID unless shapeOf knows them.
+// A section, row or cell beyond 16 bits names no cell of Visio's and is not written.
+void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
+                      const ShapeOfID& shapeOf = nullptr);
 
 // The formulas of the cells (shape ID, section, row, cell), exactly as Visio holds them,
 // in the order given; every cell must exist. The cells of the shapes the page's batch

@@ -27,6 +27,8 @@ public:
     int32_t id();
     // As cellExists, getCellString, getCellResult and getCellResultInt.
     bool hasCell(const std::string& name);
+    // Whether the shape was asked for the cell already, or a batch told of it.
+    bool knowsCell(const std::string& name) const { return cells_.count(name) != 0; }
     std::string cellString(const std::string& name);
     double cellResult(const std::string& name);
     int32_t cellResultInt(const std::string& name);
@@ -35,6 +37,8 @@ public:
     int32_t subShapeCount();
     // The same without asking the type first, for a reader that expects sub-shapes.
     int32_t countSubShapes();
+    // Whether how many sub-shapes the shape has was asked already.
+    bool knowsSubShapes() const { return subShapeCount_.has_value(); }
     visio::VShape subShape(int32_t index);
     // The ID of sub-shape i (0 for none).
     int32_t subShapeID(int32_t index);

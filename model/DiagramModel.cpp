@@ -1,5 +1,6 @@
 #include "model/DiagramModel.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "helpers/CellHelpers.h"
@@ -113,6 +114,10 @@ void DiagramModel::saveFormulas(FormulaScope scope) {
     std::unordered_set<int32_t> ids;
     for (GEElementSet* set : {&active_, &passive_, &connections_, &otherShapes_})
         collectElementShapes(*set, ids);
+    // An element's shape among the sub-shapes left for later would go unsaved.
+    const bool allRegistered = std::all_of(
+        ids.begin(), ids.end(), [this](int32_t id) { return savedFormulaIndex_.isRegistered(id); });
+    if (!allRegistered) savedFormulaIndex_.addSubShapesNow();
     savedFormulaIndex_.saveRegisteredFormulas([&](int32_t id) { return ids.count(id) != 0; });
 }
 

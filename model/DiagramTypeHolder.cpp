@@ -44,7 +44,7 @@ void DiagramTypeHolder::scanDrawingTypes(const visio::VShapes& shapes, bool& blo
 
 void DiagramTypeHolder::scanDrawingTypes(const visio::VShapes& shapes, bool& block, bool& petri,
                                          bool& er, bool keepForReading) {
-    std::vector<ShapeFacts> walked = walk(shapes);
+    std::vector<ShapeFacts> walked = walk(shapes, keepForReading);
     scanShapes(walked, block, petri, er);
     if (keepForReading && readingMode_ == ReadingMode::Batched) {
         scannedPage_ = shapes;
@@ -52,12 +52,13 @@ void DiagramTypeHolder::scanDrawingTypes(const visio::VShapes& shapes, bool& blo
     }
 }
 
-std::vector<ShapeFacts> DiagramTypeHolder::walk(const visio::VShapes& shapes) const {
+std::vector<ShapeFacts> DiagramTypeHolder::walk(const visio::VShapes& shapes,
+                                                bool forReading) const {
     const bool remember = readingMode_ == ReadingMode::Batched;
     std::vector<ShapeFacts> walked;
     const int32_t count = shapes.Count();
     for (int32_t i = 1; i <= count; ++i) walked.emplace_back(getShapeByIndex(shapes, i), remember);
-    if (remember) NotationCellPrefetch::prefetchDrawingTypes(walked);
+    if (remember) NotationCellPrefetch::prefetchDrawingTypes(walked, forReading);
     return walked;
 }
 

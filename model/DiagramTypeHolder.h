@@ -63,14 +63,16 @@ private:
     // The question about a page that mixes kinds; the flags name the kinds offered.
     void askDiagramType(bool block, bool petri, bool er);
 
-    // The page's shapes as the last scan read them, while batched: the model reading
-    // right after the scan takes them over.
-    std::vector<ShapeFacts> walk(const visio::VShapes& shapes) const;
+    // The shapes of a collection with their drawing types, read ahead while batched (and
+    // what reading asks first with them, when the page is scanned for reading).
+    std::vector<ShapeFacts> walk(const visio::VShapes& shapes, bool forReading = false) const;
     void scanShapes(std::vector<ShapeFacts>& shapes, bool& block, bool& petri, bool& er) const;
     std::vector<ShapeFacts> takeScan(const visio::VShapes& shapes);
 
     std::string type_;
     std::unique_ptr<DiagramModel> model_;
+    // The page's shapes as the last scan read them, while batched: the model reading
+    // right after the scan takes them over.
     visio::VShapes scannedPage_;
     std::vector<ShapeFacts> scanned_;
     ReadingMode readingMode_ = ReadingMode::Batched;

@@ -55,17 +55,31 @@ void NotationCellPrefetch::prefetch(std::vector<ShapeFacts>& shapes) const {
     requiredCells(ofKind);
 }
 
-void NotationCellPrefetch::prefetchDrawingTypes(std::vector<ShapeFacts>& shapes) {
+void NotationCellPrefetch::prefetchDrawingTypes(std::vector<ShapeFacts>& shapes, bool forReading) {
     std::vector<Wanted> wanted;
+    wanted.reserve(shapes.size());
     for (ShapeFacts& shape : shapes) wanted.push_back({&shape, drawingTypeCell, true});
-    fetch(wanted);
+    std::vector<Found> found = locate(wanted);
+    std::vector<Wanted> typeCells;
+    if (forReading) {
+        for (const Found& f : found) {
+            if (pageBatchNamesShape(f.key[0])) continue;
+            typeCells.push_back({f.wanted->shape, elementTypeCell, true});
+            typeCells.push_back({f.wanted->shape, stencilVersionCell, true});
+        }
+    }
+    const std::vector<Found> more = locate(typeCells);
+    found.insert(found.end(), more.begin(), more.end());
+    read(found);
 }
 
+// Those the scan read already are not read again.
 void NotationCellPrefetch::typeCells(std::vector<ShapeFacts*>& shapes) const {
     std::vector<Wanted> wanted;
     for (ShapeFacts* shape : shapes) {
-        wanted.push_back({shape, elementTypeCell, true});
-        wanted.push_back({shape, stencilVersionCell, true});
+        for (const char* name : {elementTypeCell, stencilVersionCell}) {
+            if (!shape->knowsCell(name)) wanted.push_back({shape, name, true});
+        }
     }
     fetch(wanted);
 }
@@ -90,11 +104,12 @@ void NotationCellPrefetch::requiredCells(std::vector<ShapeFacts*>& shapes) const
 }
 
 void NotationCellPrefetch::fetch(const std::vector<Wanted>& wanted) {
-    std::vector<FormulaBatchKey> formulaCells;
-    std::vector<FormulaBatchKey> valueCells;
-    std::vector<const Wanted*> formulaOf;
-    std::vector<const Wanted*> valueOf;
-    std::unordered_map<int32_t, visio::VShape> shapeOf;
+    read(locate(wanted));
+}
+
+std::vector<NotationCellPrefetch::Found> NotationCellPrefetch::locate(
+    const std::vector<Wanted>& wanted) {
+    std::vector<Found> found;
     for (const Wanted& w : wanted) {
         const auto place = placeOf(w.name);
         if (!place) continue;
@@ -103,11 +118,21 @@ void NotationCellPrefetch::fetch(const std::vector<Wanted>& wanted) {
             w.shape->knowMissing(w.name);
             continue;
         }
-        const int32_t id = w.shape->id();
-        shapeOf.emplace(id, w.shape->shape());
-        const FormulaBatchKey key{id, place->first, row, place->second};
-        (w.formula ? formulaCells : valueCells).push_back(key);
-        (w.formula ? formulaOf : valueOf).push_back(&w);
+        found.push_back({&w, {w.shape->id(), place->first, row, place->second}});
+    }
+    return found;
+}
+
+void NotationCellPrefetch::read(const std::vector<Found>& found) {
+    std::vector<FormulaBatchKey> formulaCells;
+    std::vector<FormulaBatchKey> valueCells;
+    std::vector<const Wanted*> formulaOf;
+    std::vector<const Wanted*> valueOf;
+    std::unordered_map<int32_t, visio::VShape> shapeOf;
+    for (const Found& f : found) {
+        shapeOf.emplace(f.key[0], f.wanted->shape->shape());
+        (f.wanted->formula ? formulaCells : valueCells).push_back(f.key);
+        (f.wanted->formula ? formulaOf : valueOf).push_back(f.wanted);
     }
     if (shapeOf.empty()) return;
     const visio::VPage page = shapeOf.begin()->second.ContainingPage();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "helpers/FormulaBatchHelpers.h"
 #include "helpers/ShapeFacts.h"
 
 // Before the page's shapes of one kind are read one after another: the element type and
@@ -18,8 +19,10 @@ public:
         : expectedType_(std::move(expectedType)) {}
 
     void prefetch(std::vector<ShapeFacts>& shapes) const;
-    // The drawing-type cell of each shape, for the scan of a page's kinds.
-    static void prefetchDrawingTypes(std::vector<ShapeFacts>& shapes);
+    // The drawing-type cell of each shape, for the scan of a page's kinds. For reading
+    // after the scan, a shape that the page's batch cannot name (it is read on its own,
+    // one call each time) that has the cell gets the type cells read with it.
+    static void prefetchDrawingTypes(std::vector<ShapeFacts>& shapes, bool forReading = false);
 
 private:
     struct Wanted {
@@ -27,10 +30,18 @@ private:
         std::string name;
         bool formula;  // the formula, else the value
     };
+    // A wanted cell the shape has, where it is.
+    struct Found {
+        const Wanted* wanted;
+        FormulaBatchKey key;
+    };
 
     void typeCells(std::vector<ShapeFacts*>& shapes) const;
     void requiredCells(std::vector<ShapeFacts*>& shapes) const;
     static void fetch(const std::vector<Wanted>& wanted);
+    // Finds the rows of the wanted cells (a missing one is known missing from then on).
+    static std::vector<Found> locate(const std::vector<Wanted>& wanted);
+    static void read(const std::vector<Found>& found);
 
     std::string expectedType_;
 };

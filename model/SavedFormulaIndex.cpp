@@ -4,8 +4,11 @@
 #include <unordered_map>
 
 #include "helpers/FormulaBatchHelpers.h"
+#include "helpers/ShapeHelpers.h"
 #include "platform/visio/VCell.h"
 #include "platform/visio/VPage.h"
+#include "platform/visio/VShapes.h"
+#include "platform/visio/VisioConstants.h"
 
 namespace {
 
@@ -29,13 +32,62 @@ void SavedFormulaIndex::endElement() {
 }
 
 void SavedFormulaIndex::addShape(int32_t id, const visio::VShape& shape) {
-    owners_.emplace(current_, id);
-    ownerOf_.emplace(id, current_);
+    registerUnder(current_, id, shape, owners_.end());
+}
+
+// The member goes just before `before` among the owner's members (last for their end).
+SavedFormulaIndex::Members::iterator SavedFormulaIndex::registerUnder(int32_t owner, int32_t id,
+                                                                      const visio::VShape& shape,
+                                                                      Members::iterator before) {
+    const auto entry = owners_.emplace_hint(before, owner, id);
+    ownerOf_.emplace(id, owner);
     if (mode_ == ReadingMode::Batched) {
         if (saved_.count(id) == 0) pending_.push_back({id, shape});
-        return;
+    } else {
+        saveFormulas(id, shape);
     }
-    saveFormulas(id, shape);
+    return entry;
+}
+
+void SavedFormulaIndex::addSubShapesLater(int32_t id, const visio::VShape& shape) {
+    Members::iterator after = owners_.end();
+    if (id != current_) {
+        const auto members = owners_.equal_range(current_);
+        for (auto it = members.second; it != members.first;) {
+            if ((--it)->second == id) {
+                after = it;
+                break;
+            }
+        }
+    }
+    later_.emplace(id, LaterSubShapes{current_, shape, after});
+}
+
+void SavedFormulaIndex::addSubShapesNow() {
+    while (!later_.empty()) addSubShapesOf(later_.begin()->first);
+}
+
+// In the order registering them at once would have given: depth first, each group's
+// members right after it.
+void SavedFormulaIndex::addSubShapesOf(int32_t id) {
+    auto it = later_.find(id);
+    if (it == later_.end()) return;
+    const LaterSubShapes later = std::move(it->second);
+    later_.erase(it);
+    registerSubShapes(later.owner, later.shape,
+                      later.after == owners_.end() ? owners_.end() : std::next(later.after));
+}
+
+void SavedFormulaIndex::registerSubShapes(int32_t owner, const visio::VShape& shape,
+                                          Members::iterator before) {
+    if (shape.Type() != visio::visTypeGroup) return;
+    const visio::VShapes members = shape.Shapes();
+    const int32_t count = members.Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        const visio::VShape member = getShapeByIndex(members, i);
+        registerUnder(owner, member.ID(), member, before);
+        registerSubShapes(owner, member, before);
+    }
 }
 
 void SavedFormulaIndex::saveFormulas(int32_t id, const visio::VShape& shape) {
@@ -70,10 +122,11 @@ void SavedFormulaIndex::saveFormulasNow(int32_t id, const visio::VShape& shape) 
                                                             static_cast<int16_t>(a.row),
                                                             static_cast<int16_t>(a.cell))));
     }
-    saved_.emplace(id, std::move(list));
+    saved_.emplace(id, SavedShape{std::move(list), shape});
 }
 
 void SavedFormulaIndex::saveRegisteredFormulas(const std::function<bool(int32_t)>& wanted) {
+    if (!wanted) addSubShapesNow();
     std::vector<PendingShape> shapes;
     shapes.swap(pending_);
     if (wanted) {
@@ -124,7 +177,7 @@ void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes) {
             targets.emplace_back(list.get(), i);
         }
         shapeOf.emplace(p.id, p.shape);
-        saved_.emplace(p.id, std::move(list));
+        saved_.emplace(p.id, SavedShape{std::move(list), p.shape});
     }
     if (cells.empty()) return;
     const visio::VPage page = shapes.front().shape.ContainingPage();
@@ -152,7 +205,7 @@ void SavedFormulaIndex::saveBeforeRewrite(int32_t id, const visio::VShape& shape
     }
 }
 
-std::vector<int32_t> SavedFormulaIndex::collectSubShapes(int32_t id) const {
+std::vector<int32_t> SavedFormulaIndex::collectSubShapes(int32_t id) {
     std::vector<int32_t> leaves;
     std::vector<int32_t> visiting{id};
     collectInto(id, leaves, visiting);
@@ -161,12 +214,16 @@ std::vector<int32_t> SavedFormulaIndex::collectSubShapes(int32_t id) const {
 
 // `visiting` holds the owners on the way down, so that a shape registered below one of
 // its own members cannot send the walk round in circles.
+// Sub-shapes left for later are registered as the walk meets their shapes; they follow
+// their shape, so the walk goes on through them.
 void SavedFormulaIndex::collectInto(int32_t id, std::vector<int32_t>& leaves,
-                                    std::vector<int32_t>& visiting) const {
-    const auto range = owners_.equal_range(id);
-    for (auto it = range.first; it != range.second; ++it) {
+                                    std::vector<int32_t>& visiting) {
+    addSubShapesOf(id);
+    // The end of the members is found afresh: registering may add entries anywhere.
+    for (auto it = owners_.lower_bound(id); it != owners_.end() && it->first == id; ++it) {
         const int32_t member = it->second;
         if (std::find(visiting.begin(), visiting.end(), member) != visiting.end()) continue;
+        addSubShapesOf(member);
         if (owners_.count(member) == 0) {
             leaves.push_back(member);
             continue;
@@ -182,7 +239,12 @@ void SavedFormulaIndex::collectInto(int32_t id, std::vector<int32_t>& leaves,
 const SavedCellList* SavedFormulaIndex::savedList(int32_t shapeID) const {
     if (!pending_.empty()) const_cast<SavedFormulaIndex*>(this)->saveRegisteredFormulas();
     auto it = saved_.find(shapeID);
-    return it == saved_.end() ? nullptr : it->second.get();
+    return it == saved_.end() ? nullptr : it->second.list.get();
+}
+
+visio::VShape SavedFormulaIndex::savedShape(int32_t shapeID) const {
+    auto it = saved_.find(shapeID);
+    return it == saved_.end() ? visio::VShape() : it->second.shape;
 }
 
 int32_t SavedFormulaIndex::getRecordCount(int32_t shapeID) const {

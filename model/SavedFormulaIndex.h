@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/CellAddress.h"
@@ -36,6 +37,11 @@ public:
     void endElement();
     // Registers the shape under the current owner and saves its formulas.
     void addShape(int32_t id, const visio::VShape& shape);
+    // The sub-shapes of the shape (and theirs), should it have any, are registered under
+    // the current owner, right after the shape, only once the owners' members are asked
+    // for or every formula is saved: whether a shape has sub-shapes costs a call into
+    // Visio. The shape is the current owner, or the member registered under it last.
+    void addSubShapesLater(int32_t id, const visio::VShape& shape);
     // Saves the shape's formulas of every table's cells; a shape saved before keeps
     // what was saved first.
     void saveFormulas(int32_t id, const visio::VShape& shape);
@@ -48,11 +54,17 @@ public:
     // is listed to be put back with what it held, whether or not the shape becomes an
     // element.
     void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address);
-    // Whether the shape was registered while the page was read.
+    // Whether the shape was registered while the page was read (sub-shapes still to be
+    // registered later are not).
     bool isRegistered(int32_t id) const { return ownerOf_.count(id) != 0; }
+    // Registers every sub-shape left for later now.
+    void addSubShapesNow();
     // The registered shapes below id that own none themselves, depth first.
-    std::vector<int32_t> collectSubShapes(int32_t id) const;
+    std::vector<int32_t> collectSubShapes(int32_t id);
 
+    // The shape whose formulas were saved under the ID, as reading found it; empty when
+    // none was saved.
+    visio::VShape savedShape(int32_t shapeID) const;
     int32_t getRecordCount(int32_t shapeID) const;
     CellAddress getRecordAddress(int32_t shapeID, int32_t i) const;
     std::string getRecordFormula(int32_t shapeID, int32_t i) const;
@@ -76,17 +88,33 @@ private:
     std::unique_ptr<SavedCellList> emptyList() const;
     void saveInBatches(const std::vector<PendingShape>& shapes);
     void saveFormulasNow(int32_t id, const visio::VShape& shape);
-    void collectInto(int32_t id, std::vector<int32_t>& leaves,
-                     std::vector<int32_t>& visiting) const;
+    void collectInto(int32_t id, std::vector<int32_t>& leaves, std::vector<int32_t>& visiting);
+    using Members = std::multimap<int32_t, int32_t>;
+    Members::iterator registerUnder(int32_t owner, int32_t id, const visio::VShape& shape,
+                                    Members::iterator before);
+    void addSubShapesOf(int32_t id);
+    void registerSubShapes(int32_t owner, const visio::VShape& shape, Members::iterator before);
 
-    std::multimap<int32_t, int32_t> owners_;
+    Members owners_;
     // The owner each shape was first registered under, for endElement.
     std::map<int32_t, int32_t> ownerOf_;
-    std::map<int32_t, std::unique_ptr<SavedCellList>> saved_;
+    struct SavedShape {
+        std::unique_ptr<SavedCellList> list;
+        visio::VShape shape;
+    };
+    std::map<int32_t, SavedShape> saved_;
     std::vector<RewrittenCell> rewritten_;
     int32_t current_ = 0;
     const CellAddressTableMap* tables_ = nullptr;
     ReadingMode mode_ = ReadingMode::OneByOne;
     // Registered in batched reading and not saved yet, in the order registered.
     mutable std::vector<PendingShape> pending_;
+    // Shapes whose sub-shapes are still to be registered, by ID: the owner they go under
+    // and the member they follow (the owner's end when the shape is the owner itself).
+    struct LaterSubShapes {
+        int32_t owner;
+        visio::VShape shape;
+        Members::iterator after;
+    };
+    std::unordered_map<int32_t, LaterSubShapes> later_;
 };

@@ -142,12 +142,23 @@ void ShapeAttributes::registerSubShapes(const visio::VShapes& shapes) {
 }
 
 // The shape's own sub-shapes as it was read, their sub-shapes as registerSubShapes walks.
+// Batched reading leaves for later what reading did not learn: whether the shape, or a
+// sub-shape of it, has sub-shapes.
 void ShapeAttributes::registerOwnSubShapes() {
+    if (remember_ && !shape_.knowsSubShapes()) {
+        owner_->addSubShapesLater(shape_.id(), shape_.shape());
+        return;
+    }
     const int32_t count = shape_.subShapeCount();
     for (int32_t i = 1; i <= count; ++i) {
         const visio::VShape sub = shape_.subShape(i);
-        owner_->addShape(shape_.subShapeID(i), sub);
-        if (ShapeFacts(sub, remember_).subShapeCount() > 0) registerSubShapes(sub.Shapes());
+        const int32_t id = shape_.subShapeID(i);
+        owner_->addShape(id, sub);
+        if (remember_) {
+            owner_->addSubShapesLater(id, sub);
+        } else if (ShapeFacts(sub, remember_).subShapeCount() > 0) {
+            registerSubShapes(sub.Shapes());
+        }
     }
 }
 

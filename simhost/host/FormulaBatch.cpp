@@ -19,10 +19,11 @@ namespace {
 constexpr int16_t kInvalidShapeID = -1;
 constexpr int kInvalidSection = 255;
 
-// Shape IDs travel as 16 bits; read them unsigned so IDs above 32767 still work.
+// A page's stream names shapes by signed 16-bit IDs, as Visio reads them: a negative
+// number names no shape, so a shape whose ID is above 32767 cannot be named there.
 Shape* sheetOf(Page& page, int16_t id) {
-    const int32_t unsignedID = static_cast<uint16_t>(id);
-    return unsignedID == 0 ? page.pageSheet() : page.findShape(unsignedID);
+    if (id < 0) return nullptr;
+    return id == 0 ? page.pageSheet() : page.findShape(id);
 }
 
 CellAddress addressAt(const std::vector<int16_t>& stream, size_t at) {
@@ -65,6 +66,7 @@ int16_t FormulaBatch::write(Page& page, const std::vector<int16_t>& stream,
     // Counted in full: Visio's answer is 16 bits wide, the counter is not.
     size_t written = 0;
     for (size_t i = 0; i < count; ++i) {
+        if (skipped(stream[4 * i], stream[4 * i + 1])) continue;
         Shape* shape = sheetOf(page, stream[4 * i]);
         if (!shape) continue;
         if (shape->writeFormula(addressAt(stream, 4 * i + 1), formulas[i], force) == kWriteDone)

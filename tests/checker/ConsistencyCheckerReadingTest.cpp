@@ -1,6 +1,7 @@
 // The batched reading of a page against the one-by-one reading, over generated drawings
-// of the three kinds: the rules find the same, the check paints the same formulas, and
-// stopping leaves the same drawing.
+// of the three kinds (some with shape IDs beyond what the page's batches can name): the
+// rules find the same, the check paints the same formulas, and stopping leaves the same
+// drawing.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -69,8 +70,12 @@ Outcome checkWith(ReadingMode mode, DrawingKind kind, uint32_t seed) {
     env.startTools();
     std::mt19937 random(seed);
     auto document =
-        env.open("/drawings/reading-" + std::to_string(seed) + ".vsd",
-                 [&](simhost::Page& page) { dropRandomDrawing(env.host, page, kind, random); });
+        env.open("/drawings/reading-" + std::to_string(seed) + ".vsd", [&](simhost::Page& page) {
+            // Every other drawing straddles the IDs that the page's batches can
+            // name, so that shapes beyond them are read and painted on their own.
+            if (seed % 2) page.setNextShapeId(32760 + static_cast<int32_t>(seed % 8));
+            dropRandomDrawing(env.host, page, kind, random);
+        });
     Outcome outcome;
     DiagramTypeHolder holder;
     holder.setReadingMode(mode);

@@ -112,6 +112,13 @@ TEST_F(FormulaBatchOnHost, AShapeWhoseIDTheBatchCannotNameIsWrittenOnItsOwn) {
     setFormulasBatch(pageShapes(), batch);
     EXPECT_EQ(high->formula("LineColor"), "GUARD(2)");
     EXPECT_EQ(low->formula("LineColor"), "0");
+
+    // A shape the caller knows is not looked up on the page.
+    host_.counters().reset();
+    batch[{high->id(), 1, 2, 1}] = "GUARD(3)";
+    setFormulasBatch(pageShapes(), batch, [&](int32_t) { return wrap(high); });
+    EXPECT_EQ(high->formula("LineColor"), "GUARD(3)");
+    EXPECT_EQ(host_.counters().callsOf<visio::IVShapes>("ItemFromID"), 0u);
 }
 
 // A cell address beyond 16 bits names no cell; cut, it would name LineColor (1, 2, 1).

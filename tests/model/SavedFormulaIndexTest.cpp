@@ -2,11 +2,14 @@
 // come back exactly as they were; and the walk over the shapes registered below groups.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "model/CellAddressTable.h"
 #include "model/SavedFormulaIndex.h"
+#include "platform/visio/VShapes.h"
 #include "tests/support/HostFixture.h"
 
 namespace {
@@ -119,6 +122,65 @@ TEST_F(SavedFormulaIndexTest, ASubShapeRegisteredInACircleEndsTheWalk) {
     index.addShape(10, none);  // 10 now also stands below its own member
     index.addShape(12, none);
     EXPECT_EQ(index.collectSubShapes(10), (IDs{12}));
+}
+
+// Over generated pages of nested groups: sub-shapes left for later, met by the walks in
+// any order or all registered at once, come out as registering them at once gave.
+TEST_F(SavedFormulaIndexTest, SubShapesRegisteredLaterWalkAndSaveAsAtOnce) {
+    std::mt19937 random(4711);
+    std::function<ShapeSpec(int)> shapeOf = [&](int depth) {
+        if (depth == 0 || random() % 3 == 0)
+            return ShapeSpec::box(1, 1, 1, 1).cell("LineColor", std::to_string(random() % 9));
+        ShapeSpec group = ShapeSpec::group(1, 1, 2, 2);
+        for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
+            group.member(shapeOf(depth - 1));
+        return group;
+    };
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        std::vector<visio::VShape> tops;
+        for (int n = 2 + static_cast<int>(random() % 4); n > 0; --n)
+            tops.push_back(wrap(add(shapeOf(3))));
+        SavedFormulaIndex atOnce;
+        SavedFormulaIndex later;
+        for (SavedFormulaIndex* i : {&atOnce, &later}) {
+            i->setTables(&tables);
+            i->setReadingMode(ReadingMode::Batched);
+        }
+        std::function<void(const visio::VShape&)> registerAll = [&](const visio::VShape& s) {
+            const visio::VShapes members = s.Shapes();
+            for (int32_t k = 1; k <= members.Count(); ++k) {
+                atOnce.addShape(members.Item(k).ID(), members.Item(k));
+                registerAll(members.Item(k));
+            }
+        };
+        for (const visio::VShape& top : tops) {
+            atOnce.beginElement(top.ID(), top);
+            registerAll(top);
+            atOnce.endElement();
+            later.beginElement(top.ID(), top);
+            const visio::VShapes members = top.Shapes();
+            if (random() % 2 || members.Count() == 0) {
+                later.addSubShapesLater(top.ID(), top);
+            } else {
+                for (int32_t k = 1; k <= members.Count(); ++k) {
+                    later.addShape(members.Item(k).ID(), members.Item(k));
+                    later.addSubShapesLater(members.Item(k).ID(), members.Item(k));
+                }
+            }
+            later.endElement();
+        }
+        std::vector<int32_t> asked{0};
+        for (const visio::VShape& top : tops) asked.push_back(top.ID());
+        std::shuffle(asked.begin(), asked.end(), random);
+        for (int32_t id : asked) EXPECT_EQ(later.collectSubShapes(id), atOnce.collectSubShapes(id));
+        atOnce.saveRegisteredFormulas();
+        later.saveRegisteredFormulas();
+        for (int32_t id : atOnce.collectSubShapes(0)) {
+            ASSERT_TRUE(later.isRegistered(id));
+            EXPECT_EQ(later.getRecordFormula(id, 1), atOnce.getRecordFormula(id, 1));
+        }
+    }
 }
 
 }  // namespace

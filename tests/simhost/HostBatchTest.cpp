@@ -1,6 +1,8 @@
-// Page.SetFormulas: the 16-bit stream, the guard flag, skipped shapes and cells, the
-// answer, and one cell-changed event per written cell.
+// Page.SetFormulas: the signed 16-bit stream and its ignored entries, the guard flag,
+// skipped shapes and cells, the answer, and one cell-changed event per written cell.
 #include <gtest/gtest.h>
+
+#include <variant>
 
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Host.h"
@@ -101,11 +103,43 @@ TEST_F(HostBatchTest, EveryWrittenCellRaisesCellChanged) {
     EXPECT_EQ(cell->Name(), "LineColor");
 }
 
-TEST_F(HostBatchTest, ShapeIdsAboveSignedRangeStillWork) {
-    // Shape IDs travel as 16 bits; 40000 arrives as a negative number.
-    std::vector<int16_t> stream = {static_cast<int16_t>(40000), visSectionObject, visRowLine,
-                                   visLineColor};
-    EXPECT_EQ(page->SetFormulas(stream, {"2"}, 10), 0);  // no such shape, and no crash
+// The page's streams are signed, as Visio reads them: 40000 arrives as -25536 and names
+// no shape, even with a shape 40000 on the page; -1 and section 255 mark ignored entries.
+TEST_F(HostBatchTest, PageStreamsReadShapeIdsAsSignedAndIgnoreInvalidEntries) {
+    page->setNextShapeId(40000);
+    ComRef<Shape> high = host.addShape(*page, ShapeSpec::box(5, 1, 1, 1));
+    ASSERT_EQ(high->ID(), 40000);
+    const auto highID = static_cast<int16_t>(40000);
+    const auto firstID = static_cast<int16_t>(first->ID());
+    const int16_t invalSection = 0x100 | 255;
+    std::vector<int16_t> stream;
+    std::vector<std::string> formulas;
+    add(stream, formulas, highID, visSectionObject, visRowLine, visLineColor, "5");
+    add(stream, formulas, -1, visSectionObject, visRowLine, visLineColor, "6");
+    add(stream, formulas, first->ID(), invalSection, visRowLine, visLineColor, "7");
+    add(stream, formulas, first->ID(), visSectionObject, visRowLine, visLineWeight, "3 pt");
+    EXPECT_EQ(page->SetFormulas(stream, formulas, 10), 1);
+    EXPECT_NE(high->formula("LineColor"), "5");
+    EXPECT_NE(first->formula("LineColor"), "7");
+    EXPECT_EQ(first->formula("LineWeight"), "3 pt");
+
+    const std::vector<int16_t> ignoredAndOne = {
+        -1, visSectionObject, visRowLine,       visLineColor, firstID,      invalSection, 0,
+        0,  firstID,          visSectionObject, visRowLine,   visLineWeight};
+    std::vector<std::string> read;
+    page->GetFormulasU(ignoredAndOne, &read);
+    EXPECT_EQ(read, (std::vector<std::string>{"", "", "3 pt"}));
+    std::vector<Variant> results;
+    page->GetResults(ignoredAndOne, 0, {}, &results);
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(results[0]));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(results[1]));
+
+    const std::vector<int16_t> highOnly = {highID, visSectionObject, visRowLine, visLineColor};
+    page->GetFormulasU(highOnly, &read);
+    EXPECT_TRUE(read.empty()) << "no shape -25536: the whole read fails";
+    page->GetResults(highOnly, 0, {}, &results);
+    EXPECT_TRUE(results.empty());
 }
 
 }  // namespace
