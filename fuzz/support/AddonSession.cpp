@@ -1,8 +1,6 @@
 #include "fuzz/support/AddonSession.h"
 
-#include <unistd.h>
 #include <cstring>
-#include <filesystem>
 
 #include "core/PreferencesTool.h"
 #include "core/entry/AddonList.h"
@@ -15,8 +13,6 @@
 namespace fuzzing {
 namespace {
 
-namespace fs = std::filesystem;
-
 // Visio takes every registration record.
 uint16_t visioCallback(uint16_t, uint16_t, void*) {
     return libraryProtocol::kOk;
@@ -26,33 +22,9 @@ void* callbackParam() {
     return reinterpret_cast<void*>(&visioCallback);
 }
 
-// One folder for the whole process, emptied before each session so that no input sees
-// the settings an earlier one wrote, and removed when the process ends.
-class SettingsFolder {
-public:
-    SettingsFolder() : path_(fs::temp_directory_path() / ("qav-fuzz-" + std::to_string(getpid()))) {
-        fs::create_directories(path_);
-    }
-    ~SettingsFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    std::string emptied() const {
-        std::error_code ignored;
-        for (const auto& entry : fs::directory_iterator(path_, ignored))
-            fs::remove_all(entry, ignored);
-        return path_.string();
-    }
-
-private:
-    fs::path path_;
-};
-
 }  // namespace
 
 AddonSession::AddonSession() {
-    static const SettingsFolder folder;
-    system.folder = folder.emptied();
     ui::Backend::install(&backend);
     os::System::install(&system);
     PreferencesTool::clearSheetOpen(nullptr);

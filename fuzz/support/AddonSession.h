@@ -1,30 +1,19 @@
 // The add-on as Visio runs it, inside the stand-in host, for one fuzz input: the headless
-// window backend, separators "," and ".", a settings folder of the process's own (emptied
-// for each session), the host registered as the running Visio, and the library's own
-// entry told to load, so that the first idle event creates the add-on's tools. Run
-// requests (toolbar clicks, action rows, and the input's own) reach the library as Visio
-// hands them over: a run record with the argument string. The session unloads the
-// library and withdraws everything when it ends.
+// window backend, separators "," and ".", files in memory with an empty settings folder,
+// the host registered as the running Visio, and the library's own entry told to load, so that the
+// first idle event creates the add-on's tools. Run requests (toolbar clicks, action rows, and the
+// input's own) reach the library as Visio hands them over: a run record with the argument string.
+// The session unloads the library and withdraws everything when it ends.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "platform/os/System.h"
 #include "simhost/host/Host.h"
+#include "simhost/os/StandInSystem.h"
 #include "simhost/ui/HeadlessBackend.h"
 
 namespace fuzzing {
-
-class FuzzSystem : public os::System {
-public:
-    std::string listSeparator() override { return ","; }
-    std::string decimalSeparator() override { return "."; }
-    uint32_t tickCount() override { return 0; }
-    std::string roamingSettingsFolder() override { return folder; }
-
-    std::string folder;
-};
 
 class AddonSession {
 public:
@@ -41,7 +30,8 @@ public:
     bool press(const std::string& tag);
 
     simhost::headless::HeadlessBackend backend;
-    FuzzSystem system;
+    // In memory, with a settings folder of the session's own.
+    simhost::StandInSystem system;
     simhost::Host host;
 
 private:
