@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "exporter/PEPropertyPage.h"
@@ -45,8 +46,9 @@ std::string treeText(HWND tree, HTREEITEM item) {
 }
 
 void clickTreeItem(HWND tree, HTREEITEM item) {
+    // The message takes the item in the rectangle it fills.
     RECT r = {};
-    *reinterpret_cast<HTREEITEM*>(&r) = item;
+    std::memcpy(&r, &item, sizeof(item));
     SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
     MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&r), 2);
     clickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
