@@ -40,6 +40,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
   # Windows that close at once instead of waiting for the window manager.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  # A new prefix goes on setting itself up after wineboot returns (its services, the
+  # registry written out); tests started meanwhile find no running object table.
+  wineserver -w || true
 fi
 # Keep one wine server for the whole run; otherwise every test program waits for
 # Wine's helper processes to start and stop.

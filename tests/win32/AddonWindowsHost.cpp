@@ -31,6 +31,8 @@ AddonWindowsHost::AddonWindowsHost(const std::string& settings)
     system.install();
     if (!settings.empty()) system.writeFile(settingsPath(system), settings);
     host.registerActiveObject();
+    // Visio's wait takes its millisecond on the stand-in's set clock too.
+    host.application().hooks().wait = [this]() { system.advanceTicks(1); };
     std::string error;
     EXPECT_TRUE(addons->load(simhost::AddonLibrary::besideProgram(), &error)) << error;
     host.pump();

@@ -62,6 +62,15 @@ void clickAt(POINT screenPoint) {
     pumpFor(60);
 }
 
+void moveMouseTo(POINT screenPoint) {
+    // Absolute moves are in 65536ths of the primary screen.
+    INPUT input = mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    input.mi.dx = MulDiv(screenPoint.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(screenPoint.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    send(input);
+    pumpFor(60);
+}
+
 void click(HWND window) {
     const RECT r = screenRectOf(window);
     clickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
@@ -95,6 +104,43 @@ HWND childWithText(HWND parent, const std::string& text) {
         if (textOf(c) == text) return c;
     }
     return nullptr;
+}
+
+HWND waitForOwnWindow(const char* className, const std::string& caption) {
+    struct Search {
+        std::string className;
+        std::string caption;
+        HWND found;
+    } search{className, caption, nullptr};
+    waitUntil([&] {
+        search.found = nullptr;
+        EnumWindows(
+            [](HWND w, LPARAM data) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(data);
+                DWORD process = 0;
+                GetWindowThreadProcessId(w, &process);
+                const bool match = process == GetCurrentProcessId() && IsWindowVisible(w) &&
+                                   classOf(w) == s.className && textOf(w) == s.caption;
+                if (match) s.found = w;
+                return !match;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    return search.found;
+}
+
+POINT closeBoxOf(HWND window) {
+    // The caption's row, searched from the right edge for the place the window calls
+    // its close box.
+    const RECT r = screenRectOf(window);
+    for (LONG y = r.top + 2; y < r.top + GetSystemMetrics(SM_CYCAPTION) + 8; ++y) {
+        for (LONG x = r.right - 2; x > r.right - 60; --x) {
+            if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE)
+                return {x - 4, y + 3};
+        }
+    }
+    return {r.right - 10, r.top + 10};
 }
 
 BoxSeen answerBox(const char* caption, const std::string& text, WORD key, const char* screenshot) {

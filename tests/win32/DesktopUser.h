@@ -20,6 +20,8 @@ bool waitUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000
 void pumpFor(DWORD milliseconds);
 
 void clickAt(POINT screenPoint);
+// The mouse moves there, as the user's hand moves it.
+void moveMouseTo(POINT screenPoint);
 // In the middle of the window.
 void click(HWND window);
 void pressKey(WORD virtualKey);
@@ -30,6 +32,10 @@ void typeText(const std::string& text);
 HWND waitForWindow(const char* className, const char* caption);
 // A top-level dialog's control whose window text is the text (for controls without id).
 HWND childWithText(HWND parent, const std::string& text);
+// The same among this process's windows only, where the caption may be empty.
+HWND waitForOwnWindow(const char* className, const std::string& caption);
+// The close box of the window's caption, in screen coordinates.
+POINT closeBoxOf(HWND window);
 
 // Plays the user on a second thread while this one is inside a modal loop (a message
 // box, a modal dialog); joined when the object goes.

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "helpers/AddonConstants.h"
 #include "platform/ui/PropertySheet.h"
 #include "resources/Dialog109General.h"
 #include "resources/Dialog110Checker.h"
@@ -17,6 +16,7 @@
 #include "tests/win32/AddonWindowsHost.h"
 #include "tests/win32/DesktopUser.h"
 #include "tests/win32/Screenshots.h"
+#include "tests/win32/SheetWindow.h"
 #include "tests/win32/TemplateCheck.h"
 
 namespace wintest {
@@ -27,35 +27,20 @@ constexpr int kTabs = ui::PropertySheet::kTabControlId;
 
 class PreferenceSheetOnWindows : public ::testing::Test {
 protected:
-    // Opens the sheet with the toolbar button; the page at the index is the one shown.
     HWND open() {
-        EXPECT_TRUE(env.press("PPPreferencePaneButton"));
-        sheet = waitForWindow("#32770", settingsTitle);
+        sheet = sheetWindow.open();
         return sheet;
     }
-    // The page the sheet shows now.
-    HWND shownPage() const {
-        for (HWND c = GetWindow(sheet, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            if (classOf(c) == "#32770" && IsWindowVisible(c)) return c;
-        }
-        return nullptr;
-    }
-    HWND showTab(int index) {
-        RECT tab = {};
-        HWND tabs = GetDlgItem(sheet, kTabs);
-        SendMessageA(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab));
-        MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&tab), 2);
-        clickAt({(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2});
-        waitUntil([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index; });
-        return shownPage();
-    }
+    HWND shownPage() const { return sheetWindow.shownPage(); }
+    HWND showTab(SheetTab tab) { return sheetWindow.showTab(tab); }
     void expectScreenshot(HWND window, const std::string& name) {
         const Screenshot shot = takeScreenshot(window, name);
         EXPECT_GT(shot.colours, 3u) << name << " looks blank";
     }
-    bool closed() const { return !IsWindow(sheet); }
+    bool closed() const { return sheetWindow.closed(); }
 
     AddonWindowsHost env;
+    SheetWindow sheetWindow{env};
     HWND sheet = nullptr;
 };
 
@@ -103,7 +88,7 @@ TEST_F(PreferenceSheetOnWindows, TheGeneralPageAppliesWhatTheMouseChose) {
 TEST_F(PreferenceSheetOnWindows, TheCheckerPageIsReachedByItsTabAndEnterAppliesEveryPage) {
     ASSERT_TRUE(open());
     HWND general = shownPage();
-    HWND page = showTab(1);
+    HWND page = showTab(kCheckerTab);
     ASSERT_TRUE(page);
     EXPECT_NE(page, general);
     EXPECT_FALSE(IsWindowVisible(general));
@@ -128,7 +113,7 @@ TEST_F(PreferenceSheetOnWindows, TheCheckerPageIsReachedByItsTabAndEnterAppliesE
 
 TEST_F(PreferenceSheetOnWindows, TheAboutPageShowsItsPictureAndCancelWritesNothing) {
     ASSERT_TRUE(open());
-    HWND page = showTab(4);
+    HWND page = showTab(kAboutTab);
     ASSERT_TRUE(page);
     expectBuiltFrom(page, dialog117::make());
     EXPECT_TRUE(SendDlgItemMessageA(page, dialog117::kPicture, STM_GETIMAGE, IMAGE_BITMAP, 0));

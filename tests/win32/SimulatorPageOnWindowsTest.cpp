@@ -1,6 +1,6 @@
 // The simulator's page, its colour buttons, the palette popup and the system's colour
-// dialog as real windows, in the add-on's preference sheet over the Win32 backend. The
-// page is not yet in the library's sheet (its tool is not), so the test links it.
+// dialog as real windows, in the preference sheet the add-on's own button opens in the
+// library Visio loads.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -11,20 +11,14 @@
 
 #include <string>
 
-#include "core/PPDialog.h"
-#include "core/PreferencesTool.h"
-#include "helpers/AddonConstants.h"
 #include "platform/ui/PropertySheet.h"
-#include "platform/visio/VApplication.h"
-#include "platform/win32/Win32Backend.h"
 #include "resources/Dialog118Simulator.h"
 #include "resources/Dialog5100Palette.h"
-#include "simhost/os/StandInSystem.h"
-#include "simulator/ColorPalettePopup.h"
 #include "simulator/PNSPropertyPage.h"
 #include "tests/win32/AddonWindowsHost.h"
 #include "tests/win32/DesktopUser.h"
 #include "tests/win32/Screenshots.h"
+#include "tests/win32/SheetWindow.h"
 #include "tests/win32/TemplateCheck.h"
 
 namespace wintest {
@@ -35,41 +29,21 @@ constexpr int kRedEdit = 706;
 constexpr int kGreenEdit = 707;
 constexpr int kBlueEdit = 708;
 
-class SimulatorPageOnWindows : public ::testing::Test {
+// The palette entry the library starts with as the least recently used.
+constexpr int kOldestAtStart = 10;
+// The colour picker's palette, shown without a caption of its own.
+constexpr char kNoCaption[] = "";
+
+class SimulatorPageOnWindows : public SheetPageTest {
 protected:
-    SimulatorPageOnWindows() {
-        ui::Backend::install(&backend);
-        system.install();
-        ColorPalette::shared().reset();
-        page.attachSettings(&store, nullptr);
-        auto* sheet = new PPDialog(settingsTitle);  // deletes itself with its window
-        sheet->addPage(&page);
-        EXPECT_TRUE(sheet->create());
-        sheetWindow = reinterpret_cast<HWND>(sheet->handle().value());
-        pageWindow = reinterpret_cast<HWND>(page.handle().value());
-        SetForegroundWindow(sheetWindow);
-        pumpFor(100);
-    }
-    ~SimulatorPageOnWindows() override {
-        DestroyWindow(sheetWindow);
-        ui::Backend::install(nullptr);
-    }
-    HWND item(int id) const { return GetDlgItem(pageWindow, id); }
+    SimulatorPageOnWindows() : SheetPageTest(kSimulatorTab) {}
     int trackbarPosition() const {
         return static_cast<int>(SendMessageA(item(dialog118::kDelay), TBM_GETPOS, 0, 0));
     }
     // The palette of the conflict colour's button, dropped down by a click.
     HWND dropPalette() {
         click(item(dialog118::kConflictColor));
-        HWND popup = nullptr;
-        waitUntil([&] {
-            popup =
-                page.conflictColorButton().popup()
-                    ? reinterpret_cast<HWND>(page.conflictColorButton().popup()->handle().value())
-                    : nullptr;
-            return popup && IsWindowVisible(popup);
-        });
-        return popup;
+        return waitForOwnWindow("#32770", kNoCaption);
     }
     // The colour the screen shows in the middle of the window.
     static COLORREF shownColour(HWND window) {
@@ -79,21 +53,17 @@ protected:
         ReleaseDC(nullptr, screen);
         return colour;
     }
-
-    std::string setting(const std::string& key) { return settingIn(system, key).value_or(""); }
-
-    win32::Win32Backend backend;
-    simhost::StandInSystem system;
-    // Keeps the settings in the stand-in system's settings file.
-    PreferencesTool store{visio::VApplication()};
-    PNSPropertyPage page;
-    HWND sheetWindow = nullptr;
-    HWND pageWindow = nullptr;
+    // Closes the palette with a click beside it.
+    void clickBesidePalette(HWND popup) {
+        const RECT r = screenRectOf(sheetWindow);
+        clickAt({r.right - 20, r.bottom - 60});
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(popup); }));
+    }
 };
 
 TEST_F(SimulatorPageOnWindows, TheKeyboardMovesTheDelayAndApplyWritesWhatItShows) {
-    ASSERT_TRUE(pageWindow);
-    expectBuiltFrom(pageWindow, dialog118::make());
+    ASSERT_TRUE(page);
+    expectBuiltFrom(page, dialog118::make());
     HWND trackbar = item(dialog118::kDelay);
     EXPECT_EQ(SendMessageA(trackbar, TBM_GETRANGEMIN, 0, 0), 100);
     EXPECT_EQ(SendMessageA(trackbar, TBM_GETRANGEMAX, 0, 0), 5000);
@@ -105,9 +75,9 @@ TEST_F(SimulatorPageOnWindows, TheKeyboardMovesTheDelayAndApplyWritesWhatItShows
     EXPECT_GT(takeScreenshot(sheetWindow, "simulator-page").colours, 3u);
 
     click(item(dialog118::kHighlightConflicts));
-    EXPECT_FALSE(enabled(pageWindow, dialog118::kConflictColor));
-    EXPECT_FALSE(enabled(pageWindow, dialog118::kConflictColorLabel));
-    EXPECT_TRUE(enabled(pageWindow, dialog118::kEnabledColor));
+    EXPECT_FALSE(enabled(page, dialog118::kConflictColor));
+    EXPECT_FALSE(enabled(page, dialog118::kConflictColorLabel));
+    EXPECT_TRUE(enabled(page, dialog118::kEnabledColor));
 
     SetFocus(trackbar);
     for (WORD key : {VK_END, VK_PRIOR, VK_LEFT, VK_HOME, VK_NEXT}) {
@@ -134,27 +104,24 @@ TEST_F(SimulatorPageOnWindows, ThePaletteHoldsTheMouseAndGivesTheButtonASwatch) 
     EXPECT_GT(takeScreenshot(popup, "colour-palette").colours, 3u);
 
     // A click outside closes it and changes nothing.
-    const RECT sheet = screenRectOf(sheetWindow);
-    clickAt({sheet.right - 20, sheet.bottom - 60});
-    EXPECT_TRUE(waitUntil([&] { return !IsWindow(popup); }));
-    EXPECT_EQ(page.conflictColor, 0x0000FFu);
+    clickBesidePalette(popup);
+    EXPECT_EQ(shownColour(item(dialog118::kConflictColor)), RGB(255, 0, 0));
 
     popup = dropPalette();
     ASSERT_TRUE(popup);
     click(GetDlgItem(popup, dialog5100::kFirstSwatch + 1));
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(popup); }));
     EXPECT_FALSE(GetCapture());
-    EXPECT_EQ(page.conflictColor, 0x000080u);
-    EXPECT_EQ(ColorPalette::shared().rank(1), 1);
     pumpFor(100);
     EXPECT_EQ(shownColour(item(dialog118::kConflictColor)), 0x000080u);
-    EXPECT_TRUE(enabled(sheetWindow, ui::PropertySheet::kApplyNowId));
+    ASSERT_TRUE(enabled(sheetWindow, ui::PropertySheet::kApplyNowId));
+    click(GetDlgItem(sheetWindow, ui::PropertySheet::kApplyNowId));
+    EXPECT_EQ(setting(PNSPropertyPage::kConflictColorKey), std::to_string(0x000080));
 }
 
 TEST_F(SimulatorPageOnWindows, OtherOpensTheColourDialogWhoseColourReplacesTheOldestSwatch) {
     HWND popup = dropPalette();
     ASSERT_TRUE(popup);
-    const int oldest = ColorPalette::shared().leastRecentlyUsed();
     bool typed = false;
     {
         UserThread user([&] {
@@ -180,9 +147,13 @@ TEST_F(SimulatorPageOnWindows, OtherOpensTheColourDialogWhoseColourReplacesTheOl
     }
     ASSERT_TRUE(typed);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(popup); }));
-    EXPECT_EQ(page.conflictColor, RGB(18, 52, 86));
-    EXPECT_EQ(ColorPalette::shared().color(oldest), RGB(18, 52, 86));
-    EXPECT_EQ(ColorPalette::shared().rank(oldest), 1);
+    pumpFor(100);
+    EXPECT_EQ(shownColour(item(dialog118::kConflictColor)), RGB(18, 52, 86));
+    popup = dropPalette();
+    ASSERT_TRUE(popup);
+    EXPECT_EQ(shownColour(GetDlgItem(popup, dialog5100::kFirstSwatch + kOldestAtStart)),
+              RGB(18, 52, 86));
+    clickBesidePalette(popup);
     click(GetDlgItem(sheetWindow, IDOK));
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(sheetWindow); }));
     EXPECT_EQ(setting(PNSPropertyPage::kConflictColorKey), std::to_string(RGB(18, 52, 86)));

@@ -41,7 +41,8 @@ bool showsPicture(ControlKind kind) {
 
 }  // namespace
 
-void expectBuiltFrom(HWND dialog, const ui::DialogTemplate& dialogTemplate) {
+void expectBuiltFrom(HWND dialog, const ui::DialogTemplate& dialogTemplate,
+                     const StartedAs& started) {
     HWND window = GetWindow(dialog, GW_CHILD);
     for (const ui::ControlTemplate& control : dialogTemplate.controls) {
         ASSERT_TRUE(window) << "no window for control " << control.id << " " << control.text;
@@ -50,9 +51,17 @@ void expectBuiltFrom(HWND dialog, const ui::DialogTemplate& dialogTemplate) {
         EXPECT_EQ(IsWindowEnabled(window) != FALSE, !control.hasStyle(ui::control_style::kDisabled))
             << control.id;
         // A control without text of its own may be given one when the dialog starts.
-        if (!showsPicture(control.kind) && !control.text.empty()) {
+        auto given = started.texts.find(control.id);
+        if (given != started.texts.end()) {
+            EXPECT_EQ(textOf(window), given->second) << control.id;
+        } else if (!showsPicture(control.kind) && !control.text.empty()) {
             EXPECT_EQ(textOf(window), control.text) << control.id;
         }
+        window = GetWindow(window, GW_HWNDNEXT);
+    }
+    for (const std::string& added : started.addedClasses) {
+        ASSERT_TRUE(window) << "no window of class " << added << " after the template's";
+        EXPECT_EQ(classOf(window), added);
         window = GetWindow(window, GW_HWNDNEXT);
     }
     EXPECT_FALSE(window) << "a window beyond the template: " << classOf(window);
