@@ -54,7 +54,8 @@ void pictures(Runner& r, const Runner::Arguments& a) {
         }
         const std::string bytes = r.system().fileContent(entry.u8string()).value_or("");
         const simhost::render::PictureFacts facts = simhost::render::PictureProbe::probe(bytes);
-        // Not the byte count: a raster picture's bytes follow the fonts the machine has.
+        // Not the byte count: a picture's bytes follow the fonts the machine has and the
+        // library that wrote it.
         r.out() << "  "
                 << (facts.format == simhost::render::PictureFormat::Other ? "no picture"
                                                                           : facts.description)

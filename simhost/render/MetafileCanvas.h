@@ -1,6 +1,7 @@
 // What a metafile (EMF, WMF) is drawn on: fills, lines and text in whole device units
 // (y down, the page's top left at the origin), each format recording them as its own
-// records. SceneRecorder lays a scene out on it; EmfCanvas and WmfCanvas record it.
+// records. SceneRecorder lays a scene out on it; EmfCanvas and WmfCanvas record it (with
+// libUEMF, or GDI's metafile DCs on Windows), and on Windows GDI+ paints it as pixels.
 #pragma once
 
 #include <cstdint>

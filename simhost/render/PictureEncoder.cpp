@@ -7,6 +7,8 @@
 #include <new>
 
 #include "simhost/render/EmfWriter.h"
+#include "simhost/render/GdiMetafiles.h"
+#include "simhost/render/GdiplusRaster.h"
 #include "simhost/render/WmfWriter.h"
 
 #ifdef QAV_HAVE_CAIRO
@@ -60,10 +62,6 @@ bool paintOn(cairo_surface_t* surface, const Scene& scene, double unitsPerInch,
     return succeeded(status, error);
 }
 
-std::string wholeNumber(double value) {
-    return std::to_string(static_cast<long long>(value));
-}
-
 // The painted page's pixels as red, green, blue bytes (cairo keeps them as native
 // 32-bit words, the unused byte on top).
 Pixels pixelsOf(cairo_surface_t* surface) {
@@ -100,7 +98,30 @@ bool writeRaster(cairo_surface_t* surface, PictureFormat format, std::string* by
 }
 #endif
 
+std::string wholeNumber(double value) {
+    return std::to_string(static_cast<long long>(value));
+}
+
+// A picture of pixels too large to hold is refused before anything is painted.
+bool fitsInPixels(const Scene& scene, std::string* error) {
+    double width = std::ceil(scene.width * PictureEncoder::kPixelsPerInch);
+    double height = std::ceil(scene.height * PictureEncoder::kPixelsPerInch);
+    if (width <= PictureEncoder::kLargestSide && height <= PictureEncoder::kLargestSide &&
+        width * height <= PictureEncoder::kLargestArea) {
+        return true;
+    }
+    if (error) {
+        *error = "the page is too large for a picture of pixels (" + wholeNumber(width) + " x " +
+                 wholeNumber(height) + " pixels)";
+    }
+    return false;
+}
+
 }  // namespace
+
+int PictureEncoder::pixelsAcross(double inches) {
+    return static_cast<int>(std::max(std::ceil(inches * kPixelsPerInch), 1.0));
+}
 
 bool PictureEncoder::encode(const Scene& scene, PictureFormat format, std::string* bytes,
                             std::string* error) {
@@ -110,13 +131,12 @@ bool PictureEncoder::encode(const Scene& scene, PictureFormat format, std::strin
         case PictureFormat::Png:
         case PictureFormat::Jpg:
         case PictureFormat::Gif:
-            return encodeRaster(scene, format, bytes, error);
+            return fitsInPixels(scene, error) && encodeRaster(scene, format, bytes, error);
         case PictureFormat::Eps:
             return encodeEps(scene, bytes, error);
         case PictureFormat::Emf:
-            return EmfWriter::encode(scene, bytes, error);
         case PictureFormat::Wmf:
-            return WmfWriter::encode(scene, bytes, error);
+            return encodeMetafile(scene, format, bytes, error);
         case PictureFormat::Other:
             break;
     }
@@ -127,18 +147,8 @@ bool PictureEncoder::encode(const Scene& scene, PictureFormat format, std::strin
 
 bool PictureEncoder::encodeRaster(const Scene& scene, PictureFormat format, std::string* bytes,
                                   std::string* error) {
-    double width = std::ceil(scene.width * kPixelsPerInch);
-    double height = std::ceil(scene.height * kPixelsPerInch);
-    if (width > kLargestSide || height > kLargestSide || width * height > kLargestArea) {
-        if (error) {
-            *error = "the page is too large for a picture of pixels (" + wholeNumber(width) +
-                     " x " + wholeNumber(height) + " pixels)";
-        }
-        return false;
-    }
-    Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24,
-                                               static_cast<int>(std::max(width, 1.0)),
-                                               static_cast<int>(std::max(height, 1.0))));
+    Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelsAcross(scene.width),
+                                               pixelsAcross(scene.height)));
     if (!succeeded(cairo_surface_status(surface.get()), error) ||
         !paintOn(surface.get(), scene, kPixelsPerInch, error)) {
         return false;
@@ -159,8 +169,14 @@ bool PictureEncoder::encodeEps(const Scene& scene, std::string* bytes, std::stri
 
 #else
 
-bool PictureEncoder::encodeRaster(const Scene&, PictureFormat, std::string*, std::string* error) {
+bool PictureEncoder::encodeRaster(const Scene& scene, PictureFormat format, std::string* bytes,
+                                  std::string* error) {
+#ifdef QAV_HAVE_WINDOWS_GRAPHICS
+    return GdiplusRaster::encode(scene, format, bytes, error);
+#else
+    (void)scene, (void)format, (void)bytes;
     return refuse(error);
+#endif
 }
 
 bool PictureEncoder::encodeEps(const Scene&, std::string*, std::string* error) {
@@ -168,5 +184,17 @@ bool PictureEncoder::encodeEps(const Scene&, std::string*, std::string* error) {
 }
 
 #endif
+
+// The platform's own metafiles where it has them, else libUEMF's (or a refusal).
+bool PictureEncoder::encodeMetafile(const Scene& scene, PictureFormat format, std::string* bytes,
+                                    std::string* error) {
+#ifdef QAV_HAVE_WINDOWS_GRAPHICS
+    return format == PictureFormat::Emf ? GdiMetafiles::encodeEmf(scene, bytes, error)
+                                        : GdiMetafiles::encodeWmf(scene, bytes, error);
+#else
+    return format == PictureFormat::Emf ? EmfWriter::encode(scene, bytes, error)
+                                        : WmfWriter::encode(scene, bytes, error);
+#endif
+}
 
 }  // namespace simhost::render

@@ -54,9 +54,15 @@ bool PictureFormats::drawable(PictureFormat format) {
             return true;
 #endif
 #endif
-#ifdef QAV_HAVE_UEMF
+#if defined(QAV_HAVE_UEMF) || defined(QAV_HAVE_WINDOWS_GRAPHICS)
         case PictureFormat::Emf:
         case PictureFormat::Wmf:
+            return true;
+#endif
+#ifdef QAV_HAVE_WINDOWS_GRAPHICS
+        case PictureFormat::Png:
+        case PictureFormat::Jpg:
+        case PictureFormat::Gif:
             return true;
 #endif
         default:

@@ -1,6 +1,7 @@
 // The picture format a file name's extension names (case-insensitive, as in Visio), and
 // whether this host can draw it: PNG, EPS, JPG and GIF where it is built with cairo and
-// the codecs, EMF and WMF where it is built with libUEMF; none in the Windows build.
+// the codecs, EMF and WMF where it is built with libUEMF; on Windows all but EPS, with
+// the platform's own graphics.
 #pragma once
 
 #include <string>

@@ -47,10 +47,8 @@ PictureFacts raster(PictureFormat format, const char* name, std::optional<uint32
                                     std::to_string(*height) + " pixels"};
 }
 
-PictureFacts drawing(PictureFormat format, const std::string& name, double width, double height,
-                     const std::string& more = std::string()) {
-    return PictureFacts{format,
-                        name + ", " + inches(width) + " x " + inches(height) + " in" + more};
+PictureFacts drawing(PictureFormat format, const std::string& name, double width, double height) {
+    return PictureFacts{format, name + ", " + inches(width) + " x " + inches(height) + " in"};
 }
 
 PictureFacts probePng(const std::string& bytes) {
@@ -80,12 +78,10 @@ PictureFacts probeEmf(const std::string& bytes) {
     if (little(bytes, 40, 4) != kEmfSignature) return PictureFacts{};
     const auto left = little(bytes, 24, 4), top = little(bytes, 28, 4);
     const auto right = little(bytes, 32, 4), bottom = little(bytes, 36, 4);
-    const auto records = little(bytes, 52, 4);
-    if (!left || !top || !right || !bottom || !records) return PictureFacts{};
+    if (!left || !top || !right || !bottom) return PictureFacts{};
     const double width = static_cast<int32_t>(*right - *left) / kHundredthsOfMillimetrePerInch;
     const double height = static_cast<int32_t>(*bottom - *top) / kHundredthsOfMillimetrePerInch;
-    return drawing(PictureFormat::Emf, "EMF", width, height,
-                   ", " + std::to_string(*records) + " records");
+    return drawing(PictureFormat::Emf, "EMF", width, height);
 }
 
 PictureFacts probeWmf(const std::string& bytes) {

@@ -1,6 +1,7 @@
 // What a file's bytes say about the picture in it, read from its header and not from its
-// name: the format, and its size in pixels or inches (a metafile also counts its
-// records). The runner lists written pictures with it.
+// name: the format, and its size in pixels or inches. Nothing that depends on the library
+// that wrote it (a metafile's records differ between libUEMF and GDI) or on the
+// machine's fonts. The runner lists written pictures with it.
 //
 //   PictureFacts facts = PictureProbe::probe(bytes);
 //   // facts.format == PictureFormat::Png, facts.description == "PNG, 816 x 1056 pixels"

@@ -3,6 +3,7 @@
 // page's shapes and the background page's are found in every one.
 #include "simhost/file/DrawingFile.h"
 #include "simhost/host/Document.h"
+#include "simhost/host/ImageSize.h"
 #include "simhost/host/Page.h"
 #include "simhost/render/ColourQuantiser.h"
 #include "simhost/render/Pixels.h"
@@ -28,7 +29,17 @@ TEST_P(RenderFormatsTest, EachFormatHoldsThePageInFrontOfItsBackground) {
     pages->pageNamed("Page-1")->Export(name);
     ASSERT_TRUE(host.application().log().exportFailures.empty())
         << host.application().log().exportFailures.front();
-    testsupport::expectPagesExamplePage(reader(contentOf(name)), extension, "p1", "t1");
+    const std::string bytes = contentOf(name);
+    const testsupport::ReadBack back = reader(bytes);
+    testsupport::expectPagesExamplePage(back, extension, "p1", "t1");
+    // The host's picture import (a title block's logo) reads the size of a picture of
+    // pixels from its bytes: the page's.
+    const std::optional<ImageSize> size = ImageSizes::read(bytes);
+    ASSERT_EQ(size.has_value(), !back.pixels.rgb.empty());
+    if (size) {
+        EXPECT_NEAR(size->width, 8.5, 0.01);
+        EXPECT_NEAR(size->height, 11, 0.01);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(SixFormats, RenderFormatsTest,

@@ -1,5 +1,5 @@
 // What the page export tests share: a host whose page exports draw pictures, a small
-// page, a folder of the test's own for the files, and (where cairo is built in) the
+// page, a folder of the test's own for the files, and (where the host draws PNG) the
 // exported PNG read back pixel by pixel in page coordinates.
 #pragma once
 
@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -15,72 +14,38 @@
 #include <sstream>
 #include <string>
 
-#ifdef QAV_HAVE_CAIRO
-#include <cairo.h>
-#endif
-
 #include "simhost/host/Host.h"
 #include "simhost/render/PageExport.h"
+#include "simhost/render/PictureFormat.h"
 #include "simhost/render/Scene.h"
+#include "tests/support/PictureReaders.h"
 
 namespace simhost::testing {
 
-// An exported PNG, read back; pixels addressed by page inches (y up) at 96 per inch.
-// Without cairo nothing is read: the picture is empty (and the tests skip).
+// An exported PNG, read back with the build's PNG reader; pixels addressed by page
+// inches (y up) at 96 per inch. Where the host draws no PNG the picture is empty (and
+// the tests skip).
 class Picture {
 public:
-#ifdef QAV_HAVE_CAIRO
-    explicit Picture(const std::string& file)
-        : surface_(cairo_image_surface_create_from_png(file.c_str())) {}
-    ~Picture() {
-        cairo_surface_destroy(surface_);
+    explicit Picture(const std::string& bytes) {
+        if (testsupport::PictureReader reader = testsupport::pictureReader("png")) {
+            back_ = reader(bytes);
+        }
     }
 
-    bool valid() const {
-        return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;
-    }
-    int width() const {
-        return cairo_image_surface_get_width(surface_);
-    }
-    int height() const {
-        return cairo_image_surface_get_height(surface_);
-    }
-
+    bool valid() const { return back_.problem.empty() && !back_.pixels.rgb.empty(); }
+    int width() const { return back_.pixels.width; }
+    int height() const { return back_.pixels.height; }
     render::Rgb pixel(int column, int row) const {
+        if (!valid()) return {255, 255, 255};
         if (column < 0 || row < 0 || column >= width() || row >= height()) return {};
-        const unsigned char* data = cairo_image_surface_get_data(surface_);
-        int stride = cairo_image_surface_get_stride(surface_);
-        uint32_t value;
-        std::memcpy(&value, data + row * stride + column * 4, sizeof(value));
-        return {static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 8),
-                static_cast<uint8_t>(value)};
+        return back_.pixels.at(column, row);
     }
-#else
-    explicit Picture(const std::string&) {}
-    bool valid() const {
-        return false;
-    }
-    int width() const {
-        return 0;
-    }
-    int height() const {
-        return 0;
-    }
-    render::Rgb pixel(int, int) const {
-        return {255, 255, 255};
-    }
-#endif
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
-    int column(double x) const {
-        return static_cast<int>(x * 96);
-    }
-    int row(double y) const {
-        return static_cast<int>(height() - y * 96);
-    }
-    render::Rgb at(double x, double y) const {
-        return pixel(column(x), row(y));
-    }
+    int column(double x) const { return static_cast<int>(x * 96); }
+    int row(double y) const { return static_cast<int>(height() - y * 96); }
+    render::Rgb at(double x, double y) const { return pixel(column(x), row(y)); }
 
     // How much of the pixel the colour covers over white, 0 to 1 (read on the channel
     // in which the colour differs most from white).
@@ -127,10 +92,8 @@ public:
         return weight > 0 ? Point2{x / weight, y / weight} : Point2{};
     }
 
-#ifdef QAV_HAVE_CAIRO
 private:
-    cairo_surface_t* surface_;
-#endif
+    testsupport::ReadBack back_;
 };
 
 class RenderTest : public ::testing::Test {
@@ -176,7 +139,7 @@ protected:
     std::unique_ptr<Picture> exported() {
         std::string name = file("page.png");
         page->Export(name);
-        auto picture = std::make_unique<Picture>(name);
+        auto picture = std::make_unique<Picture>(contentOf(name));
         EXPECT_TRUE(picture->valid());
         return picture;
     }
@@ -189,11 +152,10 @@ private:
     std::filesystem::path folder_;
 };
 
-// Tests that read pixels skip where the host draws no pictures.
-#ifdef QAV_HAVE_CAIRO
-#define QAV_NEEDS_PICTURES()
-#else
-#define QAV_NEEDS_PICTURES() GTEST_SKIP() << "this host draws no pictures (built without cairo)"
-#endif
+// Tests skip where the host does not draw the format they look at.
+#define QAV_NEEDS_FORMAT(format)                                          \
+    if (!render::PictureFormats::drawable(render::PictureFormat::format)) \
+    GTEST_SKIP() << "this host does not draw " #format " pictures"
+#define QAV_NEEDS_PICTURES() QAV_NEEDS_FORMAT(Png)
 
 }  // namespace simhost::testing

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 #ifdef QAV_HAVE_CAIRO
 #include <cairo.h>
@@ -24,6 +25,13 @@
 #ifdef QAV_HAVE_UEMF
 #include <uemf_safe.h>
 #include <uwmf.h>
+#endif
+#ifdef QAV_HAVE_WINDOWS_GRAPHICS
+#include <windows.h>
+// GDI+ needs the COM stream declared before it.
+#include <objidl.h>
+
+#include <gdiplus.h>
 #endif
 
 namespace testsupport {
@@ -156,86 +164,173 @@ ReadBack readGif(const std::string& bytes) {
 }
 #endif
 
+#ifdef QAV_HAVE_WINDOWS_GRAPHICS
+// PNG, JPG and GIF decoded by GDI+, the platform's own reader of them.
+struct ReleaseStream {
+    void operator()(IStream* stream) const { stream->Release(); }
+};
+
+ReadBack decodeWithGdiplus(const std::string& bytes) {
+    IStream* opened = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &opened))) return problem("no stream");
+    std::unique_ptr<IStream, ReleaseStream> stream(opened);
+    const LARGE_INTEGER start{};
+    stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr);
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    Gdiplus::Bitmap bitmap(stream.get());
+    if (bitmap.GetLastStatus() != Gdiplus::Ok) return problem("GDI+ cannot read it");
+    GUID format{};
+    bitmap.GetRawFormat(&format);
+    if (!IsEqualGUID(format, Gdiplus::ImageFormatGIF)) {
+        EXPECT_NEAR(bitmap.GetHorizontalResolution(), 96, 0.1);  // PNG keeps it per metre
+    }
+    Gdiplus::Rect all(0, 0, static_cast<INT>(bitmap.GetWidth()),
+                      static_cast<INT>(bitmap.GetHeight()));
+    Gdiplus::BitmapData data{};
+    if (bitmap.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat24bppRGB, &data) !=
+        Gdiplus::Ok) {
+        return problem("GDI+ cannot hand out its pixels");
+    }
+    ReadBack back;
+    back.pixels.width = all.Width;
+    back.pixels.height = all.Height;
+    for (int y = 0; y < all.Height; ++y) {
+        const BYTE* row = static_cast<const BYTE*>(data.Scan0) + y * data.Stride;
+        for (int x = 0; x < all.Width; ++x) {
+            back.pixels.rgb.insert(back.pixels.rgb.end(),
+                                   {row[3 * x + 2], row[3 * x + 1], row[3 * x]});
+        }
+    }
+    bitmap.UnlockBits(&data);
+    return back;
+}
+
+ReadBack readWithGdiplus(const std::string& bytes) {
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartupInput input;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) {
+        return problem("GDI+ does not start");
+    }
+    ReadBack back = decodeWithGdiplus(bytes);
+    Gdiplus::GdiplusShutdown(token);
+    return back;
+}
+#endif
+
+#if defined(QAV_HAVE_UEMF) || defined(QAV_HAVE_WINDOWS_GRAPHICS)
+// Metafiles are walked record by record from their bytes, whoever wrote them (libUEMF
+// or GDI); where libUEMF is built in, it checks each record's inside too.
+constexpr uint32_t kEmrHeader = 1, kEmrEof = 14, kEmrExtTextOutW = 84;
+constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;
+constexpr size_t kPlaceableSize = 22;
+constexpr uint16_t kMetaEof = 0, kMetaExtTextOut = 0x0A32;
+constexpr uint16_t kTextOpaqueOrClipped = 0x0006;
+constexpr double kEmfUnitsPerInch = 1440;
+
+uint32_t little(const std::string& bytes, size_t at, size_t n) {
+    uint32_t value = 0;
+    for (size_t i = n; i > 0; --i) value = value << 8 | static_cast<uint8_t>(bytes[at + i - 1]);
+    return value;
+}
+
+int16_t signed16(const std::string& bytes, size_t at) {
+    return static_cast<int16_t>(little(bytes, at, 2));
+}
+
+// The example's texts are ASCII; any other code unit reads as "?".
+std::string asciiOf(const std::string& bytes, size_t at, size_t units) {
+    std::string text;
+    for (size_t i = 0; i < units; ++i) {
+        const uint32_t c = little(bytes, at + 2 * i, 2);
+        text += c < 0x80 ? static_cast<char>(c) : '?';
+    }
+    return text;
+}
+
+bool emfRecordSafe([[maybe_unused]] const char* record) {
 #ifdef QAV_HAVE_UEMF
-std::string utf8Of(const uint16_t* text, size_t length) {
-    char* converted = U_Utf16leToUtf8(text, length, nullptr);
-    std::string result = converted ? converted : "";
-    std::free(converted);
-    return result;
+    return U_emf_record_safe(record);
+#else
+    return true;
+#endif
 }
 
 // Record by record: each one whole inside the file, the header's count and size true,
 // the end record last.
 ReadBack readEmf(const std::string& bytes) {
-    const char* at = bytes.data();
-    const char* end = bytes.data() + bytes.size();
+    if (bytes.size() < 88 || little(bytes, 0, 4) != kEmrHeader) {
+        return problem("no EMF header record");
+    }
     ReadBack back;
-    uint32_t records = 0, type = 0, size = 0;
-    U_EMRHEADER header;
-    std::memcpy(&header, at, std::min(sizeof(header), bytes.size()));
-    if (header.emr.iType != U_EMR_HEADER) return problem("no EMF header record");
-    while (at + sizeof(U_EMR) <= end) {
-        U_EMR record;
-        std::memcpy(&record, at, sizeof(record));
-        type = record.iType;
-        size = record.nSize;
-        if (size < sizeof(U_EMR) || size % 4 != 0 || size > static_cast<size_t>(end - at) ||
-            !U_emf_record_safe(at)) {
+    size_t at = 0;
+    uint32_t records = 0, type = 0;
+    while (at + 8 <= bytes.size()) {
+        type = little(bytes, at, 4);
+        const uint32_t size = little(bytes, at + 4, 4);
+        if (size < 8 || size % 4 != 0 || size > bytes.size() - at ||
+            !emfRecordSafe(bytes.data() + at)) {
             return problem("record " + std::to_string(records) + " is broken");
         }
         ++records;
-        if (type == U_EMR_EXTTEXTOUTW) {
-            U_EMREXTTEXTOUTW text;
-            std::memcpy(&text, at, sizeof(text));
-            std::vector<uint16_t> units(text.emrtext.nChars);
-            std::memcpy(units.data(), at + text.emrtext.offString, units.size() * 2);
-            back.texts.push_back({utf8Of(units.data(), units.size()),
-                                  text.emrtext.ptlReference.x / 1440.0,
-                                  text.emrtext.ptlReference.y / 1440.0});
+        if (type == kEmrExtTextOutW) {
+            const uint32_t units = little(bytes, at + 44, 4), text = little(bytes, at + 48, 4);
+            if (size < 52 || text > size || units > (size - text) / 2) {
+                return problem("a text record is broken");
+            }
+            back.texts.push_back(
+                {asciiOf(bytes, at + text, units),
+                 static_cast<int32_t>(little(bytes, at + 36, 4)) / kEmfUnitsPerInch,
+                 static_cast<int32_t>(little(bytes, at + 40, 4)) / kEmfUnitsPerInch});
         }
         at += size;
-        if (type == U_EMR_EOF) break;
+        if (type == kEmrEof) break;
     }
-    if (type != U_EMR_EOF || at != end) return problem("the end record is not last");
-    if (header.nBytes != bytes.size() || header.nRecords != records) {
+    if (type != kEmrEof || at != bytes.size()) return problem("the end record is not last");
+    if (little(bytes, 48, 4) != bytes.size() || little(bytes, 52, 4) != records) {
         return problem("the header's size or record count is wrong");
     }
     return back;
 }
 
+bool wmfRecordSafe([[maybe_unused]] const std::string& bytes, [[maybe_unused]] size_t at) {
+#ifdef QAV_HAVE_UEMF
+    return U_WMRRECSAFE_get(bytes.data() + at, bytes.data() + bytes.size()) != 0;
+#else
+    return true;
+#endif
+}
+
 ReadBack readWmf(const std::string& bytes) {
-    const char* at = bytes.data();
-    const char* end = bytes.data() + bytes.size();
-    U_WMRPLACEABLE placeable;
-    U_WMRHEADER header;
-    int headers = wmfheader_get(at, end, &placeable, &header);
-    if (headers <= 0 || placeable.Key != 0x9AC6CDD7) return problem("no placeable WMF header");
-    uint32_t words;
-    std::memcpy(&words, header.Sizew, sizeof(words));
-    if (words * 2 + U_SIZE_WMRPLACEABLE != bytes.size()) return problem("the size is wrong");
-    double unitsPerInch = placeable.Inch;
+    constexpr size_t kHeaderSize = 18;
+    if (bytes.size() < kPlaceableSize + kHeaderSize || little(bytes, 0, 4) != kPlaceableKey) {
+        return problem("no placeable WMF header");
+    }
+    const double unitsPerInch = little(bytes, 14, 2);
+    if (little(bytes, kPlaceableSize + 6, 4) * 2 + kPlaceableSize != bytes.size()) {
+        return problem("the size is wrong");
+    }
     ReadBack back;
-    at += headers;
-    int type = -1;
-    while (at < end) {
-        size_t size = U_WMRRECSAFE_get(at, end);
-        if (size == 0) return problem("a record is broken");
-        type = U_WMRTYPE(at);
-        if (type == U_WMR_EXTTEXTOUT) {
-            U_POINT16 where;
-            int16_t length;
-            uint16_t options;
-            const char* text;
-            const int16_t* advances;
-            U_RECT16 clip;
-            U_WMREXTTEXTOUT_get(at, &where, &length, &options, &text, &advances, &clip);
-            back.texts.push_back({std::string(text, static_cast<size_t>(length)),
-                                  where.x / unitsPerInch, where.y / unitsPerInch});
+    size_t at = kPlaceableSize + little(bytes, kPlaceableSize + 2, 2) * 2;
+    uint32_t type = ~0u;
+    while (at + 6 <= bytes.size()) {
+        const size_t size = static_cast<size_t>(little(bytes, at, 4)) * 2;
+        if (size < 6 || size > bytes.size() - at || !wmfRecordSafe(bytes, at)) {
+            return problem("a record is broken");
+        }
+        type = little(bytes, at + 4, 2);
+        if (type == kMetaExtTextOut) {
+            const auto length = static_cast<size_t>(std::max<int16_t>(signed16(bytes, at + 10), 0));
+            const size_t text =
+                at + 14 + ((little(bytes, at + 12, 2) & kTextOpaqueOrClipped) ? 8 : 0);
+            if (text + length > at + size) return problem("a text record is broken");
+            back.texts.push_back({bytes.substr(text, length),
+                                  signed16(bytes, at + 8) / unitsPerInch,
+                                  signed16(bytes, at + 6) / unitsPerInch});
         }
         at += size;
-        if (type == U_WMR_EOF) break;
+        if (type == kMetaEof) break;
     }
-    if (type != U_WMR_EOF || at != end) return problem("the end record is not last");
+    if (type != kMetaEof || at != bytes.size()) return problem("the end record is not last");
     return back;
 }
 #endif
@@ -265,7 +360,8 @@ double darkestAlongRow(const Pixels& pixels, double y, double x0, double x1) {
 PictureReader pictureReader(const std::string& extension) {
     static const std::map<std::string, PictureReader> readers = {
 #ifdef QAV_HAVE_CAIRO
-        {"png", readPng},  {"eps", readEps},
+        {"png", readPng},
+        {"eps", readEps},
 #endif
 #ifdef QAV_HAVE_JPEG
         {"jpg", readJpeg},
@@ -273,8 +369,14 @@ PictureReader pictureReader(const std::string& extension) {
 #ifdef QAV_HAVE_GIF
         {"gif", readGif},
 #endif
-#ifdef QAV_HAVE_UEMF
-        {"emf", readEmf},  {"wmf", readWmf},
+#ifdef QAV_HAVE_WINDOWS_GRAPHICS
+        {"png", readWithGdiplus},
+        {"jpg", readWithGdiplus},
+        {"gif", readWithGdiplus},
+#endif
+#if defined(QAV_HAVE_UEMF) || defined(QAV_HAVE_WINDOWS_GRAPHICS)
+        {"emf", readEmf},
+        {"wmf", readWmf},
 #endif
     };
     std::string lower = extension;

@@ -1,7 +1,8 @@
 // Picture files read back with each format's own library (cairo for PNG, libjpeg,
-// giflib, libUEMF for EMF and WMF; EPS by its structure), and the check that a picture
-// of a page of the example drawing examples/drawings/pages.json shows that page in front
-// of its background page.
+// giflib; on Windows GDI+ for all three), metafiles record by record from their bytes
+// (with libUEMF's checks where it is built in), EPS by its structure; and the check that
+// a picture of a page of the example drawing examples/drawings/pages.json shows that
+// page in front of its background page.
 #pragma once
 
 #include <string>
