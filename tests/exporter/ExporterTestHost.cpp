@@ -22,7 +22,7 @@ ExporterTestHost::ExporterTestHost() {
     system.install();
     PreferencesTool::clearSheetOpen(nullptr);
     host.registerActiveObject();
-    // Where this build draws no such pictures (the Windows build), a stand-in file takes
+    // Where this build draws no such pictures (EPS on Windows), a stand-in file takes
     // the picture's place, so that what the exporter finds and replaces is the same.
     host.application().hooks().exportPage = [](simhost::Page& page, const std::string& path) {
         if (simhost::render::PictureFormats::drawable(
