@@ -123,6 +123,10 @@ void ConsistencyChecker::applySettings() {
 void ConsistencyChecker::start() {
     // A second start while checking would hide the setting kept from the first one.
     if (state_ != State::Idle) return;
+    // The button is grey while a simulation runs, but the command can still arrive as a
+    // run string, and before the simulator's marker does. A model held while the check
+    // is idle is the simulation's, and a check would pull it from under the run.
+    if (simulationRunning_ || (typeHolder_ && typeHolder_->hasModel())) return;
     saveWindowSetting();
     showStopButton();
     if (page_->saveBefore) saveDocument();

@@ -49,6 +49,7 @@ public:
     // How models read the page (batched unless set); both read the same.
     void setReadingMode(ReadingMode mode) { readingMode_ = mode; }
     void deleteModel();
+    bool hasModel() const { return model_ != nullptr; }
 
     // The current model's members; null while there is no model.
     GEElementSet* getActive() const;

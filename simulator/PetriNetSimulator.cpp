@@ -127,10 +127,17 @@ bool PetriNetSimulator::onCommand(std::string argument) {
     if (argument != kTag) return false;
     if (isSimulating()) {
         requestLeave(Leave::ByUser);
-    } else {
+    } else if (!checkerHoldsTheModel()) {
         startSimulation(false);
     }
     return true;
+}
+
+// The button is grey while a check runs, but the command can still arrive as a run
+// string, and before the checker's marker does. The check's model is the one the
+// diagram-type holder keeps, so entering then would pull it from under the check.
+bool PetriNetSimulator::checkerHoldsTheModel() const {
+    return checkerRunning_ || (checker_ && checker_->isChecking());
 }
 
 PreferencePage* PetriNetSimulator::getPreferencePage() {

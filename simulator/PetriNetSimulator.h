@@ -110,6 +110,7 @@ private:
     // else was asked for.
     enum class Leave { None, Restart, ByUser, DocumentClosing };
 
+    bool checkerHoldsTheModel() const;
     void startSimulation(bool restarting);
     void openControls();
     void closeControls();

@@ -71,12 +71,17 @@ TEST_F(SimulatorTest, TheButtonNeedsAPetriNetAndAnIdleChecker) {
              [](simhost::Page& page) { simhost::stencil::dropBlockActive(page, {}); });
     EXPECT_FALSE(env.simulatorButton()->enabled) << "no Petri net shapes";
     document = env.openNet("/nets/net.vsd", conflictNet());
+    before = SimulatorTestHost::drawingOf(*document);
     EXPECT_TRUE(env.simulatorButton()->enabled);
     ASSERT_TRUE(env.press(kCheckerTag));
     EXPECT_FALSE(env.simulatorButton()->enabled);
     env.host.turnToPage(*env.application().activeWindow(), env.activePage());
     EXPECT_FALSE(env.simulatorButton()->enabled) << "a page turn keeps it grey while checking";
     EXPECT_FALSE(env.press(PetriNetSimulator::kTag));
+    // Run strings reach the tools whatever their buttons show; each leaves the other's
+    // run, and the model it paints from, alone.
+    env.controller->offerCommand(PetriNetSimulator::kTag);
+    EXPECT_FALSE(env.simulator().isSimulating());
     ASSERT_TRUE(env.press("CCStopButton"));
     EXPECT_TRUE(env.simulatorButton()->enabled);
 
@@ -84,6 +89,10 @@ TEST_F(SimulatorTest, TheButtonNeedsAPetriNetAndAnIdleChecker) {
     env.host.activateWindow(*env.application().activeWindow());
     EXPECT_FALSE(env.button({kCheckerTag})->enabled) << "the checker waits for the simulation";
     EXPECT_EQ(env.simulatorButton()->state, -1);
+    env.controller->offerCommand(kCheckerTag);
+    EXPECT_EQ(env.shapeOf("a").formula("LineColor"), "RGB(0,255,0)");
+    ASSERT_TRUE(env.press(PetriNetSimulator::kTag));
+    EXPECT_EQ(SimulatorTestHost::drawingOf(*document), before);
 }
 
 TEST_F(SimulatorTest, EnteringAndLeavingPutTheDrawingAndTheWindowBack) {
