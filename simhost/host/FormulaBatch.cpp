@@ -30,10 +30,39 @@ CellAddress addressAt(const std::vector<int16_t>& stream, size_t at) {
     return {stream[at], stream[at + 1], stream[at + 2]};
 }
 
-// The formulas of the entries (each a shape and an address; a null shape skips the
-// entry), or none when one of them names no cell.
-std::vector<std::string> readEntries(const std::vector<std::pair<Shape*, CellAddress>>& entries,
-                                     bool* failed) {
+// A stream's entries, each a shape and an address; an ignored entry has no shape.
+using Entries = std::vector<std::pair<Shape*, CellAddress>>;
+
+bool skipped(int16_t section) {
+    return (section & 0xFF) == kInvalidSection;
+}
+
+// The page's entries; an entry that names a shape the page lacks has none either, and
+// sets *missing.
+Entries entriesOf(Page& page, const std::vector<int16_t>& stream, bool* missing) {
+    Entries entries;
+    for (size_t at = 0; at + 4 <= stream.size(); at += 4) {
+        if (stream[at] == kInvalidShapeID || skipped(stream[at + 1])) {
+            entries.emplace_back(nullptr, CellAddress{});
+            continue;
+        }
+        Shape* shape = sheetOf(page, stream[at]);
+        if (!shape) *missing = true;
+        entries.emplace_back(shape, addressAt(stream, at + 1));
+    }
+    return entries;
+}
+
+Entries entriesOf(Shape& shape, const std::vector<int16_t>& stream) {
+    Entries entries;
+    for (size_t at = 0; at + 3 <= stream.size(); at += 3)
+        entries.emplace_back(skipped(stream[at]) ? nullptr : &shape, addressAt(stream, at));
+    return entries;
+}
+
+// The formulas of the entries (an ignored one answers empty), or none when one of them
+// names no cell.
+std::vector<std::string> readEntries(const Entries& entries, CallCounters& counters) {
     std::vector<std::string> formulas;
     formulas.reserve(entries.size());
     for (const auto& [shape, address] : entries) {
@@ -42,53 +71,40 @@ std::vector<std::string> readEntries(const std::vector<std::pair<Shape*, CellAdd
             continue;
         }
         const SheetCell* cell = shape->sheet().cell(address);
-        if (!cell) {
-            *failed = true;
-            return {};
-        }
+        if (!cell) return {};
         formulas.push_back(cell->formula);
     }
+    counters.batchCellsRead += formulas.size();
     return formulas;
 }
 
-bool skipped(int16_t id, int16_t section) {
-    return id == kInvalidShapeID || (section & 0xFF) == kInvalidSection;
+int16_t writeEntries(const Entries& entries, const std::vector<std::string>& formulas,
+                     int16_t flags, CallCounters& counters) {
+    ++counters.batchWrites;
+    bool force = (flags & visio::visSetBlastGuards) != 0;
+    size_t count = std::min(entries.size(), formulas.size());
+    // Counted in full: Visio's answer is 16 bits wide, the counter is not.
+    size_t written = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const auto& [shape, address] = entries[i];
+        if (shape && shape->writeFormula(address, formulas[i], force) == kWriteDone) ++written;
+    }
+    counters.batchCells += static_cast<uint64_t>(written);
+    return static_cast<int16_t>(written);
 }
 
 }  // namespace
 
 int16_t FormulaBatch::write(Page& page, const std::vector<int16_t>& stream,
                             const std::vector<std::string>& formulas, int16_t flags) {
-    CallCounters& counters = page.application()->counters();
-    ++counters.batchWrites;
-    bool force = (flags & visio::visSetBlastGuards) != 0;
-    size_t count = std::min(stream.size() / 4, formulas.size());
-    // Counted in full: Visio's answer is 16 bits wide, the counter is not.
-    size_t written = 0;
-    for (size_t i = 0; i < count; ++i) {
-        if (skipped(stream[4 * i], stream[4 * i + 1])) continue;
-        Shape* shape = sheetOf(page, stream[4 * i]);
-        if (!shape) continue;
-        if (shape->writeFormula(addressAt(stream, 4 * i + 1), formulas[i], force) == kWriteDone)
-            ++written;
-    }
-    counters.batchCells += static_cast<uint64_t>(written);
-    return static_cast<int16_t>(written);
+    bool missing = false;
+    return writeEntries(entriesOf(page, stream, &missing), formulas, flags,
+                        page.application()->counters());
 }
 
 int16_t FormulaBatch::write(Shape& shape, const std::vector<int16_t>& stream,
                             const std::vector<std::string>& formulas, int16_t flags) {
-    CallCounters& counters = shape.application()->counters();
-    ++counters.batchWrites;
-    bool force = (flags & visio::visSetBlastGuards) != 0;
-    size_t count = std::min(stream.size() / 3, formulas.size());
-    size_t written = 0;
-    for (size_t i = 0; i < count; ++i) {
-        if (shape.writeFormula(addressAt(stream, 3 * i), formulas[i], force) == kWriteDone)
-            ++written;
-    }
-    counters.batchCells += static_cast<uint64_t>(written);
-    return static_cast<int16_t>(written);
+    return writeEntries(entriesOf(shape, stream), formulas, flags, shape.application()->counters());
 }
 
 namespace {
@@ -138,8 +154,8 @@ bool resultOf(Shape& shape, const CellAddress& address, int16_t flags,
     }
 }
 
-std::vector<visio::Variant> resultsOf(const std::vector<std::pair<Shape*, CellAddress>>& entries,
-                                      int16_t flags, const std::vector<visio::Variant>& units,
+std::vector<visio::Variant> resultsOf(const Entries& entries, int16_t flags,
+                                      const std::vector<visio::Variant>& units,
                                       CallCounters& counters) {
     std::vector<visio::Variant> answers(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -160,16 +176,9 @@ std::vector<visio::Variant> FormulaBatch::results(Page& page, const std::vector<
                                                   const std::vector<visio::Variant>& units) {
     CallCounters& counters = page.application()->counters();
     ++counters.batchReads;
-    std::vector<std::pair<Shape*, CellAddress>> entries;
-    for (size_t at = 0; at + 4 <= stream.size(); at += 4) {
-        if (skipped(stream[at], stream[at + 1])) {
-            entries.emplace_back(nullptr, CellAddress{});
-            continue;
-        }
-        Shape* shape = sheetOf(page, stream[at]);
-        if (!shape) return {};
-        entries.emplace_back(shape, addressAt(stream, at + 1));
-    }
+    bool missing = false;
+    Entries entries = entriesOf(page, stream, &missing);
+    if (missing) return {};
     return resultsOf(entries, flags, units, counters);
 }
 
@@ -178,45 +187,22 @@ std::vector<visio::Variant> FormulaBatch::results(Shape& shape, const std::vecto
                                                   const std::vector<visio::Variant>& units) {
     CallCounters& counters = shape.application()->counters();
     ++counters.batchReads;
-    std::vector<std::pair<Shape*, CellAddress>> entries;
-    for (size_t at = 0; at + 3 <= stream.size(); at += 3) {
-        const bool skip = (stream[at] & 0xFF) == kInvalidSection;
-        entries.emplace_back(skip ? nullptr : &shape, addressAt(stream, at));
-    }
-    return resultsOf(entries, flags, units, counters);
+    return resultsOf(entriesOf(shape, stream), flags, units, counters);
 }
 
 std::vector<std::string> FormulaBatch::read(Page& page, const std::vector<int16_t>& stream) {
     CallCounters& counters = page.application()->counters();
     ++counters.batchReads;
-    std::vector<std::pair<Shape*, CellAddress>> entries;
-    bool failed = false;
-    for (size_t at = 0; at + 4 <= stream.size(); at += 4) {
-        if (skipped(stream[at], stream[at + 1])) {
-            entries.emplace_back(nullptr, CellAddress{});
-            continue;
-        }
-        Shape* shape = sheetOf(page, stream[at]);
-        if (!shape) return {};
-        entries.emplace_back(shape, addressAt(stream, at + 1));
-    }
-    std::vector<std::string> formulas = readEntries(entries, &failed);
-    if (!failed) counters.batchCellsRead += formulas.size();
-    return formulas;
+    bool missing = false;
+    Entries entries = entriesOf(page, stream, &missing);
+    if (missing) return {};
+    return readEntries(entries, counters);
 }
 
 std::vector<std::string> FormulaBatch::read(Shape& shape, const std::vector<int16_t>& stream) {
     CallCounters& counters = shape.application()->counters();
     ++counters.batchReads;
-    std::vector<std::pair<Shape*, CellAddress>> entries;
-    bool failed = false;
-    for (size_t at = 0; at + 3 <= stream.size(); at += 3) {
-        const bool skip = (stream[at] & 0xFF) == kInvalidSection;
-        entries.emplace_back(skip ? nullptr : &shape, addressAt(stream, at));
-    }
-    std::vector<std::string> formulas = readEntries(entries, &failed);
-    if (!failed) counters.batchCellsRead += formulas.size();
-    return formulas;
+    return readEntries(entriesOf(shape, stream), counters);
 }
 
 }  // namespace simhost
