@@ -30,12 +30,7 @@ constexpr int16_t kEast = 1;
 constexpr int16_t kSouth = 2;
 constexpr int16_t kWest = 3;
 
-StencilOptions at(double x, double y, const std::string& text) {
-    StencilOptions options;
-    options.pin = {x, y};
-    options.text = text;
-    return options;
-}
+constexpr auto at = &StencilOptions::at;
 
 // Where a connection point of a 2-D master dropped with these options lies.
 Point pointOf(const StencilOptions& shape, int16_t row) {
@@ -375,9 +370,9 @@ void largeNet(Drawing& d, int size) {
 
 const std::vector<std::string>& ExampleDrawings::kinds() {
     static const std::vector<std::string> all = {
-        "petri-net",  "block-diagram", "er-diagram", "mixed-page",  "incomplete-shape",
-        "old-shapes", "pages",         "text-boxes", "layout",      "title-block",
-        "simulation-net", "large-petri-net"};
+        "petri-net",        "block-diagram", "er-diagram",     "mixed-page",
+        "incomplete-shape", "old-shapes",    "pages",          "text-boxes",
+        "layout",           "title-block",   "simulation-net", "large-petri-net"};
     return all;
 }
 
@@ -395,7 +390,7 @@ visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::s
                                                             {"text-boxes", textBoxes},
                                                             {"layout", layout},
                                                             {"title-block", titleBlock},
-{"simulation-net", simulationNet}};
+                                                            {"simulation-net", simulationNet}};
     auto builder = builders.find(kind);
     if (builder == builders.end() && kind != "large-petri-net") return {};
     auto document = host.newDocument(name);

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace simhost {
 class Shape;
@@ -23,6 +24,14 @@ struct Point {
 enum class ValueIn { Cell, TextBox };
 
 struct StencilOptions {
+    // A 2-D shape's options with its pin at (x, y) and its identifier text.
+    static StencilOptions at(double x, double y, std::string text) {
+        StencilOptions options;
+        options.pin = {x, y};
+        options.text = std::move(text);
+        return options;
+    }
+
     // The text of "User.QAV_ST_Version" (any text: "2.0.0", "3.0.0", "2.1", "x.y.z").
     std::string version = "2.1.1";
     // Cells the master's shape lacks, by full name ("User.QAV_StickyMan",
