@@ -3,6 +3,8 @@
 // The painter only turns this into pixels or PostScript.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,6 +29,8 @@ struct LineLook {
     Rgb colour;
     double weight = 0.01;  // inches
     LinePattern pattern = LinePattern::Solid;
+    // Visio draws a line of weight 0 as a hairline: one pixel at 96 per inch.
+    double drawnWeight() const { return std::max(weight, 1.0 / 96); }
 };
 
 struct FillLook {
@@ -57,6 +61,13 @@ struct Arrowhead {
     Point2 direction;
     double length = 0;  // inches
     double width = 0;
+    // The tip, then the two ends of the base.
+    std::array<Point2, 3> corners() const {
+        const Point2 base{tip.x - direction.x * length, tip.y - direction.y * length};
+        const Point2 across{-direction.y * width / 2, direction.x * width / 2};
+        return {tip, Point2{base.x + across.x, base.y + across.y},
+                Point2{base.x - across.x, base.y - across.y}};
+    }
 };
 
 struct SceneText {

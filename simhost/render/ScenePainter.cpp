@@ -8,8 +8,6 @@
 namespace simhost::render {
 namespace {
 
-// The thinnest line drawn (inches): Visio draws a line of weight 0 as a hairline.
-constexpr double kThinnestLine = 1.0 / 96;
 // Dash patterns in units of the line's weight (at least a point).
 constexpr double kDashUnitAtLeast = 1.0 / 72;
 const std::vector<double> kDashed = {6, 3};
@@ -74,8 +72,7 @@ void ScenePainter::stroke(const SceneShape& shape) {
 }
 
 void ScenePainter::setLine(const LineLook& line) {
-    double weight = std::max(line.weight, kThinnestLine);
-    cairo_set_line_width(context_, weight * scale_);
+    cairo_set_line_width(context_, line.drawnWeight() * scale_);
     cairo_set_line_join(context_, CAIRO_LINE_JOIN_ROUND);
     const std::vector<double>* pattern = nullptr;
     if (line.pattern == LinePattern::Dashed) pattern = &kDashed;
@@ -95,16 +92,11 @@ void ScenePainter::setLine(const LineLook& line) {
 }
 
 void ScenePainter::paintArrow(const Arrowhead& arrow, Rgb colour) {
-    Point2 base{arrow.tip.x - arrow.direction.x * arrow.length,
-                arrow.tip.y - arrow.direction.y * arrow.length};
-    Point2 across{-arrow.direction.y * arrow.width / 2, arrow.direction.x * arrow.width / 2};
-    Point2 tip = device(arrow.tip);
-    Point2 left = device({base.x + across.x, base.y + across.y});
-    Point2 right = device({base.x - across.x, base.y - across.y});
     cairo_new_path(context_);
-    cairo_move_to(context_, tip.x, tip.y);
-    cairo_line_to(context_, left.x, left.y);
-    cairo_line_to(context_, right.x, right.y);
+    for (const Point2& corner : arrow.corners()) {
+        Point2 p = device(corner);
+        cairo_line_to(context_, p.x, p.y);
+    }
     cairo_close_path(context_);
     setColour(colour);
     cairo_set_fill_rule(context_, CAIRO_FILL_RULE_WINDING);

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace simhost::render {
 namespace {
 
-// As the painter: a line of weight 0 is a hairline of one pixel at 96 per inch.
-constexpr double kThinnestLine = 1.0 / 96;
 // A line of text takes this much of its font's size, and its baseline lies this much
 // of the size below the middle of the line (a sans-serif font's ascent less its descent,
 // halved).
@@ -32,6 +31,12 @@ DevicePoint SceneRecorder::device(Point2 p) const {
     return {whole(p.x * scale_), whole((pageHeight_ - p.y) * scale_)};
 }
 
+DevicePolygon SceneRecorder::device(const ScenePath& path) const {
+    DevicePolygon polygon;
+    for (const Point2& p : path.points) polygon.push_back(device(p));
+    return polygon;
+}
+
 void SceneRecorder::record(const Scene& scene, MetafileCanvas& canvas) {
     SceneRecorder recorder(scene, canvas);
     int32_t width = extent(scene.width, recorder.scale_);
@@ -44,17 +49,14 @@ void SceneRecorder::recordShape(const SceneShape& shape) {
     std::vector<DevicePolygon> filled;
     for (const ScenePath& path : shape.paths) {
         if (!shape.fill.filled || !path.closed || !path.fill) continue;
-        DevicePolygon polygon;
-        for (const Point2& p : path.points) polygon.push_back(device(p));
-        filled.push_back(std::move(polygon));
+        filled.push_back(device(path));
     }
     if (!filled.empty()) canvas_.fill(filled, shape.fill.colour);
     if (shape.line.pattern != LinePattern::None) {
-        int32_t width = whole(std::max(shape.line.weight, kThinnestLine) * scale_);
+        int32_t width = whole(shape.line.drawnWeight() * scale_);
         for (const ScenePath& path : shape.paths) {
             if (!path.line) continue;
-            DevicePolygon line;
-            for (const Point2& p : path.points) line.push_back(device(p));
+            DevicePolygon line = device(path);
             if (path.closed) line.push_back(line.front());
             canvas_.stroke(line, shape.line, std::max<int32_t>(width, 1));
         }
@@ -64,12 +66,9 @@ void SceneRecorder::recordShape(const SceneShape& shape) {
 }
 
 void SceneRecorder::recordArrow(const Arrowhead& arrow, Rgb colour) {
-    Point2 base{arrow.tip.x - arrow.direction.x * arrow.length,
-                arrow.tip.y - arrow.direction.y * arrow.length};
-    Point2 across{-arrow.direction.y * arrow.width / 2, arrow.direction.x * arrow.width / 2};
-    canvas_.fill({{device(arrow.tip), device({base.x + across.x, base.y + across.y}),
-                   device({base.x - across.x, base.y - across.y})}},
-                 colour);
+    DevicePolygon triangle;
+    for (const Point2& corner : arrow.corners()) triangle.push_back(device(corner));
+    canvas_.fill({std::move(triangle)}, colour);
 }
 
 // Each line's baseline, stacked around the block's middle as the painter stacks them,

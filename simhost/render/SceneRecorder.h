@@ -21,6 +21,7 @@ private:
     void recordArrow(const Arrowhead& arrow, Rgb colour);
     void recordText(const SceneText& text);
     DevicePoint device(Point2 p) const;
+    DevicePolygon device(const ScenePath& path) const;
 
     MetafileCanvas& canvas_;
     double scale_;
