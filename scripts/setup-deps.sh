@@ -4,7 +4,11 @@
 set -euo pipefail
 
 need=()
-want() { dpkg -s "$1" >/dev/null 2>&1 || need+=("$1"); }
+# Installed, not merely known: a removed package whose configuration files remain is
+# still known to dpkg.
+want() {
+  [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ] || need+=("$1")
+}
 
 for part in "$@"; do
   case "$part" in
