@@ -148,10 +148,6 @@ public:
     // Top-level windows, the topmost first.
     std::vector<ui::WindowHandle> topLevelWindows() const { return tree_.topLevel(); }
     ui::WindowHandle topLevelOf(ui::WindowHandle handle) const { return tree_.topLevelOf(handle); }
-    // The window the mouse is over at the screen point (WindowFromPoint).
-    ui::WindowHandle windowFromPoint(ui::Point screenPoint) const {
-        return tree_.windowAt(screenPoint);
-    }
     ui::WindowHandle activeWindow() const { return active_; }
     // The first dialog (top-level or a sheet's page) with the caption; null when none.
     ui::WindowHandle findDialog(const std::string& caption) const;
