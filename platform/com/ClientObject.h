@@ -20,6 +20,7 @@
 #include "platform/com/ClientSession.h"
 #include "platform/com/MemberSlots.h"
 #include "platform/visio/ComRef.h"
+#include "platform/visio/CountedObject.h"
 #include "platform/visio/IVApplication.h"
 #include "platform/visio/IVDocument.h"
 #include "platform/visio/IVEvents.h"
@@ -70,7 +71,7 @@ R invokeMember(ClientSession& session, IDispatch* dispatch, DISPID id, Arguments
 
 // What every proxy has: its session, its Visio object and that object's identity.
 template <class I>
-class ClientBase : public I {
+class ClientBase : public visio::CountedObject<I> {
 public:
     ClientBase(std::shared_ptr<ClientSession> session, visio::ComRef<IDispatch> dispatch,
                IUnknown* identity)
@@ -78,18 +79,6 @@ public:
           dispatch_(std::move(dispatch)),
           identity_(identity),
           dispatchIds_(session_->dispatchIdsOf(I::kId, rowCount<I>())) {}
-
-    uint32_t AddRef() override { return ++references_; }
-    uint32_t Release() override {
-        uint32_t left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
-    visio::IVObject* QueryInterface(visio::InterfaceId id) override {
-        if (id != I::kId && id != visio::InterfaceId::Object) return nullptr;
-        AddRef();
-        return this;
-    }
 
 protected:
     ~ClientBase() override { session_->forget(this, identity_, I::kId); }
@@ -116,7 +105,6 @@ protected:
 
 private:
     DispatchIds& dispatchIds_;
-    uint32_t references_ = 0;
 };
 
 template <class I>

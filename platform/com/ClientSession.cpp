@@ -50,15 +50,18 @@ DispatchIds& ClientSession::dispatchIdsOf(visio::InterfaceId id, std::size_t row
 DISPID ClientSession::dispatchId(IDispatch* dispatch, DispatchIds& ids, std::size_t slot,
                                  const char* name) {
     std::optional<DISPID>& known = ids[slot];
-    if (known) return *known;
+    if (!known) known = lookUpName(dispatch, name);
+    return *known;
+}
+
+DISPID ClientSession::lookUpName(IDispatch* dispatch, const char* name) {
     std::wstring wide = wideOf(name);
     LPOLESTR names[] = {wide.data()};
     DISPID id = DISPID_UNKNOWN;
     ++counts_.nameLookups;
     if (FAILED(dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
-        id = DISPID_UNKNOWN;
+        return DISPID_UNKNOWN;
     }
-    known = id;
     return id;
 }
 
@@ -85,13 +88,8 @@ std::optional<visio::InterfaceId> ClientSession::interfaceOf(IDispatch* dispatch
          known != proxies_.end() && known->first.first == identity; ++known) {
         if (known->first.second != visio::InterfaceId::Object) return known->first.second;
     }
-    std::wstring name = wideOf(kObjectTypeMember);
-    LPOLESTR names[] = {name.data()};
-    DISPID id = DISPID_UNKNOWN;
-    ++counts_.nameLookups;
-    if (FAILED(dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
-        return std::nullopt;
-    }
+    DISPID id = lookUpName(dispatch, kObjectTypeMember);
+    if (id == DISPID_UNKNOWN) return std::nullopt;
     DISPPARAMS none{nullptr, nullptr, 0, 0};
     OwnedVariant answer;
     int16_t code = 0;

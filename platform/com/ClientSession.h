@@ -62,6 +62,8 @@ public:
 
 private:
     ClientSession() = default;
+    // GetIDsOfNames for one name, counted; DISPID_UNKNOWN when the object does not know it.
+    DISPID lookUpName(IDispatch* dispatch, const char* name);
 
     std::map<std::pair<IUnknown*, visio::InterfaceId>, visio::IVObject*> proxies_;
     std::unordered_map<const visio::IVObject*, IDispatch*> dispatches_;

@@ -1,5 +1,9 @@
 #include "platform/com/Conversion.h"
 
+#include <type_traits>
+#include <utility>
+#include <variant>
+
 namespace com {
 
 bool dispatchIn(const VARIANT& v, IDispatch** dispatch) {
@@ -27,19 +31,31 @@ bool dispatchIn(const VARIANT& v, IDispatch** dispatch) {
     }
 }
 
+namespace {
+
+// Reads the VARIANT as the alternative T of the port's Variant.
+template <class T>
+bool readAs(const VARIANT& v, visio::Variant& value, ObjectBridge& bridge) {
+    T read{};
+    if (!Convert<T>::fromVariant(v, read, bridge)) return false;
+    value = std::move(read);
+    return true;
+}
+
+}  // namespace
+
 void Convert<visio::Variant>::toVariant(const visio::Variant& value, VARIANT& v,
                                         ObjectBridge& bridge) {
-    if (std::holds_alternative<std::monostate>(value)) {
-        v.vt = VT_EMPTY;
-    } else if (const int32_t* number = std::get_if<int32_t>(&value)) {
-        Convert<int32_t>::toVariant(*number, v, bridge);
-    } else if (const double* real = std::get_if<double>(&value)) {
-        Convert<double>::toVariant(*real, v, bridge);
-    } else if (const std::string* text = std::get_if<std::string>(&value)) {
-        Convert<std::string>::toVariant(*text, v, bridge);
-    } else if (const visio::ObjectRef* object = std::get_if<visio::ObjectRef>(&value)) {
-        Convert<visio::ObjectRef>::toVariant(*object, v, bridge);
-    }
+    std::visit(
+        [&](const auto& held) {
+            using T = std::decay_t<decltype(held)>;
+            if constexpr (std::is_same_v<T, std::monostate>) {
+                v.vt = VT_EMPTY;
+            } else {
+                Convert<T>::toVariant(held, v, bridge);
+            }
+        },
+        value);
 }
 
 bool Convert<visio::Variant>::fromVariant(const VARIANT& v, visio::Variant& value,
@@ -55,34 +71,18 @@ bool Convert<visio::Variant>::fromVariant(const VARIANT& v, visio::Variant& valu
         case VT_UI4:
         case VT_INT:
         case VT_UINT:
-        case VT_BOOL: {
-            int32_t number = 0;
-            if (!Convert<int32_t>::fromVariant(held, number, bridge)) return false;
-            value = number;
-            return true;
-        }
+        case VT_BOOL:
+            return readAs<int32_t>(held, value, bridge);
         case VT_R4:
         case VT_R8:
         case VT_CY:
-        case VT_DATE: {
-            double real = 0;
-            if (!Convert<double>::fromVariant(held, real, bridge)) return false;
-            value = real;
-            return true;
-        }
-        case VT_BSTR: {
-            std::string text;
-            if (!Convert<std::string>::fromVariant(held, text, bridge)) return false;
-            value = std::move(text);
-            return true;
-        }
+        case VT_DATE:
+            return readAs<double>(held, value, bridge);
+        case VT_BSTR:
+            return readAs<std::string>(held, value, bridge);
         case VT_DISPATCH:
-        case VT_UNKNOWN: {
-            visio::ObjectRef object;
-            if (!Convert<visio::ObjectRef>::fromVariant(held, object, bridge)) return false;
-            value = std::move(object);
-            return true;
-        }
+        case VT_UNKNOWN:
+            return readAs<visio::ObjectRef>(held, value, bridge);
         default:
             // Empty, null, the missing argument: nothing.
             value = std::monostate();

@@ -20,12 +20,6 @@ public:
     VARIANT& get() { return v_; }
     const VARIANT& get() const { return v_; }
     VARIANT* operator&() { return &v_; }
-    // Hands what it holds to the caller, leaving it empty.
-    VARIANT release() {
-        VARIANT held = v_;
-        VariantInit(&v_);
-        return held;
-    }
 
 private:
     VARIANT v_;

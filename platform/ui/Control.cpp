@@ -37,24 +37,12 @@ void Control::release() {
     id_ = 0;
 }
 
-bool Control::isWindow() const {
-    return window_ && backend().isWindow(window_);
-}
-
 Backend& Control::backend() const {
     return parent_ ? parent_->backend() : Backend::current();
 }
 
 void Control::invalidate() {
     backend().invalidate(window_);
-}
-
-void Control::enable(bool enable) {
-    backend().enableWindow(window_, enable);
-}
-
-bool Control::isEnabled() const {
-    return backend().isWindowEnabled(window_);
 }
 
 Rect Control::windowRect() const {

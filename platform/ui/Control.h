@@ -40,14 +40,11 @@ public:
     int32_t controlId() const { return id_; }
     // The dialog of the control taken over; null while none is.
     Dialog* parentDialog() const { return parent_; }
-    bool isWindow() const;
     // The backend of the control's dialog (the current one while none is taken over).
     Backend& backend() const;
 
     // Has the control painted again.
     void invalidate();
-    void enable(bool enable);
-    bool isEnabled() const;
     // In screen coordinates.
     Rect windowRect() const;
     // Left and top are 0.

@@ -27,8 +27,10 @@ bool visioClassId(CLSID* classId) {
     return SUCCEEDED(CLSIDFromString(text.data(), classId));
 }
 
-// The application over the object's dispatch interface; empty when it has none.
-ComRef<IVApplication> adapt(IUnknown* object) {
+// The application over the dispatch interface of the object COM found; empty when COM
+// found none or the object has no dispatch interface.
+ComRef<IVApplication> adapt(HRESULT found, IUnknown* object) {
+    if (FAILED(found) || !object) return ComRef<IVApplication>();
     IDispatch* dispatch = nullptr;
     HRESULT hr = object->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
     object->Release();
@@ -40,24 +42,19 @@ ComRef<IVApplication> adapt(IUnknown* object) {
 
 ComRef<IVApplication> runningVisio() {
     CLSID classId;
-    IUnknown* object = nullptr;
     if (!dispatchAdapter || !visioClassId(&classId)) return ComRef<IVApplication>();
-    if (FAILED(GetActiveObject(classId, nullptr, &object)) || !object) {
-        return ComRef<IVApplication>();
-    }
-    return adapt(object);
+    IUnknown* object = nullptr;
+    HRESULT found = GetActiveObject(classId, nullptr, &object);
+    return adapt(found, object);
 }
 
 ComRef<IVApplication> newVisio() {
     CLSID classId;
-    IUnknown* object = nullptr;
     if (!dispatchAdapter || !visioClassId(&classId)) return ComRef<IVApplication>();
-    if (FAILED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                IID_IUnknown, reinterpret_cast<void**>(&object))) ||
-        !object) {
-        return ComRef<IVApplication>();
-    }
-    return adapt(object);
+    IUnknown* object = nullptr;
+    HRESULT found = CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                     IID_IUnknown, reinterpret_cast<void**>(&object));
+    return adapt(found, object);
 }
 #else
 ComRef<IVApplication> runningVisio() {

@@ -56,12 +56,6 @@ constexpr void forEachMember(Visitor&& visit) {
     std::apply([&](const auto&... row) { (visit(row), ...); }, MemberTable<I>::rows);
 }
 
-// The number of rows of the interface's table.
-template <class I>
-constexpr int memberCount() {
-    return static_cast<int>(std::tuple_size_v<decltype(MemberTable<I>::rows)>);
-}
-
 namespace detail {
 constexpr bool sameText(const char* a, const char* b) {
     while (*a != '\0' && *a == *b) {

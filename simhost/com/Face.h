@@ -36,9 +36,6 @@ constexpr bool kindAnswers(visio::MemberKind kind, WORD flags) {
     }
 }
 
-// The refusal of a put, as Visio raises it.
-HRESULT refusePut(int32_t status, EXCEPINFO* exception);
-
 template <class I>
 class Face final : public FaceBase {
 public:

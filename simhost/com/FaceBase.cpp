@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <string>
 #include <utility>
 
 #include "platform/com/ObjectTypes.h"
@@ -22,6 +23,17 @@ bool sameName(const char* visioName, const std::string& name) {
         }
     }
     return true;
+}
+
+HRESULT refusePut(int32_t status, EXCEPINFO* exception) {
+    if (exception) {
+        *exception = EXCEPINFO();
+        exception->bstrSource = com::newBstr("Visio");
+        exception->bstrDescription =
+            com::newBstr("the value was refused (status " + std::to_string(status) + ")");
+        exception->scode = E_FAIL;
+    }
+    return DISP_E_EXCEPTION;
 }
 
 FaceBase::FaceBase(std::shared_ptr<FaceSession> session, const visio::IVObject* key)

@@ -5,6 +5,7 @@
 
 #include "platform/com/Automation.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -60,5 +61,8 @@ private:
 
 // Automation's comparison of member names.
 bool sameName(const char* visioName, const std::string& name);
+
+// The refusal of a put, as Visio raises it.
+HRESULT refusePut(int32_t status, EXCEPINFO* exception);
 
 }  // namespace simhost::comface

@@ -20,17 +20,6 @@ FaceBase* newFace(const std::shared_ptr<FaceSession>& session, const visio::Obje
 
 }  // namespace
 
-HRESULT refusePut(int32_t status, EXCEPINFO* exception) {
-    if (exception) {
-        *exception = EXCEPINFO();
-        exception->bstrSource = com::newBstr("Visio");
-        exception->bstrDescription =
-            com::newBstr("the value was refused (status " + std::to_string(status) + ")");
-        exception->scode = E_FAIL;
-    }
-    return DISP_E_EXCEPTION;
-}
-
 std::shared_ptr<FaceSession> FaceSession::create() {
     return std::shared_ptr<FaceSession>(new FaceSession());
 }

@@ -20,18 +20,6 @@ RemoteSink::~RemoteSink() {
     --session_->counts().liveSinks;
 }
 
-uint32_t RemoteSink::Release() {
-    uint32_t left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
-visio::IVObject* RemoteSink::QueryInterface(visio::InterfaceId id) {
-    if (id != visio::InterfaceId::Object && id != visio::InterfaceId::EventSink) return nullptr;
-    AddRef();
-    return this;
-}
-
 int32_t RemoteSink::VisEventProc(int16_t eventCode, const visio::ObjectRef& source, int32_t eventId,
                                  int32_t eventSeqNum, const visio::ObjectRef& subject,
                                  const visio::Variant& moreInfo, visio::Variant* result) {

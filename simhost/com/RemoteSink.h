@@ -9,18 +9,16 @@
 #include <memory>
 
 #include "platform/visio/ComRef.h"
+#include "platform/visio/CountedObject.h"
 #include "platform/visio/IVEvents.h"
 #include "simhost/com/FaceSession.h"
 
 namespace simhost::comface {
 
-class RemoteSink final : public visio::IVEventSink {
+class RemoteSink final : public visio::CountedObject<visio::IVEventSink> {
 public:
     static visio::ComRef<RemoteSink> create(std::shared_ptr<FaceSession> session, IDispatch* sink);
 
-    uint32_t AddRef() override { return ++references_; }
-    uint32_t Release() override;
-    visio::IVObject* QueryInterface(visio::InterfaceId id) override;
     // Answers the HRESULT of the other side's call.
     int32_t VisEventProc(int16_t eventCode, const visio::ObjectRef& source, int32_t eventId,
                          int32_t eventSeqNum, const visio::ObjectRef& subject,
@@ -34,7 +32,6 @@ private:
     visio::ComRef<IDispatch> sink_;
     DISPID procedure_ = DISPID_UNKNOWN;
     bool asked_ = false;
-    uint32_t references_ = 0;
 };
 
 }  // namespace simhost::comface

@@ -1,30 +1,18 @@
-// The base of every object the stand-in host hands out: an intrusive reference count,
-// QueryInterface answering the object's own interface (and Object), and the deleted
-// state that a deleted shape or a closed document leaves behind.
+// The base of every object the stand-in host hands out: the port's reference counting
+// (CountedObject) and the deleted state that a deleted shape or a closed document leaves
+// behind.
 #pragma once
 
 #include <cstdint>
 #include <utility>
 
-#include "platform/visio/IVObject.h"
+#include "platform/visio/CountedObject.h"
 
 namespace simhost {
 
 template <class I>
-class HostObject : public I {
+class HostObject : public visio::CountedObject<I> {
 public:
-    uint32_t AddRef() override { return ++references_; }
-    uint32_t Release() override {
-        uint32_t left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
-    visio::IVObject* QueryInterface(visio::InterfaceId id) override {
-        if (id != I::kId && id != visio::InterfaceId::Object) return nullptr;
-        AddRef();
-        return this;
-    }
-
     // A deleted object stays a valid object: its calls do nothing and answer empty values.
     bool isDeleted() const { return deleted_; }
 
@@ -44,7 +32,6 @@ protected:
     }
 
 private:
-    uint32_t references_ = 0;
     bool deleted_ = false;
 };
 

@@ -17,13 +17,13 @@
 #include <vector>
 
 #include "platform/com/ClientArguments.h"
+#include "platform/visio/CountedObject.h"
 #include "platform/visio/IVApplication.h"
 #include "platform/visio/IVDocument.h"
 #include "platform/visio/IVEvents.h"
 #include "platform/visio/IVShape.h"
 #include "platform/visio/IVUIObject.h"
 #include "platform/visio/IVWindow.h"
-#include "simhost/host/HostObject.h"
 
 namespace echo {
 
@@ -147,7 +147,7 @@ constexpr const char* kindName(visio::MemberKind kind) {
 }
 
 template <class I>
-class Echo : public simhost::HostObject<I> {
+class Echo : public visio::CountedObject<I> {
 public:
     explicit Echo(World& world) : world_(world) {}
 

@@ -19,7 +19,7 @@ namespace {
 // As many links as the kernel follows before it gives up (ELOOP).
 constexpr int kMaxLinks = 40;
 
-// Closes the descriptor when it goes out of scope, unless released first.
+// Closes the descriptor when it goes out of scope, unless closed first.
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}

@@ -24,7 +24,7 @@ std::string localeInfo(LCTYPE type) {
     return buffer;
 }
 
-// Closes the handle when it goes out of scope, unless released first.
+// Closes the handle when it goes out of scope, unless closed first.
 class Handle {
 public:
     explicit Handle(HANDLE handle) : handle_(handle) {}
