@@ -1,8 +1,6 @@
 #include "simulator/PetriNetSimulator.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <limits>
 #include <utility>
 
 #include "checker/ConsistencyChecker.h"
@@ -52,13 +50,6 @@ ButtonLook simulatorButton(bool enter, bool enabled) {
     return switchButtonLook(
         enter ? "Enter the Petri Net (PN) Simulation" : "Leave the Petri Net (PN) Simulation",
         PetriNetSimulator::kTag, "PN Simulation", buttonIcon::kSimulator, !enter, enabled);
-}
-
-// The leading decimal number of the text, held to 32 bits; 0 when there is none.
-int32_t leadingNumber(const std::string& text) {
-    const long long value = std::strtoll(text.c_str(), nullptr, 10);
-    return static_cast<int32_t>(std::clamp<long long>(value, std::numeric_limits<int32_t>::min(),
-                                                      std::numeric_limits<int32_t>::max()));
 }
 
 size_t drawBelow(size_t count) {
@@ -149,7 +140,7 @@ void PetriNetSimulator::applySettings() {
     conflictColour_ = page_->conflictColor;
     highlightEnabled_ = page_->highlightEnabled != 0;
     enabledColour_ = page_->enabledColor;
-    firingDelay_ = leadingNumber(page_->delayText);
+    firingDelay_ = page_->delayMilliseconds();
     randomSubset_ = page_->fireAllConcurrent == 0;
 }
 
