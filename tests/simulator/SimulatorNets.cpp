@@ -58,6 +58,8 @@ constexpr uint16_t kProtectionCells = 15;
 constexpr uint16_t kMiscCell = 2;
 constexpr int32_t kSimulatorTableKey = 0;
 
+}  // namespace
+
 simhost::stencil::StencilOptions at(double x, double y, const std::string& name) {
     simhost::stencil::StencilOptions options;
     options.pin = {x, y};
@@ -68,8 +70,6 @@ simhost::stencil::StencilOptions at(double x, double y, const std::string& name)
 int32_t uniform(std::mt19937& random, int32_t low, int32_t high) {
     return std::uniform_int_distribution<int32_t>(low, high)(random);
 }
-
-}  // namespace
 
 std::string NetSpec::describe() const {
     std::ostringstream out;
