@@ -48,8 +48,6 @@ public:
 
     PreferencesTool* store() const { return store_; }
     SupportTool* owner() const { return owner_; }
-    ColorPickerButton& conflictColorButton() { return conflictColorButton_; }
-    ColorPickerButton& enabledColorButton() { return enabledColorButton_; }
 
     // Each 1 on, 0 off.
     int32_t highlightConflicts = 1;

@@ -1,7 +1,6 @@
 #include "simulator/PetriNetSimulator.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "checker/ConsistencyChecker.h"
 #include "core/ToolbarButton.h"
