@@ -22,6 +22,7 @@
 #include "simulator/PNSPropertyPage.h"
 #include "simulator/SimulationControlsDialog.h"
 #include "simulator/SimulationShapeDisplay.h"
+#include "simulator/SimulatorCells.h"
 #include "simulator/TimeSeededDraw.h"
 
 namespace {
@@ -39,11 +40,6 @@ constexpr int kRestartAnswer = 2;
 constexpr int kCancelEditingAnswer = 3;
 // The info text of the event in progress.
 constexpr int32_t kCurrentEvent = 0;
-// The protection cells (section 1, row 15, cells 0 to 14) and section 1, row 17, cell 2
-// are written "1" while simulating; the line's colour and weight are only saved, for the
-// highlights to be taken back.
-constexpr uint16_t kProtectionCells = 15;
-constexpr uint16_t kMiscCell = 2;
 
 ButtonLook simulatorButton(bool enter, bool enabled) {
     return switchButtonLook(
@@ -230,16 +226,7 @@ bool PetriNetSimulator::enterSimulation() {
 void PetriNetSimulator::buildCellTables() {
     writtenCells_ = std::make_unique<CellAddressTable>();
     savedCells_ = std::make_unique<CellAddressTable>();
-    for (uint16_t cell = 0; cell < kProtectionCells; ++cell) {
-        for (CellAddressTable* table : {savedCells_.get(), writtenCells_.get()}) {
-            table->addUnique(visio::visSectionObject, visio::visRowLock, cell);
-        }
-    }
-    for (CellAddressTable* table : {savedCells_.get(), writtenCells_.get()}) {
-        table->addUnique(visio::visSectionObject, visio::visRowMisc, kMiscCell);
-    }
-    savedCells_->addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineColor);
-    savedCells_->addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineWeight);
+    addSimulatorCells(*writtenCells_, *savedCells_);
 }
 
 void PetriNetSimulator::leaveSimulation() {
