@@ -19,6 +19,7 @@
 #include "simulator/InitialMarkingBuilder.h"
 #include "simulator/Marking.h"
 #include "simulator/SimulationShapeDisplay.h"
+#include "simulator/SimulatorCells.h"
 
 namespace {
 
@@ -49,14 +50,7 @@ public:
             join(page, transition, second, x + 2.5, x + 3.5, y);
         }
         shapes = visio::VShapes(page.Shapes());
-        for (uint16_t cell = 0; cell < 15; ++cell) {
-            written_.addUnique(visio::visSectionObject, visio::visRowLock, cell);
-            saved_.addUnique(visio::visSectionObject, visio::visRowLock, cell);
-        }
-        written_.addUnique(visio::visSectionObject, visio::visRowMisc, 2);
-        saved_.addUnique(visio::visSectionObject, visio::visRowMisc, 2);
-        saved_.addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineColor);
-        saved_.addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineWeight);
+        addSimulatorCells(written_, saved_);
         holder_.setType("QAV-Petri_net");
         holder_.createModel(shapes, CellAddressTableMap{{0, &saved_}});
         display = std::make_unique<SimulationShapeDisplay>(shapes, holder_.getActive(),

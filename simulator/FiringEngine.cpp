@@ -11,7 +11,7 @@ namespace {
 
 // What a transition adds to a place beyond what it takes from it; a transition that
 // returns no more than it takes adds nothing.
-int64_t excessOf(int64_t in, int64_t out) {
+int64_t excessOver(int64_t in, int64_t out) {
     return std::max<int64_t>(0, out - in);
 }
 
@@ -20,9 +20,7 @@ int64_t excessOf(int64_t in, int64_t out) {
 FiringEngine::FiringEngine(GEElementSet* arcs, GEElementSet* transitions)
     : arcs_(arcs), transitions_(transitions) {}
 
-FiringEngine::~FiringEngine() {
-    clear();
-}
+FiringEngine::~FiringEngine() = default;
 
 void FiringEngine::pushMarking(std::unique_ptr<Marking> marking) {
     if (!marking) return;
@@ -51,7 +49,7 @@ const Marking* FiringEngine::restartSimulation() {
 }
 
 void FiringEngine::clear() {
-    while (!history_.empty()) history_.pop_back();
+    history_.clear();
     clearResults();
 }
 
@@ -106,20 +104,12 @@ bool FiringEngine::canFireTogether(const std::vector<GEGraphElement*>& transitio
     }
     for (const GEPlace* p : forwardConflictPlaces_) {
         const int32_t place = marking->positionOf(p);
-        int64_t demand = 0;
-        for (const ArcIndex::NodeUse& use : index_.usersOf(place)) {
-            if (member[use.node] && use.hasInput) demand += use.in;
-        }
-        if (demand > marking->tokensAt(place)) return false;
+        if (demandOf(place, member) > marking->tokensAt(place)) return false;
     }
     for (const GEPlace* p : backwardConflictPlaces_) {
         const int32_t place = marking->positionOf(p);
         if (Marking::hasUnlimitedCapacity(p)) continue;
-        int64_t excess = 0;
-        for (const ArcIndex::NodeUse& use : index_.usersOf(place)) {
-            if (member[use.node]) excess += excessOf(use.in, use.out);
-        }
-        if (excess > marking->freeCapacityAt(place)) return false;
+        if (excessOf(place, member) > marking->freeCapacityAt(place)) return false;
     }
     return true;
 }
@@ -222,7 +212,7 @@ void FiringEngine::computeConflicts(const Marking& marking) {
     std::vector<char> kept(marking.placeCount(), 0);
     std::vector<int32_t> forwardKept;
     for (int32_t place : forward) {
-        if (kept[place] || demandOfEnabled(place) <= marking.tokensAt(place)) continue;
+        if (kept[place] || demandOf(place, enabledNode_) <= marking.tokensAt(place)) continue;
         kept[place] = 1;
         forwardKept.push_back(place);
     }
@@ -230,7 +220,7 @@ void FiringEngine::computeConflicts(const Marking& marking) {
     std::vector<int32_t> backwardKept;
     for (int32_t place : backward) {
         if (kept[place] || Marking::hasUnlimitedCapacity(marking.placeAt(place))) continue;
-        if (excessOfEnabled(place) <= marking.freeCapacityAt(place)) continue;
+        if (excessOf(place, enabledNode_) <= marking.freeCapacityAt(place)) continue;
         kept[place] = 1;
         backwardKept.push_back(place);
     }
@@ -291,18 +281,18 @@ void FiringEngine::dropRestrictedTransitions() {
     }
 }
 
-int64_t FiringEngine::demandOfEnabled(int32_t place) const {
+int64_t FiringEngine::demandOf(int32_t place, const std::vector<char>& chosen) const {
     int64_t demand = 0;
     for (const ArcIndex::NodeUse& use : index_.usersOf(place)) {
-        if (use.hasInput && enabledNode_[use.node]) demand += use.in;
+        if (use.hasInput && chosen[use.node]) demand += use.in;
     }
     return demand;
 }
 
-int64_t FiringEngine::excessOfEnabled(int32_t place) const {
+int64_t FiringEngine::excessOf(int32_t place, const std::vector<char>& chosen) const {
     int64_t excess = 0;
     for (const ArcIndex::NodeUse& use : index_.usersOf(place)) {
-        if (enabledNode_[use.node]) excess += excessOf(use.in, use.out);
+        if (chosen[use.node]) excess += excessOver(use.in, use.out);
     }
     return excess;
 }
@@ -320,14 +310,7 @@ void FiringEngine::addConflicting(int32_t place, bool takers) {
 
 void FiringEngine::markReturnInputPlaces(const Marking& marking) {
     returnInput_.assign(marking.placeCount(), 0);
-    std::vector<char> judged(marking.placeCount(), 0);
-    for (int32_t node = 0; node < index_.transitionCount(); ++node) {
-        if (!enabledNode_[node]) continue;
-        for (const ArcIndex::PlaceUse& use : index_.placesOf(node)) {
-            if (!use.hasInput || judged[use.place]) continue;
-            judged[use.place] = 1;
-            returnInput_[use.place] =
-                !marking.placeAt(use.place)->isStackPlace() && index_.hasStackInput(node);
-        }
+    for (int32_t place = 0; place < marking.placeCount(); ++place) {
+        returnInput_[place] = isReturnInputPlace(place, marking);
     }
 }

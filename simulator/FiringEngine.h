@@ -87,8 +87,10 @@ private:
     bool isReturnInputPlace(int32_t place, const Marking& marking) const;
     void restrictReturns(int32_t place, const Marking& marking);
     void dropRestrictedTransitions();
-    int64_t demandOfEnabled(int32_t place) const;
-    int64_t excessOfEnabled(int32_t place) const;
+    // What the chosen nodes (flags by node) take from the place, and give to it beyond
+    // what they take.
+    int64_t demandOf(int32_t place, const std::vector<char>& chosen) const;
+    int64_t excessOf(int32_t place, const std::vector<char>& chosen) const;
     void addConflicting(int32_t place, bool takers);
     void markReturnInputPlaces(const Marking& marking);
 

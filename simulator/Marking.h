@@ -54,7 +54,7 @@ public:
     GEPlace* topRecursion() const;
     int32_t recursionDepth() const { return static_cast<int32_t>(recursion_.size()); }
     // Bottom first.
-    std::vector<GEPlace*> getRecursionStack() const { return recursion_; }
+    const std::vector<GEPlace*>& getRecursionStack() const { return recursion_; }
 
     // The same by position in the shared place order, for the firing engine.
     std::shared_ptr<const PlaceOrder> placeOrder() const { return places_; }

@@ -4,6 +4,7 @@
 
 #include "core/PreferencesTool.h"
 #include "core/SupportTool.h"
+#include "model/LeadingInteger.h"
 #include "platform/ui/WinApiConstants.h"
 #include "resources/Dialog118Simulator.h"
 
@@ -16,11 +17,6 @@ constexpr int32_t kSwitchWhenMissing = 1;
 constexpr ui::ColorRef kConflictColorWhenMissing = 0x0000FF;  // red
 constexpr ui::ColorRef kEnabledColorWhenMissing = 0x00FF00;   // green
 constexpr char kDelayWhenMissing[] = "1000";
-
-// The leading decimal number of the text, as the C library reads it; 0 when there is none.
-long long leadingNumber(const std::string& text) {
-    return std::strtoll(text.c_str(), nullptr, 10);
-}
 
 }  // namespace
 
@@ -52,7 +48,8 @@ void PNSPropertyPage::loadSettings() {
 ui::ColorRef PNSPropertyPage::readColor(const std::string& key, ui::ColorRef whenMissing) const {
     std::string value;
     if (!store_ || !store_->readSetting(key, &value, nullptr)) return whenMissing;
-    return static_cast<ui::ColorRef>(leadingNumber(value));
+    // Read wider than 32 bits: a colour is written unsigned, beyond the signed range.
+    return static_cast<ui::ColorRef>(std::strtoll(value.c_str(), nullptr, 10));
 }
 
 std::string PNSPropertyPage::readText(const std::string& key,
@@ -85,7 +82,7 @@ void PNSPropertyPage::setUpDelayTrackbar() {
     windows.clearTrackbarTics(trackbar, false);
     windows.setTrackbarTicFrequency(trackbar, kDelayTickStep);
     windows.setTrackbarTipSide(trackbar, ui::kTbtsTop);
-    windows.setTrackbarPosition(trackbar, static_cast<int32_t>(leadingNumber(delayText)), true);
+    windows.setTrackbarPosition(trackbar, delayMilliseconds(), true);
 }
 
 bool PNSPropertyPage::OnApply() {
@@ -113,6 +110,10 @@ void PNSPropertyPage::DoDataExchange(ui::DataExchange& dx) {
         conflictColorButton_.setColor(conflictColor);
         enabledColorButton_.setColor(enabledColor);
     }
+}
+
+int32_t PNSPropertyPage::delayMilliseconds() const {
+    return parseLeadingInteger(delayText).value;
 }
 
 void PNSPropertyPage::onHighlightConflictsClicked() {

@@ -48,8 +48,6 @@ public:
 
     PreferencesTool* store() const { return store_; }
     SupportTool* owner() const { return owner_; }
-    ColorPickerButton& conflictColorButton() { return conflictColorButton_; }
-    ColorPickerButton& enabledColorButton() { return enabledColorButton_; }
 
     // Each 1 on, 0 off.
     int32_t highlightConflicts = 1;
@@ -57,6 +55,8 @@ public:
     int32_t fireAllConcurrent = 1;
     // The firing delay in milliseconds, as the page shows it and the file holds it.
     std::string delayText;
+    // Its leading number, held to 32 bits; 0 when it starts with none.
+    int32_t delayMilliseconds() const;
     ui::ColorRef conflictColor = 0x0000FF;
     ui::ColorRef enabledColor = 0x00FF00;
 

@@ -1,9 +1,6 @@
 #include "simulator/PetriNetSimulator.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <limits>
-#include <utility>
 
 #include "checker/ConsistencyChecker.h"
 #include "core/ToolbarButton.h"
@@ -25,6 +22,7 @@
 #include "simulator/PNSPropertyPage.h"
 #include "simulator/SimulationControlsDialog.h"
 #include "simulator/SimulationShapeDisplay.h"
+#include "simulator/SimulatorCells.h"
 #include "simulator/TimeSeededDraw.h"
 
 namespace {
@@ -42,23 +40,11 @@ constexpr int kRestartAnswer = 2;
 constexpr int kCancelEditingAnswer = 3;
 // The info text of the event in progress.
 constexpr int32_t kCurrentEvent = 0;
-// The protection cells (section 1, row 15, cells 0 to 14) and section 1, row 17, cell 2
-// are written "1" while simulating; the line's colour and weight are only saved, for the
-// highlights to be taken back.
-constexpr uint16_t kProtectionCells = 15;
-constexpr uint16_t kMiscCell = 2;
 
 ButtonLook simulatorButton(bool enter, bool enabled) {
     return switchButtonLook(
         enter ? "Enter the Petri Net (PN) Simulation" : "Leave the Petri Net (PN) Simulation",
         PetriNetSimulator::kTag, "PN Simulation", buttonIcon::kSimulator, !enter, enabled);
-}
-
-// The leading decimal number of the text, held to 32 bits; 0 when there is none.
-int32_t leadingNumber(const std::string& text) {
-    const long long value = std::strtoll(text.c_str(), nullptr, 10);
-    return static_cast<int32_t>(std::clamp<long long>(value, std::numeric_limits<int32_t>::min(),
-                                                      std::numeric_limits<int32_t>::max()));
 }
 
 size_t drawBelow(size_t count) {
@@ -149,7 +135,7 @@ void PetriNetSimulator::applySettings() {
     conflictColour_ = page_->conflictColor;
     highlightEnabled_ = page_->highlightEnabled != 0;
     enabledColour_ = page_->enabledColor;
-    firingDelay_ = leadingNumber(page_->delayText);
+    firingDelay_ = page_->delayMilliseconds();
     randomSubset_ = page_->fireAllConcurrent == 0;
 }
 
@@ -240,16 +226,7 @@ bool PetriNetSimulator::enterSimulation() {
 void PetriNetSimulator::buildCellTables() {
     writtenCells_ = std::make_unique<CellAddressTable>();
     savedCells_ = std::make_unique<CellAddressTable>();
-    for (uint16_t cell = 0; cell < kProtectionCells; ++cell) {
-        for (CellAddressTable* table : {savedCells_.get(), writtenCells_.get()}) {
-            table->addUnique(visio::visSectionObject, visio::visRowLock, cell);
-        }
-    }
-    for (CellAddressTable* table : {savedCells_.get(), writtenCells_.get()}) {
-        table->addUnique(visio::visSectionObject, visio::visRowMisc, kMiscCell);
-    }
-    savedCells_->addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineColor);
-    savedCells_->addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineWeight);
+    addSimulatorCells(*writtenCells_, *savedCells_);
 }
 
 void PetriNetSimulator::leaveSimulation() {

@@ -55,7 +55,6 @@ public:
     // other state, so a second call changes nothing.
     void disableControls();
     void enableControls();
-    bool areControlsEnabled() const { return controlsEnabled_; }
     // The net uses stack places: the recursion stack list takes part.
     void enableRecursionStack();
 

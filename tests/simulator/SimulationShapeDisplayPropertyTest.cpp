@@ -39,10 +39,6 @@ using CellKey = std::array<int32_t, 4>;
 constexpr uint32_t kDrawings = 30;
 constexpr int kActions = 10;
 
-int uniform(std::mt19937& random, int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random);
-}
-
 bool chance(std::mt19937& random, int oneIn) {
     return uniform(random, 1, oneIn) == 1;
 }

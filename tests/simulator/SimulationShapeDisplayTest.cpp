@@ -32,13 +32,6 @@ constexpr char kMarkingCell[] = "User.QAV_marking";
 constexpr uint32_t kRed = 255;
 constexpr uint32_t kGreen = 65280;
 
-StencilOptions at(double x, const std::string& name) {
-    StencilOptions options;
-    options.pin = {x, 2};
-    options.text = name;
-    return options;
-}
-
 class SimulationShapeDisplayTest : public HostFixture {
 protected:
     SimulationShapeDisplayTest() { ui::Backend::install(&backend_); }
@@ -70,14 +63,14 @@ protected:
 };
 
 TEST_F(SimulationShapeDisplayTest, ShowsCountsInBoxesAndCellsButNoneOnStackPlaces) {
-    StencilOptions boxed = at(1, "boxed");
+    StencilOptions boxed = at(1, 2, "boxed");
     boxed.markingIn = ValueIn::TextBox;
     boxed.marking = "2";
     const ShapeRef box = simhost::stencil::dropPlace(page(), boxed);
-    StencilOptions celled = at(3, "celled");
+    StencilOptions celled = at(3, 2, "celled");
     celled.marking = "1";
     const ShapeRef cell = simhost::stencil::dropPlace(page(), celled);
-    StencilOptions stacked = at(5, "stacked");
+    StencilOptions stacked = at(5, 2, "stacked");
     stacked.capacity = "2";
     const ShapeRef stack = simhost::stencil::dropStackPlace(page(), stacked);
     DisplayedPage& shown = read();
@@ -103,12 +96,12 @@ TEST_F(SimulationShapeDisplayTest, ShowsCountsInBoxesAndCellsButNoneOnStackPlace
 }
 
 TEST_F(SimulationShapeDisplayTest, NamesUnnamedStackPlacesAndNumbersAgainAfterRestore) {
-    StencilOptions onGroup = at(1, "");
+    StencilOptions onGroup = at(1, 2, "");
     onGroup.capacity = "1";
     const ShapeRef first = simhost::stencil::dropStackPlace(page(), onGroup);
-    StencilOptions named = at(3, "call");
+    StencilOptions named = at(3, 2, "call");
     const ShapeRef called = simhost::stencil::dropStackPlace(page(), named);
-    StencilOptions inBox = at(5, "");
+    StencilOptions inBox = at(5, 2, "");
     inBox.capacity = "3";
     const ShapeRef second = simhost::stencil::dropStackPlace(page(), inBox);
     simhost::Shape& secondName = *second->memberList()[1];
@@ -137,8 +130,8 @@ TEST_F(SimulationShapeDisplayTest, NamesUnnamedStackPlacesAndNumbersAgainAfterRe
 }
 
 TEST_F(SimulationShapeDisplayTest, ColoursOutlinesAndClearsThemCellByCell) {
-    const ShapeRef place = simhost::stencil::dropPlace(page(), at(1, "p"));
-    const ShapeRef transition = simhost::stencil::dropTransition(page(), at(3, "t"));
+    const ShapeRef place = simhost::stencil::dropPlace(page(), at(1, 2, "p"));
+    const ShapeRef transition = simhost::stencil::dropTransition(page(), at(3, 2, "t"));
     const std::string placeColour = place->formula("LineColor");
     const std::string transitionColour = transition->formula("LineColor");
     DisplayedPage& shown = read();
@@ -171,11 +164,11 @@ TEST_F(SimulationShapeDisplayTest, ColoursOutlinesAndClearsThemCellByCell) {
 
 TEST_F(SimulationShapeDisplayTest, ProtectsAndRestoresSubShapesOfGroupsInOneBatchEach) {
     const ShapeRef group = add(simhost::ShapeSpec::group(6, 6, 3, 3));
-    StencilOptions inside = at(1, "inside");
+    StencilOptions inside = at(1, 2, "inside");
     inside.group = group.get();
     inside.markingIn = ValueIn::TextBox;
     simhost::stencil::dropPlace(page(), inside);
-    simhost::stencil::dropStackPlace(page(), at(3, ""));
+    simhost::stencil::dropStackPlace(page(), at(3, 2, ""));
     DisplayedPage& shown = read();
     // Added after the page was read: nothing saved would unprotect it again.
     const ShapeRef late = add(simhost::ShapeSpec::box(9, 9, 1, 1));

@@ -11,6 +11,7 @@
 #include "simulator/InitialMarkingBuilder.h"
 #include "simulator/Marking.h"
 #include "simulator/SimulationShapeDisplay.h"
+#include "simulator/SimulatorCells.h"
 
 namespace simtest {
 namespace {
@@ -53,10 +54,9 @@ PlaceSpec parsePlace(const std::string& word) {
     return place;
 }
 
-// Section 1, row 15 (protection) cells 0 to 14 and row 17 (miscellaneous) cell 2.
-constexpr uint16_t kProtectionCells = 15;
-constexpr uint16_t kMiscCell = 2;
 constexpr int32_t kSimulatorTableKey = 0;
+
+}  // namespace
 
 simhost::stencil::StencilOptions at(double x, double y, const std::string& name) {
     simhost::stencil::StencilOptions options;
@@ -68,8 +68,6 @@ simhost::stencil::StencilOptions at(double x, double y, const std::string& name)
 int32_t uniform(std::mt19937& random, int32_t low, int32_t high) {
     return std::uniform_int_distribution<int32_t>(low, high)(random);
 }
-
-}  // namespace
 
 std::string NetSpec::describe() const {
     std::ostringstream out;
@@ -242,15 +240,7 @@ std::vector<GEGraphElement*> HandNet::transitions(const std::string& names) cons
 }
 
 DisplayedPage::DisplayedPage(const visio::VShapes& pageShapes) {
-    using namespace visio;
-    for (uint16_t cell = 0; cell < kProtectionCells; ++cell) {
-        written_.addUnique(visSectionObject, visRowLock, cell);
-        saved_.addUnique(visSectionObject, visRowLock, cell);
-    }
-    written_.addUnique(visSectionObject, visRowMisc, kMiscCell);
-    saved_.addUnique(visSectionObject, visRowMisc, kMiscCell);
-    saved_.addUnique(visSectionObject, visRowLine, visLineColor);
-    saved_.addUnique(visSectionObject, visRowLine, visLineWeight);
+    addSimulatorCells(written_, saved_);
     holder_.setType("QAV-Petri_net");
     holder_.createModel(pageShapes, CellAddressTableMap{{kSimulatorTableKey, &saved_}});
     initial_ = InitialMarkingBuilder().buildInitialMarking(holder_.getPassive());

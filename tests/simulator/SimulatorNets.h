@@ -14,6 +14,7 @@
 #include "model/GEElementSet.h"
 #include "platform/visio/ComRef.h"
 #include "platform/visio/VShapes.h"
+#include "simhost/stencil/StencilOptions.h"
 
 class FiringEngine;
 class GEGraphElement;
@@ -124,6 +125,11 @@ private:
     std::unique_ptr<Marking> initial_;
     std::unique_ptr<SimulationShapeDisplay> display_;
 };
+
+// A master's drop options with its pin at (x, y) and its text.
+simhost::stencil::StencilOptions at(double x, double y, const std::string& name);
+// A number from low to high, both included.
+int32_t uniform(std::mt19937& random, int32_t low, int32_t high);
 
 // Identifiers joined by blanks, in list order.
 std::string namesOf(const std::vector<GEGraphElement*>& elements);
