@@ -73,6 +73,13 @@ void writeShapeBatches(const visio::VShapes& shapes, const ShapeOfID& shapeOf,
 
 }  // namespace
 
+ShapeOfID shapeIn(const ShapesByID& shapes) {
+    return [&shapes](int32_t id) {
+        auto it = shapes.find(id);
+        return it == shapes.end() ? visio::VShape() : it->second;
+    };
+}
+
 bool pageBatchNamesShape(int32_t shapeID) {
     return shapeID >= 0 && shapeID <= INT16_MAX;
 }

@@ -248,7 +248,7 @@ void DiagramModel::readDirection(GEConnection& connection, const visio::VShape& 
 void DiagramModel::resolveDirections() {
     if (pendingDirections_.empty()) return;
     std::vector<FormulaBatchKey> cells;
-    std::unordered_map<int32_t, visio::VShape> shapeOf;
+    ShapesByID shapeOf;
     for (const PendingDirection& p : pendingDirections_) {
         cells.push_back(
             {p.shapeID, visio::visSectionObject, visio::visRowLine, visio::visLineBeginArrow});
@@ -258,9 +258,8 @@ void DiagramModel::resolveDirections() {
             {p.shapeID, visio::visSectionObject, visio::visRowXFormOut, visio::visXFormHeight});
         shapeOf.emplace(p.shapeID, p.shape);
     }
-    const std::vector<double> values = getResultsBatch(
-        pendingDirections_.front().shape.ContainingPage(), cells,
-        [&](int32_t id) { return shapeOf.count(id) ? shapeOf.at(id) : visio::VShape(); });
+    const std::vector<double> values =
+        getResultsBatch(pendingDirections_.front().shape.ContainingPage(), cells, shapeIn(shapeOf));
     for (std::size_t i = 0; i < pendingDirections_.size(); ++i) {
         const double height = values[3 * i + 2];
         setDirection(*pendingDirections_[i].connection, values[3 * i] != 0, values[3 * i + 1] != 0,
