@@ -54,8 +54,7 @@ void DiagramModel::readShapesIn(const visio::VShapes& shapes) {
 
 // What was read ahead holds until reading writes to a shape: a formula of a shape still
 // to be read may refer to what was written, so from then on its cells are read again.
-void DiagramModel::readShapes(const std::vector<ShapeFacts>& pageShapes) {
-    std::vector<ShapeFacts> shapes = pageShapes;
+void DiagramModel::readShapes(std::vector<ShapeFacts> shapes) {
     NotationCellPrefetch(attributes_.expectedType()).prefetch(shapes);
     const uint64_t writesBefore = attributes_.writeCount();
     for (ShapeFacts& shape : shapes) {

@@ -44,7 +44,7 @@ public:
     // Reads a page's or a group's shapes, searching plain groups.
     void readShapes(const visio::VShapes& shapes);
     // The same for a page's shapes already walked, with what was read of them.
-    void readShapes(const std::vector<ShapeFacts>& pageShapes);
+    void readShapes(std::vector<ShapeFacts> shapes);
     // Builds the adjacency matrix and the arcs.
     virtual void analysePage(const visio::VShapes& shapes);
     // Saves the formulas that batched reading left to be saved, of the scope's shapes;
