@@ -196,19 +196,24 @@ void DiagramModel::readConnector(const visio::VShape& shape) {
     addElement(connection, shape, connections_);
 }
 
+// The glued shapes' IDs as reading found them, where it did.
+ConnectorGlue DiagramModel::glueOf(const visio::VShape& shape) const {
+    return ConnectorGlue(shape, [this](const visio::VShape& s) { return knownID(s); });
+}
+
 void DiagramModel::readBeginGlue(GEConnection& connection, const visio::VShape& shape) {
-    ConnectorGlue glue(shape);
+    ConnectorGlue glue = glueOf(shape);
     readBeginGlue(connection, glue);
 }
 
 void DiagramModel::readEndGlue(GEConnection& connection, const visio::VShape& shape) {
-    ConnectorGlue glue(shape);
+    ConnectorGlue glue = glueOf(shape);
     readEndGlue(connection, glue);
 }
 
 // Both ends from one reading of the glue records.
 void DiagramModel::readGlue(GEConnection& connection, const visio::VShape& shape) {
-    ConnectorGlue glue(shape, [this](const visio::VShape& s) { return knownID(s); });
+    ConnectorGlue glue = glueOf(shape);
     readBeginGlue(connection, glue);
     readEndGlue(connection, glue);
 }

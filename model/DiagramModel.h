@@ -107,6 +107,7 @@ private:
     GEGraphElement* passiveOrActive(int32_t id) const;
     // The shape's ID, asked once of the shape the attribute record holds.
     int32_t idOf(const visio::VShape& shape);
+    ConnectorGlue glueOf(const visio::VShape& shape) const;
     static void readBeginGlue(GEConnection& connection, ConnectorGlue& glue);
     static void readEndGlue(GEConnection& connection, ConnectorGlue& glue);
 
