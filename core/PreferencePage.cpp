@@ -1,16 +1,22 @@
 #include "core/PreferencePage.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <limits>
+#include <optional>
 #include <utility>
 
 #include "core/PreferencesTool.h"
+#include "helpers/LeadingInteger.h"
 
 namespace {
 
 constexpr char kOn[] = "TRUE";
 constexpr char kOff[] = "FALSE";
+
+// The key's value; none when there is no line for the key (or no store).
+std::optional<std::string> readValue(PreferencesTool* store, const std::string& key) {
+    std::string value;
+    if (!store || !store->readSetting(key, &value, nullptr)) return std::nullopt;
+    return value;
+}
 
 }  // namespace
 
@@ -37,16 +43,17 @@ const char* PreferencePage::switchText(int32_t on) {
 
 int32_t PreferencePage::readSwitch(PreferencesTool* store, const std::string& key,
                                    int32_t whenMissing) {
-    std::string value;
-    if (!store || !store->readSetting(key, &value, nullptr)) return whenMissing;
-    return value == kOn ? 1 : 0;
+    const std::optional<std::string> value = readValue(store, key);
+    return value ? (*value == kOn ? 1 : 0) : whenMissing;
 }
 
 int32_t PreferencePage::readNumber(PreferencesTool* store, const std::string& key,
                                    int32_t whenMissing) {
-    std::string value;
-    if (!store || !store->readSetting(key, &value, nullptr)) return whenMissing;
-    const long long number = std::strtoll(value.c_str(), nullptr, 10);
-    return static_cast<int32_t>(std::clamp<long long>(number, std::numeric_limits<int32_t>::min(),
-                                                      std::numeric_limits<int32_t>::max()));
+    const std::optional<std::string> value = readValue(store, key);
+    return value ? parseLeadingInteger(*value).value : whenMissing;
+}
+
+std::string PreferencePage::readText(PreferencesTool* store, const std::string& key,
+                                     const std::string& whenMissing) {
+    return readValue(store, key).value_or(whenMissing);
 }

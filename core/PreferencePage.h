@@ -50,4 +50,8 @@ protected:
     // when there is none; beyond 32 bits the nearest 32-bit number), whenMissing when
     // there is no line for the key (or no store).
     static int32_t readNumber(PreferencesTool* store, const std::string& key, int32_t whenMissing);
+    // The key's value as it stands, whenMissing when there is no line for the key (or no
+    // store).
+    static std::string readText(PreferencesTool* store, const std::string& key,
+                                const std::string& whenMissing);
 };

@@ -73,20 +73,11 @@ int32_t ConnectorGlue::connectedShapeID(int32_t number) {
 }
 
 int32_t getGluedEndPart(const visio::VShape& connector) {
-    const visio::VConnects connects = connector.Connects();
-    const int32_t count = connects.Count();
-    int32_t glued = 0;
-    for (int32_t i = 1; i <= count; ++i) {
-        if (isEndPoint(connects.Item(static_cast<int16_t>(i)).FromPart())) ++glued;
-    }
-    return glued;
+    return ConnectorGlue(connector).gluedEndPart();
 }
 
 int32_t getConnectPart(const visio::VShape& connector) {
-    const int16_t part = connector.Connects().Item(1).FromPart();
-    if (part == visio::visEnd) return 1;
-    if (part == visio::visBegin) return 0;
-    return -1;
+    return ConnectorGlue(connector).connectPart();
 }
 
 visio::VShape getConnectedShape(const visio::VShape& connector, int32_t record) {

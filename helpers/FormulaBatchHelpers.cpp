@@ -40,11 +40,16 @@ visio::VShape shapeByID(const visio::VShapes& shapes, const ShapeOfID& shapeOf, 
     return shape.isEmpty() ? shapes.ItemFromID(id) : shape;
 }
 
+// The shape's cell at the key's section, row and cell.
+visio::VCell cellAt(const visio::VShape& shape, const FormulaBatchKey& key) {
+    return shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3]));
+}
+
 // A formula the batch cannot carry is written on its own, through guards as the batch
 // writes.
 void writeOnItsOwn(const visio::VShape& shape, const FormulaBatchKey& key,
                    const std::string& formula) {
-    shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3])).SetFormulaForceU(formula);
+    cellAt(shape, key).SetFormulaForceU(formula);
 }
 
 // A shape whose ID the page's batch cannot carry gets a batch of its own: its section,
@@ -66,11 +71,14 @@ void writeShapeBatches(const visio::VShapes& shapes, const ShapeOfID& shapeOf,
     }
 }
 
-std::string readOnItsOwn(const visio::VShape& shape, const FormulaBatchKey& key) {
-    return shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3])).FormulaU();
-}
-
 }  // namespace
+
+ShapeOfID shapeIn(const ShapesByID& shapes) {
+    return [&shapes](int32_t id) {
+        auto it = shapes.find(id);
+        return it == shapes.end() ? visio::VShape() : it->second;
+    };
+}
 
 bool pageBatchNamesShape(int32_t shapeID) {
     return shapeID >= 0 && shapeID <= INT16_MAX;
@@ -107,12 +115,12 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
 
 namespace {
 
-// Reads the cells in batches: those the page's batch can name with readPage, the others
-// with readShape per shape. An answer that does not cover its cells (a cell was missing)
-// is replaced by readOne for each of them.
-template <class T, class ReadPage, class ReadShape, class ReadOne>
-std::vector<T> readInBatches(const std::vector<FormulaBatchKey>& cells, const ShapeOfID& shapeOf,
-                             ReadPage readPage, ReadShape readShape, ReadOne readOne) {
+// Reads the cells in batches, with readBatch on the page for those the page's batch can
+// name and on each other shape for its own. An answer that does not cover its cells (a
+// cell was missing) is replaced by readOne for each of them.
+template <class T, class ReadBatch, class ReadOne>
+std::vector<T> readInBatches(const visio::VPage& page, const std::vector<FormulaBatchKey>& cells,
+                             const ShapeOfID& shapeOf, ReadBatch readBatch, ReadOne readOne) {
     std::vector<T> values(cells.size());
     std::vector<int16_t> pageStream;
     std::vector<std::size_t> onPage;
@@ -135,9 +143,9 @@ std::vector<T> readInBatches(const std::vector<FormulaBatchKey>& cells, const Sh
         }
         for (std::size_t k : at) values[k] = readOne(shapeOf(cells[k][0]), cells[k]);
     };
-    if (!onPage.empty()) take(readPage(pageStream), onPage);
+    if (!onPage.empty()) take(readBatch(page, pageStream), onPage);
     for (const auto& [shapeID, own] : ownReads)
-        take(readShape(shapeOf(shapeID), own.first), own.second);
+        take(readBatch(shapeOf(shapeID), own.first), own.second);
     return values;
 }
 
@@ -160,36 +168,28 @@ std::vector<std::string> getFormulasBatch(const visio::VPage& page,
                                           const std::vector<FormulaBatchKey>& cells,
                                           const ShapeOfID& shapeOf) {
     return readInBatches<std::string>(
-        cells, shapeOf,
-        [&](const std::vector<int16_t>& stream) {
+        page, cells, shapeOf,
+        [](const auto& sheet, const std::vector<int16_t>& stream) {
             std::vector<std::string> answer;
-            page.GetFormulasU(stream, &answer);
+            sheet.GetFormulasU(stream, &answer);
             return answer;
         },
-        [](const visio::VShape& shape, const std::vector<int16_t>& stream) {
-            std::vector<std::string> answer;
-            shape.GetFormulasU(stream, &answer);
-            return answer;
-        },
-        readOnItsOwn);
+        [](const visio::VShape& shape, const FormulaBatchKey& key) {
+            return cellAt(shape, key).FormulaU();
+        });
 }
 
 std::vector<double> getResultsBatch(const visio::VPage& page,
                                     const std::vector<FormulaBatchKey>& cells,
                                     const ShapeOfID& shapeOf) {
     return readInBatches<double>(
-        cells, shapeOf,
-        [&](const std::vector<int16_t>& stream) {
+        page, cells, shapeOf,
+        [](const auto& sheet, const std::vector<int16_t>& stream) {
             std::vector<visio::Variant> answer;
-            page.GetResults(stream, kGetFloats, {}, &answer);
-            return numbersOf(answer);
-        },
-        [](const visio::VShape& shape, const std::vector<int16_t>& stream) {
-            std::vector<visio::Variant> answer;
-            shape.GetResults(stream, kGetFloats, {}, &answer);
+            sheet.GetResults(stream, kGetFloats, {}, &answer);
             return numbersOf(answer);
         },
         [](const visio::VShape& shape, const FormulaBatchKey& key) {
-            return shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3])).ResultIU();
+            return cellAt(shape, key).ResultIU();
         });
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/visio/VPage.h"
@@ -22,6 +23,10 @@ bool pageBatchNamesShape(int32_t shapeID);
 
 // The shape of an ID, as the caller knows it (empty when it knows none).
 using ShapeOfID = std::function<visio::VShape(int32_t)>;
+// The shapes a caller holds, by ID; shapeIn looks them up (empty for any other ID), as
+// long as the map lives.
+using ShapesByID = std::unordered_map<int32_t, visio::VShape>;
+ShapeOfID shapeIn(const ShapesByID& shapes);
 
 // Writes every formula of the batch, in key order, through one batch write on the page
 // that the shapes belong to; guarded cells are overwritten. An empty batch still makes

@@ -1,21 +1,12 @@
 #include "helpers/RunString.h"
 
-#include <cstdlib>
-#include <limits>
+#include "helpers/LeadingInteger.h"
 
 namespace runstring {
 namespace {
 
 constexpr char kSink[] = "SINK=";
 constexpr char kSheet[] = "Sheet.";
-
-// strtol's number, held inside the 32-bit range.
-int32_t leadingNumber(const std::string& text) {
-    const long long value = std::strtoll(text.c_str(), nullptr, 10);
-    if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);
-}
 
 }  // namespace
 
@@ -32,7 +23,7 @@ bool namesCommand(const std::string& text, const std::string& command) {
 std::optional<int32_t> sheetId(const std::string& text) {
     std::optional<std::string> after = valueAfter(text, kSheet);
     if (!after) return std::nullopt;
-    return leadingNumber(after->substr(0, after->find(' ')));
+    return parseLeadingInteger(after->substr(0, after->find(' '))).value;
 }
 
 std::optional<std::string> valueAfter(const std::string& text, const std::string& key) {

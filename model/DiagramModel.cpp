@@ -54,8 +54,7 @@ void DiagramModel::readShapesIn(const visio::VShapes& shapes) {
 
 // What was read ahead holds until reading writes to a shape: a formula of a shape still
 // to be read may refer to what was written, so from then on its cells are read again.
-void DiagramModel::readShapes(const std::vector<ShapeFacts>& pageShapes) {
-    std::vector<ShapeFacts> shapes = pageShapes;
+void DiagramModel::readShapes(std::vector<ShapeFacts> shapes) {
     NotationCellPrefetch(attributes_.expectedType()).prefetch(shapes);
     const uint64_t writesBefore = attributes_.writeCount();
     for (ShapeFacts& shape : shapes) {
@@ -197,19 +196,24 @@ void DiagramModel::readConnector(const visio::VShape& shape) {
     addElement(connection, shape, connections_);
 }
 
+// The glued shapes' IDs as reading found them, where it did.
+ConnectorGlue DiagramModel::glueOf(const visio::VShape& shape) const {
+    return ConnectorGlue(shape, [this](const visio::VShape& s) { return knownID(s); });
+}
+
 void DiagramModel::readBeginGlue(GEConnection& connection, const visio::VShape& shape) {
-    ConnectorGlue glue(shape);
+    ConnectorGlue glue = glueOf(shape);
     readBeginGlue(connection, glue);
 }
 
 void DiagramModel::readEndGlue(GEConnection& connection, const visio::VShape& shape) {
-    ConnectorGlue glue(shape);
+    ConnectorGlue glue = glueOf(shape);
     readEndGlue(connection, glue);
 }
 
 // Both ends from one reading of the glue records.
 void DiagramModel::readGlue(GEConnection& connection, const visio::VShape& shape) {
-    ConnectorGlue glue(shape, [this](const visio::VShape& s) { return knownID(s); });
+    ConnectorGlue glue = glueOf(shape);
     readBeginGlue(connection, glue);
     readEndGlue(connection, glue);
 }
@@ -248,7 +252,7 @@ void DiagramModel::readDirection(GEConnection& connection, const visio::VShape& 
 void DiagramModel::resolveDirections() {
     if (pendingDirections_.empty()) return;
     std::vector<FormulaBatchKey> cells;
-    std::unordered_map<int32_t, visio::VShape> shapeOf;
+    ShapesByID shapeOf;
     for (const PendingDirection& p : pendingDirections_) {
         cells.push_back(
             {p.shapeID, visio::visSectionObject, visio::visRowLine, visio::visLineBeginArrow});
@@ -258,9 +262,8 @@ void DiagramModel::resolveDirections() {
             {p.shapeID, visio::visSectionObject, visio::visRowXFormOut, visio::visXFormHeight});
         shapeOf.emplace(p.shapeID, p.shape);
     }
-    const std::vector<double> values = getResultsBatch(
-        pendingDirections_.front().shape.ContainingPage(), cells,
-        [&](int32_t id) { return shapeOf.count(id) ? shapeOf.at(id) : visio::VShape(); });
+    const std::vector<double> values =
+        getResultsBatch(pendingDirections_.front().shape.ContainingPage(), cells, shapeIn(shapeOf));
     for (std::size_t i = 0; i < pendingDirections_.size(); ++i) {
         const double height = values[3 * i + 2];
         setDirection(*pendingDirections_[i].connection, values[3 * i] != 0, values[3 * i + 1] != 0,

@@ -44,7 +44,7 @@ public:
     // Reads a page's or a group's shapes, searching plain groups.
     void readShapes(const visio::VShapes& shapes);
     // The same for a page's shapes already walked, with what was read of them.
-    void readShapes(const std::vector<ShapeFacts>& pageShapes);
+    void readShapes(std::vector<ShapeFacts> shapes);
     // Builds the adjacency matrix and the arcs.
     virtual void analysePage(const visio::VShapes& shapes);
     // Saves the formulas that batched reading left to be saved, of the scope's shapes;
@@ -107,6 +107,7 @@ private:
     GEGraphElement* passiveOrActive(int32_t id) const;
     // The shape's ID, asked once of the shape the attribute record holds.
     int32_t idOf(const visio::VShape& shape);
+    ConnectorGlue glueOf(const visio::VShape& shape) const;
     static void readBeginGlue(GEConnection& connection, ConnectorGlue& glue);
     static void readEndGlue(GEConnection& connection, ConnectorGlue& glue);
 

@@ -1,5 +1,6 @@
 #include "model/DiagramTypeHolder.h"
 
+#include <utility>
 #include <vector>
 
 #include "helpers/AddonConstants.h"
@@ -151,11 +152,11 @@ void DiagramTypeHolder::createModel(const visio::VShapes& shapes, const CellAddr
     std::unique_ptr<DiagramModel> model = newModel(tables);
     if (!model) return;
     model->setReadingMode(readingMode_);
-    const std::vector<ShapeFacts> scanned = takeScan(shapes);
+    std::vector<ShapeFacts> scanned = takeScan(shapes);
     if (scanned.empty()) {
         model->readShapes(shapes);
     } else {
-        model->readShapes(scanned);
+        model->readShapes(std::move(scanned));
     }
     model->analysePage(shapes);
     model->saveFormulas(scope);

@@ -1,7 +1,6 @@
 #include "model/NotationCellPrefetch.h"
 
 #include <optional>
-#include <unordered_map>
 #include <utility>
 
 #include "helpers/FormulaBatchHelpers.h"
@@ -128,7 +127,7 @@ void NotationCellPrefetch::read(const std::vector<Found>& found) {
     std::vector<FormulaBatchKey> valueCells;
     std::vector<const Wanted*> formulaOf;
     std::vector<const Wanted*> valueOf;
-    std::unordered_map<int32_t, visio::VShape> shapeOf;
+    ShapesByID shapeOf;
     for (const Found& f : found) {
         shapeOf.emplace(f.key[0], f.wanted->shape->shape());
         (f.wanted->formula ? formulaCells : valueCells).push_back(f.key);
@@ -136,10 +135,7 @@ void NotationCellPrefetch::read(const std::vector<Found>& found) {
     }
     if (shapeOf.empty()) return;
     const visio::VPage page = shapeOf.begin()->second.ContainingPage();
-    const ShapeOfID shapeByID = [&](int32_t id) {
-        auto it = shapeOf.find(id);
-        return it == shapeOf.end() ? visio::VShape() : it->second;
-    };
+    const ShapeOfID shapeByID = shapeIn(shapeOf);
     if (!formulaCells.empty()) {
         const std::vector<std::string> formulas = getFormulasBatch(page, formulaCells, shapeByID);
         for (std::size_t i = 0; i < formulaOf.size(); ++i)

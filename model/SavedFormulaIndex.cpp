@@ -1,7 +1,6 @@
 #include "model/SavedFormulaIndex.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "helpers/FormulaBatchHelpers.h"
 #include "helpers/ShapeHelpers.h"
@@ -161,7 +160,7 @@ bool cellIsLocal(const visio::VShape& shape, const CellAddress& a) {
 void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes) {
     std::vector<FormulaBatchKey> cells;
     std::vector<std::pair<SavedCellList*, int32_t>> targets;
-    std::unordered_map<int32_t, visio::VShape> shapeOf;
+    ShapesByID shapeOf;
     for (const PendingShape& p : shapes) {
         if (saved_.count(p.id) != 0) continue;
         std::unique_ptr<SavedCellList> list = emptyList();
@@ -181,10 +180,7 @@ void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes) {
     }
     if (cells.empty()) return;
     const visio::VPage page = shapes.front().shape.ContainingPage();
-    const std::vector<std::string> formulas = getFormulasBatch(page, cells, [&](int32_t id) {
-        auto it = shapeOf.find(id);
-        return it == shapeOf.end() ? visio::VShape() : it->second;
-    });
+    const std::vector<std::string> formulas = getFormulasBatch(page, cells, shapeIn(shapeOf));
     for (std::size_t k = 0; k < targets.size(); ++k) {
         targets[k].first->setFormula(targets[k].second, formulas[k]);
     }

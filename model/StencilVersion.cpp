@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/LeadingInteger.h"
+#include "helpers/LeadingInteger.h"
 #include "model/NotationConstants.h"
 
 bool StencilVersion::parse(const std::string& value) {

@@ -1,6 +1,6 @@
 #include "model/TextBoxValue.h"
 
-#include "model/LeadingInteger.h"
+#include "helpers/LeadingInteger.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "model/LeadingInteger.h"
+#include "helpers/LeadingInteger.h"
 #include "model/ShapeAttributes.h"
 #include "tests/model/ShapeAttributesFixture.h"
 

@@ -1,4 +1,4 @@
-#include "model/LeadingInteger.h"
+#include "helpers/LeadingInteger.h"
 
 #include <limits>
 
