@@ -157,9 +157,8 @@ TEST_F(PEPropertyPageTest, AbsoluteFormsOfEachPlatform) {
         {os::PathStyle::Posix, "", 1},
     };
     for (const Form& form : forms) {
-        int32_t relative = 1 - form.relative;
-        PEPropertyPage::deriveRelativeFlag(form.folder, relative, form.style);
-        EXPECT_EQ(relative, form.relative) << form.folder;
+        EXPECT_EQ(PEPropertyPage::relativeFlagOf(form.folder, form.style), form.relative)
+            << form.folder;
     }
 }
 
