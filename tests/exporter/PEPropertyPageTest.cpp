@@ -173,10 +173,7 @@ TEST_F(PEPropertyPageTest, ApplyWritesTheNineKeysInOrder) {
     ASSERT_TRUE(env.user.pressApply(sheet));
     // The page's lines, the one that was there replaced in place.
     std::string lines;
-    std::istringstream file(env.system
-                                .fileContent(ExporterTestHost::join(env.system.settingsFolder,
-                                                                    ".QAVSupportTools.settings"))
-                                .value_or(""));
+    std::istringstream file(env.settings().value_or(""));
     for (std::string line; std::getline(file, line);) {
         if (line.rfind("PE_", 0) == 0) lines += line + "\n";
     }
