@@ -148,7 +148,7 @@ void PEPropertyPage::onExportSwitchClicked(PEFormatSlot slot) {
 void PEPropertyPage::onFolderEdited(PEFormatSlot slot) {
     updateData(true);
     PEFormatSettings& s = settings(slot);
-    deriveRelativeFlag(s.folder, s.relative);
+    s.relative = relativeFlagOf(s.folder);
     updateData(false);
     SetModified();
 }
@@ -157,7 +157,7 @@ void PEPropertyPage::browseDestination(PEFormatSlot slot) {
     if (std::optional<std::string> folder = ui::chooseFolder(kBrowseTitle)) {
         PEFormatSettings& s = settings(slot);
         s.folder = *folder;
-        deriveRelativeFlag(s.folder, s.relative);
+        s.relative = relativeFlagOf(s.folder);
         updateData(false);
     }
     SetModified();
@@ -168,20 +168,15 @@ void PEPropertyPage::onOptionChanged() {
     SetModified();
 }
 
-void PEPropertyPage::deriveRelativeFlag(const std::string& folder, int32_t& relative,
-                                        os::PathStyle style) {
-    bool absolute = false;
-    if (style == os::PathStyle::Posix) {
-        absolute = !folder.empty() && isSeparator(folder[0], style);
-    } else {
-        const os::PathParts parts = os::splitPath(folder, style);
-        const bool fromDrive =
-            !parts.drive.empty() && (parts.folder.empty() || isSeparator(parts.folder[0], style));
-        const bool network =
-            folder.size() >= 2 && isSeparator(folder[0], style) && isSeparator(folder[1], style);
-        absolute = fromDrive || network;
-    }
-    relative = absolute ? 0 : 1;
+int32_t PEPropertyPage::relativeFlagOf(const std::string& folder, os::PathStyle style) {
+    if (style == os::PathStyle::Posix)
+        return !folder.empty() && isSeparator(folder[0], style) ? 0 : 1;
+    const os::PathParts parts = os::splitPath(folder, style);
+    const bool fromDrive =
+        !parts.drive.empty() && (parts.folder.empty() || isSeparator(parts.folder[0], style));
+    const bool network =
+        folder.size() >= 2 && isSeparator(folder[0], style) && isSeparator(folder[1], style);
+    return fromDrive || network ? 0 : 1;
 }
 
 void PEPropertyPage::enableFormatControls(PEFormatSlot slot) {

@@ -62,11 +62,11 @@ public:
     void browseDestination(PEFormatSlot slot);
     void onOptionChanged();
 
-    // Relative flag := 0 when the folder text is absolute, else 1. Absolute on Windows:
-    // a drive followed by nothing or by a separator ("C:", "C:\Pics"), or a network path
-    // ("\\server\share"); on POSIX a path from the root ("/srv/share").
-    static void deriveRelativeFlag(const std::string& folder, int32_t& relative,
-                                   os::PathStyle style = os::kPlatformPathStyle);
+    // The relative flag for the folder text: 0 when it is absolute, else 1. Absolute on
+    // Windows: a drive followed by nothing or by a separator ("C:", "C:\Pics"), or a
+    // network path ("\\server\share"); on POSIX a path from the root ("/srv/share").
+    static int32_t relativeFlagOf(const std::string& folder,
+                                  os::PathStyle style = os::kPlatformPathStyle);
 
     PEFormatSettings& settings(PEFormatSlot slot) { return slot == PEFormatSlot::A ? a : b; }
     PreferencesTool* store() const { return store_; }

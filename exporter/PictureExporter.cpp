@@ -290,7 +290,7 @@ void PictureExporter::exportPages(const std::string& folder, const visio::VDocum
         if (page.Background()) continue;
         const std::string path =
             buildPictureFileName(folder, baseNameOf(page, document, foregroundCount), extension);
-        if (!fileExists(path) || replaceAll) {
+        if (replaceAll || !fileExists(path)) {
             writePicture(page, path);
             continue;
         }

@@ -213,40 +213,37 @@ void ALATool::applyFlipY(const visio::VShape& first, const visio::VShape& second
 ALATool::Orientation ALATool::applyInOut(const visio::VShape& first, const visio::VShape& second) {
     std::string side;
     if (cellExists(first, kInnerTableCell)) {
-        const std::string letter = "User.LO" + std::to_string(firstPart_);
-        if (cellExists(first, letter))
-            side = sideForAngle(throughNameBuffer(getCellFormula(first, letter)), first);
+        side = pageSideOfPart(first, firstPart_);
         connectionPointOf(kInnerSide, side, first, second);
     } else if (cellExists(second, kInnerTableCell)) {
-        const std::string letter = "User.LO" + std::to_string(secondPart_);
-        if (cellExists(second, letter))
-            side = sideForAngle(throughNameBuffer(getCellFormula(second, letter)), second);
+        side = pageSideOfPart(second, secondPart_);
         connectionPointOf(side, kInnerSide, first, second);
     }
     return side == "E" || side == "W" ? Orientation::Horizontal : Orientation::Vertical;
 }
 
-bool ALATool::pointTexts(const visio::VShape& shape, const std::string& side, int16_t part,
-                         std::string* x, std::string* y) {
+std::string ALATool::pageSideOfPart(const visio::VShape& shape, int16_t part) {
+    const std::string letter = "User.LO" + std::to_string(part);
+    if (!cellExists(shape, letter)) return std::string();
+    return sideForAngle(throughNameBuffer(getCellFormula(shape, letter)), shape);
+}
+
+void ALATool::choosePoint(const visio::VShape& shape, const std::string& side, int16_t part,
+                          std::string* x, std::string* y) {
+    x->clear();
+    y->clear();
     const std::string cell = "User." + side + std::to_string(part);
-    if (side.empty() || !cellExists(shape, cell)) return false;
+    if (side.empty() || !cellExists(shape, cell)) return;
     const std::string row = std::to_string(getCellResultInt(shape, cell));
     *x = "Connections.X" + row;
     *y = "Connections.Y" + row;
-    return true;
 }
 
 // A side or part the partner has no cell for leaves that end without a point.
 void ALATool::connectionPointOf(const std::string& firstSide, const std::string& secondSide,
                                 const visio::VShape& first, const visio::VShape& second) {
-    if (!pointTexts(first, firstSide, firstPart_, &firstPointX_, &firstPointY_)) {
-        firstPointX_.clear();
-        firstPointY_.clear();
-    }
-    if (!pointTexts(second, secondSide, secondPart_, &secondPointX_, &secondPointY_)) {
-        secondPointX_.clear();
-        secondPointY_.clear();
-    }
+    choosePoint(first, firstSide, firstPart_, &firstPointX_, &firstPointY_);
+    choosePoint(second, secondSide, secondPart_, &secondPointX_, &secondPointY_);
 }
 
 // At 90 degrees the shape's north points west.

@@ -78,9 +78,13 @@ private:
     static Facing facingSides(double first, double second, double flipFirst, double flipSecond);
     // The box that stands for the shape, in page coordinates.
     static Box comparisonBox(const visio::VShape& shape);
-    // Where the end goes: "Connections.X<row>" and "Connections.Y<row>", or nothing.
-    static bool pointTexts(const visio::VShape& shape, const std::string& side, int16_t part,
-                           std::string* x, std::string* y);
+    // Where the end goes: "Connections.X<row>" and "Connections.Y<row>"; both empty when
+    // the partner has no cell for the side and part.
+    static void choosePoint(const visio::VShape& shape, const std::string& side, int16_t part,
+                            std::string* x, std::string* y);
+    // The page side that the part's own side letter ("User.LO<part>") faces; empty when
+    // the partner has no letter for the part.
+    static std::string pageSideOfPart(const visio::VShape& shape, int16_t part);
     void forgetPoints();
     void writeEnd(const visio::VShape& shape, const char* yCell, const char* xCell,
                   const visio::VShape& target, const std::string& x, const std::string& y);

@@ -26,13 +26,9 @@ constexpr char kCharSize[] = "Char.Size";
 constexpr char kCharFont[] = "Char.Font";
 
 // A prompt is small and coloured, so that it cannot be taken for the user's text.
-constexpr char kPromptColor[] = "18";
-constexpr char kPromptSize[] = "8 pt";
-constexpr char kPromptFont[] = "0";
+const TextInputAssistant::CharFormat kPromptFormat{"18", "8 pt", "0"};
 // The format a copied box gets when its copied prompt is cleared.
-constexpr char kPlainColor[] = "0";
-constexpr char kPlainSize[] = "10 pt";
-constexpr char kPlainFont[] = "0";
+const TextInputAssistant::CharFormat kPlainFormat{"0", "10 pt", "0"};
 // Sub-shape numbers beyond this name no sub-shape (and fit no index).
 constexpr double kMaxIndex = 32767;
 
@@ -51,11 +47,10 @@ bool isDrawingWindow(const visio::VWindow& window) {
     return window.Type() == visio::visDrawing && window.SubType() == visio::visPageWin;
 }
 
-void writeCharFormat(const visio::VShape& box, const char* color, const char* size,
-                     const char* font) {
-    setCellFormula(box, kCharColor, color);
-    setCellFormula(box, kCharSize, size);
-    setCellFormula(box, kCharFont, font);
+void writeCharFormat(const visio::VShape& box, const TextInputAssistant::CharFormat& format) {
+    setCellFormula(box, kCharColor, format.color);
+    setCellFormula(box, kCharSize, format.size);
+    setCellFormula(box, kCharFont, format.font);
 }
 
 }  // namespace
@@ -145,30 +140,29 @@ bool TextInputAssistant::wasSelectedBefore(int32_t shapeID) const {
 }
 
 void TextInputAssistant::saveCharFormat(const visio::VShape& box) {
-    savedColorFormulas_.push_back(limitVisioText(getCellFormula(box, kCharColor)));
-    savedSizeFormulas_.push_back(limitVisioText(getCellFormula(box, kCharSize)));
-    savedFontFormulas_.push_back(limitVisioText(getCellFormula(box, kCharFont)));
+    savedFormats_.push_back({limitVisioText(getCellFormula(box, kCharColor)),
+                             limitVisioText(getCellFormula(box, kCharSize)),
+                             limitVisioText(getCellFormula(box, kCharFont))});
+}
+
+visio::VSelection TextInputAssistant::selectionSkippingSuper() const {
+    visio::VSelection selection = application_.ActiveWindow().Selection();
+    selection.SetIterationMode(visio::visSelModeSkipSuper);
+    return selection;
 }
 
 void TextInputAssistant::onSelectionChanged() {
-    visio::VSelection selection = application_.ActiveWindow().Selection();
-    selection.SetIterationMode(visio::visSelModeSkipSuper);
+    const visio::VSelection selection = selectionSkippingSuper();
     const int32_t count = selection.Count();
-    if (count == 1) {
-        selectedShape_ = selection.Item(1);
-        if (hasBoxCount(selectedShape_)) {
-            promptsActive_ = true;
-            hidePrompts();
-            showPrompts();
-            promptShape_ = selectedShape_;
-        } else if (hasBoxCount(selectedShape_.ContainingShape())) {
-            // A box of the shape that shows the prompts: they stay.
-            promptsActive_ = true;
-        } else {
-            promptsActive_ = false;
-            hidePrompts();
-            promptShape_.release();
-        }
+    if (count == 1) selectedShape_ = selection.Item(1);
+    if (count == 1 && hasBoxCount(selectedShape_)) {
+        promptsActive_ = true;
+        hidePrompts();
+        showPrompts();
+        promptShape_ = selectedShape_;
+    } else if (count == 1 && hasBoxCount(selectedShape_.ContainingShape())) {
+        // A box of the shape that shows the prompts: they stay.
+        promptsActive_ = true;
     } else {
         promptsActive_ = false;
         hidePrompts();
@@ -181,9 +175,7 @@ void TextInputAssistant::onSelectionChanged() {
 void TextInputAssistant::showPrompts() {
     const visio::VShape shape = selectedShape_;
     if (wasSelectedBefore(shape.ID())) return;
-    savedColorFormulas_.clear();
-    savedSizeFormulas_.clear();
-    savedFontFormulas_.clear();
+    savedFormats_.clear();
     const int32_t count = boxCount(shape);
     for (int32_t n = 1; n <= count; ++n) {
         const visio::VShape box = textBox(shape, n);
@@ -191,7 +183,7 @@ void TextInputAssistant::showPrompts() {
         saveCharFormat(box);
         if (box.isEmpty() || !getShapeText(box).empty() || suppressPromptText_) continue;
         setShapeText(box, prompt);
-        writeCharFormat(box, kPromptColor, kPromptSize, kPromptFont);
+        writeCharFormat(box, kPromptFormat);
     }
 }
 
@@ -204,30 +196,23 @@ void TextInputAssistant::hidePrompts() {
         restoreCharFormat(box, n);
         if (!suppressPromptText_) setShapeText(box, std::string());
     }
-    savedColorFormulas_.clear();
-    savedSizeFormulas_.clear();
-    savedFontFormulas_.clear();
+    savedFormats_.clear();
 }
 
 // A box of a shape whose prompts were never written has no saved format to go back to.
 void TextInputAssistant::restoreCharFormat(const visio::VShape& box, int32_t n) {
-    if (n < 1 || static_cast<std::size_t>(n) > savedColorFormulas_.size()) return;
-    const std::size_t entry = static_cast<std::size_t>(n - 1);
-    writeCharFormat(box, savedColorFormulas_[entry].c_str(), savedSizeFormulas_[entry].c_str(),
-                    savedFontFormulas_[entry].c_str());
+    if (n < 1 || static_cast<std::size_t>(n) > savedFormats_.size()) return;
+    writeCharFormat(box, savedFormats_[static_cast<std::size_t>(n - 1)]);
 }
 
 visio::VShape TextInputAssistant::singleSelectedShape() const {
-    visio::VSelection selection = application_.ActiveWindow().Selection();
-    selection.SetIterationMode(visio::visSelModeSkipSuper);
+    const visio::VSelection selection = selectionSkippingSuper();
     return selection.Count() == 1 ? selection.Item(1) : visio::VShape();
 }
 
 // The typed text is to show in the box's own format, not in the prompt's.
 void TextInputAssistant::restoreEditedBoxFormat() {
-    visio::VSelection selection = application_.ActiveWindow().Selection();
-    selection.SetIterationMode(visio::visSelModeSkipSuper);
-    const visio::VShape edited = selection.Item(1);
+    const visio::VShape edited = selectionSkippingSuper().Item(1);
     if (edited.isEmpty()) return;
     visio::VShape owner = edited;
     if (!hasBoxCount(owner)) owner = edited.ContainingShape();
@@ -251,7 +236,7 @@ void TextInputAssistant::clearCopiedPrompts() {
         const visio::VShape box = textBox(shape, n);
         if (box.isEmpty() || getShapeText(box) != promptOf(shape, n)) continue;
         setShapeText(box, std::string());
-        writeCharFormat(box, kPlainColor, kPlainSize, kPlainFont);
+        writeCharFormat(box, kPlainFormat);
     }
 }
 

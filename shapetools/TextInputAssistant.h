@@ -21,6 +21,7 @@
 #include "core/ToolFactory.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VDocument.h"
+#include "platform/visio/VSelection.h"
 #include "platform/visio/VShape.h"
 
 class TextInputAssistant : public SupportTool {
@@ -38,6 +39,14 @@ public:
     static constexpr int32_t kTextToolScope = 1227;
     static constexpr int32_t kFirstToolScope = 1219;
     static constexpr int32_t kLastToolScope = 1228;
+
+    // A text box's character format: the formulas of "Char.Color", "Char.Size" and
+    // "Char.Font".
+    struct CharFormat {
+        std::string color;
+        std::string size;
+        std::string font;
+    };
 
     explicit TextInputAssistant(const visio::VApplication& application);
     ~TextInputAssistant() override;
@@ -76,6 +85,9 @@ private:
     static int32_t boxCount(const visio::VShape& shape);
     static std::string promptOf(const visio::VShape& shape, int32_t n);
     static bool hasBoxCount(const visio::VShape& shape);
+    // The active window's selection without the groups that are only superselected
+    // because a shape inside them is.
+    visio::VSelection selectionSkippingSuper() const;
     visio::VShape singleSelectedShape() const;
     void saveCharFormat(const visio::VShape& box);
     bool wasSelectedBefore(int32_t shapeID) const;
@@ -85,9 +97,8 @@ private:
     // saved when asked, so that the write counts as no change.
     void setHideFlag(const char* formula, bool markSaved);
 
-    std::vector<std::string> savedColorFormulas_;
-    std::vector<std::string> savedSizeFormulas_;
-    std::vector<std::string> savedFontFormulas_;
+    // The formats the boxes had before their prompts were shown, box n at n - 1.
+    std::vector<CharFormat> savedFormats_;
     std::vector<int32_t> previousSelectionIDs_;
     visio::VApplication application_;
     visio::VShape promptShape_;

@@ -81,9 +81,6 @@ public:
 
     // What the logo commands remember of the last import.
     const visio::VShape& logoPicture() const { return logoPicture_; }
-    const visio::VShape& logoGroup() const { return logoGroup_; }
-    double logoWidth() const { return logoWidth_; }
-    double logoHeight() const { return logoHeight_; }
     bool isDeletePending() const { return deletePending_; }
 
 private:

@@ -40,11 +40,6 @@ void addSectionWithRows(const visio::VShape& shape, int16_t section, int16_t row
     for (int16_t row = 1; row <= rows; ++row) shape.AddRow(section, row, visio::visTagDefault);
 }
 
-void centreOnLocalPin(const visio::VShape& picture) {
-    setCellFormulaForced(picture, "LocPinX", "Width/2");
-    setCellFormulaForced(picture, "LocPinY", "Height/2");
-}
-
 }  // namespace
 
 void TitleBlockComponent::insertLogo(int32_t shapeId) {
@@ -192,14 +187,13 @@ void TitleBlockComponent::stretchLogo() {
     if (!readLogoArea(&area)) return;
     setCellMillimetres(logoPicture_, "Width", area.width - area.lineWeight);
     setCellMillimetres(logoPicture_, "Height", area.height - area.lineWeight);
-    setCellMillimetres(logoPicture_, "PinX", 0.5 * area.width);
-    setCellMillimetres(logoPicture_, "PinY", 0.5 * area.height);
-    centreOnLocalPin(logoPicture_);
+    centreLogo(area);
 }
 
 // In the area's own coordinates: its middle is half its size.
 void TitleBlockComponent::centreLogo(const LogoArea& area) {
-    centreOnLocalPin(logoPicture_);
+    setCellFormulaForced(logoPicture_, "LocPinX", "Width/2");
+    setCellFormulaForced(logoPicture_, "LocPinY", "Height/2");
     setCellMillimetres(logoPicture_, "PinX", 0.5 * area.width);
     setCellMillimetres(logoPicture_, "PinY", 0.5 * area.height);
 }

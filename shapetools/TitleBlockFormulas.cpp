@@ -13,6 +13,22 @@ std::string setf(const std::string& cell, const std::string& value, const std::s
     return "SETF(\"" + cell + "\"" + sep + value + ")";
 }
 
+// Ticks and unticks the row's own entry: "=SETF(GetRef(Actions.Checked),NOT(...))".
+std::string toggleAction(int row, const std::string& sep) {
+    const std::string checked = actionCell("Checked", row);
+    return "=SETF(GetRef(" + checked + ")" + sep + "NOT(" + checked + "))";
+}
+
+// Calls the add-on back with "SINK=" and the command.
+std::string runAddonAction(const std::string& command, const std::string& sep) {
+    return "RUNADDONWARGS(\"" + std::string(addonName) + "\"" + sep + "\"SINK=" + command + "\")";
+}
+
+// The text as a string formula.
+std::string quotedLabel(const std::string& label) {
+    return "\"" + label + "\"";
+}
+
 }  // namespace
 
 std::string actionCell(const std::string& cell, int row) {
@@ -22,19 +38,6 @@ std::string actionCell(const std::string& cell, int row) {
 std::string hideGuard(int secondRow, const std::string& sep) {
     return "=GUARD(OR(ThePage!" + actionCell("Checked", 1) + sep + "ThePage!" +
            actionCell("Checked", secondRow) + "))";
-}
-
-std::string toggleAction(int row, const std::string& sep) {
-    const std::string checked = actionCell("Checked", row);
-    return "=SETF(GetRef(" + checked + ")" + sep + "NOT(" + checked + "))";
-}
-
-std::string runAddonAction(const std::string& command, const std::string& sep) {
-    return "RUNADDONWARGS(\"" + std::string(addonName) + "\"" + sep + "\"SINK=" + command + "\")";
-}
-
-std::string quotedLabel(const std::string& label) {
-    return "\"" + label + "\"";
 }
 
 std::vector<MenuRow> titleBlockPageMenu(const std::string& sep) {

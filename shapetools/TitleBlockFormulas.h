@@ -23,13 +23,6 @@ std::string actionCell(const std::string& cell, int row);
 // "=GUARD(OR(ThePage!Actions.Checked,ThePage!Actions.Checked[2]))".
 std::string hideGuard(int secondRow, const std::string& separator);
 
-// Ticks and unticks the row's own entry: "=SETF(GetRef(Actions.Checked),NOT(...))".
-std::string toggleAction(int row, const std::string& separator);
-// Calls the add-on back with "SINK=" and the command.
-std::string runAddonAction(const std::string& command, const std::string& separator);
-// The text as a string formula.
-std::string quotedLabel(const std::string& label);
-
 // The background page's menu for a title block (hide, remove) and for a frame with its
 // title block (hide both, hide the frame, hide the block, remove).
 std::vector<MenuRow> titleBlockPageMenu(const std::string& separator);

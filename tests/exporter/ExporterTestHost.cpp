@@ -3,25 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <utility>
 
-#include "core/PreferencesTool.h"
-#include "core/entry/StandardTools.h"
-#include "platform/visio/VApplication.h"
 #include "simhost/host/Application.h"
 #include "simhost/host/Document.h"
 #include "simhost/host/ShapeSpec.h"
-#include "simhost/host/ToolbarItem.h"
 #include "simhost/render/PageExport.h"
 #include "simhost/render/PictureFormat.h"
 
 namespace exportertest {
 
+namespace {
+
+// The exporter's place in the standard tool list.
+constexpr std::size_t kExporterPlace = 3;
+
+}  // namespace
+
 ExporterTestHost::ExporterTestHost() {
-    ui::Backend::install(&backend);
-    system.install();
-    PreferencesTool::clearSheetOpen(nullptr);
-    host.registerActiveObject();
     // Where this build draws no such pictures (EPS on Windows), a stand-in file takes
     // the picture's place, so that what the exporter finds and replaces is the same.
     host.application().hooks().exportPage = [](simhost::Page& page, const std::string& path) {
@@ -32,44 +30,22 @@ ExporterTestHost::ExporterTestHost() {
             os::System::current().writeFile(path, kStandInPicture + page.name());
         }
     };
-    ToolFactoryList tools = standardToolFactories();
-    for (ToolFactory& tool : tools) {
-        auto create = tool.create;
-        tool.create = [this, create](ToolStartContext& context) {
-            std::unique_ptr<SupportTool> made = create(context);
-            if (auto* exporter = dynamic_cast<PictureExporter*>(made.get())) exporter_ = exporter;
-            return made;
-        };
-    }
-    controller = std::make_unique<MainController>(visio::VApplication(host.applicationRef()),
-                                                  std::move(tools));
-    host.application().hooks().runAddon = [this](const std::string&, const std::string& args) {
-        controller->offerCommand(args);
-    };
-}
-
-ExporterTestHost::~ExporterTestHost() {
-    host.application().hooks().runAddon = nullptr;
-    controller.reset();
-    PreferencesTool::clearSheetOpen(nullptr);
-    ui::Backend::install(nullptr);
-}
-
-void ExporterTestHost::writeSettings(const std::string& content) {
-    ASSERT_TRUE(
-        system.writeFile(join(system.settingsFolder, ".QAVSupportTools.settings"), content));
 }
 
 void ExporterTestHost::startTools() {
-    host.pump();
-    ASSERT_NE(exporter_, nullptr);
+    ToolsTestHost::startTools();
+    ASSERT_NE(tool(kExporterPlace), nullptr);
+}
+
+PictureExporter& ExporterTestHost::exporter() const {
+    return *static_cast<PictureExporter*>(tool(kExporterPlace));
 }
 
 visio::ComRef<simhost::Document> ExporterTestHost::openDrawing(
     const std::vector<std::string>& pageNames, const std::string& backgroundName,
     const std::string& inFolder) {
     const std::string fullName =
-        inFolder.empty() ? "Drawing.vsd" : join(folder(inFolder), "Drawing.vsd");
+        inFolder.empty() ? "Drawing.vsd" : join(makeFolder(inFolder), "Drawing.vsd");
     auto document = host.openDocument(fullName, [&](simhost::Document& d) {
         for (std::size_t i = 1; i < pageNames.size(); ++i) d.addPage(pageNames[i]);
         d.page(1)->SetName(pageNames.front());
@@ -86,11 +62,6 @@ visio::ComRef<simhost::Document> ExporterTestHost::openDrawing(
     return document;
 }
 
-bool ExporterTestHost::press(const std::string& tag) {
-    visio::ComRef<simhost::ToolbarItem> button = host.toolbarItem(tag);
-    return button && host.clickToolbarItem(*button);
-}
-
 void ExporterTestHost::setFormat(PEFormatSlot slot, int32_t doExport, int32_t format,
                                  const std::string& folder, int32_t relative) {
     PEFormatSettings& settings = page().settings(slot);
@@ -101,14 +72,7 @@ void ExporterTestHost::setFormat(PEFormatSlot slot, int32_t doExport, int32_t fo
 }
 
 const simhost::ToolbarItemProperties* ExporterTestHost::button() {
-    auto item = host.toolbarItem(PictureExporter::kButtonTag);
-    return item ? &item->properties() : nullptr;
-}
-
-std::string ExporterTestHost::folder(const std::string& name) {
-    const std::string path = join(system.settingsFolder, name);
-    EXPECT_TRUE(system.makeFolders(path)) << path;
-    return path;
+    return ToolsTestHost::button({PictureExporter::kButtonTag});
 }
 
 std::string ExporterTestHost::join(const std::string& folder, const std::string& name) {

@@ -157,9 +157,8 @@ TEST_F(PEPropertyPageTest, AbsoluteFormsOfEachPlatform) {
         {os::PathStyle::Posix, "", 1},
     };
     for (const Form& form : forms) {
-        int32_t relative = 1 - form.relative;
-        PEPropertyPage::deriveRelativeFlag(form.folder, relative, form.style);
-        EXPECT_EQ(relative, form.relative) << form.folder;
+        EXPECT_EQ(PEPropertyPage::relativeFlagOf(form.folder, form.style), form.relative)
+            << form.folder;
     }
 }
 
@@ -174,10 +173,7 @@ TEST_F(PEPropertyPageTest, ApplyWritesTheNineKeysInOrder) {
     ASSERT_TRUE(env.user.pressApply(sheet));
     // The page's lines, the one that was there replaced in place.
     std::string lines;
-    std::istringstream file(env.system
-                                .fileContent(ExporterTestHost::join(env.system.settingsFolder,
-                                                                    ".QAVSupportTools.settings"))
-                                .value_or(""));
+    std::istringstream file(env.settings().value_or(""));
     for (std::string line; std::getline(file, line);) {
         if (line.rfind("PE_", 0) == 0) lines += line + "\n";
     }

@@ -94,7 +94,7 @@ TEST_F(PictureExporterTest, TheButtonIsOnWhileADocumentIsOpen) {
 
 TEST_F(PictureExporterTest, EachForegroundPageBecomesOnePictureInEachFormatsFolder) {
     env.openDrawing({"Page-1", "a/b:c"}, "Background", "doc");
-    const std::string pngs = env.folder("pngs"), gifs = env.folder("gifs");
+    const std::string pngs = env.makeFolder("pngs"), gifs = env.makeFolder("gifs");
     env.setFormat(A, 1, kPng, pngs, 0);
     env.setFormat(B, 1, kGif, gifs + os::kPathSeparator, 0);
     ASSERT_TRUE(env.exportPictures());
@@ -114,7 +114,7 @@ TEST_F(PictureExporterTest, SixFormatsFromTheExampleHoldTheirPagesShapes) {
     std::string error;
     ASSERT_TRUE(simhost::DrawingFile::open(env.host, testsupport::pagesExamplePath(), &error))
         << error;
-    const std::string out = env.folder("out");
+    const std::string out = env.makeFolder("out");
     int read = 0;
     for (int32_t format = 0; format < 6; ++format) {
         const std::string extension = dialog116::kFormatNames[static_cast<size_t>(format)];
@@ -158,7 +158,7 @@ TEST_F(PictureExporterTest, TheFileNameReplacesTheNineCharactersAFileCannotHold)
 
 TEST_F(PictureExporterTest, ASingleForegroundPageMayBeNamedAfterTheDocument) {
     auto document = env.openDrawing({"Page-1"}, "Background", "doc");
-    const std::string out = env.folder("out");
+    const std::string out = env.makeFolder("out");
     env.setFormat(A, 1, kPng, out, 0);
     env.page().namingException = 1;
     ASSERT_TRUE(env.exportPictures());
@@ -179,8 +179,8 @@ TEST_F(PictureExporterTest, ASingleForegroundPageMayBeNamedAfterTheDocument) {
 
 TEST_F(PictureExporterTest, RelativeFoldersStartAtTheDocumentsFolder) {
     openTwoPages();
-    const std::string doc = env.folder("doc");
-    env.folder("doc/pics");
+    const std::string doc = env.makeFolder("doc");
+    env.makeFolder("doc/pics");
     env.setFormat(A, 1, kPng, "", 1);
     env.setFormat(B, 1, kEmf, std::string("pics") + os::kPathSeparator, 1);
     ASSERT_TRUE(env.exportPictures());
@@ -197,7 +197,7 @@ TEST_F(PictureExporterTest, RelativeFoldersStartAtTheDocumentsFolder) {
 
 TEST_F(PictureExporterTest, AMissingFolderIsMadeFromTheTopDownOnlyAfterYes) {
     openTwoPages();
-    const std::string base = env.folder("base");
+    const std::string base = env.makeFolder("base");
     const std::string missing = path(path(path(base, "a"), "b"), "c");
     env.setFormat(A, 1, kPng, missing, 0);
     env.backend.answerMessageBox(ui::kIdNo);
@@ -221,7 +221,7 @@ TEST_F(PictureExporterTest, AMissingFolderIsMadeFromTheTopDownOnlyAfterYes) {
 
 TEST_F(PictureExporterTest, ReplaceAllAsksOnceAndReplaceOneAsksAgain) {
     openTwoPages();
-    const std::string out = env.folder("out");
+    const std::string out = env.makeFolder("out");
     for (const char* name : {"Page-1.png", "Page-2.png"}) {
         ASSERT_TRUE(env.system.writeFile(path(out, name), "old"));
     }
@@ -243,7 +243,7 @@ TEST_F(PictureExporterTest, ReplaceAllAsksOnceAndReplaceOneAsksAgain) {
 
 TEST_F(PictureExporterTest, CancelEndsOneFormatAndTheOtherFindsItsFiles) {
     openTwoPages();
-    const std::string out = env.folder("out");
+    const std::string out = env.makeFolder("out");
     ASSERT_TRUE(env.system.writeFile(path(out, "Page-1.png"), "old"));
     // A cancelled, B in the same folder and format: B finds what is there and asks too.
     env.setFormat(A, 1, kPng, out, 0);
@@ -265,8 +265,8 @@ TEST_F(PictureExporterTest, CancelEndsOneFormatAndTheOtherFindsItsFiles) {
 
 TEST_F(PictureExporterTest, AFileThatCannotBeDeletedIsSkippedWithAMessage) {
     openTwoPages();
-    const std::string out = env.folder("out");
-    env.folder("out/Page-1.png");  // a folder: found, but not deleted as a file
+    const std::string out = env.makeFolder("out");
+    env.makeFolder("out/Page-1.png");  // a folder: found, but not deleted as a file
     ASSERT_TRUE(env.system.writeFile(path(out, "Page-2.png"), "old"));
     env.setFormat(A, 1, kPng, out, 0);
     env.backend.answerMessageBoxByNumber(1);
@@ -293,7 +293,7 @@ TEST_F(PictureExporterTest, TheSelectionComesBackAndTheExportRunsWithNothingSele
         selectedDuringExport.push_back(window.Selection()->Count());
         draw(p, to);
     };
-    env.setFormat(A, 1, kPng, env.folder("out"), 0);
+    env.setFormat(A, 1, kPng, env.makeFolder("out"), 0);
     ASSERT_TRUE(env.exportPictures());
     EXPECT_EQ(selectedDuringExport, (std::vector<int32_t>{0}));
     auto selection = window.Selection();
@@ -312,7 +312,7 @@ TEST_F(PictureExporterTest, TheSelectionComesBackAndTheExportRunsWithNothingSele
 
 TEST_F(PictureExporterTest, AFormatNumberOutsideTheListIsSkippedWithAMessage) {
     openTwoPages();
-    const std::string out = env.folder("out");
+    const std::string out = env.makeFolder("out");
     env.setFormat(A, 1, 6, path(out, "missing"), 0);
     env.setFormat(B, 1, -1, out, 0);
     ASSERT_TRUE(env.exportPictures());
@@ -329,7 +329,7 @@ TEST_F(PictureExporterTest, AFormatNumberOutsideTheListIsSkippedWithAMessage) {
 // The wait counts from the start, or from the last answer to the replace question.
 TEST_F(PictureExporterTest, TheFinalWaitEndsASecondAfterTheLastMark) {
     openTwoPages();
-    const std::string out = env.folder("out");
+    const std::string out = env.makeFolder("out");
     env.setFormat(A, 1, kPng, out, 0);
     env.system.setTickCount(0xFFFFFF00u);  // the count wraps during the wait
     ASSERT_TRUE(env.exportPictures());

@@ -56,7 +56,7 @@ protected:
         options.cells = p.cells;
         options.layoutTable = p.tables;
         options.innerTable = p.inner;
-        ShapeRef shape = simhost::stencil::dropBlockPassive(tools.page(), options);
+        ShapeRef shape = simhost::stencil::dropBlockPassive(tools.activePage(), options);
         tools.host.pump();
         return shape;
     }
@@ -67,7 +67,7 @@ protected:
         simhost::stencil::StencilOptions options;
         options.layoutMenu = true;
         options.firstLayoutRow = firstLayoutRow;
-        ShapeRef shape = simhost::stencil::dropAccessArrow(tools.page(), options);
+        ShapeRef shape = simhost::stencil::dropAccessArrow(tools.activePage(), options);
         using simhost::geometry::Glue;
         EXPECT_TRUE(Glue::toPoint(tools.host, *shape, visio::visBegin, first, firstRow - 1));
         EXPECT_TRUE(Glue::toPoint(tools.host, *shape, visio::visEnd, second, secondRow - 1));
@@ -351,7 +351,7 @@ TEST_F(ALAToolTest, TheEndsGoToTheSidesTheRulesNameAndStayThere) {
         pick(*shape, 1);
         EXPECT_EQ(formulasOf(*shape), after);
         EXPECT_EQ(glueOf(*shape, visio::visBegin, *first, *second), begin);
-        tools.host.closeDocument(*tools.page().document());
+        tools.host.closeDocument(*tools.activePage().document());
     }
 }
 

@@ -29,7 +29,7 @@ protected:
         tools.startTools();
         tools.newPage();
         place = dropPlace(1);
-        transition = simhost::stencil::dropTransition(tools.page(), at(4, 2));
+        transition = simhost::stencil::dropTransition(tools.activePage(), at(4, 2));
         tools.host.pump();
     }
 
@@ -40,7 +40,7 @@ protected:
         options.markingIn = options.capacityIn = simhost::stencil::ValueIn::TextBox;
         options.marking.clear();
         options.cells = cells;
-        ShapeRef shape = simhost::stencil::dropPlace(tools.page(), options);
+        ShapeRef shape = simhost::stencil::dropPlace(tools.activePage(), options);
         tools.host.pump();
         return shape;
     }
