@@ -93,10 +93,7 @@ void PEPropertyPage::loadSettings() {
         PEFormatSettings& s = settings(slot);
         s.doExport = readSwitch(store_, layout.doExportKey, layout.doExportDefault);
         s.format = readNumber(store_, layout.formatKey, layout.formatDefault);
-        std::string folder;
-        s.folder = store_ && store_->readSetting(layout.destinationKey, &folder, nullptr)
-                       ? folder
-                       : std::string();
+        s.folder = readText(store_, layout.destinationKey, std::string());
         s.relative = readSwitch(store_, layout.relativeKey, kRelativeDefault);
     }
     namingException = readSwitch(store_, kNamingExceptionKey, kNamingExceptionDefault);

@@ -4,7 +4,7 @@
 
 #include "core/PreferencesTool.h"
 #include "core/SupportTool.h"
-#include "model/LeadingInteger.h"
+#include "helpers/LeadingInteger.h"
 #include "platform/ui/WinApiConstants.h"
 #include "resources/Dialog118Simulator.h"
 
@@ -41,7 +41,7 @@ void PNSPropertyPage::loadSettings() {
     conflictColor = readColor(kConflictColorKey, kConflictColorWhenMissing);
     highlightEnabled = readSwitch(store_, kHighlightEnabledKey, kSwitchWhenMissing);
     enabledColor = readColor(kEnabledColorKey, kEnabledColorWhenMissing);
-    delayText = readText(kDelayKey, kDelayWhenMissing);
+    delayText = readText(store_, kDelayKey, kDelayWhenMissing);
     fireAllConcurrent = readSwitch(store_, kFireAllKey, kSwitchWhenMissing);
 }
 
@@ -50,13 +50,6 @@ ui::ColorRef PNSPropertyPage::readColor(const std::string& key, ui::ColorRef whe
     if (!store_ || !store_->readSetting(key, &value, nullptr)) return whenMissing;
     // Read wider than 32 bits: a colour is written unsigned, beyond the signed range.
     return static_cast<ui::ColorRef>(std::strtoll(value.c_str(), nullptr, 10));
-}
-
-std::string PNSPropertyPage::readText(const std::string& key,
-                                      const std::string& whenMissing) const {
-    std::string value;
-    if (!store_ || !store_->readSetting(key, &value, nullptr)) return whenMissing;
-    return value;
 }
 
 bool PNSPropertyPage::OnInitDialog() {

@@ -46,9 +46,6 @@ public:
     void onFireAllClicked();
     void onDelayScrolled(int32_t code);
 
-    PreferencesTool* store() const { return store_; }
-    SupportTool* owner() const { return owner_; }
-
     // Each 1 on, 0 off.
     int32_t highlightConflicts = 1;
     int32_t highlightEnabled = 1;
@@ -65,10 +62,7 @@ private:
     void enableColorChoice(int32_t on, int32_t labelId, int32_t buttonId);
     void setUpDelayTrackbar();
     ui::ColorRef readColor(const std::string& key, ui::ColorRef whenMissing) const;
-    std::string readText(const std::string& key, const std::string& whenMissing) const;
 
-    PreferencesTool* store_ = nullptr;
-    SupportTool* owner_ = nullptr;
     ColorPickerButton conflictColorButton_;
     ColorPickerButton enabledColorButton_;
 };
