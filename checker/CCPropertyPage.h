@@ -31,16 +31,9 @@ public:
 
     void onCheckboxClicked();
 
-    PreferencesTool* store() const { return store_; }
-    SupportTool* owner() const { return owner_; }
-
     // Each 1 on, 0 off; what a page has before it loads the file.
     int32_t showLegend = 1;
     int32_t hintsCheck = 0;
     int32_t nameClashCheck = 0;
     int32_t saveBefore = 0;
-
-private:
-    PreferencesTool* store_ = nullptr;
-    SupportTool* owner_ = nullptr;
 };

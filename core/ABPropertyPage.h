@@ -17,11 +17,4 @@ public:
     void attachSettings(PreferencesTool* store, SupportTool* owner) override;
     bool OnInitDialog() override;
     bool OnApply() override;
-
-    PreferencesTool* store() const { return store_; }
-    SupportTool* owner() const { return owner_; }
-
-private:
-    PreferencesTool* store_ = nullptr;
-    SupportTool* owner_ = nullptr;
 };

@@ -30,9 +30,6 @@ public:
     void onFloatingClicked();
     void onDockedClicked();
 
-    PreferencesTool* store() const { return store_; }
-    SupportTool* owner() const { return owner_; }
-
     // 1 shown, 0 hidden.
     int32_t showToolbar = 1;
     // 1 floating, 0 docked.
@@ -41,7 +38,4 @@ public:
 private:
     // Where the bar goes matters only while it is shown.
     void enablePlacement();
-
-    PreferencesTool* store_ = nullptr;
-    SupportTool* owner_ = nullptr;
 };

@@ -39,6 +39,8 @@ public:
     virtual void loadSettings();
     // Called once, when the command bar is first built; nothing here.
     virtual void attachSettings(PreferencesTool* store, SupportTool* owner);
+    PreferencesTool* store() const { return store_; }
+    SupportTool* owner() const { return owner_; }
 
 protected:
     // How switches are written.
@@ -54,4 +56,8 @@ protected:
     // store).
     static std::string readText(PreferencesTool* store, const std::string& key,
                                 const std::string& whenMissing);
+
+    // Set by the concrete page's attachSettings; the page does not own them.
+    PreferencesTool* store_ = nullptr;
+    SupportTool* owner_ = nullptr;
 };

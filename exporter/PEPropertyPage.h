@@ -69,8 +69,6 @@ public:
                                   os::PathStyle style = os::kPlatformPathStyle);
 
     PEFormatSettings& settings(PEFormatSlot slot) { return slot == PEFormatSlot::A ? a : b; }
-    PreferencesTool* store() const { return store_; }
-    SupportTool* owner() const { return owner_; }
 
     PEFormatSettings a;
     PEFormatSettings b;
@@ -79,7 +77,4 @@ public:
 
 private:
     void enableFormatControls(PEFormatSlot slot);
-
-    PreferencesTool* store_ = nullptr;
-    SupportTool* owner_ = nullptr;
 };
