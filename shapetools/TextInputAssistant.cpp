@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <variant>
 
 #include "helpers/AddonConstants.h"
 #include "helpers/CellHelpers.h"
+#include "helpers/LeadingInteger.h"
 #include "helpers/MessageBoxWithButtons.h"
 #include "helpers/RunString.h"
 #include "helpers/ShapeHelpers.h"
@@ -40,7 +40,7 @@ std::optional<int32_t> scopeNumberOf(const visio::Variant& moreInfo) {
     if (!text || text->size() > kVisioTextLimit) return std::nullopt;
     const std::size_t semicolon = text->find(';');
     if (semicolon == std::string::npos) return std::nullopt;
-    return static_cast<int32_t>(std::strtol(text->substr(0, semicolon).c_str(), nullptr, 10));
+    return parseLeadingInteger(text->substr(0, semicolon)).value;
 }
 
 bool isDrawingWindow(const visio::VWindow& window) {
