@@ -61,10 +61,6 @@ const SlotLayout& layoutOf(PEFormatSlot slot) {
     return slot == PEFormatSlot::A ? kSlotA : kSlotB;
 }
 
-bool isSeparator(char c, os::PathStyle style) {
-    return std::string(os::pathSeparators(style)).find(c) != std::string::npos;
-}
-
 }  // namespace
 
 PEPropertyPage::PEPropertyPage() : PreferencePage(dialog116::make()) {
@@ -167,12 +163,12 @@ void PEPropertyPage::onOptionChanged() {
 
 int32_t PEPropertyPage::relativeFlagOf(const std::string& folder, os::PathStyle style) {
     if (style == os::PathStyle::Posix)
-        return !folder.empty() && isSeparator(folder[0], style) ? 0 : 1;
+        return !folder.empty() && os::isPathSeparator(folder[0], style) ? 0 : 1;
     const os::PathParts parts = os::splitPath(folder, style);
-    const bool fromDrive =
-        !parts.drive.empty() && (parts.folder.empty() || isSeparator(parts.folder[0], style));
-    const bool network =
-        folder.size() >= 2 && isSeparator(folder[0], style) && isSeparator(folder[1], style);
+    const bool fromDrive = !parts.drive.empty() &&
+                           (parts.folder.empty() || os::isPathSeparator(parts.folder[0], style));
+    const bool network = folder.size() >= 2 && os::isPathSeparator(folder[0], style) &&
+                         os::isPathSeparator(folder[1], style);
     return fromDrive || network ? 0 : 1;
 }
 

@@ -81,10 +81,8 @@ ButtonLook exportButton(bool enabled) {
 // "C:\Out\Pics" names two).
 int folderLevels(const std::string& path) {
     const std::string folder = os::splitPath(path).folder;
-    const std::string separators = os::pathSeparators();
-    return static_cast<int>(std::count_if(folder.begin(), folder.end(), [&](char c) {
-        return separators.find(c) != std::string::npos;
-    }));
+    return static_cast<int>(
+        std::count_if(folder.begin(), folder.end(), [](char c) { return os::isPathSeparator(c); }));
 }
 
 // The folder that many levels above the path: the path followed by that many "..",

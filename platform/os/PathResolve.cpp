@@ -6,21 +6,18 @@
 namespace os {
 namespace {
 
-bool isSeparator(char c, PathStyle style) {
-    return std::string(pathSeparators(style)).find(c) != std::string::npos;
-}
-
 // Where the levels start: after the drive and the root separator, or after the share
 // of a network path ("\\server\share\").
 std::size_t rootLength(const std::string& path, PathStyle style) {
     if (style == PathStyle::Posix) return !path.empty() && path[0] == '/' ? 1 : 0;
     const std::size_t drive = path.size() >= 2 && path[1] == ':' ? 2 : 0;
-    const bool rooted = path.size() > drive && isSeparator(path[drive], style);
-    const bool network = drive == 0 && path.size() >= 2 && rooted && isSeparator(path[1], style);
+    const bool rooted = path.size() > drive && isPathSeparator(path[drive], style);
+    const bool network =
+        drive == 0 && path.size() >= 2 && rooted && isPathSeparator(path[1], style);
     if (!network) return drive + (rooted ? 1 : 0);
     std::size_t end = 2;
     for (int level = 0; level < 2 && end < path.size(); ++level) {
-        while (end < path.size() && !isSeparator(path[end], style)) ++end;
+        while (end < path.size() && !isPathSeparator(path[end], style)) ++end;
         if (end < path.size()) ++end;
     }
     return end;
@@ -30,7 +27,7 @@ std::vector<std::string> levelsOf(const std::string& text, PathStyle style) {
     std::vector<std::string> levels;
     std::string level;
     for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !isSeparator(text[i], style)) {
+        if (i < text.size() && !isPathSeparator(text[i], style)) {
             level += text[i];
             continue;
         }
@@ -44,7 +41,7 @@ std::vector<std::string> levelsOf(const std::string& text, PathStyle style) {
 
 std::string resolveDots(const std::string& path, PathStyle style) {
     const std::size_t root = rootLength(path, style);
-    const bool rooted = root > 0 && isSeparator(path[root - 1], style);
+    const bool rooted = root > 0 && isPathSeparator(path[root - 1], style);
     std::vector<std::string> kept;
     for (const std::string& level : levelsOf(path.substr(root), style)) {
         if (level == ".") continue;

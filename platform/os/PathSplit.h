@@ -22,6 +22,10 @@ constexpr const char* pathSeparators(PathStyle style = kPlatformPathStyle) {
     return style == PathStyle::Windows ? "\\/" : "/";
 }
 
+constexpr bool isPathSeparator(char c, PathStyle style = kPlatformPathStyle) {
+    return c == '/' || (style == PathStyle::Windows && c == '\\');
+}
+
 struct PathParts {
     // "C:" when the path starts with a character and ":" (Windows only), else empty.
     std::string drive;
