@@ -66,6 +66,10 @@ std::string getCellFormulaSRC(const visio::VShape& shape, int16_t section, int16
     return shape.CellsSRC(section, row, cell).FormulaU();
 }
 
+std::string formulaToRestore(const visio::VCell& cell) {
+    return cell.IsInherited() ? std::string() : cell.FormulaU();
+}
+
 void setCellFormula(const visio::VShape& shape, const std::string& cellName,
                     const std::string& formula) {
     shape.CellsU(cellName).SetFormulaU(formula);

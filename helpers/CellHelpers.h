@@ -25,6 +25,10 @@ std::string getCellStringSRC(const visio::VShape& shape, int16_t section, int16_
 std::string getCellFormula(const visio::VShape& shape, const std::string& cellName);
 std::string getCellFormulaSRC(const visio::VShape& shape, int16_t section, int16_t row,
                               int16_t cell);
+// What puts the cell back as it is now. A formula inherited from the master is saved as
+// the empty formula, which makes the cell inherit again: writing the master's formula
+// itself would leave the shape with a local copy that no longer follows its master.
+std::string formulaToRestore(const visio::VCell& cell);
 
 // The plain formula write, which a guarded cell refuses.
 void setCellFormula(const visio::VShape& shape, const std::string& cellName,

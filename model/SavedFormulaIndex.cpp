@@ -2,23 +2,13 @@
 
 #include <algorithm>
 
+#include "helpers/CellHelpers.h"
 #include "helpers/FormulaBatchHelpers.h"
 #include "helpers/ShapeHelpers.h"
 #include "platform/visio/VCell.h"
 #include "platform/visio/VPage.h"
 #include "platform/visio/VShapes.h"
 #include "platform/visio/VisioConstants.h"
-
-namespace {
-
-// What puts the cell back as it is now. A formula inherited from the master is saved as
-// the empty formula, which makes the cell inherit again: writing the master's formula
-// itself would leave the shape with a local copy that no longer follows its master.
-std::string formulaToRestore(const visio::VCell& cell) {
-    return cell.IsInherited() ? std::string() : cell.FormulaU();
-}
-
-}  // namespace
 
 void SavedFormulaIndex::beginElement(int32_t id, const visio::VShape& shape) {
     if (ownerOf_.count(id) == 0) addShape(id, shape);

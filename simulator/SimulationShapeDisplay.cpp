@@ -37,12 +37,6 @@ bool isShapeID(int32_t shapeID) {
     return shapeID > GEGraphElement::UNSET;
 }
 
-// The formula that puts the cell back as it is now: an inherited one is restored by the
-// empty formula, which makes the cell inherit again, as the model saves its cells.
-std::string formulaToRestore(const visio::VCell& cell) {
-    return cell.IsInherited() ? std::string() : cell.FormulaU();
-}
-
 CellAddress addressOf(const visio::VCell& cell) {
     return CellAddress{static_cast<uint16_t>(cell.Section()), static_cast<uint16_t>(cell.Row()),
                        static_cast<uint16_t>(cell.Column())};
