@@ -44,7 +44,8 @@ public:
             const double x = 6.0 * (i / 2 % 30);
             const double y = 3.0 * (i / 2 / 30);
             auto first = dropPlace(page, x, y, i, ValueIn::TextBox);
-            auto transition = simhost::stencil::dropTransition(page, at(x + 2, y, "t"));
+            auto transition =
+                simhost::stencil::dropTransition(page, StencilOptions::at(x + 2, y, "t"));
             auto second = dropPlace(page, x + 4, y, i + 1, ValueIn::Cell);
             join(page, first, transition, x + 0.5, x + 1.5, y);
             join(page, transition, second, x + 2.5, x + 3.5, y);
@@ -86,16 +87,9 @@ public:
     std::vector<GEGraphElement*> enabledTransitions;
 
 private:
-    static StencilOptions at(double x, double y, const std::string& text) {
-        StencilOptions options;
-        options.pin = {x, y};
-        options.text = text;
-        return options;
-    }
-
     visio::ComRef<simhost::Shape> dropPlace(simhost::Page& page, double x, double y, int i,
                                             ValueIn markingIn) {
-        StencilOptions options = at(x, y, "p" + std::to_string(i));
+        StencilOptions options = StencilOptions::at(x, y, "p" + std::to_string(i));
         options.markingIn = markingIn;
         options.marking = std::to_string(i % 2);
         return simhost::stencil::dropPlace(page, options);

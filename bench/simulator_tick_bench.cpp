@@ -30,13 +30,6 @@ constexpr int kPerRow = 25;
 constexpr int32_t kToolBarId = 0xE800;
 constexpr int32_t kControlsTemplate = 119;
 
-StencilOptions at(double x, double y, const std::string& text) {
-    StencilOptions options;
-    options.pin = {x, y};
-    options.text = text;
-    return options;
-}
-
 // A ring of 1,000 places, each with a token, and 1,000 transitions, each passing the
 // token of its place on to the next: every transition is enabled and free of conflicts,
 // so the automatic run fires a chosen subset at every tick and never runs dry. Half the
@@ -92,12 +85,12 @@ private:
         ShapeRef previous;
         for (int i = 0; i < kTransitions; ++i) {
             const double x = 4.0 * (i % kPerRow), y = 2.0 * (i / kPerRow);
-            StencilOptions place = at(x, y, "p" + std::to_string(i));
+            StencilOptions place = StencilOptions::at(x, y, "p" + std::to_string(i));
             place.marking = "1";
             if (i % 2 == 0) place.markingIn = simhost::stencil::ValueIn::TextBox;
             ShapeRef p = simhost::stencil::dropPlace(page, place);
-            ShapeRef t =
-                simhost::stencil::dropTransition(page, at(x + 2, y, "t" + std::to_string(i)));
+            ShapeRef t = simhost::stencil::dropTransition(
+                page, StencilOptions::at(x + 2, y, "t" + std::to_string(i)));
             if (previous) join(page, previous, p);
             join(page, p, t);
             if (!first) first = p;

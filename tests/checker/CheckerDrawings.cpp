@@ -20,10 +20,7 @@ namespace checkertest {
 using simhost::stencil::StencilOptions;
 
 StencilOptions at(double x, double y, const std::string& text) {
-    StencilOptions options;
-    options.pin = {x, y};
-    options.text = text;
-    return options;
+    return StencilOptions::at(x, y, text);
 }
 
 simhost::stencil::Point pointOf(const StencilOptions& shape, int16_t row) {

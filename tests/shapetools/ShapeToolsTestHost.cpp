@@ -39,9 +39,7 @@ std::vector<std::string> ShapeToolsTestHost::boxTexts() const {
 }
 
 simhost::stencil::StencilOptions at(double x, double y) {
-    simhost::stencil::StencilOptions options;
-    options.pin = {x, y};
-    return options;
+    return simhost::stencil::StencilOptions::at(x, y, std::string());
 }
 
 }  // namespace shapetooltest

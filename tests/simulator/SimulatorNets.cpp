@@ -59,10 +59,7 @@ constexpr int32_t kSimulatorTableKey = 0;
 }  // namespace
 
 simhost::stencil::StencilOptions at(double x, double y, const std::string& name) {
-    simhost::stencil::StencilOptions options;
-    options.pin = {x, y};
-    options.text = name;
-    return options;
+    return simhost::stencil::StencilOptions::at(x, y, name);
 }
 
 int32_t uniform(std::mt19937& random, int32_t low, int32_t high) {
