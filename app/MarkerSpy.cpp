@@ -15,18 +15,6 @@ visio::ComRef<MarkerSpy> MarkerSpy::watch(const visio::ComRef<visio::IVApplicati
     return spy;
 }
 
-uint32_t MarkerSpy::Release() {
-    uint32_t left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
-visio::IVObject* MarkerSpy::QueryInterface(visio::InterfaceId id) {
-    if (id != visio::InterfaceId::Object && id != visio::InterfaceId::EventSink) return nullptr;
-    AddRef();
-    return this;
-}
-
 int32_t MarkerSpy::VisEventProc(int16_t, const visio::ObjectRef&, int32_t, int32_t,
                                 const visio::ObjectRef&, const visio::Variant& moreInfo,
                                 visio::Variant*) {

@@ -6,19 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/visio/CountedObject.h"
 #include "platform/visio/IVApplication.h"
 #include "platform/visio/IVEvents.h"
 
 namespace runner {
 
-class MarkerSpy : public visio::IVEventSink {
+class MarkerSpy : public visio::CountedObject<visio::IVEventSink> {
 public:
     // Subscribes a new spy to the application's marker events.
     static visio::ComRef<MarkerSpy> watch(const visio::ComRef<visio::IVApplication>& application);
 
-    uint32_t AddRef() override { return ++references_; }
-    uint32_t Release() override;
-    visio::IVObject* QueryInterface(visio::InterfaceId id) override;
     int32_t VisEventProc(int16_t eventCode, const visio::ObjectRef& source, int32_t eventId,
                          int32_t eventSeqNum, const visio::ObjectRef& subject,
                          const visio::Variant& moreInfo, visio::Variant* result) override;
@@ -29,7 +27,6 @@ private:
     MarkerSpy() = default;
     ~MarkerSpy() override = default;
 
-    uint32_t references_ = 0;
     std::vector<std::string> markers_;
 };
 

@@ -4,22 +4,6 @@ visio::ComRef<VisioEventSink> VisioEventSink::create(Callback callback) {
     return visio::ComRef<VisioEventSink>(new VisioEventSink(callback));
 }
 
-uint32_t VisioEventSink::AddRef() {
-    return ++references_;
-}
-
-uint32_t VisioEventSink::Release() {
-    uint32_t left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
-visio::IVObject* VisioEventSink::QueryInterface(visio::InterfaceId id) {
-    if (id != visio::InterfaceId::Object && id != visio::InterfaceId::EventSink) return nullptr;
-    AddRef();
-    return this;
-}
-
 int32_t VisioEventSink::VisEventProc(int16_t eventCode, const visio::ObjectRef& source,
                                      int32_t eventId, int32_t eventSeqNum,
                                      const visio::ObjectRef& subject,

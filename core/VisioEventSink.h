@@ -4,9 +4,10 @@
 
 #include <cstdint>
 
+#include "platform/visio/CountedObject.h"
 #include "platform/visio/IVEvents.h"
 
-class VisioEventSink : public visio::IVEventSink {
+class VisioEventSink : public visio::CountedObject<visio::IVEventSink> {
 public:
     using Callback = int32_t (*)(visio::IVEventSink* sink, int16_t eventCode,
                                  const visio::ObjectRef& source, int32_t eventId,
@@ -16,9 +17,6 @@ public:
     // A new sink whose one reference the caller holds.
     static visio::ComRef<VisioEventSink> create(Callback callback);
 
-    uint32_t AddRef() override;
-    uint32_t Release() override;
-    visio::IVObject* QueryInterface(visio::InterfaceId id) override;
     // Hands the event to the callback; answers S_OK (0) whatever the callback does.
     int32_t VisEventProc(int16_t eventCode, const visio::ObjectRef& source, int32_t eventId,
                          int32_t eventSeqNum, const visio::ObjectRef& subject,
@@ -29,5 +27,4 @@ private:
     ~VisioEventSink() override = default;
 
     Callback callback_;
-    uint32_t references_ = 0;
 };
