@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/MainController.h"
-#include "core/entry/StandardTools.h"
+#include "entry/StandardTools.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VisioConstants.h"
 #include "resources/Toolbar160Simulation.h"

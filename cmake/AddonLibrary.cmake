@@ -31,7 +31,7 @@ function(qav_layer_sources folder out)
       list(FILTER found EXCLUDE REGEX "^${CMAKE_SOURCE_DIR}/${inner}/")
     endif()
   endforeach()
-  list(FILTER found EXCLUDE REGEX "/core/entry/VisioLibMain\\.cpp$")
+  list(FILTER found EXCLUDE REGEX "/entry/VisioLibMain\\.cpp$")
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
 
@@ -70,13 +70,13 @@ foreach(folder ${qav_addon_layers})
 endforeach()
 
 add_library(qav_addon STATIC ${qav_addon_objects} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
-target_link_libraries(qav_addon PUBLIC ${qav_target_core/entry})
+target_link_libraries(qav_addon PUBLIC ${qav_target_entry})
 target_compile_definitions(qav_addon PUBLIC QAV_ADDON_BUILD)
 set_target_properties(qav_addon PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
 
 file(GLOB qav_icon_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/icons/*.ico
      ${CMAKE_SOURCE_DIR}/resources/bitmaps/*.bmp ${CMAKE_SOURCE_DIR}/resources/StringTable.h)
-add_library(QAVSupportTools MODULE ${CMAKE_SOURCE_DIR}/core/entry/VisioLibMain.cpp)
+add_library(QAVSupportTools MODULE ${CMAKE_SOURCE_DIR}/entry/VisioLibMain.cpp)
 # The whole static library goes in, so that its exported classes are exported even
 # where the entry does not use them.
 target_link_libraries(QAVSupportTools PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,qav_addon>")

@@ -26,7 +26,7 @@ qav_layer(checker ON core)
 qav_layer(simulator ON checker)
 qav_layer(exporter ON core)
 qav_layer(shapetools ON core)
-qav_layer(core/entry ON checker simulator exporter shapetools platform/win32)
+qav_layer(entry ON checker simulator exporter shapetools platform/win32)
 
 # The stand-in host and the runner.
 qav_layer(simhost ON platform/visio platform/ui)

@@ -51,5 +51,5 @@ step "Windows cross build (mingw-w64) and tests under Wine, sessions through COM
 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DQAV_BUILD_BENCH=OFF >/dev/null
 cmake --build build-win -j "$jobs"
-[ -d core/entry ] && scripts/check-windows-exports.sh build-win
+[ -d entry ] && scripts/check-windows-exports.sh build-win
 scripts/wine-ctest.sh build-win -j "$jobs"

@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "core/PreferencesTool.h"
-#include "core/entry/AddonList.h"
-#include "core/entry/LibraryMessages.h"
-#include "core/entry/LibraryProtocol.h"
-#include "core/entry/SupportToolsAddon.h"
+#include "entry/AddonList.h"
+#include "entry/LibraryMessages.h"
+#include "entry/LibraryProtocol.h"
+#include "entry/SupportToolsAddon.h"
 #include "platform/visio/ApplicationLocator.h"
 #include "simhost/host/ToolbarItem.h"
 

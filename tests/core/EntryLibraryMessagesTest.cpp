@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/MainController.h"
-#include "core/entry/LibraryMessages.h"
+#include "entry/LibraryMessages.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/EventList.h"

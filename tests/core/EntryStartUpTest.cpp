@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/entry/LibraryMessages.h"
+#include "entry/LibraryMessages.h"
 #include "helpers/LocaleSeparators.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/ApplicationLocator.h"

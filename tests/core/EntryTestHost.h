@@ -10,8 +10,8 @@
 
 #include "core/SupportTool.h"
 #include "core/ToolFactory.h"
-#include "core/entry/AddonList.h"
-#include "core/entry/SupportToolsAddon.h"
+#include "entry/AddonList.h"
+#include "entry/SupportToolsAddon.h"
 #include "simhost/host/Host.h"
 #include "simhost/os/StandInSystem.h"
 #include "simhost/ui/HeadlessBackend.h"

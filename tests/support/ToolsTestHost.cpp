@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/PreferencesTool.h"
-#include "core/entry/StandardTools.h"
+#include "entry/StandardTools.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Application.h"

@@ -1,4 +1,4 @@
-#include "core/entry/NativeWindows.h"
+#include "entry/NativeWindows.h"
 
 #ifdef _WIN32
 #include "platform/win32/Win32Backend.h"

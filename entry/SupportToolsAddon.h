@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "core/ToolFactory.h"
-#include "core/entry/LibraryAddon.h"
-#include "core/entry/NativeWindows.h"
+#include "entry/LibraryAddon.h"
+#include "entry/NativeWindows.h"
 #include "platform/visio/VApplication.h"
 
 class MainController;

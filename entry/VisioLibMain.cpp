@@ -2,7 +2,7 @@
 // (64-bit Windows has a single calling convention, so nothing decorates it there).
 #include <cstdint>
 
-#include "core/entry/LibraryMessages.h"
+#include "entry/LibraryMessages.h"
 #include "helpers/Export.h"
 
 extern "C" QAV_EXPORT uint16_t VisioLibMain(uint16_t message, uint16_t wParam, void* lParam) {

@@ -1,4 +1,4 @@
-#include "core/entry/StandardTools.h"
+#include "entry/StandardTools.h"
 
 #include "checker/ConsistencyChecker.h"
 #include "core/AboutTool.h"

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/entry/LibraryProtocol.h"
+#include "entry/LibraryProtocol.h"
 
 class LibraryAddon {
 public:

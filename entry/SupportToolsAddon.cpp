@@ -1,11 +1,11 @@
-#include "core/entry/SupportToolsAddon.h"
+#include "entry/SupportToolsAddon.h"
 
 #include <cstring>
 #include <string>
 #include <utility>
 
 #include "core/MainController.h"
-#include "core/entry/StandardTools.h"
+#include "entry/StandardTools.h"
 #include "helpers/AddonConstants.h"
 #include "helpers/LocaleSeparators.h"
 #include "platform/ui/Backend.h"

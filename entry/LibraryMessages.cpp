@@ -1,9 +1,9 @@
-#include "core/entry/LibraryMessages.h"
+#include "entry/LibraryMessages.h"
 
 #include <cstring>
 
-#include "core/entry/AddonList.h"
-#include "core/entry/LibraryAddon.h"
+#include "entry/AddonList.h"
+#include "entry/LibraryAddon.h"
 
 using namespace libraryProtocol;
 

@@ -1,6 +1,6 @@
-#include "core/entry/AddonList.h"
+#include "entry/AddonList.h"
 
-#include "core/entry/LibraryAddon.h"
+#include "entry/LibraryAddon.h"
 
 uint16_t AddonList::append(LibraryAddon* addon) {
     if (last_) {

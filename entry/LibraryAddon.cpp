@@ -1,8 +1,8 @@
-#include "core/entry/LibraryAddon.h"
+#include "entry/LibraryAddon.h"
 
 #include <cstring>
 
-#include "core/entry/AddonList.h"
+#include "entry/AddonList.h"
 
 using namespace libraryProtocol;
 
