@@ -70,10 +70,10 @@ public:
     void showEnterButton(bool enabled);
     void showLeaveButton();
 
-    // Keeps the active page and window, has the checker read and check the page, and on
-    // success shows the initial marking on the page. False when the net cannot be
-    // simulated; nothing of it stays then.
-    bool enterSimulation();
+    // Keeps the page and the window that shows it, has the checker read and check the
+    // page, and on success shows the initial marking on the page. False when the net
+    // cannot be simulated; nothing of it stays then.
+    bool enterSimulation(const visio::VPage& page, const visio::VWindow& window);
     // Puts the page and the window back as they were and lets go of the run.
     void leaveSimulation();
 
@@ -111,7 +111,8 @@ private:
     enum class Leave { None, Restart, ByUser, DocumentClosing };
 
     bool checkerHoldsTheModel() const;
-    void startSimulation(bool restarting);
+    void startSimulation(const visio::VPage& page, const visio::VWindow& window, bool restarting);
+    void restart();
     void openControls();
     void closeControls();
     void endSimulation();
