@@ -280,8 +280,10 @@ void PetriNetSimulator::carryOut(Leave why) {
             restart();
             return;
         case Leave::DocumentClosing:
+            // The document still exists: what the button shows is known once it has gone.
+            showEnterButton(false);
             endSimulation();
-            updateButton();
+            buttonOutdated_ = true;
             return;
     }
 }
@@ -487,7 +489,7 @@ void PetriNetSimulator::onVisioEvent(int32_t eventCode, const visio::VObject& su
             onBeforeDocumentClose(subject);
             break;
         case visio::visEvtCodeBefShapeDelete:
-            shapeDeleted_ = true;
+            buttonOutdated_ = true;
             break;
         default:
             break;
@@ -572,9 +574,9 @@ void PetriNetSimulator::onMarker() {
 }
 
 void PetriNetSimulator::onIdle() {
-    if (shapeDeleted_) {
+    if (buttonOutdated_) {
         updateButton();
-        shapeDeleted_ = false;
+        buttonOutdated_ = false;
     }
     if (!controls_ || ticking_) return;
     if (controls_->isWindow()) {

@@ -142,7 +142,9 @@ private:
     void onIdle();
     void onBeforeDocumentClose(const visio::VObject& subject);
 
-    bool shapeDeleted_ = false;
+    // The page under the button changed while Visio was busy (a shape deleted, the
+    // simulated document closed): the button follows at the next idle event.
+    bool buttonOutdated_ = false;
     bool savedWhileIdle_ = true;
     bool checkerRunning_ = false;
     bool highlightConflicts_ = true;
