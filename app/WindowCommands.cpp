@@ -12,6 +12,8 @@
 #include "core/SettingsFile.h"
 #include "platform/os/System.h"
 #include "platform/ui/PropertySheet.h"
+#include "simhost/host/Application.h"
+#include "simhost/host/Document.h"
 #include "simhost/ui/HeadlessUser.h"
 #include "simhost/ui/WindowListing.h"
 
@@ -206,10 +208,20 @@ void type(Runner& r, const Runner::Arguments& a) {
     }
 }
 
+// The shown drawing's window: the drawing closes with it, as its last window.
+void closeDrawing(Runner& r) {
+    simhost::Document* document = r.host().application().activeDocument();
+    if (!document) return r.fail("no drawing is open");
+    const std::string name = document->name();
+    r.host().closeDocument(*document);
+    r.out() << "closed drawing " << name << "\n";
+}
+
 void close(Runner& r, const Runner::Arguments& a) {
     Words words(a.rest);
     std::string name;
-    if (!words.next(name) || !words.rest().empty()) return r.fail("usage: close DIALOG");
+    if (!words.next(name)) return closeDrawing(r);
+    if (!words.rest().empty()) return r.fail("usage: close [DIALOG]");
     if (ui::WindowHandle dialog = openDialog(r, name)) HeadlessUser(r.backend()).close(dialog);
 }
 
@@ -294,7 +306,7 @@ void addWindowCommands(Runner& runner) {
     add("type", "type DIALOG ID TEXT   replace an edit's text", type);
     add("choose", "choose DIALOG ID INDEX|TEXT   choose an entry of a list or a tab", choose);
     add("slide", "slide DIALOG ID POS   move a trackbar", slide);
-    add("close", "close DIALOG   the window's close box", close);
+    add("close", "close [DIALOG]   the window's close box (without DIALOG: the drawing's)", close);
     r.addCommand("ok", "ok [DIALOG]   the property sheet's OK", [&r](const Runner::Arguments& a) {
         sheetButton(r, a, "ok", &HeadlessUser::pressOk);
     });

@@ -8,6 +8,11 @@
 
 namespace {
 
+// A cell's value is truncated toward zero: these are the nearest values that leave 32
+// bits.
+constexpr double kCountBeyondTop = 2147483648.0;
+constexpr double kCountBeyondBottom = -2147483649.0;
+
 using Reader = bool (AttributeCellReader::*)(const std::string&);
 
 struct ReaderEntry {
@@ -127,19 +132,28 @@ bool AttributeCellReader::readMiscType(const std::string&) {
     return false;
 }
 
+// A count past 32 bits cannot be held, and any number put in its place would be
+// another one: it reads as unacceptable, for the checker to report like a text box's,
+// and the cell is neither generated nor brought up to date.
+std::optional<int32_t> AttributeCellReader::countValue(const std::string& name) const {
+    const double v = record_.shape_.cellResult(name);
+    if (v >= kCountBeyondTop || v <= kCountBeyondBottom) return std::nullopt;
+    return resultAsInt(v);
+}
+
 bool AttributeCellReader::readCapacity(const std::string& name) {
-    const int32_t v = cellValue(name);
-    record_.capacity_ = v;
-    return v == -1 || v >= 1;
+    const std::optional<int32_t> v = countValue(name);
+    record_.capacity_ = v.value_or(unacceptableTextValue);
+    return !v || *v == -1 || *v >= 1;
 }
 
 bool AttributeCellReader::readMarking(const std::string& name) {
-    const int32_t v = cellValue(name);
-    record_.marking_ = v;
-    if (v != 0 && v != 1) return false;
+    const std::optional<int32_t> v = countValue(name);
+    record_.marking_ = v.value_or(unacceptableTextValue);
+    if (v && *v != 0 && *v != 1) return false;
     record_.markingCellName_ = markingCell;
     record_.markingCellShapeID_ = record_.shape_.id();
-    ShapeFixUps(record_).fixMarking();
+    if (v) ShapeFixUps(record_).fixMarking();
     return true;
 }
 

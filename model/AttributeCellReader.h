@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/TextBoxValue.h"
@@ -39,6 +40,8 @@ public:
 
 private:
     int32_t cellValue(const std::string& name) const;
+    // None when the value does not fit in 32 bits.
+    std::optional<int32_t> countValue(const std::string& name) const;
     // 0 <= v <= the number of the shape's sub-shapes.
     bool inRange(int32_t v) const;
     // Sub-shape v counted from 1; empty for 0.

@@ -7,7 +7,8 @@
 
 enum class TextBoxKind { ArcWeight, Capacity, Marking };
 
-// What a text box is not able to give: the consistency checker reports it.
+// What a text box, or a count cell past 32 bits, is not able to give: the consistency
+// checker reports it.
 inline constexpr int32_t unacceptableTextValue = -3;
 
 struct TextBoxValue {

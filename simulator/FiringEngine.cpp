@@ -1,6 +1,7 @@
 #include "simulator/FiringEngine.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "model/GEElementSet.h"
@@ -14,6 +15,39 @@ namespace {
 int64_t excessOver(int64_t in, int64_t out) {
     return std::max<int64_t>(0, out - in);
 }
+
+// The counts of the places one firing touches, summed past 32 bits and stored once.
+class CountSums {
+public:
+    explicit CountSums(Marking& marking)
+        : marking_(marking), sums_(marking.placeCount(), 0), touched_(marking.placeCount(), 0) {}
+
+    void add(int32_t place, int64_t tokens) {
+        if (!touched_[place]) {
+            touched_[place] = 1;
+            order_.push_back(place);
+            sums_[place] = marking_.tokensAt(place);
+        }
+        sums_[place] += tokens;
+    }
+
+    // Only a firing nobody approved can end outside 32 bits; it stops at the edge
+    // rather than wrap.
+    void store() const {
+        for (int32_t place : order_) {
+            const int64_t sum =
+                std::clamp<int64_t>(sums_[place], std::numeric_limits<int32_t>::min(),
+                                    std::numeric_limits<int32_t>::max());
+            marking_.setTokensAt(place, static_cast<int32_t>(sum));
+        }
+    }
+
+private:
+    Marking& marking_;
+    std::vector<int64_t> sums_;
+    std::vector<char> touched_;
+    std::vector<int32_t> order_;
+};
 
 }  // namespace
 
@@ -108,32 +142,34 @@ bool FiringEngine::canFireTogether(const std::vector<GEGraphElement*>& transitio
     }
     for (const GEPlace* p : backwardConflictPlaces_) {
         const int32_t place = marking->positionOf(p);
-        if (Marking::hasUnlimitedCapacity(p)) continue;
-        if (excessOf(place, member) > marking->freeCapacityAt(place)) return false;
+        if (excessOf(place, member) > marking->roomAt(place)) return false;
     }
     return true;
 }
 
-// Return places are judged on the enabled transitions of the marking fired from.
+// Return places are judged on the enabled transitions of the marking fired from. The
+// counts are summed wide and stored once: an approved firing ends within 32 bits, but a
+// place given tokens before its taker's arc comes may pass them on the way.
 const Marking* FiringEngine::fireTransitions(const std::vector<GEGraphElement*>& transitions) {
     if (history_.empty()) return nullptr;
     computeIfNeeded();
     auto next = std::make_unique<Marking>(*getCurrentMarking());
+    CountSums counts(*next);
     for (auto t = transitions.rbegin(); t != transitions.rend(); ++t) {
         const int32_t node = index_.nodeOf(*t);
         if (node < 0) continue;
         for (const ArcIndex::ArcUse& arc : index_.arcsOf(node)) {
-            const int32_t tokens = next->tokensAt(arc.place);
             if (arc.input) {
-                next->setTokensAt(arc.place, tokens - arc.weight);
+                counts.add(arc.place, -int64_t{arc.weight});
                 if (returnInput_[arc.place]) next->popRecursion();
             } else {
-                next->setTokensAt(arc.place, tokens + arc.weight);
+                counts.add(arc.place, arc.weight);
                 GEPlace* place = next->placeAt(arc.place);
                 if (place->isStackPlace()) next->pushRecursion(place);
             }
         }
     }
+    counts.store();
     pushMarking(std::move(next));
     return getCurrentMarking();
 }
@@ -193,8 +229,7 @@ bool FiringEngine::isEnabled(int32_t node, const Marking& marking) const {
     for (const ArcIndex::PlaceUse& use : places) {
         const int64_t tokens = marking.tokensAt(use.place);
         if (tokens < use.in) return false;
-        if (!use.hasOutput || Marking::hasUnlimitedCapacity(marking.placeAt(use.place))) continue;
-        if (use.out - use.in > marking.freeCapacityAt(use.place)) return false;
+        if (use.hasOutput && use.out - use.in > marking.roomAt(use.place)) return false;
     }
     return true;
 }
@@ -219,8 +254,7 @@ void FiringEngine::computeConflicts(const Marking& marking) {
     kept.assign(marking.placeCount(), 0);
     std::vector<int32_t> backwardKept;
     for (int32_t place : backward) {
-        if (kept[place] || Marking::hasUnlimitedCapacity(marking.placeAt(place))) continue;
-        if (excessOf(place, enabledNode_) <= marking.freeCapacityAt(place)) continue;
+        if (kept[place] || excessOf(place, enabledNode_) <= marking.roomAt(place)) continue;
         kept[place] = 1;
         backwardKept.push_back(place);
     }

@@ -20,12 +20,13 @@ class GEPlace;
 // once per marking.
 //
 // A transition is enabled when, for every place it touches, the place holds what all
-// its arcs from the place take together, and a bounded place it gives tokens to does
-// not end up above its capacity once the same firing has taken its tokens (a place read
-// and written back by one transition is one exchange). Conflicts are judged so that the
-// enabled transitions outside any conflict can always fire together, and a set accepted
-// by canFireTogether can too: no firing the engine approves leaves a place with fewer
-// than no tokens or a bounded place above its capacity.
+// its arcs from the place take together, and a place it gives tokens to does not end up
+// above its capacity once the same firing has taken its tokens (a place read and
+// written back by one transition is one exchange). A place without a capacity has the
+// largest count a page can show (2,147,483,647) as one: a count never wraps. Conflicts
+// are judged so that the enabled transitions outside any conflict can always fire
+// together, and a set accepted by canFireTogether can too: no firing the engine
+// approves leaves a place with fewer than no tokens or above its capacity.
 //
 // Stack places model calls: each arc that puts tokens into a stack place pushes it on
 // the marking's recursion stack. A return place is an ordinary place whose first

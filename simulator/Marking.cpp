@@ -1,5 +1,7 @@
 #include "simulator/Marking.h"
 
+#include <limits>
+
 #include "model/GEPlace.h"
 
 namespace {
@@ -78,8 +80,10 @@ int32_t Marking::positionOf(const GEGraphElement* element) const {
     return places_ ? places_->positionOf(element) : -1;
 }
 
-int32_t Marking::freeCapacityAt(int32_t position) const {
+// A count is shown and stored in 32 bits: a place without a bound is bounded there.
+int64_t Marking::roomAt(int32_t position) const {
     const GEPlace* place = placeAt(position);
-    if (hasUnlimitedCapacity(place)) return kUnlimited;
-    return place->getCapacity() - tokensAt(position);
+    const int64_t capacity =
+        hasUnlimitedCapacity(place) ? std::numeric_limits<int32_t>::max() : place->getCapacity();
+    return capacity - tokensAt(position);
 }

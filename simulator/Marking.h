@@ -63,7 +63,9 @@ public:
     GEPlace* placeAt(int32_t position) const { return places_->placeAt(position); }
     int32_t tokensAt(int32_t position) const { return counts_.get(position); }
     void setTokensAt(int32_t position, int32_t count) { counts_.set(position, count); }
-    int32_t freeCapacityAt(int32_t position) const;
+    // How many tokens the place can still take: up to its capacity, or up to the largest
+    // count a page can show when it has none. Negative for a place over its capacity.
+    int64_t roomAt(int32_t position) const;
 
 private:
     std::shared_ptr<PlaceOrder> places_;

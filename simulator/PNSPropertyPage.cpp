@@ -16,6 +16,8 @@ namespace {
 constexpr int32_t kSwitchWhenMissing = 1;
 constexpr ui::ColorRef kConflictColorWhenMissing = 0x0000FF;  // red
 constexpr ui::ColorRef kEnabledColorWhenMissing = 0x00FF00;   // green
+// Red, green and blue take a byte each.
+constexpr long long kLargestColor = 0xFFFFFF;
 constexpr char kDelayWhenMissing[] = "1000";
 
 }  // namespace
@@ -45,11 +47,13 @@ void PNSPropertyPage::loadSettings() {
     fireAllConcurrent = readSwitch(store_, kFireAllKey, kSwitchWhenMissing);
 }
 
+// Read wide, so that no number past a colour's range wraps into one.
 ui::ColorRef PNSPropertyPage::readColor(const std::string& key, ui::ColorRef whenMissing) const {
     std::string value;
     if (!store_ || !store_->readSetting(key, &value, nullptr)) return whenMissing;
-    // Read wider than 32 bits: a colour is written unsigned, beyond the signed range.
-    return static_cast<ui::ColorRef>(std::strtoll(value.c_str(), nullptr, 10));
+    const long long number = std::strtoll(value.c_str(), nullptr, 10);
+    if (number < 0 || number > kLargestColor) return whenMissing;
+    return static_cast<ui::ColorRef>(number);
 }
 
 bool PNSPropertyPage::OnInitDialog() {
@@ -80,15 +84,32 @@ void PNSPropertyPage::setUpDelayTrackbar() {
 
 bool PNSPropertyPage::OnApply() {
     if (store_) {
-        store_->writeSetting(kHighlightConflictsKey, switchText(highlightConflicts));
-        store_->writeSetting(kConflictColorKey, std::to_string(conflictColor));
-        store_->writeSetting(kHighlightEnabledKey, switchText(highlightEnabled));
-        store_->writeSetting(kEnabledColorKey, std::to_string(enabledColor));
+        writeSwitch(kHighlightConflictsKey, highlightConflicts);
+        writeColor(kConflictColorKey, conflictColor, kConflictColorWhenMissing);
+        writeSwitch(kHighlightEnabledKey, highlightEnabled);
+        writeColor(kEnabledColorKey, enabledColor, kEnabledColorWhenMissing);
         store_->writeSetting(kDelayKey, delayText);
-        store_->writeSetting(kFireAllKey, switchText(fireAllConcurrent));
+        writeSwitch(kFireAllKey, fireAllConcurrent);
     }
     if (owner_) owner_->applySettings();
     return ui::PropertyPage::OnApply();
+}
+
+// A line that reads as what the page shows stays as the user wrote it ("true", a colour
+// past its range): only what was changed on the page is written.
+void PNSPropertyPage::writeSwitch(const char* key, int32_t on) {
+    if (hasLine(key) && readSwitch(store_, key, kSwitchWhenMissing) == on) return;
+    store_->writeSetting(key, switchText(on));
+}
+
+void PNSPropertyPage::writeColor(const char* key, ui::ColorRef color, ui::ColorRef whenMissing) {
+    if (hasLine(key) && readColor(key, whenMissing) == color) return;
+    store_->writeSetting(key, std::to_string(color));
+}
+
+bool PNSPropertyPage::hasLine(const char* key) const {
+    std::string value;
+    return store_ && store_->readSetting(key, &value, nullptr);
 }
 
 void PNSPropertyPage::DoDataExchange(ui::DataExchange& dx) {

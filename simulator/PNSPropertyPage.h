@@ -34,10 +34,12 @@ public:
     // Keeps the store and the owner, loads the settings and has the simulator take them.
     void attachSettings(PreferencesTool* store, SupportTool* owner) override;
     // A missing key gives its default; only "TRUE" reads as on; a colour is a decimal
-    // number, and a text that is none reads as 0.
+    // number, a text that is none reads as 0, and a number outside 0 to 0xFFFFFF as the
+    // default.
     void loadSettings() override;
     bool OnInitDialog() override;
-    // Writes the six keys, then has the simulator take them over.
+    // Writes the six keys, but for a switch or colour line that already reads as what
+    // the page shows, then has the simulator take them over.
     bool OnApply() override;
     void DoDataExchange(ui::DataExchange& dx) override;
 
@@ -62,6 +64,9 @@ private:
     void enableColorChoice(int32_t on, int32_t labelId, int32_t buttonId);
     void setUpDelayTrackbar();
     ui::ColorRef readColor(const std::string& key, ui::ColorRef whenMissing) const;
+    void writeSwitch(const char* key, int32_t on);
+    void writeColor(const char* key, ui::ColorRef color, ui::ColorRef whenMissing);
+    bool hasLine(const char* key) const;
 
     ColorPickerButton conflictColorButton_;
     ColorPickerButton enabledColorButton_;

@@ -114,7 +114,7 @@ bool PetriNetSimulator::onCommand(std::string argument) {
     if (isSimulating()) {
         requestLeave(Leave::ByUser);
     } else if (!checkerHoldsTheModel()) {
-        startSimulation(false);
+        startSimulation(application_.ActivePage(), application_.ActiveWindow(), false);
     }
     return true;
 }
@@ -169,8 +169,9 @@ void PetriNetSimulator::showLeaveButton() {
 
 // A restart that fails has left the simulation already: its error shows no icon, and the
 // button becomes the enter button again.
-void PetriNetSimulator::startSimulation(bool restarting) {
-    if (!enterSimulation()) {
+void PetriNetSimulator::startSimulation(const visio::VPage& page, const visio::VWindow& window,
+                                        bool restarting) {
+    if (!enterSimulation(page, window)) {
         showError(!restarting);
         if (restarting) showEnterButton(true);
         return;
@@ -202,9 +203,9 @@ void PetriNetSimulator::closeControls() {
     controls_.reset();
 }
 
-bool PetriNetSimulator::enterSimulation() {
-    simulatedPage_ = application_.ActivePage();
-    simulatedWindow_ = application_.ActiveWindow();
+bool PetriNetSimulator::enterSimulation(const visio::VPage& page, const visio::VWindow& window) {
+    simulatedPage_ = page;
+    simulatedWindow_ = window;
     buildCellTables();
     if (!checker_ || !typeHolder_ ||
         !checker_->isConsistentPetriNet(simulatedPage_.Shapes(), savedCells_.get())) {
@@ -276,14 +277,25 @@ void PetriNetSimulator::carryOut(Leave why) {
             endSimulation();
             return;
         case Leave::Restart:
-            endSimulation();
-            startSimulation(true);
+            restart();
             return;
         case Leave::DocumentClosing:
+            // The document still exists: what the button shows is known once it has gone.
+            showEnterButton(false);
             endSimulation();
-            updateButton();
+            buttonOutdated_ = true;
             return;
     }
+}
+
+// The run belongs to its page: a restart asked for while another page or document is
+// shown enters the simulated page again, and its controls wait until it is shown.
+void PetriNetSimulator::restart() {
+    const visio::VPage page = simulatedPage_;
+    const visio::VWindow window = simulatedWindow_;
+    endSimulation();
+    startSimulation(page, window, true);
+    if (controls_ && !showsSimulatedPage()) controls_->disableControls();
 }
 
 // --- Steps
@@ -477,7 +489,7 @@ void PetriNetSimulator::onVisioEvent(int32_t eventCode, const visio::VObject& su
             onBeforeDocumentClose(subject);
             break;
         case visio::visEvtCodeBefShapeDelete:
-            shapeDeleted_ = true;
+            buttonOutdated_ = true;
             break;
         default:
             break;
@@ -562,9 +574,9 @@ void PetriNetSimulator::onMarker() {
 }
 
 void PetriNetSimulator::onIdle() {
-    if (shapeDeleted_) {
+    if (buttonOutdated_) {
         updateButton();
-        shapeDeleted_ = false;
+        buttonOutdated_ = false;
     }
     if (!controls_ || ticking_) return;
     if (controls_->isWindow()) {

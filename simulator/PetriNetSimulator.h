@@ -70,10 +70,10 @@ public:
     void showEnterButton(bool enabled);
     void showLeaveButton();
 
-    // Keeps the active page and window, has the checker read and check the page, and on
-    // success shows the initial marking on the page. False when the net cannot be
-    // simulated; nothing of it stays then.
-    bool enterSimulation();
+    // Keeps the page and the window that shows it, has the checker read and check the
+    // page, and on success shows the initial marking on the page. False when the net
+    // cannot be simulated; nothing of it stays then.
+    bool enterSimulation(const visio::VPage& page, const visio::VWindow& window);
     // Puts the page and the window back as they were and lets go of the run.
     void leaveSimulation();
 
@@ -111,7 +111,8 @@ private:
     enum class Leave { None, Restart, ByUser, DocumentClosing };
 
     bool checkerHoldsTheModel() const;
-    void startSimulation(bool restarting);
+    void startSimulation(const visio::VPage& page, const visio::VWindow& window, bool restarting);
+    void restart();
     void openControls();
     void closeControls();
     void endSimulation();
@@ -141,7 +142,9 @@ private:
     void onIdle();
     void onBeforeDocumentClose(const visio::VObject& subject);
 
-    bool shapeDeleted_ = false;
+    // The page under the button changed while Visio was busy (a shape deleted, the
+    // simulated document closed): the button follows at the next idle event.
+    bool buttonOutdated_ = false;
     bool savedWhileIdle_ = true;
     bool checkerRunning_ = false;
     bool highlightConflicts_ = true;

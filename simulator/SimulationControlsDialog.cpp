@@ -206,12 +206,22 @@ void SimulationControlsDialog::showHint() {
 }
 
 void SimulationControlsDialog::fillRecursionList(const std::vector<std::string>& names) {
-    if (recursionList_.itemCount() == static_cast<int32_t>(names.size())) return;
+    if (recursionListShows(names)) return;
     recursionList_.deleteAllItems();
     for (size_t i = 0; i < names.size(); ++i) {
         recursionList_.insertItem(0, std::to_string(i + 1));
         recursionList_.setItemText(0, 1, names[i]);
     }
+}
+
+// A return and a call fired together keep the depth and change the top.
+bool SimulationControlsDialog::recursionListShows(const std::vector<std::string>& names) const {
+    const int32_t rows = static_cast<int32_t>(names.size());
+    if (recursionList_.itemCount() != rows) return false;
+    for (int32_t row = 0; row < rows; ++row) {
+        if (recursionList_.itemText(row, 1) != names[rows - 1 - row]) return false;
+    }
+    return true;
 }
 
 // --- Ticks

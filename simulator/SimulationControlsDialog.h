@@ -66,8 +66,8 @@ public:
 
     // Shows the simulator's state: commands, step, hint, recursion stack, counters.
     void refresh();
-    // Bottom first; the list shows the top of the stack in its first row. A stack of
-    // the same depth as the list leaves the list as it is.
+    // Bottom first; the list shows the top of the stack in its first row. A list that
+    // shows the stack already is left as it is.
     void fillRecursionList(const std::vector<std::string>& names);
 
     // Read by tests and the runner.
@@ -89,6 +89,7 @@ private:
     bool tickSemiAutomaticHolding();
     bool tickSemiAutomatic();
     bool holdsOnOneConflictPlace() const;
+    bool recursionListShows(const std::vector<std::string>& names) const;
 
     ui::StatusBar statusBar_;
     SimulationToolBar toolBar_{statusBar_};

@@ -113,6 +113,7 @@ TEST_F(ShapeAttributesRead, CapacityAndMarkingCellsMustHoldTheirRange) {
     EXPECT_TRUE(capacity("-1"));
     EXPECT_TRUE(capacity("1"));
     EXPECT_TRUE(capacity("7.9"));
+    EXPECT_TRUE(capacity("2147483647"));
     EXPECT_FALSE(capacity("0"));
     EXPECT_FALSE(capacity("-2"));
 
@@ -128,6 +129,30 @@ TEST_F(ShapeAttributesRead, CapacityAndMarkingCellsMustHoldTheirRange) {
     two.marking = "2";
     EXPECT_FALSE(read(dropPlace(page(), two)));
     EXPECT_EQ(record.getMarkingValue(), 2);
+    EXPECT_TRUE(messageBoxes().empty());
+}
+
+// Past 32 bits a count cannot be held: it reads as unacceptable, for the checker to
+// report, and neither a generator nor the old stencils' marking fix writes another
+// number over it.
+TEST_F(ShapeAttributesRead, CountCellsPast32BitsAreRefusedAndKept) {
+    for (const char* stencil : {"2.1.1", "2.0.0"}) {
+        for (const std::string count : {"4294967296", "-99999999999"}) {
+            SCOPED_TRACE(std::string(stencil) + " " + count);
+            StencilOptions marked = version(stencil);
+            marked.marking = count;
+            auto place = dropPlace(page(), marked);
+            EXPECT_TRUE(read(place));
+            EXPECT_EQ(record.getMarkingValue(), -3);
+            EXPECT_EQ(formulaOf(place, "User.QAV_marking"), count);
+            StencilOptions bounded = version(stencil);
+            bounded.cells["User.QAV_capacity"] = count;
+            auto startEnd = dropStartEndPlace(page(), bounded);
+            EXPECT_TRUE(read(startEnd));
+            EXPECT_EQ(record.getCapacityValue(), -3);
+            EXPECT_EQ(formulaOf(startEnd, "User.QAV_capacity"), count);
+        }
+    }
     EXPECT_TRUE(messageBoxes().empty());
 }
 

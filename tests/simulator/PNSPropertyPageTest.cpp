@@ -54,6 +54,24 @@ TEST_F(PNSPageTest, OnlyTheExactTextTRUEIsOnAndAColourIsItsLeadingNumber) {
     EXPECT_EQ(page.delayText, "250");
 }
 
+// A colour past the three bytes of RGB would wrap into another: it reads as the default.
+// What the user did not change on the page stays in the file as the user wrote it.
+TEST_F(PNSPageTest, AColourOutOfRangeReadsAsTheDefaultAndUnchangedLinesStay) {
+    store.values = {{PNSPropertyPage::kConflictColorKey, "99999999999"},
+                    {PNSPropertyPage::kEnabledColorKey, "4294967296"},
+                    {PNSPropertyPage::kHighlightConflictsKey, "true"}};
+    const ui::WindowHandle shown = openPage();
+    EXPECT_EQ(page.conflictColor, 255u);
+    EXPECT_EQ(page.enabledColor, 65280u);
+    ASSERT_TRUE(user.tick(shown, dialog118::kFireAll, false));
+    ASSERT_TRUE(user.pressApply(shown));
+    EXPECT_EQ(store.written,
+              (Written{{"PNS_General_Highlight_Enabled_Transitions", "TRUE"},
+                       {"PNS_Hightlight_Duration", "1000"},
+                       {"PNS_SemiAuto_Fire_All_Transitions_On_Concurrency", "FALSE"}}));
+    EXPECT_EQ(store.values[PNSPropertyPage::kConflictColorKey], "99999999999");
+}
+
 TEST_F(PNSPageTest, TheTrackbarShowsTheDelayAndApplyWritesTheSixKeysInOrder) {
     const ui::WindowHandle shown = openPage();
     EXPECT_EQ(simhost::headless::WindowListing::describe(backend, page.item(dialog118::kDelay)),

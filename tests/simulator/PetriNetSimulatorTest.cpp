@@ -265,7 +265,7 @@ TEST_F(SimulatorTest, TheRecursionStackListTakesPartOnlyWithStackPlaces) {
     using Rows = std::vector<std::vector<std::string>>;
     EXPECT_EQ(env.control(1058).rows, (Rows{{"1", "s1"}}));
     env.controls()->fillRecursionList({"s2"});
-    EXPECT_EQ(env.control(1058).rows, (Rows{{"1", "s1"}})) << "same depth, left as it is";
+    EXPECT_EQ(env.control(1058).rows, (Rows{{"1", "s2"}})) << "same depth, another top";
     env.controls()->fillRecursionList({"s1", "s2"});
     EXPECT_EQ(env.control(1058).rows, (Rows{{"2", "s2"}, {"1", "s1"}})) << "the top first";
     ASSERT_TRUE(env.pressControl(kStepForward));
