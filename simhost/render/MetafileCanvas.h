@@ -1,4 +1,4 @@
-// What a metafile (EMF, WMF) is drawn on: fills, lines and text in whole device units
+// What a metafile (EMF, WMF) is drawn on: fills, lines, text and pictures in whole device units
 // (y down, the page's top left at the origin), each format recording them as its own
 // records. SceneRecorder lays a scene out on it; EmfCanvas and WmfCanvas record it (with
 // libUEMF, or GDI's metafile DCs on Windows), and on Windows GDI+ paints it as pixels.
@@ -11,6 +11,8 @@
 #include "simhost/render/Scene.h"
 
 namespace simhost::render {
+
+struct Pixels;
 
 struct DevicePoint {
     int32_t x = 0;
@@ -42,6 +44,8 @@ public:
     // One line of text centred on the reference point's vertical, on its baseline.
     virtual void text(const std::string& utf8, DevicePoint reference, const DeviceFont& font,
                       Rgb colour) = 0;
+    // A picture stretched over the upright box from topLeft, size across and down.
+    virtual void image(const Pixels& pixels, DevicePoint topLeft, DevicePoint size) = 0;
 };
 
 }  // namespace simhost::render

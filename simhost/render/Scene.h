@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "simhost/host/Transform.h"
 
 namespace simhost::render {
+
+struct Pixels;
 
 struct Rgb {
     uint8_t red = 0;
@@ -77,11 +80,38 @@ struct SceneText {
     TextLook look;
 };
 
-// What one shape draws: its outline (filled, then stroked), its arrowheads, its text.
+// An imported picture stretched over a parallelogram of the page: where the picture's
+// top left corner lands, and the page's way from there along its top edge and down its
+// left edge.
+struct SceneImage {
+    std::shared_ptr<const Pixels> pixels;
+    Point2 topLeft;
+    Point2 across;
+    Point2 down;
+    // The page's smallest upright box around it: left, bottom, right, top.
+    std::array<double, 4> bounds() const {
+        const Point2 corners[4] = {topLeft,
+                                   {topLeft.x + across.x, topLeft.y + across.y},
+                                   {topLeft.x + down.x, topLeft.y + down.y},
+                                   {topLeft.x + across.x + down.x, topLeft.y + across.y + down.y}};
+        std::array<double, 4> box = {corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+        for (const Point2& c : corners) {
+            box[0] = std::min(box[0], c.x);
+            box[1] = std::min(box[1], c.y);
+            box[2] = std::max(box[2], c.x);
+            box[3] = std::max(box[3], c.y);
+        }
+        return box;
+    }
+};
+
+// What one shape draws: its outline (filled), an imported picture, the outline's line,
+// its arrowheads, its text.
 struct SceneShape {
     std::vector<ScenePath> paths;
     LineLook line;
     FillLook fill;
+    std::optional<SceneImage> image;
     std::vector<Arrowhead> arrows;
     std::optional<SceneText> text;
 };

@@ -1,8 +1,11 @@
 #include "simhost/render/SceneRecorder.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
+
+#include "simhost/render/Pixels.h"
 
 namespace simhost::render {
 namespace {
@@ -52,6 +55,7 @@ void SceneRecorder::recordShape(const SceneShape& shape) {
         filled.push_back(device(path));
     }
     if (!filled.empty()) canvas_.fill(filled, shape.fill.colour);
+    if (shape.image) recordImage(*shape.image);
     if (shape.line.pattern != LinePattern::None) {
         int32_t width = whole(shape.line.drawnWeight() * scale_);
         for (const ScenePath& path : shape.paths) {
@@ -63,6 +67,17 @@ void SceneRecorder::recordShape(const SceneShape& shape) {
         for (const Arrowhead& arrow : shape.arrows) recordArrow(arrow, shape.line.colour);
     }
     if (shape.text) recordText(*shape.text);
+}
+
+// A metafile's picture records stretch a picture over an upright box: a turned picture
+// fills the box around it, upright.
+void SceneRecorder::recordImage(const SceneImage& image) {
+    const std::array<double, 4> box = image.bounds();
+    const DevicePoint topLeft = device({box[0], box[3]});
+    const DevicePoint bottomRight = device({box[2], box[1]});
+    const DevicePoint size{std::max<int32_t>(1, bottomRight.x - topLeft.x),
+                           std::max<int32_t>(1, bottomRight.y - topLeft.y)};
+    canvas_.image(*image.pixels, topLeft, size);
 }
 
 void SceneRecorder::recordArrow(const Arrowhead& arrow, Rgb colour) {
