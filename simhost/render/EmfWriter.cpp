@@ -157,7 +157,10 @@ protected:
                               points.data()));
     }
     void setTextColour(Rgb colour) override { add(U_EMRSETTEXTCOLOR_set(colourOf(colour))); }
-    void image(const Pixels& pixels, DevicePoint topLeft, DevicePoint size) override {
+    // The picture record stretches over an upright box: a turned picture fills the box
+    // around it, upright.
+    void image(const Pixels& pixels, const DevicePlacement& placement) override {
+        const DevicePoint topLeft = placement.boxTopLeft(), size = placement.boxSize();
         std::vector<uint8_t> rows = pixels.dibRows();
         U_BITMAPINFO info{};
         info.bmiHeader = dibHeaderOf(pixels, rows.size());

@@ -174,7 +174,9 @@ protected:
         check(Polyline(dc(), points.data(), static_cast<int>(points.size())));
     }
     void setTextColour(Rgb colour) override { SetTextColor(dc(), colourOf(colour)); }
-    void image(const Pixels& pixels, DevicePoint topLeft, DevicePoint size) override {
+    // As libUEMF's metafiles record it: over the upright box around the picture.
+    void image(const Pixels& pixels, const DevicePlacement& placement) override {
+        const DevicePoint topLeft = placement.boxTopLeft(), size = placement.boxSize();
         const std::vector<uint8_t> rows = pixels.dibRows();
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);

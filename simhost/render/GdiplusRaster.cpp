@@ -162,16 +162,19 @@ public:
         note(graphics_.DrawLines(&pen, points.data(), static_cast<INT>(points.size())));
     }
 
-    // The rows as a bitmap keeps them, bottom row first: GDI+ walks them from the top
-    // with a stride that goes backwards.
-    void image(const Pixels& pixels, DevicePoint topLeft, DevicePoint size) override {
+    // Stretched over the parallelogram, turned with its shape. The rows as a bitmap keeps
+    // them, bottom row first: GDI+ walks them from the top with a stride that goes back.
+    void image(const Pixels& pixels, const DevicePlacement& placement) override {
         std::vector<uint8_t> rows = pixels.dibRows();
         const INT stride = static_cast<INT>(pixels.dibStride());
         gp::Bitmap bitmap(pixels.width, pixels.height, -stride, PixelFormat24bppRGB,
                           rows.data() + static_cast<size_t>(stride) * (pixels.height - 1));
         note(bitmap.GetLastStatus());
-        note(graphics_.DrawImage(&bitmap, gp::Rect(topLeft.x, topLeft.y, size.x, size.y), 0, 0,
-                                 pixels.width, pixels.height, gp::UnitPixel));
+        const gp::Point corners[3] = {{placement.topLeft.x, placement.topLeft.y},
+                                      {placement.topRight.x, placement.topRight.y},
+                                      {placement.bottomLeft.x, placement.bottomLeft.y}};
+        note(graphics_.DrawImage(&bitmap, corners, 3, 0, 0, pixels.width, pixels.height,
+                                 gp::UnitPixel));
     }
 
     // Centred on the reference point, on its baseline, turned about it.

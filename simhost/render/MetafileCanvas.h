@@ -4,6 +4,7 @@
 // libUEMF, or GDI's metafile DCs on Windows), and on Windows GDI+ paints it as pixels.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,6 +21,31 @@ struct DevicePoint {
 };
 
 using DevicePolygon = std::vector<DevicePoint>;
+
+// Where a picture lands: its top left corner and the opposite ends of its top and left edges.
+struct DevicePlacement {
+    DevicePoint topLeft;
+    DevicePoint topRight;
+    DevicePoint bottomLeft;
+    // The fourth corner, across from the top left one.
+    DevicePoint bottomRight() const {
+        return {topRight.x + bottomLeft.x - topLeft.x, topRight.y + bottomLeft.y - topLeft.y};
+    }
+    // The upright box around it, by its top left corner and its size (at least one unit
+    // each way): what a metafile's picture records stretch a picture over.
+    DevicePoint boxTopLeft() const {
+        const DevicePoint opposite = bottomRight();
+        return {std::min({topLeft.x, topRight.x, bottomLeft.x, opposite.x}),
+                std::min({topLeft.y, topRight.y, bottomLeft.y, opposite.y})};
+    }
+    DevicePoint boxSize() const {
+        const DevicePoint opposite = bottomRight(), corner = boxTopLeft();
+        return {std::max<int32_t>(
+                    1, std::max({topLeft.x, topRight.x, bottomLeft.x, opposite.x}) - corner.x),
+                std::max<int32_t>(
+                    1, std::max({topLeft.y, topRight.y, bottomLeft.y, opposite.y}) - corner.y)};
+    }
+};
 
 struct DeviceFont {
     int32_t height = 0;      // the character height (the em), device units
@@ -44,8 +70,8 @@ public:
     // One line of text centred on the reference point's vertical, on its baseline.
     virtual void text(const std::string& utf8, DevicePoint reference, const DeviceFont& font,
                       Rgb colour) = 0;
-    // A picture stretched over the upright box from topLeft, size across and down.
-    virtual void image(const Pixels& pixels, DevicePoint topLeft, DevicePoint size) = 0;
+    // A picture stretched over its placement.
+    virtual void image(const Pixels& pixels, const DevicePlacement& placement) = 0;
 };
 
 }  // namespace simhost::render

@@ -88,21 +88,6 @@ struct SceneImage {
     Point2 topLeft;
     Point2 across;
     Point2 down;
-    // The page's smallest upright box around it: left, bottom, right, top.
-    std::array<double, 4> bounds() const {
-        const Point2 corners[4] = {topLeft,
-                                   {topLeft.x + across.x, topLeft.y + across.y},
-                                   {topLeft.x + down.x, topLeft.y + down.y},
-                                   {topLeft.x + across.x + down.x, topLeft.y + across.y + down.y}};
-        std::array<double, 4> box = {corners[0].x, corners[0].y, corners[0].x, corners[0].y};
-        for (const Point2& c : corners) {
-            box[0] = std::min(box[0], c.x);
-            box[1] = std::min(box[1], c.y);
-            box[2] = std::max(box[2], c.x);
-            box[3] = std::max(box[3], c.y);
-        }
-        return box;
-    }
 };
 
 // What one shape draws: its outline (filled), an imported picture, the outline's line,

@@ -1,7 +1,6 @@
 #include "simhost/render/SceneRecorder.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <utility>
 
@@ -69,15 +68,10 @@ void SceneRecorder::recordShape(const SceneShape& shape) {
     if (shape.text) recordText(*shape.text);
 }
 
-// A metafile's picture records stretch a picture over an upright box: a turned picture
-// fills the box around it, upright.
 void SceneRecorder::recordImage(const SceneImage& image) {
-    const std::array<double, 4> box = image.bounds();
-    const DevicePoint topLeft = device({box[0], box[3]});
-    const DevicePoint bottomRight = device({box[2], box[1]});
-    const DevicePoint size{std::max<int32_t>(1, bottomRight.x - topLeft.x),
-                           std::max<int32_t>(1, bottomRight.y - topLeft.y)};
-    canvas_.image(*image.pixels, topLeft, size);
+    const Point2 topRight{image.topLeft.x + image.across.x, image.topLeft.y + image.across.y};
+    const Point2 bottomLeft{image.topLeft.x + image.down.x, image.topLeft.y + image.down.y};
+    canvas_.image(*image.pixels, {device(image.topLeft), device(topRight), device(bottomLeft)});
 }
 
 void SceneRecorder::recordArrow(const Arrowhead& arrow, Rgb colour) {

@@ -168,7 +168,9 @@ protected:
         add(U_WMRPOLYLINE_set(static_cast<uint16_t>(points.size()), points.data()));
     }
     void setTextColour(Rgb colour) override { add(U_WMRSETTEXTCOLOR_set(colourOf(colour))); }
-    void image(const Pixels& pixels, DevicePoint topLeft, DevicePoint size) override {
+    // As in the EMF: over the upright box around the picture.
+    void image(const Pixels& pixels, const DevicePlacement& placement) override {
+        const DevicePoint topLeft = placement.boxTopLeft(), size = placement.boxSize();
         std::vector<uint8_t> rows = pixels.dibRows();
         U_BITMAPINFO info{};
         info.bmiHeader = dibHeaderOf(pixels, rows.size());
