@@ -1,12 +1,18 @@
 #include "app/AddonCommands.h"
 
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/Runner.h"
+#include "helpers/AddonConstants.h"
 #include "simhost/addon/AddonLibrary.h"
+#include "simhost/formula/Value.h"
+#include "simhost/host/Application.h"
 #include "simhost/host/Page.h"
+#include "simhost/host/Shape.h"
+#include "simhost/host/Shapes.h"
 #include "simhost/host/Toolbar.h"
 #include "simhost/host/ToolbarItem.h"
 #include "simhost/host/ToolbarItems.h"
@@ -18,7 +24,8 @@
 namespace runner {
 namespace {
 
-constexpr char kAddonName[] = "QAVSupportTools";
+constexpr const char* kAddonName = addonName;
+constexpr char kDrawingTypeCell[] = "User.QAV_DrawingType.Prompt";
 constexpr int32_t kDrawingSet = 2;
 
 using NoBars = std::vector<visio::ComRef<simhost::Toolbar>>;
@@ -44,6 +51,50 @@ void load(Runner& r, const Runner::Arguments& a) {
     }
 }
 
+// Whether the last of a tool's two marker events says that it entered its state.
+bool runs(Runner& r, const std::string& entered, const std::string& left) {
+    const std::vector<std::string>& markers = r.markers().markers();
+    for (auto marker = markers.rbegin(); marker != markers.rend(); ++marker) {
+        if (*marker == entered) return true;
+        if (*marker == left) return false;
+    }
+    return false;
+}
+
+// The diagram kinds of the shapes, as the tools scan a page: a shape that names its kind
+// counts, one that does not is looked into.
+void collectDrawingTypes(const std::vector<visio::ComRef<simhost::Shape>>& shapes,
+                         std::set<std::string>& types) {
+    for (const auto& shape : shapes) {
+        if (!shape->sheet().resolve(kDrawingTypeCell)) {
+            collectDrawingTypes(shape->memberList(), types);
+            continue;
+        }
+        const simhost::formula::Value type = shape->value(kDrawingTypeCell);
+        if (type.kind == simhost::formula::Value::Kind::String) types.insert(type.text);
+    }
+}
+
+// What the runner can tell of why the tools greyed a button: the other tool runs, or the
+// shown page holds nothing the tool works on.
+std::string whyDisabled(Runner& r, const std::string& tag) {
+    if (tag == "CCStartButton" && runs(r, markerSimulationEntered, markerSimulationLeft))
+        return "a Petri net simulation runs (press PNSButton to leave it)";
+    if (tag == "PNSButton" && runs(r, markerCheckingEntered, markerCheckingLeft))
+        return "the consistency checker runs (press CCStopButton to stop it)";
+    if (tag != "CCStartButton" && tag != "PNSButton") return std::string();
+    simhost::Page* page = r.host().application().activePage();
+    if (!page) return "no drawing is shown";
+    std::set<std::string> types;
+    collectDrawingTypes(page->shapeCollection().list(), types);
+    if (tag == "PNSButton" && !types.count(drawingTypePetriNet))
+        return "the shown page holds no Petri net";
+    if (!types.count(drawingTypePetriNet) && !types.count(drawingTypeBlockDiagram) &&
+        !types.count(drawingTypeERDiagram))
+        return "the shown page holds no shape of the notation";
+    return std::string();
+}
+
 void press(Runner& r, const Runner::Arguments& a) {
     if (a.words.size() != 1) return r.fail("usage: press TAG");
     visio::ComRef<simhost::ToolbarItem> button = r.host().toolbarItem(a.words[0]);
@@ -52,7 +103,9 @@ void press(Runner& r, const Runner::Arguments& a) {
         return;
     }
     if (!button->properties().enabled) {
-        r.out() << "refused: the button " << a.words[0] << " is disabled\n";
+        const std::string why = whyDisabled(r, a.words[0]);
+        r.out() << "refused: the button " << a.words[0] << " is disabled"
+                << (why.empty() ? "" : ": " + why) << "\n";
         return;
     }
     r.host().clickToolbarItem(*button);

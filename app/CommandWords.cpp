@@ -55,6 +55,12 @@ std::string afterWords(const std::string& rest, size_t count) {
     return at == std::string::npos ? std::string() : rest.substr(at);
 }
 
+std::string unquoted(const std::string& text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    return text;
+}
+
 simhost::Page* namedPage(simhost::Document& document, const std::string& word) {
     if (simhost::Page* page = document.pageNamed(word)) return page;
     if (word.empty() || word.size() > 5 ||

@@ -25,6 +25,8 @@ bool readId(const std::string& word, int32_t* id);
 bool readNumber(const std::string& word, double* number);
 // The text after the first count words of a command's arguments, as typed.
 std::string afterWords(const std::string& rest, size_t count);
+// The text without the double quotes around it, when it has them ("Edit tokens").
+std::string unquoted(const std::string& text);
 
 // The page of the document with that name, else with that number from 1; null when
 // there is none.

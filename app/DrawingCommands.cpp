@@ -9,6 +9,7 @@
 #include "app/CellSnapshot.h"
 #include "app/CommandWords.h"
 #include "app/Runner.h"
+#include "app/ShapeMasters.h"
 #include "simhost/file/DrawingFile.h"
 #include "simhost/file/FileNames.h"
 #include "simhost/formula/ValueText.h"
@@ -51,8 +52,10 @@ std::string valueText(const Value& value) {
 }
 
 void printShape(Runner& r, simhost::Shape& shape, size_t depth) {
+    const std::string master = masterOf(shape);
     r.out() << std::string(depth * 2, ' ') << shape.id() << " " << quoted(shape.Name()) << " "
-            << simhost::FileNames::typeName(shape.type()) << (shape.isOneDShape() ? " 1-D" : "");
+            << (master.empty() ? "" : master + " ") << simhost::FileNames::typeName(shape.type())
+            << (shape.isOneDShape() ? " 1-D" : "");
     if (!shape.text().empty()) r.out() << ", text " << quoted(shape.text());
     r.out() << "\n";
     for (const auto& member : shape.memberList()) printShape(r, *member, depth + 1);
@@ -78,6 +81,15 @@ void open(Runner& r, SeenCells& seen, const Runner::Arguments& a) {
         [&](simhost::Document& d) { seen.byDocument[d.id()] = CellSnapshot::of(d); });
     if (!document) return r.fail("cannot open " + a.rest + ": " + error);
     r.out() << "opened " << a.rest << "\n";
+}
+
+// A new drawing, as Visio's File New makes one: its own name, one empty page, never saved.
+void newDrawing(Runner& r, SeenCells& seen, const Runner::Arguments& a) {
+    if (a.words.size() > 1) return r.fail("usage: new [NAME]");
+    auto document = r.host().newDocument(a.rest);
+    seen.byDocument[document->id()] = CellSnapshot::of(*document);
+    r.host().pump();
+    r.out() << "new drawing " << quoted(document->name()) << "\n";
 }
 
 void show(Runner& r, SeenCells& seen, const Runner::Arguments& a) {
@@ -129,17 +141,15 @@ void set(Runner& r, const Runner::Arguments& a) {
     }
 }
 
+// The save prints itself ("saved FILE"), as every save does.
 void save(Runner& r, const Runner::Arguments& a) {
     simhost::Document* document = activeDocument(r);
     if (!document) return r.fail("no drawing is open");
-    size_t errors = r.errorCount();
     if (a.rest.empty()) {
         r.host().saveDocument(*document);
     } else {
         r.host().saveDocumentAs(*document, r.resolvePath(a.rest));
     }
-    if (r.errorCount() == errors)
-        r.out() << "saved " << (a.rest.empty() ? document->name() : a.rest) << "\n";
 }
 
 // Brings the window of an open drawing to the front, as clicking it does: by its place
@@ -170,8 +180,13 @@ void addDrawingCommands(Runner& runner) {
     auto seen = std::make_shared<SeenCells>();
     r.addCommand("open", "open FILE   open a drawing file (relative to the session's folder)",
                  [&r, seen](const Runner::Arguments& a) { open(r, *seen, a); });
-    r.addCommand("show", "show   the pages and shapes, and the cells changed since the last look",
-                 [&r, seen](const Runner::Arguments& a) { show(r, *seen, a); });
+    r.addCommand("new", "new [NAME]   open a new, empty drawing (save it with save FILE)",
+                 [&r, seen](const Runner::Arguments& a) { newDrawing(r, *seen, a); });
+    r.addCommand(
+        "show",
+        "show   the pages and shapes (with their masters), and the cells changed since the "
+        "last look",
+        [&r, seen](const Runner::Arguments& a) { show(r, *seen, a); });
     r.addCommand(
         "cell",
         "cell ID NAME   formula and value of a cell (ID 0: the page sheet, doc: the document's)",

@@ -7,6 +7,7 @@
 
 #include "app/CommandWords.h"
 #include "app/Runner.h"
+#include "app/ShapeMasters.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/formula/Formula.h"
 #include "simhost/geometry/Glue.h"
@@ -201,6 +202,30 @@ bool readEnd(const std::string& word, int16_t* end) {
     return true;
 }
 
+// A shape named with its master, when one made it ("shape 36 (arc)").
+std::string shapeCalled(Shape& shape) {
+    const std::string master = masterOf(shape);
+    return "shape " + std::to_string(shape.id()) + (master.empty() ? "" : " (" + master + ")");
+}
+
+// A user drags the ends of a connector as a whole: an arc's line is a part of the arc's
+// group, whose ends are what glue, and what an end glues to is a shape or another
+// connector's end (one arc in two pieces), never a part of a connector. The host would
+// glue a part, and the drawing's model would not see the arc.
+std::string whyNotGlued(Shape& connector, Shape& target) {
+    if (Shape* group = connector.group()) {
+        const std::string id = std::to_string(group->id());
+        return "shape " + std::to_string(connector.id()) + " is a part of " + shapeCalled(*group) +
+               ": glue the ends of the group (glue " + id + " begin|end TARGET POINT)";
+    }
+    Shape* whole = &target;
+    while (whole->group()) whole = whole->group();
+    if (whole == &target || !whole->isOneDShape()) return std::string();
+    return "shape " + std::to_string(target.id()) + " is a part of the connector " +
+           shapeCalled(*whole) + ": glue to a shape, or to an end of the connector (TARGET " +
+           std::to_string(whole->id()) + ", POINT 1 its begin, 2 its end)";
+}
+
 void glue(Runner& r, const Runner::Arguments& a) {
     int16_t end = 0;
     int32_t point = 0;
@@ -211,6 +236,8 @@ void glue(Runner& r, const Runner::Arguments& a) {
     if (!connector) return;
     visio::ComRef<Shape> target(shapeNamed(r, a.words[2]));
     if (!target) return;
+    const std::string refusal = whyNotGlued(*connector, *target);
+    if (!refusal.empty()) return r.fail("cannot glue: " + refusal);
     std::string error;
     if (!simhost::geometry::Glue::toPoint(r.host(), *connector, end, *target,
                                           static_cast<int16_t>(point - 1), &error))

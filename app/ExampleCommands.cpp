@@ -1,8 +1,10 @@
 #include "app/ExampleCommands.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/ExampleDrawings.h"
 #include "app/Runner.h"
@@ -12,12 +14,24 @@
 namespace runner {
 namespace {
 
+constexpr int kLargestSize = 9999999;
+
 bool readSize(const std::string& text, int* size) {
     if (text.empty() || text.size() > 7) return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
     *size = std::stoi(text);
     return *size > 0;
+}
+
+// Why the size given does not fit the kind; empty when it does.
+std::string whySizeIsWrong(const std::string& kind, const std::string& text, int* size) {
+    if (!ExampleDrawings::takesSize(kind))
+        return "a " + kind + " drawing takes no SIZE (only large-petri-net does: its elements)";
+    if (!readSize(text, size))
+        return "SIZE is the large Petri net's number of elements, a whole number from 1 to " +
+               std::to_string(kLargestSize) + ", not " + text;
+    return std::string();
 }
 
 std::string kindList() {
@@ -29,15 +43,19 @@ std::string kindList() {
 
 void generate(Runner& r, const Runner::Arguments& a) {
     int size = ExampleDrawings::kLargeNetElements;
-    if (a.words.size() < 2 || a.words.size() > 3 ||
-        (a.words.size() == 3 && !readSize(a.words[2], &size)))
-        return r.fail("usage: generate KIND FILE [SIZE]");
+    if (a.words.size() < 2 || a.words.size() > 3) return r.fail("usage: generate KIND FILE [SIZE]");
+    const std::vector<std::string>& kinds = ExampleDrawings::kinds();
+    const std::string noSuchKind =
+        "no example drawing of the kind " + a.words[0] + " (" + kindList() + ")";
+    if (std::find(kinds.begin(), kinds.end(), a.words[0]) == kinds.end()) return r.fail(noSuchKind);
+    const std::string wrongSize =
+        a.words.size() == 3 ? whySizeIsWrong(a.words[0], a.words[2], &size) : std::string();
+    if (!wrongSize.empty()) return r.fail(wrongSize);
     std::string file = r.resolvePath(a.words[1]);
     std::string name = std::filesystem::u8path(file).filename().u8string();
     std::string error;
     auto document = ExampleDrawings::build(r.host(), a.words[0], name, size, &error);
-    if (!document)
-        return r.fail("no example drawing of the kind " + a.words[0] + " (" + kindList() + ")");
+    if (!document) return r.fail(noSuchKind);
     if (!error.empty()) {
         r.host().closeDocument(*document);
         return r.fail("cannot glue: " + error);

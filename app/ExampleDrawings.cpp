@@ -376,6 +376,10 @@ const std::vector<std::string>& ExampleDrawings::kinds() {
     return all;
 }
 
+bool ExampleDrawings::takesSize(const std::string& kind) {
+    return kind == "large-petri-net";
+}
+
 visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::string& kind,
                                                         const std::string& name, int size,
                                                         std::string* problems) {

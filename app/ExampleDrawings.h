@@ -27,6 +27,8 @@ public:
     static const std::vector<std::string>& kinds();
     // The elements a large Petri net has unless told otherwise.
     static constexpr int kLargeNetElements = 3000;
+    // Whether a size is given to drawings of the kind (the large net's elements).
+    static bool takesSize(const std::string& kind);
 
     // A new document of the host named name, holding the drawing of that kind; empty
     // for a kind that is none of kinds(). Size counts the large net's elements. What

@@ -10,11 +10,13 @@
 #include "simhost/host/Application.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
+#include "simhost/render/ColourTable.h"
 
 namespace runner {
 namespace {
 
-// The cells of a shape's look, as "looks" prints them.
+// The cells of a shape's look, as "looks" prints them: the line's colour, weight and
+// pattern, the text's colour and style.
 const std::vector<std::string> kLineCells = {"LineColor", "LineWeight", "LinePattern"};
 const std::vector<std::string> kCharCells = {"Char.Color", "Char.Style"};
 
@@ -37,9 +39,24 @@ bool looksGuarded(simhost::Shape& shape) {
     return false;
 }
 
+// A colour cell's name beside its formula: "GUARD(2) (red)".
+bool isColourCell(const std::string& cell) {
+    return cell == "LineColor" || cell == "Char.Color";
+}
+
+std::string colourNameOf(simhost::Shape& shape, const std::string& cell) {
+    if (!shape.sheet().resolve(cell)) return std::string();
+    const auto colour = simhost::render::ColourTable::ofValue(shape.value(cell));
+    const std::string name = colour ? simhost::render::ColourTable::nameOf(*colour) : "";
+    return name.empty() ? std::string() : " (" + name + ")";
+}
+
 std::string cellsOf(simhost::Shape& shape, const std::vector<std::string>& cells) {
     std::string out;
-    for (const std::string& cell : cells) out += (out.empty() ? "" : " ") + formulaOf(shape, cell);
+    for (const std::string& cell : cells) {
+        out += (out.empty() ? "" : " ") + formulaOf(shape, cell);
+        if (isColourCell(cell)) out += colourNameOf(shape, cell);
+    }
     return out;
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/visio/ApplicationLocator.h"
 #include "simhost/file/DrawingFile.h"
+#include "simhost/host/Document.h"
 
 namespace runner {
 namespace {
@@ -61,8 +62,14 @@ Runner::Runner(std::ostream& out) : out_(out) {
     barWindows_ = std::make_unique<simhost::OfficeBarWindows>(host_->application(), backend_);
     addons_ = std::make_unique<simhost::AddonHost>(*host_);
     markers_ = MarkerSpy::watch(host_->applicationRef());
-    simhost::DrawingFile::attach(host_->application(),
-                                 [this](const std::string& error) { fail(error); });
+    // Every save is printed, also those an add-on starts: a check saves the drawing first.
+    simhost::DrawingFile::attach(
+        host_->application(), [this](const std::string& error) { fail(error); },
+        [this](simhost::Document& document) {
+            // A box answered before the save (the question that led to it) shows first.
+            printNewBoxes();
+            out_ << "saved " << sessionPath(document.fullName()) << "\n";
+        });
     addCommand("help", "help", [this](const Arguments&) { printHelp(); });
 }
 
@@ -129,6 +136,12 @@ void Runner::fail(const std::string& message) {
 }
 
 std::string Runner::resolvePath(const std::string& path) const {
+    const std::string file = fileOf(path);
+    namedAs_[std::filesystem::u8path(file).lexically_normal().u8string()] = path;
+    return file;
+}
+
+std::string Runner::fileOf(const std::string& path) const {
     namespace fs = std::filesystem;
     const std::string temporary = "$TMP/";
     std::error_code error;
@@ -155,10 +168,30 @@ std::string Runner::shownPaths(std::string text) const {
     return text;
 }
 
-void Runner::afterCommand() {
-    barWindows_->sync();
+std::string Runner::sessionPath(const std::string& file) const {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path path = fs::u8path(file).lexically_normal();
+    const auto named = namedAs_.find(path.u8string());
+    if (named != namedAs_.end()) return named->second;
+    fs::path temporary = fs::temp_directory_path(error).lexically_normal();
+    if (temporary.filename().empty()) temporary = temporary.parent_path();
+    const fs::path inTemporary = path.lexically_relative(temporary);
+    if (!temporary.empty() && !inTemporary.empty() && *inTemporary.begin() != "..")
+        return "$TMP/" + inTemporary.generic_u8string();
+    const fs::path base = baseFolder_.empty() ? fs::current_path(error) : fs::u8path(baseFolder_);
+    const fs::path relative = path.lexically_relative(fs::absolute(base, error).lexically_normal());
+    return relative.empty() ? file : relative.generic_u8string();
+}
+
+void Runner::printNewBoxes() {
     const auto& boxes = backend_.messageBoxes();
     for (; boxesPrinted_ < boxes.size(); ++boxesPrinted_) printBox(boxes[boxesPrinted_]);
+}
+
+void Runner::afterCommand() {
+    barWindows_->sync();
+    printNewBoxes();
     const auto& helpCalls = backend_.helpCalls();
     for (; helpCallsPrinted_ < helpCalls.size(); ++helpCallsPrinted_) {
         out_ << "html help shows " << helpCalls[helpCallsPrinted_].path << "\n";

@@ -53,6 +53,10 @@ public:
     // The text with the system's temporary folder shown as "$TMP", as commands name it:
     // transcripts then do not depend on where that folder is.
     std::string shownPaths(std::string text) const;
+    // A file as the session named it, when a command did; else "$TMP/..." in the
+    // temporary folder, relative to the folder paths resolve against (the session file's,
+    // or the working folder), or as it is.
+    std::string sessionPath(const std::string& file) const;
 
     std::ostream& out() { return out_; }
     simhost::Host& host() { return *host_; }
@@ -72,7 +76,9 @@ public:
     void printBox(const simhost::headless::MessageBoxRecord& box);
 
 private:
+    std::string fileOf(const std::string& path) const;
     void printHelp();
+    void printNewBoxes();
     void afterCommand();
 
     std::ostream& out_;
@@ -91,6 +97,8 @@ private:
     std::size_t errors_ = 0;
     int lineNumber_ = 0;
     std::string baseFolder_;
+    // The files commands named, by the words that named them.
+    mutable std::map<std::string, std::string> namedAs_;
 };
 
 }  // namespace runner

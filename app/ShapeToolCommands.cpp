@@ -1,6 +1,7 @@
 #include "app/ShapeToolCommands.h"
 
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,31 @@ int16_t actionRowOf(Shape& shape, const std::string& word) {
     return -1;
 }
 
+// The IDs of the imported pictures on the page, groups' members included.
+std::set<int32_t> picturesOn(simhost::Page* page) {
+    std::set<int32_t> ids;
+    if (!page) return ids;
+    for (Shape* shape : page->allShapes())
+        if (shape->type() == visio::visTypeForeignObject) ids.insert(shape->id());
+    return ids;
+}
+
+// A picture the action imported (a logo), and where it went.
+void printImportedPictures(Runner& r, const std::set<int32_t>& before) {
+    simhost::Page* page = r.host().application().activePage();
+    for (int32_t id : picturesOn(page)) {
+        if (before.count(id)) continue;
+        Shape* picture = page->findShape(id);
+        r.out() << "the picture is shape " << id;
+        if (Shape* group = picture->group()) r.out() << ", a part of shape " << group->id();
+        r.out() << "\n";
+    }
+}
+
 // A row of a shortcut menu, as a user picks it: of a shape, or of the shown page (0). A
 // row that is disabled or invisible is not offered.
 void action(Runner& r, const Runner::Arguments& a) {
-    const std::string label = afterWords(a.rest, 1);
+    const std::string label = unquoted(afterWords(a.rest, 1));
     if (a.words.size() < 2 || label.empty())
         return r.fail("usage: action ID ROW|LABEL (0: the page; ROW from 1)");
     std::string sheetLabel;
@@ -60,7 +82,9 @@ void action(Runner& r, const Runner::Arguments& a) {
         return;
     }
     r.out() << "picked action " << number << " " << entry << " of " << sheetLabel << "\n";
+    const std::set<int32_t> pictures = picturesOn(r.host().application().activePage());
     r.host().runAction(*shape, row);
+    printImportedPictures(r, pictures);
 }
 
 void subselect(Runner& r, const Runner::Arguments& a) {

@@ -104,24 +104,45 @@ void printRecursionStack(Runner& r, ui::WindowHandle dialog) {
     r.out() << "\n";
 }
 
+// The lines of a static text as one line.
+std::string oneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
 void printState(Runner& r, ui::WindowHandle dialog) {
     const ui::WindowHandle status = r.backend().getDlgItem(dialog, kStatusBarId);
     const bool enabled = child(r, dialog, dialog119::kInfoGroup).enabled;
     r.out() << "controls: " << r.backend().getStatusBarText(status, 1) << ", run "
             << runModeShown(r, dialog) << (enabled ? "" : ", greyed while the page is not shown")
             << "\n  enabled transitions " << child(r, dialog, dialog119::kEnabledCount).text
-            << ", conflict places " << child(r, dialog, dialog119::kConflictCount).text
-            << (child(r, dialog, dialog119::kHintText).visible ? ", hint shown" : "") << "\n";
+            << ", conflict places " << child(r, dialog, dialog119::kConflictCount).text << "\n";
+    const HeadlessWindow& hint = child(r, dialog, dialog119::kHintText);
+    if (hint.visible) r.out() << "  hint: " << quoted(oneLine(hint.text)) << "\n";
     printButtons(r, dialog);
     printRecursionStack(r, dialog);
 }
 
+std::string stepShown(Runner& r, ui::WindowHandle dialog) {
+    return r.backend().getStatusBarText(r.backend().getDlgItem(dialog, kStatusBarId), 1);
+}
+
 void press(Runner& r, ui::WindowHandle dialog, const Command& command) {
+    const std::string stepBefore = stepShown(r, dialog);
     if (!HeadlessUser(r.backend()).clickToolbarButton(dialog, kToolBarId, command.id)) {
         r.out() << "refused: " << command.name << " is greyed\n";
         return;
     }
     r.host().pump();
+    // One Step Forward is not greyed while the user has a choice to make, and then fires
+    // only what is selected.
+    if (command.id == toolbar160::kStepForward && r.backend().window(dialog) &&
+        stepShown(r, dialog) == stepBefore) {
+        r.out() << "nothing fired: where transitions are in conflict or may fire side by "
+                   "side, One Step Forward fires the selected enabled transitions, and none "
+                   "that can fire together are selected (select ID...)\n";
+    }
 }
 
 void hover(Runner& r, ui::WindowHandle dialog, const Command& command) {

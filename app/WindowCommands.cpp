@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandWords.h"
 #include "app/Runner.h"
 #include "core/SettingsFile.h"
 #include "platform/os/System.h"
@@ -198,10 +199,7 @@ void type(Runner& r, const Runner::Arguments& a) {
     if (!words.next(name) || !words.next(idText) || !readNumber(idText, id)) {
         return r.fail("usage: type DIALOG ID TEXT");
     }
-    std::string text = words.rest();
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
-        text = text.substr(1, text.size() - 2);
-    }
+    const std::string text = unquoted(words.rest());
     if (ui::WindowHandle dialog = openDialog(r, name)) {
         reportRefusal(r, HeadlessUser(r.backend()).type(dialog, id, text),
                       "no edit " + std::to_string(id) + " to type into");

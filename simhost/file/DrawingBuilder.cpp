@@ -43,6 +43,7 @@ void DrawingBuilder::addShapes(Page& page, Shape* group, Shapes& collection,
                                        data.type, data.oneD);
         shape->sheet() = std::move(data.sheet);
         shape->setTextQuietly(data.text);
+        shape->setImageBytes(std::move(data.image));
         if (!data.name.empty()) shape->setName(data.name);
         collection.append(shape);
         shape->attach(&collection, group);

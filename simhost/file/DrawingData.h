@@ -19,6 +19,7 @@ struct ShapeData {
     int16_t type = visio::visTypeShape;  // shape, group or foreign object
     bool oneD = false;
     std::string text;
+    std::string image;  // a foreign object's picture file, as bytes
     ShapeSheet sheet;
     std::vector<ShapeData> members;
 };

@@ -102,10 +102,14 @@ bool DrawingFile::save(Document& document, const std::string& fileName, std::str
     return false;
 }
 
-void DrawingFile::attach(Application& application, std::function<void(const std::string&)> report) {
-    application.hooks().saveDocument = [report](Document& document) {
+void DrawingFile::attach(Application& application, std::function<void(const std::string&)> report,
+                         std::function<void(Document&)> saved) {
+    application.hooks().saveDocument = [report, saved](Document& document) {
         std::string error;
-        if (save(document, document.fullName(), &error)) return true;
+        if (save(document, document.fullName(), &error)) {
+            if (saved) saved(document);
+            return true;
+        }
         if (report) report(error);
         return false;
     };

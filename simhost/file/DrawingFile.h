@@ -43,8 +43,10 @@ public:
 
     // From now on the application's saves (save, save as, DoCmd 1004 and 1005) write the
     // document to its file name; a save that cannot write is reported and does not
-    // happen (the document keeps its name and its unsaved changes).
-    static void attach(Application& application, std::function<void(const std::string&)> report);
+    // happen (the document keeps its name and its unsaved changes). Each file written is
+    // told to saved, whoever asked for the save (the user, or an add-on's command).
+    static void attach(Application& application, std::function<void(const std::string&)> report,
+                       std::function<void(Document&)> saved = nullptr);
 
 private:
     static visio::ComRef<Document> openData(Host& host, const std::string& fullName,

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "platform/visio/VisioConstants.h"
+#include "simhost/file/Base64.h"
 #include "simhost/file/DrawingError.h"
 #include "simhost/file/FileNames.h"
 #include "simhost/file/JsonFields.h"
@@ -180,8 +183,8 @@ void DrawingReader::readShape(const Json& value, const std::string& path, int de
                               ShapeData& shape, PageIndex& index) {
     JsonFields::requireObject(value, path);
     JsonFields::allowKeys(value, path,
-                          {"id", "name", "type", "oneD", "master", "text", "cells", "inherited",
-                           "removed", "sections", "shapes"});
+                          {"id", "name", "type", "oneD", "master", "text", "image", "cells",
+                           "inherited", "removed", "sections", "shapes"});
     shape.id = readId(value, "id", path, 1);
     if (!index.ids.insert(shape.id).second)
         throw DrawingError(JsonFields::child(path, "id"), "another shape on the page has this ID");
@@ -201,12 +204,24 @@ void DrawingReader::readShape(const Json& value, const std::string& path, int de
     if (!ShapeDefaults::kindOf(shape.type, shape.oneD, &kind))
         throw DrawingError(JsonFields::child(path, "oneD"), "a " + type + " is never 1-D");
     shape.text = JsonFields::text(value, "text", path, std::string());
+    readImage(value, path, shape);
     readSheet(value, path, kind, JsonFields::flag(value, "master", path, false), shape.sheet);
     if (!value.contains("shapes")) return;
     std::string membersPath = JsonFields::child(path, "shapes");
     if (shape.type != visio::visTypeGroup && !value["shapes"].empty())
         throw DrawingError(membersPath, "only groups hold shapes");
     readShapes(value["shapes"], membersPath, depth + 1, shape.members, index);
+}
+
+void DrawingReader::readImage(const Json& value, const std::string& path, ShapeData& shape) {
+    if (!value.contains("image")) return;
+    const std::string where = JsonFields::child(path, "image");
+    if (shape.type != visio::visTypeForeignObject)
+        throw DrawingError(where, "only foreign objects hold an image");
+    std::optional<std::string> bytes = Base64::decode(JsonFields::text(value["image"], where));
+    if (!bytes) throw DrawingError(where, "not base64");
+    if (bytes->empty()) throw DrawingError(where, "empty");
+    shape.image = std::move(*bytes);
 }
 
 void DrawingReader::readSheet(const Json& object, const std::string& path, SheetKind kind,

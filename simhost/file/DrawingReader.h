@@ -41,6 +41,7 @@ private:
                     std::vector<ShapeData>& shapes, PageIndex& index);
     void readShape(const Json& value, const std::string& path, int depth, ShapeData& shape,
                    PageIndex& index);
+    static void readImage(const Json& value, const std::string& path, ShapeData& shape);
     void readSheet(const Json& object, const std::string& path, SheetKind kind, bool master,
                    ShapeSheet& sheet);
     void readGlue(const Json& list, const std::string& path, const PageIndex& index,

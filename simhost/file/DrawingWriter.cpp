@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/visio/VisioConstants.h"
+#include "simhost/file/Base64.h"
 #include "simhost/file/DrawingError.h"
 #include "simhost/file/DrawingReader.h"
 #include "simhost/file/FileNames.h"
@@ -118,6 +119,7 @@ Json DrawingWriter::shape(Shape& shape, const std::string& path) {
     if (shape.isOneDShape()) out["oneD"] = true;
     if (master) out["master"] = true;
     putText(out, "text", shape.text());
+    if (!shape.imageBytes().empty()) out["image"] = Base64::encode(shape.imageBytes());
     Json differences = sheet(shape.sheet(), kind, master, path);
     for (auto& member : differences.items()) out[member.key()] = std::move(member.value());
     Json members = Json::array();

@@ -69,9 +69,12 @@ bool Glue::check(Shape& connector, int16_t end, Shape& target, std::string* erro
 bool Glue::toPoint(Host& host, Shape& connector, int16_t end, Shape& target, int16_t row,
                    std::string* error) {
     if (!check(connector, end, target, error)) return false;
-    if (row < 0 || !target.sheet().row(kConnectionPoints, row))
+    if (row < 0 || !target.sheet().row(kConnectionPoints, row)) {
+        const int16_t points = target.sheet().rowCount(kConnectionPoints);
         return fail(error, shapeName(target) + " has no connection point " +
-                               std::to_string(row + 1) + " (row " + std::to_string(row) + ")");
+                               std::to_string(row + 1) + " (row " + std::to_string(row) +
+                               "): it has " + (points > 0 ? std::to_string(points) : "none"));
+    }
     host.glue(connector, end, target, row);
     if (!isGluedAs(connector, end, target, static_cast<int16_t>(visio::visConnectionPoint + row)))
         return fail(error, "the host did not glue " + shapeName(connector));

@@ -114,9 +114,9 @@ void DocumentCommands::importPicture(Application& application) {
     Page* page = application.activePage();
     if (!choice || !page) return;
     std::optional<ImageSize> size = ImageSize{choice->width, choice->height};
+    std::string bytes;
     if (!choice->path.empty()) {
         // A file that cannot be read as a picture imports nothing (Visio says so).
-        std::string bytes;
         size = os::System::current().readFile(choice->path, bytes) == os::ReadResult::Read
                    ? ImageSizes::read(bytes)
                    : std::nullopt;
@@ -124,7 +124,8 @@ void DocumentCommands::importPicture(Application& application) {
     }
     double x = page->pageSheet()->number("PageWidth") / 2;
     double y = page->pageSheet()->number("PageHeight") / 2;
-    ShapeSpec spec = ShapeSpec::picture(x, y, size->width, size->height);
+    // The picture keeps the file's bytes, as Visio embeds them: it draws them from now on.
+    ShapeSpec spec = ShapeSpec::picture(x, y, size->width, size->height).image(std::move(bytes));
     if (!choice->name.empty()) spec.name(choice->name);
     auto picture = page->addShape(spec);
     // The imported picture is what the window has selected afterwards.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/visio/IVShape.h"
@@ -57,6 +58,10 @@ public:
     void setName(const std::string& name);
     const std::string& text() const { return text_; }
     void setTextQuietly(const std::string& text) { text_ = text; }
+    // The bytes of the picture file a foreign object was imported from, which it draws;
+    // empty for every other shape.
+    const std::string& imageBytes() const { return image_; }
+    void setImageBytes(std::string bytes) { image_ = std::move(bytes); }
     ShapeSheet& sheet() { return sheet_; }
     simhost::Shapes& members() { return *members_; }
     std::vector<visio::ComRef<Shape>> memberList() const;
@@ -116,6 +121,7 @@ private:
     bool oneD_;
     std::string name_;
     std::string text_;
+    std::string image_;
     ShapeSheet sheet_;
     visio::ComRef<simhost::Shapes> members_;
     visio::ComRef<simhost::Connects> connects_;

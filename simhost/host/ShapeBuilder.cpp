@@ -94,6 +94,7 @@ visio::ComRef<Shape> ShapeBuilder::build(Page& page, const ShapeSpec& spec, Shap
     for (const auto& [name, formula] : spec.cells())
         putCell(*shape, name, formula, false, problems);
     shape->setTextQuietly(spec.shapeText());
+    shape->setImageBytes(spec.imageBytes());
     if (!spec.shapeName().empty()) shape->setName(page.uniqueName(spec.shapeName(), shape->id()));
     place(page, *shape, group);
     for (const ShapeSpec& member : spec.members()) build(page, member, shape.get(), problems);
@@ -105,6 +106,7 @@ visio::ComRef<Shape> ShapeBuilder::copy(Shape& source, Page& page, Shape* group)
                                    source.type(), source.isOneDShape());
     shape->sheet() = source.sheet();
     shape->setTextQuietly(source.text());
+    shape->setImageBytes(source.imageBytes());
     if (!source.localName().empty())
         shape->setName(page.uniqueName(source.localName(), shape->id()));
     place(page, *shape, group);

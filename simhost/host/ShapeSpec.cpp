@@ -80,4 +80,9 @@ ShapeSpec& ShapeSpec::member(ShapeSpec member) {
     return *this;
 }
 
+ShapeSpec& ShapeSpec::image(std::string bytes) {
+    image_ = std::move(bytes);
+    return *this;
+}
+
 }  // namespace simhost

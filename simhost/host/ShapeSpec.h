@@ -38,6 +38,8 @@ public:
     ShapeSpec& withoutGeometry();
     // A member of a group, built with it.
     ShapeSpec& member(ShapeSpec member);
+    // The picture file's bytes a picture draws.
+    ShapeSpec& image(std::string bytes);
 
     Kind kind() const { return kind_; }
     const std::string& shapeName() const { return name_; }
@@ -51,6 +53,7 @@ public:
         return inherited_;
     }
     const std::vector<ShapeSpec>& members() const { return members_; }
+    const std::string& imageBytes() const { return image_; }
 
 private:
     ShapeSpec(Kind kind, bool geometry) : kind_(kind), geometry_(geometry) {}
@@ -62,6 +65,7 @@ private:
     bool fromMaster_ = false;
     std::string name_;
     std::string text_;
+    std::string image_;
     std::vector<std::pair<std::string, std::string>> cells_;
     std::vector<std::pair<std::string, std::string>> inherited_;
     std::vector<ShapeSpec> members_;

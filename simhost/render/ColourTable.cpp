@@ -24,6 +24,8 @@ constexpr Rgb kStandard[] = {
 };
 constexpr int kStandardCount = static_cast<int>(sizeof(kStandard) / sizeof(kStandard[0]));
 constexpr Rgb kMidGrey{128, 128, 128};  // 19
+// No index holds orange, but it is common enough to name.
+constexpr Rgb kOrange{255, 153, 0};
 constexpr int kLastGrey = 23;
 
 }  // namespace
@@ -35,20 +37,37 @@ Rgb ColourTable::byIndex(int index) {
 }
 
 Rgb ColourTable::fromValue(const formula::Value& value, Rgb fallback) {
+    return ofValue(value).value_or(fallback);
+}
+
+std::optional<Rgb> ColourTable::ofValue(const formula::Value& value) {
     if (value.kind != formula::Value::Kind::Number || !std::isfinite(value.number)) {
-        return fallback;
+        return std::nullopt;
     }
     double whole = std::round(value.number);
     if (value.dimension == formula::Dimension::Colour) {
-        if (whole < 0 || whole > 0xFFFFFF) return fallback;
+        if (whole < 0 || whole > 0xFFFFFF) return std::nullopt;
         auto rgb = static_cast<uint32_t>(whole);
-        return {static_cast<uint8_t>(rgb & 0xFF), static_cast<uint8_t>((rgb >> 8) & 0xFF),
-                static_cast<uint8_t>((rgb >> 16) & 0xFF)};
+        return Rgb{static_cast<uint8_t>(rgb & 0xFF), static_cast<uint8_t>((rgb >> 8) & 0xFF),
+                   static_cast<uint8_t>((rgb >> 16) & 0xFF)};
     }
     if (value.dimension != formula::Dimension::None || whole < 0 || whole > 0xFFFF) {
-        return fallback;
+        return std::nullopt;
     }
     return byIndex(static_cast<int>(whole));
+}
+
+std::string ColourTable::nameOf(Rgb colour) {
+    static const char* const kStandardNames[] = {
+        "black",     "white",       "red",          "green",     "blue",
+        "yellow",    "magenta",     "cyan",         "dark red",  "dark green",
+        "dark blue", "dark yellow", "dark magenta", "dark cyan", "light grey"};
+    for (int i = 0; i < kStandardCount; ++i) {
+        if (kStandard[i] == colour) return kStandardNames[i];
+    }
+    if (colour == kMidGrey) return "grey";
+    if (colour == kOrange) return "orange";
+    return std::string();
 }
 
 }  // namespace simhost::render

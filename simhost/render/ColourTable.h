@@ -3,6 +3,9 @@
 // dimension, red in the low byte).
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "simhost/formula/Value.h"
 #include "simhost/render/Scene.h"
 
@@ -19,6 +22,11 @@ public:
     // The colour a cell's value stands for; the fallback for texts, errors and
     // numbers that are no colour.
     static Rgb fromValue(const formula::Value& value, Rgb fallback);
+    // The same, none where the fallback would be taken.
+    static std::optional<Rgb> ofValue(const formula::Value& value);
+    // What a user calls the colour ("red", "dark green", "orange"); empty for colours
+    // without a common name.
+    static std::string nameOf(Rgb colour);
 };
 
 }  // namespace simhost::render

@@ -11,8 +11,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "simhost/render/MetafileRecords.h"
+#include "simhost/render/Pixels.h"
 #include "simhost/render/RecordingCanvas.h"
 #include "simhost/render/SceneRecorder.h"
 
@@ -155,6 +157,19 @@ protected:
                               points.data()));
     }
     void setTextColour(Rgb colour) override { add(U_EMRSETTEXTCOLOR_set(colourOf(colour))); }
+    // The picture record stretches over an upright box: a turned picture fills the box
+    // around it, upright.
+    void image(const Pixels& pixels, const DevicePlacement& placement) override {
+        const DevicePoint topLeft = placement.boxTopLeft(), size = placement.boxSize();
+        std::vector<uint8_t> rows = pixels.dibRows();
+        U_BITMAPINFO info{};
+        info.bmiHeader = dibHeaderOf(pixels, rows.size());
+        const U_RECTL bounds{topLeft.x, topLeft.y, topLeft.x + size.x - 1, topLeft.y + size.y - 1};
+        add(U_EMRSTRETCHDIBITS_set(
+            bounds, pointOf(topLeft), point32_set(size.x, size.y), point32_set(0, 0),
+            point32_set(pixels.width, pixels.height), U_DIB_RGB_COLORS, U_SRCCOPY, &info,
+            static_cast<uint32_t>(rows.size()), reinterpret_cast<char*>(rows.data())));
+    }
     void textOut(const std::string& utf8, DevicePoint reference, const DeviceFont& font) override {
         size_t length = 0;
         Malloced<uint16_t> text(U_Utf8ToUtf16le(utf8.c_str(), 0, &length));

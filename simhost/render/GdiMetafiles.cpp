@@ -12,6 +12,7 @@
 
 #include "simhost/render/EmfWriter.h"
 #include "simhost/render/GdiHandles.h"
+#include "simhost/render/Pixels.h"
 #include "simhost/render/RecordingCanvas.h"
 #include "simhost/render/SceneRecorder.h"
 #include "simhost/render/WideText.h"
@@ -173,6 +174,21 @@ protected:
         check(Polyline(dc(), points.data(), static_cast<int>(points.size())));
     }
     void setTextColour(Rgb colour) override { SetTextColor(dc(), colourOf(colour)); }
+    // As libUEMF's metafiles record it: over the upright box around the picture.
+    void image(const Pixels& pixels, const DevicePlacement& placement) override {
+        const DevicePoint topLeft = placement.boxTopLeft(), size = placement.boxSize();
+        const std::vector<uint8_t> rows = pixels.dibRows();
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = pixels.width;
+        info.bmiHeader.biHeight = pixels.height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 24;
+        info.bmiHeader.biCompression = BI_RGB;
+        info.bmiHeader.biSizeImage = static_cast<DWORD>(rows.size());
+        check(StretchDIBits(dc(), topLeft.x, topLeft.y, size.x, size.y, 0, 0, pixels.width,
+                            pixels.height, rows.data(), &info, DIB_RGB_COLORS, SRCCOPY) != 0);
+    }
     // The player sets the text; a WMF's DC turns it into the font's code page itself.
     void textOut(const std::string& utf8, DevicePoint reference, const DeviceFont&) override {
         std::wstring text = wideOfUtf8(utf8);

@@ -162,6 +162,21 @@ public:
         note(graphics_.DrawLines(&pen, points.data(), static_cast<INT>(points.size())));
     }
 
+    // Stretched over the parallelogram, turned with its shape. The rows as a bitmap keeps
+    // them, bottom row first: GDI+ walks them from the top with a stride that goes back.
+    void image(const Pixels& pixels, const DevicePlacement& placement) override {
+        std::vector<uint8_t> rows = pixels.dibRows();
+        const INT stride = static_cast<INT>(pixels.dibStride());
+        gp::Bitmap bitmap(pixels.width, pixels.height, -stride, PixelFormat24bppRGB,
+                          rows.data() + static_cast<size_t>(stride) * (pixels.height - 1));
+        note(bitmap.GetLastStatus());
+        const gp::Point corners[3] = {{placement.topLeft.x, placement.topLeft.y},
+                                      {placement.topRight.x, placement.topRight.y},
+                                      {placement.bottomLeft.x, placement.bottomLeft.y}};
+        note(graphics_.DrawImage(&bitmap, corners, 3, 0, 0, pixels.width, pixels.height,
+                                 gp::UnitPixel));
+    }
+
     // Centred on the reference point, on its baseline, turned about it.
     void text(const std::string& utf8, DevicePoint reference, const DeviceFont& font,
               Rgb colour) override {
@@ -245,22 +260,27 @@ bool saveJpeg(gp::Bitmap& bitmap, std::string* bytes, std::string* error) {
     return save(bitmap, gp::ImageFormatJPEG, &parameters, bytes, error);
 }
 
+// The bitmap's pixels over white: a painted page is opaque, an imported picture may be
+// clear in parts.
 Pixels pixelsOf(gp::Bitmap& bitmap) {
     Pixels pixels;
     gp::Rect all(0, 0, static_cast<INT>(bitmap.GetWidth()), static_cast<INT>(bitmap.GetHeight()));
     gp::BitmapData data{};
-    if (bitmap.LockBits(&all, gp::ImageLockModeRead, PixelFormat24bppRGB, &data) != gp::Ok) {
+    if (bitmap.LockBits(&all, gp::ImageLockModeRead, PixelFormat32bppPARGB, &data) != gp::Ok) {
         return pixels;
     }
     pixels.width = all.Width;
     pixels.height = all.Height;
     pixels.rgb.reserve(static_cast<size_t>(all.Width) * all.Height * 3);
     for (int y = 0; y < all.Height; ++y) {
-        // GDI+ keeps a pixel's bytes as blue, green, red.
+        // GDI+ keeps a pixel's bytes as blue, green, red and alpha, the colours multiplied
+        // by the alpha.
         const BYTE* row =
             static_cast<const BYTE*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride;
         for (int x = 0; x < all.Width; ++x) {
-            pixels.rgb.insert(pixels.rgb.end(), {row[3 * x + 2], row[3 * x + 1], row[3 * x]});
+            const BYTE* p = row + 4 * x;
+            pixels.rgb.insert(pixels.rgb.end(), {overWhite(p[2], p[3]), overWhite(p[1], p[3]),
+                                                 overWhite(p[0], p[3])});
         }
     }
     bitmap.UnlockBits(&data);
@@ -293,6 +313,20 @@ bool saveGif(gp::Bitmap& painted, std::string* bytes, std::string* error) {
     return save(indexed, gp::ImageFormatGIF, nullptr, bytes, error);
 }
 
+// The bytes in a stream of their own, read from the start.
+std::unique_ptr<IStream, ReleaseStream> streamOf(const std::string& bytes) {
+    IStream* opened = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &opened))) return nullptr;
+    std::unique_ptr<IStream, ReleaseStream> stream(opened);
+    ULONG written = 0;
+    const LARGE_INTEGER start{};
+    if (FAILED(stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written)) ||
+        written != bytes.size() || FAILED(stream->Seek(start, STREAM_SEEK_SET, nullptr))) {
+        return nullptr;
+    }
+    return stream;
+}
+
 bool paint(const Scene& scene, gp::Bitmap& bitmap, std::string* error) {
     gp::Graphics graphics(&bitmap);
     if (!succeeded(graphics.GetLastStatus(), error)) return false;
@@ -323,6 +357,22 @@ bool GdiplusRaster::encode(const Scene& scene, PictureFormat format, std::string
         default:
             return fail(error, "format not supported by this host");
     }
+}
+
+std::optional<Pixels> GdiplusRaster::decode(const std::string& bytes) {
+    GdiplusSession session;
+    if (session.status() != gp::Ok) return std::nullopt;
+    std::unique_ptr<IStream, ReleaseStream> stream = streamOf(bytes);
+    if (!stream) return std::nullopt;
+    // The bitmap goes before the session ends.
+    Pixels pixels;
+    {
+        gp::Bitmap bitmap(stream.get());
+        if (bitmap.GetLastStatus() != gp::Ok) return std::nullopt;
+        pixels = pixelsOf(bitmap);
+    }
+    if (pixels.rgb.empty()) return std::nullopt;
+    return pixels;
 }
 
 }  // namespace simhost::render

@@ -1,9 +1,10 @@
-// What a metafile (EMF, WMF) is drawn on: fills, lines and text in whole device units
+// What a metafile (EMF, WMF) is drawn on: fills, lines, text and pictures in whole device units
 // (y down, the page's top left at the origin), each format recording them as its own
 // records. SceneRecorder lays a scene out on it; EmfCanvas and WmfCanvas record it (with
 // libUEMF, or GDI's metafile DCs on Windows), and on Windows GDI+ paints it as pixels.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,12 +13,39 @@
 
 namespace simhost::render {
 
+struct Pixels;
+
 struct DevicePoint {
     int32_t x = 0;
     int32_t y = 0;
 };
 
 using DevicePolygon = std::vector<DevicePoint>;
+
+// Where a picture lands: its top left corner and the opposite ends of its top and left edges.
+struct DevicePlacement {
+    DevicePoint topLeft;
+    DevicePoint topRight;
+    DevicePoint bottomLeft;
+    // The fourth corner, across from the top left one.
+    DevicePoint bottomRight() const {
+        return {topRight.x + bottomLeft.x - topLeft.x, topRight.y + bottomLeft.y - topLeft.y};
+    }
+    // The upright box around it, by its top left corner and its size (at least one unit
+    // each way): what a metafile's picture records stretch a picture over.
+    DevicePoint boxTopLeft() const {
+        const DevicePoint opposite = bottomRight();
+        return {std::min({topLeft.x, topRight.x, bottomLeft.x, opposite.x}),
+                std::min({topLeft.y, topRight.y, bottomLeft.y, opposite.y})};
+    }
+    DevicePoint boxSize() const {
+        const DevicePoint opposite = bottomRight(), corner = boxTopLeft();
+        return {std::max<int32_t>(
+                    1, std::max({topLeft.x, topRight.x, bottomLeft.x, opposite.x}) - corner.x),
+                std::max<int32_t>(
+                    1, std::max({topLeft.y, topRight.y, bottomLeft.y, opposite.y}) - corner.y)};
+    }
+};
 
 struct DeviceFont {
     int32_t height = 0;      // the character height (the em), device units
@@ -42,6 +70,8 @@ public:
     // One line of text centred on the reference point's vertical, on its baseline.
     virtual void text(const std::string& utf8, DevicePoint reference, const DeviceFont& font,
                       Rgb colour) = 0;
+    // A picture stretched over its placement.
+    virtual void image(const Pixels& pixels, const DevicePlacement& placement) = 0;
 };
 
 }  // namespace simhost::render

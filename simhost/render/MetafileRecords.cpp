@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "simhost/render/Pixels.h"
+
 namespace simhost::render {
 
 void MetafileRecords::add(char* record, size_t size) {
@@ -33,5 +35,14 @@ void MetafileRecords::patch(size_t offset, uint32_t value, size_t width) {
         bytes_[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
     }
 }
+
+#ifdef QAV_HAVE_UEMF
+U_BITMAPINFOHEADER dibHeaderOf(const Pixels& pixels, size_t rowBytes) {
+    constexpr int32_t kPixelsPerMetre = 3780;  // 96 to the inch
+    return bitmapinfoheader_set(pixels.width, pixels.height, 1, U_BCBM_COLOR24, U_BI_RGB,
+                                static_cast<uint32_t>(rowBytes), kPixelsPerMetre, kPixelsPerMetre,
+                                0, 0);
+}
+#endif
 
 }  // namespace simhost::render

@@ -9,7 +9,13 @@
 #include <memory>
 #include <string>
 
+#ifdef QAV_HAVE_UEMF
+#include <uemf.h>
+#endif
+
 namespace simhost::render {
+
+struct Pixels;
 
 // What libUEMF hands over in memory of its own, let go with free().
 struct FreeWithC {
@@ -17,6 +23,12 @@ struct FreeWithC {
 };
 template <typename T>
 using Malloced = std::unique_ptr<T, FreeWithC>;
+
+#ifdef QAV_HAVE_UEMF
+// The header of a picture of 24-bit pixels, rows of rowBytes in all, as the metafiles'
+// picture records carry it (at 96 pixels per inch).
+U_BITMAPINFOHEADER dibHeaderOf(const Pixels& pixels, size_t rowBytes);
+#endif
 
 class MetafileRecords {
 public:

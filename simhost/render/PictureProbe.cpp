@@ -43,8 +43,10 @@ std::string inches(double value) {
 PictureFacts raster(PictureFormat format, const char* name, std::optional<uint32_t> width,
                     std::optional<uint32_t> height) {
     if (!width || !height) return PictureFacts{};
-    return PictureFacts{format, std::string(name) + ", " + std::to_string(*width) + " x " +
-                                    std::to_string(*height) + " pixels"};
+    return PictureFacts{format,
+                        std::string(name) + ", " + std::to_string(*width) + " x " +
+                            std::to_string(*height) + " pixels",
+                        *width, *height};
 }
 
 PictureFacts drawing(PictureFormat format, const std::string& name, double width, double height) {

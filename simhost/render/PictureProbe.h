@@ -7,6 +7,7 @@
 //   // facts.format == PictureFormat::Png, facts.description == "PNG, 816 x 1056 pixels"
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "simhost/render/PictureFormat.h"
@@ -17,6 +18,9 @@ struct PictureFacts {
     // Other when the bytes are none of the six formats, or their header is cut short.
     PictureFormat format = PictureFormat::Other;
     std::string description;
+    // A picture of pixels: how many it has across and down (0 for the others).
+    uint32_t pixelsAcross = 0;
+    uint32_t pixelsDown = 0;
 };
 
 class PictureProbe {

@@ -1,9 +1,21 @@
 #include "simhost/render/RasterCodecs.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "simhost/render/MemorySource.h"
+#include "simhost/render/PictureProbe.h"
+
+#ifdef QAV_HAVE_CAIRO
+#include <cairo.h>
+#endif
 
 #ifdef QAV_HAVE_JPEG
 // libjpeg's header needs the standard I/O declarations before it.
@@ -19,6 +31,10 @@
 #include "simhost/render/ColourQuantiser.h"
 #endif
 
+#ifdef QAV_HAVE_WINDOWS_GRAPHICS
+#include "simhost/render/GdiplusRaster.h"
+#endif
+
 namespace simhost::render {
 namespace {
 
@@ -29,8 +45,9 @@ bool fail(std::string* error, const std::string& why) {
 
 #ifdef QAV_HAVE_JPEG
 // libjpeg reports a failure by calling error_exit, which must not return: it jumps back
-// to where compress() set its mark. Everything compress() touches lives in this block,
-// owned by the caller, so the jump skips no destructor and clobbers no local.
+// to where compress() (or decompress()) set its mark. Everything compress() touches lives
+// in this block, owned by the caller, so the jump skips no destructor and clobbers no
+// local.
 struct JpegJob {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
@@ -40,15 +57,16 @@ struct JpegJob {
     unsigned long size = 0;
 };
 
+template <typename Job>
 [[noreturn]] void escapeFromLibjpeg(j_common_ptr info) {
-    JpegJob* job = static_cast<JpegJob*>(info->client_data);
+    Job* job = static_cast<Job*>(info->client_data);
     info->err->format_message(info, job->message);
     std::longjmp(job->escape, 1);
 }
 
 bool compress(JpegJob* job, const Pixels& pixels, int dotsPerInch) {
     job->info.err = jpeg_std_error(&job->errors);
-    job->errors.error_exit = escapeFromLibjpeg;
+    job->errors.error_exit = escapeFromLibjpeg<JpegJob>;
     job->info.client_data = job;
     if (setjmp(job->escape)) {
         jpeg_destroy_compress(&job->info);
@@ -117,6 +135,186 @@ bool writeGif(GifFileType* gif, const Pixels& pixels, const PalettePicture& pict
 }
 #endif
 
+bool fitsToDecode(uint64_t width, uint64_t height) {
+    return width > 0 && height > 0 &&
+           static_cast<double>(width) * static_cast<double>(height) <=
+               RasterCodecs::kLargestDecodedArea;
+}
+
+#ifdef QAV_HAVE_CAIRO
+// cairo keeps a pixel as a native 32-bit word: alpha on top, then red, green and blue
+// multiplied by it.
+Pixels pixelsOverWhite(cairo_surface_t* surface) {
+    cairo_surface_flush(surface);
+    Pixels pixels;
+    pixels.width = cairo_image_surface_get_width(surface);
+    pixels.height = cairo_image_surface_get_height(surface);
+    const bool opaque = cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32;
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    pixels.rgb.reserve(static_cast<size_t>(pixels.width) * pixels.height * 3);
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            uint32_t word;
+            std::memcpy(&word, data + static_cast<size_t>(y) * stride + x * 4, sizeof(word));
+            const auto alpha = static_cast<uint8_t>(opaque ? 255 : word >> 24);
+            for (int shift : {16, 8, 0})
+                pixels.rgb.push_back(overWhite(static_cast<uint8_t>(word >> shift), alpha));
+        }
+    }
+    return pixels;
+}
+#endif
+
+#ifdef QAV_HAVE_JPEG
+// As JpegJob, for reading: the rows go into pixels the caller sized.
+struct JpegReadJob {
+    jpeg_decompress_struct info;
+    jpeg_error_mgr errors;
+    std::jmp_buf escape;
+    char message[JMSG_LENGTH_MAX] = {};
+};
+
+// The rows go straight into pixels, sized before the jump mark is set, so that a jump
+// leaves nothing to clean up but libjpeg's own state.
+bool decompress(JpegReadJob* job, const std::string& bytes, Pixels* pixels) {
+    job->info.err = jpeg_std_error(&job->errors);
+    job->errors.error_exit = escapeFromLibjpeg<JpegReadJob>;
+    job->info.client_data = job;
+    if (setjmp(job->escape)) {
+        jpeg_destroy_decompress(&job->info);
+        return false;
+    }
+    jpeg_create_decompress(&job->info);
+    jpeg_mem_src(&job->info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&job->info, TRUE);
+    job->info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&job->info);
+    if (job->info.output_components != 3 ||
+        static_cast<int>(job->info.output_width) != pixels->width ||
+        static_cast<int>(job->info.output_height) != pixels->height) {
+        jpeg_destroy_decompress(&job->info);
+        return false;
+    }
+    while (job->info.output_scanline < job->info.output_height) {
+        JSAMPROW row =
+            pixels->rgb.data() + static_cast<size_t>(job->info.output_scanline) * pixels->width * 3;
+        jpeg_read_scanlines(&job->info, &row, 1);
+    }
+    jpeg_finish_decompress(&job->info);
+    jpeg_destroy_decompress(&job->info);
+    return true;
+}
+#endif
+
+#ifdef QAV_HAVE_GIF
+struct GifClose {
+    void operator()(GifFileType* gif) const {
+        int error = 0;
+        DGifCloseFile(gif, &error);
+    }
+};
+
+constexpr int kNoTransparentColour = -1;
+
+// The transparent colour a graphic control extension names, else the one before.
+int transparentColourOf(GifFileType* gif, int extensionCode, GifByteType* data, int before) {
+    int transparent = before;
+    if (extensionCode == GRAPHICS_EXT_FUNC_CODE && data && data[0] >= 4) {
+        transparent = (data[1] & 0x01) ? data[4] : kNoTransparentColour;
+    }
+    while (data) {
+        if (DGifGetExtensionNext(gif, &data) == GIF_ERROR) return before;
+    }
+    return transparent;
+}
+
+// The image's lines as they come, interlaced ones in their four passes.
+bool readGifLines(GifFileType* gif, std::vector<GifPixelType>& indices) {
+    const int width = gif->Image.Width, height = gif->Image.Height;
+    std::vector<int> order;
+    if (gif->Image.Interlace) {
+        for (auto [first, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+            for (int y = first; y < height; y += step) order.push_back(y);
+    } else {
+        for (int y = 0; y < height; ++y) order.push_back(y);
+    }
+    for (int y : order) {
+        if (DGifGetLine(gif, indices.data() + static_cast<size_t>(y) * width, width) == GIF_ERROR)
+            return false;
+    }
+    return true;
+}
+
+std::optional<Pixels> colouredGif(GifFileType* gif, const std::vector<GifPixelType>& indices,
+                                  int transparent) {
+    const ColorMapObject* map = gif->Image.ColorMap ? gif->Image.ColorMap : gif->SColorMap;
+    if (!map) return std::nullopt;
+    Pixels pixels;
+    pixels.width = gif->Image.Width;
+    pixels.height = gif->Image.Height;
+    pixels.rgb.reserve(indices.size() * 3);
+    for (GifPixelType index : indices) {
+        GifColorType c{255, 255, 255};
+        if (index != transparent) c = index < map->ColorCount ? map->Colors[index] : GifColorType{};
+        pixels.rgb.insert(pixels.rgb.end(), {c.Red, c.Green, c.Blue});
+    }
+    return pixels;
+}
+#endif
+
+#ifdef QAV_HAVE_CAIRO
+std::optional<Pixels> pngPixels(const std::string& bytes) {
+    MemorySource source{bytes};
+    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(readPngPiece, &source);
+    std::optional<Pixels> pixels;
+    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) pixels = pixelsOverWhite(surface);
+    cairo_surface_destroy(surface);
+    return pixels;
+}
+#endif
+
+#ifdef QAV_HAVE_JPEG
+std::optional<Pixels> jpegPixels(const std::string& bytes) {
+    const PictureFacts facts = PictureProbe::probe(bytes);
+    Pixels pixels;
+    pixels.width = static_cast<int>(facts.pixelsAcross);
+    pixels.height = static_cast<int>(facts.pixelsDown);
+    pixels.rgb.resize(static_cast<size_t>(pixels.width) * pixels.height * 3);
+    auto job = std::make_unique<JpegReadJob>();
+    if (!decompress(job.get(), bytes, &pixels)) return std::nullopt;
+    return pixels;
+}
+#endif
+
+#ifdef QAV_HAVE_GIF
+std::optional<Pixels> gifPixels(const std::string& bytes) {
+    MemorySource source{bytes};
+    int status = 0;
+    std::unique_ptr<GifFileType, GifClose> gif(DGifOpen(&source, readGifPiece, &status));
+    if (!gif) return std::nullopt;
+    int transparent = kNoTransparentColour;
+    GifRecordType type = UNDEFINED_RECORD_TYPE;
+    while (DGifGetRecordType(gif.get(), &type) != GIF_ERROR && type != TERMINATE_RECORD_TYPE) {
+        if (type == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType* data = nullptr;
+            if (DGifGetExtension(gif.get(), &code, &data) == GIF_ERROR) return std::nullopt;
+            transparent = transparentColourOf(gif.get(), code, data, transparent);
+        } else if (type == IMAGE_DESC_RECORD_TYPE) {
+            if (DGifGetImageDesc(gif.get()) == GIF_ERROR) return std::nullopt;
+            const GifImageDesc& image = gif->Image;
+            if (!fitsToDecode(image.Width, image.Height)) return std::nullopt;
+            std::vector<GifPixelType> indices(static_cast<size_t>(image.Width) * image.Height);
+            if (!readGifLines(gif.get(), indices)) return std::nullopt;
+            return colouredGif(gif.get(), indices, transparent);
+        }
+    }
+    return std::nullopt;
+}
+#endif
+
 }  // namespace
 
 #ifdef QAV_HAVE_JPEG
@@ -158,5 +356,33 @@ bool RasterCodecs::encodeGif(const Pixels&, std::string*, std::string* error) {
     return fail(error, "format not supported by this host");
 }
 #endif
+
+std::optional<Pixels> RasterCodecs::decode(const std::string& bytes) {
+    const PictureFacts facts = PictureProbe::probe(bytes);
+    if (!fitsToDecode(facts.pixelsAcross, facts.pixelsDown)) return std::nullopt;
+    switch (facts.format) {
+#ifdef QAV_HAVE_WINDOWS_GRAPHICS
+        case PictureFormat::Png:
+        case PictureFormat::Jpg:
+        case PictureFormat::Gif:
+            return GdiplusRaster::decode(bytes);
+#else
+#ifdef QAV_HAVE_CAIRO
+        case PictureFormat::Png:
+            return pngPixels(bytes);
+#endif
+#ifdef QAV_HAVE_JPEG
+        case PictureFormat::Jpg:
+            return jpegPixels(bytes);
+#endif
+#ifdef QAV_HAVE_GIF
+        case PictureFormat::Gif:
+            return gifPixels(bytes);
+#endif
+#endif
+        default:
+            return std::nullopt;
+    }
+}
 
 }  // namespace simhost::render

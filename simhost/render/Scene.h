@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "simhost/host/Transform.h"
 
 namespace simhost::render {
+
+struct Pixels;
 
 struct Rgb {
     uint8_t red = 0;
@@ -77,11 +80,23 @@ struct SceneText {
     TextLook look;
 };
 
-// What one shape draws: its outline (filled, then stroked), its arrowheads, its text.
+// An imported picture stretched over a parallelogram of the page: where the picture's
+// top left corner lands, and the page's way from there along its top edge and down its
+// left edge.
+struct SceneImage {
+    std::shared_ptr<const Pixels> pixels;
+    Point2 topLeft;
+    Point2 across;
+    Point2 down;
+};
+
+// What one shape draws: its outline (filled), an imported picture, the outline's line,
+// its arrowheads, its text.
 struct SceneShape {
     std::vector<ScenePath> paths;
     LineLook line;
     FillLook fill;
+    std::optional<SceneImage> image;
     std::vector<Arrowhead> arrows;
     std::optional<SceneText> text;
 };

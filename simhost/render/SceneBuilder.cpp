@@ -7,6 +7,7 @@
 #include "simhost/host/Shape.h"
 #include "simhost/host/Shapes.h"
 #include "simhost/render/ShapeFigure.h"
+#include "simhost/render/ShapeImage.h"
 #include "simhost/render/ShapeLooks.h"
 #include "simhost/render/ShapeText.h"
 
@@ -32,7 +33,7 @@ bool usableSize(double size) {
 
 // Keeps what draws anything.
 void draw(SceneShape shape, Scene& scene) {
-    if (shape.paths.empty() && shape.arrows.empty() && !shape.text) return;
+    if (shape.paths.empty() && !shape.image && shape.arrows.empty() && !shape.text) return;
     scene.shapes.push_back(std::move(shape));
 }
 
@@ -73,6 +74,7 @@ void SceneBuilder::addShape(Shape& shape, const Affine& parentToPage, Scene& sce
     Affine toPage = ShapeTransform::localToParent(shape).then(parentToPage);
     if (!shape.isGroup()) {
         SceneShape figure = figureOf(shape, toPage);
+        figure.image = ShapeImage::place(shape, toPage);
         figure.text = ShapeText::place(shape, toPage);
         draw(std::move(figure), scene);
         return;

@@ -3,7 +3,11 @@
 #ifdef QAV_HAVE_CAIRO
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <vector>
+
+#include "simhost/render/Pixels.h"
 
 namespace simhost::render {
 namespace {
@@ -32,6 +36,7 @@ void ScenePainter::paint(const Scene& scene) {
 
 void ScenePainter::paintShape(const SceneShape& shape) {
     fill(shape);
+    if (shape.image) paintImage(*shape.image);
     if (shape.line.pattern != LinePattern::None) {
         stroke(shape);
         for (const Arrowhead& arrow : shape.arrows) paintArrow(arrow, shape.line.colour);
@@ -60,6 +65,45 @@ void ScenePainter::fill(const SceneShape& shape) {
     setColour(shape.fill.colour);
     cairo_set_fill_rule(context_, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_fill(context_);
+}
+
+// The picture's pixels as a cairo surface, stretched so that its top left corner and its
+// edges land where the scene says.
+void ScenePainter::paintImage(const SceneImage& image) {
+    const Pixels& pixels = *image.pixels;
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixels.width, pixels.height);
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface);
+        return;
+    }
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            const Rgb c = pixels.at(x, y);
+            const uint32_t word =
+                static_cast<uint32_t>(c.red) << 16 | static_cast<uint32_t>(c.green) << 8 | c.blue;
+            std::memcpy(data + static_cast<size_t>(y) * stride + x * 4, &word, sizeof(word));
+        }
+    }
+    cairo_surface_mark_dirty(surface);
+    const Point2 origin = device(image.topLeft);
+    cairo_matrix_t placing;
+    cairo_matrix_init(&placing, image.across.x * scale_ / pixels.width,
+                      -image.across.y * scale_ / pixels.width,
+                      image.down.x * scale_ / pixels.height, -image.down.y * scale_ / pixels.height,
+                      origin.x, origin.y);
+    cairo_save(context_);
+    cairo_transform(context_, &placing);
+    cairo_new_path(context_);
+    cairo_rectangle(context_, 0, 0, pixels.width, pixels.height);
+    cairo_set_source_surface(context_, surface, 0, 0);
+    cairo_pattern_set_extend(cairo_get_source(context_), CAIRO_EXTEND_PAD);
+    cairo_fill(context_);
+    cairo_restore(context_);
+    cairo_surface_destroy(surface);
 }
 
 void ScenePainter::stroke(const SceneShape& shape) {

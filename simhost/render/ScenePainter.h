@@ -19,6 +19,7 @@ public:
 private:
     void paintShape(const SceneShape& shape);
     void fill(const SceneShape& shape);
+    void paintImage(const SceneImage& image);
     void stroke(const SceneShape& shape);
     void paintArrow(const Arrowhead& arrow, Rgb colour);
     void paintText(const SceneText& text);

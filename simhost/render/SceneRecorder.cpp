@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "simhost/render/Pixels.h"
+
 namespace simhost::render {
 namespace {
 
@@ -52,6 +54,7 @@ void SceneRecorder::recordShape(const SceneShape& shape) {
         filled.push_back(device(path));
     }
     if (!filled.empty()) canvas_.fill(filled, shape.fill.colour);
+    if (shape.image) recordImage(*shape.image);
     if (shape.line.pattern != LinePattern::None) {
         int32_t width = whole(shape.line.drawnWeight() * scale_);
         for (const ScenePath& path : shape.paths) {
@@ -63,6 +66,12 @@ void SceneRecorder::recordShape(const SceneShape& shape) {
         for (const Arrowhead& arrow : shape.arrows) recordArrow(arrow, shape.line.colour);
     }
     if (shape.text) recordText(*shape.text);
+}
+
+void SceneRecorder::recordImage(const SceneImage& image) {
+    const Point2 topRight{image.topLeft.x + image.across.x, image.topLeft.y + image.across.y};
+    const Point2 bottomLeft{image.topLeft.x + image.down.x, image.topLeft.y + image.down.y};
+    canvas_.image(*image.pixels, {device(image.topLeft), device(topRight), device(bottomLeft)});
 }
 
 void SceneRecorder::recordArrow(const Arrowhead& arrow, Rgb colour) {

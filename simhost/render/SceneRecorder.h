@@ -18,6 +18,7 @@ public:
 private:
     SceneRecorder(const Scene& scene, MetafileCanvas& canvas);
     void recordShape(const SceneShape& shape);
+    void recordImage(const SceneImage& image);
     void recordArrow(const Arrowhead& arrow, Rgb colour);
     void recordText(const SceneText& text);
     DevicePoint device(Point2 p) const;

@@ -10,8 +10,10 @@
 #include <cstddef>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "simhost/render/MetafileRecords.h"
+#include "simhost/render/Pixels.h"
 #include "simhost/render/RecordingCanvas.h"
 #include "simhost/render/SceneRecorder.h"
 
@@ -166,6 +168,17 @@ protected:
         add(U_WMRPOLYLINE_set(static_cast<uint16_t>(points.size()), points.data()));
     }
     void setTextColour(Rgb colour) override { add(U_WMRSETTEXTCOLOR_set(colourOf(colour))); }
+    // As in the EMF: over the upright box around the picture.
+    void image(const Pixels& pixels, const DevicePlacement& placement) override {
+        const DevicePoint topLeft = placement.boxTopLeft(), size = placement.boxSize();
+        std::vector<uint8_t> rows = pixels.dibRows();
+        U_BITMAPINFO info{};
+        info.bmiHeader = dibHeaderOf(pixels, rows.size());
+        add(U_WMRSTRETCHDIB_set(pointOf(topLeft), pointOf(size), point16_set(0, 0),
+                                pointOf({pixels.width, pixels.height}), U_DIB_RGB_COLORS, U_SRCCOPY,
+                                &info, static_cast<uint32_t>(rows.size()),
+                                reinterpret_cast<const char*>(rows.data())));
+    }
     // Without advances the player spaces the characters as its font does.
     void textOut(const std::string& utf8, DevicePoint reference, const DeviceFont&) override {
         std::string text = latin1Of(utf8);

@@ -334,8 +334,9 @@ private:
     std::vector<simhost::Shape*> nodes() {
         return shapes([](simhost::Shape& shape) { return !shape.group() && !shape.isOneDShape(); });
     }
+    // A connector glues by its own ends: the runner refuses a part of an arc.
     std::vector<simhost::Shape*> connectors() {
-        return shapes([](simhost::Shape& shape) { return shape.isOneDShape(); });
+        return shapes([](simhost::Shape& shape) { return shape.isOneDShape() && !shape.group(); });
     }
     std::string anyOf(const std::vector<simhost::Shape*>& shapes) {
         return shapes.empty() ? "1" : std::to_string(shapes[pick(shapes.size())]->id());

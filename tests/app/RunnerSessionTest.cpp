@@ -10,6 +10,8 @@
 
 #include "app/DrawingCommands.h"
 #include "app/Runner.h"
+#include "platform/visio/VisioConstants.h"
+#include "simhost/host/Application.h"
 
 namespace runner {
 namespace {
@@ -185,6 +187,24 @@ TEST_F(RunnerSessionTest, ASaveThatCannotWriteIsAnErrorOfItsLine) {
               std::string::npos)
         << output;
     EXPECT_EQ(output.find("saved"), std::string::npos);
+}
+
+// A save that Visio's own command makes (an add-on's check saves the drawing first) is
+// printed like the session's; files are named as the session would name them.
+TEST_F(RunnerSessionTest, EverySaveIsPrintedAndANewDrawingStartsEmpty) {
+    std::string output = play("open ../drawings/net.json\nsave ../copy.json\n");
+    EXPECT_EQ(output,
+              "> open ../drawings/net.json\nopened ../drawings/net.json\n"
+              "> save ../copy.json\nsaved ../copy.json\n");
+    runner.host().application().DoCmd(visio::visCmdFileSave);
+    EXPECT_EQ(out.str(), "saved ../copy.json\n");
+    out.str("");
+    output = play("new\nshow\nsave $TMP/qav-runner-new.json\n");
+    EXPECT_EQ(output,
+              "> new\nnew drawing \"Drawing1\"\n> show\ndocument \"Drawing1\"\n"
+              "page \"Page-1\"\nno cells changed\n> save $TMP/qav-runner-new.json\n"
+              "saved $TMP/qav-runner-new.json\n");
+    std::filesystem::remove(runner.resolvePath("$TMP/qav-runner-new.json"));
 }
 
 TEST_F(RunnerSessionTest, AnUnreadableSessionFailsAndPathsResolveAsDocumented) {

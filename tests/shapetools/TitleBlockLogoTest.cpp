@@ -1,6 +1,6 @@
 // The logo picture, as far as the session titleblock-logo.qav does not play it: a picture
-// as proportioned as its area, the menu of an older logo, and an import without a logo
-// area.
+// as proportioned as its area (the file's bytes kept in it), the menu of an older logo,
+// and an import without a logo area.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -65,6 +65,8 @@ TEST_F(TitleBlockLogo, AsProportionedAsTheAreaItFitsTheWidth) {
     // 120 by 140 pixels: exactly the area's proportions.
     Shape* first = import(*area, 120, 140);
     ASSERT_NE(first, nullptr);
+    // The picture keeps the file's bytes, which the page's pictures draw.
+    EXPECT_EQ(first->imageBytes(), pngOfPixels(120, 140));
     EXPECT_NEAR(millimetres(*first, "Width"), kAreaWidth - kLine, kTolerance);
     EXPECT_NEAR(millimetres(*first, "Height"), (kAreaWidth - kLine) * 140 / 120 - kLine,
                 kTolerance);

@@ -44,6 +44,7 @@ inline void describeShape(Shape& shape, std::ostream& out, const std::string& in
     out << indent << "shape " << shape.id() << " '" << shape.localName() << "' type "
         << shape.type() << (shape.isOneDShape() ? " 1-D" : "") << " text '" << shape.text()
         << "'\n";
+    if (!shape.imageBytes().empty()) out << indent << " image '" << shape.imageBytes() << "'\n";
     for (const auto& r : shape.connects().list())
         out << indent << " glue " << r->fromPart() << " -> " << r->to()->id() << ":" << r->toPart()
             << "\n";

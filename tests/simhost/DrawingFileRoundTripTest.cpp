@@ -4,7 +4,10 @@
 // will take. A file written by hand with its defaults left out reads as the full sheet.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/visio/VisioConstants.h"
+#include "simhost/file/Base64.h"
 #include "simhost/stencil/PetriStencil.h"
 #include "simhost/stencil/StencilGeometry.h"
 #include "tests/simhost/DrawingFileFixture.h"
@@ -80,10 +83,11 @@ visio::ComRef<Document> richDrawing(Host& host) {
     host.setFormula(*place, "User.QAV_marking", "1");
 
     auto nested = host.addShape(
-        page, ShapeSpec::group(6, 6, 2, 2)
-                  .name("Outer")
-                  .member(ShapeSpec::group(1, 1, 1, 1).member(ShapeSpec::box(0.5, 0.5, 1, 1)))
-                  .member(ShapeSpec::picture(0.5, 0.5, 0.2, 0.2)));
+        page,
+        ShapeSpec::group(6, 6, 2, 2)
+            .name("Outer")
+            .member(ShapeSpec::group(1, 1, 1, 1).member(ShapeSpec::box(0.5, 0.5, 1, 1)))
+            .member(ShapeSpec::picture(0.5, 0.5, 0.2, 0.2).image(std::string("\x89PNG\0\xff", 6))));
     auto bare = host.addShape(page, ShapeSpec::box(1, 7, 1, 1).withoutGeometry().name("Bare"));
     bare->DeleteRow(visSectionObject, visRowMisc);
     bare->AddSection(visSectionUser);
@@ -108,6 +112,21 @@ visio::ComRef<Document> richDrawing(Host& host) {
 TEST_F(DrawingFileRoundTripTest, AWrittenDrawingReadsBackAsItWasAndWritesTheSameBytes) {
     auto document = richDrawing(host);
     expectSameAfterReload(*document);
+}
+
+// A picture's bytes of every length and value come back as they were, and no text that
+// encode would not write reads as bytes.
+TEST(DrawingFileImageTest, PictureBytesSurviveTheirTextForm) {
+    std::mt19937 random(11);
+    for (size_t length = 0; length < 40; ++length) {
+        std::string bytes;
+        for (size_t i = 0; i < length; ++i) bytes += static_cast<char>(random() & 0xFF);
+        const std::string text = Base64::encode(bytes);
+        EXPECT_EQ(text.size() % 4, 0u);
+        EXPECT_EQ(Base64::decode(text), bytes) << text;
+        for (const char* wrong : {"=", "A", "A===", " ", "*"})
+            EXPECT_FALSE(Base64::decode(text + wrong));
+    }
 }
 
 TEST_F(DrawingFileRoundTripTest, ANewDocumentRoundTripsWithNothingButItsPage) {

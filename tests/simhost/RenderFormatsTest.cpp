@@ -42,6 +42,44 @@ TEST_P(RenderFormatsTest, EachFormatHoldsThePageInFrontOfItsBackground) {
     }
 }
 
+// An imported picture (a title block's logo) is drawn in every format: in the pictures
+// of pixels its colours lie where its shape is, the metafiles stretch it over the shape's
+// box, and the EPS paints an image.
+TEST_P(RenderFormatsTest, EachFormatDrawsAnImportedPicture) {
+    std::string extension = GetParam();
+    testsupport::PictureReader reader = testsupport::pictureReader(extension);
+    if (!reader || !render::PictureFormats::drawable(render::PictureFormat::Png))
+        GTEST_SKIP() << "this host does not draw ." << extension;
+    addPicture(2, 1.5, twoColourPicture("png"));  // x 1 to 3, y 1 to 2 on a 4 by 3 in page
+    const std::string name = file("picture." + extension);
+    page->Export(name);
+    const std::string bytes = contentOf(name);
+    const testsupport::ReadBack back = reader(bytes);
+    auto near = [](render::Rgb c, render::Rgb expected) {
+        return std::abs(c.red - expected.red) + std::abs(c.green - expected.green) +
+                   std::abs(c.blue - expected.blue) <
+               40;
+    };
+    const render::PictureFormat format = render::PictureFormats::ofPath(name);
+    if (format == render::PictureFormat::Eps) {
+        EXPECT_NE(bytes.find("/ImageType"), std::string::npos);
+        return;  // the reader knows the example's letter page only
+    }
+    ASSERT_EQ(back.problem, "");
+    if (format == render::PictureFormat::Emf || format == render::PictureFormat::Wmf) {
+        ASSERT_EQ(back.pictures.size(), 1u);
+        const testsupport::PlacedPicture& logo = back.pictures.front();
+        EXPECT_NEAR(logo.left, 1, 0.02);
+        EXPECT_NEAR(logo.top, 1, 0.02);  // 3 in high, 2 in at the top
+        EXPECT_NEAR(logo.width, 2, 0.02);
+        EXPECT_NEAR(logo.height, 1, 0.02);
+        EXPECT_TRUE(near(logo.middle, kRed) || near(logo.middle, kBlue));
+    } else {
+        EXPECT_TRUE(near(back.pixels.at(130, 144), kRed));  // x 1.35 in, y 1.5 in
+        EXPECT_TRUE(near(back.pixels.at(250, 144), kBlue));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(SixFormats, RenderFormatsTest,
                          ::testing::Values("emf", "WMF", "eps", "Jpg", "png", "GIF"),
                          [](const ::testing::TestParamInfo<const char*>& info) {

@@ -1,6 +1,7 @@
 // Pages exported as PNG and read back: the looks the checker and the simulator paint
 // (colours by index and by RGB, line weights and patterns, character colour and style),
-// fills in z-order, text, arrowheads, and shapes placed through rotation and groups.
+// fills in z-order, text, arrowheads, shapes placed through rotation and groups, and
+// imported pictures in their shapes.
 #include "tests/simhost/RenderTestFixture.h"
 
 namespace simhost::testing {
@@ -223,6 +224,51 @@ TEST_F(RenderPictureTest, BackgroundPageIsDrawnBehind) {
     EXPECT_COLOUR(picture->at(0.7, 1.5), kBlue);
     EXPECT_COLOUR(picture->at(1.3, 1.5), kRed);
 }
+
+// A title block's logo is an imported picture: the file's pixels are drawn stretched
+// over the box its image cells give it, cropped to the shape, turned with it, and not at
+// all while its image has no width (the hidden title block's logo).
+class RenderImportedPictureTest : public RenderTest,
+                                  public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RenderImportedPictureTest, ThePictureFillsItsShapeAsTheImageCellsSay) {
+    QAV_NEEDS_PICTURES();
+    if (!render::PictureFormats::drawable(
+            render::PictureFormats::ofPath(std::string("x.") + GetParam())))
+        GTEST_SKIP() << "this host does not draw " << GetParam() << " pictures";
+    const std::string bytes = twoColourPicture(GetParam());
+    ASSERT_FALSE(bytes.empty());
+    auto logo = addPicture(2, 1.5, bytes);  // x 1 to 3, y 1 to 2
+    auto picture = exported();
+    EXPECT_COLOUR(picture->at(1.3, 1.5), kRed);
+    EXPECT_COLOUR(picture->at(2.7, 1.5), kBlue);
+    EXPECT_COLOUR(picture->at(0.8, 1.5), kWhite);
+    EXPECT_COLOUR(picture->at(2, 2.2), kWhite);
+
+    // An image twice as wide as the shape shows its left half over the whole shape.
+    set(*logo, "ImgWidth", "Width*2");
+    picture = exported();
+    EXPECT_COLOUR(picture->at(1.3, 1.5), kRed);
+    EXPECT_COLOUR(picture->at(2.7, 1.5), kRed);
+    EXPECT_COLOUR(picture->at(3.2, 1.5), kWhite);
+
+    // Turned a quarter to the left, its left half comes to the bottom.
+    set(*logo, "ImgWidth", "Width*1");
+    set(*logo, "Angle", "90 deg");
+    picture = exported();
+    EXPECT_COLOUR(picture->at(2, 0.7), kRed);
+    EXPECT_COLOUR(picture->at(2, 2.3), kBlue);
+
+    set(*logo, "ImgWidth", "0 in");
+    picture = exported();
+    EXPECT_EQ(picture->inkedPixels(1, 0.5, 3, 2.5), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachImportedKind, RenderImportedPictureTest,
+                         ::testing::Values("png", "jpg", "gif"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
 
 }  // namespace
 }  // namespace simhost::testing

@@ -13,6 +13,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "simhost/host/Host.h"
 #include "simhost/render/PageExport.h"
@@ -133,6 +134,27 @@ protected:
     void set(Shape& shape, const std::string& cell, const std::string& formula) {
         std::string error;
         ASSERT_TRUE(host.setFormula(shape, cell, formula, &error)) << cell << ": " << error;
+    }
+
+    // The bytes of a picture file of the format (its extension) that a user imports: 2 in
+    // by 1 in, red on its left half and blue on its right, drawn by the host's export.
+    std::string twoColourPicture(const std::string& extension) {
+        auto source = host.addPage(*document, "Picture source");
+        host.setFormula(*source->pageSheet(), "PageWidth", "2 in");
+        host.setFormula(*source->pageSheet(), "PageHeight", "1 in");
+        for (const auto& [x, colour] : {std::pair{0.5, "2"}, std::pair{1.5, "4"}}) {
+            auto half = host.addShape(*source, ShapeSpec::box(x, 0.5, 1, 1));
+            set(*half, "FillForegnd", colour);
+            set(*half, "LinePattern", "0");
+        }
+        const std::string name = file("source." + extension);
+        source->Export(name);
+        document->deletePage(*source);
+        return contentOf(name);
+    }
+    // An imported picture 2 in by 1 in with its pin at x, y.
+    visio::ComRef<Shape> addPicture(double x, double y, const std::string& bytes) {
+        return add(ShapeSpec::picture(x, y, 2, 1).image(bytes));
     }
 
     // Draws the page through the host's IVPage::Export, as the add-on does.

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 
 #ifdef QAV_HAVE_CAIRO
 #include <cairo.h>
@@ -34,6 +35,8 @@
 #include <gdiplus.h>
 #endif
 
+#include "simhost/render/MemorySource.h"
+
 namespace testsupport {
 namespace {
 
@@ -47,23 +50,11 @@ using simhost::render::Rgb;
 }
 
 #ifdef QAV_HAVE_CAIRO
-struct PngSource {
-    const std::string& bytes;
-    size_t at = 0;
-};
-
-cairo_status_t readPngBytes(void* closure, unsigned char* into, unsigned int length) {
-    auto* source = static_cast<PngSource*>(closure);
-    if (source->bytes.size() - source->at < length) return CAIRO_STATUS_READ_ERROR;
-    std::memcpy(into, source->bytes.data() + source->at, length);
-    source->at += length;
-    return CAIRO_STATUS_SUCCESS;
-}
-
 ReadBack readPng(const std::string& bytes) {
     if (bytes.rfind("\x89PNG\r\n\x1a\n", 0) != 0) return problem("no PNG signature");
-    PngSource source{bytes};
-    cairo_surface_t* surface = cairo_image_surface_create_from_png_stream(readPngBytes, &source);
+    simhost::render::MemorySource source{bytes};
+    cairo_surface_t* surface =
+        cairo_image_surface_create_from_png_stream(simhost::render::readPngPiece, &source);
     ReadBack back;
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         back = problem("cairo cannot read it");
@@ -126,23 +117,10 @@ ReadBack readJpeg(const std::string& bytes) {
 #endif
 
 #ifdef QAV_HAVE_GIF
-struct GifSource {
-    const std::string& bytes;
-    size_t at = 0;
-};
-
-int readGifBytes(GifFileType* gif, GifByteType* into, int length) {
-    auto* source = static_cast<GifSource*>(gif->UserData);
-    size_t count = std::min(static_cast<size_t>(length), source->bytes.size() - source->at);
-    std::memcpy(into, source->bytes.data() + source->at, count);
-    source->at += count;
-    return static_cast<int>(count);
-}
-
 ReadBack readGif(const std::string& bytes) {
-    GifSource source{bytes};
+    simhost::render::MemorySource source{bytes};
     int error = 0;
-    GifFileType* gif = DGifOpen(&source, readGifBytes, &error);
+    GifFileType* gif = DGifOpen(&source, simhost::render::readGifPiece, &error);
     if (!gif) return problem("giflib cannot open it");
     ReadBack back;
     if (DGifSlurp(gif) != GIF_OK || gif->ImageCount != 1) {
@@ -220,10 +198,10 @@ ReadBack readWithGdiplus(const std::string& bytes) {
 #if defined(QAV_HAVE_UEMF) || defined(QAV_HAVE_WINDOWS_GRAPHICS)
 // Metafiles are walked record by record from their bytes, whoever wrote them (libUEMF
 // or GDI); where libUEMF is built in, it checks each record's inside too.
-constexpr uint32_t kEmrHeader = 1, kEmrEof = 14, kEmrExtTextOutW = 84;
+constexpr uint32_t kEmrHeader = 1, kEmrEof = 14, kEmrExtTextOutW = 84, kEmrStretchDiBits = 81;
 constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr size_t kPlaceableSize = 22;
-constexpr uint16_t kMetaEof = 0, kMetaExtTextOut = 0x0A32;
+constexpr uint16_t kMetaEof = 0, kMetaExtTextOut = 0x0A32, kMetaStretchDib = 0x0F43;
 constexpr uint16_t kTextOpaqueOrClipped = 0x0006;
 constexpr double kEmfUnitsPerInch = 1440;
 
@@ -245,6 +223,25 @@ std::string asciiOf(const std::string& bytes, size_t at, size_t units) {
         text += c < 0x80 ? static_cast<char>(c) : '?';
     }
     return text;
+}
+
+// The middle pixel of a device-independent bitmap of 24 or 32 bits (its header at
+// header, its rows at bits, within the record that ends at end); none when it is no such
+// bitmap or lies outside.
+std::optional<Rgb> middleOfDib(const std::string& bytes, size_t header, size_t bits, size_t end) {
+    if (header + 16 > end) return std::nullopt;
+    const auto width = static_cast<int32_t>(little(bytes, header + 4, 4));
+    const auto height = static_cast<int32_t>(little(bytes, header + 8, 4));
+    const uint32_t bitCount = little(bytes, header + 14, 2);
+    if (width <= 0 || height == 0 || (bitCount != 24 && bitCount != 32)) return std::nullopt;
+    const size_t rows = static_cast<size_t>(height < 0 ? -height : height);
+    const size_t stride = (static_cast<size_t>(width) * bitCount / 8 + 3) & ~size_t{3};
+    const size_t down = rows / 2;
+    const size_t row = height > 0 ? rows - 1 - down : down;
+    const size_t at = bits + row * stride + static_cast<size_t>(width / 2) * bitCount / 8;
+    if (at + 3 > end) return std::nullopt;
+    return Rgb{static_cast<uint8_t>(bytes[at + 2]), static_cast<uint8_t>(bytes[at + 1]),
+               static_cast<uint8_t>(bytes[at])};
 }
 
 bool emfRecordSafe([[maybe_unused]] const char* record) {
@@ -281,6 +278,19 @@ ReadBack readEmf(const std::string& bytes) {
                 {asciiOf(bytes, at + text, units),
                  static_cast<int32_t>(little(bytes, at + 36, 4)) / kEmfUnitsPerInch,
                  static_cast<int32_t>(little(bytes, at + 40, 4)) / kEmfUnitsPerInch});
+        }
+        if (type == kEmrStretchDiBits) {
+            const size_t end = at + size;
+            const std::optional<Rgb> middle =
+                size < 80 ? std::nullopt
+                          : middleOfDib(bytes, at + little(bytes, at + 48, 4),
+                                        at + little(bytes, at + 56, 4), end);
+            if (!middle) return problem("a picture record is broken");
+            back.pictures.push_back(
+                {static_cast<int32_t>(little(bytes, at + 24, 4)) / kEmfUnitsPerInch,
+                 static_cast<int32_t>(little(bytes, at + 28, 4)) / kEmfUnitsPerInch,
+                 static_cast<int32_t>(little(bytes, at + 72, 4)) / kEmfUnitsPerInch,
+                 static_cast<int32_t>(little(bytes, at + 76, 4)) / kEmfUnitsPerInch, *middle});
         }
         at += size;
         if (type == kEmrEof) break;
@@ -326,6 +336,17 @@ ReadBack readWmf(const std::string& bytes) {
             back.texts.push_back({bytes.substr(text, length),
                                   signed16(bytes, at + 8) / unitsPerInch,
                                   signed16(bytes, at + 6) / unitsPerInch});
+        }
+        if (type == kMetaStretchDib) {
+            const size_t dib = at + 28;
+            const std::optional<Rgb> middle =
+                size < 28 + 40 ? std::nullopt
+                               : middleOfDib(bytes, dib, dib + little(bytes, dib, 4), at + size);
+            if (!middle) return problem("a picture record is broken");
+            back.pictures.push_back({signed16(bytes, at + 26) / unitsPerInch,
+                                     signed16(bytes, at + 24) / unitsPerInch,
+                                     signed16(bytes, at + 22) / unitsPerInch,
+                                     signed16(bytes, at + 20) / unitsPerInch, *middle});
         }
         at += size;
         if (type == kMetaEof) break;

@@ -19,11 +19,23 @@ struct PlacedText {
     double y = 0;
 };
 
-// What a picture file turned out to hold: its pixels, or the texts of its records.
+// A picture a metafile stretches over a box (inches from the top left), and the colour of
+// the picture's middle pixel.
+struct PlacedPicture {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    simhost::render::Rgb middle;
+};
+
+// What a picture file turned out to hold: its pixels, or the texts and pictures of its
+// records.
 struct ReadBack {
     std::string problem;  // empty when the file is sound
     simhost::render::Pixels pixels;
     std::vector<PlacedText> texts;
+    std::vector<PlacedPicture> pictures;
 };
 
 using PictureReader = ReadBack (*)(const std::string& bytes);
