@@ -7,7 +7,6 @@
 #include "helpers/MessageBoxWithButtons.h"
 #include "helpers/VisioText.h"
 #include "platform/os/PathResolve.h"
-#include "platform/os/PathSplit.h"
 #include "platform/os/System.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"
@@ -37,6 +36,10 @@ constexpr char kNameReplacement = '_';
 
 std::string invalidDestination(const std::string& folder) {
     return "Destination Path (" + folder + ") is not valid. Please check your settings.";
+}
+
+std::string uncreatableDestination(const std::string& folder) {
+    return "Destination Path (" + folder + ") could not be created. Please check your settings.";
 }
 
 std::string createQuestion(const std::string& path) {
@@ -75,22 +78,6 @@ ButtonLook exportButton(bool enabled) {
     look.iconNumber = buttonIcon::kPictureExport;
     look.enabled = enabled;
     return look;
-}
-
-// How many folder levels the path's folder part names: its separators ("\Out\" of
-// "C:\Out\Pics" names two).
-int folderLevels(const std::string& path) {
-    const std::string folder = os::splitPath(path).folder;
-    return static_cast<int>(
-        std::count_if(folder.begin(), folder.end(), [](char c) { return os::isPathSeparator(c); }));
-}
-
-// The folder that many levels above the path: the path followed by that many "..",
-// resolved as Windows resolves it.
-std::string ancestorOf(const std::string& path, int levels) {
-    std::string up = path;
-    for (int i = 0; i < levels; ++i) up += std::string(1, os::kPathSeparator) + "..";
-    return os::resolveDots(up);
 }
 
 }  // namespace
@@ -218,13 +205,20 @@ void PictureExporter::exportInFormat(const PEFormatSettings& format, PEFormatSlo
         return;
     }
     const Destination destination = resolveDestination(format.folder, format.relative != 0);
-    if (destination.valid) {
-        exportPages(destination.folder, application_.ActiveDocument(), format.format);
-        return;
+    switch (destination.state) {
+        case Destination::State::Ready:
+            exportPages(destination.folder, application_.ActiveDocument(), format.format);
+            return;
+        case Destination::State::Undetermined:
+            showMessage(kNoDestination, ui::kMbOk | ui::kMbIconStop);
+            return;
+        case Destination::State::NotValid:
+            showMessage(invalidDestination(destination.folder), ui::kMbOk | ui::kMbIconStop);
+            return;
+        case Destination::State::NotCreated:
+            showMessage(uncreatableDestination(destination.folder), ui::kMbOk | ui::kMbIconStop);
+            return;
     }
-    showMessage(
-        destination.folder.empty() ? kNoDestination : invalidDestination(destination.folder),
-        ui::kMbOk | ui::kMbIconStop);
 }
 
 // --- The destination folder
@@ -233,42 +227,41 @@ PictureExporter::Destination PictureExporter::resolveDestination(std::string set
                                                                  bool relative) {
     Destination destination;
     if (!setting.empty() && setting.back() == os::kPathSeparator) setting.pop_back();
+    os::System& system = os::System::current();
     if (relative) {
         // Visio's folder of a saved document ends with a separator.
         const std::string documentFolder = limitVisioText(application_.ActiveDocument().Path());
         if (documentFolder.empty()) return destination;
-        destination.folder = setting.empty() ? documentFolder.substr(0, documentFolder.size() - 1)
-                                             : documentFolder + setting;
+        destination.folder = os::absolutePath(setting, documentFolder);
     } else {
         if (setting.empty()) return destination;
-        destination.folder = setting;
+        destination.folder = os::absolutePath(setting, system.workingFolder());
     }
-    switch (os::System::current().find(destination.folder)) {
+    switch (system.find(destination.folder)) {
         case os::PathKind::Directory:
-            destination.valid = true;
+            destination.state = Destination::State::Ready;
             break;
         case os::PathKind::File:
+            destination.state = Destination::State::NotValid;
             break;
         case os::PathKind::None:
-            destination.valid = askCreateDestination(destination.folder);
+            destination.state = askCreateDestination(destination.folder);
             break;
     }
     return destination;
 }
 
-bool PictureExporter::askCreateDestination(const std::string& path) {
+PictureExporter::Destination::State PictureExporter::askCreateDestination(const std::string& path) {
     if (showMessage(createQuestion(path), ui::kMbYesNo | ui::kMbIconQuestion) != ui::kIdYes) {
-        return false;
+        return Destination::State::NotValid;
     }
     os::System& system = os::System::current();
-    bool created = false;
-    for (int up = folderLevels(path) - 1; up >= 0; --up) {
-        const std::string level = ancestorOf(path, up);
-        if (system.find(level) != os::PathKind::None) continue;
-        if (!system.createDirectory(level)) return false;
-        created = true;
+    for (const std::string& level : os::pathLevels(path)) {
+        if (system.find(level) == os::PathKind::None && !system.createDirectory(level)) break;
     }
-    return created;
+    // Levels made before one failed stay.
+    return system.find(path) == os::PathKind::Directory ? Destination::State::Ready
+                                                        : Destination::State::NotCreated;
 }
 
 // --- The pages

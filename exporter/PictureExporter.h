@@ -56,8 +56,17 @@ private:
     enum class ReplaceAnswer { All = 1, One = 2, Cancel = 3 };
     // Where the pictures of one format go.
     struct Destination {
-        bool valid = false;
-        // Empty when none could be determined.
+        enum class State {
+            Ready,
+            // No folder: an unsaved document's relative folder, or an empty setting.
+            Undetermined,
+            // A file of that name, or a missing folder the user did not have made.
+            NotValid,
+            // A missing folder that could not be made.
+            NotCreated,
+        };
+        State state = State::Undetermined;
+        // The full folder, resolved; empty when none could be determined.
         std::string folder;
     };
 
@@ -65,13 +74,15 @@ private:
     void saveSelection();
     void runExport();
     void exportInFormat(const PEFormatSettings& format, PEFormatSlot slot);
-    // The folder of the setting (relative to the active document's folder, or as it is),
-    // without a trailing separator; valid when it is a folder, or when the user had it
-    // created. A file of that name is not valid, and nothing is asked.
+    // The full folder of the setting, taken from the active document's folder or, when
+    // not relative, from the working folder, with "." and ".." resolved: the one path
+    // that the question, the folders made and every picture use. Ready when it is a
+    // folder, or when the user had it made. A file of that name is not valid, and
+    // nothing is asked.
     Destination resolveDestination(std::string setting, bool relative);
-    // Asks whether the missing folder is to be made; on Yes makes it and each missing
-    // folder above it, from the top down. True when one was made.
-    bool askCreateDestination(const std::string& path);
+    // Asks whether the missing folder is to be made; on Yes makes each missing level of
+    // it, from the top down.
+    Destination::State askCreateDestination(const std::string& path);
     void exportPages(const std::string& folder, const visio::VDocument& document,
                      int32_t formatIndex);
     std::string baseNameOf(const visio::VPage& page, const visio::VDocument& document,

@@ -46,6 +46,9 @@ std::string createQuestion(const std::string& folder) {
 std::string replaceQuestion(const std::string& folder) {
     return "A File already exists! Do you want to replace ALL files in '" + folder + "'?";
 }
+std::string notCreated(const std::string& folder) {
+    return "Destination Path (" + folder + ") could not be created. Please check your settings.";
+}
 
 class PictureExporterTest : public ::testing::Test {
 protected:
@@ -217,6 +220,40 @@ TEST_F(PictureExporterTest, AMissingFolderIsMadeFromTheTopDownOnlyAfterYes) {
     ASSERT_TRUE(env.exportPictures());
     EXPECT_EQ(env.messages().back(), invalid(path(base, "file")));
     EXPECT_EQ(env.messages().size(), 4u);
+}
+
+// The folder is resolved once, from the working folder when it is not relative, and that
+// one path is asked about, made level by level from the top and written into.
+TEST_F(PictureExporterTest, OneResolvedFolderIsAskedAboutMadeAndWrittenInto) {
+    openTwoPages();
+    const std::string base = env.makeFolder("base");
+    const std::string sep(1, os::kPathSeparator);
+    const std::string resolved = path(base, "y");
+    env.setFormat(A, 1, kPng, base + sep + "x" + sep + ".." + sep + sep + "y" + sep + ".", 0);
+    env.backend.answerMessageBox(ui::kIdYes);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(), (Names{createQuestion(resolved)}));
+    EXPECT_EQ(env.filesIn(resolved), (Names{"Page-1.png", "Page-2.png"}));
+    EXPECT_EQ(env.system.find(path(base, "x")), os::PathKind::None);
+
+    // A relative folder, not ticked relative: from the working folder, its first level
+    // made too.
+    env.system.memoryWorkingFolder = base;
+    env.setFormat(A, 1, kPng, "new" + sep + "pics", 0);
+    env.backend.answerMessageBox(ui::kIdYes);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages().back(), createQuestion(path(path(base, "new"), "pics")));
+    EXPECT_EQ(env.filesIn(path(path(base, "new"), "pics")), (Names{"Page-1.png", "Page-2.png"}));
+
+    // A level that cannot be made (a file is in its way): one message, naming the folder.
+    ASSERT_TRUE(env.system.writeFile(path(base, "file"), "x"));
+    const std::string blocked = path(path(base, "file"), "pics");
+    env.setFormat(A, 1, kPng, blocked, 0);
+    env.backend.answerMessageBox(ui::kIdYes);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(),
+              (Names{createQuestion(resolved), createQuestion(path(path(base, "new"), "pics")),
+                     createQuestion(blocked), notCreated(blocked)}));
 }
 
 TEST_F(PictureExporterTest, ReplaceAllAsksOnceAndReplaceOneAsksAgain) {
