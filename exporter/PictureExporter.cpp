@@ -1,6 +1,7 @@
 #include "exporter/PictureExporter.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "core/ToolbarButton.h"
 #include "helpers/AddonConstants.h"
@@ -42,6 +43,12 @@ std::string uncreatableDestination(const std::string& folder) {
     return "Destination Path (" + folder + ") could not be created. Please check your settings.";
 }
 
+std::string missingPictures(const std::vector<std::string>& lines) {
+    std::string text = "The pictures of these pages could not be written:\n";
+    for (const std::string& line : lines) text += "\n- " + line;
+    return text;
+}
+
 std::string createQuestion(const std::string& path) {
     return "Destination Path (" + path + ") does not exist. Should it be created?";
 }
@@ -78,6 +85,13 @@ ButtonLook exportButton(bool enabled) {
     look.iconNumber = buttonIcon::kPictureExport;
     look.enabled = enabled;
     return look;
+}
+
+// Windows finds a file whatever the case of its name.
+std::string caseFolded(std::string path) {
+    std::transform(path.begin(), path.end(), path.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return path;
 }
 
 }  // namespace
@@ -194,9 +208,22 @@ void PictureExporter::runExport() {
         showMessage(kNoFormats, ui::kMbOk);
         return;
     }
+    usedPaths_.clear();
+    missingPictures_.clear();
     // A failure or a cancel in the first format does not keep the second from running.
     if (a.doExport) exportInFormat(a, PEFormatSlot::A);
     if (b.doExport) exportInFormat(b, PEFormatSlot::B);
+    reportMissingPictures();
+}
+
+// One message after all pages, for both formats; none when every picture is there.
+void PictureExporter::reportMissingPictures() {
+    if (missingPictures_.empty()) return;
+    std::vector<std::string> lines;
+    for (const MissingPicture& missing : missingPictures_)
+        lines.push_back("page '" + missing.page + "' to '" + missing.path + "'");
+    showMessage(missingPictures(lines), ui::kMbOk | ui::kMbIconStop);
+    missingPictures_.clear();
 }
 
 void PictureExporter::exportInFormat(const PEFormatSettings& format, PEFormatSlot slot) {
@@ -280,7 +307,7 @@ void PictureExporter::exportPages(const std::string& folder, const visio::VDocum
         const visio::VPage page = pages.Item(i);
         if (page.Background()) continue;
         const std::string path =
-            buildPictureFileName(folder, baseNameOf(page, document, foregroundCount), extension);
+            unusedPicturePath(folder, baseNameOf(page, document, foregroundCount), extension);
         if (replaceAll || !fileExists(path)) {
             writePicture(page, path);
             continue;
@@ -304,6 +331,14 @@ std::string PictureExporter::baseNameOf(const visio::VPage& page, const visio::V
     return title.empty() ? kUntitledName : title;
 }
 
+std::string PictureExporter::unusedPicturePath(const std::string& folder, const std::string& name,
+                                               const std::string& extension) const {
+    std::string path = buildPictureFileName(folder, name, extension);
+    for (int n = 2; usedPaths_.count(caseFolded(path)) != 0; ++n)
+        path = buildPictureFileName(folder, name + "_" + std::to_string(n), extension);
+    return path;
+}
+
 // Whatever the answer, the final wait counts from it.
 PictureExporter::ReplaceAnswer PictureExporter::askReplace(const std::string& folder) {
     const int answer =
@@ -316,11 +351,16 @@ PictureExporter::ReplaceAnswer PictureExporter::askReplace(const std::string& fo
 }
 
 bool PictureExporter::writePicture(const visio::VPage& page, const std::string& path) {
+    usedPaths_.insert(caseFolded(path));
     if (fileExists(path) && !os::System::current().deleteFile(path)) {
         showMessage(fileInUse(path), ui::kMbOk | ui::kMbIconStop);
+        missingPictures_.push_back({limitVisioText(page.Name()), path});
         return false;
     }
+    // Visio's page export answers nothing: what it wrote is what is there now.
     page.Export(path);
+    if (os::System::current().find(path) != os::PathKind::File)
+        missingPictures_.push_back({limitVisioText(page.Name()), path});
     return true;
 }
 

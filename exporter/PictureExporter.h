@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,11 @@ private:
         // The full folder, resolved; empty when none could be determined.
         std::string folder;
     };
+    // A page whose picture is not there after the export, and the file it was to be.
+    struct MissingPicture {
+        std::string page;
+        std::string path;
+    };
 
     void exportAll();
     void saveSelection();
@@ -87,9 +93,15 @@ private:
                      int32_t formatIndex);
     std::string baseNameOf(const visio::VPage& page, const visio::VDocument& document,
                            int foregroundCount) const;
+    // The picture's file: the cleaned name, with "_2", "_3", ... added when this export
+    // has written a file of that name already (compared as Windows compares names).
+    std::string unusedPicturePath(const std::string& folder, const std::string& name,
+                                  const std::string& extension) const;
     ReplaceAnswer askReplace(const std::string& folder);
-    // Deletes a file in the way first; false, after saying so, when it stays.
+    // Deletes a file in the way first; false, after saying so, when it stays. A picture
+    // that is not there afterwards is kept for the message at the end.
     bool writePicture(const visio::VPage& page, const std::string& path);
+    void reportMissingPictures();
     bool fileExists(const std::string& path) const;
     void restoreSelection();
     void waitOutTimeMark() const;
@@ -103,4 +115,8 @@ private:
     std::vector<int32_t> savedSelection_;
     // Tick count of the export's start, renewed at every answer to the replace question.
     uint32_t timeMark_ = 0;
+    // The files this export has written or tried to write, in lower case: a later page
+    // never takes the name of an earlier one, nor replaces its picture.
+    std::set<std::string> usedPaths_;
+    std::vector<MissingPicture> missingPictures_;
 };
