@@ -39,9 +39,11 @@ void picture(Runner& r, const Runner::Arguments& a) {
 void addPictureCommands(Runner& runner) {
     Runner& r = runner;
     // The add-on's exports are not the session's commands: a picture they could not
-    // write is shown, not counted as an error of the session.
-    simhost::render::PageExport::attach(r.host().application(),
-                                        [&r](const std::string& why) { r.out() << why << "\n"; });
+    // write is shown, not counted as an error of the session, with the temporary folder
+    // shown as $TMP like every other path.
+    simhost::render::PageExport::attach(r.host().application(), [&r](const std::string& why) {
+        r.out() << r.shownPaths(why) << "\n";
+    });
     r.addCommand("picture",
                  "picture PAGE FILE   draw a page (name or number) into a picture file (.emf, "
                  ".wmf, .eps, .jpg, .png or .gif)",

@@ -1,5 +1,7 @@
 #include "app/ShapeToolCommands.h"
 
+#include <algorithm>
+#include <cmath>
 #include <ostream>
 #include <set>
 #include <string>
@@ -146,22 +148,36 @@ std::string charFormat(Shape& box) {
            ", Char.Font " + box.formula("Char.Font");
 }
 
+// Box n of a shape that describes it (its cell "User.TIA_TextBox<n>" exists), up to the
+// count the shape gives. No shape describes more boxes than it has user rows, whatever
+// its count says (the add-on bounds it the same way), so a count of 1e9 answers at once.
+std::vector<int> describedBoxes(Shape& shape) {
+    const double count = shape.number("User.TIA_NumberOfTextBoxes");
+    std::vector<int> boxes;
+    if (!shape.sheet().resolve("User.TIA_NumberOfTextBoxes") || !(count >= 1)) return boxes;
+    const double rows = shape.sheet().rowCount(visio::visSectionUser);
+    const int last = static_cast<int>(std::min(std::floor(count), rows));
+    for (int n = 1; n <= last; ++n)
+        if (shape.sheet().resolve("User.TIA_TextBox" + std::to_string(n))) boxes.push_back(n);
+    return boxes;
+}
+
 void prompts(Runner& r, const Runner::Arguments& a) {
     if (a.words.size() != 1) return r.fail("usage: prompts ID");
     Shape* shape = shapeNamed(r, a.words[0]);
     if (!shape) return;
-    const int count = static_cast<int>(shape->number("User.TIA_NumberOfTextBoxes"));
-    if (!shape->sheet().resolve("User.TIA_NumberOfTextBoxes") || count < 1) {
+    const std::vector<int> boxes = describedBoxes(*shape);
+    if (boxes.empty()) {
         r.out() << "shape " << a.words[0] << " has no text boxes\n";
         return;
     }
-    r.out() << "shape " << a.words[0] << " has " << count << " text boxes\n";
-    for (int n = 1; n <= count; ++n) {
+    r.out() << "shape " << a.words[0] << " has " << boxes.size() << " text boxes\n";
+    const auto members = shape->memberList();
+    for (int n : boxes) {
         const std::string cell = "User.TIA_TextBox" + std::to_string(n);
         const int index = static_cast<int>(shape->number(cell));
         Shape* box = shape;
         if (index != 0) {
-            const auto members = shape->memberList();
             box = index >= 1 && index <= static_cast<int>(members.size())
                       ? members[static_cast<size_t>(index - 1)].get()
                       : nullptr;

@@ -1,13 +1,13 @@
 #include "exporter/PictureExporter.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "core/ToolbarButton.h"
 #include "helpers/AddonConstants.h"
 #include "helpers/MessageBoxWithButtons.h"
 #include "helpers/VisioText.h"
 #include "platform/os/PathResolve.h"
-#include "platform/os/PathSplit.h"
 #include "platform/os/System.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"
@@ -37,6 +37,16 @@ constexpr char kNameReplacement = '_';
 
 std::string invalidDestination(const std::string& folder) {
     return "Destination Path (" + folder + ") is not valid. Please check your settings.";
+}
+
+std::string uncreatableDestination(const std::string& folder) {
+    return "Destination Path (" + folder + ") could not be created. Please check your settings.";
+}
+
+std::string missingPictures(const std::vector<std::string>& lines) {
+    std::string text = "The pictures of these pages could not be written:\n";
+    for (const std::string& line : lines) text += "\n- " + line;
+    return text;
 }
 
 std::string createQuestion(const std::string& path) {
@@ -77,20 +87,11 @@ ButtonLook exportButton(bool enabled) {
     return look;
 }
 
-// How many folder levels the path's folder part names: its separators ("\Out\" of
-// "C:\Out\Pics" names two).
-int folderLevels(const std::string& path) {
-    const std::string folder = os::splitPath(path).folder;
-    return static_cast<int>(
-        std::count_if(folder.begin(), folder.end(), [](char c) { return os::isPathSeparator(c); }));
-}
-
-// The folder that many levels above the path: the path followed by that many "..",
-// resolved as Windows resolves it.
-std::string ancestorOf(const std::string& path, int levels) {
-    std::string up = path;
-    for (int i = 0; i < levels; ++i) up += std::string(1, os::kPathSeparator) + "..";
-    return os::resolveDots(up);
+// Windows finds a file whatever the case of its name.
+std::string caseFolded(std::string path) {
+    std::transform(path.begin(), path.end(), path.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return path;
 }
 
 }  // namespace
@@ -207,9 +208,22 @@ void PictureExporter::runExport() {
         showMessage(kNoFormats, ui::kMbOk);
         return;
     }
+    usedPaths_.clear();
+    missingPictures_.clear();
     // A failure or a cancel in the first format does not keep the second from running.
     if (a.doExport) exportInFormat(a, PEFormatSlot::A);
     if (b.doExport) exportInFormat(b, PEFormatSlot::B);
+    reportMissingPictures();
+}
+
+// One message after all pages, for both formats; none when every picture is there.
+void PictureExporter::reportMissingPictures() {
+    if (missingPictures_.empty()) return;
+    std::vector<std::string> lines;
+    for (const MissingPicture& missing : missingPictures_)
+        lines.push_back("page '" + missing.page + "' to '" + missing.path + "'");
+    showMessage(missingPictures(lines), ui::kMbOk | ui::kMbIconStop);
+    missingPictures_.clear();
 }
 
 void PictureExporter::exportInFormat(const PEFormatSettings& format, PEFormatSlot slot) {
@@ -218,13 +232,20 @@ void PictureExporter::exportInFormat(const PEFormatSettings& format, PEFormatSlo
         return;
     }
     const Destination destination = resolveDestination(format.folder, format.relative != 0);
-    if (destination.valid) {
-        exportPages(destination.folder, application_.ActiveDocument(), format.format);
-        return;
+    switch (destination.state) {
+        case Destination::State::Ready:
+            exportPages(destination.folder, application_.ActiveDocument(), format.format);
+            return;
+        case Destination::State::Undetermined:
+            showMessage(kNoDestination, ui::kMbOk | ui::kMbIconStop);
+            return;
+        case Destination::State::NotValid:
+            showMessage(invalidDestination(destination.folder), ui::kMbOk | ui::kMbIconStop);
+            return;
+        case Destination::State::NotCreated:
+            showMessage(uncreatableDestination(destination.folder), ui::kMbOk | ui::kMbIconStop);
+            return;
     }
-    showMessage(
-        destination.folder.empty() ? kNoDestination : invalidDestination(destination.folder),
-        ui::kMbOk | ui::kMbIconStop);
 }
 
 // --- The destination folder
@@ -233,42 +254,41 @@ PictureExporter::Destination PictureExporter::resolveDestination(std::string set
                                                                  bool relative) {
     Destination destination;
     if (!setting.empty() && setting.back() == os::kPathSeparator) setting.pop_back();
+    os::System& system = os::System::current();
     if (relative) {
         // Visio's folder of a saved document ends with a separator.
         const std::string documentFolder = limitVisioText(application_.ActiveDocument().Path());
         if (documentFolder.empty()) return destination;
-        destination.folder = setting.empty() ? documentFolder.substr(0, documentFolder.size() - 1)
-                                             : documentFolder + setting;
+        destination.folder = os::absolutePath(setting, documentFolder);
     } else {
         if (setting.empty()) return destination;
-        destination.folder = setting;
+        destination.folder = os::absolutePath(setting, system.workingFolder());
     }
-    switch (os::System::current().find(destination.folder)) {
+    switch (system.find(destination.folder)) {
         case os::PathKind::Directory:
-            destination.valid = true;
+            destination.state = Destination::State::Ready;
             break;
         case os::PathKind::File:
+            destination.state = Destination::State::NotValid;
             break;
         case os::PathKind::None:
-            destination.valid = askCreateDestination(destination.folder);
+            destination.state = askCreateDestination(destination.folder);
             break;
     }
     return destination;
 }
 
-bool PictureExporter::askCreateDestination(const std::string& path) {
+PictureExporter::Destination::State PictureExporter::askCreateDestination(const std::string& path) {
     if (showMessage(createQuestion(path), ui::kMbYesNo | ui::kMbIconQuestion) != ui::kIdYes) {
-        return false;
+        return Destination::State::NotValid;
     }
     os::System& system = os::System::current();
-    bool created = false;
-    for (int up = folderLevels(path) - 1; up >= 0; --up) {
-        const std::string level = ancestorOf(path, up);
-        if (system.find(level) != os::PathKind::None) continue;
-        if (!system.createDirectory(level)) return false;
-        created = true;
+    for (const std::string& level : os::pathLevels(path)) {
+        if (system.find(level) == os::PathKind::None && !system.createDirectory(level)) break;
     }
-    return created;
+    // Levels made before one failed stay.
+    return system.find(path) == os::PathKind::Directory ? Destination::State::Ready
+                                                        : Destination::State::NotCreated;
 }
 
 // --- The pages
@@ -287,7 +307,7 @@ void PictureExporter::exportPages(const std::string& folder, const visio::VDocum
         const visio::VPage page = pages.Item(i);
         if (page.Background()) continue;
         const std::string path =
-            buildPictureFileName(folder, baseNameOf(page, document, foregroundCount), extension);
+            unusedPicturePath(folder, baseNameOf(page, document, foregroundCount), extension);
         if (replaceAll || !fileExists(path)) {
             writePicture(page, path);
             continue;
@@ -311,6 +331,14 @@ std::string PictureExporter::baseNameOf(const visio::VPage& page, const visio::V
     return title.empty() ? kUntitledName : title;
 }
 
+std::string PictureExporter::unusedPicturePath(const std::string& folder, const std::string& name,
+                                               const std::string& extension) const {
+    std::string path = buildPictureFileName(folder, name, extension);
+    for (int n = 2; usedPaths_.count(caseFolded(path)) != 0; ++n)
+        path = buildPictureFileName(folder, name + "_" + std::to_string(n), extension);
+    return path;
+}
+
 // Whatever the answer, the final wait counts from it.
 PictureExporter::ReplaceAnswer PictureExporter::askReplace(const std::string& folder) {
     const int answer =
@@ -323,11 +351,16 @@ PictureExporter::ReplaceAnswer PictureExporter::askReplace(const std::string& fo
 }
 
 bool PictureExporter::writePicture(const visio::VPage& page, const std::string& path) {
+    usedPaths_.insert(caseFolded(path));
     if (fileExists(path) && !os::System::current().deleteFile(path)) {
         showMessage(fileInUse(path), ui::kMbOk | ui::kMbIconStop);
+        missingPictures_.push_back({limitVisioText(page.Name()), path});
         return false;
     }
+    // Visio's page export answers nothing: what it wrote is what is there now.
     page.Export(path);
+    if (os::System::current().find(path) != os::PathKind::File)
+        missingPictures_.push_back({limitVisioText(page.Name()), path});
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,29 +57,51 @@ private:
     enum class ReplaceAnswer { All = 1, One = 2, Cancel = 3 };
     // Where the pictures of one format go.
     struct Destination {
-        bool valid = false;
-        // Empty when none could be determined.
+        enum class State {
+            Ready,
+            // No folder: an unsaved document's relative folder, or an empty setting.
+            Undetermined,
+            // A file of that name, or a missing folder the user did not have made.
+            NotValid,
+            // A missing folder that could not be made.
+            NotCreated,
+        };
+        State state = State::Undetermined;
+        // The full folder, resolved; empty when none could be determined.
         std::string folder;
+    };
+    // A page whose picture is not there after the export, and the file it was to be.
+    struct MissingPicture {
+        std::string page;
+        std::string path;
     };
 
     void exportAll();
     void saveSelection();
     void runExport();
     void exportInFormat(const PEFormatSettings& format, PEFormatSlot slot);
-    // The folder of the setting (relative to the active document's folder, or as it is),
-    // without a trailing separator; valid when it is a folder, or when the user had it
-    // created. A file of that name is not valid, and nothing is asked.
+    // The full folder of the setting, taken from the active document's folder or, when
+    // not relative, from the working folder, with "." and ".." resolved: the one path
+    // that the question, the folders made and every picture use. Ready when it is a
+    // folder, or when the user had it made. A file of that name is not valid, and
+    // nothing is asked.
     Destination resolveDestination(std::string setting, bool relative);
-    // Asks whether the missing folder is to be made; on Yes makes it and each missing
-    // folder above it, from the top down. True when one was made.
-    bool askCreateDestination(const std::string& path);
+    // Asks whether the missing folder is to be made; on Yes makes each missing level of
+    // it, from the top down.
+    Destination::State askCreateDestination(const std::string& path);
     void exportPages(const std::string& folder, const visio::VDocument& document,
                      int32_t formatIndex);
     std::string baseNameOf(const visio::VPage& page, const visio::VDocument& document,
                            int foregroundCount) const;
+    // The picture's file: the cleaned name, with "_2", "_3", ... added when this export
+    // has written a file of that name already (compared as Windows compares names).
+    std::string unusedPicturePath(const std::string& folder, const std::string& name,
+                                  const std::string& extension) const;
     ReplaceAnswer askReplace(const std::string& folder);
-    // Deletes a file in the way first; false, after saying so, when it stays.
+    // Deletes a file in the way first; false, after saying so, when it stays. A picture
+    // that is not there afterwards is kept for the message at the end.
     bool writePicture(const visio::VPage& page, const std::string& path);
+    void reportMissingPictures();
     bool fileExists(const std::string& path) const;
     void restoreSelection();
     void waitOutTimeMark() const;
@@ -92,4 +115,8 @@ private:
     std::vector<int32_t> savedSelection_;
     // Tick count of the export's start, renewed at every answer to the replace question.
     uint32_t timeMark_ = 0;
+    // The files this export has written or tried to write, in lower case: a later page
+    // never takes the name of an earlier one, nor replaces its picture.
+    std::set<std::string> usedPaths_;
+    std::vector<MissingPicture> missingPictures_;
 };

@@ -43,6 +43,13 @@ std::optional<int32_t> scopeNumberOf(const visio::Variant& moreInfo) {
     return parseLeadingInteger(text->substr(0, semicolon)).value;
 }
 
+// The document a save event names; the active one when the event names none.
+visio::VDocument savedDocument(const visio::VObject& subject,
+                               const visio::VApplication& application) {
+    const visio::VDocument document = subject.as<visio::VDocument>();
+    return document.isEmpty() ? application.ActiveDocument() : document;
+}
+
 bool isDrawingWindow(const visio::VWindow& window) {
     return window.Type() == visio::visDrawing && window.SubType() == visio::visPageWin;
 }
@@ -188,6 +195,8 @@ void TextInputAssistant::showPrompts() {
 }
 
 void TextInputAssistant::hidePrompts() {
+    // Prompts a save took out do not come back once the selection has moved on.
+    boxesHiddenForSave_.clear();
     if (promptShape_.isEmpty()) return;
     const int32_t count = boxCount(promptShape_);
     for (int32_t n = 1; n <= count; ++n) {
@@ -242,12 +251,55 @@ void TextInputAssistant::clearCopiedPrompts() {
 
 // --- The hide cell and the repair
 
-void TextInputAssistant::setHideFlag(const char* formula, bool markSaved) {
-    const visio::VDocument document = application_.ActiveDocument();
+void TextInputAssistant::setHideFlag(const visio::VDocument& document, const char* formula,
+                                     bool markSaved) {
     const visio::VShape sheet = document.DocumentSheet();
     if (sheet.CellExistsU(kHideCell, 1) == 0) return;
     setCellFormula(sheet, kHideCell, formula);
     if (markSaved) document.SetSaved(true);
+}
+
+void TextInputAssistant::beginSave(const visio::VDocument& document) {
+    if (!hideFlagTrue_) return;
+    hideFlagTrue_ = false;
+    savingDocument_ = document;
+    savedBeforeSave_ = document.Saved();
+    takeOutPromptsForSave(document);
+    setHideFlag(document, "FALSE", false);
+}
+
+void TextInputAssistant::endSave(bool saved) {
+    if (hideFlagTrue_) return;
+    hideFlagTrue_ = true;
+    const visio::VDocument document = savingDocument_;
+    savingDocument_.release();
+    showPromptsAfterSave();
+    setHideFlag(document, "TRUE", false);
+    if (saved || savedBeforeSave_) document.SetSaved(true);
+}
+
+// Whatever the text tool's state, the file gets the boxes' own texts and formats.
+void TextInputAssistant::takeOutPromptsForSave(const visio::VDocument& document) {
+    if (promptShape_.isEmpty() || promptShape_.Document().ID() != document.ID()) return;
+    const int32_t count = boxCount(promptShape_);
+    for (int32_t n = 1; n <= count; ++n) {
+        const visio::VShape box = textBox(promptShape_, n);
+        if (box.isEmpty() || getShapeText(box) != promptOf(promptShape_, n)) continue;
+        restoreCharFormat(box, n);
+        setShapeText(box, std::string());
+        boxesHiddenForSave_.push_back(n);
+    }
+}
+
+// A box that got a text in the meantime keeps it.
+void TextInputAssistant::showPromptsAfterSave() {
+    for (int32_t n : boxesHiddenForSave_) {
+        const visio::VShape box = textBox(promptShape_, n);
+        if (box.isEmpty() || !getShapeText(box).empty()) continue;
+        setShapeText(box, promptOf(promptShape_, n));
+        writeCharFormat(box, kPromptFormat);
+    }
+    boxesHiddenForSave_.clear();
 }
 
 void TextInputAssistant::repairCheck(const visio::VDocument& document, int16_t command) {
@@ -278,13 +330,13 @@ void TextInputAssistant::onVisioEvent(int32_t eventCode, const visio::VObject& s
             break;
         case visio::visEvtCodeDocSave:
         case visio::visEvtCodeDocSaveAs:
-            hideFlagTrue_ = true;
-            setHideFlag("TRUE", true);
+            // A save whose beginning was never announced still leaves the cell "TRUE".
+            if (hideFlagTrue_) setHideFlag(savedDocument(subject, application_), "TRUE", true);
+            endSave(true);
             break;
         case visio::visEvtCodeBefDocSave:
         case visio::visEvtCodeBefDocSaveAs:
-            hideFlagTrue_ = false;
-            setHideFlag("FALSE", false);
+            beginSave(savedDocument(subject, application_));
             break;
         case visio::visEvtCodeEnterScope:
             onScope(moreInfo);
@@ -299,7 +351,7 @@ void TextInputAssistant::onVisioEvent(int32_t eventCode, const visio::VObject& s
             onIdle();
             break;
         case visio::visEvtCodeStyleAdded:
-            setHideFlag("TRUE", false);
+            setHideFlag(application_.ActiveDocument(), "TRUE", false);
             break;
         case visio::visEvtCodeShapeAdded:
             clearCopiedPrompts();
@@ -320,15 +372,14 @@ void TextInputAssistant::onScope(const visio::Variant& moreInfo) {
 }
 
 // The document that was open before the tools existed gets its repair check here; a
-// save that began and never ended leaves the cell at "FALSE" until now.
+// save that began and never ended (it failed, or it was a page export, which Visio
+// announces as a save and never reports back) leaves the prompts out and the cell at
+// "FALSE" until now.
 void TextInputAssistant::onIdle() {
     if (repairPending_) {
         repairPending_ = false;
         const visio::VDocument document = application_.ActiveDocument();
         if (!document.isEmpty()) repairCheck(document, visio::visCmdFileSave);
     }
-    if (!hideFlagTrue_) {
-        hideFlagTrue_ = true;
-        setHideFlag("TRUE", true);
-    }
+    endSave(false);
 }

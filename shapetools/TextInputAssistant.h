@@ -8,7 +8,8 @@
 // It also keeps a document's "User.HideInputBoxes" at "TRUE" while the add-on runs and
 // at "FALSE" in every file saved, so that the masters hide their prompt boxes where the
 // add-on is not there to serve them, and offers to repair a file that was stored
-// otherwise (Visio crashed in between).
+// otherwise (Visio crashed in between). Prompts are display only: they are taken out
+// before a document is written and shown again once it is.
 //
 // Not registered: no button, no page. Created fifth among the tools.
 #pragma once
@@ -93,9 +94,17 @@ private:
     bool wasSelectedBefore(int32_t shapeID) const;
     void onScope(const visio::Variant& moreInfo);
     void onIdle();
-    // Writes the hide cell of the active document, when it has one; marks the document
-    // saved when asked, so that the write counts as no change.
-    void setHideFlag(const char* formula, bool markSaved);
+    // Writes the hide cell of the document, when it has one; marks the document saved
+    // when asked, so that the write counts as no change.
+    static void setHideFlag(const visio::VDocument& document, const char* formula, bool markSaved);
+    // A save of the document begins: its file is to hold neither prompts nor "TRUE".
+    // Further save events before the save ends change nothing more.
+    void beginSave(const visio::VDocument& document);
+    // The save ended: the prompts and "TRUE" come back. After a save the document is
+    // saved; after one that never reported back it is as it was before.
+    void endSave(bool saved);
+    void takeOutPromptsForSave(const visio::VDocument& document);
+    void showPromptsAfterSave();
 
     // The formats the boxes had before their prompts were shown, box n at n - 1.
     std::vector<CharFormat> savedFormats_;
@@ -107,4 +116,9 @@ private:
     bool repairPending_ = true;
     bool hideFlagTrue_ = true;
     bool suppressPromptText_ = false;
+    // While a save is under way: the document, whether it was saved when the save began,
+    // and the boxes of promptShape_ whose prompts were taken out for it.
+    visio::VDocument savingDocument_;
+    bool savedBeforeSave_ = false;
+    std::vector<int32_t> boxesHiddenForSave_;
 };

@@ -8,8 +8,6 @@ namespace {
 
 // Sizes and positions of the title block are read and written in this unit.
 const visio::Variant kMillimetres = std::string("mm");
-// The buffer a shape's name is read into holds this many bytes and a terminating zero.
-constexpr std::size_t kShapeNameLimit = 254;
 
 }  // namespace
 
@@ -32,12 +30,6 @@ void setCellMillimetres(const visio::VShape& shape, const std::string& cellName,
 
 std::string pageName(const visio::VPage& page) {
     return limitVisioText(page.Name());
-}
-
-std::string shapeName(const visio::VShape& shape) {
-    std::string name = shape.Name();
-    if (name.size() > kShapeNameLimit) name.resize(kShapeNameLimit);
-    return name;
 }
 
 }  // namespace titleblock

@@ -1,6 +1,6 @@
 // The cell access the title block component needs beyond the shared helpers: the forced
-// formula write, values in millimetres, and the names of pages and shapes as read
-// through the add-on's text buffers.
+// formula write, values in millimetres, and the names of pages as read through the
+// add-on's text buffer.
 #pragma once
 
 #include <string>
@@ -21,7 +21,5 @@ double getCellMillimetres(const visio::VShape& shape, const std::string& cellNam
 void setCellMillimetres(const visio::VShape& shape, const std::string& cellName, double value);
 
 std::string pageName(const visio::VPage& page);
-// A shape's name as read into a buffer of 255 bytes.
-std::string shapeName(const visio::VShape& shape);
 
 }  // namespace titleblock

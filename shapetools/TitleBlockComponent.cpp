@@ -1,5 +1,6 @@
 #include "shapetools/TitleBlockComponent.h"
 
+#include <set>
 #include <vector>
 
 #include "helpers/CellHelpers.h"
@@ -65,6 +66,12 @@ constexpr char kTextHidden[] = "HideText";
 void hideOutlineAndText(const visio::VShape& part, const std::string& guard) {
     setCellFormulaForced(part, kGeometryHidden, guard);
     setCellFormulaForced(part, kTextHidden, guard);
+}
+
+// Page IDs are unique within a document; the first page's is 0, which an empty page
+// answers as well.
+bool samePage(const visio::VPage& a, const visio::VPage& b) {
+    return !a.isEmpty() && !b.isEmpty() && a.ID() == b.ID();
 }
 
 void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuRow>& rows) {
@@ -209,12 +216,25 @@ void TitleBlockComponent::guardFrame(const visio::VShape& frame) {
 
 // --- Background page
 
+bool TitleBlockComponent::isOwnBackgroundPage(const visio::VPage& page) {
+    if (page.isEmpty() || !page.Background()) return false;
+    if (pageName(page) == kBackgroundPageName) return true;
+    visio::VShape sheet = page.PageSheet();
+    const int16_t rows = sheet.RowCount(visio::visSectionAction);
+    for (int row = 1; row <= rows; ++row) {
+        if (titleblock::isRemoveBackgroundAction(
+                titleblock::getCellFormula(sheet, titleblock::actionCell("Action", row))))
+            return true;
+    }
+    return false;
+}
+
 visio::VPage TitleBlockComponent::findBackgroundPage() {
     visio::VPages pages = application_.ActiveDocument().Pages();
     const int16_t count = pages.Count();
     for (int16_t i = 1; i <= count; ++i) {
         visio::VPage page = pages.Item(i);
-        if (pageName(page) == kBackgroundPageName) return page;
+        if (isOwnBackgroundPage(page)) return page;
     }
     return visio::VPage();
 }
@@ -223,20 +243,32 @@ bool TitleBlockComponent::hasBackgroundPage() {
     return !findBackgroundPage().isEmpty();
 }
 
+std::string TitleBlockComponent::freeBackgroundPageName() {
+    visio::VPages pages = application_.ActiveDocument().Pages();
+    std::set<std::string> taken;
+    const int16_t count = pages.Count();
+    for (int16_t i = 1; i <= count; ++i) taken.insert(pageName(pages.Item(i)));
+    std::string name = kBackgroundPageName;
+    for (int n = 2; taken.count(name) != 0; ++n)
+        name = std::string(kBackgroundPageName) + "-" + std::to_string(n);
+    return name;
+}
+
 visio::VPage TitleBlockComponent::placeOnBackgroundPage(visio::VShape& block) {
     visio::VPage background = findBackgroundPage();
     if (background.isEmpty()) {
         background = createBackgroundPage();
         block = moveShapeTo(block, background);
-    } else if (pageName(application_.ActivePage()) != kBackgroundPageName) {
+    } else if (!samePage(application_.ActivePage(), background)) {
         block = moveShapeTo(block, background);
     }
     return background;
 }
 
 visio::VPage TitleBlockComponent::createBackgroundPage() {
+    const std::string name = freeBackgroundPageName();
     visio::VPage page = application_.ActiveDocument().Pages().Add();
-    page.SetName(kBackgroundPageName);
+    page.SetName(name);
     page.SetBackground(true);
     assignBackgroundToAllPages();
     return page;
@@ -254,7 +286,8 @@ void TitleBlockComponent::assignBackgroundToAllPages() {
     visio::VPages pages = application_.ActiveDocument().Pages();
     const int16_t count = pages.Count();
     // The last page is the new background page itself.
-    for (int16_t i = 1; i < count; ++i) pages.Item(i).SetBackPage(kBackgroundPageName);
+    const std::string background = pageName(pages.Item(count));
+    for (int16_t i = 1; i < count; ++i) pages.Item(i).SetBackPage(background);
 }
 
 void TitleBlockComponent::addTitleBlockPageActions(const visio::VPage& page) {
@@ -265,32 +298,40 @@ void TitleBlockComponent::addFramePageActions(const visio::VPage& page) {
     writePageMenu(page, titleblock::framePageMenu(currentListSeparator));
 }
 
+// The menu that sends the command belongs to the background page, so that page is the
+// one shown; from a menu elsewhere the command removes the tool's background page all the
+// same, never the page shown.
 void TitleBlockComponent::removeBackground() {
+    visio::VPage shown = application_.ActivePage();
+    visio::VPage background = isOwnBackgroundPage(shown) ? shown : findBackgroundPage();
+    if (background.isEmpty()) return;
     visio::VPages pages = application_.ActiveDocument().Pages();
     const int16_t count = pages.Count();
     for (int16_t i = 1; i <= count; ++i) {
         visio::VPage page = pages.Item(i);
         visio::VPage back = page.BackPage();
-        if (!back.isEmpty() && pageName(back) == kBackgroundPageName) page.SetBackPage("");
+        if (samePage(back, background)) page.SetBackPage("");
     }
-    // The menu that sends the command belongs to the background page, so that page is
-    // the one shown; it goes once Visio has finished with the menu.
+    // The page goes once Visio has finished with the menu.
+    pageToDelete_ = background;
     deletePending_ = true;
 }
 
 void TitleBlockComponent::deletePendingBackgroundPage() {
     deletePending_ = false;
-    // Only the background page goes: should the user have turned to another page in the
-    // meantime, that page and its drawing stay.
-    visio::VPage page = application_.ActivePage();
-    if (pageName(page) == kBackgroundPageName) page.Delete(kRenumberPages);
+    visio::VPage page = pageToDelete_;
+    pageToDelete_.release();
+    // Should the user have turned to another page in the meantime, that page and its
+    // drawing stay; and a page that is no longer the tool's background page stays too.
+    if (isOwnBackgroundPage(page)) page.Delete(kRenumberPages);
 }
 
 void TitleBlockComponent::setupNewPage(const visio::VPage& page) {
     visio::VShape sheet = page.PageSheet();
     for (const PageSetting& setting : kNewPageSettings)
         setCellFormulaForced(sheet, setting.cell, setting.formula);
-    if (hasBackgroundPage() && page.BackPage().isEmpty()) page.SetBackPage(kBackgroundPageName);
+    visio::VPage background = findBackgroundPage();
+    if (!background.isEmpty() && page.BackPage().isEmpty()) page.SetBackPage(pageName(background));
 }
 
 void TitleBlockComponent::syncBackgroundPageSize() {

@@ -1,6 +1,6 @@
 // The tool behind the action menus of the title block, the frame with title block, the
 // logo area and the text fields of a title block. It moves a dropped block or frame onto
-// the page "Background", which it creates and puts behind every page when the document
+// its background page, which it creates and puts behind every page when the document
 // has none, binds the visibility of the block's parts to the background page's shortcut
 // menu, removes the background again on request, keeps new and changed pages in step
 // with the background page, places a logo picture into the logo area, and fills text
@@ -32,6 +32,8 @@ public:
         InsertText,            // "INSTXT", with the field's ID and "PARAM=" and a key
     };
     static constexpr std::size_t kCommandLength = 6;
+    // The name of the background page the tool makes; "Background-2", "-3", ... when a
+    // page of the document holds it already.
     static constexpr char kBackgroundPageName[] = "Background";
 
     explicit TitleBlockComponent(const visio::VApplication& application);
@@ -56,13 +58,19 @@ public:
     // --- Title block, frame and background page
     void insertTitleBlock(int32_t shapeId);
     void insertFrameAndTitleBlock(int32_t shapeId);
-    // Detaches "Background" from every page now; the page goes at the next idle event.
+    // Detaches the tool's background page from every page now; that page goes at the
+    // next idle event.
     void removeBackground();
     // Grid and rulers of a new page, and the background page behind it.
     void setupNewPage(const visio::VPage& page);
     // The background page takes the size and scale of the document's first page.
     void syncBackgroundPageSize();
     bool hasBackgroundPage();
+    // The tool uses, moves blocks to and deletes only a page of its own: a background
+    // page named "Background" (as every drawing made before names it), or a background
+    // page whose shortcut menu offers the tool's "_Remove Background". A foreground page
+    // is never the tool's, whatever its name.
+    static bool isOwnBackgroundPage(const visio::VPage& page);
     // The new background page (the last page) stands behind every other page.
     void assignBackgroundToAllPages();
     // The background page's shortcut menu for a title block (two rows) or a frame (four).
@@ -92,11 +100,15 @@ private:
     };
 
     void runCommand(Command command, const std::string& runString);
-    // The page named exactly "Background" in the active document, or empty.
+    // The tool's first background page in the active document, or empty.
     visio::VPage findBackgroundPage();
+    // "Background", or the first of "Background-2", "Background-3", ... that no page of
+    // the active document holds.
+    std::string freeBackgroundPageName();
     // The background page the block goes onto (created when missing), with the block
     // moved there unless it lies on it already; the block becomes the moved copy.
     visio::VPage placeOnBackgroundPage(visio::VShape& block);
+    // Named, marked as a background page and put behind every other page.
     visio::VPage createBackgroundPage();
     // A copy of the shape on the page at (0, 0); the shape itself is deleted.
     static visio::VShape moveShapeTo(const visio::VShape& shape, const visio::VPage& page);
@@ -121,4 +133,6 @@ private:
     double logoWidth_ = 0;
     double logoHeight_ = 0;
     bool deletePending_ = false;
+    // The background page "_Remove Background" detached, to be deleted when Visio is idle.
+    visio::VPage pageToDelete_;
 };

@@ -1,6 +1,7 @@
 // The logo commands of the title block component: a picture imported into the title
 // block's logo area, fitted to it and kept inside it, deleted, made proportional again
 // or stretched over the whole area.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,9 @@ namespace {
 
 // Visio's built-in command that lets the user choose a picture file and places it.
 constexpr int16_t kInsertPictureCommand = visio::visCmdInsertPicture;
-// The logo box of a title block that stands alone; inside a frame it has another name.
-constexpr char kStandaloneLogoBox[] = "Logo";
-constexpr char kTitleBlockName[] = "title block";
-constexpr char kFrameName[] = "frame & title block";
-constexpr int32_t kTitleBlockInFrame = 4;
+// However thin the picture, each side of the fitted logo keeps this much, in millimetres,
+// so that it can be seen and picked, and its proportions can be made again.
+constexpr double kMinimumLogoSide = 0.5;
 constexpr int16_t kLogoScratchRows = 6;
 constexpr int16_t kLogoActionRows = 4;
 // The logo area's own rows that serve a placed picture.
@@ -38,6 +37,12 @@ void addSectionWithRows(const visio::VShape& shape, int16_t section, int16_t row
     if (shape.SectionExists(section, 0) != 0) return;
     shape.AddSection(section);
     for (int16_t row = 1; row <= rows; ++row) shape.AddRow(section, row, visio::visTagDefault);
+}
+
+// A side of the fitted logo: inside the area less its line weight, and never below the
+// minimum.
+double fittedSide(double side, double areaSide, double lineWeight) {
+    return std::clamp(side, kMinimumLogoSide, std::max(kMinimumLogoSide, areaSide - lineWeight));
 }
 
 }  // namespace
@@ -85,35 +90,35 @@ void TitleBlockComponent::fitLogoPicture() {
 }
 
 // Fits the picture inside the area less its line weight, keeping its proportions; the
-// second side loses the line weight once more.
+// second side loses the line weight once more. A very tall or very wide picture keeps
+// the minimum side, so that the size stays positive and a later "Make Proportional" has
+// proportions to go back to.
 void TitleBlockComponent::sizeLogo(double pictureRatio, const LogoArea& area) {
     const double areaRatio = area.width / area.height;
+    const double lineWeight = area.lineWeight;
     if (pictureRatio < areaRatio) {
-        logoHeight_ = area.height - area.lineWeight;
+        logoHeight_ = fittedSide(area.height - lineWeight, area.height, lineWeight);
         setCellMillimetres(logoPicture_, "Height", logoHeight_);
-        logoWidth_ = pictureRatio * logoHeight_ - area.lineWeight;
+        logoWidth_ = fittedSide(pictureRatio * logoHeight_ - lineWeight, area.width, lineWeight);
         setCellMillimetres(logoPicture_, "Width", logoWidth_);
     } else {
-        logoWidth_ = area.width - area.lineWeight;
+        logoWidth_ = fittedSide(area.width - lineWeight, area.width, lineWeight);
         setCellMillimetres(logoPicture_, "Width", logoWidth_);
-        logoHeight_ = logoWidth_ / pictureRatio - area.lineWeight;
+        logoHeight_ = fittedSide(logoWidth_ / pictureRatio - lineWeight, area.height, lineWeight);
         setCellMillimetres(logoPicture_, "Height", logoHeight_);
     }
 }
 
-// Puts the picture in the middle of the area and makes it the area's second part.
+// Puts the picture in the middle of the area and makes it the area's second part. The
+// area's place tells its block and frame: the block holds the area, and a frame, when
+// there is one, holds the block. (Names cannot tell: Visio names the parts of a second
+// block on the page "Logo.34", "title block.40", ...)
 void TitleBlockComponent::positionLogo(const LogoArea& area) {
-    visio::VShapes pageShapes = application_.ActivePage().Shapes();
-    const bool standalone =
-        titleblock::shapeName(getShapeByIndex(logoGroup_.Shapes(), 1)) == kStandaloneLogoBox;
-    visio::VShape frame;
-    visio::VShape block;
-    if (standalone) {
-        block = pageShapes.ItemU(kTitleBlockName);
-    } else {
-        frame = pageShapes.ItemU(kFrameName);
-        block = getShapeByIndex(frame.Shapes(), kTitleBlockInFrame);
-    }
+    visio::VShape block = logoGroup_.ContainingShape();
+    if (block.ID() == 0) block.release();  // an area of its own, on the page
+    visio::VShape frame = block.ContainingShape();
+    const bool standalone = frame.ID() == 0;
+    if (standalone) frame.release();
     setCellMillimetres(logoPicture_, "PinX",
                        0.5 * area.width + getCellMillimetres(logoGroup_, "PinX") +
                            getCellMillimetres(block, "PinX"));

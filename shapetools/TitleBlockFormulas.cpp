@@ -5,6 +5,12 @@
 namespace titleblock {
 namespace {
 
+constexpr char kRemoveBackgroundCommand[] = "DELBGR";
+
+std::string sinkArgument(const std::string& command) {
+    return "\"SINK=" + command + "\"";
+}
+
 std::string rowIndex(int row) {
     return row <= 1 ? std::string() : "[" + std::to_string(row) + "]";
 }
@@ -21,7 +27,7 @@ std::string toggleAction(int row, const std::string& sep) {
 
 // Calls the add-on back with "SINK=" and the command.
 std::string runAddonAction(const std::string& command, const std::string& sep) {
-    return "RUNADDONWARGS(\"" + std::string(addonName) + "\"" + sep + "\"SINK=" + command + "\")";
+    return "RUNADDONWARGS(\"" + std::string(addonName) + "\"" + sep + sinkArgument(command) + ")";
 }
 
 // The text as a string formula.
@@ -42,14 +48,18 @@ std::string hideGuard(int secondRow, const std::string& sep) {
 
 std::vector<MenuRow> titleBlockPageMenu(const std::string& sep) {
     return {{toggleAction(1, sep), quotedLabel("Hide Title Block")},
-            {runAddonAction("DELBGR", sep), quotedLabel("_Remove Background")}};
+            {runAddonAction(kRemoveBackgroundCommand, sep), quotedLabel("_Remove Background")}};
+}
+
+bool isRemoveBackgroundAction(const std::string& actionFormula) {
+    return actionFormula.find(sinkArgument(kRemoveBackgroundCommand)) != std::string::npos;
 }
 
 std::vector<MenuRow> framePageMenu(const std::string& sep) {
     return {{toggleAction(1, sep), quotedLabel("Hide Frame and Title Block")},
             {toggleAction(2, sep), quotedLabel("Hide Frame")},
             {toggleAction(3, sep), quotedLabel("Hide Title Block")},
-            {runAddonAction("DELBGR", sep), quotedLabel("_Remove Background")}};
+            {runAddonAction(kRemoveBackgroundCommand, sep), quotedLabel("_Remove Background")}};
 }
 
 std::vector<MenuRow> logoPictureMenu(const std::string& sep) {

@@ -28,6 +28,9 @@ std::string hideGuard(int secondRow, const std::string& separator);
 std::vector<MenuRow> titleBlockPageMenu(const std::string& separator);
 std::vector<MenuRow> framePageMenu(const std::string& separator);
 
+// Whether an action formula is the background page's "_Remove Background" row.
+bool isRemoveBackgroundAction(const std::string& actionFormula);
+
 // The logo picture's menu rows 2 to 4: delete, make proportional, stretch.
 std::vector<MenuRow> logoPictureMenu(const std::string& separator);
 

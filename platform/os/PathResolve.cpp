@@ -23,6 +23,19 @@ std::size_t rootLength(const std::string& path, PathStyle style) {
     return end;
 }
 
+bool hasDrive(const std::string& path, PathStyle style) {
+    return style == PathStyle::Windows && path.size() >= 2 && path[1] == ':';
+}
+
+bool sameDrive(const std::string& path, const std::string& base) {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    return hasDrive(base, PathStyle::Windows) && upper(path[0]) == upper(base[0]);
+}
+
+std::string joined(const std::string& folder, const std::string& rest, PathStyle style) {
+    return folder + pathSeparators(style)[0] + rest;
+}
+
 std::vector<std::string> levelsOf(const std::string& text, PathStyle style) {
     std::vector<std::string> levels;
     std::string level;
@@ -59,6 +72,37 @@ std::string resolveDots(const std::string& path, PathStyle style) {
         resolved += (i == 0 ? "" : std::string(1, separator)) + kept[i];
     }
     return resolved.empty() ? "." : resolved;
+}
+
+std::string absolutePath(const std::string& path, const std::string& base, PathStyle style) {
+    if (base.empty()) return resolveDots(path, style);
+    const bool drive = hasDrive(path, style);
+    const std::size_t afterDrive = drive ? 2 : 0;
+    const bool fromRoot = path.size() > afterDrive && isPathSeparator(path[afterDrive], style);
+    if (style == PathStyle::Posix)
+        return resolveDots(fromRoot ? path : joined(base, path, style), style);
+    const bool network = !drive && fromRoot && path.size() > 1 && isPathSeparator(path[1], style);
+    if (fromRoot && (drive || network)) return resolveDots(path, style);
+    if (fromRoot) {
+        std::string baseRoot = base.substr(0, rootLength(base, style));
+        while (!baseRoot.empty() && isPathSeparator(baseRoot.back(), style)) baseRoot.pop_back();
+        return resolveDots(baseRoot + path, style);
+    }
+    const std::string rest = path.substr(afterDrive);
+    if (drive && !sameDrive(path, base))
+        return resolveDots(joined(path.substr(0, 2), rest, style), style);
+    return resolveDots(joined(base, rest, style), style);
+}
+
+std::vector<std::string> pathLevels(const std::string& path, PathStyle style) {
+    const std::size_t root = rootLength(path, style);
+    std::vector<std::string> levels;
+    for (std::size_t end = root + 1; end <= path.size(); ++end) {
+        const bool levelEnds = end == path.size() || isPathSeparator(path[end], style);
+        if (levelEnds && !isPathSeparator(path[end - 1], style))
+            levels.push_back(path.substr(0, end));
+    }
+    return levels;
 }
 
 }  // namespace os

@@ -56,6 +56,9 @@ public:
     // The user's roaming application-data folder, created when missing; empty when
     // there is none. No trailing separator.
     virtual std::string roamingSettingsFolder() = 0;
+    // The process's current folder (GetCurrentDirectory), from which the file calls take
+    // a relative path; empty when it cannot be told.
+    virtual std::string workingFolder() = 0;
 
     // Seconds since 1970-01-01 00:00 UTC, as the C library's time() counts them.
     virtual int64_t currentTime() = 0;

@@ -6,8 +6,10 @@ namespace simhost {
 
 #ifdef _WIN32
 const char StandInSystem::kMemorySettingsFolder[] = "C:\\Users\\user\\AppData\\Roaming";
+const char StandInSystem::kMemoryRoot[] = "C:\\";
 #else
 const char StandInSystem::kMemorySettingsFolder[] = "/home/user/.config";
+const char StandInSystem::kMemoryRoot[] = "/";
 #endif
 
 StandInSystem::StandInSystem(Files files, Clock clock) : files_(files), clock_(clock) {
@@ -35,6 +37,10 @@ void StandInSystem::sleep(uint32_t milliseconds) {
 std::string StandInSystem::roamingSettingsFolder() {
     if (!settingsFolder.empty()) makeFolders(settingsFolder);
     return settingsFolder;
+}
+
+std::string StandInSystem::workingFolder() {
+    return files_ == Files::Machine ? machine().workingFolder() : memoryWorkingFolder;
 }
 
 int64_t StandInSystem::currentTime() {

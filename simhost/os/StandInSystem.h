@@ -33,6 +33,7 @@ public:
     StandInSystem& operator=(const StandInSystem&) = delete;
 
     static const char kMemorySettingsFolder[];
+    static const char kMemoryRoot[];
 
     void install() { os::System::install(this); }
 
@@ -45,6 +46,8 @@ public:
     void sleep(uint32_t milliseconds) override;
     // The settings folder, made with every level when missing; empty stays empty.
     std::string roamingSettingsFolder() override;
+    // In memory the folder tests set; on the machine's files the process's own.
+    std::string workingFolder() override;
     int64_t currentTime() override;
     os::CalendarTime localTime() override;
     os::PathKind find(const std::string& path) override;
@@ -59,6 +62,8 @@ public:
     std::string decimal = ".";
     // Empty: the user has no settings folder.
     std::string settingsFolder;
+    // Where relative paths start in memory: the root, unless a test moves it.
+    std::string memoryWorkingFolder = kMemoryRoot;
 
     // A set clock only moves when told.
     void setTickCount(uint32_t ticks) { ticks_ = ticks; }

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <random>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -45,6 +48,9 @@ std::string createQuestion(const std::string& folder) {
 }
 std::string replaceQuestion(const std::string& folder) {
     return "A File already exists! Do you want to replace ALL files in '" + folder + "'?";
+}
+std::string notCreated(const std::string& folder) {
+    return "Destination Path (" + folder + ") could not be created. Please check your settings.";
 }
 
 class PictureExporterTest : public ::testing::Test {
@@ -219,6 +225,113 @@ TEST_F(PictureExporterTest, AMissingFolderIsMadeFromTheTopDownOnlyAfterYes) {
     EXPECT_EQ(env.messages().size(), 4u);
 }
 
+// The folder is resolved once, from the working folder when it is not relative, and that
+// one path is asked about, made level by level from the top and written into.
+TEST_F(PictureExporterTest, OneResolvedFolderIsAskedAboutMadeAndWrittenInto) {
+    openTwoPages();
+    const std::string base = env.makeFolder("base");
+    const std::string sep(1, os::kPathSeparator);
+    const std::string resolved = path(base, "y");
+    env.setFormat(A, 1, kPng, base + sep + "x" + sep + ".." + sep + sep + "y" + sep + ".", 0);
+    env.backend.answerMessageBox(ui::kIdYes);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(), (Names{createQuestion(resolved)}));
+    EXPECT_EQ(env.filesIn(resolved), (Names{"Page-1.png", "Page-2.png"}));
+    EXPECT_EQ(env.system.find(path(base, "x")), os::PathKind::None);
+
+    // A relative folder, not ticked relative: from the working folder, its first level
+    // made too.
+    env.system.memoryWorkingFolder = base;
+    env.setFormat(A, 1, kPng, "new" + sep + "pics", 0);
+    env.backend.answerMessageBox(ui::kIdYes);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages().back(), createQuestion(path(path(base, "new"), "pics")));
+    EXPECT_EQ(env.filesIn(path(path(base, "new"), "pics")), (Names{"Page-1.png", "Page-2.png"}));
+
+    // A level that cannot be made (a file is in its way): one message, naming the folder.
+    ASSERT_TRUE(env.system.writeFile(path(base, "file"), "x"));
+    const std::string blocked = path(path(base, "file"), "pics");
+    env.setFormat(A, 1, kPng, blocked, 0);
+    env.backend.answerMessageBox(ui::kIdYes);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(),
+              (Names{createQuestion(resolved), createQuestion(path(path(base, "new"), "pics")),
+                     createQuestion(blocked), notCreated(blocked)}));
+}
+
+// Whatever the page names, one export writes one file per page, none replacing another
+// of the same export, and asks nothing in a folder that held none of them.
+TEST_F(PictureExporterTest, PagesWhoseNamesCleanAlikeGetFilesOfTheirOwn) {
+    // What the pictures show does not matter here: each file holds its page's name.
+    env.host.application().hooks().exportPage = [](simhost::Page& page, const std::string& to) {
+        os::System::current().writeFile(to, page.name());
+    };
+    std::mt19937 random(5103);
+    const std::string letters = "aA/:_2";
+    for (int round = 0; round < 40; ++round) {
+        Names pages;
+        while (pages.size() < 2 + random() % 5) {
+            std::string name;
+            for (std::size_t length = 1 + random() % 3; length > 0; --length)
+                name += letters[random() % letters.size()];
+            if (std::find(pages.begin(), pages.end(), name) == pages.end()) pages.push_back(name);
+        }
+        env.openDrawing(pages, "", "doc");
+        const std::string out = env.makeFolder("out" + std::to_string(round));
+        env.setFormat(A, 1, kPng, out, 0);
+        env.setFormat(B, 1, kPng, out, 0);
+        const auto before = env.exportedPaths().size();
+        ASSERT_TRUE(env.exportPictures());
+        const Names all = env.exportedPaths();
+        const Names exported(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
+        std::set<std::string> folded;
+        for (std::string file : exported) {
+            std::transform(file.begin(), file.end(), file.begin(), ::tolower);
+            folded.insert(file);
+        }
+        EXPECT_EQ(exported.size(), 2 * pages.size());
+        EXPECT_EQ(folded.size(), exported.size()) << "a name used twice";
+        EXPECT_EQ(env.filesIn(out).size(), exported.size());
+        EXPECT_TRUE(env.messages().empty()) << env.messages().front();
+    }
+
+    // "a/b" and "a:b" in a folder that holds an a_b.png from before: that one is asked
+    // about, the second page takes the next name.
+    env.openDrawing({"a/b", "a:b"}, "", "doc");
+    const std::string out = env.makeFolder("again");
+    ASSERT_TRUE(env.system.writeFile(path(out, "a_b.png"), "old"));
+    env.setFormat(A, 1, kPng, out, 0);
+    env.setFormat(B, 0, kPng, out, 0);
+    env.backend.answerMessageBoxByNumber(2);
+    ASSERT_TRUE(env.exportPictures());
+    EXPECT_EQ(env.messages(), (Names{replaceQuestion(out)}));
+    EXPECT_EQ(env.filesIn(out), (Names{"a_b.png", "a_b_2.png"}));
+}
+
+// Visio's page export answers nothing: a picture that is not there afterwards is named,
+// with its file, in one message after all pages.
+TEST_F(PictureExporterTest, PicturesThatCouldNotBeWrittenAreNamedInOneMessage) {
+    env.openDrawing({"Page-1", "Page-2", "Page-3"}, "", "doc");
+    auto draw = env.host.application().hooks().exportPage;
+    env.host.application().hooks().exportPage = [&](simhost::Page& page, const std::string& to) {
+        if (page.name() != "Page-2") draw(page, to);
+    };
+    const std::string pngs = env.makeFolder("pngs"), gifs = env.makeFolder("gifs");
+    env.makeFolder("gifs/Page-3.gif");  // a folder in the way: found, but not deleted as a file
+    env.setFormat(A, 1, kPng, pngs, 0);
+    env.setFormat(B, 1, kGif, gifs, 0);
+    env.backend.answerMessageBoxByNumber(1);
+    ASSERT_TRUE(env.exportPictures());
+    const Names messages = env.messages();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0], replaceQuestion(gifs));
+    EXPECT_EQ(messages[2],
+              "The pictures of these pages could not be written:\n\n- page 'Page-2' to '" +
+                  path(pngs, "Page-2.png") + "'\n- page 'Page-2' to '" + path(gifs, "Page-2.gif") +
+                  "'\n- page 'Page-3' to '" + path(gifs, "Page-3.gif") + "'");
+    EXPECT_EQ(env.backend.messageBoxes().back().type, ui::kMbOk | ui::kMbIconStop);
+}
+
 TEST_F(PictureExporterTest, ReplaceAllAsksOnceAndReplaceOneAsksAgain) {
     openTwoPages();
     const std::string out = env.makeFolder("out");
@@ -255,12 +368,13 @@ TEST_F(PictureExporterTest, CancelEndsOneFormatAndTheOtherFindsItsFiles) {
     EXPECT_EQ(env.exportedPaths(), (Names{path(out, "Page-1.png"), path(out, "Page-2.png")}))
         << "A wrote nothing; B replaced Page-1 and wrote Page-2";
 
-    // A writes both pictures; B, alike, finds the first of them.
+    // A replaces both pictures; B, alike, takes other names rather than replace what this
+    // same export wrote.
     env.backend.answerMessageBoxByNumber(1);
-    env.backend.answerMessageBoxByNumber(3);
     ASSERT_TRUE(env.exportPictures());
-    EXPECT_EQ(env.messages().size(), 4u);
-    EXPECT_EQ(env.exportedPaths().size(), 4u);
+    EXPECT_EQ(env.messages().size(), 3u);
+    EXPECT_EQ(env.filesIn(out),
+              (Names{"Page-1.png", "Page-1_2.png", "Page-2.png", "Page-2_2.png"}));
 }
 
 TEST_F(PictureExporterTest, AFileThatCannotBeDeletedIsSkippedWithAMessage) {
@@ -276,7 +390,9 @@ TEST_F(PictureExporterTest, AFileThatCannotBeDeletedIsSkippedWithAMessage) {
               (Names{replaceQuestion(out),
                      "An unexpected error has occured during export! Maybe the file '" +
                          path(out, "Page-1.png") + "' is in use.",
-                     replaceQuestion(out)}))
+                     replaceQuestion(out),
+                     "The pictures of these pages could not be written:\n\n- page 'Page-1' to '" +
+                         path(out, "Page-1.png") + "'"}))
         << "replacing all failed, so the next file is asked about again";
     EXPECT_EQ(env.exportedPaths(), (Names{path(out, "Page-2.png")}));
 }

@@ -6,6 +6,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,6 +33,45 @@ TEST(PathResolve, DotsAreResolvedByTheTextBelowTheRoot) {
         {PathStyle::Posix, "C:\\Out\\..", "C:\\Out\\.."},
     };
     for (const Case& c : cases) EXPECT_EQ(os::resolveDots(c.path, c.style), c.resolved) << c.path;
+}
+
+// A relative path starts at the base, as the file calls take it from the working folder.
+TEST(PathResolve, FullPathsStartAtTheBaseUnlessTheyNameTheirRoot) {
+    struct Case {
+        PathStyle style;
+        const char* path;
+        const char* base;
+        const char* full;
+    };
+    const Case cases[] = {
+        {PathStyle::Windows, "Pics\\..\\Out\\", "C:\\Work", "C:\\Work\\Out"},
+        {PathStyle::Windows, "", "C:\\Work\\", "C:\\Work"},
+        {PathStyle::Windows, "D:\\x\\..\\y", "C:\\Work", "D:\\y"},
+        {PathStyle::Windows, "\\Pics", "C:\\Work", "C:\\Pics"},
+        {PathStyle::Windows, "\\Pics", "\\\\server\\share\\Work", "\\\\server\\share\\Pics"},
+        {PathStyle::Windows, "\\\\server\\share\\Pics", "C:\\Work", "\\\\server\\share\\Pics"},
+        {PathStyle::Windows, "c:Pics", "C:\\Work", "C:\\Work\\Pics"},
+        {PathStyle::Windows, "D:Pics", "C:\\Work", "D:\\Pics"},
+        {PathStyle::Windows, "Pics", "", "Pics"},
+        {PathStyle::Posix, "x/../y//z/.", "/tmp/w", "/tmp/w/y/z"},
+        {PathStyle::Posix, "/srv/../pics", "/tmp/w", "/pics"},
+        {PathStyle::Posix, "../../../..", "/tmp/w", "/"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(os::absolutePath(c.path, c.base, c.style), c.full)
+            << c.path << " from " << c.base;
+}
+
+TEST(PathResolve, TheLevelsOfAPathBelowItsRoot) {
+    using Levels = std::vector<std::string>;
+    EXPECT_EQ(os::pathLevels("C:\\Out\\Pics", PathStyle::Windows),
+              (Levels{"C:\\Out", "C:\\Out\\Pics"}));
+    EXPECT_EQ(os::pathLevels("\\\\server\\share\\Pics", PathStyle::Windows),
+              (Levels{"\\\\server\\share\\Pics"}));
+    EXPECT_EQ(os::pathLevels("/tmp/x1/y", PathStyle::Posix),
+              (Levels{"/tmp", "/tmp/x1", "/tmp/x1/y"}));
+    EXPECT_EQ(os::pathLevels("pics/sub", PathStyle::Posix), (Levels{"pics", "pics/sub"}));
+    EXPECT_EQ(os::pathLevels("/", PathStyle::Posix), Levels{});
 }
 
 // Whatever the text, resolving again changes nothing.

@@ -177,6 +177,41 @@ TEST_F(TextInputAssistantTest, ACopyLosesThePromptsItCarries) {
     EXPECT_EQ(box(place, 2).formula("Char.Size"), ownSize);
 }
 
+// Prompts are display only: no file holds them, whichever save writes it (Save As, Save,
+// a save a tool starts with Visio's command), and they show again afterwards, the
+// document counting as saved.
+TEST_F(TextInputAssistantTest, NoSavedFileHoldsThePromptsItShows) {
+    simhost::Document& document = *tools.host.application().activeDocument();
+    std::vector<std::string> stored;
+    tools.host.application().hooks().saveDocument = [&](simhost::Document&) {
+        stored.push_back(texts(place) + " " + box(place, 2).formula("Char.Color"));
+        return true;
+    };
+    const std::string own = "|| " + box(place, 2).formula("Char.Color");
+    select({place.get()});
+    tools.host.saveDocumentAs(document, "/drawings/net.vsd");
+    tools.host.saveDocument(document);
+    tools.host.application().DoCmd(visio::visCmdFileSave);
+    EXPECT_EQ(stored, std::vector<std::string>(3, own));
+    EXPECT_EQ(texts(place), "Name|Tokens|Capacity");
+    EXPECT_EQ(box(place, 2).formula("Char.Color"), "18");
+    EXPECT_TRUE(document.isSaved());
+
+    // A save that never reports back (it failed, or it was a page export, which Visio
+    // announces as a save): the prompts come back when Visio is idle, and the change
+    // made before stays unsaved.
+    tools.host.setText(*transition, "t1");
+    tools.host.queueEvent(visio::visEvtCodeBefDocSaveAs, visio::ObjectRef(&document));
+    tools.host.application().events().deliverPending();
+    EXPECT_EQ(texts(place), "||");
+    tools.host.pump();
+    EXPECT_EQ(texts(place), "Name|Tokens|Capacity");
+    EXPECT_FALSE(document.isSaved());
+    // The selection moves on: the prompts go as ever.
+    select({transition.get()});
+    EXPECT_EQ(texts(place), "||");
+}
+
 // --- The hide cell
 
 class HideCellTest : public ::testing::Test {
@@ -226,6 +261,17 @@ TEST_F(HideCellTest, AFileHoldsFalseWhileTheDocumentKeepsTrue) {
     tools.host.pump();
     EXPECT_EQ(hideCell(*document), "TRUE");
     EXPECT_FALSE(document->isSaved());
+}
+
+// A document created with the cell set is asked about when it is created, and not again
+// at the idle event that would ask about the document open when the tools started.
+TEST_F(HideCellTest, ACreatedDocumentIsAskedAboutOnce) {
+    tools.startTools();
+    tools.backend.answerMessageBoxByNumber(2);
+    auto document = tools.host.newDocument("Copy", storedWith("TRUE"));
+    tools.host.pump();
+    EXPECT_EQ(tools.boxTexts(), std::vector<std::string>{TextInputAssistant::kRepairQuestion});
+    EXPECT_EQ(hideCell(*document), "TRUE");
 }
 
 TEST_F(HideCellTest, ADocumentWithoutTheCellGetsNoWrites) {

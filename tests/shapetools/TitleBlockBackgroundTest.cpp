@@ -132,6 +132,55 @@ TEST(TitleBlockBackground, RemovingTheBackgroundDetachesAtOnceAndDeletesWhenIdle
     EXPECT_EQ(pageNames(env.document()), (std::vector<std::string>{"Page-1", "Page-2"}));
 }
 
+// A foreground page of the user's named "Background" is never the tool's: the tool makes
+// its background page under a free name, recognises it later by its menu, and removes
+// only that page, whichever page is shown when Visio gets idle.
+TEST(TitleBlockBackground, AForegroundPageNamedBackgroundIsNeverTheToolsPage) {
+    TitleBlockTestHost env({"Page-1", "Background"});
+    env.show("Background");
+    auto net = env.dropTitleBlock();  // the user's drawing on that page
+    const size_t userShapes = env.page("Background").allShapes().size();
+    env.show("Page-1");
+    auto block = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(block->id())));
+    EXPECT_EQ(pageNames(env.document()),
+              (std::vector<std::string>{"Page-1", "Background", "Background-2"}));
+    ASSERT_NE(env.document().pageNamed("Background-2"), nullptr);
+    Page& own = env.page("Background-2");
+    EXPECT_TRUE(own.isBackground());
+    EXPECT_EQ(own.allShapes().size(), 17u);
+    EXPECT_EQ(env.page("Page-1").backPage(), &own);
+    EXPECT_EQ(env.page("Background").backPage(), &own);
+    EXPECT_EQ(menuRows(env.page("Background")), 0);
+
+    // A second block goes to the same page; a page added stands in front of it.
+    auto second = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(second->id())));
+    EXPECT_EQ(env.document().pageList().size(), 3u);
+    EXPECT_EQ(own.allShapes().size(), 34u);
+    auto added = env.host.addPage(env.document(), "Notes");
+    EXPECT_EQ(added->backPage(), &own);
+
+    // "_Remove Background", then the user turns to the page named "Background" before
+    // Visio is idle: only the tool's page goes.
+    env.show("Background-2");
+    visio::ComRef<Page> keep(&own);
+    ASSERT_TRUE(env.component().onCommand("SINK=DELBGR"));
+    env.window().turnTo(env.page("Background"));
+    env.idle();
+    EXPECT_TRUE(keep->isDeleted());
+    EXPECT_EQ(pageNames(env.document()),
+              (std::vector<std::string>{"Page-1", "Background", "Notes"}));
+    EXPECT_EQ(env.page("Background").allShapes().size(), userShapes);
+    EXPECT_FALSE(net->isDeleted());
+
+    // The command again while the user's page is shown, with no page of the tool's left:
+    // nothing goes.
+    ASSERT_TRUE(env.run("SINK=DELBGR"));
+    env.idle();
+    EXPECT_EQ(env.document().pageList().size(), 3u);
+}
+
 TEST(TitleBlockBackground, APageNamedInAnotherCaseIsNoBackgroundPage) {
     TitleBlockTestHost env({"Page-1", "background"});
     Page& lower = env.page("background");

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "simhost/host/Document.h"
 #include "simhost/host/Shapes.h"
@@ -75,6 +77,46 @@ TEST_F(TitleBlockLogo, AsProportionedAsTheAreaItFitsTheWidth) {
     EXPECT_TRUE(keep->isDeleted());
     EXPECT_EQ(env.component().logoPicture().ID(), second->id());
     EXPECT_EQ(area->memberList().size(), 2u);
+}
+
+// However thin the picture, the fitted logo keeps a positive size inside the area, and
+// Make Proportional after Stretch gives it back.
+TEST_F(TitleBlockLogo, AVeryThinPictureKeepsAPositiveSizeAndItsProportions) {
+    for (auto [width, height] : {std::pair<uint32_t, uint32_t>{2, 3000}, {3000, 2}}) {
+        SCOPED_TRACE(std::to_string(width) + " by " + std::to_string(height));
+        Shape* picture = import(*area, width, height);
+        ASSERT_NE(picture, nullptr);
+        const double fittedWidth = millimetres(*picture, "Width");
+        const double fittedHeight = millimetres(*picture, "Height");
+        EXPECT_GT(fittedWidth, 0);
+        EXPECT_GT(fittedHeight, 0);
+        EXPECT_LE(fittedWidth, millimetres(*area, "Width"));
+        EXPECT_LE(fittedHeight, millimetres(*area, "Height"));
+        env.pick(*picture, 4);  // "Stretch"
+        EXPECT_NEAR(millimetres(*picture, "Width"), kAreaWidth - kLine, kTolerance);
+        env.pick(*picture, 3);  // "_Make Proportional"
+        EXPECT_NEAR(millimetres(*picture, "Width"), fittedWidth, kTolerance);
+        EXPECT_NEAR(millimetres(*picture, "Height"), fittedHeight, kTolerance);
+    }
+}
+
+// Visio names the parts of a second block on the page "title block.N" and "Logo.N": its
+// logo is centred in its own area all the same.
+TEST_F(TitleBlockLogo, TheLogoOfASecondBlockIsCentredInItsArea) {
+    env.show("Page-1");
+    auto second = env.dropTitleBlock();
+    env.run("SINK=TITLEB Sheet." + std::to_string(second->id()));
+    env.show("Background");
+    Shape* block = nullptr;
+    for (Shape* shape : env.shownPage().allShapes())
+        if (shape->localName().rfind("title block.", 0) == 0) block = shape;
+    ASSERT_NE(block, nullptr);
+    Shape* secondArea = part(*block, 15);
+    ASSERT_NE(part(*secondArea, 1)->localName(), "Logo");
+    Shape* picture = import(*secondArea, 100, 100);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_NEAR(millimetres(*picture, "PinX"), millimetres(*secondArea, "Width") / 2, kTolerance);
+    EXPECT_NEAR(millimetres(*picture, "PinY"), millimetres(*secondArea, "Height") / 2, kTolerance);
 }
 
 TEST_F(TitleBlockLogo, DeletePictureFromAnOlderLogoDeletesTheLatest) {

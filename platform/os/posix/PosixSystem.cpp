@@ -126,6 +126,13 @@ public:
         return folder;
     }
 
+    std::string workingFolder() override {
+        std::string folder(4096, '\0');
+        if (!::getcwd(&folder[0], folder.size())) return std::string();
+        folder.resize(folder.find('\0'));
+        return folder;
+    }
+
     int64_t currentTime() override { return static_cast<int64_t>(::time(nullptr)); }
 
     CalendarTime localTime() override {

@@ -105,6 +105,16 @@ public:
         return path;
     }
 
+    std::string workingFolder() override {
+        const DWORD size = GetCurrentDirectoryA(0, nullptr);
+        if (size == 0) return std::string();
+        std::string folder(size, '\0');
+        const DWORD length = GetCurrentDirectoryA(size, &folder[0]);
+        if (length == 0 || length >= size) return std::string();
+        folder.resize(length);
+        return folder;
+    }
+
     int64_t currentTime() override { return static_cast<int64_t>(std::time(nullptr)); }
 
     CalendarTime localTime() override {
