@@ -41,8 +41,10 @@ constexpr int16_t vis1DBeginY = 1;
 constexpr int16_t vis1DEndX = 2;
 constexpr int16_t vis1DEndY = 3;
 // Cells of a character row.
+constexpr int16_t visCharacterFont = 0;
 constexpr int16_t visCharacterColor = 1;
 constexpr int16_t visCharacterStyle = 2;
+constexpr int16_t visCharacterSize = 7;
 // Cells of a geometry vertex row.
 constexpr int16_t visX = 0;
 constexpr int16_t visY = 1;
