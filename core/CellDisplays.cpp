@@ -49,7 +49,5 @@ std::optional<std::string> CellDisplays::userFormula(const CellDisplay* asker,
 }
 
 void CellDisplays::putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) const {
-    // A display may leave while it puts its cells back.
-    const std::vector<CellDisplay*> displays = displays_;
-    for (CellDisplay* display : displays) display->putBack(page, shapeIDs);
+    for (CellDisplay* display : displays_) display->putBack(page, shapeIDs);
 }

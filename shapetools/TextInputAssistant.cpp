@@ -207,11 +207,20 @@ void TextInputAssistant::hidePrompts() {
     const int32_t count = boxCount(promptShape_);
     for (int32_t n = 1; n <= count; ++n) {
         const visio::VShape box = textBox(promptShape_, n);
-        if (box.isEmpty() || getShapeText(box) != promptOf(promptShape_, n)) continue;
-        restoreCharFormat(box, n);
-        if (!suppressPromptText_) setShapeText(box, std::string());
+        if (box.isEmpty()) continue;
+        const bool showsPromptText = getShapeText(box) == promptOf(promptShape_, n);
+        if (showsPromptText || showsPromptFormat(n)) restoreCharFormat(box, n);
+        if (showsPromptText && !suppressPromptText_) setShapeText(box, std::string());
     }
     savedBoxes_.clear();
+}
+
+// The prompt's format stays the assistant's to take away when the prompt text went
+// meanwhile: another tool wrote its own text over it (the simulator its token count), or
+// the text was typed without its editing being opened.
+bool TextInputAssistant::showsPromptFormat(int32_t n) const {
+    return n >= 1 && static_cast<std::size_t>(n) <= savedBoxes_.size() &&
+           savedBoxes_[static_cast<std::size_t>(n - 1)].showsPrompt;
 }
 
 // A box of a shape whose prompts were never written has no saved format to go back to.

@@ -98,6 +98,8 @@ private:
     visio::VSelection selectionSkippingSuper() const;
     visio::VShape singleSelectedShape() const;
     void saveCharFormat(const visio::VShape& box);
+    // Box n still shows the prompt's format, whatever its text.
+    bool showsPromptFormat(int32_t n) const;
     // The cell's formula as the user has it, beneath another tool's display when one
     // holds it.
     std::string userCharFormula(const visio::VShape& box, int32_t boxID, const char* name,

@@ -100,6 +100,18 @@ TEST(ToolsOnOneShapeTest, EveryCellEndsAsTheUserHadItInAnyOrderOfCheckerAndPromp
     }
 }
 
+// While a simulation shows p3's token count (none: an empty box), the assistant shows its
+// prompt there; leaving, the simulator writes the user's count back over the prompt, and
+// the prompt's colour still goes when the selection does.
+TEST(ToolsOnOneShapeTest, PromptsOverASimulationsTokenCountLeaveNoColourBehind) {
+    Session session;
+    session.open("simulation-net.json");
+    const std::string before = session.play({"show"});
+    session.play({"press PNSButton", "idle", "save copy1-saved.json", "select 25", "idle",
+                  "press PNSButton", "idle", "select", "idle"});
+    EXPECT_EQ(session.play({"show"}), before);
+}
+
 // "Title Block on Background" moves the block from the page a tool shows something on:
 // the copy on the background page carries the user's formulas, not the checker's looks
 // nor the simulator's locks.
