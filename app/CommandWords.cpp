@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <ostream>
 
 #include "app/Runner.h"
 #include "simhost/host/Application.h"
 #include "simhost/host/Document.h"
+#include "simhost/host/Host.h"
 #include "simhost/host/Page.h"
 
 namespace runner {
@@ -100,6 +102,10 @@ simhost::Shape* sheetNamed(Runner& r, const std::string& word, std::string* labe
     if (!page) r.fail("no page is shown");
     *label = "page sheet";
     return page ? page->pageSheet() : nullptr;
+}
+
+void refuseProtected(Runner& r, int32_t shapeID) {
+    r.out() << "refused: shape " << shapeID << ": " << simhost::Host::kProtectionRefusal << "\n";
 }
 
 }  // namespace runner

@@ -37,5 +37,7 @@ simhost::Shape* shapeNamed(Runner& r, const std::string& word);
 // The sheet a word names by ID on the shown page, 0 naming the page sheet; *label says
 // which ("shape 12", "page sheet"). Null after reporting why there is none.
 simhost::Shape* sheetNamed(Runner& r, const std::string& word, std::string* label);
+// Reports the user's edit of the shape that its protection refused, as Visio tells it.
+void refuseProtected(Runner& r, int32_t shapeID);
 
 }  // namespace runner

@@ -174,12 +174,13 @@ void move(Runner& r, const Runner::Arguments& a) {
     if (a.words.size() != 3 || !readPoint(a.words, 1, &to)) return r.fail("usage: move ID X Y");
     visio::ComRef<Shape> shape(shapeNamed(r, a.words[0]));
     if (!shape) return;
+    const double dx = to.x - shape->number("PinX"), dy = to.y - shape->number("PinY");
+    if (shape->isMoveLocked(dx, dy)) return refuseProtected(r, shape->id());
     std::string refused;
     if (shape->isOneDShape()) {
         // Dragged as a whole, a connector leaves what its ends were glued to.
         for (int16_t end : {visio::visBegin, visio::visEnd})
             if (isGlued(*shape, end)) r.host().unglue(*shape, end);
-        const double dx = to.x - shape->number("PinX"), dy = to.y - shape->number("PinY");
         refused = writeCells(r, *shape,
                              {{"BeginX", shape->number("BeginX") + dx},
                               {"BeginY", shape->number("BeginY") + dy},
@@ -262,7 +263,7 @@ void text(Runner& r, const Runner::Arguments& a) {
     if (a.words.empty()) return r.fail("usage: text ID [TEXT]");
     visio::ComRef<Shape> shape(shapeNamed(r, a.words[0]));
     if (!shape) return;
-    r.host().setText(*shape, afterWords(a.rest, 1));
+    if (!r.host().setText(*shape, afterWords(a.rest, 1))) return refuseProtected(r, shape->id());
     r.out() << "shape " << a.words[0] << " text " << quoted(shape->text()) << "\n";
 }
 

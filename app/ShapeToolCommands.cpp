@@ -97,14 +97,24 @@ void subselect(Runner& r, const Runner::Arguments& a) {
     r.host().selectOnly({shape});
 }
 
+// The selected shape whose locked text kept the text command from opening it.
+Shape* lockedTextOfSelection(simhost::Window* window) {
+    auto selected = window->selection().reported(visio::visSelModeSkipSuper);
+    return !selected.empty() && selected.front()->isTextEditLocked() ? selected.front().get()
+                                                                     : nullptr;
+}
+
 void edit(Runner& r, const Runner::Arguments& a) {
     if (!a.words.empty()) return r.fail("usage: edit");
     simhost::Window* window = r.host().application().activeWindow();
     if (!window || window->selection().empty()) return r.fail("no shape is selected");
     r.host().application().DoCmd(visio::visCmdTextEdit);
     r.host().pump();
-    if (Shape* shape = window->textEditShape())
+    if (Shape* shape = window->textEditShape()) {
         r.out() << "editing the text of shape " << shape->id() << "\n";
+    } else if (Shape* locked = lockedTextOfSelection(window)) {
+        refuseProtected(r, locked->id());
+    }
 }
 
 void type(Runner& r, const Runner::Arguments& a) {
@@ -112,7 +122,7 @@ void type(Runner& r, const Runner::Arguments& a) {
     Shape* shape = window ? window->textEditShape() : nullptr;
     if (!shape) return r.fail("no text is open for typing (edit, or an action that opens one)");
     const int32_t id = shape->id();
-    r.host().typeText(a.rest);
+    if (!r.host().typeText(a.rest)) return refuseProtected(r, id);
     r.out() << "shape " << id << " text " << quoted(a.rest) << "\n";
 }
 

@@ -31,10 +31,12 @@ using simhost::stencil::StencilOptions;
 
 // Places and transitions in turn on a square grid, each joined to its right-hand
 // neighbour by a weighted arc, in a window of its own; the checker runs with both
-// optional rules, without legend and without saving first.
+// optional rules, without legend and without saving first. With forks, a second arc
+// leaves from where each arc begins, so that the arcs touch in pairs.
 class CheckedPage {
 public:
-    explicit CheckedPage(int elements) : document_(host_.newDocument()) {
+    explicit CheckedPage(int elements, bool forks = false)
+        : document_(host_.newDocument()), forks_(forks) {
         simhost::Page& page = *document_->page(1);
         const int side = static_cast<int>(std::ceil(std::sqrt(elements)));
         visio::ComRef<simhost::Shape> previous;
@@ -77,12 +79,17 @@ private:
         auto arc = simhost::stencil::dropArc(page, options);
         host_.glueToShape(*arc, visio::visBegin, from);
         host_.glueToShape(*arc, visio::visEnd, to);
+        if (!forks_) return;
+        options.begin = {arc->number("BeginX"), arc->number("BeginY")};
+        options.end.y += 1;
+        simhost::stencil::dropArc(page, options);
     }
 
     simhost::Host host_;
     visio::ComRef<simhost::Document> document_;
     DiagramTypeHolder holder_;
     std::unique_ptr<ConsistencyChecker> checker_;
+    bool forks_;
 };
 
 // Heap in use, the blocks malloc maps on their own included.
@@ -105,8 +112,8 @@ std::string mostCalled(const simhost::CallCounters& calls, double shapes) {
     return label;
 }
 
-void BM_FullCheck(benchmark::State& state) {
-    CheckedPage page(static_cast<int>(state.range(0)));
+void fullCheck(benchmark::State& state, bool forks) {
+    CheckedPage page(static_cast<int>(state.range(0)), forks);
 
     // One check outside the timing, for what it holds and what it asked the host.
     page.counters().reset();
@@ -133,6 +140,20 @@ void BM_FullCheck(benchmark::State& state) {
     state.counters["batchCellsPerShape"] = static_cast<double>(calls.batchCells) / page.shapes;
     state.SetLabel(mostCalled(calls, page.shapes));
 }
+
+void BM_FullCheck(benchmark::State& state) {
+    fullCheck(state, false);
+}
+
+void BM_FullCheckWithForks(benchmark::State& state) {
+    fullCheck(state, true);
+}
+
+BENCHMARK(BM_FullCheckWithForks)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 BENCHMARK(BM_FullCheck)
     ->Arg(100)

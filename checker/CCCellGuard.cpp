@@ -67,6 +67,15 @@ void CCCellGuard::restoreCells(const visio::VShapes& pageShapes) {
     foundOnPage_.clear();
 }
 
+void CCCellGuard::restoreShapes(const visio::VShapes& pageShapes,
+                                const std::vector<int32_t>& shapeIDs) {
+    pageShapes_ = pageShapes;
+    pass_.clear();
+    for (int32_t shapeID : shapeIDs) restoreShape(shapeID);
+    writePass();
+    foundOnPage_.clear();
+}
+
 void CCCellGuard::guardConsistent() {
     const int32_t mode = CCHighlightTable::consistentMode();
     if (hasElements(active_)) guardSet(active_, mode);
@@ -141,17 +150,16 @@ void CCCellGuard::restoreArcPieces() {
     }
 }
 
-// The formulas go back as they were saved, without a guard around them.
 void CCCellGuard::restoreElement(const GEGraphElement* element) {
-    if (!element || !index_) return;
-    for (int32_t i = 0; i < element->getShapesIDsCount(); ++i) {
-        const int32_t shapeID = element->getShapesID(i);
-        if (shapeID <= GEGraphElement::UNSET || !isOnPage(shapeID)) continue;
-        for (int32_t r = 0; r < index_->getRecordCount(shapeID); ++r) {
-            enter(shapeID, index_->getRecordAddress(shapeID, r),
-                  index_->getRecordFormula(shapeID, r));
-        }
-    }
+    if (!element) return;
+    for (int32_t i = 0; i < element->getShapesIDsCount(); ++i)
+        restoreShape(element->getShapesID(i));
+}
+
+// The formulas go back as they were saved, without a guard around them.
+void CCCellGuard::restoreShape(int32_t shapeID) {
+    if (index_ && shapeID > GEGraphElement::UNSET && isOnPage(shapeID))
+        index_->enterSavedFormulas(shapeID, pass_);
 }
 
 // Reading the page linked cells of older shapes that need not be elements (a channel's

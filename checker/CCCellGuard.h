@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "checker/CCRule.h"
 #include "helpers/FormulaBatchHelpers.h"
@@ -32,6 +33,8 @@ public:
 
     void guardCells(const visio::VShapes& pageShapes);
     void restoreCells(const visio::VShapes& pageShapes);
+    // Only the cells of these shapes (by ID), in one batch write.
+    void restoreShapes(const visio::VShapes& pageShapes, const std::vector<int32_t>& shapeIDs);
 
 private:
     void guardConsistent();
@@ -44,6 +47,7 @@ private:
     void restoreSet(GEElementSet* set);
     void restoreArcPieces();
     void restoreElement(const GEGraphElement* element);
+    void restoreShape(int32_t shapeID);
     void restoreRewrittenCells();
     // Shapes the page no longer holds are left out.
     bool isOnPage(int32_t shapeID);

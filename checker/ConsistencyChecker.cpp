@@ -15,6 +15,7 @@
 #include "helpers/DocumentHelpers.h"
 #include "helpers/VisioText.h"
 #include "model/DiagramTypeHolder.h"
+#include "model/SavedFormulaIndex.h"
 #include "model/ShapeAttributes.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VCell.h"
@@ -78,6 +79,7 @@ ToolFactory ConsistencyChecker::factory() {
     entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
         auto tool =
             std::make_unique<ConsistencyChecker>(context.application, context.diagramTypeHolder);
+        tool->joinDisplays(context.cellDisplays);
         context.consistencyChecker = tool.get();
         return tool;
     };
@@ -156,6 +158,8 @@ void ConsistencyChecker::runCheck(visio::VPage page) {
     createRules();
     // Only the elements' shapes are painted, so only theirs are saved to be put back.
     typeHolder_->createModel(shapes, ruleSet_.tables(), FormulaScope::ElementShapes);
+    if (SavedFormulaIndex* index = typeHolder_->getSavedFormulaIndex())
+        takeUserFormulas(checkedPage_, *index);
     ruleSet_.checkAll(*typeHolder_);
     closeLatchForOwnWrites();
     cellGuard_ = std::make_unique<CCCellGuard>(
@@ -190,6 +194,22 @@ void ConsistencyChecker::stopChecking() {
 void ConsistencyChecker::recheck() {
     stopChecking();
     runCheck(checkedPage_);
+}
+
+bool ConsistencyChecker::paints(const visio::VPage& page) const {
+    return cellGuard_ && typeHolder_ && page.isSameObject(checkedPage_);
+}
+
+std::optional<std::string> ConsistencyChecker::userFormula(const visio::VPage& page,
+                                                           int32_t shapeID,
+                                                           const CellAddress& cell) const {
+    if (!paints(page)) return std::nullopt;
+    const SavedFormulaIndex* index = typeHolder_->getSavedFormulaIndex();
+    return index ? index->findFormula(shapeID, cell) : std::nullopt;
+}
+
+void ConsistencyChecker::putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) {
+    if (paints(page)) cellGuard_->restoreShapes(checkedPage_.Shapes(), shapeIDs);
 }
 
 bool ConsistencyChecker::isOnCheckedPage() const {

@@ -9,9 +9,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "checker/CCRuleSet.h"
+#include "core/CellDisplays.h"
 #include "core/SupportTool.h"
 #include "core/ToolFactory.h"
 #include "model/CellAddressTable.h"
@@ -27,7 +30,10 @@ class CCLegendDialog;
 class CCPropertyPage;
 class DiagramTypeHolder;
 
-class ConsistencyChecker : public SupportTool {
+// Its looks are a display in the user's cells: another tool that saves a painted cell's
+// formula learns from it what the user had there, and a shape about to leave the checked
+// page gets its own formulas back first.
+class ConsistencyChecker : public SupportTool, public CellDisplay {
 public:
     static constexpr char kStartTag[] = "CCStartButton";
     static constexpr char kStopTag[] = "CCStopButton";
@@ -56,6 +62,10 @@ public:
     // simulator's table must outlive that model.
     bool isConsistentPetriNet(const visio::VShapes& pageShapes, CellAddressTable* simulatorCells);
 
+    std::optional<std::string> userFormula(const visio::VPage& page, int32_t shapeID,
+                                           const CellAddress& cell) const override;
+    void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) override;
+
     bool isChecking() const { return state_ == State::Checking; }
     CCPropertyPage* propertyPage() const { return page_.get(); }
     // Null while no legend is shown.
@@ -75,6 +85,8 @@ private:
     void stopChecking();
     void recheck();
     bool isOnCheckedPage() const;
+    // The looks are painted on the page.
+    bool paints(const visio::VPage& page) const;
     bool isCheckedDocument(const visio::VObject& subject) const;
     void closeLatchForOwnWrites();
 

@@ -104,6 +104,7 @@ void MainController::startComponents() {
     ToolStartContext context;
     context.application = application_;
     context.diagramTypeHolder = diagramTypeHolder_.get();
+    context.cellDisplays = &cellDisplays_;
     for (const ToolFactory& factory : toolFactories_) {
         if (!factory.create) continue;
         std::unique_ptr<SupportTool> tool = factory.create(context);

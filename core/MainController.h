@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CellDisplays.h"
 #include "core/SupportTool.h"
 #include "core/ToolFactory.h"
 #include "model/DiagramTypeHolder.h"
@@ -52,6 +53,8 @@ private:
     void withdrawSubscriptions();
     void deleteTools();
 
+    // Before the tools, so that it outlives them.
+    CellDisplays cellDisplays_;
     std::vector<std::unique_ptr<SupportTool>> tools_;
     bool subscribed_ = false;
     visio::VApplication application_;

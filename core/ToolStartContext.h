@@ -6,6 +6,7 @@
 
 #include "platform/visio/VApplication.h"
 
+class CellDisplays;
 class ConsistencyChecker;
 class DiagramTypeHolder;
 class SupportTool;
@@ -15,6 +16,8 @@ struct ToolStartContext {
     visio::VApplication application;
     // Shared by the checker and the simulator; owned by the controller.
     DiagramTypeHolder* diagramTypeHolder = nullptr;
+    // The tools that show things in the user's cells join it; owned by the controller.
+    CellDisplays* cellDisplays = nullptr;
     // Set by the factory of the consistency checker: the simulator calls it directly.
     ConsistencyChecker* consistencyChecker = nullptr;
     // Set by the factory of the preferences tool once that tool exists: registration

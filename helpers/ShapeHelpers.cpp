@@ -15,6 +15,14 @@ visio::VShape getParentShape(const visio::VShape& shape) {
     return shape.Parent().as<visio::VShape>();
 }
 
+void appendShapeTreeIDs(const visio::VShape& shape, std::vector<int32_t>& ids) {
+    if (shape.isEmpty()) return;
+    ids.push_back(shape.ID());
+    const visio::VShapes members = shape.Shapes();
+    const int32_t count = members.Count();
+    for (int32_t i = 1; i <= count; ++i) appendShapeTreeIDs(getShapeByIndex(members, i), ids);
+}
+
 bool isOtherShape(const visio::VShape& shape, visio::VShape other) {
     return !other.isEmpty() && other.ID() != shape.ID();
 }

@@ -1,8 +1,9 @@
-// Fetching shapes from collections, a shape's parent, and a shape's text.
+// Fetching shapes from collections, a shape's parent and sub-shapes, and a shape's text.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/visio/VShape.h"
 #include "platform/visio/VShapes.h"
@@ -12,6 +13,8 @@ visio::VShape getShapeByIndex(const visio::VShapes& shapes, int32_t index);
 visio::VShape getShapeByID(const visio::VShapes& shapes, int32_t shapeID);
 // The group that holds the shape; empty for a shape directly on a page.
 visio::VShape getParentShape(const visio::VShape& shape);
+// Appends the IDs of the shape and of its sub-shapes, to any depth, the shape first.
+void appendShapeTreeIDs(const visio::VShape& shape, std::vector<int32_t>& ids);
 // True when `other` holds a shape whose ID differs from the shape's.
 bool isOtherShape(const visio::VShape& shape, visio::VShape other);
 

@@ -1,9 +1,12 @@
 #include "helpers/SpatialHelpers.h"
 
+#include <cmath>
 #include <limits>
 
+#include "helpers/FormulaBatchHelpers.h"
 #include "helpers/ShapeHelpers.h"
 #include "platform/visio/VCell.h"
+#include "platform/visio/VPage.h"
 #include "platform/visio/VSelection.h"
 #include "platform/visio/VisioConstants.h"
 
@@ -25,6 +28,24 @@ PagePoint vertexOnPage(const visio::VShape& shape, int16_t row) {
     const double y = shape.CellsSRC(visio::visSectionFirstComponent, row, visio::visY).ResultIU();
     PagePoint point;
     shape.XYToPage(x, y, &point.x, &point.y);
+    return point;
+}
+
+// The cells of a 1-D shape's begin and end points, in the order the batch reads them.
+constexpr int16_t kLineEndCells[] = {visio::vis1DBeginX, visio::vis1DBeginY, visio::vis1DEndX,
+                                     visio::vis1DEndY};
+
+int32_t idOf(const DrawnLine& line) {
+    return line.id ? *line.id : line.line.ID();
+}
+
+visio::VShape groupOf(const DrawnLine& line) {
+    return line.group ? *line.group : getParentShape(line.line);
+}
+
+PagePoint onPage(const visio::VShape& group, double x, double y) {
+    PagePoint point{x, y};
+    if (!group.isEmpty()) group.XYToPage(x, y, &point.x, &point.y);
     return point;
 }
 
@@ -73,4 +94,31 @@ PagePoint getGeometryEndPoint(const visio::VShape& shape) {
         ++last;
     if (last == 0) return {};
     return vertexOnPage(shape, last);
+}
+
+bool isSamePoint(const PagePoint& p, const PagePoint& q) {
+    return std::hypot(p.x - q.x, p.y - q.y) <= kSpatialTolerance;
+}
+
+// A line's begin and end cells lie in its group's coordinates; on the page they are the
+// page's own.
+std::vector<LineEnds> getLineEndsOnPage(const std::vector<DrawnLine>& lines) {
+    std::vector<LineEnds> ends(lines.size());
+    if (lines.empty()) return ends;
+    std::vector<FormulaBatchKey> cells;
+    ShapesByID byID;
+    for (const DrawnLine& line : lines) {
+        const int32_t id = idOf(line);
+        byID.emplace(id, line.line);
+        for (int16_t cell : kLineEndCells)
+            cells.push_back({id, visio::visSectionObject, visio::visRowXForm1D, cell});
+    }
+    const std::vector<double> values =
+        getResultsBatch(lines.front().line.ContainingPage(), cells, shapeIn(byID));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const visio::VShape group = groupOf(lines[i]);
+        const double* v = &values[4 * i];
+        ends[i] = {onPage(group, v[0], v[1]), onPage(group, v[2], v[3])};
+    }
+    return ends;
 }

@@ -37,3 +37,24 @@ std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Va
 // The first and the last vertex of the shape's first geometry section, on the page.
 PagePoint getGeometryBeginPoint(const visio::VShape& shape);
 PagePoint getGeometryEndPoint(const visio::VShape& shape);
+
+// Whether two points on the page are one within the tolerance of the spatial queries:
+// computed coordinates of one point seldom agree to the last bit.
+bool isSamePoint(const PagePoint& p, const PagePoint& q);
+
+// A 1-D shape that draws a line, and what a caller knows of it: the group it lies in
+// (empty on the page) and its ID. What is not known is asked.
+struct DrawnLine {
+    visio::VShape line;
+    std::optional<visio::VShape> group;
+    std::optional<int32_t> id;
+};
+
+struct LineEnds {
+    PagePoint begin;
+    PagePoint end;
+};
+
+// Where the lines begin and end on the page: their BeginX, BeginY, EndX and EndY, all
+// read in one batch, and taken from the coordinates of the group a line lies in.
+std::vector<LineEnds> getLineEndsOnPage(const std::vector<DrawnLine>& lines);

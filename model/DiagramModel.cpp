@@ -88,7 +88,7 @@ void DiagramModel::readPageShape(const ShapeFacts& facts) {
 
 void DiagramModel::analysePage(const visio::VShapes& shapes) {
     adjacencyMatrix_.build(shapes, &active_, &passive_, &connections_, &savedFormulaIndex_,
-                           elementShapes(shapes), knownShapes());
+                           elementShapes(shapes), knownShapes(), drawnLines(shapes));
     buildArcs();
 }
 
@@ -165,6 +165,22 @@ KnownShapes DiagramModel::knownShapes() const {
         return it->second;
     };
     return known;
+}
+
+DrawnLineOf DiagramModel::drawnLines(const visio::VShapes& shapes) const {
+    return [this, shapes, known = knownShapes()](int32_t id) {
+        const visio::VShape shape = elementShape(shapes, id);
+        auto member = memberLines_.find(id);
+        if (member != memberLines_.end())
+            return DrawnLine{member->second.line, shape, member->second.id};
+        return DrawnLine{shape, known.groupOf(shape), id};
+    };
+}
+
+// Only while the shape's record is read does it know the member's ID.
+void DiagramModel::setDrawnLine(int32_t connectionID, const visio::VShape& line) {
+    if (line.isEmpty()) return;
+    memberLines_[connectionID] = {line, attributes_.knownID(line)};
 }
 
 int32_t DiagramModel::idOf(const visio::VShape& shape) {

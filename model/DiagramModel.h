@@ -75,6 +75,10 @@ protected:
     ShapeOfID elementShapes(const visio::VShapes& shapes) const;
     // What reading learnt of the elements' shapes: their groups and their IDs.
     KnownShapes knownShapes() const;
+    // The line each connection draws: its own shape, or the member that setDrawnLine
+    // named for it.
+    DrawnLineOf drawnLines(const visio::VShapes& shapes) const;
+    void setDrawnLine(int32_t connectionID, const visio::VShape& line);
     std::optional<int32_t> knownID(const visio::VShape& shape) const;
 
     // A bare element with the record's identifier.
@@ -126,6 +130,13 @@ private:
     std::unordered_map<int32_t, visio::VShape> elementShapes_;
     std::unordered_map<const visio::IVShape*, int32_t> idsByObject_;
     std::unordered_map<const visio::IVShape*, visio::VShape> groupOf_;
+    // The lines of connections that draw with a member of their shape, with the member's
+    // ID where reading knew it.
+    struct MemberLine {
+        visio::VShape line;
+        std::optional<int32_t> id;
+    };
+    std::unordered_map<int32_t, MemberLine> memberLines_;
     // The plain group being read, empty on the page.
     visio::VShape currentGroup_;
     struct PendingDirection {

@@ -16,18 +16,22 @@ uint16_t mirrored(uint16_t code) {
     return code;
 }
 
-bool coincide(const PagePoint& p, const PagePoint& q) {
-    return p.x == q.x && p.y == q.y;
+bool shareAnEnd(const LineEnds& a, const LineEnds& b) {
+    return isSamePoint(a.begin, b.begin) || isSamePoint(a.end, b.end) ||
+           isSamePoint(a.begin, b.end) || isSamePoint(a.end, b.begin);
 }
 
 }  // namespace
 
 void GEAdjacencyMatrix::build(const visio::VShapes& shapes, GEElementSet* active,
                               GEElementSet* passive, GEElementSet* connections,
-                              SavedFormulaIndex* index, ShapeOfID shapeOf, KnownShapes known) {
+                              SavedFormulaIndex* index, ShapeOfID shapeOf, KnownShapes known,
+                              DrawnLineOf lineOf) {
     shapes_ = shapes;
     shapeOf_ = std::move(shapeOf);
     known_ = std::move(known);
+    lineOf_ = std::move(lineOf);
+    touchingConnections_.clear();
     index_ = index;
     connections_ = connections;
     numbering_.clear();
@@ -39,6 +43,7 @@ void GEAdjacencyMatrix::build(const visio::VShapes& shapes, GEElementSet* active
     enterSet(active);
     enterSet(passive);
     enterSet(connections);
+    refineTouchingConnections();
 }
 
 // A second element with a shape ID already numbered keeps the first one's row; it gets
@@ -79,28 +84,43 @@ void GEAdjacencyMatrix::enterSpatialRelation(const visio::VShape& shape, int32_t
     const int32_t a = indexOf(shapeID);
     const int32_t b = indexOf(otherID);
     if (a < 0 || b < 0 || a == b || cell(a, b) != kNotExamined) return;
-    const visio::VShape other = shapeOf(otherID);
-    const auto code = static_cast<uint16_t>(getSpatialRelation(shape, other));
-    setCell(a, b, refineTouching(shape, shapeID, other, otherID, code));
+    const auto code = static_cast<uint16_t>(getSpatialRelation(shape, shapeOf(otherID)));
+    setCell(a, b, code);
+    if (code == visio::visSpatialTouching && areConnections(shapeID, otherID))
+        touchingConnections_.emplace_back(shapeID, otherID);
 }
 
 visio::VShape GEAdjacencyMatrix::shapeOf(int32_t id) const {
     return shapeOf_ ? shapeOf_(id) : getShapeByID(shapes_, id);
 }
 
-// Two connections that touch count as joined only when they share an end point.
-uint16_t GEAdjacencyMatrix::refineTouching(const visio::VShape& shape, int32_t shapeID,
-                                           const visio::VShape& other, int32_t otherID,
-                                           uint16_t code) const {
-    if (code != visio::visSpatialTouching || !connections_) return code;
-    if (!connections_->getByID(shapeID) || !connections_->getByID(otherID)) return code;
-    const PagePoint begin = getGeometryBeginPoint(shape);
-    const PagePoint end = getGeometryEndPoint(shape);
-    const PagePoint otherBegin = getGeometryBeginPoint(other);
-    const PagePoint otherEnd = getGeometryEndPoint(other);
-    const bool shareEnd = coincide(otherBegin, begin) || coincide(otherEnd, end) ||
-                          coincide(otherBegin, end) || coincide(otherEnd, begin);
-    return shareEnd ? code : kTouchingApart;
+bool GEAdjacencyMatrix::areConnections(int32_t shapeID, int32_t otherID) const {
+    return connections_ && connections_->getByID(shapeID) && connections_->getByID(otherID);
+}
+
+// Two connections that touch count as joined only when their lines share an end point.
+void GEAdjacencyMatrix::refineTouchingConnections() {
+    if (touchingConnections_.empty()) return;
+    std::unordered_map<int32_t, std::size_t> lineIndex;
+    std::vector<DrawnLine> lines;
+    for (const auto& [shapeID, otherID] : touchingConnections_) {
+        for (int32_t id : {shapeID, otherID}) {
+            if (lineIndex.emplace(id, lines.size()).second) lines.push_back(lineOf(id));
+        }
+    }
+    const std::vector<LineEnds> ends = getLineEndsOnPage(lines);
+    for (const auto& [shapeID, otherID] : touchingConnections_) {
+        if (!shareAnEnd(ends[lineIndex[shapeID]], ends[lineIndex[otherID]]))
+            setCell(indexOf(shapeID), indexOf(otherID), kTouchingApart);
+    }
+    touchingConnections_.clear();
+}
+
+DrawnLine GEAdjacencyMatrix::lineOf(int32_t connectionID) const {
+    if (lineOf_) return lineOf_(connectionID);
+    DrawnLine line{shapeOf(connectionID), std::nullopt, connectionID};
+    if (known_.groupOf) line.group = known_.groupOf(line.line);
+    return line;
 }
 
 bool GEAdjacencyMatrix::isTouching(const GEGraphElement* a, const GEGraphElement* b) const {

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "helpers/FormulaBatchHelpers.h"
 #include "helpers/SpatialHelpers.h"
@@ -13,13 +16,16 @@ class GEElementSet;
 class GEGraphElement;
 class SavedFormulaIndex;
 
+// The line a connection draws, by the connection's ID.
+using DrawnLineOf = std::function<DrawnLine(int32_t)>;
+
 // One cell per ordered pair of numbered elements: the spatial relation Visio reports
 // for their shapes (0 none, 1 overlap, 2 contains, 4 contained in, 8 touching), 16 for
-// two touching connections that share no end point, kNotExamined for pairs nobody
-// asked about. Only pairs that Visio reports as neighbours cost a relation query, and
-// only they are stored: a page's neighbours grow with its shapes, its pairs with their
-// square. Each pair is stored once, under its lower index; the other order reads the
-// mirrored code.
+// two touching connections whose drawn lines share no end point (one ends on the other's
+// middle), kNotExamined for pairs nobody asked about. Only pairs that Visio reports as
+// neighbours cost a relation query, and only they are stored: a page's neighbours grow
+// with its shapes, its pairs with their square. Each pair is stored once, under its
+// lower index; the other order reads the mirrored code.
 class GEAdjacencyMatrix {
 public:
     static constexpr uint16_t kNotExamined = 0xFFFF;
@@ -32,10 +38,11 @@ public:
     // Numbers the elements of the three sets (in that order) and fills the matrix from
     // the shapes on the page. The sets and the index must outlive the matrix.
     // shapeOf, when given, answers an element's shape by its ID without asking the page.
-    // known, when given, answers what reading learnt of the shapes.
+    // known, when given, answers what reading learnt of the shapes. lineOf, when given,
+    // answers the line a connection draws (else the connection's shape is its line).
     void build(const visio::VShapes& shapes, GEElementSet* active, GEElementSet* passive,
                GEElementSet* connections, SavedFormulaIndex* index, ShapeOfID shapeOf = nullptr,
-               KnownShapes known = KnownShapes());
+               KnownShapes known = KnownShapes(), DrawnLineOf lineOf = nullptr);
 
     // Elements that are not numbered are neither touching nor contained.
     bool isTouching(const GEGraphElement* a, const GEGraphElement* b) const;
@@ -51,8 +58,11 @@ private:
     void enterSet(GEElementSet* set);
     void enterElement(const GEGraphElement* element);
     void enterSpatialRelation(const visio::VShape& shape, int32_t shapeID, int32_t otherID);
-    uint16_t refineTouching(const visio::VShape& shape, int32_t shapeID, const visio::VShape& other,
-                            int32_t otherID, uint16_t code) const;
+    bool areConnections(int32_t shapeID, int32_t otherID) const;
+    // Touching connections wait until every pair is known, so that the end points of all
+    // their lines are read together.
+    void refineTouchingConnections();
+    DrawnLine lineOf(int32_t connectionID) const;
     visio::VShape shapeOf(int32_t id) const;
     int32_t indexOf(int32_t shapeID) const;
     uint16_t cell(int32_t a, int32_t b) const;
@@ -66,6 +76,9 @@ private:
     visio::VShapes shapes_;
     ShapeOfID shapeOf_;
     KnownShapes known_;
+    DrawnLineOf lineOf_;
+    // Pairs of touching connections, by shape ID, until they are refined.
+    std::vector<std::pair<int32_t, int32_t>> touchingConnections_;
     SavedFormulaIndex* index_ = nullptr;
     GEElementSet* connections_ = nullptr;
 };

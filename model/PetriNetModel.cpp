@@ -61,7 +61,8 @@ void PetriNetModel::readArc(const visio::VShape& shape) {
     arc->setWeightShapeID(record.getArcWeightShapeID());
     readGlue(*arc, shape);
     readDirection(*arc, record.getArrowShape());
-    addElement(arc, shape, *getConnections());
+    if (addElement(arc, shape, *getConnections()))
+        setDrawnLine(arc->getID(), record.getArrowShape());
 }
 
 void PetriNetModel::readStartEndPlace(const visio::VShape&) {
@@ -112,7 +113,8 @@ void PetriNetModel::analysePage(const visio::VShapes& shapes) {
     orientation.dropSiblingLinks();
     buildArcs();
     getAdjacencyMatrix()->build(shapes, getActive(), getPassive(), getConnections(),
-                                getSavedFormulaIndex(), elementShapes(shapes), knownShapes());
+                                getSavedFormulaIndex(), elementShapes(shapes), knownShapes(),
+                                drawnLines(shapes));
 }
 
 void PetriNetModel::buildArcs() {

@@ -247,3 +247,31 @@ std::string SavedFormulaIndex::getRecordFormula(int32_t shapeID, int32_t i) cons
     const SavedCellList* list = savedList(shapeID);
     return list ? list->getFormula(i) : std::string();
 }
+
+void SavedFormulaIndex::enterSavedFormulas(int32_t shapeID, FormulaBatchMap& batch) const {
+    const SavedCellList* list = savedList(shapeID);
+    for (int32_t i = 0; list && i < list->getCount(); ++i) {
+        const CellAddress a = list->getAddress(i);
+        batch.emplace(FormulaBatchKey{shapeID, a.section, a.row, a.cell}, list->getFormula(i));
+    }
+}
+
+std::optional<std::string> SavedFormulaIndex::findFormula(int32_t shapeID,
+                                                          const CellAddress& cell) const {
+    const SavedCellList* list = savedList(shapeID);
+    for (int32_t i = 0; list && i < list->getCount(); ++i) {
+        if (list->getAddress(i) == cell) return list->getFormula(i);
+    }
+    return std::nullopt;
+}
+
+void SavedFormulaIndex::replaceFormulas(const Replacement& replacement) {
+    if (!pending_.empty()) saveRegisteredFormulas();
+    for (auto& [shapeID, saved] : saved_) {
+        SavedCellList* list = saved.list.get();
+        for (int32_t i = 0; list && i < list->getCount(); ++i) {
+            if (std::optional<std::string> formula = replacement(shapeID, list->getAddress(i)))
+                list->setFormula(i, std::move(*formula));
+        }
+    }
+}

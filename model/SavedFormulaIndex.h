@@ -6,10 +6,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "helpers/FormulaBatchHelpers.h"
 #include "model/CellAddress.h"
 #include "model/CellAddressTable.h"
 #include "model/ReadingMode.h"
@@ -68,6 +70,16 @@ public:
     int32_t getRecordCount(int32_t shapeID) const;
     CellAddress getRecordAddress(int32_t shapeID, int32_t i) const;
     std::string getRecordFormula(int32_t shapeID, int32_t i) const;
+    // Enters the shape's saved formulas into the batch, each where the batch holds none
+    // for its cell yet.
+    void enterSavedFormulas(int32_t shapeID, FormulaBatchMap& batch) const;
+    // The formula saved for the shape's cell; nothing when none was saved.
+    std::optional<std::string> findFormula(int32_t shapeID, const CellAddress& cell) const;
+    // Where `replacement` answers a formula for a saved cell, it takes the saved one's
+    // place.
+    using Replacement =
+        std::function<std::optional<std::string>(int32_t shapeID, const CellAddress& cell)>;
+    void replaceFormulas(const Replacement& replacement);
 
     struct RewrittenCell {
         int32_t shapeID;

@@ -24,6 +24,9 @@ namespace {
 constexpr char kCharColor[] = "Char.Color";
 constexpr char kCharSize[] = "Char.Size";
 constexpr char kCharFont[] = "Char.Font";
+constexpr CellAddress kCharColorCell{visio::visSectionCharacter, 0, visio::visCharacterColor};
+constexpr CellAddress kCharSizeCell{visio::visSectionCharacter, 0, visio::visCharacterSize};
+constexpr CellAddress kCharFontCell{visio::visSectionCharacter, 0, visio::visCharacterFont};
 
 // A prompt is small and coloured, so that it cannot be taken for the user's text.
 const TextInputAssistant::CharFormat kPromptFormat{"18", "8 pt", "0"};
@@ -70,7 +73,9 @@ TextInputAssistant::~TextInputAssistant() = default;
 ToolFactory TextInputAssistant::factory() {
     ToolFactory entry;
     entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
-        return std::make_unique<TextInputAssistant>(context.application);
+        auto tool = std::make_unique<TextInputAssistant>(context.application);
+        tool->joinDisplays(context.cellDisplays);
+        return tool;
     };
     return entry;
 }
@@ -147,9 +152,17 @@ bool TextInputAssistant::wasSelectedBefore(int32_t shapeID) const {
 }
 
 void TextInputAssistant::saveCharFormat(const visio::VShape& box) {
-    savedFormats_.push_back({limitVisioText(getCellFormula(box, kCharColor)),
-                             limitVisioText(getCellFormula(box, kCharSize)),
-                             limitVisioText(getCellFormula(box, kCharFont))});
+    const int32_t id = box.ID();
+    savedBoxes_.push_back({id,
+                           {userCharFormula(box, id, kCharColor, kCharColorCell),
+                            userCharFormula(box, id, kCharSize, kCharSizeCell),
+                            userCharFormula(box, id, kCharFont, kCharFontCell)}});
+}
+
+std::string TextInputAssistant::userCharFormula(const visio::VShape& box, int32_t boxID,
+                                                const char* name, const CellAddress& cell) const {
+    const std::optional<std::string> beneath = userFormulaBeneathOthers(promptPage_, boxID, cell);
+    return beneath ? *beneath : limitVisioText(getCellFormula(box, name));
 }
 
 visio::VSelection TextInputAssistant::selectionSkippingSuper() const {
@@ -182,7 +195,8 @@ void TextInputAssistant::onSelectionChanged() {
 void TextInputAssistant::showPrompts() {
     const visio::VShape shape = selectedShape_;
     if (wasSelectedBefore(shape.ID())) return;
-    savedFormats_.clear();
+    savedBoxes_.clear();
+    promptPage_ = shape.ContainingPage();
     const int32_t count = boxCount(shape);
     for (int32_t n = 1; n <= count; ++n) {
         const visio::VShape box = textBox(shape, n);
@@ -191,6 +205,7 @@ void TextInputAssistant::showPrompts() {
         if (box.isEmpty() || !getShapeText(box).empty() || suppressPromptText_) continue;
         setShapeText(box, prompt);
         writeCharFormat(box, kPromptFormat);
+        savedBoxes_.back().showsPrompt = true;
     }
 }
 
@@ -201,17 +216,53 @@ void TextInputAssistant::hidePrompts() {
     const int32_t count = boxCount(promptShape_);
     for (int32_t n = 1; n <= count; ++n) {
         const visio::VShape box = textBox(promptShape_, n);
-        if (box.isEmpty() || getShapeText(box) != promptOf(promptShape_, n)) continue;
-        restoreCharFormat(box, n);
-        if (!suppressPromptText_) setShapeText(box, std::string());
+        if (box.isEmpty()) continue;
+        const bool showsPromptText = getShapeText(box) == promptOf(promptShape_, n);
+        if (showsPromptText || showsPromptFormat(n)) restoreCharFormat(box, n);
+        if (showsPromptText && !suppressPromptText_) setShapeText(box, std::string());
     }
-    savedFormats_.clear();
+    savedBoxes_.clear();
+}
+
+// The prompt's format stays the assistant's to take away when the prompt text went
+// meanwhile: another tool wrote its own text over it (the simulator its token count), or
+// the text was typed without its editing being opened.
+bool TextInputAssistant::showsPromptFormat(int32_t n) const {
+    return n >= 1 && static_cast<std::size_t>(n) <= savedBoxes_.size() &&
+           savedBoxes_[static_cast<std::size_t>(n - 1)].showsPrompt;
 }
 
 // A box of a shape whose prompts were never written has no saved format to go back to.
 void TextInputAssistant::restoreCharFormat(const visio::VShape& box, int32_t n) {
-    if (n < 1 || static_cast<std::size_t>(n) > savedFormats_.size()) return;
-    writeCharFormat(box, savedFormats_[static_cast<std::size_t>(n - 1)]);
+    if (n < 1 || static_cast<std::size_t>(n) > savedBoxes_.size()) return;
+    SavedBox& saved = savedBoxes_[static_cast<std::size_t>(n - 1)];
+    writeCharFormat(box, saved.format);
+    saved.showsPrompt = false;
+}
+
+std::optional<std::string> TextInputAssistant::userFormula(const visio::VPage& page,
+                                                           int32_t shapeID,
+                                                           const CellAddress& cell) const {
+    if (!page.isSameObject(promptPage_)) return std::nullopt;
+    for (const SavedBox& box : savedBoxes_) {
+        if (box.id != shapeID || !box.showsPrompt) continue;
+        if (cell == kCharColorCell) return box.format.color;
+        if (cell == kCharSizeCell) return box.format.size;
+        if (cell == kCharFontCell) return box.format.font;
+    }
+    return std::nullopt;
+}
+
+// The prompts do not go along to another page.
+void TextInputAssistant::putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) {
+    if (!page.isSameObject(promptPage_)) return;
+    const bool leaving =
+        std::any_of(savedBoxes_.begin(), savedBoxes_.end(), [&](const SavedBox& box) {
+            return std::find(shapeIDs.begin(), shapeIDs.end(), box.id) != shapeIDs.end();
+        });
+    if (!leaving) return;
+    hidePrompts();
+    promptShape_.release();
 }
 
 visio::VShape TextInputAssistant::singleSelectedShape() const {

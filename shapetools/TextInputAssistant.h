@@ -11,21 +11,25 @@
 // otherwise (Visio crashed in between). Prompts are display only: they are taken out
 // before a document is written and shown again once it is.
 //
-// Not registered: no button, no page. Created fifth among the tools.
+// The prompts' format is a display in the user's cells (see CellDisplay). Not
+// registered: no button, no page. Created fifth among the tools.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/CellDisplays.h"
 #include "core/SupportTool.h"
 #include "core/ToolFactory.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VDocument.h"
+#include "platform/visio/VPage.h"
 #include "platform/visio/VSelection.h"
 #include "platform/visio/VShape.h"
 
-class TextInputAssistant : public SupportTool {
+class TextInputAssistant : public SupportTool, public CellDisplay {
 public:
     static constexpr char kCommand[] = "TIA";
     static constexpr char kBoxKey[] = "TBIndex=";
@@ -75,6 +79,10 @@ public:
     // built-in command (1004 save, 1005 save as).
     void repairCheck(const visio::VDocument& document, int16_t command);
 
+    std::optional<std::string> userFormula(const visio::VPage& page, int32_t shapeID,
+                                           const CellAddress& cell) const override;
+    void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) override;
+
     bool arePromptsActive() const { return promptsActive_; }
     bool isPromptTextSuppressed() const { return suppressPromptText_; }
 
@@ -91,6 +99,12 @@ private:
     visio::VSelection selectionSkippingSuper() const;
     visio::VShape singleSelectedShape() const;
     void saveCharFormat(const visio::VShape& box);
+    // Box n still shows the prompt's format, whatever its text.
+    bool showsPromptFormat(int32_t n) const;
+    // The cell's formula as the user has it, beneath another tool's display when one
+    // holds it.
+    std::string userCharFormula(const visio::VShape& box, int32_t boxID, const char* name,
+                                const CellAddress& cell) const;
     bool wasSelectedBefore(int32_t shapeID) const;
     void onScope(const visio::Variant& moreInfo);
     void onIdle();
@@ -106,8 +120,17 @@ private:
     void takeOutPromptsForSave(const visio::VDocument& document);
     void showPromptsAfterSave();
 
-    // The formats the boxes had before their prompts were shown, box n at n - 1.
-    std::vector<CharFormat> savedFormats_;
+    // A box of the shape that shows the prompts: its ID, the format the user gave it, and
+    // whether its prompt shows in the prompt's format now.
+    struct SavedBox {
+        int32_t id = 0;
+        CharFormat format;
+        bool showsPrompt = false;
+    };
+    // The boxes as they were before their prompts were shown, box n at n - 1, on the
+    // page of the shape that shows them.
+    std::vector<SavedBox> savedBoxes_;
+    visio::VPage promptPage_;
     std::vector<int32_t> previousSelectionIDs_;
     visio::VApplication application_;
     visio::VShape promptShape_;

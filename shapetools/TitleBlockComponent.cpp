@@ -3,6 +3,7 @@
 #include <set>
 #include <vector>
 
+#include "core/CellDisplays.h"
 #include "helpers/CellHelpers.h"
 #include "helpers/LocaleSeparators.h"
 #include "helpers/RunString.h"
@@ -91,15 +92,16 @@ void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuR
 
 }  // namespace
 
-TitleBlockComponent::TitleBlockComponent(const visio::VApplication& application)
-    : application_(application) {}
+TitleBlockComponent::TitleBlockComponent(const visio::VApplication& application,
+                                         CellDisplays* displays)
+    : application_(application), displays_(displays) {}
 
 TitleBlockComponent::~TitleBlockComponent() = default;
 
 ToolFactory TitleBlockComponent::factory() {
     ToolFactory entry;
     entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
-        return std::make_unique<TitleBlockComponent>(context.application);
+        return std::make_unique<TitleBlockComponent>(context.application, context.cellDisplays);
     };
     entry.registerWithPreferences = false;
     return entry;
@@ -277,6 +279,11 @@ visio::VPage TitleBlockComponent::createBackgroundPage() {
 visio::VShape TitleBlockComponent::moveShapeTo(const visio::VShape& shape,
                                                const visio::VPage& page) {
     if (shape.isEmpty()) return visio::VShape();
+    if (displays_) {
+        std::vector<int32_t> ids;
+        appendShapeTreeIDs(shape, ids);
+        displays_->putBack(shape.ContainingPage(), ids);
+    }
     visio::VShape copy = page.Drop(shape, kDropX, kDropY);
     shape.Delete();
     return copy;

@@ -18,6 +18,8 @@
 #include "platform/visio/VPage.h"
 #include "platform/visio/VShape.h"
 
+class CellDisplays;
+
 class TitleBlockComponent : public SupportTool {
 public:
     // The commands of the run strings, six characters after "SINK=", compared exactly.
@@ -36,7 +38,10 @@ public:
     // page of the document holds it already.
     static constexpr char kBackgroundPageName[] = "Background";
 
-    explicit TitleBlockComponent(const visio::VApplication& application);
+    // The displays, when given, must outlive the component: a shape moved to another
+    // page has every tool's display put back first.
+    explicit TitleBlockComponent(const visio::VApplication& application,
+                                 CellDisplays* displays = nullptr);
     ~TitleBlockComponent() override;
 
     // The controller's entry: not registered, so it has neither page nor button.
@@ -110,8 +115,9 @@ private:
     visio::VPage placeOnBackgroundPage(visio::VShape& block);
     // Named, marked as a background page and put behind every other page.
     visio::VPage createBackgroundPage();
-    // A copy of the shape on the page at (0, 0); the shape itself is deleted.
-    static visio::VShape moveShapeTo(const visio::VShape& shape, const visio::VPage& page);
+    // A copy of the shape on the page at (0, 0); the shape itself is deleted. What the
+    // tools show in its cells stays behind: the copy carries the user's formulas.
+    visio::VShape moveShapeTo(const visio::VShape& shape, const visio::VPage& page);
     void guardTitleBlock(const visio::VShape& block, const std::string& guard);
     void guardFrame(const visio::VShape& frame);
     void deletePendingBackgroundPage();
@@ -128,6 +134,7 @@ private:
     void enableLogoAreaActions(bool enabled);
 
     visio::VApplication application_;
+    CellDisplays* displays_;
     visio::VShape logoPicture_;
     visio::VShape logoGroup_;
     double logoWidth_ = 0;

@@ -6,10 +6,12 @@
 #include "core/ToolbarButton.h"
 #include "helpers/AddonConstants.h"
 #include "helpers/DocumentHelpers.h"
+#include "helpers/FormulaBatchHelpers.h"
 #include "helpers/MessageBoxWithButtons.h"
 #include "helpers/VisioText.h"
 #include "model/DiagramTypeHolder.h"
 #include "model/GEGraphElement.h"
+#include "model/SavedFormulaIndex.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VDocuments.h"
 #include "platform/visio/VSelection.h"
@@ -92,8 +94,10 @@ PetriNetSimulator::~PetriNetSimulator() {
 ToolFactory PetriNetSimulator::factory() {
     ToolFactory entry;
     entry.create = [](ToolStartContext& context) -> std::unique_ptr<SupportTool> {
-        return std::make_unique<PetriNetSimulator>(context.application, context.diagramTypeHolder,
-                                                   context.consistencyChecker);
+        auto tool = std::make_unique<PetriNetSimulator>(
+            context.application, context.diagramTypeHolder, context.consistencyChecker);
+        tool->joinDisplays(context.cellDisplays);
+        return tool;
     };
     entry.registerWithPreferences = true;
     return entry;
@@ -212,6 +216,7 @@ bool PetriNetSimulator::enterSimulation(const visio::VPage& page, const visio::V
         dropRun();
         return false;
     }
+    takeUserFormulas(simulatedPage_, *typeHolder_->getSavedFormulaIndex());
     engine_ = std::make_unique<FiringEngine>(typeHolder_->getArcs(), typeHolder_->getActive());
     engine_->pushMarking(InitialMarkingBuilder().buildInitialMarking(typeHolder_->getPassive()));
     display_ = std::make_unique<SimulationShapeDisplay>(
@@ -222,6 +227,24 @@ bool PetriNetSimulator::enterSimulation(const visio::VPage& page, const visio::V
     savedWindowSetting_ = simulatedWindow_.ShowConnectPoints();
     simulatedWindow_.SetShowConnectPoints(0);
     return true;
+}
+
+bool PetriNetSimulator::displaysOn(const visio::VPage& page) const {
+    return display_ && typeHolder_ && page.isSameObject(simulatedPage_);
+}
+
+std::optional<std::string> PetriNetSimulator::userFormula(const visio::VPage& page, int32_t shapeID,
+                                                          const CellAddress& cell) const {
+    if (!displaysOn(page)) return std::nullopt;
+    return typeHolder_->getSavedFormulaIndex()->findFormula(shapeID, cell);
+}
+
+void PetriNetSimulator::putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) {
+    if (!displaysOn(page)) return;
+    FormulaBatchMap batch;
+    for (int32_t shapeID : shapeIDs)
+        typeHolder_->getSavedFormulaIndex()->enterSavedFormulas(shapeID, batch);
+    setFormulasBatch(simulatedPage_.Shapes(), std::move(batch));
 }
 
 void PetriNetSimulator::buildCellTables() {

@@ -19,9 +19,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/CellDisplays.h"
 #include "core/SupportTool.h"
 #include "core/ToolFactory.h"
 #include "model/CellAddressTable.h"
@@ -40,7 +42,8 @@ class PNSPropertyPage;
 class SimulationControlsDialog;
 class SimulationShapeDisplay;
 
-class PetriNetSimulator : public SupportTool {
+// Its protection and highlights are a display in the user's cells (see CellDisplay).
+class PetriNetSimulator : public SupportTool, public CellDisplay {
 public:
     static constexpr char kTag[] = "PNSButton";
     // The controls dialog's place on the screen.
@@ -104,6 +107,10 @@ public:
     bool hasPendingLeave() const { return pendingLeave_ != Leave::None; }
     PNSPropertyPage* propertyPage() const { return page_.get(); }
 
+    std::optional<std::string> userFormula(const visio::VPage& page, int32_t shapeID,
+                                           const CellAddress& cell) const override;
+    void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) override;
+
 private:
     enum class State : int32_t { Simulating = 0, Idle = 1 };
     // Why a simulation ends, the strongest last: a closing document ends it whatever
@@ -131,6 +138,8 @@ private:
     GEGraphElement* enabledTransitionOfShape(const std::vector<GEGraphElement*>& enabled,
                                              int32_t shapeID) const;
     bool showsSimulatedPage() const;
+    // The run is shown on the page.
+    bool displaysOn(const visio::VPage& page) const;
     bool isSimulatedDocument(const visio::VObject& subject) const;
 
     void onBeforeDocumentSave(const visio::VObject& subject);

@@ -61,14 +61,6 @@ std::string textOfCount(int32_t count) {
     return count == 0 ? std::string() : std::to_string(count);
 }
 
-void appendShapeTree(const visio::VShape& shape, std::vector<int32_t>& ids) {
-    if (shape.isEmpty()) return;
-    ids.push_back(shape.ID());
-    const visio::VShapes members = shape.Shapes();
-    const int32_t count = members.Count();
-    for (int32_t i = 1; i <= count; ++i) appendShapeTree(getShapeByIndex(members, i), ids);
-}
-
 }  // namespace
 
 SimulationShapeDisplay::SimulationShapeDisplay(const visio::VShapes& pageShapes, GEElementSet*,
@@ -152,7 +144,7 @@ void SimulationShapeDisplay::restoreTexts(const std::vector<int32_t>& onPage) {
 std::vector<int32_t> SimulationShapeDisplay::shapesOnPage() const {
     std::vector<int32_t> ids;
     const int32_t count = pageShapes_.Count();
-    for (int32_t i = 1; i <= count; ++i) appendShapeTree(getShapeByIndex(pageShapes_, i), ids);
+    for (int32_t i = 1; i <= count; ++i) appendShapeTreeIDs(getShapeByIndex(pageShapes_, i), ids);
     std::sort(ids.begin(), ids.end());
     return ids;
 }

@@ -35,9 +35,16 @@ constexpr int16_t visLineEndArrow = 6;
 // Cells of the transform row (visRowXFormOut).
 constexpr int16_t visXFormWidth = 2;
 constexpr int16_t visXFormHeight = 3;
+// Cells of the 1-D end points row (visRowXForm1D).
+constexpr int16_t vis1DBeginX = 0;
+constexpr int16_t vis1DBeginY = 1;
+constexpr int16_t vis1DEndX = 2;
+constexpr int16_t vis1DEndY = 3;
 // Cells of a character row.
+constexpr int16_t visCharacterFont = 0;
 constexpr int16_t visCharacterColor = 1;
 constexpr int16_t visCharacterStyle = 2;
+constexpr int16_t visCharacterSize = 7;
 // Cells of a geometry vertex row.
 constexpr int16_t visX = 0;
 constexpr int16_t visY = 1;

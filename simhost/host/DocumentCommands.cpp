@@ -139,7 +139,8 @@ void DocumentCommands::editText(Application& application) {
     Window* window = application.activeWindow();
     if (!window) return;
     auto selected = window->selection().reported(visio::visSelModeSkipSuper);
-    if (selected.empty()) return;
+    // A shape whose text is locked opens no text for typing.
+    if (selected.empty() || selected.front()->isTextEditLocked()) return;
     window->openTextEditor(*selected.front());
     application.events().queue(visio::visEvtCodeShapeTextEdit,
                                visio::ObjectRef(selected.front().get()));

@@ -196,11 +196,12 @@ bool Host::setFormula(Shape& shape, const std::string& cell, const std::string& 
     return done;
 }
 
-void Host::setText(Shape& shape, const std::string& text) {
-    if (shape.isDeleted()) return;
+bool Host::setText(Shape& shape, const std::string& text) {
+    if (shape.isDeleted() || shape.isTextEditLocked()) return false;
     shape.setTextQuietly(text);
     if (shape.document()) shape.document()->markModified();
     pump();
+    return true;
 }
 
 void Host::glue(Shape& connector, int16_t end, Shape& target, int16_t connectionRow) {
@@ -241,6 +242,7 @@ bool Host::typeText(const std::string& text) {
     visio::ComRef<Shape> shape(window ? window->textEditShape() : nullptr);
     if (!shape || shape->isDeleted()) return false;
     window->closeTextEditor();
+    if (shape->isTextEditLocked()) return false;
     shape->setTextQuietly(text);
     if (shape->document()) shape->document()->markModified();
     pump();

@@ -32,6 +32,11 @@ class ShapeClipboard;
 
 class Host {
 public:
+    // What Visio tells the user whose edit a shape's protection refuses.
+    static constexpr char kProtectionRefusal[] =
+        "Shape protection, container and/or layer properties prevent complete execution of "
+        "this command.";
+
     Host();
     // Withdraws the registration and shuts the application down: references the add-on
     // still holds stay valid objects that answer empty values.
@@ -83,7 +88,9 @@ public:
     // A user's formula edit in the ShapeSheet (the row is added when missing).
     bool setFormula(Shape& shape, const std::string& cell, const std::string& formula,
                     std::string* error = nullptr);
-    void setText(Shape& shape, const std::string& text);
+    // The user types the shape's text; false when the shape is gone or its LockTextEdit
+    // refuses the typing (then nothing changes).
+    bool setText(Shape& shape, const std::string& text);
     // Glues a connector's begin (9) or end (12) to a connection point (row from 0) of
     // the target, or to the whole target.
     void glue(Shape& connector, int16_t end, Shape& target, int16_t connectionRow);
@@ -97,7 +104,8 @@ public:
     // in one change.
     void selectOnly(const std::vector<Shape*>& shapes);
     // The user types into the shape whose text command 1214 opened: the text replaces
-    // what it held and the editing ends. False when no text is open.
+    // what it held and the editing ends. False when no text is open, or when the shape's
+    // text was locked since (the editing ends, the text stays).
     bool typeText(const std::string& text);
 
     // The Edit menu, each command beginning with its scope event (Visio's command

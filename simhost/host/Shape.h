@@ -103,6 +103,11 @@ public:
     void detach();
     // LockDelete is set: Visio refuses to delete the shape.
     bool isDeleteLocked();
+    // The user's edits that the shape's locks refuse (what an add-on writes through the
+    // object model they let pass): typing its text (LockTextEdit), and a move by dx, dy
+    // along an axis that LockMoveX or LockMoveY holds.
+    bool isTextEditLocked();
+    bool isMoveLocked(double dx, double dy);
     // True when this shape is the other one or lies inside it.
     bool isInside(const Shape& other) const;
 

@@ -1,12 +1,15 @@
 // Random sessions as a user types them into qavhost: over each example drawing and over
-// random Petri nets, edits, saves and page turns while the consistency checker is started
-// and stopped and Petri nets are simulated (steps in every run mode, step back, reset,
-// selections, shapes added and the question answered, page turns, the controls closed).
-// Each session is played twice, with the tools and without them (the same edits and
-// saves); every save and the drawing at the end must be the same in both, and the
-// simulator's marker events must pair up. A difference is reported with the shortest
-// session that still shows it, which plays as it is in qavhost (beside a copy of the
-// drawing it starts from).
+// random Petri nets, edits, saves, page turns, selections (the text input assistant's
+// prompts come and go), title block actions and drawings closed while the consistency
+// checker is started and stopped and Petri nets are simulated (steps in every run mode,
+// step back, reset, selections, shapes added and the question answered, moves and texts
+// that the simulation's locks refuse, page turns, the controls closed). Each session is
+// played twice, with the checker and the simulator and without them (the same edits and
+// saves); every save and the drawing at the end must be the same in both, so every cell
+// must hold what the user wrote once the tools have finished, and the simulator's marker
+// events must pair up. A difference is reported with the shortest session that still
+// shows it, which plays as it is in qavhost (beside a copy of the drawing it starts
+// from; a line "close drawing" is the user closing the shown drawing's window).
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -36,7 +39,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Sessions for each seed: one over each example drawing and one over a random net.
-constexpr uint32_t kFixedSeeds = 8;
+constexpr uint32_t kFixedSeeds = 5;
 constexpr int kEditsPerSession = 30;
 constexpr char kEmptyDrawing[] = R"({"pages": [{"name": "Page-1"}]})";
 // The drawings the sessions start from.
@@ -57,6 +60,12 @@ const fs::path kExamples = fs::path(QAV_SOURCE_DIR) / "examples" / "drawings";
 // A second drawing a session opens and saves beside its own, with notation shapes a check
 // moved to it would paint.
 constexpr char kOther[] = "petri-net.json";
+// The user closes the shown drawing; the session goes on with a fresh copy of the drawing
+// it started from, which no save ever writes.
+constexpr char kClose[] = "close drawing";
+constexpr char kAgain[] = "again.json";
+// How every session begins, after its note on the drawing.
+const std::vector<const char*> kOpening = {"load", "idle", "open start.json", "save s0.json"};
 
 std::string readFile(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -76,11 +85,13 @@ std::string withoutFileName(const std::string& file) {
 }
 
 // A line of a session, and what the play without the tools plays instead: a step of the
-// tools is an idle moment there, and a shape that the user had the simulator take away
-// again ("Cancel Editing") is deleted by hand.
+// tools is an idle moment there, so is an edit that the tools' protection refused (a
+// guarded look, a simulated page's locks), and a shape that the user had the simulator
+// take away again ("Cancel Editing") is deleted by hand.
 struct Step {
     std::string line;
     std::string plain;
+    bool refusedWithTools = false;
 
     const std::string& lineFor(bool withTools) const {
         return withTools || plain.empty() ? line : plain;
@@ -97,9 +108,9 @@ std::string textOf(const Session& session) {
 // One play of a session in a folder of its own, where "start.json" is the drawing it
 // opens: the file of every save and the drawing at the end. A play strays when it deletes
 // a member of a group, which leaves an incomplete shape whose notation cells a check
-// writes anew for good, or when a tool's protection refuses the user's edit (the
-// checker's guard on a look, the simulator's locks): all as they should be, so such a
-// play shows no fault.
+// writes anew for good, as it should, or when the tools refuse an edit other than the
+// ones the session was made with (a shorter session may leave a lock or a guard out):
+// such a play shows no fault.
 class Play {
 public:
     Play(const std::string& start, bool withTools) : withTools_(withTools) {
@@ -108,6 +119,7 @@ public:
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         std::ofstream(folder_ / "start.json", std::ios::binary) << start;
+        std::ofstream(folder_ / kAgain, std::ios::binary) << start;
         std::ofstream(folder_ / "other.json", std::ios::binary) << readFile(kExamples / kOther);
         runner_.setBaseFolder(folder_.string());
         addAllCommands(runner_);
@@ -118,16 +130,11 @@ public:
     }
 
     void play(const Step& step) {
-        const std::string& line = step.lineFor(withTools_);
-        strayed_ = strayed_ || deletesMember(line);
-        out_.str("");
-        runner_.execute(line);
-        // A shape the tools protect (a guarded look, a simulated page's locks) refuses
-        // the user's edit, as it should; the play without them takes it.
-        strayed_ = strayed_ || out_.str().find("refused: ") != std::string::npos;
-        if (line.rfind("save ", 0) == 0)
-            saves_.push_back(withoutFileName(readFile(runner_.resolvePath(line.substr(5)))));
+        const bool refused = run(step.lineFor(withTools_));
+        strayed_ = strayed_ || (withTools_ && refused != step.refusedWithTools);
     }
+    // Plays the step as it is made, with the tools, and notes whether they refused it.
+    void learn(Step& step) { step.refusedWithTools = run(step.line); }
     simhost::Page* page() { return runner_.host().application().activePage(); }
     std::vector<std::string> files() {
         std::vector<std::string> files = saves_;
@@ -144,10 +151,12 @@ public:
         auto button = runner_.host().toolbarItem("PNSButton");
         return button && button->properties().state == -1;
     }
-    // Ends what the tools still do, as a session that shrank may have lost its last steps.
+    // Ends what the tools still do, as a session that shrank may have lost its last steps,
+    // and takes the selection away, so that no prompts show.
     void endTools() {
         if (simulating()) runner_.execute("press PNSButton");
         if (checking()) runner_.execute("press CCStopButton");
+        runner_.execute("select");
         runner_.execute("idle");
     }
     // Why the simulator's marker events do not pair up; empty when they do.
@@ -162,6 +171,26 @@ public:
     }
 
 private:
+    // Whether the tools refused the line.
+    bool run(const std::string& line) {
+        strayed_ = strayed_ || deletesMember(line);
+        out_.str("");
+        if (line == kClose) {
+            closeShownDrawing();
+        } else {
+            runner_.execute(line);
+        }
+        if (line.rfind("save ", 0) == 0)
+            saves_.push_back(withoutFileName(readFile(runner_.resolvePath(line.substr(5)))));
+        return withTools_ && out_.str().find("refused: ") != std::string::npos;
+    }
+
+    // As the user closes its window: the host's before-close event reaches the tools first.
+    void closeShownDrawing() {
+        simhost::Document* document = runner_.host().application().activeDocument();
+        if (document) runner_.host().closeDocument(*document);
+    }
+
     bool deletesMember(const std::string& line) {
         int32_t id = 0;
         simhost::Shape* shape =
@@ -227,11 +256,12 @@ std::string differenceOf(const Session& session, const std::string& start) {
     return tools && plain ? difference(*tools, *plain) : std::string();
 }
 
-// Leaves out ever shorter runs of steps while the difference stays; the note on the
-// drawing first and the last step (which ends the tools' work) stay.
+// Leaves out ever shorter runs of steps while the difference stays; the opening (the
+// note on the drawing, the add-on loaded, the drawing opened and saved) and the last step
+// (which ends the tools' work) stay.
 Session shrink(Session session, const std::string& start) {
     for (size_t run = session.size() / 2; run >= 1; run = run > 1 ? run / 2 : 0) {
-        for (size_t at = 1; at + run < session.size();) {
+        for (size_t at = kOpening.size() + 1; at + run < session.size();) {
             Session shorter = session;
             shorter.erase(shorter.begin() + at, shorter.begin() + at + run);
             if (differenceOf(shorter, start).empty()) {
@@ -256,7 +286,7 @@ public:
     SessionMaker(uint32_t seed, const std::string& start, const std::string& startNote)
         : random_(seed), tools_(start, true) {
         add("# start.json is " + startNote);
-        for (const char* line : {"load", "idle", "open start.json", "save s0.json"}) add(line);
+        for (const char* line : kOpening) add(line);
     }
 
     void addNet() {
@@ -301,9 +331,24 @@ private:
     std::string number(int low, int high) { return std::to_string(draw(low, high)); }
     int pick(size_t count) { return draw(0, static_cast<int>(count) - 1); }
 
+    // An edit the tools refuse is one the user cannot make: the play without them idles.
+    // The stand-in leaves the selection as it is where the user drops a shape or a title
+    // block's copy is added, and a page turn empties it without telling the tools, where
+    // Visio selects what the user dropped and reports the change: the text input
+    // assistant would take the selected shape for a copy of its prompts, or keep showing
+    // them. And a simulation clears the selection now and then, so that prompts may show
+    // with the tools and not without them: they are not to go into a saved file. So the
+    // user clears the selection first.
     void add(const std::string& line, const std::string& plain = std::string()) {
+        const bool movesOn = line.rfind("drop ", 0) == 0 || line.rfind("action ", 0) == 0 ||
+                             line.rfind("page ", 0) == 0 || line == "addpage" ||
+                             line.rfind("save ", 0) == 0;
+        if (movesOn && selecting_) add("select");
+        if (line.rfind("select", 0) == 0) selecting_ = line != "select";
         session_.push_back({line, plain});
-        tools_.play(session_.back());
+        Step& step = session_.back();
+        tools_.learn(step);
+        if (step.refusedWithTools && step.plain.empty()) step.plain = "idle";
     }
     // A step of the tools: an idle moment without them.
     void addTool(const std::string& line) { add(line, "idle"); }
@@ -359,7 +404,7 @@ private:
     void addEdit() {
         const std::string id = anyOf(onPage());
         const std::string at = number(1, 10) + " " + number(1, 7);
-        switch (pick(14)) {
+        switch (pick(17)) {
             case 0:
                 return addTool(tools_.checking() ? "press CCStopButton" : "press CCStartButton");
             case 11:
@@ -388,9 +433,41 @@ private:
                 return add(pick(4) ? "page " + number(1, 3) : "addpage");
             case 10:
                 return addOtherDrawingSave();
+            case 13:
+                return add(pick(3) ? "select " + id : "select");
+            case 14:
+                return addTitleBlock();
+            case 15:
+                return pick(4) ? addCellEdit(id) : addClose();
             default:
                 return addCellEdit(id);
         }
+    }
+
+    // A title block dropped, and half the time put on the background page at once.
+    void addTitleBlock() {
+        simhost::Page* page = tools_.page();
+        if (!page) return;
+        const std::string id = std::to_string(page->nextShapeId());
+        add("drop title-block " + number(3, 9) + " " + number(1, 6));
+        if (pick(2)) add("action " + id + " 1");
+    }
+
+    // The title blocks of the shown page, unless it is the background page itself.
+    std::vector<simhost::Shape*> titleBlocks() {
+        simhost::Page* page = tools_.page();
+        if (!page || page->name() == "Background") return {};
+        return shapes([](simhost::Shape& shape) {
+            return !shape.group() && shape.localName().rfind("title block", 0) == 0;
+        });
+    }
+
+    // The shown drawing's window closed, and the drawing the session started from opened
+    // again and saved under a name of its own.
+    void addClose() {
+        add(kClose);
+        add(std::string("open ") + kAgain);
+        add("save a" + std::to_string(++saves_) + ".json");
     }
 
     void addCellEdit(const std::string& id) {
@@ -415,9 +492,10 @@ private:
         add("drawing 1");
     }
 
-    // What a user does while a simulation runs.
+    // What a user does while a simulation runs: the simulated page's shapes are locked
+    // against moves and typing.
     void addSimulationStep() {
-        switch (pick(10)) {
+        switch (pick(13)) {
             case 0:
             case 1:
             case 2:
@@ -433,9 +511,25 @@ private:
             case 7:
             case 8:
                 return add("save s" + std::to_string(++saves_) + ".json");
+            case 10:
+                return add("move " + anyOf(onPage()) + " " + number(1, 10) + " " + number(1, 7));
+            case 11:
+                return add("text " + anyOf(shapes([](simhost::Shape&) { return true; })) + " " +
+                           number(0, 9));
+            case 12:
+                return pick(3) ? addTitleBlockOnBackground() : addClose();
             default:
                 return addTool(pick(2) ? "sim close" : "press PNSButton");
         }
+    }
+
+    // A title block of the page put on the background page while simulating: its copy
+    // there is a shape added, and the user aborts or restarts the simulation.
+    void addTitleBlockOnBackground() {
+        const std::vector<simhost::Shape*> blocks = titleBlocks();
+        if (blocks.empty()) return;
+        addTool("answer " + number(1, 2));
+        add("action " + anyOf(blocks) + " 1");
     }
 
     // A shape added while simulating, and the user's answer: abort, restart, or cancel
@@ -455,6 +549,8 @@ private:
     Play tools_;
     Session session_;
     int saves_ = 0;
+    // A select step chose shapes, and no select step has cleared them since.
+    bool selecting_ = false;
 };
 
 // One session from the seed over the drawing; a difference fails the test with the

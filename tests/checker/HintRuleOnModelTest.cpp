@@ -2,7 +2,9 @@
 // other, and weights above the capacity of their place.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "simhost/stencil/BlockStencil.h"
 #include "simhost/stencil/ERStencil.h"
@@ -23,6 +25,19 @@ protected:
     }
     Element transition(double x, double y) {
         return drop(dropTransition, at(x, y, "t" + std::to_string(x) + std::to_string(y)));
+    }
+    // An arc of two pieces from a point of one element through the joint to a point of
+    // another: the first piece and the last.
+    std::pair<ShapeRef, ShapeRef> twoPieces(const Element& from, int16_t fromRow, Point joint,
+                                            const Element& to, int16_t toRow) {
+        Options bare;
+        bare.endArrow = "0";
+        ShapeRef first = draw(dropArc, pointOf(from, fromRow), joint, bare);
+        ShapeRef last = draw(dropArc, joint, pointOf(to, toRow));
+        glue(*first, visio::visBegin, *from, fromRow);
+        glueToConnector(*last, visio::visBegin, *first, visio::visEnd);
+        glue(*last, visio::visEnd, *to, toRow);
+        return {first, last};
     }
     static Options weight(const std::string& text) {
         Options options;
@@ -52,16 +67,43 @@ TEST_F(HintRuleOnModel, AnArcOfTwoPiecesFromTheSamePoint) {
     Element up = place(7, 5.5);
     Element down = place(7, 2.5);
     ShapeRef straight = connect(dropArc, t, east, up, west);
-    Options bare;
-    bare.endArrow = "0";
-    ShapeRef first = draw(dropArc, pointOf(t, east), {5.5, 3.5}, bare);
-    ShapeRef second = draw(dropArc, {5.5, 3.5}, pointOf(down, west));
-    glue(*first, visio::visBegin, *t, east);
-    glueToConnector(*second, visio::visBegin, *first, visio::visEnd);
-    glue(*second, visio::visEnd, *down, west);
+    const auto [first, second] = twoPieces(t, east, {5.5, 3.5}, down, west);
     check();
     ASSERT_EQ(holder.getArcs()->getCount(), 2);
     EXPECT_EQ(findings(Hint), (Ids{id(first), id(second), id(straight)}));
+}
+
+// Arcs meet where the lines they draw end, wherever the arcs' groups lie: an arc whose
+// neighbour only ends on its middle shares no end point with it; arcs drawn at a slant
+// from one point share it.
+TEST_F(HintRuleOnModel, OnlyArcsThatShareAnEndPointMeet) {
+    Element t = transition(4, 4);
+    Element right = place(7.5, 4);
+    connect(dropArc, t, east, right, west);
+    ShapeRef intoTheMiddle = draw(dropArc, pointOf(t, north), {5.75, 4});
+    glue(*intoTheMiddle, visio::visBegin, *t, north);
+    Element slanted = transition(4, 10);
+    Element up = place(7.25, 12.1);
+    Element down = place(6.9, 7.3);
+    ShapeRef toUp = connect(dropArc, slanted, east, up, south);
+    ShapeRef toDown = connect(dropArc, slanted, east, down, north);
+    check();
+    EXPECT_EQ(findings(Hint), (Ids{id(toDown), id(toUp)}));
+}
+
+// Two arcs of two pieces each that enter a transition at one point meet only where
+// their last pieces end.
+TEST_F(HintRuleOnModel, ArcsOfTwoPiecesMeetingWithTheirLastPieces) {
+    Element upper = place(1, 7);
+    Element lower = place(1, 1);
+    Element t = transition(6, 4);
+    const auto [upperFirst, upperLast] = twoPieces(upper, east, {3, 6}, t, west);
+    const auto [lowerFirst, lowerLast] = twoPieces(lower, east, {3, 2}, t, west);
+    check();
+    ASSERT_EQ(holder.getArcs()->getCount(), 2);
+    Ids marked = findings(Hint);
+    std::sort(marked.begin(), marked.end());
+    EXPECT_EQ(marked, (Ids{id(upperFirst), id(upperLast), id(lowerFirst), id(lowerLast)}));
 }
 
 TEST_F(HintRuleOnModel, ArcsEnteringATransitionAtOnePointAreBothMarked) {

@@ -2,6 +2,10 @@
 // it enters for both shapes of a pair, and how it sees through groups.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
+#include "helpers/ShapeHelpers.h"
 #include "model/GEConnection.h"
 #include "tests/model/ModelOnHostFixture.h"
 
@@ -124,6 +128,39 @@ TEST_F(AdjacencyMatrixTest, EndPointsAreComparedOnThePage) {
     auto b = element<GEConnection>(connections, add(ShapeSpec::line(0.5, 0, 0.5, 1)));
     build();
     EXPECT_EQ(relation(a, b), 16);
+}
+
+// Lines drawn from one point at any slant share it: lines on the page and lines that are
+// members of 1-D groups, as the notation's arcs draw them. A point is one within the
+// tolerance of the spatial queries, since computed coordinates seldom agree to the bit.
+TEST_F(AdjacencyMatrixTest, LinesFromOnePointAtASlantShareIt) {
+    const double ends[][4] = {
+        {3.5, 1, 1.3, 3.1}, {3.5, 1, 6.7, 2.9},       {3.5, 1, 5.9, -1.7},      {3.5, 1, 0.2, -0.9},
+        {3.5, 1, 3.6, 4.4}, {3.505, 1.003, 7.1, 1.3}, {3.497, 0.998, 2.2, -2.6}};
+    std::vector<GEConnection*> lines;
+    ShapesByID members;
+    for (const auto& e : ends) {
+        lines.push_back(
+            element<GEConnection>(connections, add(ShapeSpec::line(e[0], e[1], e[2], e[3]))));
+        const double length = std::hypot(e[2] - e[0], e[3] - e[1]);
+        auto group = add(
+            ShapeSpec::lineGroup(e[0], e[1], e[2], e[3]).member(ShapeSpec::line(0, 0, length, 0)));
+        lines.push_back(element<GEConnection>(connections, group));
+        members.emplace(group->id(), wrap(group->memberList()[0].get()));
+    }
+    matrix.build(pageShapes(), &active, &passive, &connections, &index, nullptr, KnownShapes(),
+                 [&](int32_t id) {
+                     auto member = members.find(id);
+                     if (member == members.end())
+                         return DrawnLine{getShapeByID(pageShapes(), id), std::nullopt, id};
+                     return DrawnLine{member->second, std::nullopt, std::nullopt};
+                 });
+    for (GEConnection* a : lines) {
+        for (GEConnection* b : lines) {
+            if (a == b) continue;
+            EXPECT_EQ(relation(a, b), 8) << a->getID() << " and " << b->getID();
+        }
+    }
 }
 
 TEST_F(AdjacencyMatrixTest, OnlyConnectionsAreRefined) {

@@ -122,6 +122,26 @@ TEST_F(HostObjectTest, LockedShapesAreNotDeleted) {
     EXPECT_EQ(box->ID(), 0);
 }
 
+// The locks refuse the user's edits, not what an add-on writes through the object model:
+// typing a text (directly, or into the text the edit command opens) and a move along a
+// locked axis.
+TEST_F(HostObjectTest, LocksRefuseTheUsersEditsOnly) {
+    box->CellsU("LockTextEdit")->SetFormulaU("True");
+    box->CellsU("LockMoveX")->SetFormulaU("True");
+    EXPECT_FALSE(host.setText(*box, "typed"));
+    host.select(*box);
+    host.application().DoCmd(visCmdTextEdit);
+    EXPECT_FALSE(host.typeText("typed"));
+    box->SetText("written");
+    EXPECT_EQ(box->Text(), "written");
+    EXPECT_TRUE(box->isMoveLocked(1, 0));
+    EXPECT_FALSE(box->isMoveLocked(0, 1));
+    box->CellsU("LockTextEdit")->SetFormulaU("False");
+    host.application().DoCmd(visCmdTextEdit);
+    EXPECT_TRUE(host.typeText("typed"));
+    EXPECT_EQ(box->Text(), "typed");
+}
+
 TEST_F(HostObjectTest, ClosedDocumentsLeaveEmptyObjects) {
     ComRef<IVPages> pages = document->Pages();
     ComRef<Page> keepPage(page);  // the document lets go of its pages when it closes

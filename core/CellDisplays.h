@@ -1,0 +1,68 @@
+// Tools show things in the user's cells for a while: the checker its looks, the
+// simulator its protection and highlights, the text input assistant the format of its
+// prompts. Each saves the formula it finds in a cell and writes it back when it is done.
+// Where another tool's display holds the cell already, the formula found is that
+// display, not what the user wrote: written back, it would stay for good. So a tool that
+// shows something in cells is a CellDisplay and tells the others what the user had
+// beneath; one that saves a cell's formula asks them first.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/CellAddress.h"
+#include "platform/visio/VPage.h"
+
+class CellDisplays;
+class SavedFormulaIndex;
+
+class CellDisplay {
+public:
+    CellDisplay() = default;
+    // Leaves the displays it joined.
+    virtual ~CellDisplay();
+    CellDisplay(const CellDisplay&) = delete;
+    CellDisplay& operator=(const CellDisplay&) = delete;
+
+    // Makes the display one of them, for as long as it lives; they must outlive it.
+    void joinDisplays(CellDisplays* displays);
+
+    // The user's formula beneath this display in the cell of the shape (by ID) on the
+    // page, while the display holds that cell.
+    virtual std::optional<std::string> userFormula(const visio::VPage& page, int32_t shapeID,
+                                                   const CellAddress& cell) const = 0;
+    // The shapes (by ID) are about to leave the page, and no display follows a shape to
+    // another page: the display writes back what the user had in the cells it holds in
+    // them.
+    virtual void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) = 0;
+
+protected:
+    // What the user had beneath another display in the cell, when one holds it.
+    std::optional<std::string> userFormulaBeneathOthers(const visio::VPage& page, int32_t shapeID,
+                                                        const CellAddress& cell) const;
+    // The formulas saved for the page's shapes that another display holds become the
+    // user's formulas beneath it.
+    void takeUserFormulas(const visio::VPage& page, SavedFormulaIndex& index) const;
+
+private:
+    CellDisplays* displays_ = nullptr;
+};
+
+// The displays of the tools that the main controller creates: it owns one and hands it
+// to them.
+class CellDisplays {
+public:
+    void join(CellDisplay* display);
+    void leave(CellDisplay* display);
+
+    // What the user had beneath a display other than the asker in the cell.
+    std::optional<std::string> userFormula(const CellDisplay* asker, const visio::VPage& page,
+                                           int32_t shapeID, const CellAddress& cell) const;
+    // Every display puts back what it holds in these shapes of the page.
+    void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) const;
+
+private:
+    std::vector<CellDisplay*> displays_;
+};
