@@ -349,6 +349,11 @@ void TextInputAssistant::showPromptsAfterSave() {
         if (box.isEmpty() || !getShapeText(box).empty()) continue;
         setShapeText(box, promptOf(promptShape_, n));
         writeCharFormat(box, kPromptFormat);
+        // The prompt's format is the assistant's display again, beneath which the other
+        // tools find the user's format.
+        if (static_cast<std::size_t>(n) <= savedBoxes_.size()) {
+            savedBoxes_[static_cast<std::size_t>(n - 1)].showsPrompt = true;
+        }
     }
     boxesHiddenForSave_.clear();
 }
