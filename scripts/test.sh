@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native build, the Release build, the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a minute of each fuzz target, and the
-# Windows cross build under Wine.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a minute of each fuzz target, the
+# Windows cross build under Wine, and the Windows library in Release, loaded alone.
 # (The COM benchmark under Wine is scripts/wine-bench.sh.)
 # Usage: scripts/test.sh [--native-only]
 #   --native-only   only the native build and tests (fast local check); CI runs all.
@@ -51,5 +51,15 @@ step "Windows cross build (mingw-w64) and tests under Wine, sessions through COM
 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DQAV_BUILD_BENCH=OFF >/dev/null
 cmake --build build-win -j "$jobs"
-[ -d entry ] && scripts/check-windows-exports.sh build-win
+scripts/check-windows-exports.sh build-win
 scripts/wine-ctest.sh build-win -j "$jobs"
+
+# The file a user installs: only the library and the loader that loads it alone (the tests
+# vsl_*: no DLL of ours beside it, only Windows' own imported).
+step "Windows Release build of the add-on library, loaded alone under Wine"
+cmake -S . -B build-win-rel -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DQAV_BUILD_BENCH=OFF >/dev/null
+cmake --build build-win-rel -j "$jobs" --target QAVSupportTools qav_load_check
+scripts/check-windows-exports.sh build-win-rel
+scripts/wine-ctest.sh build-win-rel -R '^vsl_'
+ls -l build-win-rel/bin/QAVSupportTools.vsl

@@ -13,7 +13,6 @@ namespace os {
 // not climb above the root ("/", "C:\", "\\server\share\"); in a relative path it stays
 // when there is nothing left to take away. Levels are joined with the style's own
 // separator; a relative path that resolves to nothing is ".".
-QAVSYSTEM_API std::string resolveDots(const std::string& path,
-                                      PathStyle style = kPlatformPathStyle);
+std::string resolveDots(const std::string& path, PathStyle style = kPlatformPathStyle);
 
 }  // namespace os
