@@ -3,9 +3,10 @@
 # and the library Visio loads, which adds the exported entry.
 
 # The targets of the platform's ports, built in platform/CMakeLists.txt.
-set(qav_target_platform/os qavsystem)
+set(qav_target_platform/os qav_os)
 set(qav_target_platform/visio qav_visio)
 set(qav_target_platform/ui qav_ui)
+set(qav_target_platform/hosting qav_hosting)
 set(qav_target_platform/com qav_com)
 if(TARGET qav_win32)
   set(qav_target_platform/win32 qav_win32)

@@ -12,6 +12,8 @@
 qav_layer(platform/os)
 qav_layer(platform/visio ON platform/os)
 qav_layer(platform/ui ON platform/os)
+# What a host hands the add-on library it loads: the registrations of the ports.
+qav_layer(platform/hosting ON platform/visio platform/ui)
 # Windows only: the Visio port over COM automation.
 qav_layer(platform/com ON platform/visio)
 # Real windows on Windows, built only there.
@@ -26,10 +28,10 @@ qav_layer(checker ON core)
 qav_layer(simulator ON checker)
 qav_layer(exporter ON core)
 qav_layer(shapetools ON core)
-qav_layer(entry ON checker simulator exporter shapetools platform/win32)
+qav_layer(entry ON checker simulator exporter shapetools platform/win32 platform/hosting)
 
 # The stand-in host and the runner.
-qav_layer(simhost ON platform/visio platform/ui)
+qav_layer(simhost ON platform/hosting)
 # Windows only: the stand-in's COM face, and the runner that puts the host behind it.
 qav_layer(simhost/com ON simhost platform/com)
 qav_layer(app ON simhost core)

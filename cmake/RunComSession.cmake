@@ -12,11 +12,7 @@ foreach(var EMULATOR QAVHOST SESSION EXPECTED WORK)
   endif()
 endforeach()
 
-# A path of this machine as the Windows program sees it (Wine's drive Z: is the root).
-function(windows_path path out)
-  string(REPLACE "/" "\\" path "${path}")
-  set(${out} "Z:${path}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsPath.cmake)
 
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/tmp")

@@ -14,8 +14,7 @@ namespace os {
 // not climb above the root ("/", "C:\", "\\server\share\"); in a relative path it stays
 // when there is nothing left to take away. Levels are joined with the style's own
 // separator; a relative path that resolves to nothing is ".".
-QAVSYSTEM_API std::string resolveDots(const std::string& path,
-                                      PathStyle style = kPlatformPathStyle);
+std::string resolveDots(const std::string& path, PathStyle style = kPlatformPathStyle);
 
 // The full path the file calls reach for the path when relative paths start at the base
 // (itself a full path), resolved as resolveDots resolves it. On Windows a path from the
@@ -23,12 +22,12 @@ QAVSYSTEM_API std::string resolveDots(const std::string& path,
 // ("D:Pics") starts at the base when that is on the same drive, else at the drive's root.
 //
 // An empty base (the working folder could not be told) leaves a relative path relative.
-QAVSYSTEM_API std::string absolutePath(const std::string& path, const std::string& base,
+std::string absolutePath(const std::string& path, const std::string& base,
                                        PathStyle style = kPlatformPathStyle);
 
 // The path up to the end of each of its levels below the root, from the top down:
 // "C:\Out\Pics" gives C:\Out and C:\Out\Pics, "/srv/pics" gives /srv and /srv/pics.
-QAVSYSTEM_API std::vector<std::string> pathLevels(const std::string& path,
+std::vector<std::string> pathLevels(const std::string& path,
                                                   PathStyle style = kPlatformPathStyle);
 
 }  // namespace os

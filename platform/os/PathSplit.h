@@ -38,6 +38,6 @@ struct PathParts {
 };
 
 // Nothing is looked up: the parts come from the text alone, and joined they give it back.
-QAVSYSTEM_API PathParts splitPath(const std::string& path, PathStyle style = kPlatformPathStyle);
+PathParts splitPath(const std::string& path, PathStyle style = kPlatformPathStyle);
 
 }  // namespace os

@@ -5,13 +5,14 @@ namespace os {
 System& platformSystem();
 
 namespace {
-System* installed = nullptr;
+Registration<System> installed;
 }  // namespace
 
 System::~System() = default;
 
 System& System::current() {
-    return installed ? *installed : platformSystem();
+    System* system = installed.get();
+    return system ? *system : platformSystem();
 }
 
 System& System::platform() {
@@ -19,7 +20,11 @@ System& System::platform() {
 }
 
 void System::install(System* system) {
-    installed = system;
+    installed.set(system);
+}
+
+Registration<System>& System::registration() {
+    return installed;
 }
 
 }  // namespace os

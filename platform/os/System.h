@@ -7,15 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#ifdef _WIN32
-#ifdef QAVSYSTEM_BUILD
-#define QAVSYSTEM_API __declspec(dllexport)
-#else
-#define QAVSYSTEM_API __declspec(dllimport)
-#endif
-#else
-#define QAVSYSTEM_API __attribute__((visibility("default")))
-#endif
+#include "platform/os/Registration.h"
 
 namespace os {
 
@@ -40,7 +32,7 @@ struct CalendarTime {
     int second = 0;
 };
 
-class QAVSYSTEM_API System {
+class System {
 public:
     virtual ~System();
 
@@ -87,6 +79,8 @@ public:
     // Installs a system for the whole process (hosts and tests); nullptr restores the
     // platform's own. The caller keeps ownership.
     static void install(System* system);
+    // Where the installed system is registered (what a host hands the library it loads).
+    static Registration<System>& registration();
 };
 
 // The separator between a folder and a file name.

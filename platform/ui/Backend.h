@@ -4,8 +4,9 @@
 // layer over it; the headless backend of the stand-in host keeps every window in memory.
 //
 // One backend serves the whole process: the host installs it, and the add-on library it
-// loads sees the same one. With none installed every operation answers as if the user
-// had cancelled or the window were gone, and nothing is shown.
+// loads sees the same one once the host has handed over its registrations. With none installed
+// every operation answers as if the user had cancelled or the window were gone, and nothing is
+// shown.
 //
 // Every operation on a null or vanished window handle does nothing and answers the empty
 // value (null handle, empty text, 0, false).
@@ -16,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/os/System.h"
+#include "platform/os/Registration.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Geometry.h"
 #include "platform/ui/Handle.h"
@@ -29,7 +30,7 @@ namespace ui {
 // as an integer, and the code's extra data.
 using HookProcedure = intptr_t (*)(int32_t code, uintptr_t wParam, intptr_t lParam);
 
-class QAVSYSTEM_API Backend {
+class Backend {
 public:
     virtual ~Backend();
 
@@ -39,6 +40,8 @@ public:
     // ownership and withdraws it before destroying it.
     static void install(Backend* backend);
     static bool isInstalled();
+    // Where the installed backend is registered (what a host hands the library it loads).
+    static os::Registration<Backend>& registration();
 
     // --- Dialogs (CreateDialogIndirectParam, the modal loop, EndDialog, DestroyWindow)
 

@@ -13,10 +13,10 @@
 namespace visio {
 namespace {
 
-// Process-wide, like the running object table it stands for. Plain pointers, so
-// nothing is released during static destruction after the host is gone.
-IVApplication* activeObject = nullptr;
-ApplicationLocator::Factory* instanceFactory = nullptr;
+// Process-wide, like the running object table it stands for. Nothing is released during
+// static destruction after the host is gone.
+os::Registration<IVApplication> activeObject;
+os::Registration<ApplicationLocator::Factory> instanceFactory;
 ApplicationLocator::DispatchAdapter dispatchAdapter = nullptr;
 
 #ifdef _WIN32
@@ -68,28 +68,36 @@ ComRef<IVApplication> newVisio() {
 }  // namespace
 
 ComRef<IVApplication> ApplicationLocator::getActiveObject() {
-    if (activeObject) return ComRef<IVApplication>(activeObject);
+    if (IVApplication* registered = activeObject.get()) return ComRef<IVApplication>(registered);
     return runningVisio();
 }
 
 ComRef<IVApplication> ApplicationLocator::createInstance() {
-    if (instanceFactory) return *instanceFactory ? (*instanceFactory)() : ComRef<IVApplication>();
+    if (Factory* factory = instanceFactory.get()) {
+        return *factory ? (*factory)() : ComRef<IVApplication>();
+    }
     return newVisio();
 }
 
 void ApplicationLocator::registerActiveObject(const ComRef<IVApplication>& application) {
     if (application) application->AddRef();
-    if (activeObject) activeObject->Release();
-    activeObject = application.get();
+    if (IVApplication* replaced = activeObject.set(application.get())) replaced->Release();
 }
 
 void ApplicationLocator::setInstanceFactory(Factory factory) {
-    delete instanceFactory;
-    instanceFactory = factory ? new Factory(std::move(factory)) : nullptr;
+    delete instanceFactory.set(factory ? new Factory(std::move(factory)) : nullptr);
 }
 
 void ApplicationLocator::setDispatchAdapter(DispatchAdapter adapter) {
     dispatchAdapter = adapter;
+}
+
+os::Registration<IVApplication>& ApplicationLocator::activeObjectRegistration() {
+    return activeObject;
+}
+
+os::Registration<ApplicationLocator::Factory>& ApplicationLocator::instanceFactoryRegistration() {
+    return instanceFactory;
 }
 
 }  // namespace visio

@@ -7,12 +7,12 @@
 
 #include <functional>
 
-#include "platform/os/System.h"
+#include "platform/os/Registration.h"
 #include "platform/visio/IVApplication.h"
 
 namespace visio {
 
-class QAVSYSTEM_API ApplicationLocator {
+class ApplicationLocator {
 public:
     using Factory = std::function<ComRef<IVApplication>()>;
     // Makes the port's application of Visio's automation object (an IDispatch).
@@ -32,7 +32,14 @@ public:
     static void setInstanceFactory(Factory factory);
     // Sets (or, with null, removes) the adapter through which the Visio that COM knows is
     // reached; without one, only a registered application is found.
+    // The adapter stays the module's own: a library loaded into a host reaches the Visio
+    // that COM knows through its own client.
     static void setDispatchAdapter(DispatchAdapter adapter);
+
+    // Where the running application and the instance factory are registered (what a host
+    // hands the library it loads).
+    static os::Registration<IVApplication>& activeObjectRegistration();
+    static os::Registration<Factory>& instanceFactoryRegistration();
 };
 
 }  // namespace visio

@@ -3,18 +3,20 @@
 namespace visio {
 namespace {
 
-CallObserver* observer = nullptr;
+os::Registration<CallObserver> observer;
 
 }  // namespace
 
 CallObserver* callObserver() {
-    return observer;
+    return observer.get();
 }
 
 CallObserver* setCallObserver(CallObserver* replacement) {
-    CallObserver* replaced = observer;
-    observer = replacement;
-    return replaced;
+    return observer.set(replacement);
+}
+
+os::Registration<CallObserver>& callObserverRegistration() {
+    return observer;
 }
 
 }  // namespace visio

@@ -4,7 +4,7 @@
 // COM. Visio itself has no observer: the wrappers then only test for one.
 #pragma once
 
-#include "platform/os/System.h"
+#include "platform/os/Registration.h"
 #include "platform/visio/IVObject.h"
 
 namespace visio {
@@ -19,8 +19,10 @@ public:
 
 // The observer of every wrapper of the process, or null. Process-wide, like the running
 // application, so that a host and the add-on library it loads share it.
-QAVSYSTEM_API CallObserver* callObserver();
+CallObserver* callObserver();
 // Installs the observer (null withdraws it) and answers the one it replaces.
-QAVSYSTEM_API CallObserver* setCallObserver(CallObserver* observer);
+CallObserver* setCallObserver(CallObserver* observer);
+// Where the observer is registered (what a host hands the library it loads).
+os::Registration<CallObserver>& callObserverRegistration();
 
 }  // namespace visio

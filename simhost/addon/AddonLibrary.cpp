@@ -1,5 +1,7 @@
 #include "simhost/addon/AddonLibrary.h"
 
+#include "platform/hosting/HostRegistrations.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -53,6 +55,16 @@ std::string programPath() {
 constexpr char kLibraryFile[] = "QAVSupportTools.so";
 #endif
 
+// The library follows this host's registrations from now on, as one of ours does; a
+// library that takes none (not one of ours) keeps its own.
+bool shareRegistrations(void* handle) {
+    auto share =
+        reinterpret_cast<hosting::ShareEntry>(findSymbol(handle, hosting::kShareEntryName));
+    if (!share) return true;
+    const hosting::HostRegistrations mine = hosting::ofThisModule();
+    return share(&mine) == 1;
+}
+
 }  // namespace
 
 std::string AddonLibrary::besideProgram() {
@@ -71,6 +83,11 @@ std::unique_ptr<AddonLibrary> AddonLibrary::load(const std::string& path, std::s
     void* entry = findSymbol(handle, kEntryName);
     if (!entry) {
         if (error) *error = path + " has no entry VisioLibMain";
+        closeLibrary(handle);
+        return nullptr;
+    }
+    if (!shareRegistrations(handle)) {
+        if (error) *error = path + " refuses this host's registrations: it is of another build";
         closeLibrary(handle);
         return nullptr;
     }

@@ -15,7 +15,10 @@ public:
     // The add-on library built beside the running program (QAVSupportTools.vsl on
     // Windows, QAVSupportTools.so elsewhere).
     static std::string besideProgram();
-    // Null, with the reason in error, when the file cannot be loaded or has no entry.
+    // Loads the library and hands it this host's registrations (the installed system, the
+    // window backend, the running application, the call observer), so that the library
+    // uses what the host registered, not copies of its own. Null, with the reason in error,
+    // when the file cannot be loaded, has no entry or refuses the registrations.
     static std::unique_ptr<AddonLibrary> load(const std::string& path, std::string* error);
     ~AddonLibrary();
     AddonLibrary(const AddonLibrary&) = delete;

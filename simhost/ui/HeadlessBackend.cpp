@@ -686,6 +686,10 @@ ui::WindowHandle HeadlessBackend::createWindow(ui::WindowHandle parent,
     return tree_.add(std::move(w)).handle;
 }
 
+void HeadlessBackend::answerFolder(std::optional<std::string> folder) {
+    answers_.pushFolder(std::move(folder));
+}
+
 void HeadlessBackend::answerMessageBox(int32_t buttonId) {
     answers_.pushMessageBoxAnswer({MessageBoxAnswer::Kind::ButtonId, buttonId, nullptr});
 }

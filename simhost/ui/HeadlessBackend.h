@@ -174,7 +174,10 @@ public:
     size_t pendingMessageBoxAnswers() const { return answers_.pendingMessageBoxAnswers(); }
     // nullopt cancels.
     void answerColor(std::optional<ui::ColorRef> color) { answers_.pushColor(color); }
-    void answerFolder(std::optional<std::string> folder) { answers_.pushFolder(std::move(folder)); }
+    // Out of line: where this move is inlined into a caller that passes std::nullopt, gcc 12
+    // with -O3 and the sanitizers wrongly warns that the absent string may be read
+    // uninitialised.
+    void answerFolder(std::optional<std::string> folder);
     // Runs while the next modal dialog is up; a dialog still running afterwards gets
     // Escape, then is ended with kIdCancel.
     void answerModalDialog(AnswerQueue::ModalAction action);

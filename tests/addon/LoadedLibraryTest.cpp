@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/hosting/HostRegistrations.h"
 #include "platform/ui/Backend.h"
+#include "platform/visio/IVEvents.h"
 #include "simhost/addon/AddonHost.h"
 #include "simhost/addon/AddonLibrary.h"
 #include "simhost/host/Addons.h"
@@ -80,7 +82,24 @@ TEST_F(LoadedLibraryTest, LoadsAndRegistersItsOneAddon) {
     EXPECT_EQ(library.addons[0].value, simhost::AddonHost::kSessionValue);
     EXPECT_THAT(host.application().addons().names(), ElementsAre("QAVSupportTools"));
     EXPECT_EQ(host.application().eventList().Count(), 21);
+    // The library's calls reach the host's call observer.
+    EXPECT_EQ(host.counters().callsOf<visio::IVEventList>("AddAdvise"), 21u);
     EXPECT_THAT(boxTexts(), IsEmpty());
+}
+
+TEST_F(LoadedLibraryTest, FollowsOnlyRegistrationsOfItsOwnBuild) {
+    simhost::AddonHost::LoadedLibrary& library = load();
+    auto share = reinterpret_cast<hosting::ShareEntry>(
+        library.library->exportedSymbol(hosting::kShareEntryName));
+    ASSERT_TRUE(share);
+    hosting::HostRegistrations other = hosting::ofThisModule();
+    other.size += 8;
+    EXPECT_EQ(share(&other), 0);
+    EXPECT_EQ(share(nullptr), 0);
+    // Still the host's: the box goes to the host's backend.
+    host.pump();
+    EXPECT_TRUE(addons->run("QAVSupportTools", "SINK=NOSUCHCOMMAND"));
+    EXPECT_THAT(boxTexts(), ElementsAre(kUnregisteredCall));
 }
 
 TEST_F(LoadedLibraryTest, AnswersTheIndexedAndUnknownMessages) {

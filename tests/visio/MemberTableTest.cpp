@@ -2,8 +2,8 @@
 // from them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -69,12 +69,30 @@ std::string documentedMembers() {
     return text.str();
 }
 
+// Whether the word stands in the text's list of words, which commas and blanks part; a
+// member name may carry a footnote mark, \* in the document's Markdown. Plain string
+// work, not std::regex: gcc 12 with -O3 and the sanitizers warns falsely inside it.
+bool namesWord(const std::string& text, const std::string& word) {
+    constexpr char kFootnote[] = "\\*";
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = std::min(text.find_first_of(", ", start), text.size());
+        std::string found = text.substr(start, end - start);
+        if (found.size() > word.size() &&
+            found.compare(word.size(), std::string::npos, kFootnote) == 0) {
+            found.resize(word.size());
+        }
+        if (found == word) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 // The cell of the document's table for the object (one of the names in its first
 // column) and kind; empty when there is none.
 std::string documentedCell(const std::string& doc, const std::string& object, MemberKind kind) {
     std::istringstream lines(doc);
     std::string line;
-    const std::regex objectName("(^|, )" + object + "(,|$)");
     while (std::getline(lines, line)) {
         if (line.rfind("| ", 0) != 0) continue;
         std::vector<std::string> cells;
@@ -84,7 +102,7 @@ std::string documentedCell(const std::string& doc, const std::string& object, Me
         if (cells.size() < 4) continue;
         std::string first = cells[0];
         while (!first.empty() && first.back() == ' ') first.pop_back();
-        if (!std::regex_search(first, objectName)) continue;
+        if (!namesWord(first, object)) continue;
         return cells[kind == MemberKind::Get ? 1 : kind == MemberKind::Put ? 2 : 3];
     }
     return std::string();
@@ -94,8 +112,7 @@ template <class I>
 void expectDocumented(const std::string& doc, const char* object) {
     forEachMember<I>([&](const auto& row) {
         const std::string cell = documentedCell(doc, object, row.kind);
-        const std::regex name("(^| )" + std::string(row.visioName) + "(\\\\\\*)?(,| |$)");
-        EXPECT_TRUE(std::regex_search(cell, name))
+        EXPECT_TRUE(namesWord(cell, row.visioName))
             << object << "." << row.visioName << " is missing from docs/visio-members.md";
     });
 }

@@ -1,13 +1,13 @@
-// The one backend of the process, kept in the shared system library so that a host and
-// the add-on library it loads see the same one.
+// The one backend of the process; a host hands its registration to the add-on library it
+// loads, so that both see the same one.
 #include "platform/ui/Backend.h"
 #include "platform/ui/registry/NullBackend.h"
 
 namespace ui {
 namespace {
 
-// A plain pointer: nothing is destroyed during static destruction after the host is gone.
-Backend* installed = nullptr;
+// Nothing is destroyed during static destruction after the host is gone.
+os::Registration<Backend> installed;
 
 }  // namespace
 
@@ -15,15 +15,20 @@ Backend::~Backend() = default;
 
 Backend& Backend::current() {
     static NullBackend none;
-    return installed ? *installed : none;
+    Backend* backend = installed.get();
+    return backend ? *backend : none;
 }
 
 void Backend::install(Backend* backend) {
-    installed = backend;
+    installed.set(backend);
 }
 
 bool Backend::isInstalled() {
-    return installed != nullptr;
+    return installed.get() != nullptr;
+}
+
+os::Registration<Backend>& Backend::registration() {
+    return installed;
 }
 
 }  // namespace ui
