@@ -23,11 +23,10 @@ std::string resolveDots(const std::string& path, PathStyle style = kPlatformPath
 //
 // An empty base (the working folder could not be told) leaves a relative path relative.
 std::string absolutePath(const std::string& path, const std::string& base,
-                                       PathStyle style = kPlatformPathStyle);
+                         PathStyle style = kPlatformPathStyle);
 
 // The path up to the end of each of its levels below the root, from the top down:
 // "C:\Out\Pics" gives C:\Out and C:\Out\Pics, "/srv/pics" gives /srv and /srv/pics.
-std::vector<std::string> pathLevels(const std::string& path,
-                                                  PathStyle style = kPlatformPathStyle);
+std::vector<std::string> pathLevels(const std::string& path, PathStyle style = kPlatformPathStyle);
 
 }  // namespace os
