@@ -90,6 +90,15 @@ void typeText(const std::string& text) {
     pumpFor(60);
 }
 
+bool waitForFocus(HWND control) {
+    const DWORD thread = GetWindowThreadProcessId(control, nullptr);
+    return waitUntil([&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(thread, &info) && info.hwndFocus == control;
+    });
+}
+
 HWND waitForWindow(const char* className, const char* caption) {
     HWND found = nullptr;
     waitUntil([&] {

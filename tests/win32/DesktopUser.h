@@ -29,6 +29,9 @@ void typeText(const std::string& text);
 
 // The first shown top-level window of the class and caption (null caption: any),
 // waited for; null when none came.
+// Waits until the control has the keyboard focus of its thread: keys sent before the
+// thread moved it (a Tab under load) would reach the control before.
+bool waitForFocus(HWND control);
 HWND waitForWindow(const char* className, const char* caption);
 // A top-level dialog's control whose window text is the text (for controls without id).
 HWND childWithText(HWND parent, const std::string& text);

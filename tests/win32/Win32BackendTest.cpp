@@ -129,6 +129,7 @@ TEST_F(Win32BackendTest, AModalRunTakesTheKeyboardUntilEnterWithItsOwnerDisabled
             click(GetDlgItem(window, kName));
             typeText("typed");
             pressKey(VK_TAB);  // to the drop-down list
+            waitForFocus(GetDlgItem(window, kColour));
             pressKey(VK_DOWN);
             click(GetDlgItem(window, kShow));
             click(GetDlgItem(window, kSecond));
