@@ -7,6 +7,7 @@
 #include "helpers/AddonConstants.h"
 #include "helpers/DocumentHelpers.h"
 #include "helpers/MessageBoxWithButtons.h"
+#include "helpers/ShapeHelpers.h"
 #include "helpers/VisioText.h"
 #include "model/DiagramTypeHolder.h"
 #include "model/GEGraphElement.h"
@@ -386,9 +387,8 @@ std::vector<GEGraphElement*> PetriNetSimulator::selectedTransitions() {
     const std::vector<GEGraphElement*> enabled = engine_->getEnabledTransitions();
     visio::VSelection selection = application_.ActiveWindow().Selection();
     selection.SetIterationMode(visio::visSelModeSkipSuper);
-    const int32_t count = selection.Count();
-    for (int32_t i = 1; i <= count; ++i) {
-        GEGraphElement* transition = enabledTransitionOfShape(enabled, selection.Item(i).ID());
+    for (int32_t shapeID : getSelectionShapeIDs(selection)) {
+        GEGraphElement* transition = enabledTransitionOfShape(enabled, shapeID);
         if (transition) chosen.push_back(transition);
     }
     if (!engine_->canFireTogether(chosen)) chosen.clear();
