@@ -32,6 +32,7 @@ void GEAdjacencyMatrix::build(const visio::VShapes& shapes, GEElementSet* active
     connections_ = connections;
     numbering_.clear();
     cells_.clear();
+    endPoints_.clear();
     size_ = 0;
     number(active);
     number(passive);
@@ -91,16 +92,24 @@ visio::VShape GEAdjacencyMatrix::shapeOf(int32_t id) const {
 // Two connections that touch count as joined only when they share an end point.
 uint16_t GEAdjacencyMatrix::refineTouching(const visio::VShape& shape, int32_t shapeID,
                                            const visio::VShape& other, int32_t otherID,
-                                           uint16_t code) const {
+                                           uint16_t code) {
     if (code != visio::visSpatialTouching || !connections_) return code;
     if (!connections_->getByID(shapeID) || !connections_->getByID(otherID)) return code;
-    const PagePoint begin = getGeometryBeginPoint(shape);
-    const PagePoint end = getGeometryEndPoint(shape);
-    const PagePoint otherBegin = getGeometryBeginPoint(other);
-    const PagePoint otherEnd = getGeometryEndPoint(other);
-    const bool shareEnd = coincide(otherBegin, begin) || coincide(otherEnd, end) ||
-                          coincide(otherBegin, end) || coincide(otherEnd, begin);
+    const EndPoints ends = endPointsOf(shapeID, shape);
+    const EndPoints& otherEnds = endPointsOf(otherID, other);
+    const bool shareEnd =
+        coincide(otherEnds.begin, ends.begin) || coincide(otherEnds.end, ends.end) ||
+        coincide(otherEnds.begin, ends.end) || coincide(otherEnds.end, ends.begin);
     return shareEnd ? code : kTouchingApart;
+}
+
+const GEAdjacencyMatrix::EndPoints& GEAdjacencyMatrix::endPointsOf(int32_t shapeID,
+                                                                   const visio::VShape& shape) {
+    auto known = endPoints_.find(shapeID);
+    if (known != endPoints_.end()) return known->second;
+    return endPoints_
+        .emplace(shapeID, EndPoints{getGeometryBeginPoint(shape), getGeometryEndPoint(shape)})
+        .first->second;
 }
 
 bool GEAdjacencyMatrix::isTouching(const GEGraphElement* a, const GEGraphElement* b) const {

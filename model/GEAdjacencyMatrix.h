@@ -52,7 +52,14 @@ private:
     void enterElement(const GEGraphElement* element);
     void enterSpatialRelation(const visio::VShape& shape, int32_t shapeID, int32_t otherID);
     uint16_t refineTouching(const visio::VShape& shape, int32_t shapeID, const visio::VShape& other,
-                            int32_t otherID, uint16_t code) const;
+                            int32_t otherID, uint16_t code);
+    // The first and the last vertex of a connection's geometry on the page, read once:
+    // a connection crossing many others touches each of them.
+    struct EndPoints {
+        PagePoint begin;
+        PagePoint end;
+    };
+    const EndPoints& endPointsOf(int32_t shapeID, const visio::VShape& shape);
     visio::VShape shapeOf(int32_t id) const;
     int32_t indexOf(int32_t shapeID) const;
     uint16_t cell(int32_t a, int32_t b) const;
@@ -68,4 +75,5 @@ private:
     KnownShapes known_;
     SavedFormulaIndex* index_ = nullptr;
     GEElementSet* connections_ = nullptr;
+    std::unordered_map<int32_t, EndPoints> endPoints_;
 };
