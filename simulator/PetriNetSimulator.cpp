@@ -11,6 +11,7 @@
 #include "helpers/VisioText.h"
 #include "model/DiagramTypeHolder.h"
 #include "model/GEGraphElement.h"
+#include "model/GEPlace.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VDocuments.h"
 #include "platform/visio/VSelection.h"
@@ -78,9 +79,9 @@ PetriNetSimulator::~PetriNetSimulator() {
     closeControls();
     display_.reset();
     engine_.reset();
-    // The model of a running simulation names the simulator's table: it goes first.
+    // The model of a running simulation names the simulator's tables: it goes first.
     if (isSimulating() && typeHolder_) typeHolder_->deleteModel();
-    savedCells_.reset();
+    outlineCells_.reset();
     writtenCells_.reset();
     preferencePage_ = nullptr;
     page_.reset();
@@ -208,7 +209,8 @@ bool PetriNetSimulator::enterSimulation() {
     simulatedWindow_ = application_.ActiveWindow();
     buildCellTables();
     if (!checker_ || !typeHolder_ ||
-        !checker_->isConsistentPetriNet(simulatedPage_.Shapes(), savedCells_.get())) {
+        !checker_->isConsistentPetriNet(
+            simulatedPage_.Shapes(), simulatorTables(writtenCells_.get(), outlineCells_.get()))) {
         dropRun();
         return false;
     }
@@ -226,8 +228,8 @@ bool PetriNetSimulator::enterSimulation() {
 
 void PetriNetSimulator::buildCellTables() {
     writtenCells_ = std::make_unique<CellAddressTable>();
-    savedCells_ = std::make_unique<CellAddressTable>();
-    addSimulatorCells(*writtenCells_, *savedCells_);
+    outlineCells_ = std::make_unique<CellAddressTable>();
+    addSimulatorCells(*writtenCells_, *outlineCells_);
 }
 
 void PetriNetSimulator::leaveSimulation() {
@@ -247,7 +249,7 @@ void PetriNetSimulator::dropRun() {
     simulatedPage_.release();
     simulatedWindow_.release();
     if (typeHolder_) typeHolder_->deleteModel();
-    savedCells_.reset();
+    outlineCells_.reset();
 }
 
 void PetriNetSimulator::endSimulation() {
@@ -355,8 +357,8 @@ void PetriNetSimulator::fire(const std::vector<GEGraphElement*>& transitions) {
     showStep(*engine_->fireTransitions(transitions));
 }
 
+// The highlight puts back the outlines it no longer colours.
 void PetriNetSimulator::showStep(const Marking& marking) {
-    display_->clearHighlight();
     display_->showMarking(marking);
     highlight();
 }
@@ -371,12 +373,13 @@ void PetriNetSimulator::stepBack() {
 
 void PetriNetSimulator::highlight() {
     if (!engine_ || !display_) return;
+    SimulationShapeDisplay::Outlines outlines;
     if (highlightConflicts_) {
-        display_->highlightConflictPlaces(engine_->getConflictPlaces(), conflictColour_);
+        const std::vector<GEPlace*>& places = engine_->getConflictPlaces();
+        outlines.push_back({{places.begin(), places.end()}, conflictColour_});
     }
-    if (highlightEnabled_) {
-        display_->highlightEnabledTransitions(engine_->getEnabledTransitions(), enabledColour_);
-    }
+    if (highlightEnabled_) outlines.push_back({engine_->getEnabledTransitions(), enabledColour_});
+    display_->showOutlines(outlines);
     simulatedWindow_.DeselectAll();
     simulatedWindow_.Activate();
 }

@@ -156,8 +156,8 @@ private:
     State state_ = State::Idle;
     int16_t savedWindowSetting_ = 0;
     std::unique_ptr<CellAddressTable> writtenCells_;
-    // The cells whose formulas the model saved; the model names the table while it lives.
-    std::unique_ptr<CellAddressTable> savedCells_;
+    // The cells the highlights change; the model names both tables while it lives.
+    std::unique_ptr<CellAddressTable> outlineCells_;
     std::unique_ptr<FiringEngine> engine_;
     std::unique_ptr<SimulationShapeDisplay> display_;
     DiagramTypeHolder* typeHolder_;
