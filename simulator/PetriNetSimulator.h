@@ -30,6 +30,7 @@
 #include "platform/visio/VToolbarItem.h"
 #include "platform/visio/VWindow.h"
 #include "simulator/RunMode.h"
+#include "simulator/SimulationRun.h"
 
 class ConsistencyChecker;
 class DiagramTypeHolder;
@@ -40,7 +41,7 @@ class PNSPropertyPage;
 class SimulationControlsDialog;
 class SimulationShapeDisplay;
 
-class PetriNetSimulator : public SupportTool {
+class PetriNetSimulator : public SupportTool, public SimulationRun {
 public:
     static constexpr char kTag[] = "PNSButton";
     // The controls dialog's place on the screen.
@@ -78,30 +79,30 @@ public:
     void leaveSimulation();
 
     // A step of the mode's kind (the holding mode takes none).
-    void stepByMode(RunMode mode);
-    void reset();
-    void stepBack();
+    void stepByMode(RunMode mode) override;
+    void reset() override;
+    void stepBack() override;
     void highlight();
     // The enabled transitions selected in the active window when it shows the simulated
     // page, as long as they may fire together; otherwise none.
     std::vector<GEGraphElement*> selectedTransitions();
 
-    bool hasEnabledTransitions() const;
-    bool hasConflicts() const;
-    bool hasSingleConflictPlace() const;
+    bool hasEnabledTransitions() const override;
+    bool hasConflicts() const override;
+    bool hasSingleConflictPlace() const override;
     // More than one conflict-free transition when more is set, else at least one.
-    bool hasConflictFreeTransitions(bool more) const;
-    bool canStepBack() const;
-    int32_t stepNumber() const;
-    std::vector<std::string> recursionStackNames() const;
-    int32_t enabledTransitionCount() const;
-    int32_t conflictPlaceCount() const;
+    bool hasConflictFreeTransitions(bool more) const override;
+    bool canStepBack() const override;
+    int32_t stepNumber() const override;
+    std::vector<std::string> recursionStackNames() const override;
+    int32_t enabledTransitionCount() const override;
+    int32_t conflictPlaceCount() const override;
 
     bool isSimulating() const { return state_ == State::Simulating; }
     // Null while idle, and between the window's close and the next idle event's leave.
     SimulationControlsDialog* controls() const { return controls_.get(); }
     // A leave asked for while the controls' tick runs, carried out after it.
-    bool hasPendingLeave() const { return pendingLeave_ != Leave::None; }
+    bool hasPendingLeave() const override { return pendingLeave_ != Leave::None; }
     PNSPropertyPage* propertyPage() const { return page_.get(); }
 
 private:
