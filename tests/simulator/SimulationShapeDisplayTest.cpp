@@ -210,6 +210,16 @@ TEST_F(SimulationShapeDisplayTest, ProtectsAndRestoresTheNetsShapesInOneBatchEac
     shown.display().restoreFormats();
     EXPECT_EQ(host_.counters().batchWrites, 1u);
     EXPECT_EQ(drawing(), before);
+
+    // A protected shape deleted meanwhile: the others are put back all the same.
+    shown.display().saveFormats(&shown.writtenCells());
+    host_.deleteShape(*stack);
+    shown.display().restoreFormats();
+    for (const ShapeRef& shape : page().shapeCollection().list()) {
+        forEachShape(*shape, [&](simhost::Shape& s) {
+            EXPECT_EQ(s.formula("LockTextEdit"), "0") << "shape " << s.id();
+        });
+    }
 }
 
 }  // namespace
