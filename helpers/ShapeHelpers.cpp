@@ -30,8 +30,8 @@ void setShapeText(const visio::VShape& shape, const std::string& text) {
 
 // An older Visio does not know the member and answers no IDs, which a selection that
 // has shapes never does.
-std::vector<int32_t> getSelectionShapeIDs(const visio::VSelection& selection,
-                                          const std::function<int32_t(const visio::VShape&)>& idOf) {
+std::vector<int32_t> getSelectionShapeIDs(
+    const visio::VSelection& selection, const std::function<int32_t(const visio::VShape&)>& idOf) {
     std::vector<int32_t> ids;
     selection.GetIDs(&ids);
     if (!ids.empty()) return ids;
