@@ -27,9 +27,11 @@ bool readSize(const std::string& text, int* size) {
 // Why the size given does not fit the kind; empty when it does.
 std::string whySizeIsWrong(const std::string& kind, const std::string& text, int* size) {
     if (!ExampleDrawings::takesSize(kind))
-        return "a " + kind + " drawing takes no SIZE (only large-petri-net does: its elements)";
+        return "a " + kind +
+               " drawing takes no SIZE (only large-petri-net and dense-petri-net do: their "
+               "elements)";
     if (!readSize(text, size))
-        return "SIZE is the large Petri net's number of elements, a whole number from 1 to " +
+        return "SIZE is the net's number of elements, a whole number from 1 to " +
                std::to_string(kLargestSize) + ", not " + text;
     return std::string();
 }

@@ -1,7 +1,10 @@
 #include "app/ExampleDrawings.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <random>
+#include <vector>
 
 #include "platform/visio/VisioConstants.h"
 #include "simhost/geometry/Glue.h"
@@ -366,18 +369,94 @@ void largeNet(Drawing& d, int size) {
     }
 }
 
+// The sides of a 2-D master that face each other when one lies at (dx, dy) from the
+// other: the first shape's side, then the second's.
+std::pair<int16_t, int16_t> facingSides(double dx, double dy) {
+    if (std::abs(dx) >= std::abs(dy))
+        return dx >= 0 ? std::pair(kEast, kWest) : std::pair(kWest, kEast);
+    return dy >= 0 ? std::pair(kNorth, kSouth) : std::pair(kSouth, kNorth);
+}
+
+// The same order from the same generator with every standard library.
+template <class T>
+void shuffleWith(std::vector<T>& items, std::mt19937& random) {
+    for (size_t i = items.size(); i > 1; --i) std::swap(items[i - 1], items[random() % i]);
+}
+
+// A dropped element of the dense net and where it stands.
+struct DenseElement {
+    ShapeRef shape;
+    StencilOptions options;
+};
+
+// Joins the transition to the places: the first arc into it, the second out of it, the
+// rest either way; each arc between the sides that face each other.
+void joinDense(Drawing& d, const DenseElement& transition,
+               const std::vector<const DenseElement*>& places, std::mt19937& random) {
+    for (size_t k = 0; k < places.size(); ++k) {
+        const DenseElement& p = *places[k];
+        const bool intoTransition = k == 0 || (k > 1 && random() % 2 == 0);
+        const auto [placeSide, transitionSide] = facingSides(
+            transition.options.pin.x - p.options.pin.x, transition.options.pin.y - p.options.pin.y);
+        if (intoTransition) {
+            connect(d, simhost::stencil::dropArc, *p.shape, p.options, placeSide, *transition.shape,
+                    transition.options, transitionSide);
+        } else {
+            connect(d, simhost::stencil::dropArc, *transition.shape, transition.options,
+                    transitionSide, *p.shape, p.options, placeSide);
+        }
+    }
+}
+
+// Transitions and fewer places (tokens in text boxes) mixed at random on a square grid;
+// every transition has 5 to 8 arcs to places anywhere on the grid, so that the arcs cross
+// each other and the elements between them, as in a net drawn by hand over a long time.
+// Eight elements to a transition, about; the same drawing for the same size.
+void denseNet(Drawing& d, int size) {
+    using namespace simhost::stencil;
+    std::mt19937 random(20240607);
+    const int transitions = std::max(1, size / 8);
+    const int places = std::max(2, transitions * 3 / 7);
+    const int cells = transitions + places;
+    const int side = static_cast<int>(std::ceil(std::sqrt(cells)));
+    std::vector<int> slots(static_cast<size_t>(cells));
+    for (int i = 0; i < cells; ++i) slots[static_cast<size_t>(i)] = i;
+    shuffleWith(slots, random);
+    auto optionsAt = [&](int i, const std::string& name) {
+        const int slot = slots[static_cast<size_t>(i)];
+        return at(1.0 + 3.0 * (slot % side), 1.0 + 3.0 * (slot / side), name);
+    };
+    std::vector<DenseElement> placeShapes;
+    for (int i = 0; i < places; ++i) {
+        StencilOptions place = optionsAt(i, "p" + std::to_string(i + 1));
+        place.markingIn = ValueIn::TextBox;
+        place.marking = random() % 3 == 0 ? "" : std::to_string(1 + random() % 2);
+        placeShapes.push_back({dropPlace(d.page, place), place});
+    }
+    std::vector<const DenseElement*> chosen;
+    for (const DenseElement& p : placeShapes) chosen.push_back(&p);
+    for (int i = 0; i < transitions; ++i) {
+        StencilOptions options = optionsAt(places + i, "t" + std::to_string(i + 1));
+        const DenseElement transition{dropTransition(d.page, options), options};
+        shuffleWith(chosen, random);
+        const size_t arcs = std::min(chosen.size(), static_cast<size_t>(5 + random() % 4));
+        joinDense(d, transition, {chosen.begin(), chosen.begin() + static_cast<long>(arcs)},
+                  random);
+    }
+}
+
 }  // namespace
 
 const std::vector<std::string>& ExampleDrawings::kinds() {
     static const std::vector<std::string> all = {
-        "petri-net",        "block-diagram", "er-diagram",     "mixed-page",
-        "incomplete-shape", "old-shapes",    "pages",          "text-boxes",
-        "layout",           "title-block",   "simulation-net", "large-petri-net"};
+        "petri-net",      "block-diagram",   "er-diagram",     "mixed-page", "incomplete-shape",
+        "old-shapes",     "pages",           "text-boxes",     "layout",     "title-block",
+        "simulation-net", "large-petri-net", "dense-petri-net"};
     return all;
 }
 
 bool ExampleDrawings::takesSize(const std::string& kind) {
-    return kind == "large-petri-net";
+    return kind == "large-petri-net" || kind == "dense-petri-net";
 }
 
 visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::string& kind,
@@ -396,11 +475,13 @@ visio::ComRef<simhost::Document> ExampleDrawings::build(Host& host, const std::s
                                                             {"title-block", titleBlock},
                                                             {"simulation-net", simulationNet}};
     auto builder = builders.find(kind);
-    if (builder == builders.end() && kind != "large-petri-net") return {};
+    if (builder == builders.end() && !takesSize(kind)) return {};
     auto document = host.newDocument(name);
     Drawing drawing{host, *document->page(1), std::string()};
     if (builder != builders.end()) {
         builder->second(drawing);
+    } else if (kind == "dense-petri-net") {
+        denseNet(drawing, size);
     } else {
         largeNet(drawing, size);
     }

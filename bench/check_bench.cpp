@@ -5,14 +5,12 @@
 // writes of the painting are also shown on their own). The label names the members the
 // check calls most, per shape.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "bench/BenchFigures.h"
 #include "checker/CCPropertyPage.h"
 #include "checker/ConsistencyChecker.h"
 #include "model/DiagramTypeHolder.h"
@@ -27,6 +25,8 @@
 
 namespace {
 
+using benchfigures::heapInUse;
+using benchfigures::mostCalled;
 using simhost::stencil::StencilOptions;
 
 // Places and transitions in turn on a square grid, each joined to its right-hand
@@ -91,26 +91,6 @@ private:
     std::unique_ptr<ConsistencyChecker> checker_;
     bool forks_;
 };
-
-// Heap in use, the blocks malloc maps on their own included.
-size_t heapInUse() {
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
-}
-
-// The members called most, with their calls per shape.
-std::string mostCalled(const simhost::CallCounters& calls, double shapes) {
-    constexpr std::size_t kShown = 6;
-    std::string label;
-    const std::vector<simhost::MemberCallCount> ranking = calls.mostCalledMembers();
-    for (std::size_t i = 0; i < ranking.size() && i < kShown; ++i) {
-        char figure[32];
-        std::snprintf(figure, sizeof figure, "=%.2f",
-                      static_cast<double>(ranking[i].calls) / shapes);
-        label += (label.empty() ? "" : " ") + ranking[i].member + figure;
-    }
-    return label;
-}
 
 void fullCheck(benchmark::State& state, bool forks) {
     CheckedPage page(static_cast<int>(state.range(0)), forks);

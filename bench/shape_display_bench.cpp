@@ -51,9 +51,10 @@ public:
             join(page, transition, second, x + 2.5, x + 3.5, y);
         }
         shapes = visio::VShapes(page.Shapes());
-        addSimulatorCells(written_, saved_);
+        addSimulatorCells(written_, outlines_);
         holder_.setType("QAV-Petri_net");
-        holder_.createModel(shapes, CellAddressTableMap{{0, &saved_}});
+        holder_.createModel(shapes, simulatorTables(&written_, &outlines_),
+                            FormulaScope::NetShapes);
         display = std::make_unique<SimulationShapeDisplay>(shapes, holder_.getActive(),
                                                            holder_.getPassive(), holder_.getArcs(),
                                                            holder_.getSavedFormulaIndex());
@@ -122,7 +123,7 @@ private:
     simhost::Host host_;
     visio::ComRef<simhost::Document> document_;
     CellAddressTable written_;
-    CellAddressTable saved_;
+    CellAddressTable outlines_;
     DiagramTypeHolder holder_;
 };
 

@@ -36,7 +36,6 @@ constexpr int32_t kArcConnectionKey = 5;
 constexpr int32_t kGateArcShapeKey = 1;
 constexpr int32_t kGatePetriNetKey = 2;
 constexpr int32_t kGateArcConnectionKey = 3;
-constexpr int32_t kSimulatorTableKey = 1;
 
 // Visio's help folder list is read into a buffer of 32,768 bytes.
 constexpr std::size_t kFolderListLimit = 32767;
@@ -228,7 +227,7 @@ void ConsistencyChecker::closeLatchForOwnWrites() {
 }
 
 bool ConsistencyChecker::isConsistentPetriNet(const visio::VShapes& pageShapes,
-                                              CellAddressTable* simulatorCells) {
+                                              const CellAddressTableMap& simulatorTables) {
     // A model read now would replace the one a running check paints from.
     if (!typeHolder_ || isChecking()) return false;
     bool block = false;
@@ -243,9 +242,8 @@ bool ConsistencyChecker::isConsistentPetriNet(const visio::VShapes& pageShapes,
                                                                 typeHolder_->isERDiagram()));
     gate.add(kGatePetriNetKey, std::make_unique<CCPetriNetRule>(typeHolder_->isPetriNet()));
     gate.add(kGateArcConnectionKey, std::make_unique<CCArcConnectionRule>());
-    simulatorTables_.clear();
-    if (simulatorCells) simulatorTables_[kSimulatorTableKey] = simulatorCells;
-    typeHolder_->createModel(pageShapes, simulatorTables_);
+    simulatorTables_ = simulatorTables;
+    typeHolder_->createModel(pageShapes, simulatorTables_, FormulaScope::NetShapes);
     gate.checkAll(*typeHolder_);
     return !gate.hasFindings();
 }

@@ -58,9 +58,11 @@ public:
 
     // The simulator's gate: true when the page holds Petri net shapes and the syntax
     // rules find nothing. Nothing is painted; the model read for it stays in the holder
-    // with the formulas of the simulator's cells saved, for the simulator to delete. The
-    // simulator's table must outlive that model.
-    bool isConsistentPetriNet(const visio::VShapes& pageShapes, CellAddressTable* simulatorCells);
+    // with the formulas of the simulator's cells saved for the net's shapes
+    // (FormulaScope::NetShapes), for the simulator to delete. The simulator's tables must
+    // outlive that model.
+    bool isConsistentPetriNet(const visio::VShapes& pageShapes,
+                              const CellAddressTableMap& simulatorTables);
 
     std::optional<std::string> userFormula(const visio::VPage& page, int32_t shapeID,
                                            const CellAddress& cell) const override;

@@ -13,8 +13,11 @@
 
 namespace {
 
-// Write through guards, in universal syntax.
-constexpr int16_t kBatchFlags = visio::visSetBlastGuards | visio::visSetUniversalSyntax;
+// In universal syntax; through guards when told.
+int16_t batchFlags(GuardedCells guarded) {
+    const int16_t blast = guarded == GuardedCells::Overwrite ? visio::visSetBlastGuards : 0;
+    return static_cast<int16_t>(blast | visio::visSetUniversalSyntax);
+}
 
 // Section, row and cell are unsigned 16-bit numbers; Visio takes them as the same 16
 // bits, in the batch and in a single cell's lookup alike. Cut to 16 bits, a larger
@@ -45,11 +48,15 @@ visio::VCell cellAt(const visio::VShape& shape, const FormulaBatchKey& key) {
     return shape.CellsSRC(as16Bits(key[1]), as16Bits(key[2]), as16Bits(key[3]));
 }
 
-// A formula the batch cannot carry is written on its own, through guards as the batch
-// writes.
+// A formula the batch cannot carry is written on its own, through guards or not as the
+// batch writes.
 void writeOnItsOwn(const visio::VShape& shape, const FormulaBatchKey& key,
-                   const std::string& formula) {
-    cellAt(shape, key).SetFormulaForceU(formula);
+                   const std::string& formula, GuardedCells guarded) {
+    if (guarded == GuardedCells::Overwrite) {
+        cellAt(shape, key).SetFormulaForceU(formula);
+    } else {
+        cellAt(shape, key).SetFormulaU(formula);
+    }
 }
 
 // A shape whose ID the page's batch cannot carry gets a batch of its own: its section,
@@ -64,10 +71,10 @@ void appendCellAddress(std::vector<int16_t>& stream, const FormulaBatchKey& key)
 }
 
 void writeShapeBatches(const visio::VShapes& shapes, const ShapeOfID& shapeOf,
-                       std::map<int32_t, ShapeBatch>& batches) {
+                       std::map<int32_t, ShapeBatch>& batches, GuardedCells guarded) {
     for (auto& [shapeID, batch] : batches) {
         shapeByID(shapes, shapeOf, shapeID)
-            .SetFormulas(batch.addresses, batch.formulas, kBatchFlags);
+            .SetFormulas(batch.addresses, batch.formulas, batchFlags(guarded));
     }
 }
 
@@ -84,8 +91,8 @@ bool pageBatchNamesShape(int32_t shapeID) {
     return shapeID >= 0 && shapeID <= INT16_MAX;
 }
 
-void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
-                      const ShapeOfID& shapeOf) {
+void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch, const ShapeOfID& shapeOf,
+                      GuardedCells guarded) {
     std::vector<int16_t> addresses;
     std::vector<std::string> formulas;
     try {
@@ -99,7 +106,7 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
         if (!namesACell(key)) continue;
         // A formula cut to what the batch takes would be another formula, or none.
         if (exceedsFormulaLimit(formula)) {
-            writeOnItsOwn(shapeByID(shapes, shapeOf, key[0]), key, formula);
+            writeOnItsOwn(shapeByID(shapes, shapeOf, key[0]), key, formula, guarded);
         } else if (!pageBatchNamesShape(key[0])) {
             ShapeBatch& own = shapeBatches[key[0]];
             appendCellAddress(own.addresses, key);
@@ -109,8 +116,8 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
             formulas.push_back(std::move(formula));
         }
     }
-    shapes.ContainingPage().SetFormulas(addresses, formulas, kBatchFlags);
-    writeShapeBatches(shapes, shapeOf, shapeBatches);
+    shapes.ContainingPage().SetFormulas(addresses, formulas, batchFlags(guarded));
+    writeShapeBatches(shapes, shapeOf, shapeBatches, guarded);
 }
 
 namespace {

@@ -28,15 +28,20 @@ using ShapeOfID = std::function<visio::VShape(int32_t)>;
 using ShapesByID = std::unordered_map<int32_t, visio::VShape>;
 ShapeOfID shapeIn(const ShapesByID& shapes);
 
+// What a batch write does to a cell that GUARD protects: overwrite it, as a forced write
+// does, or leave it as it is, as a plain write does.
+enum class GuardedCells { Overwrite, Keep };
+
 // Writes every formula of the batch, in key order, through one batch write on the page
-// that the shapes belong to; guarded cells are overwritten. An empty batch still makes
-// the call. What the page's batch cannot carry goes apart, forced as well: the formulas
-// of a shape whose ID is beyond the batch's signed 16 bits in one batch write on that
-// shape, and a formula longer than a batch takes on its own, whole. Those shapes are
-// looked up by ID unless shapeOf knows them.
+// that the shapes belong to; guarded cells are overwritten unless told otherwise. An
+// empty batch still makes the call. What the page's batch cannot carry goes apart,
+// written the same way: the formulas of a shape whose ID is beyond the batch's signed 16
+// bits in one batch write on that shape, and a formula longer than a batch takes on its
+// own, whole. Those shapes are looked up by ID unless shapeOf knows them.
 // A section, row or cell beyond 16 bits names no cell of Visio's and is not written.
 void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
-                      const ShapeOfID& shapeOf = nullptr);
+                      const ShapeOfID& shapeOf = nullptr,
+                      GuardedCells guarded = GuardedCells::Overwrite);
 
 // The formulas of the cells (shape ID, section, row, cell), exactly as Visio holds them,
 // in the order given; every cell must exist. The cells of the shapes the page's batch

@@ -2,6 +2,7 @@
 
 #include "helpers/VisioText.h"
 #include "platform/visio/VObject.h"
+#include "platform/visio/VSelection.h"
 
 visio::VShape getShapeByIndex(const visio::VShapes& shapes, int32_t index) {
     return shapes.Item(index);
@@ -33,4 +34,19 @@ std::string getShapeText(const visio::VShape& shape) {
 
 void setShapeText(const visio::VShape& shape, const std::string& text) {
     shape.SetText(text);
+}
+
+// An older Visio does not know the member and answers no IDs, which a selection that
+// has shapes never does.
+std::vector<int32_t> getSelectionShapeIDs(
+    const visio::VSelection& selection, const std::function<int32_t(const visio::VShape&)>& idOf) {
+    std::vector<int32_t> ids;
+    selection.GetIDs(&ids);
+    if (!ids.empty()) return ids;
+    const int32_t count = selection.Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        const visio::VShape shape = selection.Item(i);
+        ids.push_back(idOf ? idOf(shape) : shape.ID());
+    }
+    return ids;
 }

@@ -74,10 +74,10 @@ std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Va
         asked = parent;
         ids.push_back(idOf(parent));
     }
-    const visio::VSelection neighbours =
-        asked.SpatialNeighbors(kAllRelations, kSpatialTolerance, kNoSpatialFlags, resultRoot);
-    const int32_t count = neighbours.Count();
-    for (int32_t i = 1; i <= count; ++i) ids.push_back(idOf(neighbours.Item(i)));
+    const std::vector<int32_t> neighbours = getSelectionShapeIDs(
+        asked.SpatialNeighbors(kAllRelations, kSpatialTolerance, kNoSpatialFlags, resultRoot),
+        idOf);
+    ids.insert(ids.end(), neighbours.begin(), neighbours.end());
     return ids;
 }
 

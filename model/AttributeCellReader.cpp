@@ -3,6 +3,7 @@
 #include "helpers/CellHelpers.h"
 #include "helpers/ShapeHelpers.h"
 #include "model/NotationConstants.h"
+#include "model/SavedFormulaIndex.h"
 #include "model/ShapeAttributes.h"
 #include "model/ShapeFixUps.h"
 
@@ -157,12 +158,16 @@ bool AttributeCellReader::readMarking(const std::string& name) {
     return true;
 }
 
-int32_t AttributeCellReader::readTextValue(const visio::VShape& box, TextBoxKind kind,
-                                           const char* promptCell) {
+// A client that shows something in the box puts back what the user wrote there, not the
+// number reading made of it.
+int32_t AttributeCellReader::readTextValue(const visio::VShape& box, int32_t boxID,
+                                           TextBoxKind kind, const char* promptCell) {
     const std::string text = getShapeText(box);
     const std::string prompt = record_.shape_.cellString(promptCell);
     const TextBoxValue result = evaluateTextBox(kind, text, prompt);
-    if (result.rewrite) setShapeText(box, std::to_string(result.value));
+    const std::string shown = result.rewrite ? std::to_string(result.value) : text;
+    if (result.rewrite) setShapeText(box, shown);
+    if (record_.owner_) record_.owner_->noteTextRead(boxID, text, shown);
     return result.value;
 }
 
@@ -171,8 +176,8 @@ bool AttributeCellReader::readArcWeight(const std::string& name) {
     if (!inRange(v)) return false;
     record_.arcWeightText_ = subShape(v);
     record_.arcWeightShapeID_ = record_.shape_.subShapeID(v);
-    record_.arcWeight_ =
-        readTextValue(record_.arcWeightText_, TextBoxKind::ArcWeight, arcWeightPromptCell);
+    record_.arcWeight_ = readTextValue(record_.arcWeightText_, record_.arcWeightShapeID_,
+                                       TextBoxKind::ArcWeight, arcWeightPromptCell);
     return true;
 }
 
@@ -181,7 +186,8 @@ bool AttributeCellReader::readCapacityText(const std::string& name) {
     if (!inRange(v)) return false;
     const visio::VShape box = subShape(v);
     record_.capacityShapeID_ = record_.shape_.subShapeID(v);
-    record_.capacity_ = readTextValue(box, TextBoxKind::Capacity, capacityPromptCell);
+    record_.capacity_ =
+        readTextValue(box, record_.capacityShapeID_, TextBoxKind::Capacity, capacityPromptCell);
     return true;
 }
 
@@ -190,7 +196,8 @@ bool AttributeCellReader::readMarkingText(const std::string& name) {
     if (!inRange(v)) return false;
     const visio::VShape box = subShape(v);
     record_.markingShapeID_ = record_.shape_.subShapeID(v);
-    record_.marking_ = readTextValue(box, TextBoxKind::Marking, markingPromptCell);
+    record_.marking_ =
+        readTextValue(box, record_.markingShapeID_, TextBoxKind::Marking, markingPromptCell);
     record_.markingCellName_.clear();
     record_.markingCellShapeID_ = record_.markingShapeID_;
     return true;

@@ -48,8 +48,10 @@ private:
     visio::VShape subShape(int32_t v) const;
     // Reads index cell `name` and keeps the sub-shape it names in `target`.
     bool readSubShape(const std::string& name, visio::VShape& target);
-    // Reads the number of text box `box`; answers the value and the box's ID.
-    int32_t readTextValue(const visio::VShape& box, TextBoxKind kind, const char* promptCell);
+    // Reads the number of text box `box` (of that ID) and answers it; the text it held,
+    // and what it shows after, go to the record's owner.
+    int32_t readTextValue(const visio::VShape& box, int32_t boxID, TextBoxKind kind,
+                          const char* promptCell);
 
     ShapeAttributes& record_;
 };

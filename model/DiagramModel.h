@@ -109,6 +109,8 @@ private:
     // The element under the ID, searching passive before active; null when neither
     // holds it.
     GEGraphElement* passiveOrActive(int32_t id) const;
+    // The ID is an active or a passive element's own.
+    bool isNodeID(int32_t id) const;
     // The shape's ID, asked once of the shape the attribute record holds.
     int32_t idOf(const visio::VShape& shape);
     ConnectorGlue glueOf(const visio::VShape& shape) const;

@@ -6,7 +6,9 @@
 // instead of some per cell. Both save the same formulas.
 enum class ReadingMode { OneByOne, Batched };
 
-// Whose formulas a model saves: every registered shape's (what the simulator shows and
-// protects lies anywhere in the shapes), or only those of its elements' own shapes and
-// text boxes (all that the checker paints).
-enum class FormulaScope { EveryShape, ElementShapes };
+// Whose formulas a model saves: every registered shape's; only those of its elements' own
+// shapes and text boxes (all that the checker paints); or only those of the net's places,
+// transitions and arcs with all their text boxes, name boxes included, where the first
+// table's cells are saved for all of them and the other tables' for the places' and
+// transitions' own shapes (the simulator protects the net and outlines its nodes).
+enum class FormulaScope { EveryShape, ElementShapes, NetShapes };

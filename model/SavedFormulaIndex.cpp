@@ -1,6 +1,7 @@
 #include "model/SavedFormulaIndex.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "helpers/CellHelpers.h"
 #include "helpers/FormulaBatchHelpers.h"
@@ -88,12 +89,20 @@ void SavedFormulaIndex::saveFormulas(int32_t id, const visio::VShape& shape) {
     saveFormulasNow(id, shape);
 }
 
-// Every table's addresses, each once, with empty formulas.
-std::unique_ptr<SavedCellList> SavedFormulaIndex::emptyList() const {
+// The addresses of every table wanted for the shape, each once, with empty formulas.
+std::unique_ptr<SavedCellList> SavedFormulaIndex::emptyList(int32_t id,
+                                                            const TableFilter& wanted) const {
     auto list = std::make_unique<SavedCellList>();
     if (!tables_) return list;
+    auto isWanted = [&](int32_t key, const CellAddressTable* table) {
+        return table && (!wanted || wanted(id, key));
+    };
+    int32_t addresses = 0;
+    for (const auto& [key, table] : *tables_)
+        addresses += isWanted(key, table) ? table->getCount() : 0;
+    list->reserve(addresses);
     for (const auto& [key, table] : *tables_) {
-        if (!table) continue;
+        if (!isWanted(key, table)) continue;
         for (int32_t i = 0; i < table->getCount(); ++i) {
             const CellAddress a = table->get(i);
             list->add(SavedCellList::packSectionRow(a.section, a.row), a.cell);
@@ -114,16 +123,20 @@ void SavedFormulaIndex::saveFormulasNow(int32_t id, const visio::VShape& shape) 
     saved_.emplace(id, SavedShape{std::move(list), shape});
 }
 
-void SavedFormulaIndex::saveRegisteredFormulas(const std::function<bool(int32_t)>& wanted) {
+void SavedFormulaIndex::saveRegisteredFormulas(const TableFilter& wanted) {
     if (!wanted) addSubShapesNow();
     std::vector<PendingShape> shapes;
     shapes.swap(pending_);
-    if (wanted) {
+    if (wanted && tables_) {
+        auto anyTable = [&](const PendingShape& p) {
+            return std::any_of(tables_->begin(), tables_->end(),
+                               [&](const auto& entry) { return wanted(p.id, entry.first); });
+        };
         shapes.erase(std::remove_if(shapes.begin(), shapes.end(),
-                                    [&](const PendingShape& p) { return !wanted(p.id); }),
+                                    [&](const PendingShape& p) { return !anyTable(p); }),
                      shapes.end());
     }
-    saveInBatches(shapes);
+    saveInBatches(shapes, wanted);
 }
 
 namespace {
@@ -147,13 +160,14 @@ bool cellIsLocal(const visio::VShape& shape, const CellAddress& a) {
 // The same formulas as one by one, for a few calls: a cell that inherits (or is missing)
 // is saved as the empty formula without reading it, found by its row where the whole row
 // inherits; the local formulas of all the shapes come in batch reads.
-void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes) {
+void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes,
+                                      const TableFilter& wanted) {
     std::vector<FormulaBatchKey> cells;
     std::vector<std::pair<SavedCellList*, int32_t>> targets;
     ShapesByID shapeOf;
     for (const PendingShape& p : shapes) {
         if (saved_.count(p.id) != 0) continue;
-        std::unique_ptr<SavedCellList> list = emptyList();
+        std::unique_ptr<SavedCellList> list = emptyList(p.id, wanted);
         std::map<std::pair<uint16_t, uint16_t>, bool> localRows;
         for (int32_t i = 0; i < list->getCount(); ++i) {
             const CellAddress a = list->getAddress(i);
@@ -171,6 +185,10 @@ void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes) {
     if (cells.empty()) return;
     const visio::VPage page = shapes.front().shape.ContainingPage();
     const std::vector<std::string> formulas = getFormulasBatch(page, cells, shapeIn(shapeOf));
+    // Each list's formulas take exactly the room they need: a page has many lists.
+    std::unordered_map<SavedCellList*, std::size_t> length;
+    for (std::size_t k = 0; k < targets.size(); ++k) length[targets[k].first] += formulas[k].size();
+    for (const auto& [list, chars] : length) list->reserveFormulas(chars);
     for (std::size_t k = 0; k < targets.size(); ++k) {
         targets[k].first->setFormula(targets[k].second, formulas[k]);
     }
@@ -189,6 +207,16 @@ void SavedFormulaIndex::saveBeforeRewrite(int32_t id, const visio::VShape& shape
             return;
         }
     }
+}
+
+// A box read again (a second model element naming it) keeps what it held first.
+void SavedFormulaIndex::noteTextRead(int32_t boxID, std::string text, std::string shown) {
+    textsRead_.emplace(boxID, TextRead{std::move(text), std::move(shown)});
+}
+
+const SavedFormulaIndex::TextRead* SavedFormulaIndex::textRead(int32_t boxID) const {
+    auto it = textsRead_.find(boxID);
+    return it == textsRead_.end() ? nullptr : &it->second;
 }
 
 std::vector<int32_t> SavedFormulaIndex::collectSubShapes(int32_t id) {
@@ -226,6 +254,14 @@ const SavedCellList* SavedFormulaIndex::savedList(int32_t shapeID) const {
     if (!pending_.empty()) const_cast<SavedFormulaIndex*>(this)->saveRegisteredFormulas();
     auto it = saved_.find(shapeID);
     return it == saved_.end() ? nullptr : it->second.list.get();
+}
+
+std::vector<int32_t> SavedFormulaIndex::savedShapeIDs() const {
+    if (!pending_.empty()) const_cast<SavedFormulaIndex*>(this)->saveRegisteredFormulas();
+    std::vector<int32_t> ids;
+    ids.reserve(saved_.size());
+    for (const auto& entry : saved_) ids.push_back(entry.first);
+    return ids;
 }
 
 visio::VShape SavedFormulaIndex::savedShape(int32_t shapeID) const {

@@ -47,15 +47,27 @@ public:
     // Saves the shape's formulas of every table's cells; a shape saved before keeps
     // what was saved first.
     void saveFormulas(int32_t id, const visio::VShape& shape);
+    // Whether a shape's formulas are saved for the cells of the table of that key.
+    using TableFilter = std::function<bool(int32_t shapeID, int32_t tableKey)>;
     // Saves what the registered shapes that are still to be saved hold, in batches: the
-    // shapes that `wanted` names (all when it is empty); the others keep no records.
-    // Must run before the client writes a cell of theirs.
-    void saveRegisteredFormulas(const std::function<bool(int32_t)>& wanted = nullptr);
+    // cells of the tables that `wanted` names for each shape (all when it is empty); a
+    // shape it names none for keeps no records. Must run before the client writes a cell
+    // of theirs.
+    void saveRegisteredFormulas(const TableFilter& wanted = nullptr);
     // Reading is about to write the cell to bring a shape of an older stencil up to
     // date: the shape's formulas are saved first, and when a table names the cell, it
     // is listed to be put back with what it held, whether or not the shape becomes an
     // element.
     void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address);
+    // Reading took the text of a text box for a number; shown is the text the box shows
+    // after it (the number in plain decimal where reading rewrote the box).
+    void noteTextRead(int32_t boxID, std::string text, std::string shown);
+    struct TextRead {
+        std::string text;
+        std::string shown;
+    };
+    // What the box held when reading first took it; null for a box it did not take.
+    const TextRead* textRead(int32_t boxID) const;
     // Whether the shape was registered while the page was read (sub-shapes still to be
     // registered later are not).
     bool isRegistered(int32_t id) const { return ownerOf_.count(id) != 0; }
@@ -64,6 +76,8 @@ public:
     // The registered shapes below id that own none themselves, depth first.
     std::vector<int32_t> collectSubShapes(int32_t id);
 
+    // The IDs of the shapes whose formulas were saved, ascending.
+    std::vector<int32_t> savedShapeIDs() const;
     // The shape whose formulas were saved under the ID, as reading found it; empty when
     // none was saved.
     visio::VShape savedShape(int32_t shapeID) const;
@@ -97,8 +111,10 @@ private:
     };
 
     const SavedCellList* savedList(int32_t shapeID) const;
-    std::unique_ptr<SavedCellList> emptyList() const;
-    void saveInBatches(const std::vector<PendingShape>& shapes);
+    std::unique_ptr<SavedCellList> emptyList(int32_t id = 0,
+                                             const TableFilter& wanted = nullptr) const;
+    void saveInBatches(const std::vector<PendingShape>& shapes,
+                       const TableFilter& wanted = nullptr);
     void saveFormulasNow(int32_t id, const visio::VShape& shape);
     void collectInto(int32_t id, std::vector<int32_t>& leaves, std::vector<int32_t>& visiting);
     using Members = std::multimap<int32_t, int32_t>;
@@ -116,6 +132,7 @@ private:
     };
     std::map<int32_t, SavedShape> saved_;
     std::vector<RewrittenCell> rewritten_;
+    std::unordered_map<int32_t, TextRead> textsRead_;
     int32_t current_ = 0;
     const CellAddressTableMap* tables_ = nullptr;
     ReadingMode mode_ = ReadingMode::OneByOne;

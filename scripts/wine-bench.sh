@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Measures under Wine what a full consistency check costs through COM, beside the same
-# check in the process: builds Google Benchmark for Windows from Debian's source package
-# (once, into build-win-bench/third_party), the Windows Release build with the COM
-# benchmark, and runs it.
+# Measures under Wine what a full consistency check, and a simulation's step and tick,
+# cost through COM, beside the same in the process: builds Google Benchmark for Windows
+# from Debian's source package (once, into build-win-bench/third_party), the Windows
+# Release build with the COM benchmarks, and runs them.
 # Usage: scripts/wine-bench.sh [benchmark options]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,8 +34,10 @@ fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DQAV_BUILD_TESTS=OFF \
       -DQAV_BUILD_BENCH=ON -Dbenchmark_DIR="$prefix/lib/cmake/benchmark" >/dev/null
-cmake --build "$build" -j "$jobs" --target com_check_bench
+cmake --build "$build" -j "$jobs" --target com_check_bench com_simulation_bench
 
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
-wine "$build/bin/com_check_bench.exe" "$@"
+for bench in com_check_bench com_simulation_bench; do
+  wine "$build/bin/$bench.exe" "$@"
+done

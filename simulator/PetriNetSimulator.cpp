@@ -8,9 +8,11 @@
 #include "helpers/DocumentHelpers.h"
 #include "helpers/FormulaBatchHelpers.h"
 #include "helpers/MessageBoxWithButtons.h"
+#include "helpers/ShapeHelpers.h"
 #include "helpers/VisioText.h"
 #include "model/DiagramTypeHolder.h"
 #include "model/GEGraphElement.h"
+#include "model/GEPlace.h"
 #include "model/SavedFormulaIndex.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VDocuments.h"
@@ -79,9 +81,9 @@ PetriNetSimulator::~PetriNetSimulator() {
     closeControls();
     display_.reset();
     engine_.reset();
-    // The model of a running simulation names the simulator's table: it goes first.
+    // The model of a running simulation names the simulator's tables: it goes first.
     if (isSimulating() && typeHolder_) typeHolder_->deleteModel();
-    savedCells_.reset();
+    outlineCells_.reset();
     writtenCells_.reset();
     preferencePage_ = nullptr;
     page_.reset();
@@ -212,7 +214,8 @@ bool PetriNetSimulator::enterSimulation(const visio::VPage& page, const visio::V
     simulatedWindow_ = window;
     buildCellTables();
     if (!checker_ || !typeHolder_ ||
-        !checker_->isConsistentPetriNet(simulatedPage_.Shapes(), savedCells_.get())) {
+        !checker_->isConsistentPetriNet(
+            simulatedPage_.Shapes(), simulatorTables(writtenCells_.get(), outlineCells_.get()))) {
         dropRun();
         return false;
     }
@@ -249,8 +252,8 @@ void PetriNetSimulator::putBack(const visio::VPage& page, const std::vector<int3
 
 void PetriNetSimulator::buildCellTables() {
     writtenCells_ = std::make_unique<CellAddressTable>();
-    savedCells_ = std::make_unique<CellAddressTable>();
-    addSimulatorCells(*writtenCells_, *savedCells_);
+    outlineCells_ = std::make_unique<CellAddressTable>();
+    addSimulatorCells(*writtenCells_, *outlineCells_);
 }
 
 void PetriNetSimulator::leaveSimulation() {
@@ -270,7 +273,7 @@ void PetriNetSimulator::dropRun() {
     simulatedPage_.release();
     simulatedWindow_.release();
     if (typeHolder_) typeHolder_->deleteModel();
-    savedCells_.reset();
+    outlineCells_.reset();
 }
 
 void PetriNetSimulator::endSimulation() {
@@ -389,8 +392,8 @@ void PetriNetSimulator::fire(const std::vector<GEGraphElement*>& transitions) {
     showStep(*engine_->fireTransitions(transitions));
 }
 
+// The highlight puts back the outlines it no longer colours.
 void PetriNetSimulator::showStep(const Marking& marking) {
-    display_->clearHighlight();
     display_->showMarking(marking);
     highlight();
 }
@@ -405,12 +408,13 @@ void PetriNetSimulator::stepBack() {
 
 void PetriNetSimulator::highlight() {
     if (!engine_ || !display_) return;
+    SimulationShapeDisplay::Outlines outlines;
     if (highlightConflicts_) {
-        display_->highlightConflictPlaces(engine_->getConflictPlaces(), conflictColour_);
+        const std::vector<GEPlace*>& places = engine_->getConflictPlaces();
+        outlines.push_back({{places.begin(), places.end()}, conflictColour_});
     }
-    if (highlightEnabled_) {
-        display_->highlightEnabledTransitions(engine_->getEnabledTransitions(), enabledColour_);
-    }
+    if (highlightEnabled_) outlines.push_back({engine_->getEnabledTransitions(), enabledColour_});
+    display_->showOutlines(outlines);
     simulatedWindow_.DeselectAll();
     simulatedWindow_.Activate();
 }
@@ -421,9 +425,8 @@ std::vector<GEGraphElement*> PetriNetSimulator::selectedTransitions() {
     const std::vector<GEGraphElement*> enabled = engine_->getEnabledTransitions();
     visio::VSelection selection = application_.ActiveWindow().Selection();
     selection.SetIterationMode(visio::visSelModeSkipSuper);
-    const int32_t count = selection.Count();
-    for (int32_t i = 1; i <= count; ++i) {
-        GEGraphElement* transition = enabledTransitionOfShape(enabled, selection.Item(i).ID());
+    for (int32_t shapeID : getSelectionShapeIDs(selection)) {
+        GEGraphElement* transition = enabledTransitionOfShape(enabled, shapeID);
         if (transition) chosen.push_back(transition);
     }
     if (!engine_->canFireTogether(chosen)) chosen.clear();

@@ -32,6 +32,7 @@
 #include "platform/visio/VToolbarItem.h"
 #include "platform/visio/VWindow.h"
 #include "simulator/RunMode.h"
+#include "simulator/SimulationRun.h"
 
 class ConsistencyChecker;
 class DiagramTypeHolder;
@@ -43,7 +44,7 @@ class SimulationControlsDialog;
 class SimulationShapeDisplay;
 
 // Its protection and highlights are a display in the user's cells (see CellDisplay).
-class PetriNetSimulator : public SupportTool, public CellDisplay {
+class PetriNetSimulator : public SupportTool, public SimulationRun, public CellDisplay {
 public:
     static constexpr char kTag[] = "PNSButton";
     // The controls dialog's place on the screen.
@@ -81,30 +82,30 @@ public:
     void leaveSimulation();
 
     // A step of the mode's kind (the holding mode takes none).
-    void stepByMode(RunMode mode);
-    void reset();
-    void stepBack();
+    void stepByMode(RunMode mode) override;
+    void reset() override;
+    void stepBack() override;
     void highlight();
     // The enabled transitions selected in the active window when it shows the simulated
     // page, as long as they may fire together; otherwise none.
     std::vector<GEGraphElement*> selectedTransitions();
 
-    bool hasEnabledTransitions() const;
-    bool hasConflicts() const;
-    bool hasSingleConflictPlace() const;
+    bool hasEnabledTransitions() const override;
+    bool hasConflicts() const override;
+    bool hasSingleConflictPlace() const override;
     // More than one conflict-free transition when more is set, else at least one.
-    bool hasConflictFreeTransitions(bool more) const;
-    bool canStepBack() const;
-    int32_t stepNumber() const;
-    std::vector<std::string> recursionStackNames() const;
-    int32_t enabledTransitionCount() const;
-    int32_t conflictPlaceCount() const;
+    bool hasConflictFreeTransitions(bool more) const override;
+    bool canStepBack() const override;
+    int32_t stepNumber() const override;
+    std::vector<std::string> recursionStackNames() const override;
+    int32_t enabledTransitionCount() const override;
+    int32_t conflictPlaceCount() const override;
 
     bool isSimulating() const { return state_ == State::Simulating; }
     // Null while idle, and between the window's close and the next idle event's leave.
     SimulationControlsDialog* controls() const { return controls_.get(); }
     // A leave asked for while the controls' tick runs, carried out after it.
-    bool hasPendingLeave() const { return pendingLeave_ != Leave::None; }
+    bool hasPendingLeave() const override { return pendingLeave_ != Leave::None; }
     PNSPropertyPage* propertyPage() const { return page_.get(); }
 
     std::optional<std::string> userFormula(const visio::VPage& page, int32_t shapeID,
@@ -168,8 +169,8 @@ private:
     State state_ = State::Idle;
     int16_t savedWindowSetting_ = 0;
     std::unique_ptr<CellAddressTable> writtenCells_;
-    // The cells whose formulas the model saved; the model names the table while it lives.
-    std::unique_ptr<CellAddressTable> savedCells_;
+    // The cells the highlights change; the model names both tables while it lives.
+    std::unique_ptr<CellAddressTable> outlineCells_;
     std::unique_ptr<FiringEngine> engine_;
     std::unique_ptr<SimulationShapeDisplay> display_;
     DiagramTypeHolder* typeHolder_;

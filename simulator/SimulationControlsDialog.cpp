@@ -6,7 +6,6 @@
 #include "platform/ui/WinApiConstants.h"
 #include "resources/Dialog119SimulationControls.h"
 #include "resources/Toolbar160Simulation.h"
-#include "simulator/PetriNetSimulator.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ constexpr int32_t kCommands[] = {toolbar160::kReset, toolbar160::kAutoSim, toolb
 
 }  // namespace
 
-SimulationControlsDialog::SimulationControlsDialog(PetriNetSimulator* simulator,
+SimulationControlsDialog::SimulationControlsDialog(SimulationRun* simulator,
                                                    ui::WindowHandle parent)
     : ui::Dialog(dialog119::make(), parent), simulator_(simulator) {
     mapClicked(toolbar160::kReset, &SimulationControlsDialog::onReset);

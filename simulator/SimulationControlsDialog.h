@@ -19,9 +19,8 @@
 #include "platform/ui/StatusBar.h"
 #include "platform/visio/VApplication.h"
 #include "simulator/RunMode.h"
+#include "simulator/SimulationRun.h"
 #include "simulator/SimulationToolBar.h"
-
-class PetriNetSimulator;
 
 class SimulationControlsDialog : public ui::Dialog {
 public:
@@ -30,8 +29,8 @@ public:
     static constexpr int32_t kStatusBarId = 0xE801;
     static constexpr int32_t kStatusBarMinHeight = 25;
 
-    // The simulator owns the dialog and outlives it.
-    SimulationControlsDialog(PetriNetSimulator* simulator, ui::WindowHandle parent);
+    // The run (the simulator) owns the dialog and outlives it.
+    SimulationControlsDialog(SimulationRun* simulator, ui::WindowHandle parent);
     ~SimulationControlsDialog() override;
 
     bool OnInitDialog() override;
@@ -95,7 +94,7 @@ private:
     SimulationToolBar toolBar_{statusBar_};
     ui::ListView recursionList_;
     bool waiting_ = false;
-    PetriNetSimulator* simulator_;
+    SimulationRun* simulator_;
     bool recursionEnabled_ = false;
     RunMode runMode_ = RunMode::ByHand;
     RunMode parkedRunMode_ = RunMode::ByHand;

@@ -12,6 +12,7 @@
 #include "model/GEPlace.h"
 #include "model/SavedFormulaIndex.h"
 #include "platform/visio/VCell.h"
+#include "platform/visio/VPage.h"
 #include "platform/visio/VShape.h"
 #include "platform/visio/VisioConstants.h"
 #include "simulator/Marking.h"
@@ -27,11 +28,19 @@ constexpr char kUnprotected[] = "0";
 // The colour a generated stack-place name is written in (black).
 constexpr char kNameColour[] = "0";
 constexpr char kStackPlacePrefix[] = "S";
+constexpr char kUserPrefix[] = "User.";
+constexpr int16_t kLocally = 1;
+constexpr int16_t kGetFloats = 0;
 
 constexpr CellAddress kLineColorCell{visio::visSectionObject, visio::visRowLine,
                                      visio::visLineColor};
 constexpr CellAddress kLineWeightCell{visio::visSectionObject, visio::visRowLine,
                                       visio::visLineWeight};
+constexpr CellAddress kLockTextEditCell{visio::visSectionObject, visio::visRowLock,
+                                        visio::visLockTextEdit};
+// A cell every shape has, for asking whether a shape is still there.
+constexpr CellAddress kLockWidthCell{visio::visSectionObject, visio::visRowLock,
+                                     visio::visLockWidth};
 
 bool isShapeID(int32_t shapeID) {
     return shapeID > GEGraphElement::UNSET;
@@ -57,16 +66,22 @@ std::string rgbFormula(uint32_t colour) {
 }
 
 // An empty box stands for no tokens; a cell always holds a number.
-std::string textOfCount(int32_t count) {
+template <class Count>
+std::string textOfCount(Count count) {
     return count == 0 ? std::string() : std::to_string(count);
+}
+
+bool hasUserPrefix(const std::string& cellName) {
+    return cellName.compare(0, sizeof kUserPrefix - 1, kUserPrefix) == 0;
 }
 
 }  // namespace
 
 SimulationShapeDisplay::SimulationShapeDisplay(const visio::VShapes& pageShapes, GEElementSet*,
                                                GEElementSet* places, GEElementSet*,
-                                               const SavedFormulaIndex* savedFormulas)
-    : pageShapes_(pageShapes), savedFormulas_(savedFormulas), places_(places) {}
+                                               const SavedFormulaIndex* savedFormulas,
+                                               Writing writing)
+    : pageShapes_(pageShapes), savedFormulas_(savedFormulas), places_(places), writing_(writing) {}
 
 SimulationShapeDisplay::~SimulationShapeDisplay() = default;
 
@@ -76,27 +91,23 @@ void SimulationShapeDisplay::saveFormats(const CellAddressTable* writtenCells) {
     saveMarkingCarriers();
     nameStackPlaces();
     const CellAddressTable none;
-    protectShapes(writtenCells ? *writtenCells : none, shapesOnPage());
+    protectShapes(writtenCells ? *writtenCells : none);
 }
 
 void SimulationShapeDisplay::restoreFormats() {
-    const std::vector<int32_t> onPage = shapesOnPage();
     FormulaBatchMap batch;
-    enterSavedFormulas(batch, onPage);
-    enterFormerCells(batch, onPage);
-    setFormulasBatch(pageShapes_, std::move(batch));
+    enterSavedFormulas(batch, savedShapesOnPage());
+    enterFormerCells(batch);
+    writeBatch(std::move(batch), GuardedCells::Overwrite);
     // Texts after the cells, so that no protection is left on the shapes they go into.
-    restoreTexts(onPage);
+    restoreTexts();
     unnameStackPlaces();
-    markingCells_.clear();
-    markingTexts_.clear();
-    markingsSaved_ = false;
+    forgetShownState();
 }
 
 void SimulationShapeDisplay::enterSavedFormulas(FormulaBatchMap& batch,
-                                                const std::vector<int32_t>& onPage) const {
-    if (!savedFormulas_) return;
-    for (int32_t shapeID : onPage) {
+                                                const std::vector<int32_t>& shapeIDs) const {
+    for (int32_t shapeID : shapeIDs) {
         for (int32_t i = 0; i < savedFormulas_->getRecordCount(shapeID); ++i) {
             batch.emplace(batchKey(shapeID, savedFormulas_->getRecordAddress(shapeID, i)),
                           savedFormulas_->getRecordFormula(shapeID, i));
@@ -104,41 +115,111 @@ void SimulationShapeDisplay::enterSavedFormulas(FormulaBatchMap& batch,
     }
 }
 
-void SimulationShapeDisplay::enterFormerCells(FormulaBatchMap& batch,
-                                              const std::vector<int32_t>& onPage) const {
-    for (const FormerCell& former : markingCells_) {
-        if (isOnPage(onPage, former.shapeID)) enter(batch, former);
+void SimulationShapeDisplay::enterFormerCells(FormulaBatchMap& batch) const {
+    for (const auto& [place, carrier] : carriers_) {
+        if (carrier.inCell && carrier.written && isOnPage(carrier.former.shapeID)) {
+            enter(batch, carrier.former);
+        }
     }
     for (const NamedStackPlace& named : namedStackPlaces_) {
-        if (named.colourWritten && isOnPage(onPage, named.colour.shapeID)) {
-            enter(batch, named.colour);
+        if (named.colourWritten && isOnPage(named.colour.shapeID)) enter(batch, named.colour);
+    }
+}
+
+// A box shows another text than the user's where the display wrote a count, and where
+// reading wrote the number it took the text for ("3" for "3abc").
+void SimulationShapeDisplay::restoreTexts() {
+    for (auto& [place, carrier] : carriers_) {
+        if (carrier.inCell || !isOnPage(carrier.former.shapeID)) continue;
+        if (!carrier.written && carrier.shown == carrier.formerText) continue;
+        setShapeText(shapeOfID(carrier.former.shapeID), carrier.formerText);
+    }
+    for (const NamedStackPlace& named : namedStackPlaces_) {
+        if (isOnPage(named.name.shapeID)) {
+            setShapeText(shapeOfID(named.name.shapeID), named.name.text);
         }
     }
 }
 
-void SimulationShapeDisplay::protectShapes(const CellAddressTable& writtenCells,
-                                           const std::vector<int32_t>& onPage) {
+// The page shows what it held before: the outlines as saved, the carriers as the user
+// left them.
+void SimulationShapeDisplay::forgetShownState() {
+    shownOutlines_.clear();
+    for (auto& [place, carrier] : carriers_) {
+        if (!carrier.inCell) {
+            carrier.shown = carrier.formerText;
+            carrier.written = false;
+            continue;
+        }
+        if (!carrier.written) continue;
+        carrier.written = false;
+        // A cell written back empty inherits again: its first count is written.
+        carrier.shown.reset();
+        if (!carrier.former.formula.empty()) carrier.shown = carrier.former.formula;
+    }
+}
+
+void SimulationShapeDisplay::protectShapes(const CellAddressTable& writtenCells) {
     FormulaBatchMap batch;
-    for (int32_t shapeID : onPage) {
-        if (!savedFormulas_ || savedFormulas_->getRecordCount(shapeID) == 0) continue;
-        for (int32_t i = 0; i < writtenCells.getCount(); ++i) {
-            batch.emplace(batchKey(shapeID, writtenCells.get(i)), kProtected);
+    if (savedFormulas_) {
+        for (int32_t shapeID : savedFormulas_->savedShapeIDs()) {
+            if (savedFormulas_->getRecordCount(shapeID) == 0 || !isOnPage(shapeID)) continue;
+            for (int32_t i = 0; i < writtenCells.getCount(); ++i) {
+                batch.emplace(batchKey(shapeID, writtenCells.get(i)), kProtected);
+            }
         }
     }
-    setFormulasBatch(pageShapes_, std::move(batch));
+    writeBatch(std::move(batch), GuardedCells::Overwrite);
 }
 
-void SimulationShapeDisplay::restoreTexts(const std::vector<int32_t>& onPage) {
-    for (const FormerText& former : markingTexts_) {
-        if (isOnPage(onPage, former.shapeID)) {
-            setShapeText(getShapeByID(pageShapes_, former.shapeID), former.text);
-        }
+void SimulationShapeDisplay::writeBatch(FormulaBatchMap batch, GuardedCells guarded) const {
+    setFormulasBatch(
+        pageShapes_, std::move(batch),
+        [this](int32_t id) {
+            return savedFormulas_ ? savedFormulas_->savedShape(id) : visio::VShape();
+        },
+        guarded);
+}
+
+// As reading found it, without asking Visio; looked up on the page otherwise.
+visio::VShape SimulationShapeDisplay::shapeOfID(int32_t shapeID) const {
+    const visio::VShape saved =
+        savedFormulas_ ? savedFormulas_->savedShape(shapeID) : visio::VShape();
+    return saved.isEmpty() ? getShapeByID(pageShapes_, shapeID) : saved;
+}
+
+std::vector<int32_t> SimulationShapeDisplay::savedShapesOnPage() {
+    std::vector<int32_t> saved =
+        savedFormulas_ ? savedFormulas_->savedShapeIDs() : std::vector<int32_t>();
+    if (allOnPage(saved)) {
+        pageWalk_.reset();
+        return saved;
     }
-    for (const NamedStackPlace& named : namedStackPlaces_) {
-        if (isOnPage(onPage, named.name.shapeID)) {
-            setShapeText(getShapeByID(pageShapes_, named.name.shapeID), named.name.text);
+    pageWalk_ = shapesOnPage();
+    saved.erase(
+        std::remove_if(saved.begin(), saved.end(), [this](int32_t id) { return !isOnPage(id); }),
+        saved.end());
+    return saved;
+}
+
+// A batch read of a cell each of them has answers nothing when one is gone; a shape the
+// page's batch cannot name is looked up.
+bool SimulationShapeDisplay::allOnPage(const std::vector<int32_t>& shapeIDs) const {
+    std::vector<int16_t> stream;
+    size_t named = 0;
+    for (int32_t id : shapeIDs) {
+        if (!pageBatchNamesShape(id)) {
+            if (getShapeByID(pageShapes_, id).isEmpty()) return false;
+            continue;
         }
+        for (int32_t part : batchKey(id, kLockWidthCell))
+            stream.push_back(static_cast<int16_t>(part));
+        ++named;
     }
+    if (named == 0) return true;
+    std::vector<visio::Variant> answer;
+    pageShapes_.ContainingPage().GetResults(stream, kGetFloats, {}, &answer);
+    return answer.size() == named;
 }
 
 std::vector<int32_t> SimulationShapeDisplay::shapesOnPage() const {
@@ -149,8 +230,9 @@ std::vector<int32_t> SimulationShapeDisplay::shapesOnPage() const {
     return ids;
 }
 
-bool SimulationShapeDisplay::isOnPage(const std::vector<int32_t>& onPage, int32_t shapeID) {
-    return isShapeID(shapeID) && std::binary_search(onPage.begin(), onPage.end(), shapeID);
+bool SimulationShapeDisplay::isOnPage(int32_t shapeID) const {
+    if (!isShapeID(shapeID)) return false;
+    return !pageWalk_ || std::binary_search(pageWalk_->begin(), pageWalk_->end(), shapeID);
 }
 
 void SimulationShapeDisplay::enter(FormulaBatchMap& batch, const FormerCell& former) {
@@ -201,72 +283,224 @@ void SimulationShapeDisplay::unnameStackPlaces() {
 // --- Marking
 
 // What the carriers hold before the display first writes a count: the initial marking
-// as the user drew it ("0" in a box, a cell inherited from the master), which a count
-// written back would not restore.
+// as the user drew it ("0" in a box, "3abc" in a box reading took for 3, a cell inherited
+// from the master), which a count written back would not restore. A box's text is what
+// reading found in it; a cell is looked for by its row and read with the others in one
+// batch.
 void SimulationShapeDisplay::saveMarkingCarriers() {
     if (markingsSaved_ || !places_) return;
     markingsSaved_ = true;
+    std::vector<MarkingCarrier*> cells;
     for (GEGraphElement* e = places_->getFirst(); e != places_->end(); e = places_->getNext()) {
         const auto* place = static_cast<const GEPlace*>(e);
-        if (!place->isStackPlace()) saveMarkingCarrier(*place);
+        if (place->isStackPlace()) continue;
+        MarkingCarrier& carrier = carriers_[place];
+        carrier.cellName = place->getMarkingCellName();
+        carrier.inCell = !carrier.cellName.empty();
+        carrier.former.shapeID =
+            carrier.inCell ? place->getMarkingCellShapeID() : place->getMarkingShapeID();
+        if (!isShapeID(carrier.former.shapeID)) continue;
+        if (carrier.inCell) {
+            cells.push_back(&carrier);
+            continue;
+        }
+        const SavedFormulaIndex::TextRead* read =
+            savedFormulas_ ? savedFormulas_->textRead(carrier.former.shapeID) : nullptr;
+        carrier.formerText = read ? read->text : shapeOfID(carrier.former.shapeID).Text();
+        carrier.shown = read ? read->shown : carrier.formerText;
+        carrier.located = true;
     }
+    locateMarkingCells(cells);
 }
 
-void SimulationShapeDisplay::saveMarkingCarrier(const GEPlace& place) {
-    const std::string cellName = place.getMarkingCellName();
-    if (cellName.empty()) {
-        const int32_t shapeID = place.getMarkingShapeID();
-        if (!isShapeID(shapeID)) return;
-        markingTexts_.push_back({shapeID, getShapeByID(pageShapes_, shapeID).Text()});
-        return;
+// A marking cell is a user cell: its row is found by its name, which also tells a
+// missing one; any other is looked up. An inherited cell goes back to inheriting.
+void SimulationShapeDisplay::locateMarkingCells(std::vector<MarkingCarrier*>& cells) {
+    std::vector<FormulaBatchKey> local;
+    std::vector<MarkingCarrier*> localCarriers;
+    for (MarkingCarrier* carrier : cells) {
+        const visio::VShape shape = shapeOfID(carrier->former.shapeID);
+        if (hasUserPrefix(carrier->cellName)) {
+            const int16_t row = shape.CellsRowIndexU(carrier->cellName);
+            if (row < 0) continue;
+            carrier->former.address = {static_cast<uint16_t>(visio::visSectionUser),
+                                       static_cast<uint16_t>(row), 0};
+        } else {
+            const visio::VCell cell = shape.CellsU(carrier->cellName);
+            if (cell.isEmpty()) continue;
+            carrier->former.address = addressOf(cell);
+        }
+        carrier->located = true;
+        const CellAddress& a = carrier->former.address;
+        if (shape.CellsSRCExists(static_cast<int16_t>(a.section), static_cast<int16_t>(a.row),
+                                 static_cast<int16_t>(a.cell), kLocally) == 0)
+            continue;
+        local.push_back(batchKey(carrier->former.shapeID, a));
+        localCarriers.push_back(carrier);
     }
-    const int32_t shapeID = place.getMarkingCellShapeID();
-    if (!isShapeID(shapeID)) return;
-    const visio::VCell cell = getShapeByID(pageShapes_, shapeID).CellsU(cellName);
-    if (cell.isEmpty()) return;
-    markingCells_.push_back({shapeID, addressOf(cell), formulaToRestore(cell)});
+    if (local.empty()) return;
+    const std::vector<std::string> formulas = getFormulasBatch(
+        pageShapes_.ContainingPage(), local, [this](int32_t id) { return shapeOfID(id); });
+    for (size_t i = 0; i < localCarriers.size(); ++i) {
+        localCarriers[i]->former.formula = formulas[i];
+        localCarriers[i]->shown = formulas[i];
+    }
 }
 
 void SimulationShapeDisplay::showMarking(const Marking& marking) {
+    saveMarkingCarriers();
+    if (writing_ == Writing::OneByOne) {
+        showMarkingOneByOne(marking);
+    } else {
+        showMarkingBatched(marking);
+    }
+}
+
+// The carriers whose count changed: their cells and the boxes' LockTextEdit in one batch,
+// the boxes' texts, then LockTextEdit again; as plain writes, which a guarded cell refuses.
+void SimulationShapeDisplay::showMarkingBatched(const Marking& marking) {
+    FormulaBatchMap cells;
+    FormulaBatchMap locks;
+    std::vector<std::pair<int32_t, std::string>> texts;
+    for (int32_t i = 0; i < marking.placeCount(); ++i) {
+        auto it = carriers_.find(marking.placeAt(i));
+        if (it == carriers_.end() || !it->second.located) continue;
+        MarkingCarrier& carrier = it->second;
+        const std::string shown =
+            carrier.inCell ? std::to_string(marking.tokensAt(i)) : textOfCount(marking.tokensAt(i));
+        if (carrier.shown == shown) continue;
+        carrier.shown = shown;
+        carrier.written = true;
+        const int32_t shapeID = carrier.former.shapeID;
+        if (carrier.inCell) {
+            cells.emplace(batchKey(shapeID, carrier.former.address), shown);
+            continue;
+        }
+        cells.emplace(batchKey(shapeID, kLockTextEditCell), kUnprotected);
+        locks.emplace(batchKey(shapeID, kLockTextEditCell), kProtected);
+        texts.emplace_back(shapeID, shown);
+    }
+    if (cells.empty()) return;
+    writeBatch(std::move(cells), GuardedCells::Keep);
+    if (texts.empty()) return;
+    for (const auto& [shapeID, text] : texts) setShapeText(shapeOfID(shapeID), text);
+    writeBatch(std::move(locks), GuardedCells::Keep);
+}
+
+void SimulationShapeDisplay::showMarkingOneByOne(const Marking& marking) {
     for (int32_t i = 0; i < marking.placeCount(); ++i) {
         const GEPlace* place = marking.placeAt(i);
         if (place->isStackPlace()) continue;
+        auto carrier = carriers_.find(place);
+        if (carrier != carriers_.end()) carrier->second.written = true;
         const std::string cellName = place->getMarkingCellName();
         if (cellName.empty()) {
-            showInTextBox(place->getMarkingShapeID(), marking.tokensAt(i));
+            showInTextBox(place->getMarkingShapeID(), textOfCount(marking.tokensAt(i)));
         } else {
-            showInCell(place->getMarkingCellShapeID(), cellName, marking.tokensAt(i));
+            showInCell(place->getMarkingCellShapeID(), cellName,
+                       std::to_string(marking.tokensAt(i)));
         }
     }
 }
 
-// The box is protected like every shape of the page; it is opened for the one write.
-void SimulationShapeDisplay::showInTextBox(int32_t shapeID, int32_t count) const {
+// The box is protected like every shape of the net; it is opened for the one write.
+void SimulationShapeDisplay::showInTextBox(int32_t shapeID, const std::string& text) const {
     if (!isShapeID(shapeID)) return;
     const visio::VShape box = getShapeByID(pageShapes_, shapeID);
     setCellFormula(box, kLockTextEdit, kUnprotected);
-    setShapeText(box, textOfCount(count));
+    setShapeText(box, text);
     setCellFormula(box, kLockTextEdit, kProtected);
 }
 
 void SimulationShapeDisplay::showInCell(int32_t shapeID, const std::string& cellName,
-                                        int32_t count) const {
+                                        const std::string& count) const {
     if (!isShapeID(shapeID)) return;
-    setCellFormula(getShapeByID(pageShapes_, shapeID), cellName, std::to_string(count));
+    setCellFormula(getShapeByID(pageShapes_, shapeID), cellName, count);
 }
 
 // --- Highlights
 
+void SimulationShapeDisplay::showOutlines(const Outlines& outlines) {
+    if (writing_ == Writing::OneByOne) {
+        showOutlinesOneByOne(outlines);
+        return;
+    }
+    OutlineMap wanted;
+    for (const OutlineGroup& group : outlines) addOutlines(wanted, group);
+    showOutlinesBatched(std::move(wanted));
+}
+
 void SimulationShapeDisplay::highlightConflictPlaces(const std::vector<GEPlace*>& places,
                                                      uint32_t colour) {
-    const std::string formula = rgbFormula(colour);
-    for (GEPlace* place : places) highlightElement(place, formula);
+    highlightEnabledTransitions(std::vector<GEGraphElement*>(places.begin(), places.end()), colour);
 }
 
 void SimulationShapeDisplay::highlightEnabledTransitions(
     const std::vector<GEGraphElement*>& transitions, uint32_t colour) {
-    const std::string formula = rgbFormula(colour);
-    for (GEGraphElement* transition : transitions) highlightElement(transition, formula);
+    if (writing_ == Writing::OneByOne) {
+        const std::string formula = rgbFormula(colour);
+        for (GEGraphElement* transition : transitions) highlightElement(transition, formula);
+        return;
+    }
+    OutlineMap wanted = shownOutlines_;
+    addOutlines(wanted, {transitions, colour});
+    showOutlinesBatched(std::move(wanted));
+}
+
+void SimulationShapeDisplay::clearHighlight() {
+    showOutlines({});
+}
+
+void SimulationShapeDisplay::addOutlines(OutlineMap& wanted, const OutlineGroup& group) {
+    const std::string formula = rgbFormula(group.colour);
+    for (GEGraphElement* element : group.elements) {
+        if (element && isShapeID(element->getID())) wanted[element->getID()] = {element, formula};
+    }
+}
+
+// The difference to what is coloured now, in one batch: an outline no longer wanted gets
+// its saved colour and weight back, one wanted gets its colour unless it has it already.
+void SimulationShapeDisplay::showOutlinesBatched(OutlineMap wanted) {
+    FormulaBatchMap batch;
+    for (const auto& [shapeID, outline] : shownOutlines_) {
+        if (wanted.count(shapeID) == 0) enterSavedOutline(batch, shapeID);
+    }
+    for (const auto& [shapeID, outline] : wanted) {
+        auto shown = shownOutlines_.find(shapeID);
+        if (shown == shownOutlines_.end() || shown->second.formula != outline.formula) {
+            enterOutline(batch, outline, shapeID);
+        }
+    }
+    shownOutlines_ = std::move(wanted);
+    if (!batch.empty()) writeBatch(std::move(batch), GuardedCells::Keep);
+}
+
+void SimulationShapeDisplay::enterOutline(FormulaBatchMap& batch, const Outline& outline,
+                                          int32_t shapeID) const {
+    batch[batchKey(shapeID, kLineColorCell)] = outline.formula;
+}
+
+// An outline whose shape has no saved formulas keeps its colour, as it always did.
+void SimulationShapeDisplay::enterSavedOutline(FormulaBatchMap& batch, int32_t shapeID) const {
+    if (!savedFormulas_) return;
+    for (int32_t i = 0; i < savedFormulas_->getRecordCount(shapeID); ++i) {
+        const CellAddress address = savedFormulas_->getRecordAddress(shapeID, i);
+        if (address == kLineColorCell || address == kLineWeightCell) {
+            batch[batchKey(shapeID, address)] = savedFormulas_->getRecordFormula(shapeID, i);
+        }
+    }
+}
+
+// One by one, as the display always did: every outline coloured before is put back,
+// then every one wanted is coloured.
+void SimulationShapeDisplay::showOutlinesOneByOne(const Outlines& outlines) {
+    std::unordered_set<int32_t> restored;
+    for (const GEGraphElement* element : highlighted_) {
+        if (restored.insert(element->getID()).second) restoreOutline(element->getID());
+    }
+    highlighted_.clear();
+    for (const OutlineGroup& group : outlines)
+        highlightEnabledTransitions(group.elements, group.colour);
 }
 
 void SimulationShapeDisplay::highlightElement(GEGraphElement* element, const std::string& formula) {
@@ -274,15 +508,6 @@ void SimulationShapeDisplay::highlightElement(GEGraphElement* element, const std
     highlighted_.push_back(element);
     if (!isShapeID(element->getID())) return;
     setCellFormula(getShapeByID(pageShapes_, element->getID()), kLineColor, formula);
-}
-
-// An element coloured twice is put back once.
-void SimulationShapeDisplay::clearHighlight() {
-    std::unordered_set<int32_t> restored;
-    for (const GEGraphElement* element : highlighted_) {
-        if (restored.insert(element->getID()).second) restoreOutline(element->getID());
-    }
-    highlighted_.clear();
 }
 
 void SimulationShapeDisplay::restoreOutline(int32_t shapeID) const {

@@ -2,23 +2,26 @@
 
 #include <cstdint>
 
-#include "model/CellAddressTable.h"
 #include "platform/visio/VisioConstants.h"
 
 namespace {
 
 constexpr uint16_t kProtectionCells = 15;
 constexpr uint16_t kMiscCell = 2;
+constexpr int32_t kWrittenKey = 1;
+constexpr int32_t kOutlinesKey = 2;
 
 }  // namespace
 
-void addSimulatorCells(CellAddressTable& written, CellAddressTable& saved) {
-    for (CellAddressTable* table : {&saved, &written}) {
-        for (uint16_t cell = 0; cell < kProtectionCells; ++cell) {
-            table->addUnique(visio::visSectionObject, visio::visRowLock, cell);
-        }
-        table->addUnique(visio::visSectionObject, visio::visRowMisc, kMiscCell);
+void addSimulatorCells(CellAddressTable& written, CellAddressTable& outlines) {
+    for (uint16_t cell = 0; cell < kProtectionCells; ++cell) {
+        written.addUnique(visio::visSectionObject, visio::visRowLock, cell);
     }
-    saved.addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineColor);
-    saved.addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineWeight);
+    written.addUnique(visio::visSectionObject, visio::visRowMisc, kMiscCell);
+    outlines.addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineColor);
+    outlines.addUnique(visio::visSectionObject, visio::visRowLine, visio::visLineWeight);
+}
+
+CellAddressTableMap simulatorTables(CellAddressTable* written, CellAddressTable* outlines) {
+    return {{kWrittenKey, written}, {kOutlinesKey, outlines}};
 }

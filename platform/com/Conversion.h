@@ -152,11 +152,13 @@ struct Convert<visio::Variant> {
 };
 
 // Vectors as one-dimensional arrays from 0: 16-bit integers as an array of Integer (the
-// shape, section, row and cell numbers of Visio's batch members), everything else as an
-// array of VARIANT (formulas, results, units).
+// shape, section, row and cell numbers of Visio's batch members), 32-bit ones as an array
+// of Long (shape IDs), everything else as an array of VARIANT (formulas, results, units).
 template <class E>
 struct Convert<std::vector<E>> {
-    static constexpr VARTYPE elementType = std::is_same_v<E, int16_t> ? VT_I2 : VT_VARIANT;
+    static constexpr VARTYPE elementType = std::is_same_v<E, int16_t>   ? VT_I2
+                                           : std::is_same_v<E, int32_t> ? VT_I4
+                                                                        : VT_VARIANT;
     static constexpr VARTYPE vt = VT_ARRAY | elementType;
     static void toVariant(const std::vector<E>& value, VARIANT& v, ObjectBridge& bridge) {
         SAFEARRAY* array = SafeArrayCreateVector(elementType, 0, static_cast<ULONG>(value.size()));
@@ -168,6 +170,8 @@ struct Convert<std::vector<E>> {
         for (std::size_t i = 0; i < value.size(); ++i) {
             if constexpr (elementType == VT_I2) {
                 static_cast<SHORT*>(data)[i] = value[i];
+            } else if constexpr (elementType == VT_I4) {
+                static_cast<LONG*>(data)[i] = value[i];
             } else {
                 VARIANT& element = static_cast<VARIANT*>(data)[i];
                 VariantInit(&element);

@@ -34,6 +34,9 @@
     X(C, Get,    int32_t, Count, "Count", (), ()) \
     /* From 1. */ \
     X(C, Get,    visio::ComRef<visio::IVShape>, Item, "Item", (int32_t index), (index)) \
+    /* The IDs of the shapes Item reports, in its order, in one call (Visio 2007 on; an */ \
+    /* older Visio answers nothing). */ \
+    X(C, Method, void, GetIDs, "GetIDs", (std::vector<int32_t>* shapeIDs), (shapeIDs)) \
     /* 256: a sub-selected shape is reported itself rather than its top-level group. */ \
     X(C, Get,    int32_t, IterationMode, "IterationMode", (), ()) \
     X(C, Put,    void, SetIterationMode, "IterationMode", (int32_t mode), (mode)) \

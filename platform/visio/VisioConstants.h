@@ -32,6 +32,9 @@ constexpr int16_t visLineColor = 1;
 constexpr int16_t visLinePattern = 2;
 constexpr int16_t visLineBeginArrow = 5;
 constexpr int16_t visLineEndArrow = 6;
+// Cells of the protection row.
+constexpr int16_t visLockWidth = 0;
+constexpr int16_t visLockTextEdit = 11;
 // Cells of the transform row (visRowXFormOut).
 constexpr int16_t visXFormWidth = 2;
 constexpr int16_t visXFormHeight = 3;

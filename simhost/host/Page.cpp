@@ -233,6 +233,7 @@ void Page::queueBeforeDelete(Shape& shape) {
 void Page::removeShape(Shape& shape) {
     if (!usable() || shape.page() != this || shape.isSheetOnly() || shape.isDeleted()) return;
     visio::ComRef<Shape> keep(&shape);
+    ++removals_;
     forEachShape(shape, [&](Shape& s) {
         Connect::unglueAll(s);
         forget(s);

@@ -51,6 +51,9 @@ public:
     // Deletes a shape and its members now, without before-delete events (the caller
     // raises them); glue records and selections naming them go too.
     void removeShape(Shape& shape);
+    // Counts the deletions of shapes on the page: an answer that lists shapes stays what
+    // it was while the count stays.
+    uint64_t removalCount() const { return removals_; }
     // Moves a shape into a group, keeping its place on the page.
     void moveIntoGroup(Shape& shape, Shape& group);
 
@@ -89,6 +92,7 @@ private:
     std::unordered_map<int32_t, Shape*> byId_;
     std::unordered_map<std::string, Shape*> byName_;
     int32_t nextShapeId_ = 1;
+    uint64_t removals_ = 0;
 };
 
 }  // namespace simhost

@@ -18,9 +18,24 @@ bool Selection::usable() const {
     return page_ && !page_->isDeleted();
 }
 
-std::vector<visio::ComRef<Shape>> Selection::shapes() const {
-    if (!usable()) return {};
-    return window_ ? window_->selection().reported(mode_) : own_.reported(mode_);
+// A window forgets the shapes deleted from its selection, which counts as a change; an
+// answer holds on to them, and the deletions on its page tell.
+Selection::ListedAt Selection::now() const {
+    if (window_) return {window_->selection().changeCount(), mode_, 0};
+    return {own_.changeCount(), mode_, page_->removalCount()};
+}
+
+const std::vector<visio::ComRef<Shape>>& Selection::shapes() const {
+    if (!usable()) {
+        listed_.clear();
+        isListed_ = false;
+        return listed_;
+    }
+    if (isListed_ && listedAt_ == now()) return listed_;
+    listed_ = window_ ? window_->selection().reported(mode_) : own_.reported(mode_);
+    listedAt_ = now();
+    isListed_ = true;
+    return listed_;
 }
 
 int32_t Selection::Count() {
@@ -28,9 +43,15 @@ int32_t Selection::Count() {
 }
 
 visio::ComRef<visio::IVShape> Selection::Item(int32_t index) {
-    auto list = shapes();
+    const auto& list = shapes();
     if (index < 1 || index > static_cast<int32_t>(list.size())) return {};
     return list[static_cast<size_t>(index - 1)];
+}
+
+void Selection::GetIDs(std::vector<int32_t>* shapeIDs) {
+    if (!shapeIDs) return;
+    shapeIDs->clear();
+    for (const auto& shape : shapes()) shapeIDs->push_back(shape->id());
 }
 
 int32_t Selection::IterationMode() {

@@ -1,8 +1,11 @@
 // A Selection object: a window's selection (it reads the window's current selection and
-// changes it) or the answer of a spatial query (a fixed list of shapes).
+// changes it) or the answer of a spatial query (a fixed list of shapes). What it reports
+// is listed once and kept while the selection, the iteration mode and the shapes stay,
+// so that Count and Item take constant time however long the selection is.
 #pragma once
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include "platform/visio/IVWindow.h"
@@ -25,13 +28,21 @@ public:
     QAV_VISIO_DECLARE_OVERRIDES(Selection)
 
 private:
-    std::vector<visio::ComRef<Shape>> shapes() const;
+    // The changes of the selection, the iteration mode and the deletions on the page
+    // that the list was made at.
+    using ListedAt = std::tuple<uint64_t, int32_t, uint64_t>;
+
+    const std::vector<visio::ComRef<Shape>>& shapes() const;
+    ListedAt now() const;
     bool usable() const;
 
     visio::ComRef<Window> window_;
     visio::ComRef<Page> page_;
     SelectionSet own_;
     int32_t mode_ = 0;
+    mutable std::vector<visio::ComRef<Shape>> listed_;
+    mutable ListedAt listedAt_;
+    mutable bool isListed_ = false;
 };
 
 }  // namespace simhost

@@ -1,6 +1,7 @@
 #include "simhost/host/SelectionSet.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Shape.h"
@@ -21,6 +22,12 @@ SelectionSet::~SelectionSet() = default;
 
 void SelectionSet::add(const visio::ComRef<Shape>& shape) {
     entries_.push_back({shape, Mark::Selected});
+    noteChange(true);
+}
+
+bool SelectionSet::noteChange(bool changed) {
+    if (changed) ++changes_;
+    return changed;
 }
 
 SelectionSet::Entry* SelectionSet::find(const Shape& shape) {
@@ -36,12 +43,12 @@ bool SelectionSet::apply(Shape& shape, int16_t action) {
             entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
                                           [&](const Entry& e) { return e.shape.get() == &shape; }),
                            entries_.end());
-            return entries_.size() != before;
+            return noteChange(entries_.size() != before);
         }
         case visio::visSelect:
-            return select(shape);
+            return noteChange(select(shape));
         case visio::visSubSelect:
-            return subSelect(shape);
+            return noteChange(subSelect(shape));
         case visio::visDeselectAll:
             return clear();
         default:
@@ -83,9 +90,9 @@ bool SelectionSet::subSelect(Shape& shape) {
 }
 
 bool SelectionSet::clear() {
-    bool changed = !entries_.empty();
+    const bool held = !entries_.empty();
     entries_.clear();
-    return changed;
+    return noteChange(held);
 }
 
 bool SelectionSet::forget(const Shape& shape) {
@@ -108,15 +115,14 @@ bool SelectionSet::forget(const Shape& shape) {
                                                        e.shape.get()) != emptied.end();
                                   }),
                    entries_.end());
-    return entries_.size() != before;
+    return noteChange(entries_.size() != before);
 }
 
 std::vector<visio::ComRef<Shape>> SelectionSet::reported(int32_t iterationMode) const {
     std::vector<visio::ComRef<Shape>> shapes;
+    std::unordered_set<const Shape*> reportedOnce;
     auto addOnce = [&](Shape* s) {
-        for (const auto& known : shapes)
-            if (known.get() == s) return;
-        shapes.push_back(visio::ComRef<Shape>(s));
+        if (reportedOnce.insert(s).second) shapes.push_back(visio::ComRef<Shape>(s));
     };
     for (const Entry& e : entries_) {
         if (e.shape->isDeleted()) continue;

@@ -36,6 +36,9 @@ public:
 
     const std::vector<Entry>& entries() const { return entries_; }
     bool empty() const { return entries_.empty(); }
+    // Counts the changes to the entries: what is reported stays the same while it stays
+    // (and no shape is deleted).
+    uint64_t changeCount() const { return changes_; }
     std::vector<visio::ComRef<Shape>> reported(int32_t iterationMode) const;
     // The group AddToGroup moves the other selected shapes into: the last selected or
     // sub-selected group; null when none.
@@ -46,7 +49,11 @@ private:
     bool select(Shape& shape);
     bool subSelect(Shape& shape);
 
+    // The answer of a mutator, counted when it changed the entries.
+    bool noteChange(bool changed);
+
     std::vector<Entry> entries_;
+    uint64_t changes_ = 0;
 };
 
 }  // namespace simhost

@@ -292,7 +292,7 @@ protected:
     PetriNetGateTest() { simulatorCells.addUnique(visio::visSectionObject, visio::visRowFill, 0); }
     bool gate() {
         return checker().isConsistentPetriNet(visio::VShapes(env.activePage().Shapes()),
-                                              &simulatorCells);
+                                              {{1, &simulatorCells}});
     }
     DiagramTypeHolder& holder() { return *env.controller->diagramTypeHolder(); }
 

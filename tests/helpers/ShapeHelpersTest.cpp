@@ -5,7 +5,10 @@
 #include "platform/visio/VObject.h"
 #include "platform/visio/VPage.h"
 #include "platform/visio/VPages.h"
+#include "platform/visio/VSelection.h"
+#include "simhost/host/Host.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/StandInObjects.h"
 
 namespace {
 
@@ -28,6 +31,34 @@ TEST_F(ShapeHelpersTest, FetchesShapesByIndexAndByID) {
     EXPECT_EQ(getShapeByID(shapes, second->id()).ID(), second->id());
     EXPECT_TRUE(getShapeByID(shapes, 999).isEmpty());
     EXPECT_TRUE(getShapeByID(visio::VShapes(), first->id()).isEmpty());
+}
+
+// A Visio before 2007 does not know GetIDs: nothing comes of it, and the IDs are asked
+// shape by shape.
+class SelectionWithoutGetIDs : public teststandin::Forwarding<visio::IVSelection> {
+public:
+    void GetIDs(std::vector<int32_t>*) override {}
+};
+
+TEST_F(ShapeHelpersTest, ASelectionsIDsComeInOneCallOrShapeByShape) {
+    auto first = add(ShapeSpec::box(1, 1, 1, 1));
+    auto second = add(ShapeSpec::box(3, 1, 1, 1));
+    host_.select(*second);
+    host_.select(*first);
+    const std::vector<int32_t> selected = {second->id(), first->id()};
+    const visio::VSelection selection(host_.application().ActiveWindow()->Selection());
+    host_.counters().reset();
+    EXPECT_EQ(getSelectionShapeIDs(selection), selected);
+    EXPECT_EQ(host_.counters().hostCalls(), 1u);
+
+    SelectionWithoutGetIDs old;
+    old.real = host_.application().ActiveWindow()->Selection();
+    const visio::VSelection older{visio::ComRef<visio::IVSelection>(&old)};
+    EXPECT_EQ(getSelectionShapeIDs(older), selected);
+    EXPECT_EQ(getSelectionShapeIDs(older, [](const visio::VShape& s) { return s.ID() * 10; }),
+              (std::vector<int32_t>{second->id() * 10, first->id() * 10}));
+    host_.deselectAll();
+    EXPECT_TRUE(getSelectionShapeIDs(older).empty());
 }
 
 TEST_F(ShapeHelpersTest, TheParentIsTheGroupNeverThePage) {

@@ -1,5 +1,6 @@
 // Windows and their selection: select actions, sub-selection inside groups reported by
-// iteration mode, AddToGroup, the window setting, and the selection-changed event.
+// iteration mode, AddToGroup, the window setting, and the selection-changed event; a
+// selection object held while all that changes reports it, by Item and by GetIDs.
 #include <gtest/gtest.h>
 
 #include "platform/visio/VisioConstants.h"
@@ -24,11 +25,23 @@ protected:
         inner = block->memberList().front();
         field = inner->memberList().front();
         window = host.application().ActiveWindow();
+        held = window->Selection();
     }
 
+    // What a new selection object reports by Item; one held from the start reports the
+    // same, by Item and by GetIDs, however the selection changed since.
     std::vector<int32_t> selectedIds(int32_t mode) {
         auto selection = window->Selection();
         selection->SetIterationMode(mode);
+        const std::vector<int32_t> ids = itemIds(selection);
+        held->SetIterationMode(mode);
+        EXPECT_EQ(itemIds(held), ids);
+        std::vector<int32_t> answered;
+        held->GetIDs(&answered);
+        EXPECT_EQ(answered, ids);
+        return ids;
+    }
+    static std::vector<int32_t> itemIds(const ComRef<IVSelection>& selection) {
         std::vector<int32_t> ids;
         for (int32_t i = 1; i <= selection->Count(); ++i) ids.push_back(selection->Item(i)->ID());
         return ids;
@@ -39,6 +52,7 @@ protected:
     Page* page = nullptr;
     ComRef<Shape> box, block, inner, field;
     ComRef<IVWindow> window;
+    ComRef<IVSelection> held;
 };
 
 TEST_F(HostSelectionTest, TheWindowShowsAPageOfADrawing) {
@@ -131,6 +145,18 @@ TEST_F(HostSelectionTest, DeletedShapesLeaveTheSelection) {
     EXPECT_EQ(selectedIds(visSelModeSkipSuper), std::vector<int32_t>{box->ID()});
     box->Delete();
     EXPECT_TRUE(selectedIds(0).empty());
+
+    // A spatial query's answer holds its shapes; one deleted leaves it.
+    auto left = host.addShape(*page, ShapeSpec::box(3, 1, 1, 1));
+    auto right = host.addShape(*page, ShapeSpec::box(4, 1, 1, 1));
+    auto middle = host.addShape(*page, ShapeSpec::box(3.5, 1, 0.5, 0.5));
+    ComRef<IVSelection> answer = middle->SpatialNeighbors(15, 0.015, 0, Variant());
+    EXPECT_EQ(itemIds(answer), (std::vector<int32_t>{left->ID(), right->ID()}));
+    host.deleteShape(*left);
+    EXPECT_EQ(itemIds(answer), std::vector<int32_t>{right->ID()});
+    std::vector<int32_t> answered;
+    answer->GetIDs(&answered);
+    EXPECT_EQ(answered, std::vector<int32_t>{right->ID()});
 
     // A turn to another page empties the selection.
     auto again = host.addShape(*page, ShapeSpec::box(1, 1, 1, 1));

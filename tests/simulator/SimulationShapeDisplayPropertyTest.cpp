@@ -2,7 +2,8 @@
 // a box, capacities, stack places named and unnamed, start/end and connection places,
 // elements in plain groups): a simulation's display of random markings and highlights,
 // with saves in between, writes no cell outside the simulator's own and leaves the
-// drawing exactly as it was, at every save and at the end.
+// drawing exactly as it was, at every save and at the end; and the batched display shows
+// after every step what the display one by one shows.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,8 +20,11 @@
 #include "platform/visio/VShape.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/file/DrawingFile.h"
+#include "simhost/file/FileNames.h"
 #include "simhost/host/Host.h"
 #include "simhost/host/ShapeSpec.h"
+#include "simhost/host/Shapes.h"
+#include "simhost/sheet/ShapeSheet.h"
 #include "simhost/stencil/PetriStencil.h"
 #include "simhost/ui/HeadlessBackend.h"
 #include "simulator/Marking.h"
@@ -155,6 +159,35 @@ std::string fileOf(simhost::Document& document) {
     return text;
 }
 
+void appendCells(std::string& state, int16_t section, const simhost::SheetRow* row) {
+    if (!row) return;
+    for (const simhost::SheetCell& cell : row->cells)
+        state += std::to_string(section) + (cell.inherited ? "^" : "=") + cell.formula + ";";
+}
+
+// What a display may change on a page: the text of every shape and the formula of every
+// cell, and whether it inherits. As exact for that as the drawing's file, and quicker.
+void appendShapeState(std::string& state, simhost::Shape& shape) {
+    state += "\n" + std::to_string(shape.id()) + " \"" + shape.text() + "\" ";
+    const simhost::ShapeSheet& sheet = shape.sheet();
+    for (int16_t section : sheet.sectionNumbers()) {
+        if (section == visio::visSectionObject) {
+            for (int16_t r : simhost::FileNames::objectRows())
+                appendCells(state, section, sheet.row(section, r));
+            continue;
+        }
+        for (int16_t r = 0; r < sheet.rowCount(section); ++r)
+            appendCells(state, section, sheet.row(section, r));
+    }
+    for (const ShapeRef& member : shape.memberList()) appendShapeState(state, *member);
+}
+
+std::string pageState(simhost::Page& page) {
+    std::string state;
+    for (const ShapeRef& shape : page.shapeCollection().list()) appendShapeState(state, *shape);
+    return state;
+}
+
 template <class Element>
 std::vector<Element*> someOf(GEElementSet& set, std::mt19937& random) {
     std::vector<Element*> chosen;
@@ -284,14 +317,185 @@ private:
     testsupport::EventRecorder writes_{host_.application()};
 };
 
-TEST(SimulationShapeDisplayPropertyTest, ShowsOnlyItsOwnCellsAndLeavesTheDrawingAsItWas) {
+// One drawing twice, in hosts of their own: one shown by the batched display, the other
+// one by one as the display always wrote it. Every step of a long random run, as the
+// simulator shows it (the new marking, then the outlines of conflict places and enabled
+// transitions), the outlines colour by colour and cleared, saves in between, and the end
+// of the run, leave both pages the same. Some outline and lock cells hold a guard, which
+// a step's plain write leaves alone either way.
+class ComparedRun {
+public:
+    explicit ComparedRun(uint32_t seed) : random_(seed) {
+        for (Side& side : sides_) {
+            std::mt19937 drawing(seed);
+            side.document = side.host.newDocument("run.vsd");
+            NetDrawing(side.host, *side.document->page(1), drawing).draw();
+            guardSome(*side.document->page(1), drawing);
+        }
+        batched().shown = std::make_unique<DisplayedPage>(pageOf(batched()));
+        oneByOne().shown = std::make_unique<DisplayedPage>(
+            pageOf(oneByOne()), SimulationShapeDisplay::Writing::OneByOne);
+    }
+
+    void run() {
+        for (Side& side : sides_) {
+            side.display().saveFormats(&side.shown->writtenCells());
+            side.current = std::make_unique<Marking>(side.shown->initialMarking());
+        }
+        expectSame("entered");
+        for (int i = 0; i < kSteps; ++i) act("action " + std::to_string(i));
+        for (Side& side : sides_) {
+            side.display().showMarking(side.shown->initialMarking());
+            side.display().restoreFormats();
+        }
+        expectSame("left");
+        EXPECT_EQ(fileOf(*batched().document), fileOf(*oneByOne().document));
+    }
+
+private:
+    static constexpr int kSteps = 30;
+
+    struct Side {
+        simhost::Host host;
+        visio::ComRef<simhost::Document> document;
+        std::unique_ptr<DisplayedPage> shown;
+        std::unique_ptr<Marking> current;
+        SimulationShapeDisplay& display() { return shown->display(); }
+    };
+    Side& batched() { return sides_[0]; }
+    Side& oneByOne() { return sides_[1]; }
+    static visio::VShapes pageOf(Side& side) {
+        return visio::VShapes(side.document->page(1)->Shapes());
+    }
+
+    void guardSome(simhost::Page& page, std::mt19937& random) {
+        for (const ShapeRef& shape : page.shapeCollection().list()) {
+            if (chance(random, 6)) shape->setCell("LineColor", "GUARD(RGB(9,9,9))");
+            if (shape->sheet().resolve("User.QAV_marking") && chance(random, 5))
+                shape->setCell("User.QAV_marking", "GUARD(1)");
+            for (const ShapeRef& member : shape->memberList()) {
+                if (chance(random, 8)) member->setCell("LockTextEdit", "GUARD(0)");
+            }
+        }
+    }
+
+    void act(const std::string& what) {
+        switch (uniform(random_, 0, 5)) {
+            case 0:
+            case 1:
+            case 2:
+                step();
+                break;
+            case 3:
+                colourSome();
+                break;
+            case 4:
+                for (Side& side : sides_) side.display().clearHighlight();
+                break;
+            default:
+                saveInBetween();
+                break;
+        }
+        expectSame(what);
+    }
+
+    // The same places and transitions, by their place in the model's sets, on each side.
+    template <class Element>
+    static std::vector<Element*> elementsAt(GEElementSet& set, const std::vector<int>& at) {
+        std::vector<Element*> elements;
+        int i = 0;
+        for (GEGraphElement* e = set.getFirst(); e != set.end(); e = set.getNext(), ++i) {
+            for (int wanted : at)
+                if (wanted == i) elements.push_back(static_cast<Element*>(e));
+        }
+        return elements;
+    }
+    std::vector<int> someIndexes(int count) {
+        std::vector<int> at;
+        for (int i = 0; i < count; ++i)
+            if (chance(random_, 3)) at.push_back(i);
+        if (!at.empty() && chance(random_, 4)) at.push_back(at.front());
+        return at;
+    }
+    static int countOf(GEElementSet& set) { return set.getCount(); }
+
+    void step() {
+        std::vector<int32_t> counts;
+        for (int32_t i = 0; i < batched().current->placeCount(); ++i)
+            counts.push_back(chance(random_, 3) ? 0 : uniform(random_, 1, 12));
+        const std::vector<int> places =
+            someIndexes(countOf(*batched().shown->holder().getPassive()));
+        const std::vector<int> transitions =
+            someIndexes(countOf(*batched().shown->holder().getActive()));
+        const uint32_t conflict = chance(random_, 4) ? 0x0000FFu : random_();
+        const uint32_t enabled = chance(random_, 4) ? 0x00FF00u : random_();
+        const bool both = !chance(random_, 5);
+        for (Side& side : sides_) {
+            for (int32_t i = 0; i < side.current->placeCount(); ++i)
+                side.current->setTokensAt(i, counts[static_cast<size_t>(i)]);
+            side.display().showMarking(*side.current);
+            SimulationShapeDisplay::Outlines outlines;
+            if (both) {
+                const std::vector<GEPlace*> conflicts =
+                    elementsAt<GEPlace>(*side.shown->holder().getPassive(), places);
+                outlines.push_back({{conflicts.begin(), conflicts.end()}, conflict});
+            }
+            outlines.push_back(
+                {elementsAt<GEGraphElement>(*side.shown->holder().getActive(), transitions),
+                 enabled});
+            side.display().showOutlines(outlines);
+        }
+    }
+
+    void colourSome() {
+        const std::vector<int> places =
+            someIndexes(countOf(*batched().shown->holder().getPassive()));
+        const uint32_t colour = random_();
+        for (Side& side : sides_) {
+            side.display().highlightConflictPlaces(
+                elementsAt<GEPlace>(*side.shown->holder().getPassive(), places), colour);
+        }
+    }
+
+    void saveInBetween() {
+        for (Side& side : sides_) {
+            side.display().showMarking(side.shown->initialMarking());
+            side.display().restoreFormats();
+        }
+        expectSame("saved");
+        for (Side& side : sides_) {
+            side.display().saveFormats(&side.shown->writtenCells());
+            side.display().showMarking(*side.current);
+        }
+    }
+
+    void expectSame(const std::string& when) {
+        EXPECT_EQ(pageState(*batched().document->page(1)), pageState(*oneByOne().document->page(1)))
+            << when;
+    }
+
+    std::mt19937 random_;
+    std::array<Side, 2> sides_;
+};
+
+// Every made-up drawing through a run of its kind.
+template <class Run>
+void runEveryDrawing() {
     simhost::headless::HeadlessBackend backend;
     ui::Backend::install(&backend);
     for (uint32_t seed = 1; seed <= kDrawings; ++seed) {
         SCOPED_TRACE("drawing " + std::to_string(seed));
-        ShownDrawing(seed).run();
+        Run(seed).run();
     }
     ui::Backend::install(nullptr);
+}
+
+TEST(SimulationShapeDisplayPropertyTest, BatchedStepsShowWhatOneByOneStepsShow) {
+    runEveryDrawing<ComparedRun>();
+}
+
+TEST(SimulationShapeDisplayPropertyTest, ShowsOnlyItsOwnCellsAndLeavesTheDrawingAsItWas) {
+    runEveryDrawing<ShownDrawing>();
 }
 
 }  // namespace

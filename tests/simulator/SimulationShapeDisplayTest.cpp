@@ -1,8 +1,9 @@
 // The display's edge cases on small drawn pages: how a count shows in a box and in a
 // cell, stack places without counts and with generated names, the outline colours and
-// their clearing, and the protection of sub-shapes.
+// their clearing, and which shapes are protected.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -89,10 +90,18 @@ TEST_F(SimulationShapeDisplayTest, ShowsCountsInBoxesAndCellsButNoneOnStackPlace
     shown.display().showMarking(marking);
     EXPECT_EQ(markingBox.text(), "7");
     EXPECT_EQ(cell->formula(kMarkingCell), "7");
-    // The box's text and its lock twice, the cell once; the stack place nothing.
+    EXPECT_EQ(markingBox.formula("LockTextEdit"), "1");
+    // The cell and the box's lock in one batch, the box's text, its lock again in a
+    // second batch; the stack place nothing.
     EXPECT_EQ(host_.counters().textWrites, 1u);
-    EXPECT_EQ(host_.counters().formulaWrites, 3u);
+    EXPECT_EQ(host_.counters().batchWrites, 2u);
+    EXPECT_EQ(host_.counters().batchCells, 3u);
+    EXPECT_EQ(host_.counters().formulaWrites, 0u);
     EXPECT_EQ(stack->memberList()[1]->text(), "stacked");
+
+    host_.counters().reset();
+    shown.display().showMarking(marking);
+    EXPECT_EQ(host_.counters().hostCalls(), 0u) << "no count changed, nothing written";
 }
 
 TEST_F(SimulationShapeDisplayTest, NamesUnnamedStackPlacesAndNumbersAgainAfterRestore) {
@@ -129,7 +138,7 @@ TEST_F(SimulationShapeDisplayTest, NamesUnnamedStackPlacesAndNumbersAgainAfterRe
     }
 }
 
-TEST_F(SimulationShapeDisplayTest, ColoursOutlinesAndClearsThemCellByCell) {
+TEST_F(SimulationShapeDisplayTest, ColoursOutlinesAndClearsThemInOneBatch) {
     const ShapeRef place = simhost::stencil::dropPlace(page(), at(1, 2, "p"));
     const ShapeRef transition = simhost::stencil::dropTransition(page(), at(3, 2, "t"));
     const std::string placeColour = place->formula("LineColor");
@@ -153,22 +162,25 @@ TEST_F(SimulationShapeDisplayTest, ColoursOutlinesAndClearsThemCellByCell) {
     display.clearHighlight();
     EXPECT_EQ(place->formula("LineColor"), placeColour);
     EXPECT_EQ(transition->formula("LineColor"), transitionColour);
-    // Colour and weight of each of the two shapes, one write each.
-    EXPECT_EQ(host_.counters().formulaWrites, 4u);
-    EXPECT_EQ(host_.counters().batchWrites, 0u);
+    // Colour and weight of each of the two shapes, in one batch.
+    EXPECT_EQ(host_.counters().batchCells, 4u);
+    EXPECT_EQ(host_.counters().batchWrites, 1u);
+    EXPECT_EQ(host_.counters().formulaWrites, 0u);
 
     host_.counters().reset();
     display.clearHighlight();
     EXPECT_EQ(host_.counters().hostCalls(), 0u);
 }
 
-TEST_F(SimulationShapeDisplayTest, ProtectsAndRestoresSubShapesOfGroupsInOneBatchEach) {
+// The places, the transitions, the arcs and the boxes that show their names, counts and
+// weights are protected, inside plain groups too; what the net does not show is not.
+TEST_F(SimulationShapeDisplayTest, ProtectsAndRestoresTheNetsShapesInOneBatchEach) {
     const ShapeRef group = add(simhost::ShapeSpec::group(6, 6, 3, 3));
     StencilOptions inside = at(1, 2, "inside");
     inside.group = group.get();
     inside.markingIn = ValueIn::TextBox;
-    simhost::stencil::dropPlace(page(), inside);
-    simhost::stencil::dropStackPlace(page(), at(3, 2, ""));
+    const ShapeRef place = simhost::stencil::dropPlace(page(), inside);
+    const ShapeRef stack = simhost::stencil::dropStackPlace(page(), at(3, 2, ""));
     DisplayedPage& shown = read();
     // Added after the page was read: nothing saved would unprotect it again.
     const ShapeRef late = add(simhost::ShapeSpec::box(9, 9, 1, 1));
@@ -177,23 +189,37 @@ TEST_F(SimulationShapeDisplayTest, ProtectsAndRestoresSubShapesOfGroupsInOneBatc
     host_.counters().reset();
     shown.display().saveFormats(&shown.writtenCells());
     EXPECT_EQ(host_.counters().batchWrites, 1u);
-    EXPECT_EQ(late->formula("LockTextEdit"), "0");
+    // The place with its name and marking boxes, the stack place with its name box.
+    const auto& parts = place->memberList();
+    const std::vector<simhost::Shape*> net = {place.get(), parts[1].get(), parts[2].get(),
+                                              stack.get(), stack->memberList()[1].get()};
     int shapes = 0;
     for (const ShapeRef& shape : page().shapeCollection().list()) {
-        if (shape.get() == late.get()) continue;
         forEachShape(*shape, [&](simhost::Shape& s) {
             ++shapes;
-            EXPECT_EQ(s.formula("LockTextEdit"), "1") << "shape " << s.id();
-            EXPECT_EQ(s.formula("NoCtlHandles"), "1") << "shape " << s.id();
+            const bool shows = std::find(net.begin(), net.end(), &s) != net.end();
+            EXPECT_EQ(s.formula("LockTextEdit"), shows ? "1" : "0") << "shape " << s.id();
+            EXPECT_EQ(s.formula("NoCtlHandles"), shows ? "1" : "FALSE") << "shape " << s.id();
         });
     }
-    // The group, the place in it with its four parts, the stack place with its two.
-    EXPECT_EQ(shapes, 9);
+    // Besides: the group, the place's outline and capacity box, the stack place's
+    // outline, the late shape.
+    EXPECT_EQ(shapes, 10);
 
     host_.counters().reset();
     shown.display().restoreFormats();
     EXPECT_EQ(host_.counters().batchWrites, 1u);
     EXPECT_EQ(drawing(), before);
+
+    // A protected shape deleted meanwhile: the others are put back all the same.
+    shown.display().saveFormats(&shown.writtenCells());
+    host_.deleteShape(*stack);
+    shown.display().restoreFormats();
+    for (const ShapeRef& shape : page().shapeCollection().list()) {
+        forEachShape(*shape, [&](simhost::Shape& s) {
+            EXPECT_EQ(s.formula("LockTextEdit"), "0") << "shape " << s.id();
+        });
+    }
 }
 
 }  // namespace

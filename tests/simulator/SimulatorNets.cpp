@@ -54,8 +54,6 @@ PlaceSpec parsePlace(const std::string& word) {
     return place;
 }
 
-constexpr int32_t kSimulatorTableKey = 0;
-
 }  // namespace
 
 simhost::stencil::StencilOptions at(double x, double y, const std::string& name) {
@@ -236,14 +234,17 @@ std::vector<GEGraphElement*> HandNet::transitions(const std::string& names) cons
     return list;
 }
 
-DisplayedPage::DisplayedPage(const visio::VShapes& pageShapes) {
-    addSimulatorCells(written_, saved_);
+DisplayedPage::DisplayedPage(const visio::VShapes& pageShapes,
+                             SimulationShapeDisplay::Writing writing) {
+    addSimulatorCells(written_, outlines_);
+    addSimulatorCells(all_, all_);
     holder_.setType("QAV-Petri_net");
-    holder_.createModel(pageShapes, CellAddressTableMap{{kSimulatorTableKey, &saved_}});
+    holder_.createModel(pageShapes, simulatorTables(&written_, &outlines_),
+                        FormulaScope::NetShapes);
     initial_ = InitialMarkingBuilder().buildInitialMarking(holder_.getPassive());
     display_ = std::make_unique<SimulationShapeDisplay>(pageShapes, holder_.getActive(),
                                                         holder_.getPassive(), holder_.getArcs(),
-                                                        holder_.getSavedFormulaIndex());
+                                                        holder_.getSavedFormulaIndex(), writing);
 }
 
 DisplayedPage::~DisplayedPage() {

@@ -15,12 +15,12 @@
 #include "platform/visio/ComRef.h"
 #include "platform/visio/VShapes.h"
 #include "simhost/stencil/StencilOptions.h"
+#include "simulator/SimulationShapeDisplay.h"
 
 class FiringEngine;
 class GEGraphElement;
 class GEPlace;
 class Marking;
-class SimulationShapeDisplay;
 
 namespace simhost {
 class Host;
@@ -102,11 +102,13 @@ private:
 
 // A page read as the simulator reads it when it enters, with the cells it names: the
 // protection cells, written "1" while the simulation runs, and with them the line's
-// colour and weight, whose formulas the model saves. The display over the page is made
-// and nothing is shown yet.
+// colour and weight, whose formulas the model saves for the net's shapes. The display
+// over the page is made (batched unless told) and nothing is shown yet.
 class DisplayedPage {
 public:
-    explicit DisplayedPage(const visio::VShapes& pageShapes);
+    explicit DisplayedPage(
+        const visio::VShapes& pageShapes,
+        SimulationShapeDisplay::Writing writing = SimulationShapeDisplay::Writing::Batched);
     ~DisplayedPage();
     DisplayedPage(const DisplayedPage&) = delete;
     DisplayedPage& operator=(const DisplayedPage&) = delete;
@@ -115,12 +117,13 @@ public:
     DiagramTypeHolder& holder() { return holder_; }
     const CellAddressTable& writtenCells() const { return written_; }
     // Every address of either table.
-    const CellAddressTable& savedCells() const { return saved_; }
+    const CellAddressTable& savedCells() const { return all_; }
     const Marking& initialMarking() const { return *initial_; }
 
 private:
     CellAddressTable written_;
-    CellAddressTable saved_;
+    CellAddressTable outlines_;
+    CellAddressTable all_;
     DiagramTypeHolder holder_;
     std::unique_ptr<Marking> initial_;
     std::unique_ptr<SimulationShapeDisplay> display_;
