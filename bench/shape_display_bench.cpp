@@ -54,7 +54,7 @@ public:
         addSimulatorCells(written_, outlines_);
         holder_.setType("QAV-Petri_net");
         holder_.createModel(shapes, simulatorTables(&written_, &outlines_),
-                            FormulaScope::NetShapes);
+                            FormulaScope::SimulatedPage);
         display = std::make_unique<SimulationShapeDisplay>(shapes, holder_.getActive(),
                                                            holder_.getPassive(), holder_.getArcs(),
                                                            holder_.getSavedFormulaIndex());

@@ -243,7 +243,7 @@ bool ConsistencyChecker::isConsistentPetriNet(const visio::VShapes& pageShapes,
     gate.add(kGatePetriNetKey, std::make_unique<CCPetriNetRule>(typeHolder_->isPetriNet()));
     gate.add(kGateArcConnectionKey, std::make_unique<CCArcConnectionRule>());
     simulatorTables_ = simulatorTables;
-    typeHolder_->createModel(pageShapes, simulatorTables_, FormulaScope::NetShapes);
+    typeHolder_->createModel(pageShapes, simulatorTables_, FormulaScope::SimulatedPage);
     gate.checkAll(*typeHolder_);
     return !gate.hasFindings();
 }

@@ -58,9 +58,9 @@ public:
 
     // The simulator's gate: true when the page holds Petri net shapes and the syntax
     // rules find nothing. Nothing is painted; the model read for it stays in the holder
-    // with the formulas of the simulator's cells saved for the net's shapes
-    // (FormulaScope::NetShapes), for the simulator to delete. The simulator's tables must
-    // outlive that model.
+    // with the formulas of the simulator's cells saved for the page's shapes
+    // (FormulaScope::SimulatedPage), for the simulator to delete. The simulator's tables
+    // must outlive that model.
     bool isConsistentPetriNet(const visio::VShapes& pageShapes,
                               const CellAddressTableMap& simulatorTables);
 

@@ -94,39 +94,48 @@ void DiagramModel::analysePage(const visio::VShapes& shapes) {
 
 namespace {
 
-// The shapes that stand for the set's elements: their own and their text boxes', and
-// with nameBoxes the boxes that show their names.
-void collectElementShapes(GEElementSet& set, bool nameBoxes, std::unordered_set<int32_t>& ids) {
+// The shapes that stand for the set's elements: their own and their text boxes'.
+void collectElementShapes(GEElementSet& set, std::unordered_set<int32_t>& ids) {
     for (GEGraphElement* e = set.getFirst(); e != set.end(); e = set.getNext()) {
         for (int32_t i = 0; i < e->getShapesIDsCount(); ++i) {
             if (e->getShapesID(i) > GEGraphElement::UNSET) ids.insert(e->getShapesID(i));
         }
-        if (nameBoxes && e->getIdentifierID() > GEGraphElement::UNSET)
-            ids.insert(e->getIdentifierID());
     }
 }
 
 }  // namespace
 
 void DiagramModel::saveFormulas(FormulaScope scope) {
-    if (scope == FormulaScope::EveryShape) {
-        savedFormulaIndex_.saveRegisteredFormulas();
-        return;
+    switch (scope) {
+        case FormulaScope::EveryShape:
+            savedFormulaIndex_.saveRegisteredFormulas();
+            return;
+        case FormulaScope::ElementShapes:
+            saveElementShapeFormulas();
+            return;
+        case FormulaScope::SimulatedPage:
+            saveSimulatedPageFormulas();
+            return;
     }
+}
+
+void DiagramModel::saveElementShapeFormulas() {
     std::unordered_set<int32_t> ids;
-    const bool net = scope == FormulaScope::NetShapes;
-    for (GEElementSet* set : {&active_, &passive_, &connections_})
-        collectElementShapes(*set, net, ids);
-    if (!net) collectElementShapes(otherShapes_, false, ids);
+    for (GEElementSet* set : {&active_, &passive_, &connections_, &otherShapes_})
+        collectElementShapes(*set, ids);
     // An element's shape among the sub-shapes left for later would go unsaved.
     const bool allRegistered = std::all_of(
         ids.begin(), ids.end(), [this](int32_t id) { return savedFormulaIndex_.isRegistered(id); });
     if (!allRegistered) savedFormulaIndex_.addSubShapesNow();
+    savedFormulaIndex_.saveRegisteredFormulas(
+        [&](int32_t id, int32_t) { return ids.count(id) != 0; });
+}
+
+void DiagramModel::saveSimulatedPageFormulas() {
+    savedFormulaIndex_.addSubShapesNow();
     const int32_t firstTable = tables_.empty() ? 0 : tables_.begin()->first;
-    savedFormulaIndex_.saveRegisteredFormulas([&](int32_t id, int32_t tableKey) {
-        if (!net || tableKey == firstTable) return ids.count(id) != 0;
-        return isNodeID(id);
-    });
+    savedFormulaIndex_.saveRegisteredFormulas(
+        [&](int32_t id, int32_t tableKey) { return tableKey == firstTable || isNodeID(id); });
 }
 
 bool DiagramModel::isNodeID(int32_t id) const {

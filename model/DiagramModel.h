@@ -111,6 +111,8 @@ private:
     GEGraphElement* passiveOrActive(int32_t id) const;
     // The ID is an active or a passive element's own.
     bool isNodeID(int32_t id) const;
+    void saveElementShapeFormulas();
+    void saveSimulatedPageFormulas();
     // The shape's ID, asked once of the shape the attribute record holds.
     int32_t idOf(const visio::VShape& shape);
     ConnectorGlue glueOf(const visio::VShape& shape) const;

@@ -7,8 +7,8 @@
 enum class ReadingMode { OneByOne, Batched };
 
 // Whose formulas a model saves: every registered shape's; only those of its elements' own
-// shapes and text boxes (all that the checker paints); or only those of the net's places,
-// transitions and arcs with all their text boxes, name boxes included, where the first
-// table's cells are saved for all of them and the other tables' for the places' and
-// transitions' own shapes (the simulator protects the net and outlines its nodes).
-enum class FormulaScope { EveryShape, ElementShapes, NetShapes };
+// shapes and text boxes (all that the checker paints); or, for a simulated page, the
+// first table's cells of every shape of the page, sub-shapes to any depth, and the other
+// tables' of the places' and transitions' own shapes only (the simulator protects every
+// shape and outlines only the net's nodes).
+enum class FormulaScope { EveryShape, ElementShapes, SimulatedPage };

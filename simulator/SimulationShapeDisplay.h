@@ -1,6 +1,6 @@
 // Shows a running simulation on the simulated page itself: the token count of every
 // place in its shape, coloured outlines for conflict places and enabled transitions,
-// every shape the simulation knows protected against editing, generated names for
+// every shape of the page protected against editing, generated names for
 // unnamed stack places; and puts all of it back when the simulation stops or the
 // document is saved.
 #pragma once

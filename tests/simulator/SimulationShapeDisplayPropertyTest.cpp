@@ -318,11 +318,12 @@ private:
 };
 
 // One drawing twice, in hosts of their own: one shown by the batched display, the other
-// one by one as the display always wrote it. Every step of a long random run, as the
-// simulator shows it (the new marking, then the outlines of conflict places and enabled
-// transitions), the outlines colour by colour and cleared, saves in between, and the end
-// of the run, leave both pages the same. Some outline and lock cells hold a guard, which
-// a step's plain write leaves alone either way.
+// as the display always showed it: every cell of the simulator's tables saved for every
+// shape of the page, sub-shapes to any depth, read and written one by one. Every step of a
+// long random run, as the simulator shows it (the new marking, then the outlines of
+// conflict places and enabled transitions), the outlines colour by colour and cleared,
+// saves in between, and the end of the run, leave both pages the same. Some outline and
+// lock cells hold a guard, which a step's plain write leaves alone either way.
 class ComparedRun {
 public:
     explicit ComparedRun(uint32_t seed) : random_(seed) {
@@ -333,8 +334,8 @@ public:
             guardSome(*side.document->page(1), drawing);
         }
         batched().shown = std::make_unique<DisplayedPage>(pageOf(batched()));
-        oneByOne().shown = std::make_unique<DisplayedPage>(
-            pageOf(oneByOne()), SimulationShapeDisplay::Writing::OneByOne);
+        oneByOne().shown =
+            std::make_unique<DisplayedPage>(pageOf(oneByOne()), DisplayedPage::Showing::AsAlways);
     }
 
     void run() {

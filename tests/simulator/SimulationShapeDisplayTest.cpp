@@ -172,15 +172,24 @@ TEST_F(SimulationShapeDisplayTest, ColoursOutlinesAndClearsThemInOneBatch) {
     EXPECT_EQ(host_.counters().hostCalls(), 0u);
 }
 
-// The places, the transitions, the arcs and the boxes that show their names, counts and
-// weights are protected, inside plain groups too; what the net does not show is not.
-TEST_F(SimulationShapeDisplayTest, ProtectsAndRestoresTheNetsShapesInOneBatchEach) {
+// Every shape the page held when it was read is protected, sub-shapes to any depth: the
+// elements with all their parts (a place's outline and unused capacity box, an arc's
+// line), plain groups and shapes of no element; and put back as they were.
+TEST_F(SimulationShapeDisplayTest, ProtectsAndRestoresEveryShapeOfThePageInOneBatchEach) {
     const ShapeRef group = add(simhost::ShapeSpec::group(6, 6, 3, 3));
     StencilOptions inside = at(1, 2, "inside");
     inside.group = group.get();
     inside.markingIn = ValueIn::TextBox;
     const ShapeRef place = simhost::stencil::dropPlace(page(), inside);
     const ShapeRef stack = simhost::stencil::dropStackPlace(page(), at(3, 2, ""));
+    const ShapeRef transition = simhost::stencil::dropTransition(page(), at(3, 5, "t"));
+    StencilOptions line;
+    line.begin = {3, 2};
+    line.end = {3, 5};
+    const ShapeRef arc = simhost::stencil::dropArc(page(), line);
+    host_.glueToShape(*arc, visio::visBegin, *stack);
+    host_.glueToShape(*arc, visio::visEnd, *transition);
+    add(simhost::ShapeSpec::box(1, 8, 1, 1));
     DisplayedPage& shown = read();
     // Added after the page was read: nothing saved would unprotect it again.
     const ShapeRef late = add(simhost::ShapeSpec::box(9, 9, 1, 1));
@@ -189,22 +198,18 @@ TEST_F(SimulationShapeDisplayTest, ProtectsAndRestoresTheNetsShapesInOneBatchEac
     host_.counters().reset();
     shown.display().saveFormats(&shown.writtenCells());
     EXPECT_EQ(host_.counters().batchWrites, 1u);
-    // The place with its name and marking boxes, the stack place with its name box.
-    const auto& parts = place->memberList();
-    const std::vector<simhost::Shape*> net = {place.get(), parts[1].get(), parts[2].get(),
-                                              stack.get(), stack->memberList()[1].get()};
     int shapes = 0;
     for (const ShapeRef& shape : page().shapeCollection().list()) {
         forEachShape(*shape, [&](simhost::Shape& s) {
             ++shapes;
-            const bool shows = std::find(net.begin(), net.end(), &s) != net.end();
-            EXPECT_EQ(s.formula("LockTextEdit"), shows ? "1" : "0") << "shape " << s.id();
-            EXPECT_EQ(s.formula("NoCtlHandles"), shows ? "1" : "FALSE") << "shape " << s.id();
+            const bool read = &s != late.get();
+            EXPECT_EQ(s.formula("LockTextEdit"), read ? "1" : "0") << "shape " << s.id();
+            EXPECT_EQ(s.formula("NoCtlHandles"), read ? "1" : "FALSE") << "shape " << s.id();
         });
     }
-    // Besides: the group, the place's outline and capacity box, the stack place's
-    // outline, the late shape.
-    EXPECT_EQ(shapes, 10);
+    // The group with the place and its four parts, the stack place and its two, the
+    // transition, the arc and its three, the box, the late one.
+    EXPECT_EQ(shapes, 16);
 
     host_.counters().reset();
     shown.display().restoreFormats();

@@ -234,13 +234,17 @@ std::vector<GEGraphElement*> HandNet::transitions(const std::string& names) cons
     return list;
 }
 
-DisplayedPage::DisplayedPage(const visio::VShapes& pageShapes,
-                             SimulationShapeDisplay::Writing writing) {
+DisplayedPage::DisplayedPage(const visio::VShapes& pageShapes, Showing showing) {
+    const bool asAlways = showing == Showing::AsAlways;
     addSimulatorCells(written_, outlines_);
     addSimulatorCells(all_, all_);
     holder_.setType("QAV-Petri_net");
+    holder_.setReadingMode(asAlways ? ReadingMode::OneByOne : ReadingMode::Batched);
     holder_.createModel(pageShapes, simulatorTables(&written_, &outlines_),
-                        FormulaScope::NetShapes);
+                        asAlways ? FormulaScope::EveryShape : FormulaScope::SimulatedPage);
+    const SimulationShapeDisplay::Writing writing = asAlways
+                                                        ? SimulationShapeDisplay::Writing::OneByOne
+                                                        : SimulationShapeDisplay::Writing::Batched;
     initial_ = InitialMarkingBuilder().buildInitialMarking(holder_.getPassive());
     display_ = std::make_unique<SimulationShapeDisplay>(pageShapes, holder_.getActive(),
                                                         holder_.getPassive(), holder_.getArcs(),

@@ -102,13 +102,15 @@ private:
 
 // A page read as the simulator reads it when it enters, with the cells it names: the
 // protection cells, written "1" while the simulation runs, and with them the line's
-// colour and weight, whose formulas the model saves for the net's shapes. The display
-// over the page is made (batched unless told) and nothing is shown yet.
+// colour and weight. The display over the page is made and nothing is shown yet.
 class DisplayedPage {
 public:
-    explicit DisplayedPage(
-        const visio::VShapes& pageShapes,
-        SimulationShapeDisplay::Writing writing = SimulationShapeDisplay::Writing::Batched);
+    // As the simulator reads and shows a page; or as the display always did, the
+    // reference the batched display is compared with: every cell of both tables saved for
+    // every shape of the page, read cell by cell, and every step written one by one.
+    enum class Showing { Batched, AsAlways };
+
+    explicit DisplayedPage(const visio::VShapes& pageShapes, Showing showing = Showing::Batched);
     ~DisplayedPage();
     DisplayedPage(const DisplayedPage&) = delete;
     DisplayedPage& operator=(const DisplayedPage&) = delete;
