@@ -159,7 +159,8 @@ bool cellIsLocal(const visio::VShape& shape, const CellAddress& a) {
 
 // The same formulas as one by one, for a few calls: a cell that inherits (or is missing)
 // is saved as the empty formula without reading it, found by its row where the whole row
-// inherits; the local formulas of all the shapes come in batch reads.
+// inherits; the local formulas of all the shapes come in batch reads. A row of one listed
+// cell is not asked for: its cell's own test tells as much.
 void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes,
                                       const TableFilter& wanted) {
     std::vector<FormulaBatchKey> cells;
@@ -168,13 +169,19 @@ void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes,
     for (const PendingShape& p : shapes) {
         if (saved_.count(p.id) != 0) continue;
         std::unique_ptr<SavedCellList> list = emptyList(p.id, wanted);
-        std::map<std::pair<uint16_t, uint16_t>, bool> localRows;
+        using Row = std::pair<uint16_t, uint16_t>;
+        std::map<Row, int32_t> listedInRow;
         for (int32_t i = 0; i < list->getCount(); ++i) {
             const CellAddress a = list->getAddress(i);
-            auto row = localRows.find({a.section, a.row});
+            ++listedInRow[{a.section, a.row}];
+        }
+        std::map<Row, bool> localRows;
+        for (int32_t i = 0; i < list->getCount(); ++i) {
+            const CellAddress a = list->getAddress(i);
+            const Row key{a.section, a.row};
+            auto row = localRows.find(key);
             if (row == localRows.end())
-                row = localRows.emplace(std::make_pair(a.section, a.row), rowIsLocal(p.shape, a))
-                          .first;
+                row = localRows.emplace(key, listedInRow[key] == 1 || rowIsLocal(p.shape, a)).first;
             if (!row->second || !cellIsLocal(p.shape, a)) continue;
             cells.push_back({p.id, a.section, a.row, a.cell});
             targets.emplace_back(list.get(), i);
