@@ -17,10 +17,12 @@ constexpr double kSpatialTolerance = 0.015;
 constexpr int16_t kNoSpatialFlags = 0;
 // Overlap, contains, contained in and touching.
 constexpr int16_t kAllRelations = 15;
-constexpr int16_t kLocally = 1;
+// A vertex the shape inherits from its master is as much its own as a local one.
+constexpr int16_t kLocalOrInherited = 0;
 
 bool vertexExists(const visio::VShape& shape, int16_t row) {
-    return shape.CellsSRCExists(visio::visSectionFirstComponent, row, visio::visX, kLocally) != 0;
+    return shape.CellsSRCExists(visio::visSectionFirstComponent, row, visio::visX,
+                                kLocalOrInherited) != 0;
 }
 
 PagePoint vertexOnPage(const visio::VShape& shape, int16_t row) {
