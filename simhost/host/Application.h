@@ -15,6 +15,7 @@
 #include "simhost/host/Geometry.h"
 #include "simhost/host/HostObject.h"
 #include "simhost/host/HostRecords.h"
+#include "simhost/sheet/ShapeSheet.h"
 
 namespace simhost {
 
@@ -40,6 +41,7 @@ public:
     EventQueue& events() { return events_; }
     Evaluator& evaluator() { return evaluator_; }
     FormulaCache& formulas() { return formulas_; }
+    InheritedFormulas& inheritedFormulas() { return inheritedFormulas_; }
     Geometry& geometry() { return *geometry_; }
     // Replaces the outline geometry (tests put a simpler one in its place).
     void setGeometry(std::unique_ptr<Geometry> geometry);
@@ -77,6 +79,7 @@ public:
 private:
     CallCounters counters_;
     FormulaCache formulas_;
+    InheritedFormulas inheritedFormulas_;
     Evaluator evaluator_;
     EventQueue events_;
     std::unique_ptr<Geometry> geometry_;

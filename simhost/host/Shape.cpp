@@ -60,7 +60,9 @@ Shape::Shape(Application* application, simhost::Document* document, Page* page, 
       oneD_(oneD),
       members_(makeObject<simhost::Shapes>(page, this)),
       connects_(makeObject<simhost::Connects>(true)),
-      fromConnects_(makeObject<simhost::Connects>(false)) {}
+      fromConnects_(makeObject<simhost::Connects>(false)) {
+    if (application_) sheet_.keepInheritedIn(&application_->inheritedFormulas());
+}
 
 int32_t Shape::ID() {
     return usable() ? id_ : 0;

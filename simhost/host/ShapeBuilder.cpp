@@ -76,28 +76,40 @@ void ShapeBuilder::place(Page& page, Shape& shape, Shape* group) {
 
 visio::ComRef<Shape> ShapeBuilder::build(Page& page, const ShapeSpec& spec, Shape* group,
                                          std::string* problems) {
+    return build(page, spec, group, spec.isFromMaster() ? Origin::Master : Origin::Own, problems);
+}
+
+visio::ComRef<Shape> ShapeBuilder::build(Page& page, const ShapeSpec& spec, Shape* group,
+                                         Origin origin, std::string* problems) {
     Application* application = page.application();
     bool oneD = spec.isOneD();
     auto shape = makeObject<Shape>(application, page.document(), &page, page.takeShapeId(),
                                    typeOf(spec.kind()), oneD);
     FormulaCache& cache = application->formulas();
-    DefaultCells::apply(shape->sheet(), sheetKindOf(spec.kind()), spec.isFromMaster(), cache);
+    const bool defaultsInherited = origin != Origin::Own;
+    DefaultCells::apply(shape->sheet(), sheetKindOf(spec.kind()), defaultsInherited, cache);
     if (spec.hasGeometry()) {
         if (oneD) {
-            DefaultCells::addLine(shape->sheet(), spec.isFromMaster(), cache);
+            DefaultCells::addLine(shape->sheet(), defaultsInherited, cache);
         } else {
-            DefaultCells::addRectangle(shape->sheet(), spec.isFromMaster(), cache);
+            DefaultCells::addRectangle(shape->sheet(), defaultsInherited, cache);
         }
     }
     for (const auto& [name, formula] : spec.inheritedCells())
         putCell(*shape, name, formula, true, problems);
     for (const auto& [name, formula] : spec.cells())
-        putCell(*shape, name, formula, false, problems);
+        putCell(*shape, name, formula, origin == Origin::MasterMember, problems);
     shape->setTextQuietly(spec.shapeText());
     shape->setImageBytes(spec.imageBytes());
     if (!spec.shapeName().empty()) shape->setName(page.uniqueName(spec.shapeName(), shape->id()));
     place(page, *shape, group);
-    for (const ShapeSpec& member : spec.members()) build(page, member, shape.get(), problems);
+    for (const ShapeSpec& member : spec.members()) {
+        if (origin == Origin::Own) {
+            build(page, member, shape.get(), problems);
+        } else {
+            build(page, member, shape.get(), Origin::MasterMember, problems);
+        }
+    }
     return shape;
 }
 

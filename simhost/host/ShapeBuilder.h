@@ -22,6 +22,12 @@ public:
     static visio::ComRef<Shape> copy(Shape& source, Page& page, Shape* group);
 
 private:
+    // Which cells of a shape come from a master. The members of a master's instance are
+    // instances of the master's own sub-shapes: every cell of theirs is inherited until
+    // something writes it, as in Visio.
+    enum class Origin { Own, Master, MasterMember };
+    static visio::ComRef<Shape> build(Page& page, const ShapeSpec& spec, Shape* group,
+                                      Origin origin, std::string* problems);
     static void place(Page& page, Shape& shape, Shape* group);
     static void putCell(Shape& shape, const std::string& name, const std::string& formula,
                         bool inherited, std::string* problems);

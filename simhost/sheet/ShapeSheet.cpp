@@ -50,6 +50,16 @@ const SheetSection* ShapeSheet::section(int16_t number) const {
     return it == sections_.end() ? nullptr : &it->second;
 }
 
+std::shared_ptr<const InheritedFormula> InheritedFormulas::keep(
+    std::string formula, std::shared_ptr<const formula::Expression> expression) {
+    auto it = kept_.find(formula);
+    if (it != kept_.end() && it->second->expression == expression) return it->second;
+    auto kept = std::make_shared<const InheritedFormula>(InheritedFormula{formula, expression});
+    // A text whose parse differs (another cache's) keeps its own and leaves the first.
+    if (it == kept_.end()) kept_.emplace(std::move(formula), kept);
+    return kept;
+}
+
 bool ShapeSheet::sectionExists(int16_t number, bool localOnly) const {
     const SheetSection* s = section(number);
     return s && !(localOnly && s->inherited);
@@ -256,8 +266,10 @@ void ShapeSheet::setLocal(const CellAddress& address, std::string formula,
     if (!r || !c) return;
     SheetSection& s = sections_[address.section];
     if (c->inherited) {
-        c->underneath = std::make_shared<InheritedFormula>(
-            InheritedFormula{std::move(c->formula), std::move(c->expression)});
+        c->underneath = inheritedFormulas_ ? inheritedFormulas_->keep(std::move(c->formula),
+                                                                      std::move(c->expression))
+                                           : std::make_shared<InheritedFormula>(InheritedFormula{
+                                                 std::move(c->formula), std::move(c->expression)});
         r->inheritedBefore = r->inheritedBefore || r->inherited;
         s.inheritedBefore = s.inheritedBefore || s.inherited;
     }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "simhost/sheet/CellNames.h"
@@ -21,6 +22,18 @@ class Expression;
 struct InheritedFormula {
     std::string formula;
     std::shared_ptr<const formula::Expression> expression;
+};
+
+// The inherited formulas that local ones stand over, one per text: many instances of a
+// master have the same formula under the same cell, and the host keeps one.
+class InheritedFormulas {
+public:
+    std::shared_ptr<const InheritedFormula> keep(
+        std::string formula, std::shared_ptr<const formula::Expression> expression);
+    size_t size() const { return kept_.size(); }
+
+private:
+    std::unordered_map<std::string, std::shared_ptr<const InheritedFormula>> kept_;
 };
 
 struct SheetCell {
@@ -96,6 +109,9 @@ public:
     // way to build shapes); null when the name names no cell.
     SheetCell* ensureCell(const std::string& name, CellAddress* address, bool inherited = false);
 
+    // Where the formulas that local ones stand over are kept; each its own when none is
+    // given. The host's sheets share the application's.
+    void keepInheritedIn(InheritedFormulas* kept) { inheritedFormulas_ = kept; }
     // Stores a formula as a local value: the cell, its row and its section become local.
     void setLocal(const CellAddress& address, std::string formula,
                   std::shared_ptr<const formula::Expression> expression);
@@ -114,6 +130,7 @@ private:
 
     std::map<int16_t, SheetSection> sections_;
     uint32_t nextRowId_ = 1;
+    InheritedFormulas* inheritedFormulas_ = nullptr;
 };
 
 }  // namespace simhost

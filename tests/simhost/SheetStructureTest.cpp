@@ -5,6 +5,7 @@
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Cell.h"
 #include "simhost/host/Host.h"
+#include "simhost/host/Shapes.h"
 #include "simhost/sheet/ShapeSheet.h"
 
 namespace simhost {
@@ -116,6 +117,36 @@ TEST_F(SheetStructureTest, InheritedCellsExistUnlessLocalOnlyIsAsked) {
     // Plain shapes have their default cells locally.
     EXPECT_NE(shape->CellExistsU("LineColor", 1), 0);
     EXPECT_NE(shape->CellsSRCExists(1, 2, 1, 1), 0);
+}
+
+// A group's members are instances of the master's sub-shapes: they inherit every cell,
+// the master's own and their placing ones, until written; the empty formula gives the
+// master's back. Instances over one formula share what the host keeps of it.
+TEST_F(SheetStructureTest, MembersOfAnInstanceInheritAndShareWhatTheyWroteOver) {
+    auto instanceOf = [&](double x) {
+        return host.addShape(
+            *page, ShapeSpec::group(x, 4, 1, 1)
+                       .fromMaster()
+                       .member(ShapeSpec::box(0.5, 0.5, 1, 1).cell("LineWeight", "2 pt")));
+    };
+    auto first = instanceOf(4);
+    auto second = instanceOf(6);
+    const size_t keptBefore = host.application().inheritedFormulas().size();
+    for (auto* group : {first.get(), second.get()}) {
+        Shape* member = group->members().list().front().get();
+        EXPECT_EQ(member->CellExistsU("LineWeight", 1), 0);
+        EXPECT_EQ(member->CellExistsU("PinX", 1), 0);
+        EXPECT_EQ(member->RowExists(visio::visSectionObject, visio::visRowLock, 1), 0);
+        ASSERT_EQ(member->CellsU("LineWeight")->SetFormulaU("5 pt"), 0);
+        EXPECT_NE(member->CellExistsU("LineWeight", 1), 0);
+    }
+    EXPECT_EQ(host.application().inheritedFormulas().size(), keptBefore + 1);
+    for (auto* group : {first.get(), second.get()}) {
+        Shape* member = group->members().list().front().get();
+        ASSERT_EQ(member->CellsU("LineWeight")->SetFormulaU(""), 0);
+        EXPECT_EQ(member->CellExistsU("LineWeight", 1), 0);
+        EXPECT_EQ(member->CellsU("LineWeight")->FormulaU(), "2 pt");
+    }
 }
 
 TEST_F(SheetStructureTest, CellHandlesFollowTheirRowAndGoWithIt) {
