@@ -118,8 +118,11 @@ Shape* Window::textEditShape() const {
 void Window::turnTo(simhost::Page& page) {
     if (!usable() || page.document() != document_.get() || page.isDeleted()) return;
     page_ = visio::ComRef<simhost::Page>(&page);
-    selection_.clear();
+    const bool deselected = selection_.clear();
     application_->events().queue(visio::visEvtCodeWinPageTurn, visio::ObjectRef(this));
+    // The shapes selected on the page left behind are no longer selected, and Visio
+    // says so.
+    if (deselected) selectionChanged();
 }
 
 void Window::forget(const Shape& shape) {

@@ -92,6 +92,14 @@ TEST_F(HostSelectionTest, SelectActionsChangeTheSelection) {
     auto stranger = host.addShape(*other, ShapeSpec::box(1, 1, 1, 1));
     window->Select(ComRef<IVShape>(stranger.get()), visSelect);
     EXPECT_TRUE(selectedIds(0).empty());
+
+    // A page turn deselects what the page left behind showed selected, and says so; an
+    // empty selection stays unchanged.
+    window->Select(ComRef<IVShape>(box.get()), visSelect);
+    window->SetPage(other->name());
+    window->SetPage(page->name());
+    host.pump();
+    EXPECT_EQ(recorder.events().size(), 8u);
 }
 
 TEST_F(HostSelectionTest, SubSelectedShapesNeedIterationMode256) {
