@@ -162,7 +162,9 @@ void TextInputAssistant::saveCharFormat(const visio::VShape& box) {
 std::string TextInputAssistant::userCharFormula(const visio::VShape& box, int32_t boxID,
                                                 const char* name, const CellAddress& cell) const {
     const std::optional<std::string> beneath = userFormulaBeneathOthers(promptPage_, boxID, cell);
-    return beneath ? *beneath : limitVisioText(getCellFormula(box, name));
+    // A format the box inherits is saved as inheriting: written back as a formula, it
+    // would no longer follow the master.
+    return beneath ? *beneath : limitVisioText(formulaToRestore(box.CellsU(name)));
 }
 
 visio::VSelection TextInputAssistant::selectionSkippingSuper() const {
@@ -288,7 +290,7 @@ void TextInputAssistant::restoreEditedBoxFormat() {
 // A copy of a shape that showed its prompts carries them as text: they are taken out.
 void TextInputAssistant::clearCopiedPrompts() {
     const visio::VShape shape = singleSelectedShape();
-    if (shape.isEmpty()) return;
+    if (shape.isEmpty() || showsPromptsOf(shape)) return;
     selectedShape_ = shape;
     if (!hasBoxCount(shape) || suppressPromptText_) return;
     const int32_t count = boxCount(shape);
@@ -298,6 +300,13 @@ void TextInputAssistant::clearCopiedPrompts() {
         setShapeText(box, std::string());
         writeCharFormat(box, kPlainFormat);
     }
+}
+
+// A shape added elsewhere (dropped from a program, or by a tool) leaves the selection on
+// the shape whose prompts are shown: they are the assistant's own, not a copy's.
+bool TextInputAssistant::showsPromptsOf(const visio::VShape& shape) const {
+    return promptsActive_ && !promptShape_.isEmpty() && shape.ID() == promptShape_.ID() &&
+           shape.ContainingPage().isSameObject(promptPage_);
 }
 
 // --- The hide cell and the repair
@@ -335,7 +344,13 @@ void TextInputAssistant::takeOutPromptsForSave(const visio::VDocument& document)
     const int32_t count = boxCount(promptShape_);
     for (int32_t n = 1; n <= count; ++n) {
         const visio::VShape box = textBox(promptShape_, n);
-        if (box.isEmpty() || getShapeText(box) != promptOf(promptShape_, n)) continue;
+        if (box.isEmpty()) continue;
+        if (getShapeText(box) != promptOf(promptShape_, n)) {
+            // Typed over without the box's editing being seen: the text is the user's, and
+            // so is the format it is saved in.
+            if (showsPromptFormat(n)) restoreCharFormat(box, n);
+            continue;
+        }
         restoreCharFormat(box, n);
         setShapeText(box, std::string());
         boxesHiddenForSave_.push_back(n);

@@ -74,6 +74,7 @@ public:
     void hidePrompts();
     void restoreEditedBoxFormat();
     void restoreCharFormat(const visio::VShape& box, int32_t n);
+    bool showsPromptsOf(const visio::VShape& shape) const;
     void clearCopiedPrompts();
     // The repair question for a document stored with the hide cell set; Yes runs the
     // built-in command (1004 save, 1005 save as).

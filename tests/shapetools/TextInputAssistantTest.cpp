@@ -177,6 +177,33 @@ TEST_F(TextInputAssistantTest, ACopyLosesThePromptsItCarries) {
     EXPECT_EQ(box(place, 2).formula("Char.Size"), ownSize);
 }
 
+// What the user's boxes hold comes back as it was: a format inherited from the master
+// inherits again, a shape added elsewhere leaves the shown prompts the assistant's, and
+// text typed over a prompt unseen is saved in the box's own format.
+TEST_F(TextInputAssistantTest, TheBoxesKeepTheUsersFormats) {
+    Shape& tokens = box(place, 2);
+    ASSERT_EQ(tokens.CellExistsU("Char.Size", 1), 0);
+    select({place.get()});
+    simhost::stencil::dropTransition(tools.activePage(), at(6, 2));
+    tools.host.pump();
+    EXPECT_EQ(texts(place), "Name|Tokens|Capacity");
+    select({transition.get()});
+    EXPECT_EQ(texts(place), "||");
+    EXPECT_EQ(tokens.CellExistsU("Char.Size", 1), 0);
+    EXPECT_EQ(tokens.CellExistsU("Char.Font", 1), 0);
+
+    std::string stored;
+    tools.host.application().hooks().saveDocument = [&](simhost::Document&) {
+        stored = tokens.text() + " " + tokens.formula("Char.Color");
+        return true;
+    };
+    const std::string ownColor = tokens.formula("Char.Color");
+    select({place.get()});
+    tools.host.setText(tokens, "5");
+    tools.host.saveDocument(*tools.host.application().activeDocument());
+    EXPECT_EQ(stored, "5 " + ownColor);
+}
+
 // Prompts are display only: no file holds them, whichever save writes it (Save As, Save,
 // a save a tool starts with Visio's command), and they show again afterwards, the
 // document counting as saved.
