@@ -256,6 +256,23 @@ std::string differenceOf(const Session& session, const std::string& start) {
     return tools && plain ? difference(*tools, *plain) : std::string();
 }
 
+bool movesOn(const std::string& line) {
+    return line.rfind("drop ", 0) == 0 || line.rfind("action ", 0) == 0 ||
+           line.rfind("page ", 0) == 0 || line == "addpage" || line.rfind("save ", 0) == 0;
+}
+
+// Whether the user cleared the selection before every step that moves on from it, as
+// sessions are made (see SessionMaker::add): a shorter session that left that out shows
+// the stand-in's selection, not a fault.
+bool clearsSelectionFirst(const Session& session) {
+    bool selecting = false;
+    for (const Step& step : session) {
+        if (movesOn(step.line) && selecting) return false;
+        if (step.line.rfind("select", 0) == 0) selecting = step.line != "select";
+    }
+    return true;
+}
+
 // Leaves out ever shorter runs of steps while the difference stays; the opening (the
 // note on the drawing, the add-on loaded, the drawing opened and saved) and the last step
 // (which ends the tools' work) stay.
@@ -264,7 +281,7 @@ Session shrink(Session session, const std::string& start) {
         for (size_t at = kOpening.size() + 1; at + run < session.size();) {
             Session shorter = session;
             shorter.erase(shorter.begin() + at, shorter.begin() + at + run);
-            if (differenceOf(shorter, start).empty()) {
+            if (!clearsSelectionFirst(shorter) || differenceOf(shorter, start).empty()) {
                 at += run;
             } else {
                 session = shorter;
@@ -333,17 +350,12 @@ private:
 
     // An edit the tools refuse is one the user cannot make: the play without them idles.
     // The stand-in leaves the selection as it is where the user drops a shape or a title
-    // block's copy is added, and a page turn empties it without telling the tools, where
-    // Visio selects what the user dropped and reports the change: the text input
-    // assistant would take the selected shape for a copy of its prompts, or keep showing
-    // them. And a simulation clears the selection now and then, so that prompts may show
-    // with the tools and not without them: they are not to go into a saved file. So the
-    // user clears the selection first.
+    // block's copy is added, where Visio selects what the user dropped and reports the
+    // change: the prompts would show on in one play and not in the other. And a simulation clears
+    // the selection now and then, so that prompts may show with the tools and not without them:
+    // they are not to go into a saved file. So the user clears the selection first.
     void add(const std::string& line, const std::string& plain = std::string()) {
-        const bool movesOn = line.rfind("drop ", 0) == 0 || line.rfind("action ", 0) == 0 ||
-                             line.rfind("page ", 0) == 0 || line == "addpage" ||
-                             line.rfind("save ", 0) == 0;
-        if (movesOn && selecting_) add("select");
+        if (movesOn(line) && selecting_) add("select");
         if (line.rfind("select", 0) == 0) selecting_ = line != "select";
         session_.push_back({line, plain});
         Step& step = session_.back();
