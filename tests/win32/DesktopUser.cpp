@@ -90,6 +90,14 @@ void typeText(const std::string& text) {
     pumpFor(60);
 }
 
+void typeInto(HWND edit, const std::string& text) {
+    click(edit);
+    waitForFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    typeText(text);
+    waitUntil([&] { return GetWindowTextLengthA(edit) == static_cast<int>(text.size()); });
+}
+
 bool waitForFocus(HWND control) {
     const DWORD thread = GetWindowThreadProcessId(control, nullptr);
     return waitUntil([&] {

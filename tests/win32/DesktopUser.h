@@ -26,12 +26,15 @@ void moveMouseTo(POINT screenPoint);
 void click(HWND window);
 void pressKey(WORD virtualKey);
 void typeText(const std::string& text);
+// Clicks into the edit, waits for its focus, and types the text over what it holds; waits
+// until the edit holds as many characters, so that the next key cannot outrun them.
+void typeInto(HWND edit, const std::string& text);
 
-// The first shown top-level window of the class and caption (null caption: any),
-// waited for; null when none came.
 // Waits until the control has the keyboard focus of its thread: keys sent before the
 // thread moved it (a Tab under load) would reach the control before.
 bool waitForFocus(HWND control);
+// The first shown top-level window of the class and caption (null caption: any),
+// waited for; null when none came.
 HWND waitForWindow(const char* className, const char* caption);
 // A top-level dialog's control whose window text is the text (for controls without id).
 HWND childWithText(HWND parent, const std::string& text);

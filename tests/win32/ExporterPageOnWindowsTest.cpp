@@ -71,13 +71,6 @@ bool pickInTree(HWND tree, const std::string& text) {
     return false;
 }
 
-// Types the text into the edit in place of what it holds.
-void typeInto(HWND edit, const std::string& text) {
-    click(edit);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    typeText(text);
-}
-
 class ExporterPageOnWindows : public SheetPageTest {
 protected:
     ExporterPageOnWindows()

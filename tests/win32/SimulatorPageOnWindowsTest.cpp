@@ -135,9 +135,7 @@ TEST_F(SimulatorPageOnWindows, OtherOpensTheColourDialogWhoseColourReplacesTheOl
             const std::pair<int, const char*> values[] = {
                 {kRedEdit, "18"}, {kGreenEdit, "52"}, {kBlueEdit, "86"}};
             for (const auto& [id, text] : values) {
-                click(GetDlgItem(dialog, id));
-                SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
-                typeText(text);
+                typeInto(GetDlgItem(dialog, id), text);
             }
             typed = true;
             EXPECT_GT(takeScreenshot(dialog, "colour-dialog").colours, 3u);

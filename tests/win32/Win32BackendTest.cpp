@@ -126,8 +126,7 @@ TEST_F(Win32BackendTest, AModalRunTakesTheKeyboardUntilEnterWithItsOwnerDisabled
             if (!window) return;
             ownerDisabled = !IsWindowEnabled(owner);
             EXPECT_GT(takeScreenshot(window, "backend-every-control").colours, 3u);
-            click(GetDlgItem(window, kName));
-            typeText("typed");
+            typeInto(GetDlgItem(window, kName), "typed");
             pressKey(VK_TAB);  // to the drop-down list
             waitForFocus(GetDlgItem(window, kColour));
             pressKey(VK_DOWN);
