@@ -34,6 +34,9 @@ constexpr int16_t visLineBeginArrow = 5;
 constexpr int16_t visLineEndArrow = 6;
 // Cells of the protection row.
 constexpr int16_t visLockWidth = 0;
+constexpr int16_t visLockMoveX = 2;
+constexpr int16_t visLockMoveY = 3;
+constexpr int16_t visLockDelete = 5;
 constexpr int16_t visLockTextEdit = 11;
 // Cells of the transform row (visRowXFormOut).
 constexpr int16_t visXFormWidth = 2;

@@ -242,11 +242,7 @@ bool Host::typeText(const std::string& text) {
     visio::ComRef<Shape> shape(window ? window->textEditShape() : nullptr);
     if (!shape || shape->isDeleted()) return false;
     window->closeTextEditor();
-    if (shape->isTextEditLocked()) return false;
-    shape->setTextQuietly(text);
-    if (shape->document()) shape->document()->markModified();
-    pump();
-    return true;
+    return setText(*shape, text);
 }
 
 std::vector<Shape*> Host::selectedShapes() const {

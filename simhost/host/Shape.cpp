@@ -23,12 +23,6 @@ namespace {
 
 constexpr int16_t kTrue = -1;  // Visio answers its existence tests with -1 for true
 
-// Cells of the protection row (visRowLock).
-constexpr int16_t kLockMoveX = 2;
-constexpr int16_t kLockMoveY = 3;
-constexpr int16_t kLockDelete = 5;
-constexpr int16_t kLockTextEdit = 11;
-
 int16_t answer(bool value) {
     return value ? kTrue : 0;
 }
@@ -447,18 +441,21 @@ void Shape::setName(const std::string& name) {
     if (page_ && !isDeleted()) page_->enter(*this);
 }
 
+bool Shape::isLockSet(int16_t lockCell) {
+    return cellNumber({visio::visSectionObject, visio::visRowLock, lockCell}) != 0;
+}
+
 bool Shape::isDeleteLocked() {
-    return cellNumber({visio::visSectionObject, visio::visRowLock, kLockDelete}) != 0;
+    return isLockSet(visio::visLockDelete);
 }
 
 bool Shape::isTextEditLocked() {
-    return cellNumber({visio::visSectionObject, visio::visRowLock, kLockTextEdit}) != 0;
+    return isLockSet(visio::visLockTextEdit);
 }
 
 bool Shape::isMoveLocked(double dx, double dy) {
-    const bool lockX = cellNumber({visio::visSectionObject, visio::visRowLock, kLockMoveX}) != 0;
-    const bool lockY = cellNumber({visio::visSectionObject, visio::visRowLock, kLockMoveY}) != 0;
-    return (dx != 0 && lockX) || (dy != 0 && lockY);
+    return (dx != 0 && isLockSet(visio::visLockMoveX)) ||
+           (dy != 0 && isLockSet(visio::visLockMoveY));
 }
 
 bool Shape::isInside(const Shape& other) const {

@@ -112,6 +112,8 @@ public:
     bool isInside(const Shape& other) const;
 
 private:
+    // Whether the cell of the protection row holds a lock.
+    bool isLockSet(int16_t lockCell);
     bool usable() const { return !isDeleted() && application_; }
     void changed(const CellAddress& address);
     visio::ComRef<visio::IVCell> lookupCell(const CellAddress& address);

@@ -266,10 +266,11 @@ void ShapeSheet::setLocal(const CellAddress& address, std::string formula,
     if (!r || !c) return;
     SheetSection& s = sections_[address.section];
     if (c->inherited) {
-        c->underneath = inheritedFormulas_ ? inheritedFormulas_->keep(std::move(c->formula),
-                                                                      std::move(c->expression))
-                                           : std::make_shared<InheritedFormula>(InheritedFormula{
-                                                 std::move(c->formula), std::move(c->expression)});
+        c->underneath =
+            inheritedFormulas_.formulas
+                ? inheritedFormulas_.formulas->keep(std::move(c->formula), std::move(c->expression))
+                : std::make_shared<InheritedFormula>(
+                      InheritedFormula{std::move(c->formula), std::move(c->expression)});
         r->inheritedBefore = r->inheritedBefore || r->inherited;
         s.inheritedBefore = s.inheritedBefore || s.inherited;
     }

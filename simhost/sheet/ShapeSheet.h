@@ -111,7 +111,7 @@ public:
 
     // Where the formulas that local ones stand over are kept; each its own when none is
     // given. The host's sheets share the application's.
-    void keepInheritedIn(InheritedFormulas* kept) { inheritedFormulas_ = kept; }
+    void keepInheritedIn(InheritedFormulas* kept) { inheritedFormulas_.formulas = kept; }
     // Stores a formula as a local value: the cell, its row and its section become local.
     void setLocal(const CellAddress& address, std::string formula,
                   std::shared_ptr<const formula::Expression> expression);
@@ -130,7 +130,15 @@ private:
 
     std::map<int16_t, SheetSection> sections_;
     uint32_t nextRowId_ = 1;
-    InheritedFormulas* inheritedFormulas_ = nullptr;
+    // Where the formulas are kept belongs to the sheet's shape, not to its cells: a sheet
+    // that takes another's cells (a shape read from a file, a copy) keeps its own place.
+    struct KeptIn {
+        InheritedFormulas* formulas = nullptr;
+        KeptIn() = default;
+        KeptIn(const KeptIn&) = default;
+        KeptIn& operator=(const KeptIn&) { return *this; }
+    };
+    KeptIn inheritedFormulas_;
 };
 
 }  // namespace simhost
