@@ -15,6 +15,7 @@
 #include "entry/StandardTools.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VisioConstants.h"
+#include "resources/Dialog119SimulationControls.h"
 #include "resources/Toolbar160Simulation.h"
 #include "simhost/host/EventQueue.h"
 #include "simhost/host/Host.h"
@@ -24,6 +25,7 @@
 #include "simhost/stencil/PetriStencil.h"
 #include "simhost/ui/HeadlessBackend.h"
 #include "simhost/ui/HeadlessUser.h"
+#include "simulator/SimulationControlsDialog.h"
 
 namespace benchsim {
 
@@ -34,8 +36,6 @@ using Reach = std::function<visio::ComRef<visio::IVApplication>(simhost::Host&)>
 
 constexpr int kPerRow = 25;
 constexpr int kMaxDeliveryRounds = 16;
-constexpr int32_t kToolBarId = 0xE800;
-constexpr int32_t kControlsTemplate = 119;
 constexpr char kSimulatorTag[] = "PNSButton";
 
 // The add-on's tools over a drawing in the stand-in, with a firing delay of 0 (one wait
@@ -74,9 +74,7 @@ public:
         host_.pump();
         simhost::Page& page = *host_.application().activePage();
         pageShapes = static_cast<double>(page.Shapes()->Count());
-        allShapes = 0;
-        for (const auto& shape : page.shapeCollection().list())
-            allShapes += countWithMembers(*shape);
+        allShapes = static_cast<double>(page.allShapes().size());
     }
 
     // The simulator's button pressed: enters when idle, leaves when simulating. The
@@ -84,8 +82,8 @@ public:
     void pressSimulator() { controller_->offerCommand(kSimulatorTag); }
     bool simulating() { return host_.toolbarItem(kSimulatorTag)->properties().state == -1; }
     void pressControl(int32_t command) {
-        simhost::headless::HeadlessUser(backend_).clickToolbarButton(controls(), kToolBarId,
-                                                                     command);
+        simhost::headless::HeadlessUser(backend_).clickToolbarButton(
+            controls(), SimulationControlsDialog::kToolBarId, command);
     }
     // Visio becomes idle once: the queued events, then one tick. A pump of the stand-in's
     // stops after a million events (against handlers that raise one for each they get);
@@ -105,16 +103,10 @@ public:
     double allShapes = 0;
 
 private:
-    static double countWithMembers(simhost::Shape& shape) {
-        double count = 1;
-        for (const auto& member : shape.memberList()) count += countWithMembers(*member);
-        return count;
-    }
-
     ui::WindowHandle controls() const {
         for (ui::WindowHandle top : backend_.topLevelWindows()) {
             const auto* w = backend_.window(top);
-            if (w && w->templateId == kControlsTemplate) return top;
+            if (w && w->templateId == dialog119::kId) return top;
         }
         return {};
     }

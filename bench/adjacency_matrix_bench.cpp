@@ -1,10 +1,10 @@
 // What building the adjacency matrix of a page costs: time, and the spatial queries that
 // would each cross into Visio.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <cmath>
 
+#include "bench/BenchFigures.h"
 #include "model/GEAdjacencyMatrix.h"
 #include "model/GEConnection.h"
 #include "model/GEElementSet.h"
@@ -59,11 +59,7 @@ private:
     visio::ComRef<simhost::Document> document_;
 };
 
-// Heap in use, the blocks malloc maps on their own included.
-size_t heapInUse() {
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
-}
+using benchfigures::heapInUse;
 
 void BM_AdjacencyMatrixBuild(benchmark::State& state) {
     GridPage page(static_cast<int>(state.range(0)));

@@ -1,12 +1,12 @@
 // What one simulation step costs (enabled transitions, conflicts, firing) on nets of
 // growing size, and the memory a long run's history of markings takes.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "bench/BenchFigures.h"
 #include "model/GEArc.h"
 #include "model/GEElementSet.h"
 #include "model/GEGraphElement.h"
@@ -86,11 +86,7 @@ private:
     GEElementSet arcs_;
 };
 
-// Heap in use, blocks malloc maps on their own included.
-size_t heapInUse() {
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
-}
+using benchfigures::heapInUse;
 
 // The run starts over now and then, outside the timing, so that the history stays
 // short and every measured step starts from a marking an early run reaches.

@@ -1,11 +1,11 @@
 // What reading a Petri net page into its model costs: time, the memory the model holds,
 // and the host calls per shape that would each cross into Visio.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <cmath>
 #include <memory>
 
+#include "bench/BenchFigures.h"
 #include "model/CellAddressTable.h"
 #include "model/PetriNetModel.h"
 #include "platform/visio/VShapes.h"
@@ -77,11 +77,7 @@ private:
     CellAddressTable table_;
 };
 
-// Heap in use, the blocks malloc maps on their own (the matrix's rows) included.
-size_t heapInUse() {
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
-}
+using benchfigures::heapInUse;
 
 // As the checker and the simulator have it read: batched, every shape's formulas saved.
 std::unique_ptr<PetriNetModel> readModel(PetriPage& page) {
