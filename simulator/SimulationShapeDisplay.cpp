@@ -107,12 +107,7 @@ void SimulationShapeDisplay::restoreFormats() {
 
 void SimulationShapeDisplay::enterSavedFormulas(FormulaBatchMap& batch,
                                                 const std::vector<int32_t>& shapeIDs) const {
-    for (int32_t shapeID : shapeIDs) {
-        for (int32_t i = 0; i < savedFormulas_->getRecordCount(shapeID); ++i) {
-            batch.emplace(batchKey(shapeID, savedFormulas_->getRecordAddress(shapeID, i)),
-                          savedFormulas_->getRecordFormula(shapeID, i));
-        }
-    }
+    for (int32_t shapeID : shapeIDs) savedFormulas_->enterSavedFormulas(shapeID, batch);
 }
 
 void SimulationShapeDisplay::enterFormerCells(FormulaBatchMap& batch) const {
