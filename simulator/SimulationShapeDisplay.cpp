@@ -1,6 +1,7 @@
 #include "simulator/SimulationShapeDisplay.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_set>
 #include <utility>
 
@@ -478,11 +479,9 @@ void SimulationShapeDisplay::enterOutline(FormulaBatchMap& batch, const Outline&
 // An outline whose shape has no saved formulas keeps its colour, as it always did.
 void SimulationShapeDisplay::enterSavedOutline(FormulaBatchMap& batch, int32_t shapeID) const {
     if (!savedFormulas_) return;
-    for (int32_t i = 0; i < savedFormulas_->getRecordCount(shapeID); ++i) {
-        const CellAddress address = savedFormulas_->getRecordAddress(shapeID, i);
-        if (address == kLineColorCell || address == kLineWeightCell) {
-            batch[batchKey(shapeID, address)] = savedFormulas_->getRecordFormula(shapeID, i);
-        }
+    for (const CellAddress& cell : {kLineColorCell, kLineWeightCell}) {
+        if (std::optional<std::string> formula = savedFormulas_->findFormula(shapeID, cell))
+            batch[batchKey(shapeID, cell)] = std::move(*formula);
     }
 }
 
