@@ -90,12 +90,20 @@ void typeText(const std::string& text) {
     pumpFor(60);
 }
 
+// Key by key: under load Wine can drop a key of a burst, which the user would see and
+// press again.
 void typeInto(HWND edit, const std::string& text) {
+    constexpr int kTries = 3;
     click(edit);
     waitForFocus(edit);
     SendMessageA(edit, EM_SETSEL, 0, -1);
-    typeText(text);
-    waitUntil([&] { return GetWindowTextLengthA(edit) == static_cast<int>(text.size()); });
+    for (std::size_t typed = 0; typed < text.size(); ++typed) {
+        const int wanted = static_cast<int>(typed + 1);
+        for (int i = 0; i < kTries; ++i) {
+            typeText(text.substr(typed, 1));
+            if (waitUntil([&] { return GetWindowTextLengthA(edit) >= wanted; }, 1000)) break;
+        }
+    }
 }
 
 bool waitForFocus(HWND control) {
