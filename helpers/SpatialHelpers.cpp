@@ -51,6 +51,11 @@ PagePoint onPage(const visio::VShape& group, double x, double y) {
     return point;
 }
 
+int32_t idOfKnown(const visio::VShape& shape, const KnownShapes& known) {
+    const std::optional<int32_t> id = known.idOf ? known.idOf(shape) : std::nullopt;
+    return id ? *id : shape.ID();
+}
+
 }  // namespace
 
 int16_t getSpatialRelation(const visio::VShape& shape, const visio::VShape& other) {
@@ -61,26 +66,43 @@ std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Va
     return collectShapeIDs(shape, resultRoot, KnownShapes());
 }
 
-// A shape that holds sub-shapes is a group: a group the caller knows is not asked its type.
 std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot,
                                      const KnownShapes& known) {
-    auto idOf = [&](const visio::VShape& s) {
-        std::optional<int32_t> id = known.idOf ? known.idOf(s) : std::nullopt;
-        return id ? *id : s.ID();
-    };
-    std::vector<int32_t> ids;
+    return findNeighbours(shape, resultRoot, known).ids;
+}
+
+// A shape that holds sub-shapes is a group: a group the caller knows is not asked its type.
+Neighbours findNeighbours(const visio::VShape& shape, const visio::Variant& resultRoot,
+                          const KnownShapes& known) {
+    Neighbours found;
     visio::VShape asked = shape;
     const std::optional<visio::VShape> group = known.groupOf ? known.groupOf(shape) : std::nullopt;
     const visio::VShape parent = group ? *group : getParentShape(shape);
     if (group ? !parent.isEmpty() : parent.Type() == visio::visTypeGroup) {
         asked = parent;
-        ids.push_back(idOf(parent));
+        found.throughGroup = true;
+        found.ids.push_back(idOfKnown(parent, known));
     }
     const std::vector<int32_t> neighbours = getSelectionShapeIDs(
         asked.SpatialNeighbors(kAllRelations, kSpatialTolerance, kNoSpatialFlags, resultRoot),
-        idOf);
-    ids.insert(ids.end(), neighbours.begin(), neighbours.end());
-    return ids;
+        [&](const visio::VShape& s) { return idOfKnown(s, known); });
+    found.ids.insert(found.ids.end(), neighbours.begin(), neighbours.end());
+    return found;
+}
+
+// A relation is a set of these bits; a shape found by several searches has all of theirs.
+std::unordered_map<int32_t, int16_t> findRelationsBySearch(const visio::VShape& shape,
+                                                           const KnownShapes& known) {
+    std::unordered_map<int32_t, int16_t> relations;
+    for (int16_t relation : {visio::visSpatialOverlap, visio::visSpatialContain,
+                             visio::visSpatialContainedIn, visio::visSpatialTouching}) {
+        const visio::VSelection found =
+            shape.SpatialNeighbors(relation, kSpatialTolerance, kNoSpatialFlags, visio::Variant());
+        for (int32_t id : getSelectionShapeIDs(
+                 found, [&](const visio::VShape& s) { return idOfKnown(s, known); }))
+            relations[id] |= relation;
+    }
+    return relations;
 }
 
 PagePoint getGeometryBeginPoint(const visio::VShape& shape) {

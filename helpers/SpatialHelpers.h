@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/visio/IVObject.h"
@@ -33,6 +34,23 @@ struct KnownShapes {
 // The same, asking Visio only what the caller does not know.
 std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot,
                                      const KnownShapes& known);
+
+// What collectShapeIDs finds, and whether it asked the shape's group rather than the shape.
+struct Neighbours {
+    std::vector<int32_t> ids;
+    bool throughGroup = false;
+};
+Neighbours findNeighbours(const visio::VShape& shape, const visio::Variant& resultRoot,
+                          const KnownShapes& known);
+
+// The relation the shape has to each shape on its own level that lies against it, as
+// getSpatialRelation answers it, found with one neighbour search per relation: a search
+// answers the shapes to which the shape has the relation asked. However many neighbours
+// there are, it costs at most kCallsOfRelationSearches calls: four searches, their IDs, and
+// a count for a search that found nothing (an older Visio answers no IDs either).
+inline constexpr int kCallsOfRelationSearches = 12;
+std::unordered_map<int32_t, int16_t> findRelationsBySearch(const visio::VShape& shape,
+                                                           const KnownShapes& known);
 
 // The first and the last vertex of the shape's first geometry section, on the page.
 PagePoint getGeometryBeginPoint(const visio::VShape& shape);

@@ -38,6 +38,9 @@ void DiagramModel::setReadingMode(ReadingMode mode) {
     savedFormulaIndex_.setReadingMode(mode);
     attributes_.setReadingMode(mode);
     keepShapes_ = mode == ReadingMode::Batched;
+    adjacencyMatrix_.setRelationQueries(keepShapes_
+                                            ? GEAdjacencyMatrix::RelationQueries::SearchWhereFewer
+                                            : GEAdjacencyMatrix::RelationQueries::PerPair);
 }
 
 void DiagramModel::readShapes(const visio::VShapes& shapes) {

@@ -1,5 +1,7 @@
 #include "model/GEAdjacencyMatrix.h"
 
+#include <algorithm>
+
 #include "helpers/ShapeHelpers.h"
 #include "helpers/SpatialHelpers.h"
 #include "model/GEElementSet.h"
@@ -63,11 +65,22 @@ void GEAdjacencyMatrix::enterSet(GEElementSet* set) {
 }
 
 // Neighbours that are not elements themselves (plain groups) stand for the registered
-// shapes inside them.
+// shapes inside them. The searches see only the shapes beside the element's own: those
+// registered inside a neighbour, and all of an element that lies in a group, are asked
+// pair by pair.
 void GEAdjacencyMatrix::enterElement(const GEGraphElement* element) {
     const int32_t shapeID = element->getID();
     const visio::VShape shape = shapeOf(shapeID);
-    for (int32_t id : collectShapeIDs(shape, visio::Variant(), known_)) {
+    const Neighbours neighbours = findNeighbours(shape, visio::Variant(), known_);
+    if (searchesCostLess(shapeID, neighbours)) {
+        const std::unordered_map<int32_t, int16_t> found = findRelationsBySearch(shape, known_);
+        for (int32_t id : neighbours.ids) {
+            if (!isUnexaminedElement(shapeID, id)) continue;
+            const auto it = found.find(id);
+            enterRelation(shapeID, id, it == found.end() ? 0 : static_cast<uint16_t>(it->second));
+        }
+    }
+    for (int32_t id : neighbours.ids) {
         if (indexOf(id) >= 0) {
             enterSpatialRelation(shape, shapeID, id);
             continue;
@@ -78,14 +91,30 @@ void GEAdjacencyMatrix::enterElement(const GEGraphElement* element) {
     }
 }
 
+bool GEAdjacencyMatrix::isUnexaminedElement(int32_t shapeID, int32_t otherID) const {
+    const int32_t a = indexOf(shapeID);
+    const int32_t b = indexOf(otherID);
+    return a >= 0 && b >= 0 && a != b && cell(a, b) == kNotExamined;
+}
+
+bool GEAdjacencyMatrix::searchesCostLess(int32_t shapeID, const Neighbours& neighbours) const {
+    if (queries_ != RelationQueries::SearchWhereFewer || neighbours.throughGroup) return false;
+    const auto unexamined =
+        std::count_if(neighbours.ids.begin(), neighbours.ids.end(),
+                      [&](int32_t id) { return isUnexaminedElement(shapeID, id); });
+    return unexamined > kCallsOfRelationSearches;
+}
+
 // The element's ID stands for its shape's: it is the ID the element was read with.
 void GEAdjacencyMatrix::enterSpatialRelation(const visio::VShape& shape, int32_t shapeID,
                                              int32_t otherID) {
-    const int32_t a = indexOf(shapeID);
-    const int32_t b = indexOf(otherID);
-    if (a < 0 || b < 0 || a == b || cell(a, b) != kNotExamined) return;
-    const auto code = static_cast<uint16_t>(getSpatialRelation(shape, shapeOf(otherID)));
-    setCell(a, b, code);
+    if (!isUnexaminedElement(shapeID, otherID)) return;
+    enterRelation(shapeID, otherID,
+                  static_cast<uint16_t>(getSpatialRelation(shape, shapeOf(otherID))));
+}
+
+void GEAdjacencyMatrix::enterRelation(int32_t shapeID, int32_t otherID, uint16_t code) {
+    setCell(indexOf(shapeID), indexOf(otherID), code);
     if (code == visio::visSpatialTouching && areConnections(shapeID, otherID))
         touchingConnections_.emplace_back(shapeID, otherID);
 }

@@ -31,6 +31,13 @@ public:
     static constexpr uint16_t kNotExamined = 0xFFFF;
     static constexpr uint16_t kTouchingApart = 16;
 
+    // How the relations of an element's neighbours are asked: one query per pair, or,
+    // where an element lies against more unexamined elements than the searches cost,
+    // one neighbour search per relation (a crowded page's arcs cross dozens of shapes).
+    // Both enter the same codes.
+    enum class RelationQueries { PerPair, SearchWhereFewer };
+    void setRelationQueries(RelationQueries queries) { queries_ = queries; }
+
     GEAdjacencyMatrix() = default;
     GEAdjacencyMatrix(const GEAdjacencyMatrix&) = delete;
     GEAdjacencyMatrix& operator=(const GEAdjacencyMatrix&) = delete;
@@ -58,6 +65,9 @@ private:
     void enterSet(GEElementSet* set);
     void enterElement(const GEGraphElement* element);
     void enterSpatialRelation(const visio::VShape& shape, int32_t shapeID, int32_t otherID);
+    void enterRelation(int32_t shapeID, int32_t otherID, uint16_t code);
+    bool isUnexaminedElement(int32_t shapeID, int32_t otherID) const;
+    bool searchesCostLess(int32_t shapeID, const Neighbours& neighbours) const;
     bool areConnections(int32_t shapeID, int32_t otherID) const;
     // Touching connections wait until every pair is known, so that the end points of all
     // their lines are read together.
@@ -81,4 +91,5 @@ private:
     std::vector<std::pair<int32_t, int32_t>> touchingConnections_;
     SavedFormulaIndex* index_ = nullptr;
     GEElementSet* connections_ = nullptr;
+    RelationQueries queries_ = RelationQueries::PerPair;
 };

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/visio/ComRef.h"
@@ -35,6 +36,11 @@ public:
     // The outline in page coordinates; hidden geometry counts when asked.
     const Outline& pageOutline(Shape& shape, bool includeHidden);
     const Neighbourhood& neighbourhood(Shapes& collection, bool includeHidden);
+    // The relation of the shape to each shape of the collection that lies against it, in
+    // the order of their IDs, worked out once for the shape searched last: a client that
+    // searches once for each relation asks for the same shape again.
+    using Related = std::vector<std::pair<visio::ComRef<Shape>, int16_t>>;
+    const Related& related(Shape& shape, Shapes& collection, bool includeHidden, double tolerance);
 
 private:
     struct OutlineEntry {
@@ -46,10 +52,19 @@ private:
         Neighbourhood neighbourhood;
     };
 
+    struct Search {
+        visio::ComRef<Shape> shape;
+        visio::ComRef<Shapes> collection;
+        bool includeHidden = false;
+        double tolerance = 0;
+        Related related;
+    };
+
     bool refreshed_ = false;
     uint64_t changeCount_ = 0;
     std::unordered_map<const Shape*, OutlineEntry> outlines_[2];
     std::unordered_map<const Shapes*, NeighbourhoodEntry> neighbourhoods_[2];
+    Search lastSearch_;
 };
 
 }  // namespace simhost::geometry

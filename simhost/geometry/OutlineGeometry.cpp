@@ -57,19 +57,10 @@ std::vector<visio::ComRef<Shape>> OutlineGeometry::spatialNeighbors(
     Shapes* searched = searchedShapes(shape, resultRoot);
     if (shape.isSheetOnly() || !shape.application() || !searched) return found;
     cache_.refresh(*shape.application());
-    const bool hidden = includesHidden(flags);
-    tolerance = std::max(tolerance, 0.0);
-    const Outline& own = cache_.pageOutline(shape, hidden);
-    if (own.empty()) return found;
-    const Neighbourhood& near = cache_.neighbourhood(*searched, hidden);
-    for (size_t i : near.index.query(own.bounds().grown(tolerance))) {
-        Shape& other = *near.shapes[i];
-        if (shape.isInside(other) || other.isInside(shape)) continue;
-        int16_t relation = OutlineRelation::of(own, cache_.pageOutline(other, hidden), tolerance);
-        if (relation & relations) found.push_back(near.shapes[i]);
+    for (const auto& [other, relation] :
+         cache_.related(shape, *searched, includesHidden(flags), std::max(tolerance, 0.0))) {
+        if (relation & relations) found.push_back(other);
     }
-    std::sort(found.begin(), found.end(),
-              [](const auto& a, const auto& b) { return a->id() < b->id(); });
     return found;
 }
 

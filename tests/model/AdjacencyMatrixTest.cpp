@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 #include "helpers/ShapeHelpers.h"
@@ -160,6 +161,46 @@ TEST_F(AdjacencyMatrixTest, LinesFromOnePointAtASlantShareIt) {
             if (a == b) continue;
             EXPECT_EQ(relation(a, b), 8) << a->getID() << " and " << b->getID();
         }
+    }
+}
+
+// On crowded pages the relations of an element with many neighbours come from one search
+// per relation; every pair must get the code that asking the pair gives, mirrors and
+// touching connections' refinement included, for fewer calls.
+TEST_F(AdjacencyMatrixTest, SearchingPerRelationEntersWhatAskingEachPairEnters) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> at(0, 4);
+    std::uniform_real_distribution<double> side(0.1, 2.5);
+    for (int page = 0; page < 6; ++page) {
+        document_ = host_.newDocument();
+        std::vector<GEGraphElement*> elements;
+        for (int i = 0; i < 40; ++i) {
+            GEElementSet& set = i % 2 ? active : passive;
+            elements.push_back(element(
+                set, add(ShapeSpec::box(at(random), at(random), side(random), side(random)))));
+        }
+        for (int i = 0; i < 25; ++i) {
+            elements.push_back(element<GEConnection>(
+                connections, add(ShapeSpec::line(at(random), at(random), at(random), at(random)))));
+        }
+        host_.counters().reset();
+        build();
+        const uint64_t perPairCalls = host_.counters().spatialQueries;
+        GEAdjacencyMatrix searched;
+        searched.setRelationQueries(GEAdjacencyMatrix::RelationQueries::SearchWhereFewer);
+        host_.counters().reset();
+        searched.build(pageShapes(), &active, &passive, &connections, &index);
+        EXPECT_LT(host_.counters().spatialQueries + host_.counters().neighbourQueries,
+                  perPairCalls);
+        for (GEGraphElement* a : elements) {
+            for (GEGraphElement* b : elements) {
+                ASSERT_EQ(searched.getRelation(a->getID(), b->getID()), relation(a, b))
+                    << "page " << page << ": " << a->getID() << " and " << b->getID();
+            }
+        }
+        active.destroyElements();
+        passive.destroyElements();
+        connections.destroyElements();
     }
 }
 
