@@ -56,6 +56,10 @@ int32_t idOfKnown(const visio::VShape& shape, const KnownShapes& known) {
     return id ? *id : shape.ID();
 }
 
+std::vector<int32_t> idsFound(const visio::VSelection& found, const KnownShapes& known) {
+    return getSelectionShapeIDs(found, [&](const visio::VShape& s) { return idOfKnown(s, known); });
+}
+
 }  // namespace
 
 int16_t getSpatialRelation(const visio::VShape& shape, const visio::VShape& other) {
@@ -63,12 +67,7 @@ int16_t getSpatialRelation(const visio::VShape& shape, const visio::VShape& othe
 }
 
 std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot) {
-    return collectShapeIDs(shape, resultRoot, KnownShapes());
-}
-
-std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot,
-                                     const KnownShapes& known) {
-    return findNeighbours(shape, resultRoot, known).ids;
+    return findNeighbours(shape, resultRoot, KnownShapes()).ids;
 }
 
 // A shape that holds sub-shapes is a group: a group the caller knows is not asked its type.
@@ -83,9 +82,9 @@ Neighbours findNeighbours(const visio::VShape& shape, const visio::Variant& resu
         found.throughGroup = true;
         found.ids.push_back(idOfKnown(parent, known));
     }
-    const std::vector<int32_t> neighbours = getSelectionShapeIDs(
+    const std::vector<int32_t> neighbours = idsFound(
         asked.SpatialNeighbors(kAllRelations, kSpatialTolerance, kNoSpatialFlags, resultRoot),
-        [&](const visio::VShape& s) { return idOfKnown(s, known); });
+        known);
     found.ids.insert(found.ids.end(), neighbours.begin(), neighbours.end());
     return found;
 }
@@ -98,9 +97,7 @@ std::unordered_map<int32_t, int16_t> findRelationsBySearch(const visio::VShape& 
                              visio::visSpatialContainedIn, visio::visSpatialTouching}) {
         const visio::VSelection found =
             shape.SpatialNeighbors(relation, kSpatialTolerance, kNoSpatialFlags, visio::Variant());
-        for (int32_t id : getSelectionShapeIDs(
-                 found, [&](const visio::VShape& s) { return idOfKnown(s, known); }))
-            relations[id] |= relation;
+        for (int32_t id : idsFound(found, known)) relations[id] |= relation;
     }
     return relations;
 }

@@ -31,11 +31,8 @@ struct KnownShapes {
     // The shape's ID; nothing when not known.
     std::function<std::optional<int32_t>(const visio::VShape&)> idOf;
 };
-// The same, asking Visio only what the caller does not know.
-std::vector<int32_t> collectShapeIDs(const visio::VShape& shape, const visio::Variant& resultRoot,
-                                     const KnownShapes& known);
-
-// What collectShapeIDs finds, and whether it asked the shape's group rather than the shape.
+// What collectShapeIDs finds, asking Visio only what the caller does not know, and
+// whether it asked the shape's group rather than the shape.
 struct Neighbours {
     std::vector<int32_t> ids;
     bool throughGroup = false;

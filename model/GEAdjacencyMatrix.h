@@ -23,7 +23,7 @@ using DrawnLineOf = std::function<DrawnLine(int32_t)>;
 // for their shapes (0 none, 1 overlap, 2 contains, 4 contained in, 8 touching), 16 for
 // two touching connections whose drawn lines share no end point (one ends on the other's
 // middle), kNotExamined for pairs nobody asked about. Only pairs that Visio reports as
-// neighbours cost a relation query, and only they are stored: a page's neighbours grow
+// neighbours are examined, and only they are stored: a page's neighbours grow
 // with its shapes, its pairs with their square. Each pair is stored once, under its
 // lower index; the other order reads the mirrored code.
 class GEAdjacencyMatrix {
