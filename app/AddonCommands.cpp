@@ -51,6 +51,25 @@ void load(Runner& r, const Runner::Arguments& a) {
     }
 }
 
+// Visio lets an add-on go with the unload message; the last library loaded goes first.
+void unload(Runner& r, const Runner::Arguments& a) {
+    if (!a.words.empty()) return r.fail("usage: unload");
+    if (r.addons().libraries().empty()) return r.fail("no add-on is loaded");
+    simhost::AddonHost::LoadedLibrary& library = *r.addons().libraries().back();
+    const std::string path = library.library->path();
+    r.addons().unload(library);
+    r.out() << "unloaded " << path << "\n";
+}
+
+// Visio closing: every library hears the shut-down message and stays loaded.
+void shutdown(Runner& r, const Runner::Arguments& a) {
+    if (!a.words.empty()) return r.fail("usage: shutdown");
+    if (r.addons().libraries().empty()) return r.fail("no add-on is loaded");
+    r.addons().shutDown();
+    for (const auto& library : r.addons().libraries())
+        r.out() << "shut down " << library->library->path() << "\n";
+}
+
 // Whether the last of a tool's two marker events says that it entered its state.
 bool runs(Runner& r, const std::string& entered, const std::string& left) {
     const std::vector<std::string>& markers = r.markers().markers();
@@ -199,6 +218,10 @@ void addAddonCommands(Runner& runner) {
     Runner& r = runner;
     r.addCommand("load", "load [PATH]   the add-on library (default: beside qavhost)",
                  [&r](const Runner::Arguments& a) { load(r, a); });
+    r.addCommand("unload", "unload   send the last loaded add-on library unload and let it go",
+                 [&r](const Runner::Arguments& a) { unload(r, a); });
+    r.addCommand("shutdown", "shutdown   send every add-on library the shut-down message",
+                 [&r](const Runner::Arguments& a) { shutdown(r, a); });
     r.addCommand("press", "press TAG   click the add-on's toolbar button with the tag",
                  [&r](const Runner::Arguments& a) { press(r, a); });
     r.addCommand("run", "run STRING   a run request with any argument string",

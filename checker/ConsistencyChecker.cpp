@@ -149,6 +149,10 @@ void ConsistencyChecker::stop() {
     application_.QueueMarkerEvent(markerCheckingLeft);
 }
 
+void ConsistencyChecker::endRun() {
+    stop();
+}
+
 void ConsistencyChecker::runCheck(visio::VPage page) {
     if (!typeHolder_) return;
     checkedPage_ = std::move(page);

@@ -40,7 +40,7 @@ public:
 
     // The holder belongs to the main controller and outlives the checker.
     ConsistencyChecker(const visio::VApplication& application, DiagramTypeHolder* typeHolder);
-    // Does not put the cells back: the add-on is going.
+    // Lets go of what is left; the cells were put back by endRun.
     ~ConsistencyChecker() override;
 
     // The controller's entry: registered, and made known to the simulator.
@@ -55,6 +55,8 @@ public:
     // While checking, the legend follows the page's switch at once; the optional rules
     // follow it at the next run.
     void applySettings() override;
+    // Stops a running check as the stop button does.
+    void endRun() override;
 
     // The simulator's gate: true when the page holds Petri net shapes and the syntax
     // rules find nothing. Nothing is painted; the model read for it stays in the holder

@@ -49,6 +49,7 @@ MainController::MainController(const visio::VApplication& application,
 
 MainController::~MainController() {
     stopping_ = true;
+    endToolRuns();
     deleteTools();
     withdrawSubscriptions();
     application_.release();
@@ -138,6 +139,13 @@ void MainController::warnAboutSecondCopy() const {
 void MainController::withdrawSubscriptions() {
     for (const visio::VEvent& subscription : subscriptions_) subscription.Delete();
     subscriptions_.clear();
+}
+
+// Every tool ends its run before any is deleted: a display of one tool may lie over
+// another's, and each finds the user's formulas beneath the others' while they exist.
+// The events its writes cause reach no tool (stopping_ is set): the tools are going.
+void MainController::endToolRuns() {
+    for (std::unique_ptr<SupportTool>& tool : tools_) tool->endRun();
 }
 
 void MainController::deleteTools() {

@@ -51,6 +51,7 @@ private:
     void warnAboutSecondCopy() const;
     int countRegisteredCopies() const;
     void withdrawSubscriptions();
+    void endToolRuns();
     void deleteTools();
 
     // Before the tools, so that it outlives them.

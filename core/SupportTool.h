@@ -28,6 +28,10 @@ public:
     virtual PreferencePage* getPreferencePage() = 0;
     // Takes over the settings that the tool's page has just written.
     virtual void applySettings() = 0;
+    // The add-on is going (unload, shut-down, a second load): whatever the tool shows in
+    // the user's drawings is put back, as the tool's own stop or leave puts it back, while
+    // Visio is still there. Tools that show nothing have nothing to end.
+    virtual void endRun() {}
 
     // The part of an event code that counts.
     static int16_t eventCodeOf(int32_t eventCode) { return static_cast<int16_t>(eventCode); }

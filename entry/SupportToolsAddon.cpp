@@ -79,7 +79,10 @@ bool SupportToolsAddon::findVisio() {
 }
 
 void SupportToolsAddon::startUp() {
-    // A second load must not leave the first controller behind, still subscribed.
+    // A second load must not leave the first controller behind, still subscribed. It is
+    // shut down as at unload, its tools ending what they show first; the drawings are then
+    // as the user made them, and the new tools start from there. Ignoring the repeated
+    // load instead would keep a controller whose Visio the message may have replaced.
     shutDown();
     windows_ = std::make_unique<NativeWindows>();
     if (!findVisio()) {

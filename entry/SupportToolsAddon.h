@@ -30,8 +30,8 @@ public:
     // separators and creates the controller; a controller left from an earlier start-up
     // is shut down first.
     void startUp();
-    // Deletes the controller, releases Visio and lets the windows go; nothing to do the
-    // second time.
+    // Deletes the controller (its tools end what they show first), releases Visio and
+    // lets the windows go; nothing to do the second time.
     void shutDown();
 
     MainController* controller() const { return controller_.get(); }

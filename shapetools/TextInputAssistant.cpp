@@ -13,6 +13,7 @@
 #include "helpers/ShapeHelpers.h"
 #include "helpers/VisioText.h"
 #include "platform/ui/WinApiConstants.h"
+#include "platform/visio/VDocuments.h"
 #include "platform/visio/VPage.h"
 #include "platform/visio/VSelection.h"
 #include "platform/visio/VShapes.h"
@@ -87,6 +88,19 @@ PreferencePage* TextInputAssistant::getPreferencePage() {
 }
 
 void TextInputAssistant::applySettings() {}
+
+// Nothing else is there to serve the prompt boxes once the add-on has gone. The hide
+// cell is no change of the user's: each document stays as saved as it was.
+void TextInputAssistant::endRun() {
+    promptsActive_ = false;
+    hidePrompts();
+    promptShape_.release();
+    const visio::VDocuments documents = application_.Documents();
+    for (int16_t i = 1; i <= documents.Count(); ++i) {
+        const visio::VDocument document = documents.Item(i);
+        setHideFlag(document, "FALSE", document.Saved());
+    }
+}
 
 // --- Commands
 

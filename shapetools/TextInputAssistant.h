@@ -66,6 +66,9 @@ public:
                       visio::Variant moreInfo) override;
     PreferencePage* getPreferencePage() override;
     void applySettings() override;
+    // Takes the prompts out as a cleared selection does, and leaves every open document's
+    // hide cell at "FALSE", as a file stored without the add-on has it.
+    void endRun() override;
 
     // Selects sub-shape boxIndex of the shape (its groups first) and opens its text.
     void editTextBox(int32_t shapeID, int32_t boxIndex);

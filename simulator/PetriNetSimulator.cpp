@@ -283,6 +283,12 @@ void PetriNetSimulator::endSimulation() {
     application_.QueueMarkerEvent(markerSimulationLeft);
 }
 
+// No tick can follow once the add-on goes: the leave is carried out now.
+void PetriNetSimulator::endRun() {
+    pendingLeave_ = Leave::None;
+    carryOut(Leave::ByUser);
+}
+
 void PetriNetSimulator::requestLeave(Leave why) {
     if (ticking_) {
         pendingLeave_ = std::max(pendingLeave_, why);

@@ -54,7 +54,7 @@ public:
     // The holder and the checker belong to the controller and outlive the simulator.
     PetriNetSimulator(const visio::VApplication& application, DiagramTypeHolder* typeHolder,
                       ConsistencyChecker* checker);
-    // Does not put the page back: the add-on is going.
+    // Lets go of what is left; the page was put back by endRun.
     ~PetriNetSimulator() override;
 
     // The controller's entry: registered, created with the holder and the checker.
@@ -67,6 +67,8 @@ public:
                       visio::Variant moreInfo) override;
     PreferencePage* getPreferencePage() override;
     void applySettings() override;
+    // Leaves a running simulation as the leave button does.
+    void endRun() override;
 
     // The button: only while idle, enabled when the active page holds Petri net shapes
     // and the checker is not running.
