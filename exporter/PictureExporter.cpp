@@ -1,8 +1,5 @@
 #include "exporter/PictureExporter.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "core/ToolbarButton.h"
 #include "helpers/AddonConstants.h"
 #include "helpers/MessageBoxWithButtons.h"
@@ -85,13 +82,6 @@ ButtonLook exportButton(bool enabled) {
     look.iconNumber = buttonIcon::kPictureExport;
     look.enabled = enabled;
     return look;
-}
-
-// Windows finds a file whatever the case of its name.
-std::string caseFolded(std::string path) {
-    std::transform(path.begin(), path.end(), path.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return path;
 }
 
 }  // namespace

@@ -19,11 +19,17 @@ visio::VDocument documentOf(const visio::VObject& object) {
 
 }  // namespace
 
-bool isSameNonStencilDocument(const visio::VDocument& document, visio::VObject other) {
+bool isStencilDocument(const visio::VDocument& document) {
     const std::string name = limitVisioText(document.Name());
-    if (document.isEmpty() || name.find(".vss") != std::string::npos) return false;
-    const visio::VDocument otherDocument = documentOf(other);
-    return !otherDocument.isEmpty() && name == limitVisioText(otherDocument.Name());
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return false;
+    const std::string extension = caseFolded(name.substr(dot));
+    return extension == ".vss" || extension == ".vssx" || extension == ".vssm";
+}
+
+bool isSameNonStencilDocument(const visio::VDocument& document, visio::VObject other) {
+    if (document.isEmpty() || isStencilDocument(document)) return false;
+    return document.isSameObject(documentOf(other));
 }
 
 int16_t getDocumentPageCount(const visio::VDocument& document) {

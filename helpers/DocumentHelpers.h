@@ -7,9 +7,14 @@
 #include "platform/visio/VObject.h"
 #include "platform/visio/VShapes.h"
 
-// False for a stencil (a name containing ".vss"); otherwise true exactly when the
-// document is named as the other object's document (the other object may be a
-// document, page, shape or window). The other object's reference ends with the call.
+// A stencil is known by its file's extension (".vss", ".vssx", ".vssm"), case ignored;
+// a drawing whose name merely holds ".vss" ("net.vss.json") is none.
+bool isStencilDocument(const visio::VDocument& document);
+
+// False for a stencil; otherwise true exactly when the other object's document (the other
+// object may be a document, page, shape or window) is the document itself: two drawings
+// of one file name in different folders are two documents. The other object's reference
+// ends with the call.
 bool isSameNonStencilDocument(const visio::VDocument& document, visio::VObject other);
 
 int16_t getDocumentPageCount(const visio::VDocument& document);

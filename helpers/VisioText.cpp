@@ -1,5 +1,8 @@
 #include "helpers/VisioText.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 bool isContinuationByte(char c) {
@@ -36,4 +39,10 @@ bool exceedsFormulaLimit(const std::string& formula) {
         if (!isContinuationByte(c) && ++characters > kVisioTextLimit) return true;
     }
     return false;
+}
+
+std::string caseFolded(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }

@@ -1,4 +1,5 @@
-// The length limits of text that crosses between the add-on and Visio.
+// The length limits of text that crosses between the add-on and Visio, and names compared
+// as Windows compares them.
 #pragma once
 
 #include <cstddef>
@@ -14,3 +15,7 @@ std::string limitVisioText(std::string text);
 // Whether the formula has more characters than Visio's batch write takes
 // (kVisioTextLimit).
 bool exceedsFormulaLimit(const std::string& formula);
+
+// The text in lower case, so that names Windows takes for the same (file names, paths)
+// compare equal whatever the case of their letters.
+std::string caseFolded(std::string text);

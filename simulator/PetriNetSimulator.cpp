@@ -557,12 +557,16 @@ void PetriNetSimulator::onDocumentSaved(const visio::VObject& subject) {
     savedWhileIdle_ = true;
 }
 
+// The run reads the simulated page alone: a shape added to another page or drawing
+// leaves it as it is, and the question, whose "Cancel Editing" deletes the shape, is
+// not the user's to answer there.
 void PetriNetSimulator::onShapeAdded(const visio::VObject& subject) {
     if (checkerRunning_) return;
     if (!isSimulating()) {
         updateButton();
         return;
     }
+    if (!subject.as<visio::VShape>().ContainingPage().isSameObject(simulatedPage_)) return;
     const int answer =
         messageBoxWithButtons(ui::WindowHandle(), kShapeAddedText, productTitle, "Abort Simulation",
                               "Restart Simulation", "Cancel Editing", ui::kMbIconQuestion);

@@ -92,7 +92,7 @@ TEST_F(ShapeHelpersTest, PagesOfADocument) {
     EXPECT_EQ(getDocumentPageCount(visio::VDocument()), 0);
 }
 
-TEST_F(ShapeHelpersTest, SameDocumentByNameOfTheOtherObjectsDocument) {
+TEST_F(ShapeHelpersTest, SameDocumentIsTheOtherObjectsDocumentItself) {
     auto other = host_.newDocument();
     const visio::VDocument doc = wrap(document_);
     EXPECT_TRUE(isSameNonStencilDocument(doc, objectOf(doc)));
@@ -103,13 +103,24 @@ TEST_F(ShapeHelpersTest, SameDocumentByNameOfTheOtherObjectsDocument) {
     EXPECT_TRUE(isSameNonStencilDocument(doc, objectOf(wrap(add(ShapeSpec::box(1, 1, 1, 1))))));
     EXPECT_FALSE(isSameNonStencilDocument(doc, visio::VObject()));
     EXPECT_FALSE(isSameNonStencilDocument(visio::VDocument(), objectOf(doc)));
+    // One file name in two folders: two documents.
+    auto first = host_.openDocument("/d1/net.json");
+    auto second = host_.openDocument("/d2/net.json");
+    ASSERT_EQ(wrap(first).Name(), wrap(second).Name());
+    EXPECT_FALSE(isSameNonStencilDocument(wrap(first), objectOf(wrap(second))));
 }
 
-TEST_F(ShapeHelpersTest, AStencilIsNeverTheSameDocument) {
-    auto stencil = host_.newDocument("Blocks.vss");
-    const visio::VDocument doc = wrap(stencil);
-    ASSERT_EQ(doc.Name(), "Blocks.vss");
-    EXPECT_FALSE(isSameNonStencilDocument(doc, objectOf(doc)));
+TEST_F(ShapeHelpersTest, AStencilIsKnownByItsExtensionAndIsNeverTheSameDocument) {
+    for (const char* name : {"Blocks.vss", "BLOCKS.VSS", "Blocks.vssx", "Blocks.Vssm"}) {
+        const visio::VDocument stencil = wrap(host_.newDocument(name));
+        EXPECT_TRUE(isStencilDocument(stencil)) << name;
+        EXPECT_FALSE(isSameNonStencilDocument(stencil, objectOf(stencil))) << name;
+    }
+    for (const char* name : {"net.vss.json", "my.vssnet", "vss"}) {
+        const visio::VDocument drawing = wrap(host_.newDocument(name));
+        EXPECT_FALSE(isStencilDocument(drawing)) << name;
+        EXPECT_TRUE(isSameNonStencilDocument(drawing, objectOf(drawing))) << name;
+    }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "simhost/host/Application.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
+#include "simhost/host/Shapes.h"
 #include "simhost/host/Window.h"
 #include "simhost/stencil/BlockStencil.h"
 #include "simhost/stencil/PetriStencil.h"
@@ -346,6 +347,37 @@ TEST(SimulatorQuestionTest, AShapeAddedMeanwhileIsAnsweredByTheUser) {
         }
         EXPECT_EQ(SimulatorTestHost::drawingOf(*simulated), expected);
     }
+}
+
+// The run reads its page alone: a shape added to another page or drawing stays the
+// user's, unasked; one added to the simulated page asks even while another page is
+// shown, and a restart then waits, greyed, until the simulated page is shown again.
+TEST_F(SimulatorTest, OnlyAShapeAddedToTheSimulatedPageAsksTheQuestion) {
+    openAndEnter(chainNet());
+    simhost::Window& window = *env.application().activeWindow();
+    simhost::Page& simulated = env.activePage();
+    ASSERT_TRUE(env.pressControl(kStepForward));
+    const size_t boxes = env.backend.messageBoxes().size();
+    auto second = env.host.addPage(*document);
+    env.host.turnToPage(window, *second);
+    simhost::stencil::dropPlace(*second, {});
+    auto other = env.host.newDocument();
+    simhost::stencil::dropPlace(*other->page(1), {});
+    env.host.pump();
+    EXPECT_EQ(env.backend.messageBoxes().size(), boxes);
+    EXPECT_EQ(second->shapeCollection().list().size(), 1u);
+    EXPECT_EQ(other->page(1)->shapeCollection().list().size(), 1u);
+    EXPECT_EQ(step(), 1) << "the run goes on";
+
+    env.host.activateWindow(window);
+    env.backend.answerMessageBoxByNumber(2);
+    simhost::stencil::dropPlace(simulated, {});
+    env.host.pump();
+    EXPECT_EQ(env.backend.messageBoxes().size(), boxes + 1);
+    EXPECT_EQ(step(), 0) << "restarted";
+    EXPECT_EQ(env.controlState(kReset), ui::kTbStateIndeterminate);
+    env.host.turnToPage(window, simulated);
+    EXPECT_NE(env.controlState(kStepForward), ui::kTbStateIndeterminate);
 }
 
 TEST_F(SimulatorTest, ADocumentClosedDuringTheWaitIsLeftAfterTheTick) {
