@@ -3,13 +3,16 @@
 // prompts come and go), title block actions and drawings closed while the consistency
 // checker is started and stopped and Petri nets are simulated (steps in every run mode,
 // step back, reset, selections, shapes added and the question answered, moves and texts
-// that the simulation's locks refuse, page turns, the controls closed). Each session is
-// played twice, with the checker and the simulator and without them (the same edits and
-// saves); every save and the drawing at the end must be the same in both, so every cell
-// must hold what the user wrote once the tools have finished, and the simulator's marker
-// events must pair up. A difference is reported with the shortest session that still
-// shows it, which plays as it is in qavhost (beside a copy of the drawing it starts
-// from; a line "close drawing" is the user closing the shown drawing's window).
+// that the simulation's locks refuse, page turns, the controls closed, shapes dropped
+// into another drawing), while the add-on is loaded again or unloaded and loaded, a
+// drawing of the same file name from another folder is opened and closed, and saves
+// take names holding ".vss". Each session is played twice, with the checker and the
+// simulator and without them (the same edits and saves); every save and the drawing at
+// the end must be the same in both, so every cell must hold what the user wrote once the
+// tools have finished, and the simulator's marker events must pair up. A difference is reported
+// with the shortest session that still shows it, which plays as it is in qavhost (beside a copy of
+// the drawing it starts from; a line "close drawing" is the user closing the shown drawing's
+// window).
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -64,6 +67,9 @@ constexpr char kOther[] = "petri-net.json";
 // it started from, which no save ever writes.
 constexpr char kClose[] = "close drawing";
 constexpr char kAgain[] = "again.json";
+// A drawing opened beside the session's own under the same file name, from another folder.
+constexpr char kTwinFolder[] = "twin";
+constexpr char kTwin[] = "look.json";
 // How every session begins, after its note on the drawing.
 const std::vector<const char*> kOpening = {"load", "idle", "open start.json", "save s0.json"};
 
@@ -121,6 +127,8 @@ public:
         std::ofstream(folder_ / "start.json", std::ios::binary) << start;
         std::ofstream(folder_ / kAgain, std::ios::binary) << start;
         std::ofstream(folder_ / "other.json", std::ios::binary) << readFile(kExamples / kOther);
+        std::ofstream(folder_ / kTwin, std::ios::binary) << readFile(kExamples / kOther);
+        fs::create_directories(folder_ / kTwinFolder);
         runner_.setBaseFolder(folder_.string());
         addAllCommands(runner_);
     }
@@ -399,6 +407,13 @@ private:
         return shapes.empty() ? "1" : std::to_string(shapes[pick(shapes.size())]->id());
     }
     std::string anyEnd() { return pick(2) ? " begin" : " end"; }
+    // The simulator locks every shape of its page against typing.
+    bool showsSimulatedPage() {
+        return !shapes([](simhost::Shape& shape) {
+                    return shape.sheet().resolve("LockTextEdit") &&
+                           shape.formula("LockTextEdit") == "1";
+                }).empty();
+    }
 
     void addArc() {
         simhost::Page* page = tools_.page();
@@ -416,7 +431,7 @@ private:
     void addEdit() {
         const std::string id = anyOf(onPage());
         const std::string at = number(1, 10) + " " + number(1, 7);
-        switch (pick(17)) {
+        switch (pick(18)) {
             case 0:
                 return addTool(tools_.checking() ? "press CCStopButton" : "press CCStartButton");
             case 11:
@@ -440,7 +455,7 @@ private:
                 return add("text " + anyOf(shapes([](simhost::Shape&) { return true; })) + " n" +
                            number(1, 9));
             case 8:
-                return add("save s" + std::to_string(++saves_) + ".json");
+                return addSave();
             case 9:
                 return add(pick(4) ? "page " + number(1, 3) : "addpage");
             case 10:
@@ -451,9 +466,36 @@ private:
                 return addTitleBlock();
             case 15:
                 return pick(4) ? addCellEdit(id) : addClose();
+            case 16:
+                return pick(2) ? addWhileToolsRun() : addCellEdit(id);
             default:
                 return addCellEdit(id);
         }
+    }
+
+    // What the tools do not follow while they run: the add-on loaded again, or unloaded
+    // and loaded, and a drawing of the session's file name from another folder opened
+    // and closed.
+    void addWhileToolsRun() {
+        if (pick(2)) return addLookAlikeClose();
+        if (pick(2)) add("unload");
+        add("load");
+        add("idle");
+    }
+
+    // The session's drawing saved into another folder under the name of a drawing that
+    // is then opened beside it and closed.
+    void addLookAlikeClose() {
+        add(std::string("save ") + kTwinFolder + "/" + kTwin);
+        add(std::string("open ") + kTwin);
+        add(kClose);
+        add("drawing 1");
+    }
+
+    // Now and then under a name that holds ".vss" without being a stencil's.
+    void addSave() {
+        const std::vector<std::string> kinds = {"", "", ".vss", ".VSS"};
+        add("save s" + std::to_string(++saves_) + kinds[pick(kinds.size())] + ".json");
     }
 
     // A title block dropped, and half the time put on the background page at once.
@@ -507,7 +549,7 @@ private:
     // What a user does while a simulation runs: the simulated page's shapes are locked
     // against moves and typing.
     void addSimulationStep() {
-        switch (pick(13)) {
+        switch (pick(14)) {
             case 0:
             case 1:
             case 2:
@@ -522,7 +564,7 @@ private:
                 return add(pick(3) ? "page " + number(1, 3) : "addpage");
             case 7:
             case 8:
-                return add("save s" + std::to_string(++saves_) + ".json");
+                return addSave();
             case 10:
                 return add("move " + anyOf(onPage()) + " " + number(1, 10) + " " + number(1, 7));
             case 11:
@@ -530,31 +572,45 @@ private:
                            number(0, 9));
             case 12:
                 return pick(3) ? addTitleBlockOnBackground() : addClose();
+            case 13:
+                return pick(2) ? addOtherDrawingDrop() : addWhileToolsRun();
             default:
                 return addTool(pick(2) ? "sim close" : "press PNSButton");
         }
     }
 
     // A title block of the page put on the background page while simulating: its copy
-    // there is a shape added, and the user aborts or restarts the simulation.
+    // there is added to another page than the simulated one, which asks nothing.
     void addTitleBlockOnBackground() {
         const std::vector<simhost::Shape*> blocks = titleBlocks();
         if (blocks.empty()) return;
-        addTool("answer " + number(1, 2));
         add("action " + anyOf(blocks) + " 1");
     }
 
     // A shape added while simulating, and the user's answer: abort, restart, or cancel
-    // the editing, which takes the shape away again.
+    // the editing, which takes the shape away again. On another page than the simulated
+    // one nothing is asked.
     void addAnsweredDrop() {
         simhost::Page* page = tools_.page();
         if (!page) return;
+        const std::string master = kNetMasters[pick(kNetMasters.size())];
+        const std::string at = number(1, 10) + " " + number(1, 7);
+        if (!showsSimulatedPage()) return add("drop " + master + " " + at);
         const int answer = draw(1, 3);
         const std::string id = std::to_string(page->nextShapeId());
         addTool("answer " + std::to_string(answer));
+        add("drop " + master + " " + at);
+        if (answer == 3) add("idle", "delete " + id);
+    }
+
+    // Another drawing opened while one is simulated, a shape dropped into it, saved, and
+    // left.
+    void addOtherDrawingDrop() {
+        add("open other.json");
         add("drop " + kNetMasters[pick(kNetMasters.size())] + " " + number(1, 10) + " " +
             number(1, 7));
-        if (answer == 3) add("idle", "delete " + id);
+        add("save o" + std::to_string(++saves_) + ".json");
+        add("drawing 1");
     }
 
     std::mt19937 random_;
