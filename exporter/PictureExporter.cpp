@@ -144,6 +144,14 @@ std::string fileNameOf(std::string name) {
     return name;
 }
 
+// A folder that the page counts as relative though it starts at a separator ("\Pics" on
+// Windows) lies in the document's folder, as the ticked box says, not at its drive's root.
+std::string withinDocumentFolder(std::string setting) {
+    if (PEPropertyPage::relativeFlagOf(setting) == 1)
+        setting.erase(0, setting.find_first_not_of(os::pathSeparators()));
+    return setting;
+}
+
 int foregroundPageCount(const visio::VDocument& document) {
     const visio::VPages pages = document.Pages();
     const int16_t count = pages.Count();
@@ -325,7 +333,7 @@ PictureExporter::Destination PictureExporter::resolveDestination(std::string set
         // Visio's folder of a saved document ends with a separator.
         const std::string documentFolder = limitVisioText(application_.ActiveDocument().Path());
         if (documentFolder.empty()) return destination;
-        destination.folder = os::absolutePath(setting, documentFolder);
+        destination.folder = os::absolutePath(withinDocumentFolder(setting), documentFolder);
     } else {
         if (setting.empty()) return destination;
         destination.folder = os::absolutePath(setting, system.workingFolder());

@@ -257,6 +257,16 @@ TEST_F(PictureExporterTest, RelativeFoldersStartAtTheDocumentsFolder) {
     ASSERT_TRUE(env.exportPictures());
     EXPECT_EQ(env.filesIn(doc), (Names{"Page-1.png", "Page-2.png"}));
     EXPECT_EQ(env.filesIn(path(doc, "pics")), (Names{"Page-1.emf", "Page-2.emf"}));
+    // "\pics", which the page counts as relative on Windows, is in the document's folder.
+    const std::string fromSeparator = os::kPathSeparator + std::string("pics");
+    if (PEPropertyPage::relativeFlagOf(fromSeparator) == 1) {
+        env.setFormat(A, 0, kPng, "", 1);
+        env.setFormat(B, 1, kPng, fromSeparator, 1);
+        ASSERT_TRUE(env.exportPictures());
+        EXPECT_EQ(env.filesIn(path(doc, "pics")),
+                  (Names{"Page-1.emf", "Page-1.png", "Page-2.emf", "Page-2.png"}));
+        env.setFormat(A, 1, kPng, "", 1);
+    }
 
     // An unsaved document has no folder; an empty absolute setting names none either.
     env.openDrawing({"Page-1"}, "", "");
