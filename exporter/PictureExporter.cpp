@@ -455,7 +455,7 @@ void PictureExporter::noteMissingPicture(const visio::VPage& page, const std::st
 }
 
 // In the picture's folder, with its extension, which names the format to Visio; short,
-// so that it fits wherever the picture's own name fits.
+// so that a long page name does not make it too long for the file system.
 std::string PictureExporter::besidePath(const std::string& path) const {
     const os::PathParts parts = os::splitPath(path);
     const std::string start = parts.drive + parts.folder + kNewPictureName;
