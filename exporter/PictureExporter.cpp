@@ -1,10 +1,15 @@
 #include "exporter/PictureExporter.h"
 
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
 #include "core/ToolbarButton.h"
 #include "helpers/AddonConstants.h"
 #include "helpers/MessageBoxWithButtons.h"
 #include "helpers/VisioText.h"
 #include "platform/os/PathResolve.h"
+#include "platform/os/PathSplit.h"
 #include "platform/os/System.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"
@@ -22,15 +27,25 @@ namespace {
 constexpr char kNoFormats[] =
     "Picture export cannot be performed. No export formats are specified, please check your "
     "settings.";
+constexpr char kNoForegroundPage[] =
+    "Picture export cannot be performed. The document has no foreground page to export.";
 constexpr char kNoDestination[] =
     "No valid Destination Path could be determined:\n\n- Your Document was not saved yet so no "
     "Relative Path exists\n- Your Settings contain an empty absolute Path";
 constexpr char kReplaceAll[] = "Replace ALL";
 constexpr char kReplaceOne[] = "Replace ONE";
 constexpr char kCancel[] = "Cancel";
-// The characters a file name cannot hold, each replaced by kNameReplacement.
+// The characters a file name cannot hold, each replaced by kNameReplacement, as are the
+// control characters below kFirstPrintable.
 constexpr char kForbiddenInNames[] = {'\\', '/', ':', '*', '?', '"', '>', '<', '|'};
 constexpr char kNameReplacement = '_';
+constexpr unsigned char kFirstPrintable = 32;
+// Windows opens a device for these names, whatever their case, trailing blanks, or what
+// follows a dot ("con .txt"); COM and LPT take one digit after them.
+constexpr const char* kDeviceNames[] = {"CON", "PRN", "AUX", "NUL"};
+constexpr const char* kNumberedDevices[] = {"COM", "LPT"};
+// The name of the new picture written beside the one it replaces, before the extension.
+constexpr char kNewPictureName[] = "~new";
 
 std::string invalidDestination(const std::string& folder) {
     return "Destination Path (" + folder + ") is not valid. Please check your settings.";
@@ -38,6 +53,10 @@ std::string invalidDestination(const std::string& folder) {
 
 std::string uncreatableDestination(const std::string& folder) {
     return "Destination Path (" + folder + ") could not be created. Please check your settings.";
+}
+
+std::string keptNote() {
+    return " (the file that was there is kept)";
 }
 
 std::string missingPictures(const std::vector<std::string>& lines) {
@@ -82,6 +101,58 @@ ButtonLook exportButton(bool enabled) {
     look.iconNumber = buttonIcon::kPictureExport;
     look.enabled = enabled;
     return look;
+}
+
+std::string upperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+bool isDeviceName(const std::string& stem) {
+    const std::string upper = upperCase(stem);
+    for (const char* device : kDeviceNames) {
+        if (upper == device) return true;
+    }
+    for (const char* device : kNumberedDevices) {
+        if (upper.size() == 4 && upper.compare(0, 3, device) == 0 &&
+            std::isdigit(static_cast<unsigned char>(upper[3]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The page's name as a file name every platform can hold: the characters no file name
+// may hold become "_", and a device name gets a "_" after it ("CON" gives "CON_").
+std::string fileNameOf(std::string name) {
+    for (char& c : name) {
+        const bool forbidden = std::find(std::begin(kForbiddenInNames), std::end(kForbiddenInNames),
+                                         c) != std::end(kForbiddenInNames);
+        if (forbidden || static_cast<unsigned char>(c) < kFirstPrintable) c = kNameReplacement;
+    }
+    std::size_t stemEnd = std::min(name.find('.'), name.size());
+    while (stemEnd > 0 && name[stemEnd - 1] == ' ') --stemEnd;
+    if (isDeviceName(name.substr(0, stemEnd))) name.insert(stemEnd, 1, kNameReplacement);
+    return name;
+}
+
+// A folder that the page counts as relative though it starts at a separator ("\Pics" on
+// Windows) lies in the document's folder, as the ticked box says, not at its drive's root.
+std::string withinDocumentFolder(std::string setting) {
+    if (PEPropertyPage::relativeFlagOf(setting) == 1)
+        setting.erase(0, setting.find_first_not_of(os::pathSeparators()));
+    return setting;
+}
+
+int foregroundPageCount(const visio::VDocument& document) {
+    const visio::VPages pages = document.Pages();
+    const int16_t count = pages.Count();
+    int foreground = 0;
+    for (int16_t i = 1; i <= count; ++i) {
+        if (!pages.Item(i).Background()) ++foreground;
+    }
+    return foreground;
 }
 
 }  // namespace
@@ -198,6 +269,11 @@ void PictureExporter::runExport() {
         showMessage(kNoFormats, ui::kMbOk);
         return;
     }
+    // Checked before any folder is asked about or made: nothing would go into it.
+    if (foregroundPageCount(application_.ActiveDocument()) == 0) {
+        showMessage(kNoForegroundPage, ui::kMbOk);
+        return;
+    }
     usedPaths_.clear();
     missingPictures_.clear();
     // A failure or a cancel in the first format does not keep the second from running.
@@ -210,8 +286,10 @@ void PictureExporter::runExport() {
 void PictureExporter::reportMissingPictures() {
     if (missingPictures_.empty()) return;
     std::vector<std::string> lines;
-    for (const MissingPicture& missing : missingPictures_)
-        lines.push_back("page '" + missing.page + "' to '" + missing.path + "'");
+    for (const MissingPicture& missing : missingPictures_) {
+        lines.push_back("page '" + missing.page + "' to '" + missing.path + "'" +
+                        (missing.oldFileKept ? keptNote() : std::string()));
+    }
     showMessage(missingPictures(lines), ui::kMbOk | ui::kMbIconStop);
     missingPictures_.clear();
 }
@@ -243,13 +321,12 @@ void PictureExporter::exportInFormat(const PEFormatSettings& format, PEFormatSlo
 PictureExporter::Destination PictureExporter::resolveDestination(std::string setting,
                                                                  bool relative) {
     Destination destination;
-    if (!setting.empty() && setting.back() == os::kPathSeparator) setting.pop_back();
     os::System& system = os::System::current();
     if (relative) {
         // Visio's folder of a saved document ends with a separator.
         const std::string documentFolder = limitVisioText(application_.ActiveDocument().Path());
         if (documentFolder.empty()) return destination;
-        destination.folder = os::absolutePath(setting, documentFolder);
+        destination.folder = os::absolutePath(withinDocumentFolder(setting), documentFolder);
     } else {
         if (setting.empty()) return destination;
         destination.folder = os::absolutePath(setting, system.workingFolder());
@@ -288,10 +365,7 @@ void PictureExporter::exportPages(const std::string& folder, const visio::VDocum
     const std::string extension = dialog116::kFormatNames[static_cast<size_t>(formatIndex)];
     const visio::VPages pages = document.Pages();
     const int16_t count = pages.Count();
-    int foregroundCount = 0;
-    for (int16_t i = 1; i <= count; ++i) {
-        if (!pages.Item(i).Background()) ++foregroundCount;
-    }
+    const int foregroundCount = foregroundPageCount(document);
     bool replaceAll = false;
     for (int16_t i = 1; i <= count; ++i) {
         const visio::VPage page = pages.Item(i);
@@ -342,26 +416,53 @@ PictureExporter::ReplaceAnswer PictureExporter::askReplace(const std::string& fo
 
 bool PictureExporter::writePicture(const visio::VPage& page, const std::string& path) {
     usedPaths_.insert(caseFolded(path));
-    if (fileExists(path) && !os::System::current().deleteFile(path)) {
-        showMessage(fileInUse(path), ui::kMbOk | ui::kMbIconStop);
-        missingPictures_.push_back({limitVisioText(page.Name()), path});
-        return false;
-    }
+    if (fileExists(path)) return replacePicture(page, path);
     // Visio's page export answers nothing: what it wrote is what is there now.
     page.Export(path);
-    if (os::System::current().find(path) != os::PathKind::File)
-        missingPictures_.push_back({limitVisioText(page.Name()), path});
+    if (!fileExists(path)) noteMissingPicture(page, path);
     return true;
+}
+
+// The file there stays until the new picture exists beside it, and then gives way to it
+// in one step: a picture that could not be drawn costs the user nothing.
+bool PictureExporter::replacePicture(const visio::VPage& page, const std::string& path) {
+    os::System& system = os::System::current();
+    const std::string beside = besidePath(path);
+    page.Export(beside);
+    if (system.find(beside) != os::PathKind::File) {
+        noteMissingPicture(page, path);
+        return true;
+    }
+    if (!system.moveFile(beside, path)) {
+        system.deleteFile(beside);
+        showMessage(fileInUse(path), ui::kMbOk | ui::kMbIconStop);
+        noteMissingPicture(page, path);
+        return false;
+    }
+    return true;
+}
+
+void PictureExporter::noteMissingPicture(const visio::VPage& page, const std::string& path) {
+    const bool oldFileKept = os::System::current().find(path) == os::PathKind::File;
+    missingPictures_.push_back({limitVisioText(page.Name()), path, oldFileKept});
+}
+
+// In the picture's folder, with its extension, which names the format to Visio; short,
+// so that a long page name does not make it too long for the file system.
+std::string PictureExporter::besidePath(const std::string& path) const {
+    const os::PathParts parts = os::splitPath(path);
+    const std::string start = parts.drive + parts.folder + kNewPictureName;
+    std::string beside = start + parts.extension;
+    for (int n = 2; fileExists(beside); ++n) beside = start + std::to_string(n) + parts.extension;
+    return beside;
 }
 
 bool PictureExporter::fileExists(const std::string& path) const {
     return os::System::current().find(path) != os::PathKind::None;
 }
 
-std::string PictureExporter::buildPictureFileName(const std::string& folder, std::string name,
+std::string PictureExporter::buildPictureFileName(const std::string& folder,
+                                                  const std::string& name,
                                                   const std::string& extension) {
-    for (char forbidden : kForbiddenInNames) {
-        std::replace(name.begin(), name.end(), forbidden, kNameReplacement);
-    }
-    return folder + os::kPathSeparator + name + "." + extension;
+    return os::joinPath(folder, fileNameOf(name) + "." + extension);
 }

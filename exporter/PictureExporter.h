@@ -47,9 +47,10 @@ public:
     void updateButtonState();
     PEPropertyPage* propertyPage() const { return page_.get(); }
 
-    // folder + separator + name + "." + extension, with each of \ / : * ? " < > | in the
-    // name replaced by "_".
-    static std::string buildPictureFileName(const std::string& folder, std::string name,
+    // The file name + "." + extension in the folder. Each of \ / : * ? " < > | and each
+    // control character in the name is replaced by "_", and a name Windows keeps for a
+    // device ("CON", "nul.txt", "COM1") gets a "_" after that part ("CON_").
+    static std::string buildPictureFileName(const std::string& folder, const std::string& name,
                                             const std::string& extension);
 
 private:
@@ -74,6 +75,8 @@ private:
     struct MissingPicture {
         std::string page;
         std::string path;
+        // The file that was at the path before is still there.
+        bool oldFileKept = false;
     };
 
     void exportAll();
@@ -98,9 +101,14 @@ private:
     std::string unusedPicturePath(const std::string& folder, const std::string& name,
                                   const std::string& extension) const;
     ReplaceAnswer askReplace(const std::string& folder);
-    // Deletes a file in the way first; false, after saying so, when it stays. A picture
-    // that is not there afterwards is kept for the message at the end.
+    // A file in the way is replaced only by a picture that was written; false, after
+    // saying so, when the file would not give way. A picture that is not there afterwards
+    // is kept for the message at the end.
     bool writePicture(const visio::VPage& page, const std::string& path);
+    bool replacePicture(const visio::VPage& page, const std::string& path);
+    void noteMissingPicture(const visio::VPage& page, const std::string& path);
+    // A free name for the new picture beside the file it is to replace.
+    std::string besidePath(const std::string& path) const;
     void reportMissingPictures();
     bool fileExists(const std::string& path) const;
     void restoreSelection();

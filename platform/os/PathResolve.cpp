@@ -32,10 +32,6 @@ bool sameDrive(const std::string& path, const std::string& base) {
     return hasDrive(base, PathStyle::Windows) && upper(path[0]) == upper(base[0]);
 }
 
-std::string joined(const std::string& folder, const std::string& rest, PathStyle style) {
-    return folder + pathSeparators(style)[0] + rest;
-}
-
 std::vector<std::string> levelsOf(const std::string& text, PathStyle style) {
     std::vector<std::string> levels;
     std::string level;
@@ -80,7 +76,7 @@ std::string absolutePath(const std::string& path, const std::string& base, PathS
     const std::size_t afterDrive = drive ? 2 : 0;
     const bool fromRoot = path.size() > afterDrive && isPathSeparator(path[afterDrive], style);
     if (style == PathStyle::Posix)
-        return resolveDots(fromRoot ? path : joined(base, path, style), style);
+        return resolveDots(fromRoot ? path : joinPath(base, path, style), style);
     const bool network = !drive && fromRoot && path.size() > 1 && isPathSeparator(path[1], style);
     if (fromRoot && (drive || network)) return resolveDots(path, style);
     if (fromRoot) {
@@ -90,8 +86,14 @@ std::string absolutePath(const std::string& path, const std::string& base, PathS
     }
     const std::string rest = path.substr(afterDrive);
     if (drive && !sameDrive(path, base))
-        return resolveDots(joined(path.substr(0, 2), rest, style), style);
-    return resolveDots(joined(base, rest, style), style);
+        return resolveDots(joinPath(path.substr(0, 2), rest, style), style);
+    return resolveDots(joinPath(base, rest, style), style);
+}
+
+std::string joinPath(const std::string& folder, const std::string& name, PathStyle style) {
+    if (folder.empty()) return name;
+    if (isPathSeparator(folder.back(), style)) return folder + name;
+    return folder + pathSeparators(style)[0] + name;
 }
 
 std::vector<std::string> pathLevels(const std::string& path, PathStyle style) {

@@ -25,6 +25,12 @@ std::string resolveDots(const std::string& path, PathStyle style = kPlatformPath
 std::string absolutePath(const std::string& path, const std::string& base,
                          PathStyle style = kPlatformPathStyle);
 
+// The name in the folder, with one separator between them: a folder that ends with one,
+// as a root does ("C:\", "/", "\\server\share\"), takes no other. An empty folder gives
+// the name alone.
+std::string joinPath(const std::string& folder, const std::string& name,
+                     PathStyle style = kPlatformPathStyle);
+
 // The path up to the end of each of its levels below the root, from the top down:
 // "C:\Out\Pics" gives C:\Out and C:\Out\Pics, "/srv/pics" gives /srv and /srv/pics.
 std::vector<std::string> pathLevels(const std::string& path, PathStyle style = kPlatformPathStyle);

@@ -61,8 +61,8 @@ public:
     virtual PathKind find(const std::string& path) = 0;
     // The whole file into content; content is untouched unless the file was read.
     virtual ReadResult readFile(const std::string& path, std::string& content) = 0;
-    // Writes the content beside the file (its path and kNewContentSuffix) and then puts
-    // it in the file's place in one step, so that a reader sees the old content or the
+    // Writes the content beside the file (its path and kNewContentSuffix) and then moves
+    // it into the file's place (moveFile), so that a reader sees the old content or the
     // new, never a half-written file. A symbolic link stays a link: its target gets the
     // content. False when it failed; the file is then as it was and nothing is left
     // beside it.
@@ -71,6 +71,10 @@ public:
     virtual bool createDirectory(const std::string& path) = 0;
     // A file, not a folder; false when there was none or it stays.
     virtual bool deleteFile(const std::string& path) = 0;
+    // Moves a file (not a folder) to the path on the same volume in one step, replacing a
+    // file there (not a folder), so that a reader of the path sees the old file or the
+    // new one, never neither. False when it failed; both are then as they were.
+    virtual bool moveFile(const std::string& from, const std::string& to) = 0;
 
     // The installed system, or the platform's own when none is installed.
     static System& current();

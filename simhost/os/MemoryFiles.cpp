@@ -47,6 +47,21 @@ bool MemoryFiles::deleteFile(const std::string& path) {
     return true;
 }
 
+// A file, into a folder that exists, over a file or nothing.
+bool MemoryFiles::moveFile(const std::string& from, const std::string& to) {
+    const Key source = keyOf(from);
+    const Key target = keyOf(to);
+    const Entry* entry = entryAt(source);
+    if (!entry || entry->folder || target.empty() || !isFolder(parentOf(target)) ||
+        isFolder(target)) {
+        return false;
+    }
+    if (source == target) return true;
+    entries_[target] = *entry;
+    entries_.erase(source);
+    return true;
+}
+
 std::vector<std::string> MemoryFiles::paths() const {
     std::vector<std::string> paths;
     for (const auto& [key, entry] : entries_) paths.push_back(key);

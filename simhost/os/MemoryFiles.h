@@ -23,6 +23,7 @@ public:
     bool writeFile(const std::string& path, const std::string& content);
     bool createDirectory(const std::string& path);
     bool deleteFile(const std::string& path);
+    bool moveFile(const std::string& from, const std::string& to);
 
     // Every folder and file there is, as its levels joined by "/", in order.
     std::vector<std::string> paths() const;

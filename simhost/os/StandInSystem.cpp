@@ -90,6 +90,10 @@ bool StandInSystem::deleteFile(const std::string& path) {
     return files_ == Files::Machine ? machine().deleteFile(path) : memory_.deleteFile(path);
 }
 
+bool StandInSystem::moveFile(const std::string& from, const std::string& to) {
+    return files_ == Files::Machine ? machine().moveFile(from, to) : memory_.moveFile(from, to);
+}
+
 bool StandInSystem::makeFolders(const std::string& path) {
     std::size_t end = 0;
     do {

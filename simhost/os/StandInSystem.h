@@ -55,6 +55,7 @@ public:
     bool writeFile(const std::string& path, const std::string& content) override;
     bool createDirectory(const std::string& path) override;
     bool deleteFile(const std::string& path) override;
+    bool moveFile(const std::string& from, const std::string& to) override;
 
     // --- What tests and the runner set
 

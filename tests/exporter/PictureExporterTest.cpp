@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <random>
 #include <set>
 #include <string>
@@ -22,6 +23,7 @@
 #include "simhost/host/Page.h"
 #include "simhost/host/Selection.h"
 #include "simhost/host/Window.h"
+#include "simhost/os/StandInSystem.h"
 #include "tests/exporter/ExporterTestHost.h"
 #include "tests/support/PictureReaders.h"
 
@@ -142,24 +144,87 @@ TEST_F(PictureExporterTest, SixFormatsFromTheExampleHoldTheirPagesShapes) {
     EXPECT_EQ(env.filesIn(out).size(), static_cast<size_t>(read)) << "no background picture";
 }
 
-TEST_F(PictureExporterTest, TheFileNameReplacesTheNineCharactersAFileCannotHold) {
+// Names Windows keeps for devices: the part before the first dot, without its trailing
+// blanks, whatever its case.
+bool isDeviceName(std::string stem) {
+    stem = stem.substr(0, stem.find('.'));
+    stem.erase(stem.find_last_not_of(' ') + 1);
+    std::transform(stem.begin(), stem.end(), stem.begin(), ::toupper);
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+    return stem.size() == 4 && (stem.rfind("COM", 0) == 0 || stem.rfind("LPT", 0) == 0) &&
+           std::isdigit(static_cast<unsigned char>(stem[3]));
+}
+
+TEST_F(PictureExporterTest, TheFileNameReplacesWhatAFileNameCannotHold) {
     std::mt19937 random(5101);
-    const std::string alphabet = "aZ9 .-_\\/:*?\"<>|";
-    for (int i = 0; i < 500; ++i) {
+    const std::string pieces[] = {"a",  "Z9",  " ",   ".",    "-_",   "\\",  "/",    ":",
+                                  "*",  "?",   "\"",  "<",    ">",    "|",   "\x01", "\x1f",
+                                  "\t", "con", "NUL", "Com1", "lPt9", "aux", "PRN",  "COM"};
+    for (int i = 0; i < 2000; ++i) {
         std::string name;
-        for (std::size_t length = random() % 12; length > 0; --length) {
-            name += alphabet[random() % alphabet.size()];
-        }
+        for (std::size_t length = random() % 4; length > 0; --length)
+            name += pieces[random() % (sizeof(pieces) / sizeof(pieces[0]))];
         const std::string built = PictureExporter::buildPictureFileName("F", name, "png");
         const std::string base = built.substr(2, built.size() - 6);
         ASSERT_EQ(built.substr(0, 2), std::string("F") + os::kPathSeparator);
         ASSERT_EQ(built.substr(built.size() - 4), ".png");
-        ASSERT_EQ(base.size(), name.size());
+        EXPECT_FALSE(isDeviceName(base)) << name;
+        // Character by character, each one a file name cannot hold becomes "_"; a device
+        // name takes one "_" more, right after it.
+        std::string unmarked = base;
+        if (isDeviceName(name)) {
+            const std::size_t after = name.substr(0, name.find('.')).find_last_not_of(' ') + 1;
+            ASSERT_EQ(base[after], '_') << name;
+            unmarked.erase(after, 1);
+        }
+        ASSERT_EQ(unmarked.size(), name.size()) << name;
         for (std::size_t c = 0; c < name.size(); ++c) {
-            const bool forbidden = std::string("\\/:*?\"<>|").find(name[c]) != std::string::npos;
-            EXPECT_EQ(base[c], forbidden ? '_' : name[c]) << name;
+            const bool forbidden = std::string("\\/:*?\"<>|").find(name[c]) != std::string::npos ||
+                                   static_cast<unsigned char>(name[c]) < 32;
+            EXPECT_EQ(unmarked[c], forbidden ? '_' : name[c]) << name;
         }
     }
+    EXPECT_EQ(PictureExporter::buildPictureFileName("F", "CON.txt", "png"),
+              path("F", "CON_.txt.png"));
+}
+
+// Pages named as Windows names its devices, or with control characters, each get a
+// picture of their own in an empty folder of the machine's files, without a question.
+TEST_F(PictureExporterTest, PagesNamedLikeDevicesGetTheirPictures) {
+    simhost::StandInSystem machine(simhost::StandInSystem::Files::Machine);
+    const std::string out = (std::filesystem::temp_directory_path() /
+                             ("qav-exporter-devices-" + std::to_string(std::random_device()())))
+                                .string();
+    ASSERT_TRUE(machine.makeFolders(out));
+    env.openDrawing({"CON", "nul", "COM1", "LPT1.txt", "a\x01z"}, "", "doc");
+    machine.install();
+    env.setFormat(A, 1, kPng, out, 0);
+    ASSERT_TRUE(env.exportPictures());
+    env.system.install();
+    Names files;
+    for (const auto& entry : std::filesystem::directory_iterator(out))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    std::filesystem::remove_all(out);
+    EXPECT_EQ(env.messages(), Names{});
+    EXPECT_EQ(files, (Names{"COM1_.png", "CON_.png", "LPT1_.txt.png", "a_z.png", "nul_.png"}));
+}
+
+// A drive's root, or the root of the working folder's drive, is a folder like any other.
+TEST_F(PictureExporterTest, PicturesGoIntoARootFolder) {
+    openTwoPages();
+    const std::string root = simhost::StandInSystem::kMemoryRoot;
+    env.system.memoryWorkingFolder = env.makeFolder("work");
+    for (const std::string& setting : {root, std::string(1, os::kPathSeparator)}) {
+        env.setFormat(A, 1, kPng, setting, 0);
+        env.backend.answerMessageBoxByNumber(1);
+        ASSERT_TRUE(env.exportPictures());
+        EXPECT_EQ(env.system.find(root + "Page-1.png"), os::PathKind::File) << setting;
+        EXPECT_EQ(env.filesIn(env.system.memoryWorkingFolder), Names{}) << setting;
+    }
+    EXPECT_EQ(env.messages(), (Names{replaceQuestion(root)})) << "the second found the first's";
+    ASSERT_FALSE(env.exportedPaths().empty());
+    EXPECT_EQ(env.exportedPaths().front(), root + "Page-1.png") << "one separator after the root";
 }
 
 TEST_F(PictureExporterTest, ASingleForegroundPageMayBeNamedAfterTheDocument) {
@@ -192,6 +257,16 @@ TEST_F(PictureExporterTest, RelativeFoldersStartAtTheDocumentsFolder) {
     ASSERT_TRUE(env.exportPictures());
     EXPECT_EQ(env.filesIn(doc), (Names{"Page-1.png", "Page-2.png"}));
     EXPECT_EQ(env.filesIn(path(doc, "pics")), (Names{"Page-1.emf", "Page-2.emf"}));
+    // "\pics", which the page counts as relative on Windows, is in the document's folder.
+    const std::string fromSeparator = os::kPathSeparator + std::string("pics");
+    if (PEPropertyPage::relativeFlagOf(fromSeparator) == 1) {
+        env.setFormat(A, 0, kPng, "", 1);
+        env.setFormat(B, 1, kPng, fromSeparator, 1);
+        ASSERT_TRUE(env.exportPictures());
+        EXPECT_EQ(env.filesIn(path(doc, "pics")),
+                  (Names{"Page-1.emf", "Page-1.png", "Page-2.emf", "Page-2.png"}));
+        env.setFormat(A, 1, kPng, "", 1);
+    }
 
     // An unsaved document has no folder; an empty absolute setting names none either.
     env.openDrawing({"Page-1"}, "", "");
@@ -365,8 +440,9 @@ TEST_F(PictureExporterTest, CancelEndsOneFormatAndTheOtherFindsItsFiles) {
     env.backend.answerMessageBoxByNumber(2);
     ASSERT_TRUE(env.exportPictures());
     EXPECT_EQ(env.messages(), (Names{replaceQuestion(out), replaceQuestion(out)}));
-    EXPECT_EQ(env.exportedPaths(), (Names{path(out, "Page-1.png"), path(out, "Page-2.png")}))
-        << "A wrote nothing; B replaced Page-1 and wrote Page-2";
+    EXPECT_EQ(env.exportedPaths().size(), 2u) << "A wrote nothing";
+    EXPECT_EQ(env.filesIn(out), (Names{"Page-1.png", "Page-2.png"}));
+    expectPictureOf(path(out, "Page-1.png"), "Page-1");
 
     // A replaces both pictures; B, alike, takes other names rather than replace what this
     // same export wrote.
@@ -377,10 +453,10 @@ TEST_F(PictureExporterTest, CancelEndsOneFormatAndTheOtherFindsItsFiles) {
               (Names{"Page-1.png", "Page-1_2.png", "Page-2.png", "Page-2_2.png"}));
 }
 
-TEST_F(PictureExporterTest, AFileThatCannotBeDeletedIsSkippedWithAMessage) {
+TEST_F(PictureExporterTest, AFileThatWillNotGiveWayIsKeptWithAMessage) {
     openTwoPages();
     const std::string out = env.makeFolder("out");
-    env.makeFolder("out/Page-1.png");  // a folder: found, but not deleted as a file
+    env.makeFolder("out/Page-1.png");  // a folder: found, but not replaced as a file
     ASSERT_TRUE(env.system.writeFile(path(out, "Page-2.png"), "old"));
     env.setFormat(A, 1, kPng, out, 0);
     env.backend.answerMessageBoxByNumber(1);
@@ -394,7 +470,9 @@ TEST_F(PictureExporterTest, AFileThatCannotBeDeletedIsSkippedWithAMessage) {
                      "The pictures of these pages could not be written:\n\n- page 'Page-1' to '" +
                          path(out, "Page-1.png") + "'"}))
         << "replacing all failed, so the next file is asked about again";
-    EXPECT_EQ(env.exportedPaths(), (Names{path(out, "Page-2.png")}));
+    EXPECT_EQ(env.filesIn(out), (Names{"Page-2.png"})) << "nothing left beside them";
+    EXPECT_EQ(env.system.find(path(out, "Page-1.png")), os::PathKind::Directory);
+    expectPictureOf(path(out, "Page-2.png"), "Page-2");
 }
 
 TEST_F(PictureExporterTest, TheSelectionComesBackAndTheExportRunsWithNothingSelected) {

@@ -56,10 +56,24 @@ TEST(PathResolve, FullPathsStartAtTheBaseUnlessTheyNameTheirRoot) {
         {PathStyle::Posix, "x/../y//z/.", "/tmp/w", "/tmp/w/y/z"},
         {PathStyle::Posix, "/srv/../pics", "/tmp/w", "/pics"},
         {PathStyle::Posix, "../../../..", "/tmp/w", "/"},
+        // A root keeps its separator: without it "D:" is the current folder of drive D.
+        {PathStyle::Windows, "D:\\", "C:\\Work", "D:\\"},
+        {PathStyle::Windows, "\\", "D:\\Work", "D:\\"},
+        {PathStyle::Windows, "\\\\server\\share\\", "C:\\Work", "\\\\server\\share\\"},
+        {PathStyle::Posix, "/", "/tmp/w", "/"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(os::absolutePath(c.path, c.base, c.style), c.full)
             << c.path << " from " << c.base;
+}
+
+TEST(PathResolve, ANameJoinsItsFolderWithOneSeparator) {
+    EXPECT_EQ(os::joinPath("C:\\", "a.png", PathStyle::Windows), "C:\\a.png");
+    EXPECT_EQ(os::joinPath("C:/", "a.png", PathStyle::Windows), "C:/a.png");
+    EXPECT_EQ(os::joinPath("C:\\Out", "a.png", PathStyle::Windows), "C:\\Out\\a.png");
+    EXPECT_EQ(os::joinPath("/", "a.png", PathStyle::Posix), "/a.png");
+    EXPECT_EQ(os::joinPath("/srv", "a.png", PathStyle::Posix), "/srv/a.png");
+    EXPECT_EQ(os::joinPath("", "a.png", PathStyle::Posix), "a.png");
 }
 
 TEST(PathResolve, TheLevelsOfAPathBelowItsRoot) {

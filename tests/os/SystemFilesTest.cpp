@@ -14,12 +14,12 @@ namespace {
 using namespace std::string_literals;
 using Files = simhost::StandInSystem::Files;
 
-enum class Op { Find, Read, Write, MakeFolder, Delete };
+enum class Op { Find, Read, Write, MakeFolder, Delete, Move };
 
 struct Step {
     Op op;
-    std::string path;  // below the test's folder, "/" between levels
-    std::string content;
+    std::string path;     // below the test's folder, "/" between levels
+    std::string content;  // a move's target
     std::string answer;
 };
 
@@ -80,6 +80,8 @@ protected:
                 return system.createDirectory(path) ? "true" : "false";
             case Op::Delete:
                 return system.deleteFile(path) ? "true" : "false";
+            case Op::Move:
+                return system.moveFile(path, at(step.content)) ? "true" : "false";
         }
         return "?";
     }
@@ -116,6 +118,18 @@ TEST_P(SystemFiles, AnswerAsTheFileSystemDoes) {
         {Op::Delete, "a", "", "true"},
         {Op::Delete, "a", "", "false"},
         {Op::Find, "a", "", "none"},
+        {Op::Write, "m", "new", "true"},
+        {Op::Write, "old", "old", "true"},
+        {Op::Move, "m", "old", "true"},  // the file there is replaced
+        {Op::Find, "m", "", "none"},
+        {Op::Read, "old", "", "read new"},
+        {Op::Move, "m", "old", "false"},
+        {Op::Move, "old", "d", "false"},  // a folder is not replaced
+        {Op::Move, "d", "e", "false"},    // nor moved as a file
+        {Op::Move, "old", "missing/x", "false"},
+        {Op::Move, "old", "d/moved", "true"},
+        {Op::Read, "d/moved", "", "read new"},
+        {Op::Find, "old", "", "none"},
     };
     int number = 0;
     for (const Step& step : steps) {

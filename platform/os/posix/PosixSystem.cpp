@@ -160,14 +160,10 @@ public:
         return ReadResult::Read;
     }
 
-    // rename() replaces the target atomically.
     bool writeFile(const std::string& path, const std::string& content) override {
         const std::string target = finalPathOf(path);
         const std::string beside = target + kNewContentSuffix;
-        if (writeNewFile(beside, content, target) &&
-            ::rename(beside.c_str(), target.c_str()) == 0) {
-            return true;
-        }
+        if (writeNewFile(beside, content, target) && moveFile(beside, target)) return true;
         ::unlink(beside.c_str());
         return false;
     }
@@ -177,6 +173,11 @@ public:
     }
 
     bool deleteFile(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
+
+    // rename() replaces the target atomically; it would move a folder too.
+    bool moveFile(const std::string& from, const std::string& to) override {
+        return find(from) == PathKind::File && ::rename(from.c_str(), to.c_str()) == 0;
+    }
 };
 
 }  // namespace

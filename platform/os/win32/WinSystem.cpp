@@ -153,15 +153,10 @@ public:
         return ReadResult::Read;
     }
 
-    // The C library's rename() refuses an existing target; MoveFileEx replaces it.
     bool writeFile(const std::string& path, const std::string& content) override {
         const std::string target = finalPathOf(path);
         const std::string beside = target + kNewContentSuffix;
-        if (writeNewFile(beside, content) &&
-            MoveFileExA(beside.c_str(), target.c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
-            return true;
-        }
+        if (writeNewFile(beside, content) && moveFile(beside, target)) return true;
         DeleteFileA(beside.c_str());
         return false;
     }
@@ -171,6 +166,14 @@ public:
     }
 
     bool deleteFile(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
+
+    // The C library's rename() refuses an existing target; MoveFileEx replaces it, and
+    // would move a folder too.
+    bool moveFile(const std::string& from, const std::string& to) override {
+        return find(from) == PathKind::File &&
+               MoveFileExA(from.c_str(), to.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
 };
 
 }  // namespace
