@@ -1,6 +1,7 @@
 #include "shapetools/ALATool.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "helpers/AddonConstants.h"
@@ -184,27 +185,19 @@ ALATool::Placement ALATool::classifyShape(const visio::VShape& first, const visi
     return Placement::OneAboveTheOther;
 }
 
-// Which sides face each other along one axis: the first's lower side (W, S) when it
-// lies beyond the second, the second's upper side (E, N) likewise; a flipped partner
-// has its sides the other way round.
-ALATool::Facing ALATool::facingSides(double first, double second, double flipFirst,
-                                     double flipSecond) {
-    const bool beyond = first > second;
-    const bool before = first < second;
-    return {(beyond && flipFirst == 0) || (before && flipFirst == 1),
-            (beyond && flipSecond == 0) || (before && flipSecond == 1)};
-}
-
+// The sides that face each other on the page: the first's lower side (W, S) and the
+// second's upper side (E, N) when the first lies beyond the second, else the other two;
+// each partner then takes the side of its own frame that faces that way.
 void ALATool::applyFlipX(const visio::VShape& first, const visio::VShape& second) {
-    const Facing facing = facingSides(firstCentreX_, secondCentreX_, getCellResult(first, "FlipX"),
-                                      getCellResult(second, "FlipX"));
-    connectionPointOf(facing.firstLower ? "W" : "E", facing.secondUpper ? "E" : "W", first, second);
+    const bool beyond = firstCentreX_ > secondCentreX_;
+    connectionPointOf(ownSide(first, beyond ? "W" : "E"), ownSide(second, beyond ? "E" : "W"),
+                      first, second);
 }
 
 void ALATool::applyFlipY(const visio::VShape& first, const visio::VShape& second) {
-    const Facing facing = facingSides(firstCentreY_, secondCentreY_, getCellResult(first, "FlipY"),
-                                      getCellResult(second, "FlipY"));
-    connectionPointOf(facing.firstLower ? "S" : "N", facing.secondUpper ? "N" : "S", first, second);
+    const bool beyond = firstCentreY_ > secondCentreY_;
+    connectionPointOf(ownSide(first, beyond ? "S" : "N"), ownSide(second, beyond ? "N" : "S"),
+                      first, second);
 }
 
 // One partner lies over the other: the end on the partner with inner points goes to the
@@ -246,12 +239,24 @@ void ALATool::connectionPointOf(const std::string& firstSide, const std::string&
     choosePoint(second, secondSide, secondPart_, &secondPointX_, &secondPointY_);
 }
 
+namespace {
+
+// The sides counter-clockwise, so that a quarter turn of the shape is one step on.
+constexpr const char* kSidesTurning[] = {"N", "W", "S", "E"};
+
+int sideIndex(const std::string& side) {
+    for (int i = 0; i < 4; ++i)
+        if (side == kSidesTurning[i]) return i;
+    return -1;
+}
+
+}  // namespace
+
 // At 90 degrees the shape's north points west.
 std::string ALATool::sideForAngle(const std::string& letterFormula, const visio::VShape& shape) {
-    static const char* const kSides[] = {"N", "W", "S", "E"};
     int side = -1;
     for (int i = 0; i < 4; ++i)
-        if (letterFormula == std::string("\"") + kSides[i] + "\"") side = i;
+        if (letterFormula == std::string("\"") + kSidesTurning[i] + "\"") side = i;
     if (side < 0) return "N";
     const double angle = shape.CellsU("Angle").Result(int32_t{visio::visDegrees});
     int turns = 3;
@@ -262,5 +267,21 @@ std::string ALATool::sideForAngle(const std::string& letterFormula, const visio:
     } else if (angle == 180 || angle == -180) {
         turns = 2;
     }
-    return kSides[(side + turns) % 4];
+    return kSidesTurning[(side + turns) % 4];
+}
+
+// Visio flips a shape in its own frame and then turns it: the page side turned back by
+// the rotation (to the nearest quarter turn) and mirrored by the flips is the side the
+// shape's tables name.
+std::string ALATool::ownSide(const visio::VShape& shape, const std::string& pageSide) {
+    const int side = sideIndex(pageSide);
+    if (side < 0) return pageSide;
+    const double angle = shape.CellsU("Angle").Result(int32_t{visio::visDegrees});
+    const int turns = static_cast<int>(std::lround(angle / 90.0) % 4 + 4) % 4;
+    std::string own = kSidesTurning[(side - turns + 4) % 4];
+    if (getCellResult(shape, "FlipX") == 1 && (own == "E" || own == "W"))
+        own = own == "E" ? "W" : "E";
+    if (getCellResult(shape, "FlipY") == 1 && (own == "N" || own == "S"))
+        own = own == "N" ? "S" : "N";
+    return own;
 }

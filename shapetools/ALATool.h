@@ -71,11 +71,8 @@ private:
         double right = 0;
         double top = 0;
     };
-    struct Facing {
-        bool firstLower = false;
-        bool secondUpper = false;
-    };
-    static Facing facingSides(double first, double second, double flipFirst, double flipSecond);
+    // The side of the shape's own frame (its tables' side) that faces the page side.
+    static std::string ownSide(const visio::VShape& shape, const std::string& pageSide);
     // The box that stands for the shape, in page coordinates.
     static Box comparisonBox(const visio::VShape& shape);
     // Where the end goes: "Connections.X<row>" and "Connections.Y<row>"; both empty when
