@@ -75,6 +75,19 @@ bool samePage(const visio::VPage& a, const visio::VPage& b) {
     return !a.isEmpty() && !b.isEmpty() && a.ID() == b.ID();
 }
 
+// The page itself when nothing stands behind it, else the last page of its chain of
+// background pages; a chain longer than the document's pages would run in a circle and
+// ends where it is.
+visio::VPage lastBackPage(const visio::VPage& page, int pageCount) {
+    visio::VPage last = page;
+    for (int step = 0; step < pageCount; ++step) {
+        visio::VPage behind = last.BackPage();
+        if (behind.isEmpty()) break;
+        last = behind;
+    }
+    return last;
+}
+
 void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuRow>& rows) {
     visio::VShape sheet = page.PageSheet();
     if (sheet.SectionExists(visio::visSectionAction, 0) != 0)
@@ -289,14 +302,21 @@ visio::VShape TitleBlockComponent::moveShapeTo(const visio::VShape& shape,
     return copy;
 }
 
+// A page the user put a background page behind keeps it: the new page goes behind the
+// last background page of its chain, so that everything the user set up still shows.
 void TitleBlockComponent::assignBackgroundToAllPages() {
     visio::VPages pages = application_.ActiveDocument().Pages();
     const int16_t count = pages.Count();
     // The last page is the new background page itself.
-    const std::string background = pageName(pages.Item(count));
-    for (int16_t i = 1; i < count; ++i) pages.Item(i).SetBackPage(background);
+    const visio::VPage background = pages.Item(count);
+    const std::string name = pageName(background);
+    for (int16_t i = 1; i < count; ++i) {
+        visio::VPage page = pages.Item(i);
+        if (page.Background()) continue;
+        visio::VPage last = lastBackPage(page, count);
+        if (!samePage(last, background)) last.SetBackPage(name);
+    }
 }
-
 void TitleBlockComponent::addTitleBlockPageActions(const visio::VPage& page) {
     writePageMenu(page, titleblock::titleBlockPageMenu(currentListSeparator));
 }

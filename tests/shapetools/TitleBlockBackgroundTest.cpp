@@ -181,6 +181,31 @@ TEST(TitleBlockBackground, AForegroundPageNamedBackgroundIsNeverTheToolsPage) {
     EXPECT_EQ(env.document().pageList().size(), 3u);
 }
 
+// A page the user put a background page behind keeps it: the tool's page goes behind
+// the end of its chain, and its removal leaves the user's chain as it was.
+TEST(TitleBlockBackground, TheUsersBackgroundPagesStayInFrontOfTheNewOne) {
+    TitleBlockTestHost env({"Page-1", "Page-2", "Back"});
+    Page& back = env.page("Back");
+    back.setBackgroundQuietly(true);
+    env.page("Page-1").setBackPageQuietly(&back);
+    env.show("Back");
+    env.dropTitleBlock();  // the user's own drawing behind Page-1
+    env.show("Page-2");
+    auto block = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(block->id())));
+    Page& own = env.page("Background");
+    EXPECT_EQ(env.page("Page-1").backPage(), &back);
+    EXPECT_EQ(back.backPage(), &own);
+    EXPECT_EQ(env.page("Page-2").backPage(), &own);
+    EXPECT_EQ(drawnTexts(env.page("Page-1")).size(), 2 * drawnTexts(own).size());
+
+    env.show("Background");
+    ASSERT_TRUE(env.run("SINK=DELBGR"));
+    EXPECT_EQ(env.page("Page-1").backPage(), &back);
+    EXPECT_EQ(back.backPage(), nullptr);
+    EXPECT_EQ(env.page("Page-2").backPage(), nullptr);
+}
+
 TEST(TitleBlockBackground, APageNamedInAnotherCaseIsNoBackgroundPage) {
     TitleBlockTestHost env({"Page-1", "background"});
     Page& lower = env.page("background");
