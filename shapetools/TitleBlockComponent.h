@@ -118,6 +118,10 @@ private:
     // A copy of the shape on the page at (0, 0); the shape itself is deleted. What the
     // tools show in its cells stays behind: the copy carries the user's formulas.
     visio::VShape moveShapeTo(const visio::VShape& shape, const visio::VPage& page);
+    // What a shape on the background page is, as the tool's guards in its parts tell.
+    enum class BlockKind { None, TitleBlock, Frame };
+    static BlockKind guardedBlockKind(const visio::VShape& shape);
+    static bool holdsGuardedBlock(const visio::VPage& page, BlockKind kind);
     void guardTitleBlock(const visio::VShape& block, const std::string& guard);
     void guardFrame(const visio::VShape& frame);
     void deletePendingBackgroundPage();

@@ -85,13 +85,40 @@ TEST(TitleBlockBackground, TickingAMenuRowHidesExactlyThePartsItsGuardsName) {
         EXPECT_TRUE(drawn(front, "Drawing") && drawn(front, "Project"));
     }
 
-    // A title block afterwards rebuilds the menu with two rows; the frame's guards keep
-    // naming rows 2 and 3.
+    // A title block afterwards keeps the frame's menu, whose rows the frame's guards
+    // name, and hides with "Hide Title Block" like the frame's own block.
     env.show("Page-1");
     auto other = env.dropTitleBlock();
     ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(other->id())));
-    EXPECT_EQ(menuRows(background), 2);
-    EXPECT_NE(part(*block, 1)->formula("HideText").find("Checked[3]"), std::string::npos);
+    EXPECT_EQ(menuRows(background), 4);
+    Shape* standalone = background.findShapeByName("title block");
+    ASSERT_NE(standalone, nullptr);
+    for (const Tick& tick : {Tick{2, true, false}, Tick{3, false, true}}) {
+        SCOPED_TRACE(tick.row);
+        ASSERT_TRUE(env.pick(*background.pageSheet(), tick.row));
+        EXPECT_EQ(part(*moved, 3)->number("Geometry1.NoShow") != 0, tick.frameHidden);
+        EXPECT_EQ(part(*block, 3)->number("HideText") != 0, tick.blockHidden);
+        EXPECT_EQ(part(*standalone, 3)->number("HideText") != 0, tick.blockHidden);
+        ASSERT_TRUE(env.pick(*background.pageSheet(), tick.row));  // untick
+    }
+}
+
+// The other order: a frame after a title block gives the page the frame's menu, and
+// "Hide Title Block" hides the block that was there before as well.
+TEST(TitleBlockBackground, AFrameAfterATitleBlockHidesBothBlocksWithItsMenu) {
+    TitleBlockTestHost env;
+    auto block = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(block->id())));
+    auto frame = env.dropFrame();
+    ASSERT_TRUE(env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id())));
+    Page& background = env.page("Background");
+    EXPECT_EQ(menuRows(background), 4);
+    Shape* standalone = background.findShapeByName("title block");
+    ASSERT_NE(standalone, nullptr);
+    ASSERT_TRUE(env.pick(*background.pageSheet(), 3));
+    EXPECT_NE(part(*standalone, 3)->number("HideText"), 0);
+    EXPECT_FALSE(drawn(env.page("Page-1"), "Project"));
+    EXPECT_TRUE(drawn(env.page("Page-1"), "Drawing"));
 }
 
 // Pages added after the background page exists, and size changes, are played in the
