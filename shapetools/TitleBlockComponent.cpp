@@ -149,7 +149,8 @@ bool TitleBlockComponent::onCommand(std::string argument) {
 }
 
 void TitleBlockComponent::runCommand(Command command, const std::string& runString) {
-    const int32_t shapeId = runstring::sheetId(runString).value_or(0);
+    const std::optional<int32_t> id = runstring::sheetId(runString);
+    const int32_t shapeId = id.value_or(0);
     switch (command) {
         case Command::TitleBlock:
             return insertTitleBlock(shapeId);
@@ -160,11 +161,11 @@ void TitleBlockComponent::runCommand(Command command, const std::string& runStri
         case Command::InsertLogo:
             return insertLogo(shapeId);
         case Command::DeleteLogo:
-            return deleteLogo();
+            return deleteLogo(id);
         case Command::MakeLogoProportional:
-            return makeLogoProportional();
+            return makeLogoProportional(id);
         case Command::StretchLogo:
-            return stretchLogo();
+            return stretchLogo(id);
         case Command::InsertText: {
             // The masters always send a key; without one the field keeps its text.
             std::optional<std::string> key = runstring::valueAfter(runString, kKeyPrefix);
@@ -344,6 +345,7 @@ visio::VShape TitleBlockComponent::moveShapeTo(const visio::VShape& shape,
     }
     visio::VShape copy = page.Drop(shape, kDropX, kDropY);
     shape.Delete();
+    rewriteLogoReferences(copy);
     return copy;
 }
 
