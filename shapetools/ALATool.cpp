@@ -201,16 +201,17 @@ void ALATool::applyFlipY(const visio::VShape& first, const visio::VShape& second
 }
 
 // One partner lies over the other: the end on the partner with inner points goes to the
-// inner point of its part, the other end to the side that part faces on the page. With
+// inner point of its part, the other end to its own side that faces the way that part
+// faces on the page. With
 // no inner points on either, no point is chosen and the ends stay.
 ALATool::Orientation ALATool::applyInOut(const visio::VShape& first, const visio::VShape& second) {
     std::string side;
     if (cellExists(first, kInnerTableCell)) {
         side = pageSideOfPart(first, firstPart_);
-        connectionPointOf(kInnerSide, side, first, second);
+        connectionPointOf(kInnerSide, ownSide(second, side), first, second);
     } else if (cellExists(second, kInnerTableCell)) {
         side = pageSideOfPart(second, secondPart_);
-        connectionPointOf(side, kInnerSide, first, second);
+        connectionPointOf(ownSide(first, side), kInnerSide, first, second);
     }
     return side == "E" || side == "W" ? Orientation::Horizontal : Orientation::Vertical;
 }
@@ -250,38 +251,36 @@ int sideIndex(const std::string& side) {
     return -1;
 }
 
-}  // namespace
-
-// At 90 degrees the shape's north points west.
-std::string ALATool::sideForAngle(const std::string& letterFormula, const visio::VShape& shape) {
-    int side = -1;
-    for (int i = 0; i < 4; ++i)
-        if (letterFormula == std::string("\"") + kSidesTurning[i] + "\"") side = i;
-    if (side < 0) return "N";
+// The shape's rotation in quarter turns counter-clockwise, 0 to 3.
+int quarterTurns(const visio::VShape& shape) {
     const double angle = shape.CellsU("Angle").Result(int32_t{visio::visDegrees});
-    int turns = 3;
-    if (angle == 0) {
-        turns = 0;
-    } else if (angle == 90 || angle == -270) {
-        turns = 1;
-    } else if (angle == 180 || angle == -180) {
-        turns = 2;
-    }
-    return kSidesTurning[(side + turns) % 4];
+    return static_cast<int>(std::lround(angle / 90.0) % 4 + 4) % 4;
 }
 
-// Visio flips a shape in its own frame and then turns it: the page side turned back by
-// the rotation (to the nearest quarter turn) and mirrored by the flips is the side the
+// The side as the shape's flips show it: FlipX swaps east and west, FlipY north and south.
+std::string mirrored(const visio::VShape& shape, const std::string& side) {
+    if ((side == "E" || side == "W") && getCellResult(shape, "FlipX") == 1)
+        return side == "E" ? "W" : "E";
+    if ((side == "N" || side == "S") && getCellResult(shape, "FlipY") == 1)
+        return side == "N" ? "S" : "N";
+    return side;
+}
+
+}  // namespace
+
+// Visio flips a shape in its own frame and then turns it, to the nearest quarter turn
+// here: at 90 degrees the shape's north points west.
+std::string ALATool::sideForAngle(const std::string& letterFormula, const visio::VShape& shape) {
+    for (const char* side : kSidesTurning)
+        if (letterFormula == std::string("\"") + side + "\"")
+            return kSidesTurning[(sideIndex(mirrored(shape, side)) + quarterTurns(shape)) % 4];
+    return "N";
+}
+
+// The page side turned back by the rotation and mirrored by the flips is the side the
 // shape's tables name.
 std::string ALATool::ownSide(const visio::VShape& shape, const std::string& pageSide) {
     const int side = sideIndex(pageSide);
     if (side < 0) return pageSide;
-    const double angle = shape.CellsU("Angle").Result(int32_t{visio::visDegrees});
-    const int turns = static_cast<int>(std::lround(angle / 90.0) % 4 + 4) % 4;
-    std::string own = kSidesTurning[(side - turns + 4) % 4];
-    if (getCellResult(shape, "FlipX") == 1 && (own == "E" || own == "W"))
-        own = own == "E" ? "W" : "E";
-    if (getCellResult(shape, "FlipY") == 1 && (own == "N" || own == "S"))
-        own = own == "N" ? "S" : "N";
-    return own;
+    return mirrored(shape, kSidesTurning[(side - quarterTurns(shape) + 4) % 4]);
 }

@@ -136,6 +136,25 @@ TEST_F(ALAToolTest, TheEndsGoToTheSidesThePartnersFace) {
          "first:8",
          "second:3",
          true},
+        // Flipped, the first's west point faces east; the turned partner's own side that
+        // faces that way is its north.
+        {"inner points flipped, partner turned",
+         {2, 2, {{"FlipX", "1"}}, true},
+         {2.2, 2.1, {{"Angle", "-90 deg"}}},
+         4,
+         1,
+         "first:8",
+         "second:1",
+         false},
+        // An angle off the quarter turns counts as the nearest one: W at 30 degrees is W.
+        {"inner points at 30 degrees",
+         {2, 2, {{"Angle", "30 deg"}}, true},
+         {2.2, 2.1},
+         4,
+         1,
+         "first:8",
+         "second:4",
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
