@@ -1,6 +1,6 @@
 // The logo picture, as far as the session titleblock-logo.qav does not play it: a picture
-// as proportioned as its area (the file's bytes kept in it), the menu of an older logo,
-// and an import without a logo area.
+// as proportioned as its area (the file's bytes kept in it), the menus of two logos (one
+// in a moved frame), and an import without a logo area.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -129,9 +129,14 @@ TEST_F(TitleBlockLogo, EachLogosRowsActOnItsOwnPicture) {
     env.show("Background");
     Shape* moved = env.shownPage().findShapeByName("frame & title block");
     Shape* frameArea = part(*part(*moved, 4), 15);
+    // Moved on the page, the frame carries its logo area along: the picture still lands
+    // in the middle of the area.
+    env.host.setFormula(*moved, "PinX", "1.5 in");
+    env.host.setFormula(*moved, "PinY", "0.5 in");
     Shape* latest = import(*frameArea, 100, 100);
     ASSERT_NE(latest, nullptr);
     EXPECT_NEAR(millimetres(*latest, "PinX"), millimetres(*frameArea, "Width") / 2, kTolerance);
+    EXPECT_NEAR(millimetres(*latest, "PinY"), millimetres(*frameArea, "Height") / 2, kTolerance);
     visio::ComRef<Shape> keepLatest(latest);
     const double latestWidth = millimetres(*latest, "Width");
 
