@@ -1,6 +1,7 @@
 #include "shapetools/ALATool.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "helpers/AddonConstants.h"
@@ -184,40 +185,33 @@ ALATool::Placement ALATool::classifyShape(const visio::VShape& first, const visi
     return Placement::OneAboveTheOther;
 }
 
-// Which sides face each other along one axis: the first's lower side (W, S) when it
-// lies beyond the second, the second's upper side (E, N) likewise; a flipped partner
-// has its sides the other way round.
-ALATool::Facing ALATool::facingSides(double first, double second, double flipFirst,
-                                     double flipSecond) {
-    const bool beyond = first > second;
-    const bool before = first < second;
-    return {(beyond && flipFirst == 0) || (before && flipFirst == 1),
-            (beyond && flipSecond == 0) || (before && flipSecond == 1)};
-}
-
+// The sides that face each other on the page: the first's lower side (W, S) and the
+// second's upper side (E, N) when the first lies beyond the second, else the other two;
+// each partner then takes the side of its own frame that faces that way.
 void ALATool::applyFlipX(const visio::VShape& first, const visio::VShape& second) {
-    const Facing facing = facingSides(firstCentreX_, secondCentreX_, getCellResult(first, "FlipX"),
-                                      getCellResult(second, "FlipX"));
-    connectionPointOf(facing.firstLower ? "W" : "E", facing.secondUpper ? "E" : "W", first, second);
+    const bool beyond = firstCentreX_ > secondCentreX_;
+    connectionPointOf(ownSide(first, beyond ? "W" : "E"), ownSide(second, beyond ? "E" : "W"),
+                      first, second);
 }
 
 void ALATool::applyFlipY(const visio::VShape& first, const visio::VShape& second) {
-    const Facing facing = facingSides(firstCentreY_, secondCentreY_, getCellResult(first, "FlipY"),
-                                      getCellResult(second, "FlipY"));
-    connectionPointOf(facing.firstLower ? "S" : "N", facing.secondUpper ? "N" : "S", first, second);
+    const bool beyond = firstCentreY_ > secondCentreY_;
+    connectionPointOf(ownSide(first, beyond ? "S" : "N"), ownSide(second, beyond ? "N" : "S"),
+                      first, second);
 }
 
 // One partner lies over the other: the end on the partner with inner points goes to the
-// inner point of its part, the other end to the side that part faces on the page. With
+// inner point of its part, the other end to its own side that faces the way that part
+// faces on the page. With
 // no inner points on either, no point is chosen and the ends stay.
 ALATool::Orientation ALATool::applyInOut(const visio::VShape& first, const visio::VShape& second) {
     std::string side;
     if (cellExists(first, kInnerTableCell)) {
         side = pageSideOfPart(first, firstPart_);
-        connectionPointOf(kInnerSide, side, first, second);
+        connectionPointOf(kInnerSide, ownSide(second, side), first, second);
     } else if (cellExists(second, kInnerTableCell)) {
         side = pageSideOfPart(second, secondPart_);
-        connectionPointOf(side, kInnerSide, first, second);
+        connectionPointOf(ownSide(first, side), kInnerSide, first, second);
     }
     return side == "E" || side == "W" ? Orientation::Horizontal : Orientation::Vertical;
 }
@@ -246,21 +240,47 @@ void ALATool::connectionPointOf(const std::string& firstSide, const std::string&
     choosePoint(second, secondSide, secondPart_, &secondPointX_, &secondPointY_);
 }
 
-// At 90 degrees the shape's north points west.
-std::string ALATool::sideForAngle(const std::string& letterFormula, const visio::VShape& shape) {
-    static const char* const kSides[] = {"N", "W", "S", "E"};
-    int side = -1;
+namespace {
+
+// The sides counter-clockwise, so that a quarter turn of the shape is one step on.
+constexpr const char* kSidesTurning[] = {"N", "W", "S", "E"};
+
+int sideIndex(const std::string& side) {
     for (int i = 0; i < 4; ++i)
-        if (letterFormula == std::string("\"") + kSides[i] + "\"") side = i;
-    if (side < 0) return "N";
+        if (side == kSidesTurning[i]) return i;
+    return -1;
+}
+
+// The shape's rotation in quarter turns counter-clockwise, 0 to 3.
+int quarterTurns(const visio::VShape& shape) {
     const double angle = shape.CellsU("Angle").Result(int32_t{visio::visDegrees});
-    int turns = 3;
-    if (angle == 0) {
-        turns = 0;
-    } else if (angle == 90 || angle == -270) {
-        turns = 1;
-    } else if (angle == 180 || angle == -180) {
-        turns = 2;
-    }
-    return kSides[(side + turns) % 4];
+    return static_cast<int>(std::lround(angle / 90.0) % 4 + 4) % 4;
+}
+
+// The side as the shape's flips show it: FlipX swaps east and west, FlipY north and south.
+std::string mirrored(const visio::VShape& shape, const std::string& side) {
+    if ((side == "E" || side == "W") && getCellResult(shape, "FlipX") == 1)
+        return side == "E" ? "W" : "E";
+    if ((side == "N" || side == "S") && getCellResult(shape, "FlipY") == 1)
+        return side == "N" ? "S" : "N";
+    return side;
+}
+
+}  // namespace
+
+// Visio flips a shape in its own frame and then turns it, to the nearest quarter turn
+// here: at 90 degrees the shape's north points west.
+std::string ALATool::sideForAngle(const std::string& letterFormula, const visio::VShape& shape) {
+    for (const char* side : kSidesTurning)
+        if (letterFormula == std::string("\"") + side + "\"")
+            return kSidesTurning[(sideIndex(mirrored(shape, side)) + quarterTurns(shape)) % 4];
+    return "N";
+}
+
+// The page side turned back by the rotation and mirrored by the flips is the side the
+// shape's tables name.
+std::string ALATool::ownSide(const visio::VShape& shape, const std::string& pageSide) {
+    const int side = sideIndex(pageSide);
+    if (side < 0) return pageSide;
+    return mirrored(shape, kSidesTurning[(side - quarterTurns(shape) + 4) % 4]);
 }

@@ -57,7 +57,8 @@ public:
     Orientation applyInOut(const visio::VShape& first, const visio::VShape& second);
     void connectionPointOf(const std::string& firstSide, const std::string& secondSide,
                            const visio::VShape& first, const visio::VShape& second);
-    // The page side of a side letter formula ("\"N\"", ...) of the shape's own frame.
+    // The page side of a side letter formula ("\"N\"", ...) of the shape's own frame,
+    // through the shape's flips and its rotation (to the nearest quarter turn).
     static std::string sideForAngle(const std::string& letterFormula, const visio::VShape& shape);
 
     // The points chosen for the two ends ("Connections.X<row>"), empty when none.
@@ -71,11 +72,8 @@ private:
         double right = 0;
         double top = 0;
     };
-    struct Facing {
-        bool firstLower = false;
-        bool secondUpper = false;
-    };
-    static Facing facingSides(double first, double second, double flipFirst, double flipSecond);
+    // The side of the shape's own frame (its tables' side) that faces the page side.
+    static std::string ownSide(const visio::VShape& shape, const std::string& pageSide);
     // The box that stands for the shape, in page coordinates.
     static Box comparisonBox(const visio::VShape& shape);
     // Where the end goes: "Connections.X<row>" and "Connections.Y<row>"; both empty when

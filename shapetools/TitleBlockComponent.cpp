@@ -63,6 +63,8 @@ constexpr int16_t kRenumberPages = 1;
 // The parts of a block or frame whose cells a guard goes into.
 constexpr char kGeometryHidden[] = "Geometry1.NoShow";
 constexpr char kTextHidden[] = "HideText";
+// The row of the frame's menu that hides its title block.
+constexpr int kFrameMenuTitleBlockRow = 3;
 
 void hideOutlineAndText(const visio::VShape& part, const std::string& guard) {
     setCellFormulaForced(part, kGeometryHidden, guard);
@@ -73,6 +75,19 @@ void hideOutlineAndText(const visio::VShape& part, const std::string& guard) {
 // answers as well.
 bool samePage(const visio::VPage& a, const visio::VPage& b) {
     return !a.isEmpty() && !b.isEmpty() && a.ID() == b.ID();
+}
+
+// The page itself when nothing stands behind it, else the last page of its chain of
+// background pages; a chain longer than the document's pages would run in a circle and
+// ends where it is.
+visio::VPage lastBackPage(const visio::VPage& page, int pageCount) {
+    visio::VPage last = page;
+    for (int step = 0; step < pageCount; ++step) {
+        visio::VPage behind = last.BackPage();
+        if (behind.isEmpty()) break;
+        last = behind;
+    }
+    return last;
 }
 
 void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuRow>& rows) {
@@ -134,7 +149,8 @@ bool TitleBlockComponent::onCommand(std::string argument) {
 }
 
 void TitleBlockComponent::runCommand(Command command, const std::string& runString) {
-    const int32_t shapeId = runstring::sheetId(runString).value_or(0);
+    const std::optional<int32_t> id = runstring::sheetId(runString);
+    const int32_t shapeId = id.value_or(0);
     switch (command) {
         case Command::TitleBlock:
             return insertTitleBlock(shapeId);
@@ -145,11 +161,11 @@ void TitleBlockComponent::runCommand(Command command, const std::string& runStri
         case Command::InsertLogo:
             return insertLogo(shapeId);
         case Command::DeleteLogo:
-            return deleteLogo();
+            return deleteLogo(id);
         case Command::MakeLogoProportional:
-            return makeLogoProportional();
+            return makeLogoProportional(id);
         case Command::StretchLogo:
-            return stretchLogo();
+            return stretchLogo(id);
         case Command::InsertText: {
             // The masters always send a key; without one the field keeps its text.
             std::optional<std::string> key = runstring::valueAfter(runString, kKeyPrefix);
@@ -181,11 +197,18 @@ void TitleBlockComponent::onVisioEvent(int32_t eventCode, const visio::VObject& 
 void TitleBlockComponent::insertTitleBlock(int32_t shapeId) {
     visio::VShape block = getShapeByID(application_.ActivePage().Shapes(), shapeId);
     visio::VPage background = placeOnBackgroundPage(block);
-    addTitleBlockPageActions(background);
+    // A frame on the page keeps its menu, whose rows its guards name; the block then
+    // hides with the frame's own title block.
+    const bool besideFrame = holdsGuardedBlock(background, BlockKind::Frame);
+    if (besideFrame)
+        addFramePageActions(background);
+    else
+        addTitleBlockPageActions(background);
     // The block keeps to the page's lower right corner whatever the page's width.
     setCellFormula(block, "PinX", "ThePage!PageWidth-Width-5 mm");
     setCellFormula(block, "PinY", "5 mm");
-    guardTitleBlock(block, titleblock::hideGuard(1, currentListSeparator));
+    guardTitleBlock(block, titleblock::hideGuard(besideFrame ? kFrameMenuTitleBlockRow : 1,
+                                                 currentListSeparator));
 }
 
 void TitleBlockComponent::insertFrameAndTitleBlock(int32_t shapeId) {
@@ -193,6 +216,42 @@ void TitleBlockComponent::insertFrameAndTitleBlock(int32_t shapeId) {
     visio::VPage background = placeOnBackgroundPage(frame);
     addFramePageActions(background);
     guardFrame(frame);
+    // Title blocks already on the page hide with "Hide Title Block" of the frame's menu.
+    visio::VShapes shapes = background.Shapes();
+    const int32_t count = shapes.Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        visio::VShape shape = getShapeByIndex(shapes, i);
+        if (guardedBlockKind(shape) == BlockKind::TitleBlock)
+            guardTitleBlock(shape,
+                            titleblock::hideGuard(kFrameMenuTitleBlockRow, currentListSeparator));
+    }
+}
+
+// What the guards of a shape on the background page say it is: a frame guards its
+// outline (part 3) with the menu's second row, a title block standing alone guards its
+// logo area (its last part) with the first row only.
+TitleBlockComponent::BlockKind TitleBlockComponent::guardedBlockKind(const visio::VShape& shape) {
+    visio::VShapes parts = shape.Shapes();
+    const int32_t count = parts.Count();
+    if (count < 1) return BlockKind::None;
+    constexpr char kFrameRowGuard[] = "ThePage!Actions.Checked[2]";
+    if (count >= 4 && titleblock::getCellFormula(getShapeByIndex(parts, 3), kGeometryHidden)
+                              .find(kFrameRowGuard) != std::string::npos)
+        return BlockKind::Frame;
+    const std::string logoGuard =
+        titleblock::getCellFormula(getShapeByIndex(parts, count), kTextHidden);
+    if (logoGuard.find("GUARD(OR(ThePage!Actions.Checked") != std::string::npos &&
+        logoGuard.find("Checked[") == std::string::npos)
+        return BlockKind::TitleBlock;
+    return BlockKind::None;
+}
+
+bool TitleBlockComponent::holdsGuardedBlock(const visio::VPage& page, BlockKind kind) {
+    visio::VShapes shapes = page.Shapes();
+    const int32_t count = shapes.Count();
+    for (int32_t i = 1; i <= count; ++i)
+        if (guardedBlockKind(getShapeByIndex(shapes, i)) == kind) return true;
+    return false;
 }
 
 void TitleBlockComponent::guardTitleBlock(const visio::VShape& block, const std::string& guard) {
@@ -213,7 +272,7 @@ void TitleBlockComponent::guardFrame(const visio::VShape& frame) {
     setCellFormulaForced(getShapeByIndex(parts, 1), kTextHidden, frameGuard);
     setCellFormulaForced(getShapeByIndex(parts, 2), kTextHidden, frameGuard);
     setCellFormulaForced(getShapeByIndex(parts, 3), kGeometryHidden, frameGuard);
-    guardTitleBlock(getShapeByIndex(parts, 4), titleblock::hideGuard(3, sep));
+    guardTitleBlock(getShapeByIndex(parts, 4), titleblock::hideGuard(kFrameMenuTitleBlockRow, sep));
 }
 
 // --- Background page
@@ -286,17 +345,25 @@ visio::VShape TitleBlockComponent::moveShapeTo(const visio::VShape& shape,
     }
     visio::VShape copy = page.Drop(shape, kDropX, kDropY);
     shape.Delete();
+    rewriteLogoReferences(copy);
     return copy;
 }
 
+// A page the user put a background page behind keeps it: the new page goes behind the
+// last background page of its chain, so that everything the user set up still shows.
 void TitleBlockComponent::assignBackgroundToAllPages() {
     visio::VPages pages = application_.ActiveDocument().Pages();
     const int16_t count = pages.Count();
     // The last page is the new background page itself.
-    const std::string background = pageName(pages.Item(count));
-    for (int16_t i = 1; i < count; ++i) pages.Item(i).SetBackPage(background);
+    const visio::VPage background = pages.Item(count);
+    const std::string name = pageName(background);
+    for (int16_t i = 1; i < count; ++i) {
+        visio::VPage page = pages.Item(i);
+        if (page.Background()) continue;
+        visio::VPage last = lastBackPage(page, count);
+        if (!samePage(last, background)) last.SetBackPage(name);
+    }
 }
-
 void TitleBlockComponent::addTitleBlockPageActions(const visio::VPage& page) {
     writePageMenu(page, titleblock::titleBlockPageMenu(currentListSeparator));
 }

@@ -5,11 +5,12 @@
 // menu, removes the background again on request, keeps new and changed pages in step
 // with the background page, places a logo picture into the logo area, and fills text
 // fields from the date and the document's properties. It has no button, no page and no
-// dialog, and shows no message.
+// dialog; its only message tells that a logo command found no picture to act on.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/SupportTool.h"
@@ -28,9 +29,9 @@ public:
         FrameAndTitleBlock,    // "FBLOCK", with the frame's ID
         RemoveBackground,      // "DELBGR"
         InsertLogo,            // "LOGOIn", with the logo area's ID
-        DeleteLogo,            // "LOGODe"
-        MakeLogoProportional,  // "LOGOPS"
-        StretchLogo,           // "LOGOMS"
+        DeleteLogo,            // "LOGODe", with the picture's or its logo area's ID
+        MakeLogoProportional,  // "LOGOPS", likewise
+        StretchLogo,           // "LOGOMS", likewise
         InsertText,            // "INSTXT", with the field's ID and "PARAM=" and a key
     };
     static constexpr std::size_t kCommandLength = 6;
@@ -83,17 +84,26 @@ public:
     void addFramePageActions(const visio::VPage& page);
 
     // --- Logo picture
+    // A picture and the logo area that holds it.
+    struct Logo {
+        visio::VShape picture;
+        visio::VShape area;
+    };
+    // The logo commands act on the picture whose row (or whose area's row) the user
+    // picked: the row sends that shape's ID. Rows of pictures placed by earlier versions
+    // send none; then the one selected shape says which picture is meant. With no picture
+    // found, nothing changes and the user is told.
     void insertLogo(int32_t shapeId);
-    void fitLogoPicture();
-    void deleteLogo();
-    void makeLogoProportional();
-    void stretchLogo();
+    void deleteLogo(std::optional<int32_t> shapeId);
+    void makeLogoProportional(std::optional<int32_t> shapeId);
+    void stretchLogo(std::optional<int32_t> shapeId);
+    // The picture and its area, when the shape is a logo picture or a logo area holding
+    // one; empty otherwise.
+    static Logo logoOf(const visio::VShape& shape);
 
     // --- Text fields
     void insertTitleBlockText(int32_t shapeId, const std::string& key);
 
-    // What the logo commands remember of the last import.
-    const visio::VShape& logoPicture() const { return logoPicture_; }
     bool isDeletePending() const { return deletePending_; }
 
 private:
@@ -118,27 +128,35 @@ private:
     // A copy of the shape on the page at (0, 0); the shape itself is deleted. What the
     // tools show in its cells stays behind: the copy carries the user's formulas.
     visio::VShape moveShapeTo(const visio::VShape& shape, const visio::VPage& page);
+    // What a shape on the background page is, as the tool's guards in its parts tell.
+    enum class BlockKind { None, TitleBlock, Frame };
+    static BlockKind guardedBlockKind(const visio::VShape& shape);
+    static bool holdsGuardedBlock(const visio::VPage& page, BlockKind kind);
     void guardTitleBlock(const visio::VShape& block, const std::string& guard);
     void guardFrame(const visio::VShape& frame);
     void deletePendingBackgroundPage();
 
+    // The logo the command's row names, or the one selected; empty, with the user told,
+    // when there is none.
+    Logo findLogo(std::optional<int32_t> shapeId);
     // The area's cells; false when there is no area or no picture to fit, or the area
     // has no size, so that nothing is computed from values that were never read.
-    bool readLogoArea(LogoArea* area);
-    bool hasLogoProportions() const { return logoWidth_ > 0 && logoHeight_ > 0; }
-    void sizeLogo(double pictureRatio, const LogoArea& area);
-    void positionLogo(const LogoArea& area);
-    void centreLogo(const LogoArea& area);
-    void addLogoScratchFormulas();
-    void addLogoActions();
-    void enableLogoAreaActions(bool enabled);
+    static bool readLogoArea(const Logo& logo, LogoArea* area);
+    void fitLogoPicture(const Logo& logo);
+    static void sizeLogo(const visio::VShape& picture, double pictureRatio, const LogoArea& area);
+    void placeInArea(const Logo& logo, const LogoArea& area);
+    static void centreLogo(const visio::VShape& picture, const LogoArea& area);
+    static void addLogoScratchFormulas(const Logo& logo);
+    // The cells of the picture that name its area's shapes and its own ID: its image
+    // size and its menu, and the area's rows that serve it.
+    static void writeLogoReferences(const Logo& logo);
+    // The same for every logo picture inside the shape: a moved copy's shapes have new
+    // IDs.
+    static void rewriteLogoReferences(const visio::VShape& shape);
+    static void enableLogoAreaActions(const visio::VShape& area, bool enabled);
 
     visio::VApplication application_;
     CellDisplays* displays_;
-    visio::VShape logoPicture_;
-    visio::VShape logoGroup_;
-    double logoWidth_ = 0;
-    double logoHeight_ = 0;
     bool deletePending_ = false;
     // The background page "_Remove Background" detached, to be deleted when Visio is idle.
     visio::VPage pageToDelete_;

@@ -30,6 +30,15 @@ std::string runAddonAction(const std::string& command, const std::string& sep) {
     return "RUNADDONWARGS(\"" + std::string(addonName) + "\"" + sep + sinkArgument(command) + ")";
 }
 
+// Calls the add-on back with "SINK=", the command and the ID of the shape whose row runs
+// it, taken when the row runs: a copy of the shape sends its own.
+std::string runAddonForShapeAction(const std::string& command, const std::string& sep) {
+    return "RUNADDONWARGS(\"" + std::string(addonName) + "\"" + sep + "\"SINK=" + command +
+           " Sheet.\"&ID())";
+}
+
+constexpr char kDeleteLogoCommand[] = "LOGODe";
+
 // The text as a string formula.
 std::string quotedLabel(const std::string& label) {
     return "\"" + label + "\"";
@@ -63,9 +72,13 @@ std::vector<MenuRow> framePageMenu(const std::string& sep) {
 }
 
 std::vector<MenuRow> logoPictureMenu(const std::string& sep) {
-    return {{runAddonAction("LOGODe", sep), quotedLabel("Delete Picture")},
-            {runAddonAction("LOGOPS", sep), quotedLabel("_Make Proportional")},
-            {runAddonAction("LOGOMS", sep), quotedLabel("Stretch")}};
+    return {{runAddonForShapeAction(kDeleteLogoCommand, sep), quotedLabel("Delete Picture")},
+            {runAddonForShapeAction("LOGOPS", sep), quotedLabel("_Make Proportional")},
+            {runAddonForShapeAction("LOGOMS", sep), quotedLabel("Stretch")}};
+}
+
+bool isDeleteLogoAction(const std::string& actionFormula) {
+    return actionFormula.find("\"SINK=" + std::string(kDeleteLogoCommand)) != std::string::npos;
 }
 
 std::string logoHeightLimit(const std::string& h, const std::string& sep) {
@@ -86,8 +99,8 @@ std::vector<std::string> logoEdgeFormulas(const std::string& h, const std::strin
     };
 }
 
-std::string logoImageSize(const std::string& sizeCell) {
-    return sizeCell + "*Not(Sheet.17!Geometry1.NoShow)";
+std::string logoImageSize(const std::string& sizeCell, int32_t boxId) {
+    return sizeCell + "*Not(Sheet." + std::to_string(boxId) + "!Geometry1.NoShow)";
 }
 
 }  // namespace titleblock

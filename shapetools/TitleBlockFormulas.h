@@ -3,6 +3,7 @@
 // the logo picture's rows and cells. Arguments are joined by the user's list separator.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,13 @@ std::vector<MenuRow> framePageMenu(const std::string& separator);
 // Whether an action formula is the background page's "_Remove Background" row.
 bool isRemoveBackgroundAction(const std::string& actionFormula);
 
-// The logo picture's menu rows 2 to 4: delete, make proportional, stretch.
+// The logo picture's menu rows 2 to 4: delete, make proportional, stretch. Each sends
+// the ID of the shape it belongs to, so that it acts on that picture.
 std::vector<MenuRow> logoPictureMenu(const std::string& separator);
+
+// Whether an action formula is a logo picture's "Delete Picture" row (with or without
+// the ID that older pictures' rows lack).
+bool isDeleteLogoAction(const std::string& actionFormula);
 
 // The logo picture's Scratch formulas that keep it inside its logo area, given the
 // formula texts of the area's height and width as they stand: X1 and X2 keep it no
@@ -44,8 +50,8 @@ std::vector<std::string> logoEdgeFormulas(const std::string& areaHeight,
                                           const std::string& areaWidth,
                                           const std::string& separator);
 
-// The image disappears while the shape with ID 17 (the logo box, where the title block
-// is the first shape of its page) hides its outline.
-std::string logoImageSize(const std::string& sizeCell);
+// The image disappears while the logo area's box (the shape with that ID) hides its
+// outline.
+std::string logoImageSize(const std::string& sizeCell, int32_t boxId);
 
 }  // namespace titleblock

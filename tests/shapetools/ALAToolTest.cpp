@@ -136,6 +136,25 @@ TEST_F(ALAToolTest, TheEndsGoToTheSidesThePartnersFace) {
          "first:8",
          "second:3",
          true},
+        // Flipped, the first's west point faces east; the turned partner's own side that
+        // faces that way is its north.
+        {"inner points flipped, partner turned",
+         {2, 2, {{"FlipX", "1"}}, true},
+         {2.2, 2.1, {{"Angle", "-90 deg"}}},
+         4,
+         1,
+         "first:8",
+         "second:1",
+         false},
+        // An angle off the quarter turns counts as the nearest one: W at 30 degrees is W.
+        {"inner points at 30 degrees",
+         {2, 2, {{"Angle", "30 deg"}}, true},
+         {2.2, 2.1},
+         4,
+         1,
+         "first:8",
+         "second:4",
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -274,26 +293,42 @@ struct Expected {
     bool vertical;
 };
 
+// The side of a partner's own frame that faces a page side: turned back by its
+// rotation (to the nearest quarter turn), then mirrored by its flips.
+char ownSide(char pageSide, double degrees, bool flipX, bool flipY) {
+    const std::string turning = "NWSE";
+    const int turns = (static_cast<int>(std::lround(degrees / 90)) % 4 + 4) % 4;
+    char side =
+        turning[static_cast<size_t>((static_cast<int>(turning.find(pageSide)) - turns + 4) % 4)];
+    if (flipX && (side == 'E' || side == 'W')) side = side == 'E' ? 'W' : 'E';
+    if (flipY && (side == 'N' || side == 'S')) side = side == 'N' ? 'S' : 'N';
+    return side;
+}
+
+struct Pose {
+    double degrees;
+    bool flipX, flipY;
+};
+
 // The rules, restated: overlapping boxes keep the ends (no inner points) and turn the
-// shape vertical; apart in x only, the flips decide east and west; otherwise north
-// and south.
-Expected expect(const Bounds& a, const Bounds& b, bool flipAX, bool flipAY, bool flipBX,
-                bool flipBY) {
+// shape vertical; apart in x only, the east and west sides face each other; otherwise
+// north and south; each partner takes the side of its own frame facing that way.
+Expected expect(const Bounds& a, const Bounds& b, const Pose& pa, const Pose& pb) {
     const bool overlapX = std::max(a.left, b.left) <= std::min(a.right, b.right);
     const bool overlapY = std::max(a.bottom, b.bottom) <= std::min(a.top, b.top);
     if (overlapX && overlapY) return {"", "", true};
+    auto ends = [&](char sideA, char sideB, bool vertical) {
+        return Expected{
+            "first:" + std::to_string(rowOf(ownSide(sideA, pa.degrees, pa.flipX, pa.flipY))),
+            "second:" + std::to_string(rowOf(ownSide(sideB, pb.degrees, pb.flipX, pb.flipY))),
+            vertical};
+    };
     if (overlapY) {
-        const bool right = a.centreX() > b.centreX(), left = a.centreX() < b.centreX();
-        const char sideA = (right && !flipAX) || (left && flipAX) ? 'W' : 'E';
-        const char sideB = (right && !flipBX) || (left && flipBX) ? 'E' : 'W';
-        return {"first:" + std::to_string(rowOf(sideA)), "second:" + std::to_string(rowOf(sideB)),
-                false};
+        const bool right = a.centreX() > b.centreX();
+        return ends(right ? 'W' : 'E', right ? 'E' : 'W', false);
     }
-    const bool above = a.centreY() > b.centreY(), below = a.centreY() < b.centreY();
-    const char sideA = (above && !flipAY) || (below && flipAY) ? 'S' : 'N';
-    const char sideB = (above && !flipBY) || (below && flipBY) ? 'N' : 'S';
-    return {"first:" + std::to_string(rowOf(sideA)), "second:" + std::to_string(rowOf(sideB)),
-            true};
+    const bool above = a.centreY() > b.centreY();
+    return ends(above ? 'S' : 'N', above ? 'N' : 'S', true);
 }
 
 std::vector<std::string> formulasOf(simhost::Shape& shape) {
@@ -336,8 +371,9 @@ TEST_F(ALAToolTest, TheEndsGoToTheSidesTheRulesNameAndStayThere) {
         ShapeRef shape = connect(*first, row(random), *second, row(random));
         const std::string beginBefore = glueOf(*shape, visio::visBegin, *first, *second);
         const std::string endBefore = glueOf(*shape, visio::visEnd, *first, *second);
-        const Expected want = expect(boundsOf(a, turns[0]), boundsOf(b, turns[1]), flips[0],
-                                     flips[1], flips[2], flips[3]);
+        const Expected want =
+            expect(boundsOf(a, turns[0]), boundsOf(b, turns[1]), {turns[0], flips[0], flips[1]},
+                   {turns[1], flips[2], flips[3]});
         pick(*shape, 0);
         EXPECT_EQ(glueOf(*shape, visio::visBegin, *first, *second),
                   want.begin.empty() ? beginBefore : want.begin);

@@ -85,13 +85,40 @@ TEST(TitleBlockBackground, TickingAMenuRowHidesExactlyThePartsItsGuardsName) {
         EXPECT_TRUE(drawn(front, "Drawing") && drawn(front, "Project"));
     }
 
-    // A title block afterwards rebuilds the menu with two rows; the frame's guards keep
-    // naming rows 2 and 3.
+    // A title block afterwards keeps the frame's menu, whose rows the frame's guards
+    // name, and hides with "Hide Title Block" like the frame's own block.
     env.show("Page-1");
     auto other = env.dropTitleBlock();
     ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(other->id())));
-    EXPECT_EQ(menuRows(background), 2);
-    EXPECT_NE(part(*block, 1)->formula("HideText").find("Checked[3]"), std::string::npos);
+    EXPECT_EQ(menuRows(background), 4);
+    Shape* standalone = background.findShapeByName("title block");
+    ASSERT_NE(standalone, nullptr);
+    for (const Tick& tick : {Tick{2, true, false}, Tick{3, false, true}}) {
+        SCOPED_TRACE(tick.row);
+        ASSERT_TRUE(env.pick(*background.pageSheet(), tick.row));
+        EXPECT_EQ(part(*moved, 3)->number("Geometry1.NoShow") != 0, tick.frameHidden);
+        EXPECT_EQ(part(*block, 3)->number("HideText") != 0, tick.blockHidden);
+        EXPECT_EQ(part(*standalone, 3)->number("HideText") != 0, tick.blockHidden);
+        ASSERT_TRUE(env.pick(*background.pageSheet(), tick.row));  // untick
+    }
+}
+
+// The other order: a frame after a title block gives the page the frame's menu, and
+// "Hide Title Block" hides the block that was there before as well.
+TEST(TitleBlockBackground, AFrameAfterATitleBlockHidesBothBlocksWithItsMenu) {
+    TitleBlockTestHost env;
+    auto block = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(block->id())));
+    auto frame = env.dropFrame();
+    ASSERT_TRUE(env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id())));
+    Page& background = env.page("Background");
+    EXPECT_EQ(menuRows(background), 4);
+    Shape* standalone = background.findShapeByName("title block");
+    ASSERT_NE(standalone, nullptr);
+    ASSERT_TRUE(env.pick(*background.pageSheet(), 3));
+    EXPECT_NE(part(*standalone, 3)->number("HideText"), 0);
+    EXPECT_FALSE(drawn(env.page("Page-1"), "Project"));
+    EXPECT_TRUE(drawn(env.page("Page-1"), "Drawing"));
 }
 
 // Pages added after the background page exists, and size changes, are played in the
@@ -179,6 +206,31 @@ TEST(TitleBlockBackground, AForegroundPageNamedBackgroundIsNeverTheToolsPage) {
     ASSERT_TRUE(env.run("SINK=DELBGR"));
     env.idle();
     EXPECT_EQ(env.document().pageList().size(), 3u);
+}
+
+// A page the user put a background page behind keeps it: the tool's page goes behind
+// the end of its chain, and its removal leaves the user's chain as it was.
+TEST(TitleBlockBackground, TheUsersBackgroundPagesStayInFrontOfTheNewOne) {
+    TitleBlockTestHost env({"Page-1", "Page-2", "Back"});
+    Page& back = env.page("Back");
+    back.setBackgroundQuietly(true);
+    env.page("Page-1").setBackPageQuietly(&back);
+    env.show("Back");
+    env.dropTitleBlock();  // the user's own drawing behind Page-1
+    env.show("Page-2");
+    auto block = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(block->id())));
+    Page& own = env.page("Background");
+    EXPECT_EQ(env.page("Page-1").backPage(), &back);
+    EXPECT_EQ(back.backPage(), &own);
+    EXPECT_EQ(env.page("Page-2").backPage(), &own);
+    EXPECT_EQ(drawnTexts(env.page("Page-1")).size(), 2 * drawnTexts(own).size());
+
+    env.show("Background");
+    ASSERT_TRUE(env.run("SINK=DELBGR"));
+    EXPECT_EQ(env.page("Page-1").backPage(), &back);
+    EXPECT_EQ(back.backPage(), nullptr);
+    EXPECT_EQ(env.page("Page-2").backPage(), nullptr);
 }
 
 TEST(TitleBlockBackground, APageNamedInAnotherCaseIsNoBackgroundPage) {
