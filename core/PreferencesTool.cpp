@@ -9,7 +9,6 @@
 #include "helpers/AddonConstants.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"
-#include "platform/visio/VDocument.h"
 #include "platform/visio/VUIObject.h"
 
 namespace {
@@ -108,14 +107,15 @@ void PreferencesTool::registerTool(SupportTool* tool) {
     if (tool) registeredTools_.push_back(tool);
 }
 
-void PreferencesTool::writeSetting(std::string key, std::string value) {
+bool PreferencesTool::writeSetting(std::string key, std::string value) {
     SettingsFile file(SettingsFile::defaultPath());
     SettingsFile::WriteResult result = file.write(key, value);
     if (result == SettingsFile::WriteResult::Written) {
         writeFailureShown_ = false;
-        return;
+        return true;
     }
     reportWriteFailure(key, result, file.path());
+    return false;
 }
 
 bool PreferencesTool::readSetting(std::string key, std::string* value, int32_t* lineOffset) {
@@ -136,12 +136,13 @@ void PreferencesTool::updateCommandBar(bool first) {
     commandBar_->setShown(shown);
 }
 
-// The bar goes into a copy of the active document's custom toolbars, else of the
-// application's, else into Visio's built-in toolbars themselves.
+// The bar goes into a copy of the application's own custom toolbars, so that a bar the
+// user made there stays, else into a copy of Visio's built-in toolbars. A document's
+// custom toolbars are that document's: installing them for the application would spread
+// its bars to every document and drop the user's own.
 void PreferencesTool::takeUIObject() {
-    for (const visio::VUIObject& custom :
-         {application_.ActiveDocument().CustomToolbars(), application_.CustomToolbars()}) {
-        if (custom.isEmpty()) continue;
+    const visio::VUIObject custom = application_.CustomToolbars();
+    if (!custom.isEmpty()) {
         commandBarsAccess_ = CommandBarsAccess(application_, custom).fromApplication();
         if (commandBarsAccess_.isSet()) return;
     }

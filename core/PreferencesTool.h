@@ -42,9 +42,10 @@ public:
     void applySettings() override;
 
     virtual void registerTool(SupportTool* tool);
-    // Stores one setting. When it cannot be stored the user is told once, until a
-    // setting is stored again or the sheet is opened anew; the file keeps its lines.
-    virtual void writeSetting(std::string key, std::string value);
+    // Stores one setting; true when it was stored. When it cannot be stored the user is
+    // told once, until a setting is stored again or the sheet is opened anew; the file
+    // keeps its lines.
+    virtual bool writeSetting(std::string key, std::string value);
     // True when the file has a line for the key: its value goes to value and, when
     // given, the line's byte offset to lineOffset. When false, both stay as they were.
     virtual bool readSetting(std::string key, std::string* value, int32_t* lineOffset);

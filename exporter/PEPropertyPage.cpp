@@ -87,12 +87,12 @@ void PEPropertyPage::loadSettings() {
     for (PEFormatSlot slot : kSlots) {
         const SlotLayout& layout = layoutOf(slot);
         PEFormatSettings& s = settings(slot);
-        s.doExport = readSwitch(store_, layout.doExportKey, layout.doExportDefault);
-        s.format = readNumber(store_, layout.formatKey, layout.formatDefault);
-        s.folder = readText(store_, layout.destinationKey, std::string());
-        s.relative = readSwitch(store_, layout.relativeKey, kRelativeDefault);
+        s.doExport = readSwitch(layout.doExportKey, layout.doExportDefault);
+        s.format = readNumber(layout.formatKey, layout.formatDefault);
+        s.folder = readText(layout.destinationKey, std::string());
+        s.relative = readSwitch(layout.relativeKey, kRelativeDefault);
     }
-    namingException = readSwitch(store_, kNamingExceptionKey, kNamingExceptionDefault);
+    namingException = readSwitch(kNamingExceptionKey, kNamingExceptionDefault);
 }
 
 bool PEPropertyPage::OnInitDialog() {
@@ -108,12 +108,12 @@ bool PEPropertyPage::OnApply() {
         for (PEFormatSlot slot : kSlots) {
             const SlotLayout& layout = layoutOf(slot);
             const PEFormatSettings& s = settings(slot);
-            store_->writeSetting(layout.doExportKey, switchText(s.doExport));
-            store_->writeSetting(layout.formatKey, std::to_string(s.format));
-            store_->writeSetting(layout.destinationKey, s.folder);
-            store_->writeSetting(layout.relativeKey, switchText(s.relative));
+            saveSetting(layout.doExportKey, switchText(s.doExport));
+            saveSetting(layout.formatKey, std::to_string(s.format));
+            saveSetting(layout.destinationKey, s.folder);
+            saveSetting(layout.relativeKey, switchText(s.relative));
         }
-        store_->writeSetting(kNamingExceptionKey, switchText(namingException));
+        saveSetting(kNamingExceptionKey, switchText(namingException));
     }
     return ui::PropertyPage::OnApply();
 }

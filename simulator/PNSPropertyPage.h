@@ -63,10 +63,7 @@ private:
     // A highlight colour can be chosen only while its switch is on.
     void enableColorChoice(int32_t on, int32_t labelId, int32_t buttonId);
     void setUpDelayTrackbar();
-    ui::ColorRef readColor(const std::string& key, ui::ColorRef whenMissing) const;
-    void writeSwitch(const char* key, int32_t on);
-    void writeColor(const char* key, ui::ColorRef color, ui::ColorRef whenMissing);
-    bool hasLine(const char* key) const;
+    ui::ColorRef readColor(const std::string& key, ui::ColorRef whenMissing);
 
     ColorPickerButton conflictColorButton_;
     ColorPickerButton enabledColorButton_;

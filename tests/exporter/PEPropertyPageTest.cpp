@@ -162,7 +162,7 @@ TEST_F(PEPropertyPageTest, AbsoluteFormsOfEachPlatform) {
     }
 }
 
-TEST_F(PEPropertyPageTest, ApplyWritesTheNineKeysInOrder) {
+TEST_F(PEPropertyPageTest, ApplyWritesTheChangedKeysInOrder) {
     env.writeSettings("PE_FileFormat_B=9\r\n");
     env.startTools();
     const ui::WindowHandle sheet = openPage();
@@ -179,9 +179,7 @@ TEST_F(PEPropertyPageTest, ApplyWritesTheNineKeysInOrder) {
     }
     EXPECT_EQ(lines,
               "PE_FileFormat_B=-1\r\n"
-              "PE_DoExportFileFormat_A=TRUE\r\nPE_FileFormat_A=4\r\nPE_Destination_A=Pics\r\n"
-              "PE_RelativePath_A=TRUE\r\nPE_DoExportFileFormat_B=FALSE\r\n"
-              "PE_Destination_B=\r\nPE_RelativePath_B=TRUE\r\n"
+              "PE_FileFormat_A=4\r\nPE_Destination_A=Pics\r\n"
               "PE_NamingExceptionOnePage=FALSE\r\n");
     EXPECT_FALSE(enabled(sheet, ui::PropertySheet::kApplyNowId));
 }
