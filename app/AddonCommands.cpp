@@ -1,5 +1,6 @@
 #include "app/AddonCommands.h"
 
+#include <filesystem>
 #include <ostream>
 #include <set>
 #include <string>
@@ -40,12 +41,25 @@ bool readCount(const std::string& text, int& count) {
     }
 }
 
+// Visio loads an add-on library once: loading it again would register its add-ons a
+// second time and start the add-on anew, so a second load is refused.
 void load(Runner& r, const Runner::Arguments& a) {
-    std::string path = a.rest.empty() ? simhost::AddonLibrary::besideProgram() : a.rest;
+    if (!r.addons().libraries().empty()) {
+        return r.fail(
+            "the add-on library is loaded already; a second load would register "
+            "its add-ons again");
+    }
+    const bool besideHost = a.rest.empty();
+    const std::string path =
+        besideHost ? simhost::AddonLibrary::besideProgram() : r.resolvePath(a.rest);
     std::string error;
     simhost::AddonHost::LoadedLibrary* library = r.addons().load(path, &error);
-    if (!library) return r.fail(error);
-    r.out() << "loaded " << path << "\n";
+    if (!library) return r.fail(r.shownPaths(error));
+    // The folder of qavhost differs from one build to the next: it is named <bin>.
+    r.out() << "loaded "
+            << (besideHost ? "<bin>/" + std::filesystem::u8path(path).filename().u8string()
+                           : a.rest)
+            << "\n";
     for (const auto& addon : library->addons) {
         r.out() << "  registered add-on " << addon.index << " \"" << addon.name << "\"\n";
     }
@@ -95,11 +109,30 @@ std::string whyDisabled(Runner& r, const std::string& tag) {
     return std::string();
 }
 
+// The application's toolbar that holds the button; null when none does.
+simhost::Toolbar* toolbarHolding(Runner& r, const simhost::ToolbarItem& button) {
+    simhost::UIObject* ui = r.host().application().customToolbars();
+    simhost::ToolbarSet* set = ui ? ui->sets().find(kDrawingSet) : nullptr;
+    for (const auto& bar : set ? set->toolbars().list() : NoBars()) {
+        for (const auto& item : bar->items().list()) {
+            if (item.get() == &button) return bar.get();
+        }
+    }
+    return nullptr;
+}
+
 void press(Runner& r, const Runner::Arguments& a) {
     if (a.words.size() != 1) return r.fail("usage: press TAG");
     visio::ComRef<simhost::ToolbarItem> button = r.host().toolbarItem(a.words[0]);
     if (!button) {
         r.out() << "refused: no button with the tag " << a.words[0] << " on the toolbar\n";
+        return;
+    }
+    // A user cannot click what is not shown.
+    const simhost::Toolbar* bar = toolbarHolding(r, *button);
+    if (bar && !bar->properties().visible) {
+        r.out() << "refused: the toolbar \"" << bar->properties().caption
+                << "\" is hidden (toolbar show shows it)\n";
         return;
     }
     if (!button->properties().enabled) {
@@ -162,13 +195,18 @@ bool isAddonBar(simhost::Toolbar& bar) {
     return false;
 }
 
-void toolbar(Runner& r, const Runner::Arguments&) {
+// "toolbar show" shows the add-on's bars as the user does from Visio's toolbar menu (a
+// right-click on an empty toolbar area); the settings are not changed by it.
+void toolbar(Runner& r, const Runner::Arguments& a) {
+    const bool show = a.rest == "show";
+    if (!a.rest.empty() && !show) return r.fail("usage: toolbar [show]");
     simhost::UIObject* ui = r.host().application().customToolbars();
     simhost::ToolbarSet* set = ui ? ui->sets().find(kDrawingSet) : nullptr;
     bool any = false;
     for (const auto& bar : set ? set->toolbars().list() : NoBars()) {
         if (!isAddonBar(*bar)) continue;
         any = true;
+        if (show) bar->SetVisible(true);
         const simhost::ToolbarProperties& p = bar->properties();
         r.out() << "toolbar \"" << p.caption << "\"" << (p.visible ? " shown" : " hidden")
                 << (p.position == 4 ? " floating" : " docked") << "\n";
@@ -197,7 +235,8 @@ void locale(Runner& r, const Runner::Arguments& a) {
 
 void addAddonCommands(Runner& runner) {
     Runner& r = runner;
-    r.addCommand("load", "load [PATH]   the add-on library (default: beside qavhost)",
+    r.addCommand("load",
+                 "load [PATH]   load the add-on library once (default: the one beside qavhost)",
                  [&r](const Runner::Arguments& a) { load(r, a); });
     r.addCommand("press", "press TAG   click the add-on's toolbar button with the tag",
                  [&r](const Runner::Arguments& a) { press(r, a); });
@@ -209,8 +248,10 @@ void addAddonCommands(Runner& runner) {
                  [&r](const Runner::Arguments& a) { select(r, a); });
     r.addCommand("answer", "answer N   press the N-th button of the next message box",
                  [&r](const Runner::Arguments& a) { answer(r, a); });
-    r.addCommand("toolbar", "toolbar   print the add-on's toolbar and its buttons",
-                 [&r](const Runner::Arguments& a) { toolbar(r, a); });
+    r.addCommand(
+        "toolbar",
+        "toolbar [show]   print the add-on's toolbar and its buttons (show: show it first)",
+        [&r](const Runner::Arguments& a) { toolbar(r, a); });
     r.addCommand("events", "events   marker events and message boxes since the last call",
                  [&r](const Runner::Arguments& a) { events(r, a); });
     r.addCommand("locale", "locale LIST DECIMAL   the user's list and decimal separators",

@@ -145,6 +145,7 @@ std::string Runner::fileOf(const std::string& path) const {
     namespace fs = std::filesystem;
     const std::string temporary = "$TMP/";
     std::error_code error;
+    if (path == "$TMP") return fs::temp_directory_path(error).u8string();
     if (path.rfind(temporary, 0) == 0)
         return (fs::temp_directory_path(error) / fs::u8path(path.substr(temporary.size())))
             .u8string();
