@@ -1,5 +1,6 @@
 #include "simulator/PNSPropertyPage.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -114,7 +115,7 @@ void PNSPropertyPage::DoDataExchange(ui::DataExchange& dx) {
 }
 
 int32_t PNSPropertyPage::delayMilliseconds() const {
-    return parseLeadingInteger(delayText).value;
+    return std::clamp(parseLeadingInteger(delayText).value, kShortestDelay, kLongestDelay);
 }
 
 void PNSPropertyPage::onHighlightConflictsClicked() {
