@@ -22,22 +22,36 @@ constexpr int16_t kBuiltInToolbarsDefault = 0;
 // The sheet-open flag: the one open sheet of the add-on, or none.
 PPDialog* theOpenSheet = nullptr;
 
-std::string writeFailureText(const std::string& key, SettingsFile::WriteResult result,
-                             const std::string& path) {
-    const std::string head = "The setting \"" + key + "\" could not be saved: ";
+// Why settings could not be saved, after the keys that name them.
+std::string writeFailureReason(SettingsFile::WriteResult result, const std::string& path,
+                               bool several) {
     const std::string kept = " The file was left as it is.";
     switch (result) {
         case SettingsFile::WriteResult::NoFolder:
-            return head + "there is no folder for the settings file.";
+            return "there is no folder for the settings file.";
         case SettingsFile::WriteResult::RefusedText:
-            return head + "its value must be one line of text.";
+            return several ? "their values must be one line of text each."
+                           : "its value must be one line of text.";
         case SettingsFile::WriteResult::Unreadable:
-            return head + "the settings file " + path + " could not be read." + kept;
+            return "the settings file " + path + " could not be read." + kept;
         case SettingsFile::WriteResult::NotWritten:
         case SettingsFile::WriteResult::Written:
             break;
     }
-    return head + "the settings file " + path + " could not be written." + kept;
+    return "the settings file " + path + " could not be written." + kept;
+}
+
+// "The setting "A" could not be saved: ...", or "The settings "A", "B" and "C" ...".
+std::string writeFailureText(const std::vector<std::string>& keys, SettingsFile::WriteResult result,
+                             const std::string& path) {
+    std::string named;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i > 0) named += i + 1 == keys.size() ? " and " : ", ";
+        named += "\"" + keys[i] + "\"";
+    }
+    const bool several = keys.size() > 1;
+    return std::string(several ? "The settings " : "The setting ") + named +
+           " could not be saved: " + writeFailureReason(result, path, several);
 }
 
 }  // namespace
@@ -114,8 +128,40 @@ bool PreferencesTool::writeSetting(std::string key, std::string value) {
         writeFailureShown_ = false;
         return true;
     }
-    reportWriteFailure(key, result, file.path());
+    if (gathering_) {
+        gathered_.push_back(WriteFailure{std::move(key), result, file.path()});
+    } else {
+        reportWriteFailure(key, result, file.path());
+    }
     return false;
+}
+
+void PreferencesTool::gatherWriteFailures() {
+    gathering_ = true;
+    gathered_.clear();
+}
+
+// Keys that failed for the same reason share a sentence, in the order they failed.
+void PreferencesTool::tellWriteFailures() {
+    gathering_ = false;
+    const std::vector<WriteFailure> failures = std::move(gathered_);
+    gathered_.clear();
+    std::string text;
+    std::vector<bool> told(failures.size(), false);
+    for (std::size_t i = 0; i < failures.size(); ++i) {
+        if (told[i]) continue;
+        std::vector<std::string> keys;
+        for (std::size_t j = i; j < failures.size(); ++j) {
+            if (told[j] || failures[j].result != failures[i].result) continue;
+            keys.push_back(failures[j].key);
+            told[j] = true;
+        }
+        if (!text.empty()) text += "\n";
+        text += writeFailureText(keys, failures[i].result, failures[i].path);
+    }
+    if (text.empty()) return;
+    writeFailureShown_ = true;
+    showWriteFailure(text);
 }
 
 bool PreferencesTool::readSetting(std::string key, std::string* value, int32_t* lineOffset) {
@@ -213,6 +259,10 @@ void PreferencesTool::reportWriteFailure(const std::string& key, SettingsFile::W
                                          const std::string& path) {
     if (writeFailureShown_) return;
     writeFailureShown_ = true;
-    ui::Backend::current().messageBox(ui::WindowHandle(), writeFailureText(key, result, path),
-                                      productTitle, ui::kMbOk | ui::kMbIconStop);
+    showWriteFailure(writeFailureText({key}, result, path));
+}
+
+void PreferencesTool::showWriteFailure(const std::string& text) {
+    ui::Backend::current().messageBox(ui::WindowHandle(), text, productTitle,
+                                      ui::kMbOk | ui::kMbIconStop);
 }

@@ -53,6 +53,11 @@ public:
     // the pages are handed the settings store.
     virtual void updateCommandBar(bool first);
 
+    // While a sheet applies its pages (Apply, OK), the settings that cannot be stored are
+    // gathered, and then told in one message that names every one of them.
+    void gatherWriteFailures();
+    void tellWriteFailures();
+
     // Opens the sheet, or brings it forward when it is open.
     void showPreferences();
     // Deletes the bar with all buttons and lets go of the UI object.
@@ -75,6 +80,13 @@ private:
     void openSheet();
     void reportWriteFailure(const std::string& key, SettingsFile::WriteResult result,
                             const std::string& path);
+    void showWriteFailure(const std::string& text);
+
+    struct WriteFailure {
+        std::string key;
+        SettingsFile::WriteResult result;
+        std::string path;
+    };
 
     visio::VApplication application_;
     std::unique_ptr<CommandBarObject> commandBar_;
@@ -84,4 +96,6 @@ private:
     std::vector<SupportTool*> registeredTools_;
     std::unique_ptr<PPPropertyPage> generalPage_;
     bool writeFailureShown_ = false;
+    bool gathering_ = false;
+    std::vector<WriteFailure> gathered_;
 };

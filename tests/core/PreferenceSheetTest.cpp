@@ -149,6 +149,25 @@ TEST_F(PreferenceSheetTest, OkAppliesEveryPageWritesOnlyWhatWasChangedAndCloses)
     EXPECT_EQ(tool->sheet(), nullptr);
 }
 
+// Each press of Apply or OK tells what it could not save, naming every setting.
+TEST_F(PreferenceSheetTest, SettingsThatCouldNotBeSavedAreNamedAtEveryPress) {
+    const ui::WindowHandle sheet = open();
+    // What is written goes beside the file first; here it cannot.
+    env.system.createDirectory(env.settingsPath() + ".new");
+    ASSERT_TRUE(env.user.click(sheet, dialog109::kShowToolbar));
+    other.page.value = 1;
+    ASSERT_TRUE(env.user.pressApply(sheet));
+    ASSERT_TRUE(env.user.pressOk(sheet));
+    const std::string why = " could not be saved: the settings file " + env.settingsPath() +
+                            " could not be written. The file was left as it is.";
+    std::vector<std::string> told;
+    for (const auto& box : env.backend.messageBoxes()) told.push_back(box.text);
+    EXPECT_EQ(told, (std::vector<std::string>{
+                        "The setting \"PP_ShowQAVSupportTools\"" + why,
+                        "The settings \"PP_ShowQAVSupportTools\" and \"TT_Switch\"" + why}));
+    EXPECT_EQ(env.settings(), std::nullopt);
+}
+
 TEST_F(PreferenceSheetTest, CancelWritesNothingAndTakesThePagesBackToTheFile) {
     ui::WindowHandle sheet = open();
     ASSERT_TRUE(env.user.click(sheet, dialog109::kShowToolbar));
