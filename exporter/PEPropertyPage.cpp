@@ -126,8 +126,16 @@ void PEPropertyPage::DoDataExchange(ui::DataExchange& dx) {
     dx.check(dialog116::kRelativeA, a.relative);
     dx.check(dialog116::kRelativeB, b.relative);
     dx.check(dialog116::kNamingException, namingException);
-    dx.listIndex(dialog116::kFormatA, a.format);
-    dx.listIndex(dialog116::kFormatB, b.format);
+    exchangeFormat(dx, dialog116::kFormatA, a.format);
+    exchangeFormat(dx, dialog116::kFormatB, b.format);
+}
+
+// A format the list does not hold (the file edited by hand) shows no entry; the user can
+// only choose one, so no entry chosen keeps the format as the file holds it.
+void PEPropertyPage::exchangeFormat(ui::DataExchange& dx, int32_t listId, int32_t& format) {
+    int32_t chosen = format;
+    dx.listIndex(listId, chosen);
+    if (chosen >= 0) format = chosen;
 }
 
 void PEPropertyPage::onExportSwitchClicked(PEFormatSlot slot) {
