@@ -54,7 +54,7 @@ void load(Runner& r, const Runner::Arguments& a) {
         besideHost ? simhost::AddonLibrary::besideProgram() : r.resolvePath(a.rest);
     std::string error;
     simhost::AddonHost::LoadedLibrary* library = r.addons().load(path, &error);
-    if (!library) return r.fail(r.shownPaths(error));
+    if (!library) return r.fail(error);
     // The folder of qavhost differs from one build to the next: it is named <bin>.
     r.out() << "loaded "
             << (besideHost ? "<bin>/" + std::filesystem::u8path(path).filename().u8string()

@@ -30,7 +30,7 @@ void picture(Runner& r, const Runner::Arguments& a) {
     if (!page) return r.fail("the drawing has no page " + a.words[0]);
     simhost::render::ExportResult result =
         simhost::render::PageExport::run(*page, r.resolvePath(file));
-    if (!result.written) return r.fail(r.shownPaths(result.message));
+    if (!result.written) return r.fail(result.message);
     r.out() << "wrote page \"" << page->name() << "\" to " << file << "\n";
 }
 

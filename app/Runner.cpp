@@ -131,7 +131,7 @@ bool Runner::execute(const std::string& line) {
 }
 
 void Runner::fail(const std::string& message) {
-    out_ << "error: line " << lineNumber_ << ": " << message << "\n";
+    out_ << "error: line " << lineNumber_ << ": " << shownPaths(message) << "\n";
     ++errors_;
 }
 
