@@ -1,5 +1,6 @@
 #include "app/AddonCommands.h"
 
+#include <filesystem>
 #include <ostream>
 #include <set>
 #include <string>
@@ -40,12 +41,34 @@ bool readCount(const std::string& text, int& count) {
     }
 }
 
+// The folder of qavhost differs from one build to the next: it is named <bin>.
+std::string shownLibraryPath(const std::string& path, const std::string& asTyped) {
+    if (!asTyped.empty()) return asTyped;
+    return "<bin>/" + std::filesystem::u8path(path).filename().u8string();
+}
+
+// Visio loads an add-on library once: a second load would register its add-ons again. A
+// library already loaded hears the load message once more instead, as from a host that
+// sends it twice; the add-on then ends what its tools show and starts anew.
 void load(Runner& r, const Runner::Arguments& a) {
-    std::string path = a.rest.empty() ? simhost::AddonLibrary::besideProgram() : a.rest;
+    if (!r.addons().libraries().empty()) {
+        if (!a.rest.empty()) return r.fail("an add-on library is loaded already");
+        simhost::AddonHost::LoadedLibrary& library = *r.addons().libraries().back();
+        r.addons().loadAgain(library);
+        r.out() << "loaded already: sent the load message again to "
+                << (library.library->path() == simhost::AddonLibrary::besideProgram()
+                        ? shownLibraryPath(library.library->path(), "")
+                        : library.library->path())
+                << "\n";
+        return;
+    }
+    const bool besideHost = a.rest.empty();
+    const std::string path =
+        besideHost ? simhost::AddonLibrary::besideProgram() : r.resolvePath(a.rest);
     std::string error;
     simhost::AddonHost::LoadedLibrary* library = r.addons().load(path, &error);
     if (!library) return r.fail(error);
-    r.out() << "loaded " << path << "\n";
+    r.out() << "loaded " << shownLibraryPath(path, besideHost ? "" : a.rest) << "\n";
     for (const auto& addon : library->addons) {
         r.out() << "  registered add-on " << addon.index << " \"" << addon.name << "\"\n";
     }
@@ -114,11 +137,30 @@ std::string whyDisabled(Runner& r, const std::string& tag) {
     return std::string();
 }
 
+// The application's toolbar that holds the button; null when none does.
+simhost::Toolbar* toolbarHolding(Runner& r, const simhost::ToolbarItem& button) {
+    simhost::UIObject* ui = r.host().application().customToolbars();
+    simhost::ToolbarSet* set = ui ? ui->sets().find(kDrawingSet) : nullptr;
+    for (const auto& bar : set ? set->toolbars().list() : NoBars()) {
+        for (const auto& item : bar->items().list()) {
+            if (item.get() == &button) return bar.get();
+        }
+    }
+    return nullptr;
+}
+
 void press(Runner& r, const Runner::Arguments& a) {
     if (a.words.size() != 1) return r.fail("usage: press TAG");
     visio::ComRef<simhost::ToolbarItem> button = r.host().toolbarItem(a.words[0]);
     if (!button) {
         r.out() << "refused: no button with the tag " << a.words[0] << " on the toolbar\n";
+        return;
+    }
+    // A user cannot click what is not shown.
+    const simhost::Toolbar* bar = toolbarHolding(r, *button);
+    if (bar && !bar->properties().visible) {
+        r.out() << "refused: the toolbar \"" << bar->properties().caption
+                << "\" is hidden (toolbar show shows it)\n";
         return;
     }
     if (!button->properties().enabled) {
@@ -181,13 +223,18 @@ bool isAddonBar(simhost::Toolbar& bar) {
     return false;
 }
 
-void toolbar(Runner& r, const Runner::Arguments&) {
+// "toolbar show" shows the add-on's bars as the user does from Visio's toolbar menu (a
+// right-click on an empty toolbar area); the settings are not changed by it.
+void toolbar(Runner& r, const Runner::Arguments& a) {
+    const bool show = a.rest == "show";
+    if (!a.rest.empty() && !show) return r.fail("usage: toolbar [show]");
     simhost::UIObject* ui = r.host().application().customToolbars();
     simhost::ToolbarSet* set = ui ? ui->sets().find(kDrawingSet) : nullptr;
     bool any = false;
     for (const auto& bar : set ? set->toolbars().list() : NoBars()) {
         if (!isAddonBar(*bar)) continue;
         any = true;
+        if (show) bar->SetVisible(true);
         const simhost::ToolbarProperties& p = bar->properties();
         r.out() << "toolbar \"" << p.caption << "\"" << (p.visible ? " shown" : " hidden")
                 << (p.position == 4 ? " floating" : " docked") << "\n";
@@ -216,7 +263,8 @@ void locale(Runner& r, const Runner::Arguments& a) {
 
 void addAddonCommands(Runner& runner) {
     Runner& r = runner;
-    r.addCommand("load", "load [PATH]   the add-on library (default: beside qavhost)",
+    r.addCommand("load",
+                 "load [PATH]   load the add-on library (default: the one beside qavhost); loaded, it hears the load message again",
                  [&r](const Runner::Arguments& a) { load(r, a); });
     r.addCommand("unload", "unload   send the last loaded add-on library unload and let it go",
                  [&r](const Runner::Arguments& a) { unload(r, a); });
@@ -232,8 +280,10 @@ void addAddonCommands(Runner& runner) {
                  [&r](const Runner::Arguments& a) { select(r, a); });
     r.addCommand("answer", "answer N   press the N-th button of the next message box",
                  [&r](const Runner::Arguments& a) { answer(r, a); });
-    r.addCommand("toolbar", "toolbar   print the add-on's toolbar and its buttons",
-                 [&r](const Runner::Arguments& a) { toolbar(r, a); });
+    r.addCommand(
+        "toolbar",
+        "toolbar [show]   print the add-on's toolbar and its buttons (show: show it first)",
+        [&r](const Runner::Arguments& a) { toolbar(r, a); });
     r.addCommand("events", "events   marker events and message boxes since the last call",
                  [&r](const Runner::Arguments& a) { events(r, a); });
     r.addCommand("locale", "locale LIST DECIMAL   the user's list and decimal separators",

@@ -131,7 +131,7 @@ bool Runner::execute(const std::string& line) {
 }
 
 void Runner::fail(const std::string& message) {
-    out_ << "error: line " << lineNumber_ << ": " << message << "\n";
+    out_ << "error: line " << lineNumber_ << ": " << shownPaths(message) << "\n";
     ++errors_;
 }
 
@@ -145,6 +145,7 @@ std::string Runner::fileOf(const std::string& path) const {
     namespace fs = std::filesystem;
     const std::string temporary = "$TMP/";
     std::error_code error;
+    if (path == "$TMP") return fs::temp_directory_path(error).u8string();
     if (path.rfind(temporary, 0) == 0)
         return (fs::temp_directory_path(error) / fs::u8path(path.substr(temporary.size())))
             .u8string();

@@ -40,7 +40,8 @@ public:
     int play(std::istream& in);
     // One line (counted, blank and comment lines too); false after "quit".
     bool execute(const std::string& line);
-    // Reports a command that could not be done, naming its line; the session goes on.
+    // Reports a command that could not be done, naming its line, with the temporary
+    // folder shown as "$TMP"; the session goes on.
     void fail(const std::string& message);
     // The errors reported so far.
     std::size_t errorCount() const { return errors_; }

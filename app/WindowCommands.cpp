@@ -285,8 +285,19 @@ void settings(Runner& r, const Runner::Arguments& a) {
     }
 }
 
+// Each folder of the list is a path as every other command takes it; empty items stay.
 void helpPath(Runner& r, const Runner::Arguments& a) {
-    r.host().application().SetHelpPaths(a.rest);
+    std::string folders;
+    std::string::size_type begin = 0;
+    while (begin <= a.rest.size()) {
+        std::string::size_type end = a.rest.find(';', begin);
+        if (end == std::string::npos) end = a.rest.size();
+        const std::string folder = a.rest.substr(begin, end - begin);
+        if (begin > 0) folders += ';';
+        folders += folder.empty() ? folder : r.resolvePath(folder);
+        begin = end + 1;
+    }
+    r.host().application().SetHelpPaths(folders);
     r.out() << "Visio's help path is \"" << a.rest << "\"\n";
 }
 

@@ -30,10 +30,10 @@ void CCPropertyPage::attachSettings(PreferencesTool* store, SupportTool* owner) 
 }
 
 void CCPropertyPage::loadSettings() {
-    showLegend = readSwitch(store_, kShowLegendKey, kWhenMissing);
-    nameClashCheck = readSwitch(store_, kNameClashKey, kWhenMissing);
-    hintsCheck = readSwitch(store_, kHintsKey, kWhenMissing);
-    saveBefore = readSwitch(store_, kSaveBeforeKey, kWhenMissing);
+    showLegend = readSwitch(kShowLegendKey, kWhenMissing);
+    nameClashCheck = readSwitch(kNameClashKey, kWhenMissing);
+    hintsCheck = readSwitch(kHintsKey, kWhenMissing);
+    saveBefore = readSwitch(kSaveBeforeKey, kWhenMissing);
 }
 
 bool CCPropertyPage::OnInitDialog() {
@@ -46,10 +46,10 @@ bool CCPropertyPage::OnInitDialog() {
 
 bool CCPropertyPage::OnApply() {
     if (store_) {
-        store_->writeSetting(kShowLegendKey, switchText(showLegend));
-        store_->writeSetting(kNameClashKey, switchText(nameClashCheck));
-        store_->writeSetting(kHintsKey, switchText(hintsCheck));
-        store_->writeSetting(kSaveBeforeKey, switchText(saveBefore));
+        saveSetting(kShowLegendKey, switchText(showLegend));
+        saveSetting(kNameClashKey, switchText(nameClashCheck));
+        saveSetting(kHintsKey, switchText(hintsCheck));
+        saveSetting(kSaveBeforeKey, switchText(saveBefore));
     }
     if (owner_) owner_->applySettings();
     return ui::PropertyPage::OnApply();

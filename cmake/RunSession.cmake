@@ -1,6 +1,7 @@
 # Plays a runner session and compares what qavhost prints with the expected transcript.
 #   cmake -DQAVHOST=... -DSESSION=NAME.qav -DEXPECTED=NAME.expected -DWORK=DIR -P RunSession.cmake
-# The folder of qavhost reads as <bin> in the transcript, so it does not depend on the
+# qavhost names its own folder <bin> when it loads the library beside it; any other
+# mention of that folder reads as <bin> too, so the transcript does not depend on the
 # build folder. The session gets a temporary folder of its own, so sessions can run side
 # by side. With -DUPDATE=ON the transcript is written to EXPECTED instead.
 foreach(var QAVHOST SESSION EXPECTED WORK)

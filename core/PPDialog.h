@@ -15,6 +15,8 @@
 #include "platform/ui/PropertySheet.h"
 #include "platform/ui/RuntimeClass.h"
 
+class PreferencesTool;
+
 class PPDialog : public ui::PropertySheet {
     UI_DECLARE_DYNCREATE(PPDialog)
 
@@ -24,6 +26,14 @@ public:
                       int32_t selectPage = 0);
     ~PPDialog() override;
 
+    // Both tell the settings their pages could not save in one message, once all pages
+    // are applied.
+    void OnOK() override;
+    void OnApplyNow() override;
     void OnCancel() override;
     void PostNcDestroy() override;
+
+private:
+    // The store the pages write through; null when no page has one.
+    PreferencesTool* settingsStore();
 };

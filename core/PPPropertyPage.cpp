@@ -20,8 +20,8 @@ void PPPropertyPage::attachSettings(PreferencesTool* store, SupportTool* owner) 
 }
 
 void PPPropertyPage::loadSettings() {
-    showToolbar = readSwitch(store_, kShowToolbarKey, 1);
-    floating = readSwitch(store_, kFloatingKey, 1);
+    showToolbar = readSwitch(kShowToolbarKey, 1);
+    floating = readSwitch(kFloatingKey, 1);
 }
 
 bool PPPropertyPage::OnInitDialog() {
@@ -36,8 +36,8 @@ bool PPPropertyPage::OnInitDialog() {
 
 bool PPPropertyPage::OnApply() {
     if (store_) {
-        store_->writeSetting(kShowToolbarKey, switchText(showToolbar));
-        store_->writeSetting(kFloatingKey, switchText(floating));
+        saveSetting(kShowToolbarKey, switchText(showToolbar));
+        saveSetting(kFloatingKey, switchText(floating));
     }
     if (owner_) owner_->applySettings();
     return ui::PropertyPage::OnApply();

@@ -11,13 +11,6 @@ namespace {
 constexpr char kOn[] = "TRUE";
 constexpr char kOff[] = "FALSE";
 
-// The key's value; none when there is no line for the key (or no store).
-std::optional<std::string> readValue(PreferencesTool* store, const std::string& key) {
-    std::string value;
-    if (!store || !store->readSetting(key, &value, nullptr)) return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 PreferencePage::PreferencePage(ui::DialogTemplate dialogTemplate)
@@ -41,19 +34,38 @@ const char* PreferencePage::switchText(int32_t on) {
     return on ? kOn : kOff;
 }
 
-int32_t PreferencePage::readSwitch(PreferencesTool* store, const std::string& key,
-                                   int32_t whenMissing) {
-    const std::optional<std::string> value = readValue(store, key);
-    return value ? (*value == kOn ? 1 : 0) : whenMissing;
+int32_t PreferencePage::readSwitch(const std::string& key, int32_t whenMissing) {
+    const std::optional<std::string> value = readValue(key);
+    const int32_t on = value ? (*value == kOn ? 1 : 0) : whenMissing;
+    noteLoaded(key, switchText(on));
+    return on;
 }
 
-int32_t PreferencePage::readNumber(PreferencesTool* store, const std::string& key,
-                                   int32_t whenMissing) {
-    const std::optional<std::string> value = readValue(store, key);
-    return value ? parseLeadingInteger(*value).value : whenMissing;
+int32_t PreferencePage::readNumber(const std::string& key, int32_t whenMissing) {
+    const std::optional<std::string> value = readValue(key);
+    const int32_t number = value ? parseLeadingInteger(*value).value : whenMissing;
+    noteLoaded(key, std::to_string(number));
+    return number;
 }
 
-std::string PreferencePage::readText(PreferencesTool* store, const std::string& key,
-                                     const std::string& whenMissing) {
-    return readValue(store, key).value_or(whenMissing);
+std::string PreferencePage::readText(const std::string& key, const std::string& whenMissing) {
+    std::string text = readValue(key).value_or(whenMissing);
+    noteLoaded(key, text);
+    return text;
+}
+
+std::optional<std::string> PreferencePage::readValue(const std::string& key) const {
+    std::string value;
+    if (!store_ || !store_->readSetting(key, &value, nullptr)) return std::nullopt;
+    return value;
+}
+
+void PreferencePage::noteLoaded(const std::string& key, std::string written) {
+    loaded_[key] = std::move(written);
+}
+
+void PreferencePage::saveSetting(const std::string& key, const std::string& value) {
+    auto loaded = loaded_.find(key);
+    if (loaded != loaded_.end() && loaded->second == value) return;
+    if (store_ && store_->writeSetting(key, value)) loaded_[key] = value;
 }

@@ -9,7 +9,6 @@
 #include "helpers/AddonConstants.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/WinApiConstants.h"
-#include "platform/visio/VDocument.h"
 #include "platform/visio/VUIObject.h"
 
 namespace {
@@ -23,22 +22,36 @@ constexpr int16_t kBuiltInToolbarsDefault = 0;
 // The sheet-open flag: the one open sheet of the add-on, or none.
 PPDialog* theOpenSheet = nullptr;
 
-std::string writeFailureText(const std::string& key, SettingsFile::WriteResult result,
-                             const std::string& path) {
-    const std::string head = "The setting \"" + key + "\" could not be saved: ";
+// Why settings could not be saved, after the keys that name them.
+std::string writeFailureReason(SettingsFile::WriteResult result, const std::string& path,
+                               bool several) {
     const std::string kept = " The file was left as it is.";
     switch (result) {
         case SettingsFile::WriteResult::NoFolder:
-            return head + "there is no folder for the settings file.";
+            return "there is no folder for the settings file.";
         case SettingsFile::WriteResult::RefusedText:
-            return head + "its value must be one line of text.";
+            return several ? "their values must be one line of text each."
+                           : "its value must be one line of text.";
         case SettingsFile::WriteResult::Unreadable:
-            return head + "the settings file " + path + " could not be read." + kept;
+            return "the settings file " + path + " could not be read." + kept;
         case SettingsFile::WriteResult::NotWritten:
         case SettingsFile::WriteResult::Written:
             break;
     }
-    return head + "the settings file " + path + " could not be written." + kept;
+    return "the settings file " + path + " could not be written." + kept;
+}
+
+// "The setting "A" could not be saved: ...", or "The settings "A", "B" and "C" ...".
+std::string writeFailureText(const std::vector<std::string>& keys, SettingsFile::WriteResult result,
+                             const std::string& path) {
+    std::string named;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i > 0) named += i + 1 == keys.size() ? " and " : ", ";
+        named += "\"" + keys[i] + "\"";
+    }
+    const bool several = keys.size() > 1;
+    return std::string(several ? "The settings " : "The setting ") + named +
+           " could not be saved: " + writeFailureReason(result, path, several);
 }
 
 }  // namespace
@@ -108,14 +121,47 @@ void PreferencesTool::registerTool(SupportTool* tool) {
     if (tool) registeredTools_.push_back(tool);
 }
 
-void PreferencesTool::writeSetting(std::string key, std::string value) {
+bool PreferencesTool::writeSetting(std::string key, std::string value) {
     SettingsFile file(SettingsFile::defaultPath());
     SettingsFile::WriteResult result = file.write(key, value);
     if (result == SettingsFile::WriteResult::Written) {
         writeFailureShown_ = false;
-        return;
+        return true;
     }
-    reportWriteFailure(key, result, file.path());
+    if (gathering_) {
+        gathered_.push_back(WriteFailure{std::move(key), result, file.path()});
+    } else {
+        reportWriteFailure(key, result, file.path());
+    }
+    return false;
+}
+
+void PreferencesTool::gatherWriteFailures() {
+    gathering_ = true;
+    gathered_.clear();
+}
+
+// Keys that failed for the same reason share a sentence, in the order they failed.
+void PreferencesTool::tellWriteFailures() {
+    gathering_ = false;
+    const std::vector<WriteFailure> failures = std::move(gathered_);
+    gathered_.clear();
+    std::string text;
+    std::vector<bool> told(failures.size(), false);
+    for (std::size_t i = 0; i < failures.size(); ++i) {
+        if (told[i]) continue;
+        std::vector<std::string> keys;
+        for (std::size_t j = i; j < failures.size(); ++j) {
+            if (told[j] || failures[j].result != failures[i].result) continue;
+            keys.push_back(failures[j].key);
+            told[j] = true;
+        }
+        if (!text.empty()) text += "\n";
+        text += writeFailureText(keys, failures[i].result, failures[i].path);
+    }
+    if (text.empty()) return;
+    writeFailureShown_ = true;
+    showWriteFailure(text);
 }
 
 bool PreferencesTool::readSetting(std::string key, std::string* value, int32_t* lineOffset) {
@@ -136,12 +182,13 @@ void PreferencesTool::updateCommandBar(bool first) {
     commandBar_->setShown(shown);
 }
 
-// The bar goes into a copy of the active document's custom toolbars, else of the
-// application's, else into Visio's built-in toolbars themselves.
+// The bar goes into a copy of the application's own custom toolbars, so that a bar the
+// user made there stays, else into a copy of Visio's built-in toolbars. A document's
+// custom toolbars are that document's: installing them for the application would spread
+// its bars to every document and drop the user's own.
 void PreferencesTool::takeUIObject() {
-    for (const visio::VUIObject& custom :
-         {application_.ActiveDocument().CustomToolbars(), application_.CustomToolbars()}) {
-        if (custom.isEmpty()) continue;
+    const visio::VUIObject custom = application_.CustomToolbars();
+    if (!custom.isEmpty()) {
         commandBarsAccess_ = CommandBarsAccess(application_, custom).fromApplication();
         if (commandBarsAccess_.isSet()) return;
     }
@@ -212,6 +259,10 @@ void PreferencesTool::reportWriteFailure(const std::string& key, SettingsFile::W
                                          const std::string& path) {
     if (writeFailureShown_) return;
     writeFailureShown_ = true;
-    ui::Backend::current().messageBox(ui::WindowHandle(), writeFailureText(key, result, path),
-                                      productTitle, ui::kMbOk | ui::kMbIconStop);
+    showWriteFailure(writeFailureText({key}, result, path));
+}
+
+void PreferencesTool::showWriteFailure(const std::string& text) {
+    ui::Backend::current().messageBox(ui::WindowHandle(), text, productTitle,
+                                      ui::kMbOk | ui::kMbIconStop);
 }

@@ -42,15 +42,21 @@ public:
     void applySettings() override;
 
     virtual void registerTool(SupportTool* tool);
-    // Stores one setting. When it cannot be stored the user is told once, until a
-    // setting is stored again or the sheet is opened anew; the file keeps its lines.
-    virtual void writeSetting(std::string key, std::string value);
+    // Stores one setting; true when it was stored. When it cannot be stored the user is
+    // told once, until a setting is stored again or the sheet is opened anew; the file
+    // keeps its lines.
+    virtual bool writeSetting(std::string key, std::string value);
     // True when the file has a line for the key: its value goes to value and, when
     // given, the line's byte offset to lineOffset. When false, both stay as they were.
     virtual bool readSetting(std::string key, std::string* value, int32_t* lineOffset);
     // Builds the command bar; first only once every tool is registered, which is when
     // the pages are handed the settings store.
     virtual void updateCommandBar(bool first);
+
+    // While a sheet applies its pages (Apply, OK), the settings that cannot be stored are
+    // gathered, and then told in one message that names every one of them.
+    void gatherWriteFailures();
+    void tellWriteFailures();
 
     // Opens the sheet, or brings it forward when it is open.
     void showPreferences();
@@ -74,6 +80,13 @@ private:
     void openSheet();
     void reportWriteFailure(const std::string& key, SettingsFile::WriteResult result,
                             const std::string& path);
+    void showWriteFailure(const std::string& text);
+
+    struct WriteFailure {
+        std::string key;
+        SettingsFile::WriteResult result;
+        std::string path;
+    };
 
     visio::VApplication application_;
     std::unique_ptr<CommandBarObject> commandBar_;
@@ -83,4 +96,6 @@ private:
     std::vector<SupportTool*> registeredTools_;
     std::unique_ptr<PPPropertyPage> generalPage_;
     bool writeFailureShown_ = false;
+    bool gathering_ = false;
+    std::vector<WriteFailure> gathered_;
 };

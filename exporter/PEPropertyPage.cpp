@@ -87,12 +87,12 @@ void PEPropertyPage::loadSettings() {
     for (PEFormatSlot slot : kSlots) {
         const SlotLayout& layout = layoutOf(slot);
         PEFormatSettings& s = settings(slot);
-        s.doExport = readSwitch(store_, layout.doExportKey, layout.doExportDefault);
-        s.format = readNumber(store_, layout.formatKey, layout.formatDefault);
-        s.folder = readText(store_, layout.destinationKey, std::string());
-        s.relative = readSwitch(store_, layout.relativeKey, kRelativeDefault);
+        s.doExport = readSwitch(layout.doExportKey, layout.doExportDefault);
+        s.format = readNumber(layout.formatKey, layout.formatDefault);
+        s.folder = readText(layout.destinationKey, std::string());
+        s.relative = readSwitch(layout.relativeKey, kRelativeDefault);
     }
-    namingException = readSwitch(store_, kNamingExceptionKey, kNamingExceptionDefault);
+    namingException = readSwitch(kNamingExceptionKey, kNamingExceptionDefault);
 }
 
 bool PEPropertyPage::OnInitDialog() {
@@ -108,12 +108,12 @@ bool PEPropertyPage::OnApply() {
         for (PEFormatSlot slot : kSlots) {
             const SlotLayout& layout = layoutOf(slot);
             const PEFormatSettings& s = settings(slot);
-            store_->writeSetting(layout.doExportKey, switchText(s.doExport));
-            store_->writeSetting(layout.formatKey, std::to_string(s.format));
-            store_->writeSetting(layout.destinationKey, s.folder);
-            store_->writeSetting(layout.relativeKey, switchText(s.relative));
+            saveSetting(layout.doExportKey, switchText(s.doExport));
+            saveSetting(layout.formatKey, std::to_string(s.format));
+            saveSetting(layout.destinationKey, s.folder);
+            saveSetting(layout.relativeKey, switchText(s.relative));
         }
-        store_->writeSetting(kNamingExceptionKey, switchText(namingException));
+        saveSetting(kNamingExceptionKey, switchText(namingException));
     }
     return ui::PropertyPage::OnApply();
 }
@@ -126,8 +126,16 @@ void PEPropertyPage::DoDataExchange(ui::DataExchange& dx) {
     dx.check(dialog116::kRelativeA, a.relative);
     dx.check(dialog116::kRelativeB, b.relative);
     dx.check(dialog116::kNamingException, namingException);
-    dx.listIndex(dialog116::kFormatA, a.format);
-    dx.listIndex(dialog116::kFormatB, b.format);
+    exchangeFormat(dx, dialog116::kFormatA, a.format);
+    exchangeFormat(dx, dialog116::kFormatB, b.format);
+}
+
+// A format the list does not hold (the file edited by hand) shows no entry; the user can
+// only choose one, so no entry chosen keeps the format as the file holds it.
+void PEPropertyPage::exchangeFormat(ui::DataExchange& dx, int32_t listId, int32_t& format) {
+    int32_t chosen = format;
+    dx.listIndex(listId, chosen);
+    if (chosen >= 0) format = chosen;
 }
 
 void PEPropertyPage::onExportSwitchClicked(PEFormatSlot slot) {

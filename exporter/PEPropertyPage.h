@@ -77,4 +77,5 @@ public:
 
 private:
     void enableFormatControls(PEFormatSlot slot);
+    static void exchangeFormat(ui::DataExchange& dx, int32_t listId, int32_t& format);
 };

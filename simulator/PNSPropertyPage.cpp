@@ -1,6 +1,9 @@
 #include "simulator/PNSPropertyPage.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "core/PreferencesTool.h"
 #include "core/SupportTool.h"
@@ -39,21 +42,23 @@ void PNSPropertyPage::attachSettings(PreferencesTool* store, SupportTool* owner)
 }
 
 void PNSPropertyPage::loadSettings() {
-    highlightConflicts = readSwitch(store_, kHighlightConflictsKey, kSwitchWhenMissing);
+    highlightConflicts = readSwitch(kHighlightConflictsKey, kSwitchWhenMissing);
     conflictColor = readColor(kConflictColorKey, kConflictColorWhenMissing);
-    highlightEnabled = readSwitch(store_, kHighlightEnabledKey, kSwitchWhenMissing);
+    highlightEnabled = readSwitch(kHighlightEnabledKey, kSwitchWhenMissing);
     enabledColor = readColor(kEnabledColorKey, kEnabledColorWhenMissing);
-    delayText = readText(store_, kDelayKey, kDelayWhenMissing);
-    fireAllConcurrent = readSwitch(store_, kFireAllKey, kSwitchWhenMissing);
+    delayText = readText(kDelayKey, kDelayWhenMissing);
+    fireAllConcurrent = readSwitch(kFireAllKey, kSwitchWhenMissing);
 }
 
 // Read wide, so that no number past a colour's range wraps into one.
-ui::ColorRef PNSPropertyPage::readColor(const std::string& key, ui::ColorRef whenMissing) const {
-    std::string value;
-    if (!store_ || !store_->readSetting(key, &value, nullptr)) return whenMissing;
-    const long long number = std::strtoll(value.c_str(), nullptr, 10);
-    if (number < 0 || number > kLargestColor) return whenMissing;
-    return static_cast<ui::ColorRef>(number);
+ui::ColorRef PNSPropertyPage::readColor(const std::string& key, ui::ColorRef whenMissing) {
+    ui::ColorRef color = whenMissing;
+    if (const std::optional<std::string> value = readValue(key)) {
+        const long long number = std::strtoll(value->c_str(), nullptr, 10);
+        if (number >= 0 && number <= kLargestColor) color = static_cast<ui::ColorRef>(number);
+    }
+    noteLoaded(key, std::to_string(color));
+    return color;
 }
 
 bool PNSPropertyPage::OnInitDialog() {
@@ -84,32 +89,15 @@ void PNSPropertyPage::setUpDelayTrackbar() {
 
 bool PNSPropertyPage::OnApply() {
     if (store_) {
-        writeSwitch(kHighlightConflictsKey, highlightConflicts);
-        writeColor(kConflictColorKey, conflictColor, kConflictColorWhenMissing);
-        writeSwitch(kHighlightEnabledKey, highlightEnabled);
-        writeColor(kEnabledColorKey, enabledColor, kEnabledColorWhenMissing);
-        store_->writeSetting(kDelayKey, delayText);
-        writeSwitch(kFireAllKey, fireAllConcurrent);
+        saveSetting(kHighlightConflictsKey, switchText(highlightConflicts));
+        saveSetting(kConflictColorKey, std::to_string(conflictColor));
+        saveSetting(kHighlightEnabledKey, switchText(highlightEnabled));
+        saveSetting(kEnabledColorKey, std::to_string(enabledColor));
+        saveSetting(kDelayKey, delayText);
+        saveSetting(kFireAllKey, switchText(fireAllConcurrent));
     }
     if (owner_) owner_->applySettings();
     return ui::PropertyPage::OnApply();
-}
-
-// A line that reads as what the page shows stays as the user wrote it ("true", a colour
-// past its range): only what was changed on the page is written.
-void PNSPropertyPage::writeSwitch(const char* key, int32_t on) {
-    if (hasLine(key) && readSwitch(store_, key, kSwitchWhenMissing) == on) return;
-    store_->writeSetting(key, switchText(on));
-}
-
-void PNSPropertyPage::writeColor(const char* key, ui::ColorRef color, ui::ColorRef whenMissing) {
-    if (hasLine(key) && readColor(key, whenMissing) == color) return;
-    store_->writeSetting(key, std::to_string(color));
-}
-
-bool PNSPropertyPage::hasLine(const char* key) const {
-    std::string value;
-    return store_ && store_->readSetting(key, &value, nullptr);
 }
 
 void PNSPropertyPage::DoDataExchange(ui::DataExchange& dx) {
@@ -127,7 +115,7 @@ void PNSPropertyPage::DoDataExchange(ui::DataExchange& dx) {
 }
 
 int32_t PNSPropertyPage::delayMilliseconds() const {
-    return parseLeadingInteger(delayText).value;
+    return std::clamp(parseLeadingInteger(delayText).value, kShortestDelay, kLongestDelay);
 }
 
 void PNSPropertyPage::onHighlightConflictsClicked() {

@@ -54,7 +54,8 @@ public:
     int32_t fireAllConcurrent = 1;
     // The firing delay in milliseconds, as the page shows it and the file holds it.
     std::string delayText;
-    // Its leading number, held to 32 bits; 0 when it starts with none.
+    // Its leading number, held to the trackbar's range: the simulator waits what the page
+    // shows, also after the file was edited by hand (a delay of a day, or none).
     int32_t delayMilliseconds() const;
     ui::ColorRef conflictColor = 0x0000FF;
     ui::ColorRef enabledColor = 0x00FF00;
@@ -63,10 +64,7 @@ private:
     // A highlight colour can be chosen only while its switch is on.
     void enableColorChoice(int32_t on, int32_t labelId, int32_t buttonId);
     void setUpDelayTrackbar();
-    ui::ColorRef readColor(const std::string& key, ui::ColorRef whenMissing) const;
-    void writeSwitch(const char* key, int32_t on);
-    void writeColor(const char* key, ui::ColorRef color, ui::ColorRef whenMissing);
-    bool hasLine(const char* key) const;
+    ui::ColorRef readColor(const std::string& key, ui::ColorRef whenMissing);
 
     ColorPickerButton conflictColorButton_;
     ColorPickerButton enabledColorButton_;

@@ -64,8 +64,8 @@ public:
     // Writes the content beside the file (its path and kNewContentSuffix) and then moves
     // it into the file's place (moveFile), so that a reader sees the old content or the
     // new, never a half-written file. A symbolic link stays a link: its target gets the
-    // content. False when it failed; the file is then as it was and nothing is left
-    // beside it.
+    // content. A file that may not be written (read-only) is not replaced. False when it
+    // failed; the file is then as it was and nothing is left beside it.
     virtual bool writeFile(const std::string& path, const std::string& content) = 0;
     // One folder, in a folder that exists; false when it could not be made or was there.
     virtual bool createDirectory(const std::string& path) = 0;

@@ -84,6 +84,12 @@ uint16_t AddonHost::runIndex(const LoadedLibrary& library, uint16_t index,
     return library.library->send(kRun, index, record);
 }
 
+uint16_t AddonHost::loadAgain(LoadedLibrary& library) {
+    library.loadAnswer =
+        library.library->send(kLoad, 0, reinterpret_cast<void*>(&AddonHost::visioCallback));
+    return library.loadAnswer;
+}
+
 void AddonHost::unload(LoadedLibrary& library) {
     library.library->send(kUnload, 0, nullptr);
     withdrawAddons(library);

@@ -59,6 +59,9 @@ public:
     bool run(const std::string& addonName, const std::string& argument);
     // A run request for an add-on index of a library, with any argument.
     uint16_t runIndex(const LoadedLibrary& library, uint16_t index, const std::string& argument);
+    // The load message once more to a library already loaded, as a host that sends it
+    // twice would; the library registers nothing again.
+    uint16_t loadAgain(LoadedLibrary& library);
     // Sends unload, withdraws the library's add-ons and unloads it.
     void unload(LoadedLibrary& library);
     // The shut-down message to every library (Visio closes); they stay loaded.

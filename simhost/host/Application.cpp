@@ -93,8 +93,9 @@ void Application::SetCustomToolbars(const visio::ComRef<visio::IVUIObject>& ui) 
     customToolbars_ = visio::ComRef<UIObject>(dynamic_cast<UIObject*>(ui.get()));
 }
 
+// As Visio does, a copy: changing it changes no built-in toolbar.
 visio::ComRef<visio::IVUIObject> Application::BuiltInToolbars(int16_t) {
-    return builtInToolbars_;
+    return builtInToolbars_->Clone();
 }
 
 int16_t Application::TypelibMajorVersion() {

@@ -107,8 +107,7 @@ TEST_F(PreferenceSheetTest, ApplyWritesTheGeneralKeysHidesTheBarAndKeepsTheSheet
     const ui::WindowHandle sheet = open();
     ASSERT_TRUE(env.user.click(sheet, dialog109::kShowToolbar));
     ASSERT_TRUE(env.user.pressApply(sheet));
-    EXPECT_EQ(env.settings(), "PP_ShowQAVSupportTools=FALSE\r\nPP_FloatingToolbar=TRUE\r\n")
-        << "only the pages shown so far";
+    EXPECT_EQ(env.settings(), "PP_ShowQAVSupportTools=FALSE\r\n") << "only what was changed";
     ASSERT_NE(bar(), nullptr);
     EXPECT_FALSE(bar()->visible);
     EXPECT_EQ(env.backend.topLevelWindows().front(), sheet);
@@ -132,16 +131,41 @@ TEST_F(PreferenceSheetTest, TheDockedChoiceDocksTheBar) {
     EXPECT_TRUE(bar()->visible);
 }
 
-TEST_F(PreferenceSheetTest, OkAppliesEveryPageAlsoThoseNeverShownAndCloses) {
+// The file may change while the add-on runs (by hand, or by a second running copy): OK
+// applies every page, but a key the user did not change on a page keeps what the file
+// holds, on a page never shown as on the page shown.
+TEST_F(PreferenceSheetTest, OkAppliesEveryPageWritesOnlyWhatWasChangedAndCloses) {
+    tool->updateCommandBar(true);
+    env.writeSettings("TT_Switch=TRUE\r\n");
     const ui::WindowHandle sheet = open();
+    env.writeSettings("TT_Switch=TRUE\r\nPP_FloatingToolbar=FALSE\r\n");
+    ASSERT_TRUE(env.user.click(sheet, dialog109::kShowToolbar));
     ASSERT_TRUE(env.user.pressOk(sheet));
     EXPECT_EQ(env.settings(),
-              "PP_ShowQAVSupportTools=TRUE\r\nPP_FloatingToolbar=TRUE\r\nTT_Switch=FALSE\r\n")
-        << "the About page writes nothing";
+              "TT_Switch=TRUE\r\nPP_FloatingToolbar=FALSE\r\nPP_ShowQAVSupportTools=FALSE\r\n");
     EXPECT_EQ(other.applied, 1);
     EXPECT_FALSE(env.backend.isWindow(sheet));
     EXPECT_FALSE(PreferencesTool::isSheetOpen());
     EXPECT_EQ(tool->sheet(), nullptr);
+}
+
+// Each press of Apply or OK tells what it could not save, naming every setting.
+TEST_F(PreferenceSheetTest, SettingsThatCouldNotBeSavedAreNamedAtEveryPress) {
+    const ui::WindowHandle sheet = open();
+    // What is written goes beside the file first; here it cannot.
+    env.system.createDirectory(env.settingsPath() + ".new");
+    ASSERT_TRUE(env.user.click(sheet, dialog109::kShowToolbar));
+    other.page.value = 1;
+    ASSERT_TRUE(env.user.pressApply(sheet));
+    ASSERT_TRUE(env.user.pressOk(sheet));
+    const std::string why = " could not be saved: the settings file " + env.settingsPath() +
+                            " could not be written. The file was left as it is.";
+    std::vector<std::string> told;
+    for (const auto& box : env.backend.messageBoxes()) told.push_back(box.text);
+    EXPECT_EQ(told, (std::vector<std::string>{
+                        "The setting \"PP_ShowQAVSupportTools\"" + why,
+                        "The settings \"PP_ShowQAVSupportTools\" and \"TT_Switch\"" + why}));
+    EXPECT_EQ(env.settings(), std::nullopt);
 }
 
 TEST_F(PreferenceSheetTest, CancelWritesNothingAndTakesThePagesBackToTheFile) {

@@ -56,13 +56,13 @@ SwitchPage::SwitchPage() : PreferencePage(switchTemplate()) {
 
 void SwitchPage::attachSettings(PreferencesTool* s, SupportTool* o) {
     ++attachCount;
-    store = s;
-    owner = o;
+    store = store_ = s;
+    owner = owner_ = o;
     loadSettings();
 }
 
 void SwitchPage::loadSettings() {
-    value = readSwitch(store, kKey, 0);
+    value = readSwitch(kKey, 0);
 }
 
 bool SwitchPage::OnInitDialog() {
@@ -73,7 +73,7 @@ bool SwitchPage::OnInitDialog() {
 }
 
 bool SwitchPage::OnApply() {
-    if (store) store->writeSetting(kKey, switchText(value));
+    saveSetting(kKey, switchText(value));
     if (owner) owner->applySettings();
     return ui::PropertyPage::OnApply();
 }

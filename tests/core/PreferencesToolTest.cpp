@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,10 +64,15 @@ protected:
     SwitchTool other;
 };
 
-TEST_F(PreferencesToolTest, TheFirstBarIsBuiltInTheBuiltInToolbarsAndInstalled) {
+TEST_F(PreferencesToolTest, TheFirstBarIsBuiltInACopyOfTheBuiltInToolbarsAndInstalled) {
     registerAll();
     tool.updateCommandBar(true);
-    ASSERT_EQ(installed(), &env.host.application().builtInToolbars());
+    ASSERT_NE(installed(), nullptr);
+    EXPECT_NE(installed(), &env.host.application().builtInToolbars());
+    for (const auto& builtIn :
+         env.host.application().builtInToolbars().sets().find(kDrawingSet)->toolbars().list()) {
+        EXPECT_NE(builtIn->properties().caption, kTitle) << "Visio's own stay untouched";
+    }
     simhost::Toolbar* bar = onlyBar();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->properties().protection, 1);
@@ -78,25 +84,38 @@ TEST_F(PreferencesToolTest, TheFirstBarIsBuiltInTheBuiltInToolbarsAndInstalled) 
     EXPECT_TRUE(other.accessWasSet) << "each tool is handed the tool's access";
 }
 
-TEST_F(PreferencesToolTest, TheBarGoesIntoACopyOfTheDocumentsOrTheApplicationsCustomToolbars) {
+TEST_F(PreferencesToolTest, TheBarJoinsTheUsersOwnToolbarsAndNeverADocumentsSet) {
+    auto userBars = simhost::UIObject::builtIn();
+    userBars->sets().find(kDrawingSet)->toolbars().add("Mine");
+    env.host.application().SetCustomToolbars(userBars);
     auto document = env.host.newDocument();
     auto documentBars = simhost::UIObject::builtIn();
+    documentBars->sets().find(kDrawingSet)->toolbars().add("The document's");
     document->setCustomToolbars(documentBars);
     registerAll();
-    tool.updateCommandBar(true);
-    ASSERT_NE(installed(), nullptr);
-    EXPECT_NE(installed(), documentBars.get()) << "a copy";
-    EXPECT_NE(installed(), &env.host.application().builtInToolbars());
-    EXPECT_EQ(addonBars().size(), 1u);
+    auto captions = [this]() {
+        std::vector<std::string> found;
+        for (const auto& bar : installed()->sets().find(kDrawingSet)->toolbars().list()) {
+            found.push_back(bar->properties().caption);
+        }
+        return found;
+    };
+    for (bool first : {true, false}) {
+        if (first) {
+            tool.updateCommandBar(true);
+        } else {
+            tool.applySettings();
+        }
+        ASSERT_NE(installed(), nullptr);
+        EXPECT_NE(installed(), documentBars.get());
+        const std::vector<std::string> bars = captions();
+        EXPECT_EQ(std::count(bars.begin(), bars.end(), "Mine"), 1) << first;
+        EXPECT_EQ(std::count(bars.begin(), bars.end(), "The document's"), 0) << first;
+        EXPECT_EQ(addonBars().size(), 1u) << first;
+    }
     for (const auto& bar : documentBars->sets().find(kDrawingSet)->toolbars().list()) {
         EXPECT_NE(bar->properties().caption, kTitle) << "the document's own stay untouched";
     }
-
-    document->setCustomToolbars({});
-    simhost::UIObject* first = installed();
-    tool.applySettings();
-    EXPECT_NE(installed(), first) << "then a copy of the application's custom toolbars";
-    EXPECT_EQ(addonBars().size(), 1u);
 }
 
 TEST_F(PreferencesToolTest, TheGeneralSettingsPlaceAndHideTheBar) {

@@ -138,6 +138,28 @@ TEST_P(SystemFiles, AnswerAsTheFileSystemDoes) {
     }
 }
 
+#ifndef _WIN32
+// Renaming over a file needs only its folder's permission; a read-only file is still not
+// replaced, also for the superuser.
+TEST(SystemFilesOnTheMachine, AReadOnlyFileIsNotReplaced) {
+    namespace fs = std::filesystem;
+    std::random_device random;
+    const fs::path folder =
+        fs::temp_directory_path() / ("qav-read-only-" + std::to_string(random()));
+    fs::create_directories(folder);
+    const std::string file = (folder / "settings").string();
+    ASSERT_TRUE(os::System::platform().writeFile(file, "A=1\r\n"));
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(os::System::platform().writeFile(file, "A=2\r\n"));
+    std::string content;
+    EXPECT_EQ(os::System::platform().readFile(file, content), os::ReadResult::Read);
+    EXPECT_EQ(content, "A=1\r\n");
+    EXPECT_EQ(os::System::platform().find(file + os::kNewContentSuffix), os::PathKind::None);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+#endif
+
 INSTANTIATE_TEST_SUITE_P(MemoryAndMachine, SystemFiles,
                          ::testing::Values(Files::InMemory, Files::Machine), [](const auto& info) {
                              return info.param == Files::InMemory ? "InMemory" : "Machine";

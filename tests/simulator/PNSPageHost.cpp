@@ -8,9 +8,10 @@ namespace pnspagetest {
 
 MemoryStore::MemoryStore() : PreferencesTool(visio::VApplication()) {}
 
-void MemoryStore::writeSetting(std::string key, std::string value) {
+bool MemoryStore::writeSetting(std::string key, std::string value) {
     values[key] = value;
     written.emplace_back(std::move(key), std::move(value));
+    return true;
 }
 
 bool MemoryStore::readSetting(std::string key, std::string* value, int32_t*) {

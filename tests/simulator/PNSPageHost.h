@@ -23,7 +23,7 @@ namespace pnspagetest {
 class MemoryStore : public PreferencesTool {
 public:
     MemoryStore();
-    void writeSetting(std::string key, std::string value) override;
+    bool writeSetting(std::string key, std::string value) override;
     bool readSetting(std::string key, std::string* value, int32_t* lineOffset) override;
 
     std::map<std::string, std::string> values;

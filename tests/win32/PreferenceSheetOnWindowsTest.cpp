@@ -73,7 +73,7 @@ TEST_F(PreferenceSheetOnWindows, TheGeneralPageAppliesWhatTheMouseChose) {
     EXPECT_FALSE(checked(page, dialog109::kFloating));
 
     click(GetDlgItem(sheet, kApply));
-    EXPECT_EQ(env.setting("PP_ShowQAVSupportTools"), "TRUE");
+    EXPECT_EQ(env.setting("PP_ShowQAVSupportTools"), std::nullopt) << "ticked again: unchanged";
     EXPECT_EQ(env.setting("PP_FloatingToolbar"), "FALSE");
     EXPECT_FALSE(enabled(sheet, kApply));
 
@@ -105,10 +105,10 @@ TEST_F(PreferenceSheetOnWindows, TheCheckerPageIsReachedByItsTabAndEnterAppliesE
     ASSERT_TRUE(waitUntil([&] { return closed(); }));
     EXPECT_EQ(env.setting("CC_NamesClashesCheckerEnable"), "FALSE");
     EXPECT_EQ(env.setting("CC_SaveBefore"), "FALSE");
-    EXPECT_EQ(env.setting("CC_ShowLegend"), "TRUE");
-    EXPECT_EQ(env.setting("CC_HintsCheckerEnable"), "TRUE");
-    // A page never shown applies the values it holds.
-    EXPECT_EQ(env.setting("PP_FloatingToolbar"), "TRUE");
+    // What the user did not change is not written, here or on a page never shown.
+    for (const char* key : {"CC_ShowLegend", "CC_HintsCheckerEnable", "PP_FloatingToolbar"}) {
+        EXPECT_EQ(env.setting(key), std::nullopt) << key;
+    }
 }
 
 TEST_F(PreferenceSheetOnWindows, TheAboutPageShowsItsPictureAndCancelWritesNothing) {

@@ -83,6 +83,15 @@ std::string finalPathOf(std::string path) {
     return path;
 }
 
+// A file there that may not be written: renaming over it needs only the folder's
+// permission, so its own is asked. The bits count even for the superuser, whom access()
+// lets write anything.
+bool isWriteProtected(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return false;
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 // A new file with the content; it keeps the permissions of the file it will replace.
 bool writeNewFile(const std::string& path, const std::string& content, const std::string& old) {
     Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
@@ -160,8 +169,11 @@ public:
         return ReadResult::Read;
     }
 
+    // The move replaces the target atomically; a write-protected file stays as it is, as
+    // on Windows.
     bool writeFile(const std::string& path, const std::string& content) override {
         const std::string target = finalPathOf(path);
+        if (isWriteProtected(target)) return false;
         const std::string beside = target + kNewContentSuffix;
         if (writeNewFile(beside, content, target) && moveFile(beside, target)) return true;
         ::unlink(beside.c_str());
