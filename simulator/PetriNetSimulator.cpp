@@ -350,7 +350,10 @@ void PetriNetSimulator::stepByHand() {
     fire(engine_->getEnabledTransitions());
 }
 
+// The user's choice is read before anything fires: a firing's highlight clears the
+// selection. It fires on the marking that the free transitions leave.
 void PetriNetSimulator::stepSemiAutomatic() {
+    const std::vector<int32_t> selection = selectedShapeIDs();
     const std::vector<GEGraphElement*> free = engine_->getConflictFreeTransitions();
     if (engine_->getEnabledTransitions().empty()) {
         fire({});
@@ -364,7 +367,7 @@ void PetriNetSimulator::stepSemiAutomatic() {
         }
     }
     if (engine_->getConflictTransitions().empty()) return;
-    const std::vector<GEGraphElement*> selected = selectedTransitions();
+    const std::vector<GEGraphElement*> selected = transitionsToFire(selection);
     if (!selected.empty()) fire(selected);
 }
 
@@ -420,12 +423,22 @@ void PetriNetSimulator::highlight() {
 }
 
 std::vector<GEGraphElement*> PetriNetSimulator::selectedTransitions() {
-    std::vector<GEGraphElement*> chosen;
-    if (!engine_ || !showsSimulatedPage()) return chosen;
-    const std::vector<GEGraphElement*> enabled = engine_->getEnabledTransitions();
+    return transitionsToFire(selectedShapeIDs());
+}
+
+std::vector<int32_t> PetriNetSimulator::selectedShapeIDs() const {
+    if (!engine_ || !showsSimulatedPage()) return {};
     visio::VSelection selection = application_.ActiveWindow().Selection();
     selection.SetIterationMode(visio::visSelModeSkipSuper);
-    for (int32_t shapeID : getSelectionShapeIDs(selection)) {
+    return getSelectionShapeIDs(selection);
+}
+
+std::vector<GEGraphElement*> PetriNetSimulator::transitionsToFire(
+    const std::vector<int32_t>& shapeIDs) {
+    std::vector<GEGraphElement*> chosen;
+    if (!engine_) return chosen;
+    const std::vector<GEGraphElement*> enabled = engine_->getEnabledTransitions();
+    for (int32_t shapeID : shapeIDs) {
         GEGraphElement* transition = enabledTransitionOfShape(enabled, shapeID);
         if (transition) chosen.push_back(transition);
     }

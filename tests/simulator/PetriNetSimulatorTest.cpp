@@ -280,6 +280,16 @@ TEST_F(SimulatorTest, SemiAutomaticHoldsOnOneConflictPlaceAndResumes) {
     EXPECT_EQ(env.runMode(), RunMode::ByHand) << "nothing is enabled any more";
 }
 
+// A choice made while the run goes on is read before the tick fires anything: a firing
+// clears the selection.
+TEST_F(SimulatorTest, SemiAutomaticFiresTheSelectionBesideTheFreeTransitions) {
+    openAndEnter(concurrentNet());
+    env.select("a");
+    ASSERT_TRUE(env.pressControl(kSemiAutoSim));
+    EXPECT_EQ(tokensIn("v"), "1");
+    EXPECT_EQ(tokensIn("q"), "1") << "the selected a fired in the same tick";
+}
+
 TEST_F(SimulatorTest, TheRecursionStackListTakesPartOnlyWithStackPlaces) {
     openAndEnter(chainNet());
     ASSERT_TRUE(env.pressControl(kStepForward));
