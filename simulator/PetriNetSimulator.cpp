@@ -257,6 +257,7 @@ void PetriNetSimulator::buildCellTables() {
 }
 
 void PetriNetSimulator::leaveSimulation() {
+    savedWhileIdle_ = true;
     simulatedWindow_.SetShowConnectPoints(savedWindowSetting_);
     if (display_) {
         if (engine_) display_->showMarking(*engine_->restartSimulation());
@@ -557,11 +558,18 @@ void PetriNetSimulator::onBeforeDocumentSave(const visio::VObject& subject) {
 }
 
 void PetriNetSimulator::onDocumentSaved(const visio::VObject& subject) {
-    if (savedWhileIdle_ || !isSimulatedDocument(subject) || !display_) return;
+    if (savedWhileIdle_ || !isSimulatedDocument(subject)) return;
+    showRunAgain();
+}
+
+// After the save, or at the idle event that follows a save that never reported back (it
+// failed): the run and its protection are on the page again.
+void PetriNetSimulator::showRunAgain() {
+    savedWhileIdle_ = true;
+    if (!display_ || !engine_) return;
     display_->saveFormats(writtenCells_.get());
     display_->showMarking(*engine_->getCurrentMarking());
     highlight();
-    savedWhileIdle_ = true;
 }
 
 void PetriNetSimulator::onShapeAdded(const visio::VObject& subject) {
@@ -613,6 +621,7 @@ void PetriNetSimulator::onMarker() {
 }
 
 void PetriNetSimulator::onIdle() {
+    if (!savedWhileIdle_) showRunAgain();
     if (buttonOutdated_) {
         updateButton();
         buttonOutdated_ = false;

@@ -149,6 +149,7 @@ private:
 
     void onBeforeDocumentSave(const visio::VObject& subject);
     void onDocumentSaved(const visio::VObject& subject);
+    void showRunAgain();
     void onShapeAdded(const visio::VObject& subject);
     void onSelectionChanged();
     void onPageShown();

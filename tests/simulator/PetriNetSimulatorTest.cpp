@@ -161,6 +161,20 @@ TEST_F(SimulatorTest, SavesHoldTheDrawingAsBeforeAndOnlyTheSimulatedOneIsTouched
     EXPECT_TRUE(env.takeMarkers() == std::vector<std::string>{kEntered});
 }
 
+// A save that fails never reports back: once Visio is idle the page shows the run again,
+// its shapes protected.
+TEST_F(SimulatorTest, AFailedSaveGivesThePageItsRunBack) {
+    env.application().hooks().saveDocument = [](simhost::Document&) { return false; };
+    openAndEnter(chainNet());
+    ASSERT_TRUE(env.pressControl(kStepForward));
+    env.host.saveDocument(*document);
+    EXPECT_EQ(tokensIn("q"), "1");
+    EXPECT_EQ(env.shapeOf("t").formula("LockTextEdit"), "1");
+    EXPECT_EQ(env.shapeOf("t").formula("LineColor"), "RGB(0,255,0)");
+    ASSERT_TRUE(env.press(PetriNetSimulator::kTag));
+    EXPECT_EQ(SimulatorTestHost::drawingOf(*document), before);
+}
+
 // Reading takes a marking box's text for the number it starts with, and writes that
 // number in its place; the simulation puts back what the user wrote, in every save and
 // when it ends.
