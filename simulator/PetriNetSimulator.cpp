@@ -143,6 +143,8 @@ void PetriNetSimulator::applySettings() {
     enabledColour_ = page_->enabledColor;
     firingDelay_ = page_->delayMilliseconds();
     randomSubset_ = page_->fireAllConcurrent == 0;
+    // A running simulation shows the highlights as they are now set.
+    showOutlines();
 }
 
 // --- The button
@@ -412,6 +414,13 @@ void PetriNetSimulator::stepBack() {
 
 void PetriNetSimulator::highlight() {
     if (!engine_ || !display_) return;
+    showOutlines();
+    simulatedWindow_.DeselectAll();
+    simulatedWindow_.Activate();
+}
+
+void PetriNetSimulator::showOutlines() {
+    if (!engine_ || !display_) return;
     SimulationShapeDisplay::Outlines outlines;
     if (highlightConflicts_) {
         const std::vector<GEPlace*>& places = engine_->getConflictPlaces();
@@ -419,8 +428,6 @@ void PetriNetSimulator::highlight() {
     }
     if (highlightEnabled_) outlines.push_back({engine_->getEnabledTransitions(), enabledColour_});
     display_->showOutlines(outlines);
-    simulatedWindow_.DeselectAll();
-    simulatedWindow_.Activate();
 }
 
 std::vector<GEGraphElement*> PetriNetSimulator::selectedTransitions() {

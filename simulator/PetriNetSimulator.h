@@ -136,6 +136,8 @@ private:
     void stepAutomatic();
     void fire(const std::vector<GEGraphElement*>& transitions);
     void showStep(const Marking& marking);
+    // The outlines alone, as the settings say.
+    void showOutlines();
     // The shapes selected in the active window when it shows the simulated page.
     std::vector<int32_t> selectedShapeIDs() const;
     // The enabled transitions among the shapes, as long as they may fire together.

@@ -19,6 +19,7 @@
 #include "simhost/host/Window.h"
 #include "simhost/stencil/BlockStencil.h"
 #include "simhost/stencil/PetriStencil.h"
+#include "simulator/PNSPropertyPage.h"
 #include "simulator/SimulationControlsDialog.h"
 #include "tests/simulator/SimulatorTestHost.h"
 
@@ -116,6 +117,19 @@ TEST_F(SimulatorTest, EnteringAndLeavingPutTheDrawingAndTheWindowBack) {
     EXPECT_EQ(SimulatorTestHost::drawingOf(*document), before);
     EXPECT_EQ(env.application().activeWindow()->ShowConnectPoints(), 1);
     EXPECT_EQ(env.takeMarkers(), std::vector<std::string>{kLeft});
+}
+
+// Settings applied during a run show on the page at once, not at the next step.
+TEST_F(SimulatorTest, AppliedHighlightSettingsShowAtOnce) {
+    document = env.openNet("/nets/net.vsd", conflictNet());
+    const std::string line = env.shapeOf("a").formula("LineColor");
+    ASSERT_TRUE(env.press(PetriNetSimulator::kTag));
+    PNSPropertyPage& page = *env.simulator().propertyPage();
+    page.highlightEnabled = 0;
+    page.conflictColor = 0xFF0000;
+    env.simulator().applySettings();
+    EXPECT_EQ(env.shapeOf("a").formula("LineColor"), line);
+    EXPECT_EQ(env.shapeOf("p").formula("LineColor"), "RGB(0,0,255)");
 }
 
 TEST_F(SimulatorTest, ANetWithErrorsIsNotEntered) {
