@@ -1,5 +1,6 @@
 #include "simulator/PNSPropertyPage.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/PreferencesTool.h"
@@ -126,8 +127,11 @@ void PNSPropertyPage::DoDataExchange(ui::DataExchange& dx) {
     }
 }
 
+// A delay from the file may be any number: a tick that waits longer than the page offers
+// would keep the run from going on for as long (a firing in weeks), and none waits less
+// than nothing.
 int32_t PNSPropertyPage::delayMilliseconds() const {
-    return parseLeadingInteger(delayText).value;
+    return std::clamp(parseLeadingInteger(delayText).value, 0, kLongestDelay);
 }
 
 void PNSPropertyPage::onHighlightConflictsClicked() {

@@ -54,7 +54,7 @@ public:
     int32_t fireAllConcurrent = 1;
     // The firing delay in milliseconds, as the page shows it and the file holds it.
     std::string delayText;
-    // Its leading number, held to 32 bits; 0 when it starts with none.
+    // Its leading number, held to 0 to kLongestDelay; 0 when it starts with none.
     int32_t delayMilliseconds() const;
     ui::ColorRef conflictColor = 0x0000FF;
     ui::ColorRef enabledColor = 0x00FF00;

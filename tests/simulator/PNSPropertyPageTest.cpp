@@ -72,6 +72,19 @@ TEST_F(PNSPageTest, AColourOutOfRangeReadsAsTheDefaultAndUnchangedLinesStay) {
     EXPECT_EQ(store.values[PNSPropertyPage::kConflictColorKey], "99999999999");
 }
 
+// A delay written into the file by hand is used within what the trackbar offers at most
+// (a tick would otherwise wait for weeks), and stays in the file as written.
+TEST_F(PNSPageTest, TheDelayInEffectIsNoLongerThanThePageOffers) {
+    const std::pair<const char*, int32_t> delays[] = {
+        {"2147483647", 5000}, {"99999999999", 5000}, {"6000", 5000}, {"250", 250}, {"-20", 0}};
+    for (const auto& [text, milliseconds] : delays) {
+        store.values[PNSPropertyPage::kDelayKey] = text;
+        page.attachSettings(&store, &tool);
+        EXPECT_EQ(page.delayMilliseconds(), milliseconds) << text;
+        EXPECT_EQ(page.delayText, text);
+    }
+}
+
 TEST_F(PNSPageTest, TheTrackbarShowsTheDelayAndApplyWritesTheSixKeysInOrder) {
     const ui::WindowHandle shown = openPage();
     EXPECT_EQ(simhost::headless::WindowListing::describe(backend, page.item(dialog118::kDelay)),
