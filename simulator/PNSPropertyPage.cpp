@@ -114,8 +114,11 @@ void PNSPropertyPage::DoDataExchange(ui::DataExchange& dx) {
     }
 }
 
+// A delay from the file may be any number: a tick that waits longer than the page offers
+// would keep the run from going on for as long (a firing in weeks), and none waits less
+// than nothing.
 int32_t PNSPropertyPage::delayMilliseconds() const {
-    return std::clamp(parseLeadingInteger(delayText).value, kShortestDelay, kLongestDelay);
+    return std::clamp(parseLeadingInteger(delayText).value, 0, kLongestDelay);
 }
 
 void PNSPropertyPage::onHighlightConflictsClicked() {

@@ -54,8 +54,8 @@ public:
     int32_t fireAllConcurrent = 1;
     // The firing delay in milliseconds, as the page shows it and the file holds it.
     std::string delayText;
-    // Its leading number, held to the trackbar's range: the simulator waits what the page
-    // shows, also after the file was edited by hand (a delay of a day, or none).
+    // Its leading number, held to 0 to kLongestDelay, the trackbar's end: the simulator
+    // never waits longer than the page offers, also after the file was edited by hand.
     int32_t delayMilliseconds() const;
     ui::ColorRef conflictColor = 0x0000FF;
     ui::ColorRef enabledColor = 0x00FF00;

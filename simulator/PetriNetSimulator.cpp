@@ -143,6 +143,8 @@ void PetriNetSimulator::applySettings() {
     enabledColour_ = page_->enabledColor;
     firingDelay_ = page_->delayMilliseconds();
     randomSubset_ = page_->fireAllConcurrent == 0;
+    // A running simulation shows the highlights as they are now set.
+    showOutlines();
 }
 
 // --- The button
@@ -257,6 +259,7 @@ void PetriNetSimulator::buildCellTables() {
 }
 
 void PetriNetSimulator::leaveSimulation() {
+    savedWhileIdle_ = true;
     simulatedWindow_.SetShowConnectPoints(savedWindowSetting_);
     if (display_) {
         if (engine_) display_->showMarking(*engine_->restartSimulation());
@@ -356,7 +359,10 @@ void PetriNetSimulator::stepByHand() {
     fire(engine_->getEnabledTransitions());
 }
 
+// The user's choice is read before anything fires: a firing's highlight clears the
+// selection. It fires on the marking that the free transitions leave.
 void PetriNetSimulator::stepSemiAutomatic() {
+    const std::vector<int32_t> selection = selectedShapeIDs();
     const std::vector<GEGraphElement*> free = engine_->getConflictFreeTransitions();
     if (engine_->getEnabledTransitions().empty()) {
         fire({});
@@ -370,7 +376,7 @@ void PetriNetSimulator::stepSemiAutomatic() {
         }
     }
     if (engine_->getConflictTransitions().empty()) return;
-    const std::vector<GEGraphElement*> selected = selectedTransitions();
+    const std::vector<GEGraphElement*> selected = transitionsToFire(selection);
     if (!selected.empty()) fire(selected);
 }
 
@@ -414,6 +420,13 @@ void PetriNetSimulator::stepBack() {
 
 void PetriNetSimulator::highlight() {
     if (!engine_ || !display_) return;
+    showOutlines();
+    simulatedWindow_.DeselectAll();
+    simulatedWindow_.Activate();
+}
+
+void PetriNetSimulator::showOutlines() {
+    if (!engine_ || !display_) return;
     SimulationShapeDisplay::Outlines outlines;
     if (highlightConflicts_) {
         const std::vector<GEPlace*>& places = engine_->getConflictPlaces();
@@ -421,17 +434,25 @@ void PetriNetSimulator::highlight() {
     }
     if (highlightEnabled_) outlines.push_back({engine_->getEnabledTransitions(), enabledColour_});
     display_->showOutlines(outlines);
-    simulatedWindow_.DeselectAll();
-    simulatedWindow_.Activate();
 }
 
 std::vector<GEGraphElement*> PetriNetSimulator::selectedTransitions() {
-    std::vector<GEGraphElement*> chosen;
-    if (!engine_ || !showsSimulatedPage()) return chosen;
-    const std::vector<GEGraphElement*> enabled = engine_->getEnabledTransitions();
+    return transitionsToFire(selectedShapeIDs());
+}
+
+std::vector<int32_t> PetriNetSimulator::selectedShapeIDs() const {
+    if (!engine_ || !showsSimulatedPage()) return {};
     visio::VSelection selection = application_.ActiveWindow().Selection();
     selection.SetIterationMode(visio::visSelModeSkipSuper);
-    for (int32_t shapeID : getSelectionShapeIDs(selection)) {
+    return getSelectionShapeIDs(selection);
+}
+
+std::vector<GEGraphElement*> PetriNetSimulator::transitionsToFire(
+    const std::vector<int32_t>& shapeIDs) {
+    std::vector<GEGraphElement*> chosen;
+    if (!engine_) return chosen;
+    const std::vector<GEGraphElement*> enabled = engine_->getEnabledTransitions();
+    for (int32_t shapeID : shapeIDs) {
         GEGraphElement* transition = enabledTransitionOfShape(enabled, shapeID);
         if (transition) chosen.push_back(transition);
     }
@@ -550,11 +571,18 @@ void PetriNetSimulator::onBeforeDocumentSave(const visio::VObject& subject) {
 }
 
 void PetriNetSimulator::onDocumentSaved(const visio::VObject& subject) {
-    if (savedWhileIdle_ || !isSimulatedDocument(subject) || !display_) return;
+    if (savedWhileIdle_ || !isSimulatedDocument(subject)) return;
+    showRunAgain();
+}
+
+// After the save, or at the idle event that follows a save that never reported back (it
+// failed): the run and its protection are on the page again.
+void PetriNetSimulator::showRunAgain() {
+    savedWhileIdle_ = true;
+    if (!display_ || !engine_) return;
     display_->saveFormats(writtenCells_.get());
     display_->showMarking(*engine_->getCurrentMarking());
     highlight();
-    savedWhileIdle_ = true;
 }
 
 // The run reads the simulated page alone: a shape added to another page or drawing
@@ -610,6 +638,7 @@ void PetriNetSimulator::onMarker() {
 }
 
 void PetriNetSimulator::onIdle() {
+    if (!savedWhileIdle_) showRunAgain();
     if (buttonOutdated_) {
         updateButton();
         buttonOutdated_ = false;

@@ -138,6 +138,12 @@ private:
     void stepAutomatic();
     void fire(const std::vector<GEGraphElement*>& transitions);
     void showStep(const Marking& marking);
+    // The outlines alone, as the settings say.
+    void showOutlines();
+    // The shapes selected in the active window when it shows the simulated page.
+    std::vector<int32_t> selectedShapeIDs() const;
+    // The enabled transitions among the shapes, as long as they may fire together.
+    std::vector<GEGraphElement*> transitionsToFire(const std::vector<int32_t>& shapeIDs);
     GEGraphElement* enabledTransitionOfShape(const std::vector<GEGraphElement*>& enabled,
                                              int32_t shapeID) const;
     bool showsSimulatedPage() const;
@@ -147,6 +153,7 @@ private:
 
     void onBeforeDocumentSave(const visio::VObject& subject);
     void onDocumentSaved(const visio::VObject& subject);
+    void showRunAgain();
     void onShapeAdded(const visio::VObject& subject);
     void onSelectionChanged();
     void onPageShown();

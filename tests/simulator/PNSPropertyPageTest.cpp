@@ -54,9 +54,8 @@ TEST_F(PNSPageTest, OnlyTheExactTextTRUEIsOnAndAColourIsItsLeadingNumber) {
     EXPECT_EQ(page.delayText, "250");
 }
 
-// A colour past the three bytes of RGB would wrap into another: it reads as the default;
-// a delay past the trackbar's range is waited as the trackbar shows it. What the user did
-// not change on the page stays in the file as the user wrote it.
+// A colour past the three bytes of RGB would wrap into another: it reads as the default.
+// What the user did not change on the page stays in the file as the user wrote it.
 TEST_F(PNSPageTest, ValuesOutOfRangeReadAsThePageShowsThemAndUnchangedLinesStay) {
     store.values = {{PNSPropertyPage::kDelayKey, "99999999"},
                     {PNSPropertyPage::kConflictColorKey, "99999999999"},
@@ -65,14 +64,24 @@ TEST_F(PNSPageTest, ValuesOutOfRangeReadAsThePageShowsThemAndUnchangedLinesStay)
     const ui::WindowHandle shown = openPage();
     EXPECT_EQ(page.conflictColor, 255u);
     EXPECT_EQ(page.enabledColor, 65280u);
-    EXPECT_EQ(page.delayMilliseconds(), PNSPropertyPage::kLongestDelay);
     ASSERT_TRUE(user.tick(shown, dialog118::kFireAll, false));
     ASSERT_TRUE(user.pressApply(shown));
     EXPECT_EQ(store.written,
               (Written{{"PNS_SemiAuto_Fire_All_Transitions_On_Concurrency", "FALSE"}}));
     EXPECT_EQ(store.values[PNSPropertyPage::kConflictColorKey], "99999999999");
-    page.delayText = "20";
-    EXPECT_EQ(page.delayMilliseconds(), PNSPropertyPage::kShortestDelay);
+}
+
+// A delay written into the file by hand is used within what the trackbar offers at most
+// (a tick would otherwise wait for weeks), and stays in the file as written.
+TEST_F(PNSPageTest, TheDelayInEffectIsNoLongerThanThePageOffers) {
+    const std::pair<const char*, int32_t> delays[] = {
+        {"2147483647", 5000}, {"99999999999", 5000}, {"6000", 5000}, {"250", 250}, {"-20", 0}};
+    for (const auto& [text, milliseconds] : delays) {
+        store.values[PNSPropertyPage::kDelayKey] = text;
+        page.attachSettings(&store, &tool);
+        EXPECT_EQ(page.delayMilliseconds(), milliseconds) << text;
+        EXPECT_EQ(page.delayText, text);
+    }
 }
 
 TEST_F(PNSPageTest, TheTrackbarShowsTheDelayAndApplyWritesIt) {

@@ -20,6 +20,7 @@
 #include "simhost/host/Window.h"
 #include "simhost/stencil/BlockStencil.h"
 #include "simhost/stencil/PetriStencil.h"
+#include "simulator/PNSPropertyPage.h"
 #include "simulator/SimulationControlsDialog.h"
 #include "tests/simulator/SimulatorTestHost.h"
 
@@ -119,6 +120,19 @@ TEST_F(SimulatorTest, EnteringAndLeavingPutTheDrawingAndTheWindowBack) {
     EXPECT_EQ(env.takeMarkers(), std::vector<std::string>{kLeft});
 }
 
+// Settings applied during a run show on the page at once, not at the next step.
+TEST_F(SimulatorTest, AppliedHighlightSettingsShowAtOnce) {
+    document = env.openNet("/nets/net.vsd", conflictNet());
+    const std::string line = env.shapeOf("a").formula("LineColor");
+    ASSERT_TRUE(env.press(PetriNetSimulator::kTag));
+    PNSPropertyPage& page = *env.simulator().propertyPage();
+    page.highlightEnabled = 0;
+    page.conflictColor = 0xFF0000;
+    env.simulator().applySettings();
+    EXPECT_EQ(env.shapeOf("a").formula("LineColor"), line);
+    EXPECT_EQ(env.shapeOf("p").formula("LineColor"), "RGB(0,0,255)");
+}
+
 TEST_F(SimulatorTest, ANetWithErrorsIsNotEntered) {
     document = env.openNet("/nets/net.vsd", parseNet("p=1 s*=0", "t", "p>t t>s"));
     before = SimulatorTestHost::drawingOf(*document);
@@ -160,6 +174,20 @@ TEST_F(SimulatorTest, SavesHoldTheDrawingAsBeforeAndOnlyTheSimulatedOneIsTouched
     EXPECT_EQ(tokensIn("v"), "1");
     EXPECT_EQ(env.simulator().stepNumber(), 1);
     EXPECT_TRUE(env.takeMarkers() == std::vector<std::string>{kEntered});
+}
+
+// A save that fails never reports back: once Visio is idle the page shows the run again,
+// its shapes protected.
+TEST_F(SimulatorTest, AFailedSaveGivesThePageItsRunBack) {
+    env.application().hooks().saveDocument = [](simhost::Document&) { return false; };
+    openAndEnter(chainNet());
+    ASSERT_TRUE(env.pressControl(kStepForward));
+    env.host.saveDocument(*document);
+    EXPECT_EQ(tokensIn("q"), "1");
+    EXPECT_EQ(env.shapeOf("t").formula("LockTextEdit"), "1");
+    EXPECT_EQ(env.shapeOf("t").formula("LineColor"), "RGB(0,255,0)");
+    ASSERT_TRUE(env.press(PetriNetSimulator::kTag));
+    EXPECT_EQ(SimulatorTestHost::drawingOf(*document), before);
 }
 
 // Reading takes a marking box's text for the number it starts with, and writes that
@@ -279,6 +307,16 @@ TEST_F(SimulatorTest, SemiAutomaticHoldsOnOneConflictPlaceAndResumes) {
     env.host.pump();
     EXPECT_EQ(tokensIn("q"), "1") << "the tick fired the selection";
     EXPECT_EQ(env.runMode(), RunMode::ByHand) << "nothing is enabled any more";
+}
+
+// A choice made while the run goes on is read before the tick fires anything: a firing
+// clears the selection.
+TEST_F(SimulatorTest, SemiAutomaticFiresTheSelectionBesideTheFreeTransitions) {
+    openAndEnter(concurrentNet());
+    env.select("a");
+    ASSERT_TRUE(env.pressControl(kSemiAutoSim));
+    EXPECT_EQ(tokensIn("v"), "1");
+    EXPECT_EQ(tokensIn("q"), "1") << "the selected a fired in the same tick";
 }
 
 TEST_F(SimulatorTest, TheRecursionStackListTakesPartOnlyWithStackPlaces) {
