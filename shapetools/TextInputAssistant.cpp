@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <variant>
 
@@ -85,32 +86,36 @@ std::optional<int32_t> memberPosition(const visio::VShape& shape, int32_t id) {
     return std::nullopt;
 }
 
-// A copy's references to the shape copied and to the box are Visio's to renumber to the
-// copy and its box; a formula of the original's written into the copy later is
-// renumbered the same way.
-std::string renumbered(std::string formula, int32_t shapeID, int32_t copyID, int32_t boxID,
-                       int32_t copyBoxID) {
+// A copy's references to the shape copied and to its box are Visio's to renumber to the
+// copy and the copy's box; a formula of the original's written into the copy afterwards
+// is renumbered the same way. Only "Sheet.<ID>!" at the start of a name counts.
+using IDMap = std::map<std::string, std::string>;
+
+bool isNameCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
+}
+
+std::string renumbered(const std::string& formula, const IDMap& ids) {
     std::string result;
-    std::size_t from = 0;
+    std::size_t done = 0;
     for (std::size_t at = formula.find(kSheet); at != std::string::npos;
-         at = formula.find(kSheet, from)) {
-        const bool partOfName =
-            at > 0 && (std::isalnum(static_cast<unsigned char>(formula[at - 1])) ||
-                       formula[at - 1] == '_' || formula[at - 1] == '.');
-        std::size_t end = at + std::strlen(kSheet);
-        while (end < formula.size() && std::isdigit(static_cast<unsigned char>(formula[end])))
-            ++end;
-        result += formula.substr(from, end - from);
-        from = end;
-        if (partOfName || end >= formula.size() || formula[end] != '!') continue;
-        const std::string id =
-            formula.substr(at + std::strlen(kSheet), end - at - std::strlen(kSheet));
-        const std::string replaced = id == std::to_string(shapeID) ? std::to_string(copyID)
-                                     : id == std::to_string(boxID) ? std::to_string(copyBoxID)
-                                                                   : id;
-        result.replace(result.size() - id.size(), id.size(), replaced);
+         at = formula.find(kSheet, at + 1)) {
+        const std::size_t digits = at + std::strlen(kSheet);
+        const std::size_t end = formula.find_first_not_of("0123456789", digits);
+        if (end == std::string::npos || formula[end] != '!') continue;
+        if (at > 0 && isNameCharacter(formula[at - 1])) continue;
+        const auto id = ids.find(formula.substr(digits, end - digits));
+        if (id == ids.end()) continue;
+        result += formula.substr(done, digits - done) + id->second;
+        done = end;
     }
-    return result + formula.substr(from);
+    return result + formula.substr(done);
+}
+
+TextInputAssistant::CharFormat renumbered(const TextInputAssistant::CharFormat& format,
+                                          const IDMap& ids) {
+    return {renumbered(format.color, ids), renumbered(format.size, ids),
+            renumbered(format.font, ids)};
 }
 
 // Prompts are display only: showing them or taking them out leaves the document as
@@ -412,11 +417,9 @@ void TextInputAssistant::clearCarriedPrompts(const visio::VShape& copy,
         if (box.isEmpty()) continue;
         if (showsOwnPrompt(box, c.box)) setShapeText(box, std::string());
         if (!c.box.showsPrompt || !hasPromptFormat(box)) continue;
-        const int32_t copyID = copy.ID();
-        const int32_t boxID = box.ID();
-        writeCharFormat(box, {renumbered(c.box.format.color, c.shapeID, copyID, c.box.id, boxID),
-                              renumbered(c.box.format.size, c.shapeID, copyID, c.box.id, boxID),
-                              renumbered(c.box.format.font, c.shapeID, copyID, c.box.id, boxID)});
+        const IDMap ids{{std::to_string(c.shapeID), std::to_string(copy.ID())},
+                        {std::to_string(c.box.id), std::to_string(box.ID())}};
+        writeCharFormat(box, renumbered(c.box.format, ids));
     }
 }
 

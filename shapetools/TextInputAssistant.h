@@ -9,7 +9,9 @@
 // at "FALSE" in every file saved, so that the masters hide their prompt boxes where the
 // add-on is not there to serve them, and offers to repair a file that was stored
 // otherwise (Visio crashed in between). Prompts are display only: they are taken out
-// before a document is written and shown again once it is.
+// before a document is written and shown again once it is, showing and taking them out
+// leaves the document as saved as it was, and reading takes a box that shows one as
+// empty. Only a prompt it wrote itself, into an empty box, ever comes out again.
 //
 // The prompts' format is a display in the user's cells (see CellDisplay). Not
 // registered: no button, no page. Created fifth among the tools.
