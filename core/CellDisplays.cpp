@@ -28,6 +28,10 @@ void CellDisplay::takeUserFormulas(const visio::VPage& page, SavedFormulaIndex& 
     });
 }
 
+bool CellDisplay::showsOwnText(const visio::VShape&, int32_t, const std::string&) const {
+    return false;
+}
+
 void CellDisplays::join(CellDisplay* display) {
     if (display && std::find(displays_.begin(), displays_.end(), display) == displays_.end())
         displays_.push_back(display);
@@ -50,4 +54,11 @@ std::optional<std::string> CellDisplays::userFormula(const CellDisplay* asker,
 
 void CellDisplays::putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) const {
     for (CellDisplay* display : displays_) display->putBack(page, shapeIDs);
+}
+
+bool CellDisplays::showsOwnText(const visio::VShape& box, int32_t boxID,
+                                const std::string& text) const {
+    return std::any_of(displays_.begin(), displays_.end(), [&](const CellDisplay* display) {
+        return display->showsOwnText(box, boxID, text);
+    });
 }

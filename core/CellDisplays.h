@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/CellAddress.h"
+#include "model/ShownBoxTexts.h"
 #include "platform/visio/VPage.h"
 
 class CellDisplays;
@@ -37,6 +38,10 @@ public:
     // another page: the display writes back what the user had in the cells it holds in
     // them.
     virtual void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) = 0;
+    // Whether the display shows the text, a text of its own, in the box (of that ID) that
+    // the user left empty. Most displays show none.
+    virtual bool showsOwnText(const visio::VShape& box, int32_t boxID,
+                              const std::string& text) const;
 
 protected:
     // What the user had beneath another display in the cell, when one holds it.
@@ -51,8 +56,8 @@ private:
 };
 
 // The displays of the tools that the main controller creates: it owns one and hands it
-// to them.
-class CellDisplays {
+// to them, and to the models, which read past the texts a display shows.
+class CellDisplays : public ShownBoxTexts {
 public:
     void join(CellDisplay* display);
     void leave(CellDisplay* display);
@@ -62,6 +67,8 @@ public:
                                            int32_t shapeID, const CellAddress& cell) const;
     // Every display puts back what it holds in these shapes of the page.
     void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) const;
+    bool showsOwnText(const visio::VShape& box, int32_t boxID,
+                      const std::string& text) const override;
 
 private:
     std::vector<CellDisplay*> displays_;

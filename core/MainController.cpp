@@ -44,6 +44,7 @@ MainController::MainController(const visio::VApplication& application,
     : application_(application), toolFactories_(std::move(toolFactories)) {
     router_ = std::make_unique<VisioEventRouter>(this);
     diagramTypeHolder_ = std::make_unique<DiagramTypeHolder>();
+    diagramTypeHolder_->setShownBoxTexts(&cellDisplays_);
     subscribeEvents();
 }
 

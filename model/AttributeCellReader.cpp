@@ -6,6 +6,7 @@
 #include "model/SavedFormulaIndex.h"
 #include "model/ShapeAttributes.h"
 #include "model/ShapeFixUps.h"
+#include "model/ShownBoxTexts.h"
 
 namespace {
 
@@ -158,11 +159,17 @@ bool AttributeCellReader::readMarking(const std::string& name) {
     return true;
 }
 
+std::string AttributeCellReader::userText(const visio::VShape& box, int32_t boxID) const {
+    std::string text = getShapeText(box);
+    if (record_.shownTexts_ && record_.shownTexts_->showsOwnText(box, boxID, text)) text.clear();
+    return text;
+}
+
 // A client that shows something in the box puts back what the user wrote there, not the
 // number reading made of it.
 int32_t AttributeCellReader::readTextValue(const visio::VShape& box, int32_t boxID,
                                            TextBoxKind kind, const char* promptCell) {
-    const std::string text = getShapeText(box);
+    const std::string text = userText(box, boxID);
     const std::string prompt = record_.shape_.cellString(promptCell);
     const TextBoxValue result = evaluateTextBox(kind, text, prompt);
     const std::string shown = result.rewrite ? std::to_string(result.value) : text;

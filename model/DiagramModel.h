@@ -41,6 +41,8 @@ public:
 
     // How the model reads what it saves; set before readShapes (one by one unless set).
     void setReadingMode(ReadingMode mode);
+    // What tools show in boxes for a while, which reading takes past (not owned).
+    void setShownBoxTexts(const ShownBoxTexts* texts) { attributes_.setShownBoxTexts(texts); }
     // Reads a page's or a group's shapes, searching plain groups.
     void readShapes(const visio::VShapes& shapes);
     // The same for a page's shapes already walked, with what was read of them.

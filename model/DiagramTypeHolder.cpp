@@ -152,6 +152,7 @@ void DiagramTypeHolder::createModel(const visio::VShapes& shapes, const CellAddr
     std::unique_ptr<DiagramModel> model = newModel(tables);
     if (!model) return;
     model->setReadingMode(readingMode_);
+    model->setShownBoxTexts(shownTexts_);
     std::vector<ShapeFacts> scanned = takeScan(shapes);
     if (scanned.empty()) {
         model->readShapes(shapes);

@@ -14,6 +14,7 @@ class DiagramModel;
 class GEAdjacencyMatrix;
 class GEElementSet;
 class SavedFormulaIndex;
+class ShownBoxTexts;
 
 // The main controller owns one holder and hands it to the checker and the simulator,
 // which reach the model only through it. The type is decided from the kinds of the
@@ -48,6 +49,9 @@ public:
                      FormulaScope scope = FormulaScope::EveryShape);
     // How models read the page (batched unless set); both read the same.
     void setReadingMode(ReadingMode mode) { readingMode_ = mode; }
+    // What the tools show in boxes for a while, which models read past (not owned; it
+    // must outlive the holder's models).
+    void setShownBoxTexts(const ShownBoxTexts* texts) { shownTexts_ = texts; }
     void deleteModel();
     bool hasModel() const { return model_ != nullptr; }
 
@@ -77,4 +81,5 @@ private:
     visio::VShapes scannedPage_;
     std::vector<ShapeFacts> scanned_;
     ReadingMode readingMode_ = ReadingMode::Batched;
+    const ShownBoxTexts* shownTexts_ = nullptr;
 };

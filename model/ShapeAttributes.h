@@ -14,6 +14,7 @@
 #include "platform/visio/VShapes.h"
 
 class SavedFormulaIndex;
+class ShownBoxTexts;
 
 // A diagram model reads each shape of a page through one record; a shape that is an
 // element of the expected kind with a complete set of attribute cells is accepted, and
@@ -32,6 +33,8 @@ public:
     void reset();
     // The index that registers each accepted shape and its sub-shapes (not owned).
     void setOwner(SavedFormulaIndex* owner) { owner_ = owner; }
+    // What tools show in boxes for a while, to be read past (not owned; none unless set).
+    void setShownBoxTexts(const ShownBoxTexts* texts) { shownTexts_ = texts; }
     // Batched: each fact of the shape being read is asked of Visio once (one by one
     // unless set).
     void setReadingMode(ReadingMode mode) { remember_ = mode == ReadingMode::Batched; }
@@ -135,6 +138,7 @@ private:
     std::string elementTypeName() const;
 
     SavedFormulaIndex* owner_ = nullptr;
+    const ShownBoxTexts* shownTexts_ = nullptr;
     std::string expectedType_;
     bool remember_ = false;
     uint64_t writes_ = 0;

@@ -1,7 +1,10 @@
 #include "shapetools/TextInputAssistant.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstring>
+#include <map>
 #include <optional>
 #include <variant>
 
@@ -31,8 +34,10 @@ constexpr CellAddress kCharFontCell{visio::visSectionCharacter, 0, visio::visCha
 
 // A prompt is small and coloured, so that it cannot be taken for the user's text.
 const TextInputAssistant::CharFormat kPromptFormat{"18", "8 pt", "0"};
-// The format a copied box gets when its copied prompt is cleared.
-const TextInputAssistant::CharFormat kPlainFormat{"0", "10 pt", "0"};
+// The edit commands whose scope events announce a copy to the clipboard and a paste.
+constexpr int32_t kCopyScope = 1021;
+constexpr int32_t kPasteScope = 1022;
+constexpr char kSheet[] = "Sheet.";
 // Sub-shape numbers beyond this name no sub-shape (and fit no index).
 constexpr double kMaxIndex = 32767;
 
@@ -63,6 +68,73 @@ void writeCharFormat(const visio::VShape& box, const TextInputAssistant::CharFor
     setCellFormula(box, kCharSize, format.size);
     setCellFormula(box, kCharFont, format.font);
 }
+
+bool hasPromptFormat(const visio::VShape& box) {
+    return getCellString(box, kCharColor) == kPromptFormat.color &&
+           getCellString(box, kCharSize) == kPromptFormat.size &&
+           getCellString(box, kCharFont) == kPromptFormat.font;
+}
+
+// The place of the shape of that ID among the shape's members (0 for the shape itself).
+std::optional<int32_t> memberPosition(const visio::VShape& shape, int32_t id) {
+    if (id == 0) return std::nullopt;
+    if (shape.ID() == id) return 0;
+    const visio::VShapes members = shape.Shapes();
+    const int32_t count = members.Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        if (getShapeByIndex(members, i).ID() == id) return i;
+    }
+    return std::nullopt;
+}
+
+// A copy's references to the shape copied and to its box are Visio's to renumber to the
+// copy and the copy's box; a formula of the original's written into the copy afterwards
+// is renumbered the same way. Only "Sheet.<ID>!" at the start of a name counts.
+using IDMap = std::map<std::string, std::string>;
+
+bool isNameCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
+}
+
+std::string renumbered(const std::string& formula, const IDMap& ids) {
+    std::string result;
+    std::size_t done = 0;
+    for (std::size_t at = formula.find(kSheet); at != std::string::npos;
+         at = formula.find(kSheet, at + 1)) {
+        const std::size_t digits = at + std::strlen(kSheet);
+        const std::size_t end = formula.find_first_not_of("0123456789", digits);
+        if (end == std::string::npos || formula[end] != '!') continue;
+        if (at > 0 && isNameCharacter(formula[at - 1])) continue;
+        const auto id = ids.find(formula.substr(digits, end - digits));
+        if (id == ids.end()) continue;
+        result += formula.substr(done, digits - done) + id->second;
+        done = end;
+    }
+    return result + formula.substr(done);
+}
+
+TextInputAssistant::CharFormat renumbered(const TextInputAssistant::CharFormat& format,
+                                          const IDMap& ids) {
+    return {renumbered(format.color, ids), renumbered(format.size, ids),
+            renumbered(format.font, ids)};
+}
+
+// Prompts are display only: showing them or taking them out leaves the document as
+// saved as it was.
+class SavedStateKept {
+public:
+    explicit SavedStateKept(const visio::VShape& shape)
+        : document_(shape.Document()), saved_(document_.Saved()) {}
+    ~SavedStateKept() {
+        if (saved_) document_.SetSaved(true);
+    }
+    SavedStateKept(const SavedStateKept&) = delete;
+    SavedStateKept& operator=(const SavedStateKept&) = delete;
+
+private:
+    visio::VDocument document_;
+    bool saved_;
+};
 
 }  // namespace
 
@@ -168,6 +240,7 @@ bool TextInputAssistant::wasSelectedBefore(int32_t shapeID) const {
 void TextInputAssistant::saveCharFormat(const visio::VShape& box) {
     const int32_t id = box.ID();
     savedBoxes_.push_back({id,
+                           std::string(),
                            {userCharFormula(box, id, kCharColor, kCharColorCell),
                             userCharFormula(box, id, kCharSize, kCharSizeCell),
                             userCharFormula(box, id, kCharFont, kCharFontCell)}});
@@ -208,20 +281,24 @@ void TextInputAssistant::onSelectionChanged() {
     for (int32_t i = 1; i <= count; ++i) previousSelectionIDs_.push_back(selection.Item(i).ID());
 }
 
+// A text the user typed into a box is never the assistant's, even where it reads like
+// the prompt: only an empty box gets the prompt, and only that prompt comes out again.
 void TextInputAssistant::showPrompts() {
     const visio::VShape shape = selectedShape_;
     if (wasSelectedBefore(shape.ID())) return;
     savedBoxes_.clear();
     promptPage_ = shape.ContainingPage();
+    const SavedStateKept kept(shape);
     const int32_t count = boxCount(shape);
     for (int32_t n = 1; n <= count; ++n) {
         const visio::VShape box = textBox(shape, n);
-        const std::string prompt = promptOf(shape, n);
         saveCharFormat(box);
+        SavedBox& saved = savedBoxes_.back();
+        saved.prompt = promptOf(shape, n);
         if (box.isEmpty() || !getShapeText(box).empty() || suppressPromptText_) continue;
-        setShapeText(box, prompt);
+        setShapeText(box, saved.prompt);
         writeCharFormat(box, kPromptFormat);
-        savedBoxes_.back().showsPrompt = true;
+        saved.showsPrompt = saved.wrotePrompt = true;
     }
 }
 
@@ -229,31 +306,54 @@ void TextInputAssistant::hidePrompts() {
     // Prompts a save took out do not come back once the selection has moved on.
     boxesHiddenForSave_.clear();
     if (promptShape_.isEmpty()) return;
-    const int32_t count = boxCount(promptShape_);
-    for (int32_t n = 1; n <= count; ++n) {
-        const visio::VShape box = textBox(promptShape_, n);
-        if (box.isEmpty()) continue;
-        const bool showsPromptText = getShapeText(box) == promptOf(promptShape_, n);
-        if (showsPromptText || showsPromptFormat(n)) restoreCharFormat(box, n);
-        if (showsPromptText && !suppressPromptText_) setShapeText(box, std::string());
+    const SavedStateKept kept(promptShape_);
+    for (SavedBox& saved : savedBoxes_) {
+        const visio::VShape box = boxOf(saved);
+        if (!box.isEmpty()) takeOutPrompt(box, saved, WhileTextTool::KeepText);
     }
     savedBoxes_.clear();
+}
+
+visio::VShape TextInputAssistant::boxOf(const SavedBox& saved) const {
+    if (saved.id == 0) return visio::VShape();
+    return getShapeByID(promptPage_.Shapes(), saved.id);
+}
+
+bool TextInputAssistant::showsOwnPrompt(const visio::VShape& box, const SavedBox& saved) {
+    return saved.wrotePrompt && getShapeText(box) == saved.prompt;
 }
 
 // The prompt's format stays the assistant's to take away when the prompt text went
 // meanwhile: another tool wrote its own text over it (the simulator its token count), or
 // the text was typed without its editing being opened.
-bool TextInputAssistant::showsPromptFormat(int32_t n) const {
-    return n >= 1 && static_cast<std::size_t>(n) <= savedBoxes_.size() &&
-           savedBoxes_[static_cast<std::size_t>(n - 1)].showsPrompt;
+bool TextInputAssistant::takeOutPrompt(const visio::VShape& box, SavedBox& saved,
+                                       WhileTextTool rule) {
+    const bool ownText = showsOwnPrompt(box, saved);
+    if (saved.showsPrompt) restoreFormat(box, saved);
+    if (!ownText || (suppressPromptText_ && rule == WhileTextTool::KeepText)) return false;
+    setShapeText(box, std::string());
+    saved.wrotePrompt = false;
+    return true;
+}
+
+void TextInputAssistant::restoreFormat(const visio::VShape& box, SavedBox& saved) {
+    writeCharFormat(box, saved.format);
+    saved.showsPrompt = false;
 }
 
 // A box of a shape whose prompts were never written has no saved format to go back to.
 void TextInputAssistant::restoreCharFormat(const visio::VShape& box, int32_t n) {
     if (n < 1 || static_cast<std::size_t>(n) > savedBoxes_.size()) return;
-    SavedBox& saved = savedBoxes_[static_cast<std::size_t>(n - 1)];
-    writeCharFormat(box, saved.format);
-    saved.showsPrompt = false;
+    restoreFormat(box, savedBoxes_[static_cast<std::size_t>(n - 1)]);
+}
+
+bool TextInputAssistant::showsOwnText(const visio::VShape& box, int32_t boxID,
+                                      const std::string& text) const {
+    for (const SavedBox& saved : savedBoxes_) {
+        if (saved.id != boxID || !saved.wrotePrompt || text != saved.prompt) continue;
+        return box.ContainingPage().isSameObject(promptPage_);
+    }
+    return false;
 }
 
 std::optional<std::string> TextInputAssistant::userFormula(const visio::VPage& page,
@@ -290,29 +390,50 @@ visio::VShape TextInputAssistant::singleSelectedShape() const {
 void TextInputAssistant::restoreEditedBoxFormat() {
     const visio::VShape edited = selectionSkippingSuper().Item(1);
     if (edited.isEmpty()) return;
-    visio::VShape owner = edited;
-    if (!hasBoxCount(owner)) owner = edited.ContainingShape();
-    if (!hasBoxCount(owner)) return;
-    const int32_t count = boxCount(owner);
-    for (int32_t n = 1; n <= count; ++n) {
-        const visio::VShape box = textBox(owner, n);
-        if (box.isEmpty() || box.ID() != edited.ID()) continue;
-        if (getShapeText(box) == promptOf(owner, n)) restoreCharFormat(box, n);
+    const int32_t id = edited.ID();
+    for (SavedBox& saved : savedBoxes_) {
+        if (saved.id != id || !saved.showsPrompt || !showsOwnPrompt(edited, saved)) continue;
+        if (!edited.ContainingPage().isSameObject(promptPage_)) return;
+        const SavedStateKept kept(edited);
+        restoreFormat(edited, saved);
     }
 }
 
-// A copy of a shape that showed its prompts carries them as text: they are taken out.
+// A copy of a shape that showed its prompts carries them: the prompt texts the
+// assistant wrote go, and its boxes get the formats the user had beneath the prompts. A
+// paste carries what the shape showed when it was copied; any other copy what the shape
+// that shows prompts shows now.
 void TextInputAssistant::clearCopiedPrompts() {
     const visio::VShape shape = singleSelectedShape();
     if (shape.isEmpty() || showsPromptsOf(shape)) return;
     selectedShape_ = shape;
     if (!hasBoxCount(shape) || suppressPromptText_) return;
-    const int32_t count = boxCount(shape);
-    for (int32_t n = 1; n <= count; ++n) {
-        const visio::VShape box = textBox(shape, n);
-        if (box.isEmpty() || getShapeText(box) != promptOf(shape, n)) continue;
-        setShapeText(box, std::string());
-        writeCharFormat(box, kPlainFormat);
+    clearCarriedPrompts(shape, pasting_ ? clipboardPrompts_ : carriedPrompts());
+}
+
+std::vector<TextInputAssistant::CarriedBox> TextInputAssistant::carriedPrompts() const {
+    std::vector<CarriedBox> carried;
+    if (!promptsActive_ || promptShape_.isEmpty()) return carried;
+    for (const SavedBox& saved : savedBoxes_) {
+        if (!saved.showsPrompt && !saved.wrotePrompt) continue;
+        if (const std::optional<int32_t> position = memberPosition(promptShape_, saved.id))
+            carried.push_back({promptShape_.ID(), *position, saved});
+    }
+    return carried;
+}
+
+// A shape dropped meanwhile, not copied, shows neither the prompt nor its format.
+void TextInputAssistant::clearCarriedPrompts(const visio::VShape& copy,
+                                             const std::vector<CarriedBox>& carried) {
+    for (const CarriedBox& c : carried) {
+        const visio::VShape box =
+            c.position == 0 ? copy : getShapeByIndex(copy.Shapes(), c.position);
+        if (box.isEmpty()) continue;
+        if (showsOwnPrompt(box, c.box)) setShapeText(box, std::string());
+        if (!c.box.showsPrompt || !hasPromptFormat(box)) continue;
+        const IDMap ids{{std::to_string(c.shapeID), std::to_string(copy.ID())},
+                        {std::to_string(c.box.id), std::to_string(box.ID())}};
+        writeCharFormat(box, renumbered(c.box.format, ids));
     }
 }
 
@@ -352,37 +473,30 @@ void TextInputAssistant::endSave(bool saved) {
     if (saved || savedBeforeSave_) document.SetSaved(true);
 }
 
-// Whatever the text tool's state, the file gets the boxes' own texts and formats.
+// Whatever the text tool's state, the file gets the boxes' own texts and formats: a
+// text typed over a prompt unseen is saved in the box's own format.
 void TextInputAssistant::takeOutPromptsForSave(const visio::VDocument& document) {
     if (promptShape_.isEmpty() || promptShape_.Document().ID() != document.ID()) return;
-    const int32_t count = boxCount(promptShape_);
-    for (int32_t n = 1; n <= count; ++n) {
-        const visio::VShape box = textBox(promptShape_, n);
+    for (std::size_t i = 0; i < savedBoxes_.size(); ++i) {
+        const visio::VShape box = boxOf(savedBoxes_[i]);
         if (box.isEmpty()) continue;
-        if (getShapeText(box) != promptOf(promptShape_, n)) {
-            // Typed over without the box's editing being seen: the text is the user's, and
-            // so is the format it is saved in.
-            if (showsPromptFormat(n)) restoreCharFormat(box, n);
-            continue;
-        }
-        restoreCharFormat(box, n);
-        setShapeText(box, std::string());
-        boxesHiddenForSave_.push_back(n);
+        if (takeOutPrompt(box, savedBoxes_[i], WhileTextTool::TakeOutText))
+            boxesHiddenForSave_.push_back(i);
     }
 }
 
 // A box that got a text in the meantime keeps it.
 void TextInputAssistant::showPromptsAfterSave() {
-    for (int32_t n : boxesHiddenForSave_) {
-        const visio::VShape box = textBox(promptShape_, n);
+    for (std::size_t i : boxesHiddenForSave_) {
+        if (i >= savedBoxes_.size()) continue;
+        SavedBox& saved = savedBoxes_[i];
+        const visio::VShape box = boxOf(saved);
         if (box.isEmpty() || !getShapeText(box).empty()) continue;
-        setShapeText(box, promptOf(promptShape_, n));
+        setShapeText(box, saved.prompt);
         writeCharFormat(box, kPromptFormat);
         // The prompt's format is the assistant's display again, beneath which the other
         // tools find the user's format.
-        if (static_cast<std::size_t>(n) <= savedBoxes_.size()) {
-            savedBoxes_[static_cast<std::size_t>(n - 1)].showsPrompt = true;
-        }
+        saved.showsPrompt = saved.wrotePrompt = true;
     }
     boxesHiddenForSave_.clear();
 }
@@ -449,6 +563,9 @@ void TextInputAssistant::onVisioEvent(int32_t eventCode, const visio::VObject& s
 void TextInputAssistant::onScope(const visio::Variant& moreInfo) {
     const std::optional<int32_t> scope = scopeNumberOf(moreInfo);
     if (!scope) return;
+    // Shapes added from here on are pasted only while the paste's scope lasts.
+    pasting_ = *scope == kPasteScope;
+    if (*scope == kCopyScope) clipboardPrompts_ = carriedPrompts();
     if (*scope == kTextToolScope) {
         suppressPromptText_ = true;
     } else if (*scope >= kFirstToolScope && *scope <= kLastToolScope) {
@@ -461,6 +578,7 @@ void TextInputAssistant::onScope(const visio::Variant& moreInfo) {
 // announces as a save and never reports back) leaves the prompts out and the cell at
 // "FALSE" until now.
 void TextInputAssistant::onIdle() {
+    pasting_ = false;
     if (repairPending_) {
         repairPending_ = false;
         const visio::VDocument document = application_.ActiveDocument();

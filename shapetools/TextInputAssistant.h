@@ -9,7 +9,9 @@
 // at "FALSE" in every file saved, so that the masters hide their prompt boxes where the
 // add-on is not there to serve them, and offers to repair a file that was stored
 // otherwise (Visio crashed in between). Prompts are display only: they are taken out
-// before a document is written and shown again once it is.
+// before a document is written and shown again once it is, showing and taking them out
+// leaves the document as saved as it was, and reading takes a box that shows one as
+// empty. Only a prompt it wrote itself, into an empty box, ever comes out again.
 //
 // The prompts' format is a display in the user's cells (see CellDisplay). Not
 // registered: no button, no page. Created fifth among the tools.
@@ -78,6 +80,8 @@ public:
     void restoreEditedBoxFormat();
     void restoreCharFormat(const visio::VShape& box, int32_t n);
     bool showsPromptsOf(const visio::VShape& shape) const;
+    // A shape was added: when it is a copy of a shape that showed prompts, the prompts
+    // it carries go and its boxes get the user's formats.
     void clearCopiedPrompts();
     // The repair question for a document stored with the hide cell set; Yes runs the
     // built-in command (1004 save, 1005 save as).
@@ -86,11 +90,33 @@ public:
     std::optional<std::string> userFormula(const visio::VPage& page, int32_t shapeID,
                                            const CellAddress& cell) const override;
     void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) override;
+    // The prompt the assistant wrote into the box still stands there.
+    bool showsOwnText(const visio::VShape& box, int32_t boxID,
+                      const std::string& text) const override;
 
     bool arePromptsActive() const { return promptsActive_; }
     bool isPromptTextSuppressed() const { return suppressPromptText_; }
 
 private:
+    // A box of the shape that shows the prompts: its ID (0 when the shape names no box),
+    // its prompt, the format the user gave it, whether the prompt's format shows in it
+    // now, and whether the prompt text the assistant wrote stands in it (the user has no
+    // text beneath). The box is found by its ID: a member deleted meanwhile moves the
+    // others up among the shape's members.
+    struct SavedBox {
+        int32_t id = 0;
+        std::string prompt;
+        CharFormat format;
+        bool showsPrompt = false;
+        bool wrotePrompt = false;
+    };
+    // A box as a copy of the shape carries it: the shape's ID and the box's place among
+    // its members (0 for the shape itself).
+    struct CarriedBox {
+        int32_t shapeID = 0;
+        int32_t position = 0;
+        SavedBox box;
+    };
     // The box of text box n (from 1) of the shape: the shape itself or one of its
     // sub-shapes; empty when the shape names none for n.
     static visio::VShape textBox(const visio::VShape& shape, int32_t n);
@@ -103,13 +129,25 @@ private:
     visio::VSelection selectionSkippingSuper() const;
     visio::VShape singleSelectedShape() const;
     void saveCharFormat(const visio::VShape& box);
-    // Box n still shows the prompt's format, whatever its text.
-    bool showsPromptFormat(int32_t n) const;
+    void restoreFormat(const visio::VShape& box, SavedBox& saved);
     // The cell's formula as the user has it, beneath another tool's display when one
     // holds it.
     std::string userCharFormula(const visio::VShape& box, int32_t boxID, const char* name,
                                 const CellAddress& cell) const;
     bool wasSelectedBefore(int32_t shapeID) const;
+    // The box on the prompts' page, found by its ID; empty when it has gone.
+    visio::VShape boxOf(const SavedBox& saved) const;
+    // The box still shows the prompt text the assistant wrote.
+    static bool showsOwnPrompt(const visio::VShape& box, const SavedBox& saved);
+    // Whether a prompt text comes out while the text tool is chosen, which types into
+    // shapes itself.
+    enum class WhileTextTool { KeepText, TakeOutText };
+    // Takes the prompt's format and the prompt text the assistant wrote out of the box;
+    // true when the text came out.
+    bool takeOutPrompt(const visio::VShape& box, SavedBox& saved, WhileTextTool rule);
+    // What a copy of the shape that shows prompts carries of them now.
+    std::vector<CarriedBox> carriedPrompts() const;
+    void clearCarriedPrompts(const visio::VShape& copy, const std::vector<CarriedBox>& carried);
     void onScope(const visio::Variant& moreInfo);
     void onIdle();
     // Writes the hide cell of the document, when it has one; marks the document saved
@@ -124,13 +162,6 @@ private:
     void takeOutPromptsForSave(const visio::VDocument& document);
     void showPromptsAfterSave();
 
-    // A box of the shape that shows the prompts: its ID, the format the user gave it, and
-    // whether its prompt shows in the prompt's format now.
-    struct SavedBox {
-        int32_t id = 0;
-        CharFormat format;
-        bool showsPrompt = false;
-    };
     // The boxes as they were before their prompts were shown, box n at n - 1, on the
     // page of the shape that shows them.
     std::vector<SavedBox> savedBoxes_;
@@ -147,5 +178,9 @@ private:
     // and the boxes of promptShape_ whose prompts were taken out for it.
     visio::VDocument savingDocument_;
     bool savedBeforeSave_ = false;
-    std::vector<int32_t> boxesHiddenForSave_;
+    std::vector<std::size_t> boxesHiddenForSave_;
+    // What the last copy to the clipboard carried of the prompts, and whether the shapes
+    // being added now are pasted from it.
+    std::vector<CarriedBox> clipboardPrompts_;
+    bool pasting_ = false;
 };

@@ -62,6 +62,9 @@ protected:
 
 TEST_F(TextInputAssistantTest, PromptsFollowTheSelection) {
     const std::string ownSize = box(place, 2).formula("Char.Size");
+    // Prompts are display only: the drawing stays saved while they come and go.
+    simhost::Document& document = *tools.host.application().activeDocument();
+    document.SetSaved(true);
     select({place.get()});
     EXPECT_EQ(texts(place), "Name|Tokens|Capacity");
     EXPECT_EQ(box(place, 2).formula("Char.Color"), "18");
@@ -83,17 +86,34 @@ TEST_F(TextInputAssistantTest, PromptsFollowTheSelection) {
     EXPECT_EQ(texts(place), "||");
     EXPECT_EQ(box(place, 2).formula("Char.Size"), ownSize);
     EXPECT_FALSE(assistant().arePromptsActive());
+    EXPECT_TRUE(document.isSaved());
     // Alone now, but it was part of the selection before: no prompts.
     select({place.get()});
     EXPECT_EQ(texts(place), "||");
 
-    // Text of the user's that reads like the prompt is taken for the prompt.
+    // Text of the user's that reads like the prompt stays the user's, in the user's
+    // format.
     select({transition.get()});
     tools.host.setText(box(place, 2), "Tokens");
+    const std::string ownColor = box(place, 2).formula("Char.Color");
     select({place.get()});
     EXPECT_EQ(texts(place), "Name|Tokens|Capacity");
+    EXPECT_EQ(box(place, 2).formula("Char.Color"), ownColor);
     select({transition.get()});
-    EXPECT_EQ(texts(place), "||");
+    EXPECT_EQ(texts(place), "|Tokens|");
+}
+
+// The boxes are the ones the prompts went into, wherever a member deleted meanwhile
+// moved them among the shape's members; a deleted box is left alone.
+TEST_F(TextInputAssistantTest, PromptsComeOutOfTheBoxesTheyWentInto) {
+    const std::string ownColor = box(place, 1).formula("Char.Color");
+    select({place.get()});
+    tools.host.deleteShape(box(place, 3));
+    tools.host.deleteShape(*place->memberList()[0]);
+    select({transition.get()});
+    EXPECT_EQ(place->memberList().size(), 2u);
+    EXPECT_EQ(box(place, 0).text() + "|" + box(place, 1).text(), "|");
+    EXPECT_EQ(box(place, 0).formula("Char.Color"), ownColor);
 }
 
 TEST_F(TextInputAssistantTest, TheBoxCountSaysHowManyBoxesShowPrompts) {
@@ -161,20 +181,38 @@ TEST_F(TextInputAssistantTest, OnlyADrawingWindowsSelectionCounts) {
     EXPECT_EQ(texts(place), "Name|Tokens|Capacity");
 }
 
+// A copy, duplicated or pasted (also once the prompts have gone), loses the prompts it
+// carries and gets the user's formats beneath them; the user's own text stays, even
+// where it reads like the prompt.
 TEST_F(TextInputAssistantTest, ACopyLosesThePromptsItCarries) {
-    const std::string ownSize = box(place, 2).formula("Char.Size");
+    const auto format = [](Shape& box) {
+        return std::to_string(box.CellExistsU("Char.Color", 1)) + " " + box.formula("Char.Size") +
+               " " + std::to_string(box.CellExistsU("Char.Size", 1));
+    };
+    // Inherited from the master.
+    const std::string own = format(box(place, 2));
+    tools.host.setText(box(place, 3), "Capacity");
+    const auto selected = [&]() {
+        return ShapeRef(tools.host.application().activeWindow()->selection().reported(0).at(0));
+    };
+    const auto ownFormat = [&](const ShapeRef& shape) {
+        for (int n = 1; n <= 3; ++n) EXPECT_EQ(format(box(shape, n)), own);
+    };
     select({place.get()});
+    ASSERT_TRUE(tools.host.copySelection());
     ASSERT_TRUE(tools.host.duplicateSelection());
-    ShapeRef copy(tools.host.application().activeWindow()->selection().reported(0).at(0));
+    ShapeRef copy = selected();
     ASSERT_NE(copy.get(), place.get());
-    // Selected, the copy shows prompts of its own, over the plain format it was given.
+    // Selected, the copy shows prompts of its own.
     EXPECT_EQ(texts(copy), "Name|Tokens|Capacity");
     select({transition.get()});
-    EXPECT_EQ(texts(copy), "||");
-    EXPECT_EQ(box(copy, 2).formula("Char.Size"), "10 pt");
-    EXPECT_EQ(box(copy, 2).formula("Char.Color"), "0");
-    EXPECT_EQ(texts(place), "||");
-    EXPECT_EQ(box(place, 2).formula("Char.Size"), ownSize);
+    ASSERT_TRUE(tools.host.paste());
+    ShapeRef pasted = selected();
+    select({transition.get()});
+    for (const ShapeRef& shape : {place, copy, pasted}) {
+        EXPECT_EQ(texts(shape), "||Capacity");
+        ownFormat(shape);
+    }
 }
 
 // What the user's boxes hold comes back as it was: a format inherited from the master
