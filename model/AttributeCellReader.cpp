@@ -158,16 +158,14 @@ bool AttributeCellReader::readMarking(const std::string& name) {
     return true;
 }
 
-// A client that shows something in the box puts back what the user wrote there, not the
-// number reading made of it.
+// Reading never writes the box: a client that shows something in it puts back what the
+// user wrote there.
 int32_t AttributeCellReader::readTextValue(const visio::VShape& box, int32_t boxID,
                                            TextBoxKind kind, const char* promptCell) {
     const std::string text = getShapeText(box);
     const std::string prompt = record_.shape_.cellString(promptCell);
     const TextBoxValue result = evaluateTextBox(kind, text, prompt);
-    const std::string shown = result.rewrite ? std::to_string(result.value) : text;
-    if (result.rewrite) setShapeText(box, shown);
-    if (record_.owner_) record_.owner_->noteTextRead(boxID, text, shown);
+    if (record_.owner_) record_.owner_->noteTextRead(boxID, text, text);
     return result.value;
 }
 

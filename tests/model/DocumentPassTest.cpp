@@ -34,8 +34,8 @@ TEST_F(DocumentPass, ADocumentOfCompleteShapesNeedsNoChange) {
     dropBinaryRelationship(page());
     add(simhost::ShapeSpec::box(1, 1, 1, 1));
     EXPECT_FALSE(pass());
-    // Readers still write their numbers in plain decimal.
-    EXPECT_EQ(subShape(arc, 2)->text(), "7");
+    // Reading leaves the user's text as typed.
+    EXPECT_EQ(subShape(arc, 2)->text(), "07");
     EXPECT_TRUE(messageBoxes().empty());
 }
 
