@@ -101,6 +101,19 @@ TEST_F(ShapeAttributesTextValue, UnacceptableTextsAreMarkedAndLeftAsTheyAre) {
     EXPECT_READ(marking("4294967297"), -3, "4294967297");
 }
 
+// The prompt is the text its cell gives, not its formula.
+TEST_F(ShapeAttributesTextValue, APromptIsReadAsTheTextItsCellGives) {
+    StencilOptions options;
+    options.cells["User.TIA_TextBox1.Prompt"] = "\"Say \"\"hi\"\"\"";
+    options.weight = "Say \"hi\"";
+    EXPECT_TRUE(record.readShape(wrap(dropArc(page(), options))));
+    EXPECT_EQ(record.getArcWeightValue(), 1);
+    options.cells["User.TIA_TextBox1.Prompt"] = "\"Wei\"&\"ght\"";
+    options.weight = "Weight";
+    EXPECT_TRUE(record.readShape(wrap(dropArc(page(), options))));
+    EXPECT_EQ(record.getArcWeightValue(), 1);
+}
+
 TEST(TextBoxValueTest, ALoneQuoteIsNoQuotedPrompt) {
     EXPECT_EQ(evaluateTextBox(TextBoxKind::ArcWeight, "\"", "").value, -3);
     EXPECT_EQ(evaluateTextBox(TextBoxKind::ArcWeight, "\"\"", "").value, 1);
