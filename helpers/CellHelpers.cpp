@@ -96,11 +96,6 @@ int32_t getCellResultInt(const visio::VShape& shape, const std::string& cellName
     return resultAsInt(getCellResult(shape, cellName));
 }
 
-void setCellValueInt(const visio::VShape& shape, const std::string& cellName, int32_t value) {
-    const visio::Variant plainNumber = int32_t{visio::visNumber};
-    shape.CellsU(cellName).SetResult(plainNumber, static_cast<double>(value));
-}
-
 void ensureUserCell(const visio::VShape& shape, const std::string& cellName,
                     const std::string& formula) {
     if (!cellExists(shape, cellName) && cellName.size() > kUserPrefixLength) {
@@ -108,4 +103,11 @@ void ensureUserCell(const visio::VShape& shape, const std::string& cellName,
                           visio::visTagDefault);
     }
     setCellFormula(shape, cellName, formula);
+}
+
+bool addMissingUserCell(const visio::VShape& shape, const std::string& cellName,
+                        const std::string& formula) {
+    if (cellExists(shape, cellName)) return false;
+    ensureUserCell(shape, cellName, formula);
+    return true;
 }

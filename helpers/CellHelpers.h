@@ -45,9 +45,12 @@ double getCellResult(const visio::VShape& shape, const std::string& cellName);
 // The value truncated toward zero (and held inside the 32-bit range).
 int32_t getCellResultInt(const visio::VShape& shape, const std::string& cellName);
 int32_t resultAsInt(double value);
-// Makes the cell hold the plain number.
-void setCellValueInt(const visio::VShape& shape, const std::string& cellName, int32_t value);
 
 // Writes the formula into a "User." cell, adding the user row first when it is missing.
 void ensureUserCell(const visio::VShape& shape, const std::string& cellName,
                     const std::string& formula);
+// Adds the "User." cell with the formula only when the shape lacks it (its master's
+// included): a present cell keeps what it holds, and an inherited one keeps inheriting.
+// True when it added the cell.
+bool addMissingUserCell(const visio::VShape& shape, const std::string& cellName,
+                        const std::string& formula);

@@ -79,14 +79,6 @@ TEST_F(CellHelpersTest, GetCellResultIntTruncatesTowardZero) {
     EXPECT_DOUBLE_EQ(getCellResult(s, "User.A"), 2.99);
 }
 
-TEST_F(CellHelpersTest, SetCellValueIntMakesTheCellAPlainNumber) {
-    auto shape = add(ShapeSpec::box(1, 1, 1, 1).cell("User.Marking", "1+1"));
-    const visio::VShape s = wrap(shape);
-    setCellValueInt(s, "User.Marking", -7);
-    EXPECT_EQ(getCellResultInt(s, "User.Marking"), -7);
-    EXPECT_EQ(shape->formula("User.Marking"), "-7");
-}
-
 TEST_F(CellHelpersTest, SetCellFormulaIsThePlainWriteThatGuardsRefuse) {
     auto shape =
         add(ShapeSpec::box(1, 1, 1, 1).cell("User.Free", "1").cell("User.Guarded", "GUARD(1)"));
