@@ -1,6 +1,6 @@
 // Over random Petri nets whose boxes hold whatever a user may type (whole numbers with
-// blanks, signs and leading zeros, decimals, words, dates, nothing) and whose count cells
-// hold formulas: opening the drawing with the add-on, checking it and simulating it leave
+// blanks, signs and leading zeros, decimals, words, dates, nothing) and whose capacity
+// cells hold formulas: opening the drawing with the add-on, checking it and simulating it leave
 // every text and cell as written, and the same net drawn otherwise (its arcs glued end
 // first or glued again, its shapes in plain groups nested in each other, some of them
 // selected) gets the same findings and the same enabled transitions.
@@ -38,8 +38,10 @@ constexpr size_t kReadableTexts = 5;
 const std::vector<std::string> kTexts = {"",    "1",   " 2 ",        "+1",          "01",
                                          "0",   "-1",  "1.5",        "2x",          "3abc",
                                          "1e3", "abc", "08.12.2026", "99999999999", "+"};
+// Capacities in a cell, and in a box; the readable first.
 constexpr size_t kReadableCapacities = 3;
 const std::vector<std::string> kCapacities = {"-1", "3", "1+2", "0", "-2"};
+const std::vector<std::string> kCapacityTexts = {"03", " 4 ", "+5", "", "0", "2.5", "x"};
 
 int32_t below(Random& random, size_t count) {
     return std::uniform_int_distribution<int32_t>(0, static_cast<int32_t>(count) - 1)(random);
@@ -54,6 +56,7 @@ struct Written {
     NetSpec net;
     std::vector<std::string> markings;
     std::vector<std::string> capacities;
+    std::vector<bool> capacityInBox;
     std::vector<std::string> weights;
 };
 
@@ -68,7 +71,11 @@ Written randomWritten(Random& random) {
     const size_t capacities = readable ? kReadableCapacities : kCapacities.size();
     for (size_t i = 0; i < w.net.places.size(); ++i) {
         w.markings.push_back(kTexts[below(random, texts)]);
-        w.capacities.push_back(kCapacities[below(random, capacities)]);
+        w.capacityInBox.push_back(below(random, 2) == 0);
+        w.capacities.push_back(
+            w.capacityInBox.back()
+                ? kCapacityTexts[below(random, readable ? 3 : kCapacityTexts.size())]
+                : kCapacities[below(random, capacities)]);
     }
     for (size_t i = 0; i < w.net.arcs.size(); ++i)
         w.weights.push_back(kTexts[below(random, texts)]);
@@ -125,6 +132,7 @@ std::map<std::string, ShapeRef> draw(simhost::Host& host, simhost::Page& page, c
         const PlaceSpec& p = w.net.places[i];
         StencilOptions options = StencilOptions::at(2.0 * i, 1, p.name);
         options.capacity = w.capacities[i];
+        if (w.capacityInBox[i]) options.capacityIn = ValueIn::TextBox;
         options.markingIn = ValueIn::TextBox;
         options.marking = w.markings[i];
         options.group = groups[d.placeGroups[i]];
