@@ -59,8 +59,8 @@ public:
     // is listed to be put back with what it held, whether or not the shape becomes an
     // element.
     void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address);
-    // Reading took the text of a text box for a number; shown is the text the box shows
-    // after it (the number in plain decimal where reading rewrote the box).
+    // Reading took the text of a text box for a number: text is what the user wrote there,
+    // shown what the box showed when it was read (reading never writes the box).
     void noteTextRead(int32_t boxID, std::string text, std::string shown);
     struct TextRead {
         std::string text;
