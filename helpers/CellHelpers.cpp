@@ -12,12 +12,9 @@ namespace {
 // The user-defined cells' prefix ("User.") that a user cell's row name follows.
 constexpr std::size_t kUserPrefixLength = 5;
 
-std::string stripOuterQuotes(std::string text) {
-    if (text.size() > 2 && text.front() == '"' && text.back() == '"') {
-        return text.substr(1, text.size() - 2);
-    }
-    return text;
-}
+// The units argument that asks a cell for its value as it stands, which is what a
+// string cell gives.
+constexpr int32_t kNoUnits = 0;
 
 int32_t truncateToInt32(double value) {
     if (std::isnan(value)) return 0;
@@ -37,11 +34,22 @@ bool cellExists(const visio::VShape& shape, const std::string& cellName) {
 }
 
 std::string cellText(const visio::VCell& cell) {
-    return cellText(cell.FormulaU());
+    if (cell.isEmpty()) return std::string();
+    return limitVisioText(cell.ResultStr(visio::Variant(kNoUnits)));
 }
 
-std::string cellText(std::string formula) {
-    return stripOuterQuotes(limitVisioText(std::move(formula)));
+std::optional<std::string> stringConstantText(const std::string& formula) {
+    if (formula.size() < 2 || formula.front() != '"' || formula.back() != '"') return std::nullopt;
+    std::string text;
+    for (std::size_t i = 1; i + 1 < formula.size(); ++i) {
+        if (formula[i] == '"') {
+            // Inside a constant a quote stands only doubled; a lone one ends it early.
+            if (formula[i + 1] != '"' || i + 2 == formula.size()) return std::nullopt;
+            ++i;
+        }
+        text += formula[i];
+    }
+    return limitVisioText(std::move(text));
 }
 
 int32_t resultAsInt(double value) {
@@ -88,11 +96,6 @@ int32_t getCellResultInt(const visio::VShape& shape, const std::string& cellName
     return resultAsInt(getCellResult(shape, cellName));
 }
 
-void setCellValueInt(const visio::VShape& shape, const std::string& cellName, int32_t value) {
-    const visio::Variant plainNumber = int32_t{visio::visNumber};
-    shape.CellsU(cellName).SetResult(plainNumber, static_cast<double>(value));
-}
-
 void ensureUserCell(const visio::VShape& shape, const std::string& cellName,
                     const std::string& formula) {
     if (!cellExists(shape, cellName) && cellName.size() > kUserPrefixLength) {
@@ -100,4 +103,11 @@ void ensureUserCell(const visio::VShape& shape, const std::string& cellName,
                           visio::visTagDefault);
     }
     setCellFormula(shape, cellName, formula);
+}
+
+bool addMissingUserCell(const visio::VShape& shape, const std::string& cellName,
+                        const std::string& formula) {
+    if (cellExists(shape, cellName)) return false;
+    ensureUserCell(shape, cellName, formula);
+    return true;
 }

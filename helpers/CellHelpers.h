@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/visio/VCell.h"
@@ -10,14 +11,17 @@
 // True when the shape has the cell, its master's inherited cells included.
 bool cellExists(const visio::VShape& shape, const std::string& cellName);
 
-// The cell's formula as text, with one pair of surrounding double quotes removed when
-// the text is longer than two characters.
+// The text the cell holds: its value as a string, so that a string constant reads
+// without its quotes and with its doubled quotes single, a joined string or a
+// reference as what it gives. Empty for a missing cell.
 std::string getCellString(const visio::VShape& shape, const std::string& cellName);
-// The same for a cell already looked up, or for its formula as read.
+// The same for a cell already looked up.
 std::string cellText(const visio::VCell& cell);
-std::string cellText(std::string formula);
 std::string getCellStringSRC(const visio::VShape& shape, int16_t section, int16_t row,
                              int16_t cell);
+// The text a formula as read gives when it is a lone string constant; none for any other
+// formula, whose value only the cell can tell.
+std::optional<std::string> stringConstantText(const std::string& formula);
 
 // The cell's formula exactly as Visio holds it: nothing stripped, nothing cut. What is
 // saved to be written back later must be read this way, or a quoted string constant
@@ -41,9 +45,12 @@ double getCellResult(const visio::VShape& shape, const std::string& cellName);
 // The value truncated toward zero (and held inside the 32-bit range).
 int32_t getCellResultInt(const visio::VShape& shape, const std::string& cellName);
 int32_t resultAsInt(double value);
-// Makes the cell hold the plain number.
-void setCellValueInt(const visio::VShape& shape, const std::string& cellName, int32_t value);
 
 // Writes the formula into a "User." cell, adding the user row first when it is missing.
 void ensureUserCell(const visio::VShape& shape, const std::string& cellName,
                     const std::string& formula);
+// Adds the "User." cell with the formula only when the shape lacks it (its master's
+// included): a present cell keeps what it holds, and an inherited one keeps inheriting.
+// True when it added the cell.
+bool addMissingUserCell(const visio::VShape& shape, const std::string& cellName,
+                        const std::string& formula);

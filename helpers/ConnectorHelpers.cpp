@@ -19,13 +19,20 @@ bool isEndPoint(int16_t part) {
 }
 
 // Which record a two-record connector's end is read from: the arrow's direction and
-// whether the shape is drawn forward (positive extent) decide.
-int16_t chooseRecord(const visio::VShape& parent, ArcEndRule rule) {
+// whether the shape is drawn forward (positive extent) decide which end, and the record
+// that glues that end is taken, whichever was glued first. Records that glue neither
+// end are taken in their order.
+int16_t chooseRecord(const visio::VShape& parent, const visio::VConnects& connects,
+                     ArcEndRule rule) {
     double extent = getCellResult(parent, "Height");
     if (extent == 0) extent = getCellResult(parent, "Width");
     const bool forward = getCellResult(parent, "EndArrow") != 0 && extent > 0;
-    if (rule == ArcEndRule::First) return forward ? 2 : 1;
-    return forward ? 1 : 2;
+    const bool atEnd = (rule == ArcEndRule::First) == forward;
+    const int16_t end = atEnd ? visio::visEnd : visio::visBegin;
+    for (int16_t record = 1; record <= 2; ++record) {
+        if (connects.Item(record).FromPart() == end) return record;
+    }
+    return atEnd ? 2 : 1;
 }
 
 }  // namespace
@@ -72,6 +79,15 @@ int32_t ConnectorGlue::connectedShapeID(int32_t number) {
     return known ? *known : target.ID();
 }
 
+std::optional<int32_t> ConnectorGlue::shapeIDGluedAt(int16_t end) {
+    if (!connects_) connects_ = connector_.Connects();
+    const int32_t count = connects_->Count();
+    for (int32_t i = 1; i <= count; ++i) {
+        if (fromPart(i) == end) return connectedShapeID(i);
+    }
+    return std::nullopt;
+}
+
 int32_t getGluedEndPart(const visio::VShape& connector) {
     return ConnectorGlue(connector).gluedEndPart();
 }
@@ -93,7 +109,7 @@ int16_t getArcEndPart(const visio::VShape& connector, ArcEndRule rule) {
             record = 1;
             break;
         case 2:
-            record = chooseRecord(parent, rule);
+            record = chooseRecord(parent, connects, rule);
             break;
         default:
             return 0;

@@ -32,6 +32,10 @@ public:
     int32_t gluedEndPart();
     int32_t connectPart();
     int32_t connectedShapeID(int32_t record);
+    // The ID of the shape that the end (visBegin or visEnd) is glued to, found by the
+    // end each record glues, whatever order the ends were glued in; none when the end
+    // is not glued.
+    std::optional<int32_t> shapeIDGluedAt(int16_t end);
 
 private:
     visio::VConnect record(int32_t number);

@@ -12,11 +12,9 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-}  // namespace
-
-LeadingInteger parseLeadingInteger(const std::string& text) {
+// The number the text starts with; pos is left just past its last digit.
+LeadingInteger parseFrom(const std::string& text, std::size_t& pos) {
     LeadingInteger result;
-    std::size_t pos = 0;
     while (pos < text.size() && isCBlank(text[pos])) ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -38,5 +36,20 @@ LeadingInteger parseLeadingInteger(const std::string& text) {
         }
     }
     result.value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+    return result;
+}
+
+}  // namespace
+
+LeadingInteger parseLeadingInteger(const std::string& text) {
+    std::size_t pos = 0;
+    return parseFrom(text, pos);
+}
+
+LeadingInteger parseWholeInteger(const std::string& text) {
+    std::size_t pos = 0;
+    LeadingInteger result = parseFrom(text, pos);
+    while (pos < text.size() && isCBlank(text[pos])) ++pos;
+    if (pos != text.size()) result = LeadingInteger();
     return result;
 }

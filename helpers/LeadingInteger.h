@@ -17,3 +17,7 @@ struct LeadingInteger {
 // Leading white space, an optional sign, then decimal digits up to the first other
 // character.
 LeadingInteger parseLeadingInteger(const std::string& text);
+
+// The same for a text that is a whole number and nothing else: blanks may follow the
+// digits, but any other character leaves the text without a number (hasDigits false).
+LeadingInteger parseWholeInteger(const std::string& text);

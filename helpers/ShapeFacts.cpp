@@ -38,8 +38,8 @@ bool ShapeFacts::hasCell(const std::string& name) {
 std::string ShapeFacts::cellString(const std::string& name) {
     if (!remember_) return getCellString(shape_, name);
     KnownCell& c = known(name);
-    if (!c.formula) c.formula = cellText(cellOf(name, c));
-    return *c.formula;
+    if (!c.text) c.text = cellText(cellOf(name, c));
+    return *c.text;
 }
 
 double ShapeFacts::cellResult(const std::string& name) {
@@ -52,7 +52,9 @@ double ShapeFacts::cellResult(const std::string& name) {
 void ShapeFacts::knowFormula(const std::string& name, std::string formula) {
     KnownCell& c = cells_[name];
     c.exists = true;
-    c.formula = cellText(std::move(formula));
+    // A batch gives formulas: a string constant tells its text, any other formula's
+    // value is asked of the cell when it is wanted.
+    c.text = stringConstantText(formula);
 }
 
 void ShapeFacts::knowResult(const std::string& name, double result) {

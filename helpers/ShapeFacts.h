@@ -57,7 +57,8 @@ private:
         bool exists = false;
         // Looked up when a fact of it is asked that no batch gave.
         std::optional<visio::VCell> cell;
-        std::optional<std::string> formula;
+        // The text the cell holds, as getCellString reads it.
+        std::optional<std::string> text;
         std::optional<double> result;
     };
 

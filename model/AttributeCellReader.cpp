@@ -135,27 +135,29 @@ bool AttributeCellReader::readMiscType(const std::string&) {
 }
 
 // A count past 32 bits cannot be held, and any number put in its place would be
-// another one: it reads as unacceptable, for the checker to report like a text box's,
-// and the cell is neither generated nor brought up to date.
+// another one: it reads as unacceptable, for the checker to report like a text box's.
 std::optional<int32_t> AttributeCellReader::countValue(const std::string& name) const {
     const double v = record_.shape_.cellResult(name);
     if (v >= kCountBeyondTop || v <= kCountBeyondBottom) return std::nullopt;
     return resultAsInt(v);
 }
 
+// A count cell the user set is read as it is: a value it may not hold (a capacity of 0,
+// a marking of 2) reads as unacceptable, for the checker to report, and is never
+// replaced by one it may.
 bool AttributeCellReader::readCapacity(const std::string& name) {
     const std::optional<int32_t> v = countValue(name);
-    record_.capacity_ = v.value_or(unacceptableTextValue);
-    return !v || *v == -1 || *v >= 1;
+    const bool valid = v && (*v == -1 || *v >= 1);
+    record_.capacity_ = valid ? *v : unacceptableTextValue;
+    return true;
 }
 
 bool AttributeCellReader::readMarking(const std::string& name) {
     const std::optional<int32_t> v = countValue(name);
-    record_.marking_ = v.value_or(unacceptableTextValue);
-    if (v && *v != 0 && *v != 1) return false;
+    const bool valid = v && (*v == 0 || *v == 1);
+    record_.marking_ = valid ? *v : unacceptableTextValue;
     record_.markingCellName_ = markingCell;
     record_.markingCellShapeID_ = record_.shape_.id();
-    if (v) ShapeFixUps(record_).fixMarking();
     return true;
 }
 
@@ -165,16 +167,14 @@ std::string AttributeCellReader::userText(const visio::VShape& box, int32_t boxI
     return text;
 }
 
-// A client that shows something in the box puts back what the user wrote there, not the
-// number reading made of it.
+// Reading never writes the box: a client that shows something in it puts back what the
+// user wrote there.
 int32_t AttributeCellReader::readTextValue(const visio::VShape& box, int32_t boxID,
                                            TextBoxKind kind, const char* promptCell) {
     const std::string text = userText(box, boxID);
     const std::string prompt = record_.shape_.cellString(promptCell);
     const TextBoxValue result = evaluateTextBox(kind, text, prompt);
-    const std::string shown = result.rewrite ? std::to_string(result.value) : text;
-    if (result.rewrite) setShapeText(box, shown);
-    if (record_.owner_) record_.owner_->noteTextRead(boxID, text, shown);
+    if (record_.owner_) record_.owner_->noteTextRead(boxID, text, text);
     return result.value;
 }
 

@@ -13,14 +13,6 @@
 #include "platform/visio/VPage.h"
 #include "platform/visio/VisioConstants.h"
 
-namespace {
-
-// Which end of a connector a single glue record holds.
-constexpr int32_t kBeginPoint = 0;
-constexpr int32_t kEndPoint = 1;
-
-}  // namespace
-
 DiagramModel::DiagramModel(const CellAddressTableMap& tables) : tables_(tables) {
     savedFormulaIndex_.setTables(&tables_);
     attributes_.setOwner(&savedFormulaIndex_);
@@ -259,22 +251,14 @@ void DiagramModel::readGlue(GEConnection& connection, const visio::VShape& shape
     readEndGlue(connection, glue);
 }
 
+// Each end is read from the glue record that glues it: the records come in the order
+// the ends were glued, which says nothing of which end they hold.
 void DiagramModel::readBeginGlue(GEConnection& connection, ConnectorGlue& glue) {
-    const int32_t glued = glue.gluedEndPart();
-    if (glued == 1) {
-        if (glue.connectPart() == kBeginPoint) connection.addBeginID(glue.connectedShapeID(1));
-    } else if (glued == 2) {
-        connection.addBeginID(glue.connectedShapeID(1));
-    }
+    if (const auto id = glue.shapeIDGluedAt(visio::visBegin)) connection.addBeginID(*id);
 }
 
 void DiagramModel::readEndGlue(GEConnection& connection, ConnectorGlue& glue) {
-    const int32_t glued = glue.gluedEndPart();
-    if (glued == 1) {
-        if (glue.connectPart() == kEndPoint) connection.addEndID(glue.connectedShapeID(1));
-    } else if (glued == 2) {
-        connection.addEndID(glue.connectedShapeID(2));
-    }
+    if (const auto id = glue.shapeIDGluedAt(visio::visEnd)) connection.addEndID(*id);
 }
 
 // An arrowhead only at the begin point turns the connection round; none at all leaves it

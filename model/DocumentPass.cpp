@@ -51,11 +51,12 @@ bool DocumentPass::updateShape() {
     for (const char* required : requiredCells[record_.diagramKind_][record_.elementType_]) {
         std::string name = required;
         if (name.empty()) continue;
+        // A present cell is the user's, valid or not: only missing ones are written, and
+        // those a misc shape's kind implies where it lacks them.
         if (record_.shape_.hasCell(name)) {
-            if (!record_.readCell(name)) {
-                record_.generateMissingCell(name);
-                changed = true;
-            }
+            const uint64_t writesBefore = record_.writeCount();
+            record_.readCell(name);
+            if (name == miscTypeCell && record_.writeCount() != writesBefore) changed = true;
         } else if (generatesMissingCell(name)) {
             changed = true;
         }

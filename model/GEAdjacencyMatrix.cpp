@@ -65,9 +65,9 @@ void GEAdjacencyMatrix::enterSet(GEElementSet* set) {
 }
 
 // Neighbours that are not elements themselves (plain groups) stand for the registered
-// shapes inside them. The searches see only the shapes beside the element's own: those
-// registered inside a neighbour, and all of an element that lies in a group, are asked
-// pair by pair.
+// shapes inside them, down to the elements among them. The searches see only the shapes beside the
+// element's own: those registered inside a neighbour, and all of an element that lies in a group,
+// are asked pair by pair.
 void GEAdjacencyMatrix::enterElement(const GEGraphElement* element) {
     const int32_t shapeID = element->getID();
     const visio::VShape shape = shapeOf(shapeID);
@@ -86,7 +86,9 @@ void GEAdjacencyMatrix::enterElement(const GEGraphElement* element) {
             continue;
         }
         if (!index_) continue;
-        for (int32_t member : index_->collectSubShapes(id))
+        // An element inside the group is related as a whole, not through its parts.
+        const auto isElement = [this](int32_t member) { return indexOf(member) >= 0; };
+        for (int32_t member : index_->collectSubShapes(id, isElement))
             enterSpatialRelation(shape, shapeID, member);
     }
 }

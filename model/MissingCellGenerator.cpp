@@ -69,7 +69,7 @@ bool MissingCellGenerator::runGenerator(std::string& name) {
 }
 
 void MissingCellGenerator::write(const char* cell, const char* value) {
-    ensureUserCell(record_.shape_.shape(), cell, value);
+    addMissingUserCell(record_.shape_.shape(), cell, value);
     record_.cellsWritten();
 }
 

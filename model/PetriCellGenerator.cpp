@@ -9,7 +9,7 @@ bool PetriCellGenerator::has(const char* cell) const {
 }
 
 void PetriCellGenerator::write(const char* cell, const char* value) {
-    ensureUserCell(record_.shape_.shape(), cell, value);
+    addMissingUserCell(record_.shape_.shape(), cell, value);
     record_.cellsWritten();
 }
 
@@ -72,17 +72,11 @@ bool PetriCellGenerator::placeIdentifierRule() {
     return false;
 }
 
+// Without a text box there is no marking to find: the action row's cells are present,
+// and what they hold is the user's, so nothing is written in their place.
 bool PetriCellGenerator::placeMarkingRule(std::string& name) {
-    if (has(markingIdCell)) {
-        name = markingIdCell;
-        return true;
-    }
-    const visio::VShape& shape = record_.shape_.shape();
-    if (has(markingCell)) setCellValueInt(shape, markingCell, record_.marking_);
-    setCellFormula(shape, "Actions.Action", "SETF(GetRef(User.QAV_marking),NOT(User.QAV_marking))");
-    setCellFormula(shape, "Actions.Checked", "User.QAV_marking");
-    setCellFormula(shape, "Actions.Disabled", "LockCrop");
-    record_.cellsWritten();
+    if (!has(markingIdCell)) return false;
+    name = markingIdCell;
     return true;
 }
 

@@ -12,7 +12,6 @@ public:
     explicit PetriCellGenerator(ShapeAttributes& record) : record_(record) {}
 
     bool generatePetriActiveCell(std::string& name);
-    // Also run directly by the marking fix of old places.
     bool generatePetriPassiveCell(std::string& name);
     bool generatePetriConnectionCell(std::string& name);
     bool generateStartEndPlaceCell(std::string& name);
@@ -23,8 +22,7 @@ private:
     // The place's identifier: on the shape when marking and capacity are cells, in
     // sub-shape 2 when the marking is a text box.
     bool placeIdentifierRule();
-    // The marking: read from its text box when there is one; otherwise the marking
-    // cell becomes a constant that the action row toggles.
+    // The marking: read from its text box when there is one.
     bool placeMarkingRule(std::string& name);
     // The stack place's identifier: by its capacity, 1 on the shape, unlimited in
     // sub-shape 2.

@@ -226,10 +226,10 @@ const SavedFormulaIndex::TextRead* SavedFormulaIndex::textRead(int32_t boxID) co
     return it == textsRead_.end() ? nullptr : &it->second;
 }
 
-std::vector<int32_t> SavedFormulaIndex::collectSubShapes(int32_t id) {
+std::vector<int32_t> SavedFormulaIndex::collectSubShapes(int32_t id, const StopAt& stopAt) {
     std::vector<int32_t> leaves;
     std::vector<int32_t> visiting{id};
-    collectInto(id, leaves, visiting);
+    collectInto(id, leaves, visiting, stopAt);
     return leaves;
 }
 
@@ -238,19 +238,23 @@ std::vector<int32_t> SavedFormulaIndex::collectSubShapes(int32_t id) {
 // Sub-shapes left for later are registered as the walk meets their shapes; they follow
 // their shape, so the walk goes on through them.
 void SavedFormulaIndex::collectInto(int32_t id, std::vector<int32_t>& leaves,
-                                    std::vector<int32_t>& visiting) {
+                                    std::vector<int32_t>& visiting, const StopAt& stopAt) {
     addSubShapesOf(id);
     // The end of the members is found afresh: registering may add entries anywhere.
     for (auto it = owners_.lower_bound(id); it != owners_.end() && it->first == id; ++it) {
         const int32_t member = it->second;
         if (std::find(visiting.begin(), visiting.end(), member) != visiting.end()) continue;
+        if (stopAt && stopAt(member)) {
+            leaves.push_back(member);
+            continue;
+        }
         addSubShapesOf(member);
         if (owners_.count(member) == 0) {
             leaves.push_back(member);
             continue;
         }
         visiting.push_back(member);
-        collectInto(member, leaves, visiting);
+        collectInto(member, leaves, visiting, stopAt);
         visiting.pop_back();
     }
 }

@@ -59,8 +59,8 @@ public:
     // is listed to be put back with what it held, whether or not the shape becomes an
     // element.
     void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address);
-    // Reading took the text of a text box for a number; shown is the text the box shows
-    // after it (the number in plain decimal where reading rewrote the box).
+    // Reading took the text of a text box for a number: text is what the user wrote there,
+    // shown what the box showed when it was read (reading never writes the box).
     void noteTextRead(int32_t boxID, std::string text, std::string shown);
     struct TextRead {
         std::string text;
@@ -73,8 +73,11 @@ public:
     bool isRegistered(int32_t id) const { return ownerOf_.count(id) != 0; }
     // Registers every sub-shape left for later now.
     void addSubShapesNow();
-    // The registered shapes below id that own none themselves, depth first.
-    std::vector<int32_t> collectSubShapes(int32_t id);
+    // Whether the walk below a shape stops at a registered shape, taking it whole.
+    using StopAt = std::function<bool(int32_t id)>;
+    // The registered shapes below id that own none themselves, depth first; a shape that
+    // stopAt names is taken in place of what lies below it.
+    std::vector<int32_t> collectSubShapes(int32_t id, const StopAt& stopAt = nullptr);
 
     // The IDs of the shapes whose formulas were saved, ascending.
     std::vector<int32_t> savedShapeIDs() const;
@@ -116,7 +119,8 @@ private:
     void saveInBatches(const std::vector<PendingShape>& shapes,
                        const TableFilter& wanted = nullptr);
     void saveFormulasNow(int32_t id, const visio::VShape& shape);
-    void collectInto(int32_t id, std::vector<int32_t>& leaves, std::vector<int32_t>& visiting);
+    void collectInto(int32_t id, std::vector<int32_t>& leaves, std::vector<int32_t>& visiting,
+                     const StopAt& stopAt);
     using Members = std::multimap<int32_t, int32_t>;
     Members::iterator registerUnder(int32_t owner, int32_t id, const visio::VShape& shape,
                                     Members::iterator before);

@@ -111,8 +111,10 @@ bool ShapeAttributes::readAttributes() {
     for (const char* required : requiredCells[diagramKind_][elementType_]) {
         std::string name = required;
         if (name.empty()) continue;
+        // Only a missing cell is generated: a present one, inherited or the shape's own,
+        // is what the user has, and an invalid one is left for the checker to show.
         if (shape_.hasCell(name)) {
-            if (readCell(name) || generateMissingCell(name)) continue;
+            if (readCell(name)) continue;
             ok = false;
             break;
         }

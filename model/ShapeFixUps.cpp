@@ -1,10 +1,11 @@
 #include "model/ShapeFixUps.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "helpers/CellHelpers.h"
 #include "model/NotationConstants.h"
-#include "model/PetriCellGenerator.h"
 #include "model/SavedFormulaIndex.h"
 #include "model/ShapeAttributes.h"
 #include "platform/visio/VShapes.h"
@@ -13,12 +14,6 @@
 bool ShapeFixUps::isVersion(int32_t major, int32_t minor, int32_t patch) const {
     const StencilVersion& version = record_.version_;
     return version.major == major && version.minor == minor && version.patch == patch;
-}
-
-void ShapeFixUps::fixMarking() {
-    if (!isVersion(2, 0, 0) && !isVersion(2, 0, 1)) return;
-    std::string name = markingCell;
-    PetriCellGenerator(record_).generatePetriPassiveCell(name);
 }
 
 void ShapeFixUps::linkChannelText() {
@@ -47,27 +42,29 @@ void ShapeFixUps::rewriteCharacterCell(int16_t cell, const std::string& formula)
 void ShapeFixUps::writeMiscDependents() {
     const visio::VShape shape = record_.shape_.shape();
     const std::string kind = record_.shape_.cellString(miscTypeCell);
-    writeMiscDependents(shape, kind);
-    record_.cellsWritten();
+    if (writeMiscDependents(shape, kind)) record_.cellsWritten();
 }
 
-void ShapeFixUps::writeMiscDependents(const visio::VShape& shape, const std::string& kind) {
+bool ShapeFixUps::writeMiscDependents(const visio::VShape& shape, const std::string& kind) {
+    using Cell = std::pair<const char*, const char*>;
+    std::vector<Cell> cells;
     if (kind == "request_response_symbol") {
-        ensureUserCell(shape, requestArrowIdCell, "0");
-        ensureUserCell(shape, requestTextIdCell, "0");
+        cells = {{requestArrowIdCell, "0"}, {requestTextIdCell, "0"}};
     } else if (kind == "protocol_boundary") {
-        ensureUserCell(shape, identifierIdCell, "0");
+        cells = {{identifierIdCell, "0"}};
     } else if (kind == "dots") {
         const int32_t count = record_.shape_.subShapeCount();
         if (count == 5) {
-            ensureUserCell(shape, numberOfDotsCell, "2");
-            ensureUserCell(shape, dotIdCells[0], "2");
-            ensureUserCell(shape, dotIdCells[1], "3");
+            cells = {{numberOfDotsCell, "2"}, {dotIdCells[0], "2"}, {dotIdCells[1], "3"}};
         } else if (count == 7) {
-            ensureUserCell(shape, numberOfDotsCell, "3");
-            ensureUserCell(shape, dotIdCells[0], "2");
-            ensureUserCell(shape, dotIdCells[1], "3");
-            ensureUserCell(shape, dotIdCells[2], "4");
+            cells = {{numberOfDotsCell, "3"},
+                     {dotIdCells[0], "2"},
+                     {dotIdCells[1], "3"},
+                     {dotIdCells[2], "4"}};
         }
     }
+    bool added = false;
+    for (const Cell& cell : cells)
+        added = addMissingUserCell(shape, cell.first, cell.second) || added;
+    return added;
 }

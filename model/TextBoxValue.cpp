@@ -34,11 +34,10 @@ TextBoxValue evaluateTextBox(TextBoxKind kind, const std::string& text, const st
         result.value = defaultValue(kind);
         return result;
     }
-    const LeadingInteger number = parseLeadingInteger(text);
-    // Without a number there is nothing to count, and a number past 32 bits would be
-    // replaced by another one: both are left to the user.
+    // A count is a whole number or nothing: taking the number a text starts with would
+    // count "1.5" as 1 and "1e3" as 1, and a number past 32 bits as another one.
+    const LeadingInteger number = parseWholeInteger(text);
     if (!number.hasDigits || number.overflow || !isAcceptable(kind, number.value)) return result;
     result.value = number.value;
-    result.rewrite = std::to_string(number.value) != text;
     return result;
 }

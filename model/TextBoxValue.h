@@ -13,13 +13,11 @@ inline constexpr int32_t unacceptableTextValue = -3;
 
 struct TextBoxValue {
     int32_t value = unacceptableTextValue;
-    // True when the box should show the number in plain decimal instead of its text
-    // ("07" becomes "7", "+5" becomes "5").
-    bool rewrite = false;
 };
 
 // An empty box and a box showing its prompt stand for the default (1 for an arc weight
-// or a capacity, 0 for a marking). Any other text is read as a leading number; a weight
-// or capacity must be positive and a marking not negative. A text without a number, or
-// with one too large for 32 bits, is unacceptable and stays as it is.
+// or a capacity, 0 for a marking). Any other text must be a whole number and nothing
+// else (blanks around it, a sign and leading zeros allowed); a weight or capacity must
+// be positive and a marking not negative. Anything else ("1.5", "2x", "1e3", a number
+// past 32 bits) is unacceptable. The text is only read: what the user wrote stays.
 TextBoxValue evaluateTextBox(TextBoxKind kind, const std::string& text, const std::string& prompt);

@@ -122,8 +122,8 @@ void SimulationShapeDisplay::enterFormerCells(FormulaBatchMap& batch) const {
     }
 }
 
-// A box shows another text than the user's where the display wrote a count, and where
-// reading wrote the number it took the text for ("3" for "3abc").
+// A box shows another text than the user's where the display wrote a count, or where it
+// showed another text than the user's when reading took it.
 void SimulationShapeDisplay::restoreTexts() {
     for (auto& [place, carrier] : carriers_) {
         if (carrier.inCell || !isOnPage(carrier.former.shapeID)) continue;
@@ -279,10 +279,9 @@ void SimulationShapeDisplay::unnameStackPlaces() {
 // --- Marking
 
 // What the carriers hold before the display first writes a count: the initial marking
-// as the user drew it ("0" in a box, "3abc" in a box reading took for 3, a cell inherited
-// from the master), which a count written back would not restore. A box's text is what
-// reading found in it; a cell is looked for by its row and read with the others in one
-// batch.
+// as the user drew it ("0" or "007" in a box, a cell inherited from the master), which a
+// count written back would not restore. A box's text is what reading found in it; a cell
+// is looked for by its row and read with the others in one batch.
 void SimulationShapeDisplay::saveMarkingCarriers() {
     if (markingsSaved_ || !places_) return;
     markingsSaved_ = true;

@@ -25,8 +25,8 @@ class SavedFormulaIndex;
 // The display changes the document only through cell formulas and shape texts. What the
 // page held before comes from the diagram model: the formulas of the simulator's cells
 // that it saved while it read the page, and the texts of the marking boxes as reading
-// found them (before it wrote a box's number in plain decimal); and from what the display
-// itself reads before it first writes a place's marking cell or a stack place's name.
+// found them (reading never writes them); and from what the display itself reads before
+// it first writes a place's marking cell or a stack place's name.
 // restoreFormats writes all of it back, so a page shown and restored is the page as it
 // was, inherited cells included.
 //

@@ -190,4 +190,25 @@ TEST_F(CompositesOnModel, AStartPlaceAfterATransition) {
     EXPECT_TRUE(keysWithFindings().empty());
 }
 
+// Seen through plain groups, an arc in a group nested in the place's group is still the
+// arc that joins the place, as it is drawn flat.
+TEST_F(ArcConnectionOnModel, AnArcInANestedPlainGroupJoinsAPlaceOfTheOuterGroup) {
+    // Both groups span the page from its origin: their members lie where the page says.
+    auto outer = add(
+        simhost::ShapeSpec::group(4, 4, 8, 8)
+            .member(
+                simhost::ShapeSpec::group(4, 4, 8, 8).member(simhost::ShapeSpec::box(7, 7, 1, 1))));
+    Options inOuter = at(1, 1, "p1");
+    inOuter.group = outer.get();
+    Element p = drop(dropPlace, inOuter);
+    Element t = drop(dropTransition, at(4, 1, "t1"));
+    Options inNested;
+    inNested.group = part(outer, 1);
+    connect(dropArc, p, east, t, west, inNested);
+    check();
+    ASSERT_TRUE(holder.isPetriNet());
+    EXPECT_EQ(holder.getArcs()->getCount(), 1);
+    EXPECT_TRUE(keysWithFindings().empty());
+}
+
 }  // namespace

@@ -14,21 +14,28 @@ using simhost::ShapeSpec;
 
 class CellHelpersTest : public HostFixture {};
 
-TEST_F(CellHelpersTest, GetCellStringStripsOnePairOfSurroundingQuotes) {
+// A string cell reads as the text it gives, whatever formula gives it.
+TEST_F(CellHelpersTest, GetCellStringReadsTheTextTheCellGives) {
     auto shape = add(ShapeSpec::box(1, 1, 1, 1)
                          .cell("User.Quoted", "\"abc\"")
                          .cell("User.Empty", "\"\"")
-                         .cell("User.Open", "\"abc&\"x\"&1")
-                         .cell("User.Nested", "\"\"\"a\"\"\"")
+                         .cell("User.Joined", "\"Place \"&\"name\"")
+                         .cell("User.Nested", "\"Say \"\"hi\"\"\"")
+                         .cell("User.Ref", "User.Quoted")
                          .cell("User.Plain", "12"));
     const visio::VShape s = wrap(shape);
     EXPECT_EQ(getCellString(s, "User.Quoted"), "abc");
-    EXPECT_EQ(getCellString(s, "User.Empty"), "\"\"");
-    EXPECT_EQ(getCellString(s, "User.Open"), "\"abc&\"x\"&1");
-    EXPECT_EQ(getCellString(s, "User.Nested"), "\"\"a\"\"");
+    EXPECT_EQ(getCellString(s, "User.Empty"), "");
+    EXPECT_EQ(getCellString(s, "User.Joined"), "Place name");
+    EXPECT_EQ(getCellString(s, "User.Nested"), "Say \"hi\"");
+    EXPECT_EQ(getCellString(s, "User.Ref"), "abc");
     EXPECT_EQ(getCellString(s, "User.Plain"), "12");
     EXPECT_EQ(getCellString(s, "User.Missing"), "");
     EXPECT_EQ(getCellString(visio::VShape(), "User.Quoted"), "");
+    // A batch's formula tells its text only when it is a lone constant.
+    EXPECT_EQ(stringConstantText("\"Say \"\"hi\"\"\""), "Say \"hi\"");
+    EXPECT_EQ(stringConstantText("\"Place \"&\"name\""), std::nullopt);
+    EXPECT_EQ(stringConstantText("User.Quoted"), std::nullopt);
 }
 
 TEST_F(CellHelpersTest, TheAddressFormsReadTheSameCell) {
@@ -70,14 +77,6 @@ TEST_F(CellHelpersTest, GetCellResultIntTruncatesTowardZero) {
     EXPECT_EQ(getCellResultInt(s, "User.Huge"), INT32_MAX);
     EXPECT_EQ(getCellResultInt(s, "User.Tiny"), INT32_MIN);
     EXPECT_DOUBLE_EQ(getCellResult(s, "User.A"), 2.99);
-}
-
-TEST_F(CellHelpersTest, SetCellValueIntMakesTheCellAPlainNumber) {
-    auto shape = add(ShapeSpec::box(1, 1, 1, 1).cell("User.Marking", "1+1"));
-    const visio::VShape s = wrap(shape);
-    setCellValueInt(s, "User.Marking", -7);
-    EXPECT_EQ(getCellResultInt(s, "User.Marking"), -7);
-    EXPECT_EQ(shape->formula("User.Marking"), "-7");
 }
 
 TEST_F(CellHelpersTest, SetCellFormulaIsThePlainWriteThatGuardsRefuse) {

@@ -111,6 +111,12 @@ TEST_F(ConnectorHelpersOnHostTest, ArcEndPartFollowsTheArcsArrowAndItsRecords) {
     EXPECT_EQ(getArcEndPart(arrowOf(withArrow), ArcEndRule::Second), 101);
     EXPECT_EQ(getArcEndPart(arrowOf(withoutArrow), ArcEndRule::First), 101);
     EXPECT_EQ(getArcEndPart(arrowOf(withoutArrow), ArcEndRule::Second), 103);
+    // The end a record glues counts, not the order the ends were glued in.
+    auto endFirst = arc("4");
+    glue(endFirst, kEnd, t, kWest);
+    glue(endFirst, kBegin, p, kEast);
+    EXPECT_EQ(getArcEndPart(arrowOf(endFirst), ArcEndRule::First), 103);
+    EXPECT_EQ(getArcEndPart(arrowOf(endFirst), ArcEndRule::Second), 101);
     // One record serves both rules; none gives 0.
     auto half = arc("4");
     glue(half, kEnd, t, kNorth);

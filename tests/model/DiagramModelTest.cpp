@@ -127,6 +127,26 @@ TEST_F(DiagramModelTest, ConnectorsReadTheirGlueAndDirection) {
     }
 }
 
+// Which end a glue record holds, not the order the ends were glued in, makes the begin.
+TEST_F(DiagramModelTest, EachEndIsReadFromTheRecordThatGluesIt) {
+    auto active = dropBlockActive(page(), at(1, 1, "Server"));
+    auto passive = dropBlockPassive(page(), at(5, 1, "Store"));
+    auto endFirst = dropBlockConnection(page(), from(1, 1, 5, 1));
+    glueEnd(endFirst, passive);
+    glueBegin(endFirst, active);
+    auto regluedBegin = dropBlockConnection(page(), from(1, 1, 5, 1));
+    glueBegin(regluedBegin, active);
+    glueEnd(regluedBegin, passive);
+    glueBegin(regluedBegin, active);
+
+    auto model = readPage<BlockDiagramModel>();
+    for (const ShapeRef& shape : {endFirst, regluedBegin}) {
+        GEConnection& c = *connectionOf(*model, *shape);
+        EXPECT_EQ(beginIDs(c), std::vector<int32_t>{active->id()});
+        EXPECT_EQ(endIDs(c), std::vector<int32_t>{passive->id()});
+    }
+}
+
 // Glue records of parts other than the ends do not count, and a single record names the
 // end it holds.
 TEST_F(DiagramModelTest, ASingleGluedEndGoesToItsOwnList) {

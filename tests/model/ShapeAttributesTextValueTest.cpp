@@ -1,5 +1,5 @@
 // The numbers in the text boxes of Petri net shapes: the defaults of empty and prompting
-// boxes, the marks of texts that hold no acceptable number, and plain decimal rewriting.
+// boxes, whole numbers as typed, and the marks of texts that hold no acceptable number.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -71,13 +71,13 @@ TEST_F(ShapeAttributesTextValue, EmptyAndPromptingBoxesStandForTheDefault) {
     EXPECT_READ(capacity("Capacity"), -3, "Capacity");
 }
 
-TEST_F(ShapeAttributesTextValue, NumbersAreRewrittenInPlainDecimal) {
-    EXPECT_READ(capacity("+5"), 5, "5");
+TEST_F(ShapeAttributesTextValue, WholeNumbersAreReadAndTheTextStaysAsTyped) {
+    EXPECT_READ(capacity("+5"), 5, "+5");
     EXPECT_READ(capacity("5"), 5, "5");
-    EXPECT_READ(marking("07"), 7, "7");
+    EXPECT_READ(marking("07"), 7, "07");
     EXPECT_READ(marking("0"), 0, "0");
-    EXPECT_READ(weight(" 3"), 3, "3");
-    EXPECT_READ(weight("2 tokens"), 2, "2");
+    EXPECT_READ(weight(" 3 "), 3, " 3 ");
+    EXPECT_READ(weight("2147483647"), 2147483647, "2147483647");
 }
 
 TEST_F(ShapeAttributesTextValue, UnacceptableTextsAreMarkedAndLeftAsTheyAre) {
@@ -90,9 +90,28 @@ TEST_F(ShapeAttributesTextValue, UnacceptableTextsAreMarkedAndLeftAsTheyAre) {
     // A marking without any number is not zero tokens, and the user's text stays.
     EXPECT_READ(marking("many"), -3, "many");
     EXPECT_READ(marking(" "), -3, " ");
+    // Only a whole number counts: a number followed by anything else is no count.
+    EXPECT_READ(weight("1.5"), -3, "1.5");
+    EXPECT_READ(weight("2 tokens"), -3, "2 tokens");
+    EXPECT_READ(capacity("3abc"), -3, "3abc");
+    EXPECT_READ(marking("1e3"), -3, "1e3");
+    EXPECT_READ(marking("2026-12-08"), -3, "2026-12-08");
     // A number past 32 bits would come back as another number.
     EXPECT_READ(weight("99999999999"), -3, "99999999999");
     EXPECT_READ(marking("4294967297"), -3, "4294967297");
+}
+
+// The prompt is the text its cell gives, not its formula.
+TEST_F(ShapeAttributesTextValue, APromptIsReadAsTheTextItsCellGives) {
+    StencilOptions options;
+    options.cells["User.TIA_TextBox1.Prompt"] = "\"Say \"\"hi\"\"\"";
+    options.weight = "Say \"hi\"";
+    EXPECT_TRUE(record.readShape(wrap(dropArc(page(), options))));
+    EXPECT_EQ(record.getArcWeightValue(), 1);
+    options.cells["User.TIA_TextBox1.Prompt"] = "\"Wei\"&\"ght\"";
+    options.weight = "Weight";
+    EXPECT_TRUE(record.readShape(wrap(dropArc(page(), options))));
+    EXPECT_EQ(record.getArcWeightValue(), 1);
 }
 
 TEST(TextBoxValueTest, ALoneQuoteIsNoQuotedPrompt) {

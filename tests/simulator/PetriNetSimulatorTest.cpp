@@ -190,9 +190,9 @@ TEST_F(SimulatorTest, AFailedSaveGivesThePageItsRunBack) {
     EXPECT_EQ(SimulatorTestHost::drawingOf(*document), before);
 }
 
-// Reading takes a marking box's text for the number it starts with, and writes that
-// number in its place; the simulation puts back what the user wrote, in every save and
-// when it ends.
+// Reading takes a marking box's whole number as typed (blanks, a sign, leading zeros);
+// the simulation shows its counts in the boxes and puts back what the user wrote, in
+// every save and when it ends.
 TEST_F(SimulatorTest, MarkingBoxesGetTheUsersTextBack) {
     std::vector<std::string> saved;
     env.application().hooks().saveDocument = [&](simhost::Document& d) {
@@ -200,13 +200,13 @@ TEST_F(SimulatorTest, MarkingBoxesGetTheUsersTextBack) {
         return true;
     };
     document = env.openNet("/nets/net.vsd", parseNet("p=1 q=0 r=0", "t", "p>t t>q"));
-    env.host.setText(*env.shapeOf("p").memberList()[2], "1 token");
-    env.host.setText(*env.shapeOf("q").memberList()[2], "0x10");
-    env.host.setText(*env.shapeOf("r").memberList()[2], "06.12.2026");
+    env.host.setText(*env.shapeOf("p").memberList()[2], " 1 ");
+    env.host.setText(*env.shapeOf("q").memberList()[2], "00");
+    env.host.setText(*env.shapeOf("r").memberList()[2], "+06");
     before = SimulatorTestHost::drawingOf(*document);
     ASSERT_TRUE(env.press(PetriNetSimulator::kTag));
     ASSERT_TRUE(env.simulator().isSimulating());
-    EXPECT_EQ(tokensIn("r"), "6");
+    EXPECT_EQ(tokensIn("r"), "+06") << "reading leaves the text as typed";
     ASSERT_TRUE(env.pressControl(kStepForward));
     EXPECT_EQ(tokensIn("p"), "");
     EXPECT_EQ(tokensIn("q"), "1");
