@@ -54,11 +54,12 @@ public:
     // shape it names none for keeps no records. Must run before the client writes a cell
     // of theirs.
     void saveRegisteredFormulas(const TableFilter& wanted = nullptr);
-    // Reading is about to write the cell to bring a shape of an older stencil up to
-    // date: the shape's formulas are saved first, and when a table names the cell, it
-    // is listed to be put back with what it held, whether or not the shape becomes an
-    // element.
-    void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address);
+    // Reading is about to write `written` into the cell to bring a shape of an older
+    // stencil up to date: the shape's formulas are saved first, and when a table names
+    // the cell, it is listed to be put back with what it held, whether or not the shape
+    // becomes an element.
+    void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address,
+                           const std::string& written);
     // Reading took the text of a text box for a number; shown is the text the box shows
     // after it (the number in plain decimal where reading rewrote the box).
     void noteTextRead(int32_t boxID, std::string text, std::string shown);
@@ -99,6 +100,8 @@ public:
         int32_t shapeID;
         CellAddress address;
         std::string formula;
+        // What reading wrote: a cell that holds something else now holds the user's edit.
+        std::string written;
     };
     // The cells that reading rewrote and a table names, each once, with what they held
     // before, in the order first rewritten.
