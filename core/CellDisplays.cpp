@@ -8,6 +8,10 @@ CellDisplay::~CellDisplay() {
     if (displays_) displays_->leave(this);
 }
 
+std::vector<CellDisplay::HeldCell> CellDisplay::heldCells(const visio::VPage&, int32_t) const {
+    return {};
+}
+
 void CellDisplay::joinDisplays(CellDisplays* displays) {
     if (displays_) displays_->leave(this);
     displays_ = displays;
@@ -26,6 +30,14 @@ void CellDisplay::takeUserFormulas(const visio::VPage& page, SavedFormulaIndex& 
     index.replaceFormulas([&](int32_t shapeID, const CellAddress& cell) {
         return displays_->userFormula(this, page, shapeID, cell);
     });
+}
+
+std::vector<CellDisplay::HeldCell> CellDisplay::heldCellsOf(const SavedFormulaIndex& index,
+                                                            int32_t shapeID) {
+    std::vector<HeldCell> cells;
+    for (SavedFormulaIndex::SavedCell& saved : index.savedCells(shapeID))
+        cells.push_back({saved.address, std::move(saved.formula)});
+    return cells;
 }
 
 void CellDisplays::join(CellDisplay* display) {
@@ -50,4 +62,19 @@ std::optional<std::string> CellDisplays::userFormula(const CellDisplay* asker,
 
 void CellDisplays::putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) const {
     for (CellDisplay* display : displays_) display->putBack(page, shapeIDs);
+}
+
+// Each display's saved formula is the user's beneath the others, so any of them answers.
+std::vector<CellDisplay::HeldCell> CellDisplays::heldCells(const visio::VPage& page,
+                                                           int32_t shapeID) const {
+    std::vector<CellDisplay::HeldCell> cells;
+    for (const CellDisplay* display : displays_) {
+        for (CellDisplay::HeldCell& held : display->heldCells(page, shapeID)) {
+            const bool known = std::any_of(
+                cells.begin(), cells.end(),
+                [&](const CellDisplay::HeldCell& c) { return c.address == held.address; });
+            if (!known) cells.push_back(std::move(held));
+        }
+    }
+    return cells;
 }

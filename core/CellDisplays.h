@@ -37,6 +37,14 @@ public:
     // another page: the display writes back what the user had in the cells it holds in
     // them.
     virtual void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) = 0;
+    // The cells the display holds in the shape (by ID) on the page, each with the user's
+    // formula beneath: what a copy of the shape is to get back. A display that follows
+    // the copies of its shapes itself holds none for them.
+    struct HeldCell {
+        CellAddress address;
+        std::string userFormula;
+    };
+    virtual std::vector<HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const;
 
 protected:
     // What the user had beneath another display in the cell, when one holds it.
@@ -45,6 +53,8 @@ protected:
     // The formulas saved for the page's shapes that another display holds become the
     // user's formulas beneath it.
     void takeUserFormulas(const visio::VPage& page, SavedFormulaIndex& index) const;
+    // The cells the index saved for the shape, with what they held when it read the page.
+    static std::vector<HeldCell> heldCellsOf(const SavedFormulaIndex& index, int32_t shapeID);
 
 private:
     CellDisplays* displays_ = nullptr;
@@ -62,6 +72,8 @@ public:
                                            int32_t shapeID, const CellAddress& cell) const;
     // Every display puts back what it holds in these shapes of the page.
     void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) const;
+    // The cells any display holds in the shape, each once.
+    std::vector<CellDisplay::HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const;
 
 private:
     std::vector<CellDisplay*> displays_;

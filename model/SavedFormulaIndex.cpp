@@ -299,6 +299,14 @@ void SavedFormulaIndex::enterSavedFormulas(int32_t shapeID, FormulaBatchMap& bat
     }
 }
 
+std::vector<SavedFormulaIndex::SavedCell> SavedFormulaIndex::savedCells(int32_t shapeID) const {
+    std::vector<SavedCell> cells;
+    const SavedCellList* list = savedList(shapeID);
+    for (int32_t i = 0; list && i < list->getCount(); ++i)
+        cells.push_back({list->getAddress(i), list->getFormula(i)});
+    return cells;
+}
+
 std::optional<std::string> SavedFormulaIndex::findFormula(int32_t shapeID,
                                                           const CellAddress& cell) const {
     const SavedCellList* list = savedList(shapeID);

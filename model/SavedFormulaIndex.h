@@ -88,6 +88,12 @@ public:
     // Enters the shape's saved formulas into the batch, each where the batch holds none
     // for its cell yet.
     void enterSavedFormulas(int32_t shapeID, FormulaBatchMap& batch) const;
+    struct SavedCell {
+        CellAddress address;
+        std::string formula;
+    };
+    // Every cell saved for the shape with its formula; none when none were saved.
+    std::vector<SavedCell> savedCells(int32_t shapeID) const;
     // The formula saved for the shape's cell; nothing when none was saved.
     std::optional<std::string> findFormula(int32_t shapeID, const CellAddress& cell) const;
     // Where `replacement` answers a formula for a saved cell, it takes the saved one's
