@@ -1,5 +1,8 @@
 #include "core/DisplayCopies.h"
 
+#include <cstdlib>
+#include <regex>
+
 #include "core/CellDisplays.h"
 #include "core/SupportTool.h"
 #include "helpers/CellHelpers.h"
@@ -25,6 +28,23 @@ std::vector<visio::VShape> membersOf(const visio::VShape& shape) {
 std::string formulaOf(const visio::VShape& shape, const CellAddress& a) {
     return getCellFormulaSRC(shape, static_cast<int16_t>(a.section), static_cast<int16_t>(a.row),
                              static_cast<int16_t>(a.cell));
+}
+
+// "Sheet.<n>!" naming an original names its copy.
+std::string renamedReferences(const std::string& formula, const IDMap& ids) {
+    static const std::regex reference(R"(Sheet\.(\d+)!)");
+    std::string renamed;
+    auto from = formula.cbegin();
+    for (std::sregex_iterator it(formula.cbegin(), formula.cend(), reference), end; it != end;
+         ++it) {
+        const std::smatch& match = *it;
+        renamed.append(from, match[0].first);
+        const auto copy = ids.find(std::atoi(match.str(1).c_str()));
+        renamed += copy == ids.end() ? match.str(0) : "Sheet." + std::to_string(copy->second) + "!";
+        from = match[0].second;
+    }
+    renamed.append(from, formula.cend());
+    return renamed;
 }
 
 }  // namespace
@@ -64,6 +84,7 @@ void DisplayCopies::onScope(int32_t scope) {
     adding_ = nullptr;
     nextAdded_ = 0;
     added_.clear();
+    copyIDs_.clear();
     if (scope == visio::visCmdUFEditCopy) {
         clipboard_ = copiesOfSelection();
     } else if (scope == visio::visCmdUFEditDuplicate) {
@@ -87,6 +108,7 @@ DisplayCopies::Copied DisplayCopies::copiesOfSelection() const {
 DisplayCopies::CopiedShape DisplayCopies::copyOf(const visio::VShape& shape) const {
     CopiedShape copied;
     if (shape.isEmpty() || !displays_) return copied;
+    copied.id = shape.ID();
     for (const CellDisplay::HeldCell& held : displays_->heldCells(selectionPage_, shape.ID())) {
         std::string shown = formulaOf(shape, held.address);
         if (shown != held.userFormula)
@@ -109,67 +131,81 @@ bool DisplayCopies::holdsDisplay(const CopiedShape& copied) {
 // formulas with the first.
 void DisplayCopies::onShapeAdded(const visio::VShape& shape) {
     if (!adding_ || shape.isEmpty()) return;
-    addCopy(shape);
-    addSelectedCopies(shape);
-}
-
-// The copies come in the order of their originals; a group's members come with it.
-void DisplayCopies::addCopy(const visio::VShape& shape) {
-    const int32_t shapeID = shape.ID();
-    if (std::find(added_.begin(), added_.end(), shapeID) != added_.end()) return;
-    if (getParentShape(shape).Type() == visio::visTypeGroup) return;
-    for (std::size_t i = nextAdded_; i < adding_->size(); ++i) {
-        const CopiedShape& copied = (*adding_)[i];
-        if (!matches(copied, shape)) continue;
-        nextAdded_ = i + 1;
-        added_.push_back(shapeID);
-        giveUserFormulas(copied, shape);
-        return;
-    }
+    std::vector<visio::VShape> shapes{shape};
+    for (const visio::VShape& selected : selectedCopies(shape)) shapes.push_back(selected);
+    pairCopies(shapes);
 }
 
 // A shape a display holds is an original, never a copy.
-void DisplayCopies::addSelectedCopies(const visio::VShape& added) {
+std::vector<visio::VShape> DisplayCopies::selectedCopies(const visio::VShape& added) const {
+    std::vector<visio::VShape> copies;
+    if (!displays_) return copies;
     const visio::VPage page = added.ContainingPage();
     visio::VSelection selection = application_.ActiveWindow().Selection();
     selection.SetIterationMode(visio::visSelModeSkipSuper);
     const visio::VShapes shapes = page.Shapes();
     for (int32_t shapeID : getSelectionShapeIDs(selection)) {
-        if (nextAdded_ >= adding_->size()) return;
-        if (!displays_ || !displays_->heldCells(page, shapeID).empty()) continue;
+        if (!displays_->heldCells(page, shapeID).empty()) continue;
         const visio::VShape shape = getShapeByID(shapes, shapeID);
-        if (!shape.isEmpty()) addCopy(shape);
+        if (!shape.isEmpty()) copies.push_back(shape);
     }
+    return copies;
 }
 
-bool DisplayCopies::matches(const CopiedShape& copied, const visio::VShape& shape) {
-    for (const CopiedCell& cell : copied.cells)
-        if (formulaOf(shape, cell.address) != cell.shown) return false;
+// The copies come in the order of their originals, a group's members with it; all are
+// paired before any gets its formulas, so that a reference to a later copy is renamed.
+void DisplayCopies::pairCopies(const std::vector<visio::VShape>& shapes) {
+    std::vector<std::pair<const CopiedShape*, visio::VShape>> paired;
+    for (const visio::VShape& shape : shapes) {
+        const int32_t shapeID = shape.ID();
+        if (std::find(added_.begin(), added_.end(), shapeID) != added_.end()) continue;
+        if (getParentShape(shape).Type() == visio::visTypeGroup) continue;
+        for (std::size_t i = nextAdded_; i < adding_->size(); ++i) {
+            if (!sameBuild((*adding_)[i], shape)) continue;
+            nextAdded_ = i + 1;
+            added_.push_back(shapeID);
+            mapIDs((*adding_)[i], shape, copyIDs_);
+            paired.emplace_back(&(*adding_)[i], shape);
+            break;
+        }
+    }
+    for (const auto& [copied, shape] : paired) giveUserFormulas(*copied, shape);
+}
+
+bool DisplayCopies::sameBuild(const CopiedShape& copied, const visio::VShape& shape) {
     const std::vector<visio::VShape> members = membersOf(shape);
     if (members.size() != copied.members.size()) return false;
     for (std::size_t i = 0; i < members.size(); ++i)
-        if (!matches(copied.members[i], members[i])) return false;
+        if (!sameBuild(copied.members[i], members[i])) return false;
     return true;
 }
 
+void DisplayCopies::mapIDs(const CopiedShape& copied, const visio::VShape& shape, IDMap& ids) {
+    ids[copied.id] = shape.ID();
+    const std::vector<visio::VShape> members = membersOf(shape);
+    for (std::size_t i = 0; i < members.size(); ++i) mapIDs(copied.members[i], members[i], ids);
+}
+
 // A display's formula may be guarded: the writes overwrite it.
-void DisplayCopies::giveUserFormulas(const CopiedShape& copied, const visio::VShape& shape) {
+void DisplayCopies::giveUserFormulas(const CopiedShape& copied, const visio::VShape& shape) const {
     FormulaBatchMap batch;
     ShapesByID shapes;
-    std::vector<std::pair<const CopiedShape*, visio::VShape>> walk{{&copied, shape}};
-    while (!walk.empty()) {
-        const auto [from, to] = walk.back();
-        walk.pop_back();
-        const int32_t id = to.ID();
-        shapes.emplace(id, to);
-        for (const CopiedCell& cell : from->cells)
-            batch.emplace(
-                FormulaBatchKey{id, cell.address.section, cell.address.row, cell.address.cell},
-                cell.user);
-        const std::vector<visio::VShape> members = membersOf(to);
-        for (std::size_t i = 0; i < members.size(); ++i)
-            walk.emplace_back(&from->members[i], members[i]);
-    }
+    enterUserFormulas(copied, shape, batch, shapes);
     if (!batch.empty())
         setFormulasBatch(shape.ContainingPage().Shapes(), std::move(batch), shapeIn(shapes));
+}
+
+void DisplayCopies::enterUserFormulas(const CopiedShape& copied, const visio::VShape& shape,
+                                      FormulaBatchMap& batch, ShapesByID& shapes) const {
+    const int32_t shapeID = shape.ID();
+    shapes.emplace(shapeID, shape);
+    for (const CopiedCell& cell : copied.cells) {
+        if (formulaOf(shape, cell.address) != renamedReferences(cell.shown, copyIDs_)) continue;
+        const CellAddress& a = cell.address;
+        batch.emplace(FormulaBatchKey{shapeID, a.section, a.row, a.cell},
+                      renamedReferences(cell.user, copyIDs_));
+    }
+    const std::vector<visio::VShape> members = membersOf(shape);
+    for (std::size_t i = 0; i < members.size(); ++i)
+        enterUserFormulas(copied.members[i], members[i], batch, shapes);
 }

@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "helpers/FormulaBatchHelpers.h"
 #include "model/CellAddress.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VObject.h"
@@ -19,6 +21,8 @@
 #include "platform/visio/VShape.h"
 
 class CellDisplays;
+
+using IDMap = std::map<int32_t, int32_t>;
 
 class DisplayCopies {
 public:
@@ -37,6 +41,7 @@ private:
     };
     // A copied shape, its members in their order.
     struct CopiedShape {
+        int32_t id = 0;
         std::vector<CopiedCell> cells;
         std::vector<CopiedShape> members;
     };
@@ -48,10 +53,16 @@ private:
     CopiedShape copyOf(const visio::VShape& shape) const;
     static bool holdsDisplay(const CopiedShape& copied);
     void onShapeAdded(const visio::VShape& shape);
-    void addCopy(const visio::VShape& shape);
-    void addSelectedCopies(const visio::VShape& added);
-    static bool matches(const CopiedShape& copied, const visio::VShape& shape);
-    static void giveUserFormulas(const CopiedShape& copied, const visio::VShape& shape);
+    // The copies among the shapes, each paired with the next original of its build.
+    void pairCopies(const std::vector<visio::VShape>& shapes);
+    std::vector<visio::VShape> selectedCopies(const visio::VShape& added) const;
+    static bool sameBuild(const CopiedShape& copied, const visio::VShape& shape);
+    // The IDs of the originals in the copy and its members, and the copies' own.
+    static void mapIDs(const CopiedShape& copied, const visio::VShape& shape, IDMap& ids);
+    // The cells of the copy that still hold what the original showed get the user's.
+    void giveUserFormulas(const CopiedShape& copied, const visio::VShape& shape) const;
+    void enterUserFormulas(const CopiedShape& copied, const visio::VShape& shape,
+                           FormulaBatchMap& batch, ShapesByID& shapes) const;
 
     visio::VApplication application_;
     const CellDisplays* displays_;
@@ -64,6 +75,9 @@ private:
     // The copies the command in progress adds come from these, in order.
     const Copied* adding_ = nullptr;
     std::size_t nextAdded_ = 0;
-    // The copies of the command in progress already given their formulas, by ID.
+    // The copies of the command in progress already given their formulas, by ID, and the
+    // IDs of their originals: a reference among copied shapes names the copy, as Visio
+    // renames it.
     std::vector<int32_t> added_;
+    IDMap copyIDs_;
 };
