@@ -33,6 +33,7 @@
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
+#include "simhost/host/Window.h"
 
 namespace runner {
 namespace {
@@ -147,6 +148,12 @@ public:
     }
 
     bool strayed() const { return strayed_; }
+    // The simulator's steps (an automatic run's at every idle moment) take the selection
+    // away.
+    bool selects() {
+        simhost::Window* window = runner_.host().application().activeWindow();
+        return window && !window->selection().entries().empty();
+    }
     bool checking() { return static_cast<bool>(runner_.host().toolbarItem("CCStopButton")); }
     bool simulating() {
         auto button = runner_.host().toolbarItem("PNSButton");
@@ -604,6 +611,7 @@ private:
         if (two.empty()) return;
         const bool restart = pick(2);
         add("select " + two);
+        if (!tools_.selects()) return;
         for (int copy = restart ? 2 : 1; copy > 0; --copy)
             addTool(restart ? "answer 2" : "answer 1");
         addCopy("duplicate");
