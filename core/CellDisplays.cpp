@@ -12,6 +12,10 @@ std::vector<CellDisplay::HeldCell> CellDisplay::heldCells(const visio::VPage&, i
     return {};
 }
 
+std::optional<std::string> CellDisplay::heldText(const visio::VPage&, int32_t) const {
+    return std::nullopt;
+}
+
 void CellDisplay::joinDisplays(CellDisplays* displays) {
     if (displays_) displays_->leave(this);
     displays_ = displays;
@@ -77,4 +81,11 @@ std::vector<CellDisplay::HeldCell> CellDisplays::heldCells(const visio::VPage& p
         }
     }
     return cells;
+}
+
+std::optional<std::string> CellDisplays::heldText(const visio::VPage& page, int32_t shapeID) const {
+    for (const CellDisplay* display : displays_) {
+        if (std::optional<std::string> text = display->heldText(page, shapeID)) return text;
+    }
+    return std::nullopt;
 }

@@ -45,6 +45,9 @@ public:
         std::string userFormula;
     };
     virtual std::vector<HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const;
+    // The user's text beneath what the display shows as the shape's text; nothing where
+    // it shows none there.
+    virtual std::optional<std::string> heldText(const visio::VPage& page, int32_t shapeID) const;
 
 protected:
     // What the user had beneath another display in the cell, when one holds it.
@@ -74,6 +77,7 @@ public:
     void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) const;
     // The cells any display holds in the shape, each once.
     std::vector<CellDisplay::HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const;
+    std::optional<std::string> heldText(const visio::VPage& page, int32_t shapeID) const;
 
 private:
     std::vector<CellDisplay*> displays_;

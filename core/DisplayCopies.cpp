@@ -114,12 +114,16 @@ DisplayCopies::CopiedShape DisplayCopies::copyOf(const visio::VShape& shape) con
         if (shown != held.userFormula)
             copied.cells.push_back({held.address, std::move(shown), held.userFormula});
     }
+    if (std::optional<std::string> user = displays_->heldText(selectionPage_, copied.id)) {
+        std::string shown = getShapeText(shape);
+        if (shown != *user) copied.text = CopiedText{std::move(shown), std::move(*user)};
+    }
     for (const visio::VShape& member : membersOf(shape)) copied.members.push_back(copyOf(member));
     return copied;
 }
 
 bool DisplayCopies::holdsDisplay(const CopiedShape& copied) {
-    if (!copied.cells.empty()) return true;
+    if (!copied.cells.empty() || copied.text) return true;
     for (const CopiedShape& member : copied.members)
         if (holdsDisplay(member)) return true;
     return false;
@@ -193,6 +197,14 @@ void DisplayCopies::giveUserFormulas(const CopiedShape& copied, const visio::VSh
     enterUserFormulas(copied, shape, batch, shapes);
     if (!batch.empty())
         setFormulasBatch(shape.ContainingPage().Shapes(), std::move(batch), shapeIn(shapes));
+    giveUserTexts(copied, shape);
+}
+
+void DisplayCopies::giveUserTexts(const CopiedShape& copied, const visio::VShape& shape) {
+    if (copied.text && getShapeText(shape) == copied.text->shown)
+        setShapeText(shape, copied.text->user);
+    const std::vector<visio::VShape> members = membersOf(shape);
+    for (std::size_t i = 0; i < members.size(); ++i) giveUserTexts(copied.members[i], members[i]);
 }
 
 void DisplayCopies::enterUserFormulas(const CopiedShape& copied, const visio::VShape& shape,

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,9 +41,14 @@ private:
         std::string user;
     };
     // A copied shape, its members in their order.
+    struct CopiedText {
+        std::string shown;
+        std::string user;
+    };
     struct CopiedShape {
         int32_t id = 0;
         std::vector<CopiedCell> cells;
+        std::optional<CopiedText> text;
         std::vector<CopiedShape> members;
     };
     using Copied = std::vector<CopiedShape>;
@@ -63,6 +69,8 @@ private:
     void giveUserFormulas(const CopiedShape& copied, const visio::VShape& shape) const;
     void enterUserFormulas(const CopiedShape& copied, const visio::VShape& shape,
                            FormulaBatchMap& batch, ShapesByID& shapes) const;
+    // After the cells, which may have protected the text.
+    static void giveUserTexts(const CopiedShape& copied, const visio::VShape& shape);
 
     visio::VApplication application_;
     const CellDisplays* displays_;

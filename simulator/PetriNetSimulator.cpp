@@ -256,7 +256,16 @@ void PetriNetSimulator::putBack(const visio::VPage& page, const std::vector<int3
 std::vector<CellDisplay::HeldCell> PetriNetSimulator::heldCells(const visio::VPage& page,
                                                                 int32_t shapeID) const {
     if (!displaysOn(page)) return {};
-    return heldCellsOf(*typeHolder_->getSavedFormulaIndex(), shapeID);
+    std::vector<HeldCell> cells = heldCellsOf(*typeHolder_->getSavedFormulaIndex(), shapeID);
+    for (auto& [address, formula] : display_->formerCells(shapeID))
+        cells.push_back({address, std::move(formula)});
+    return cells;
+}
+
+std::optional<std::string> PetriNetSimulator::heldText(const visio::VPage& page,
+                                                       int32_t shapeID) const {
+    if (!displaysOn(page)) return std::nullopt;
+    return display_->formerText(shapeID);
 }
 
 void PetriNetSimulator::buildCellTables() {

@@ -113,6 +113,7 @@ public:
                                            const CellAddress& cell) const override;
     void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) override;
     std::vector<HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const override;
+    std::optional<std::string> heldText(const visio::VPage& page, int32_t shapeID) const override;
 
 private:
     enum class State : int32_t { Simulating = 0, Idle = 1 };
