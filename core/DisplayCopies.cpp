@@ -163,12 +163,10 @@ void DisplayCopies::pairCopies(const std::vector<visio::VShape>& shapes) {
     for (const visio::VShape& shape : shapes) {
         const int32_t shapeID = shape.ID();
         if (std::find(added_.begin(), added_.end(), shapeID) != added_.end()) continue;
-        if (getParentShape(shape).Type() == visio::visTypeGroup) continue;
         for (std::size_t i = nextAdded_; i < adding_->size(); ++i) {
             if (!sameBuild((*adding_)[i], shape)) continue;
             nextAdded_ = i + 1;
-            added_.push_back(shapeID);
-            mapIDs((*adding_)[i], shape, copyIDs_);
+            noteCopy((*adding_)[i], shape);
             paired.emplace_back(&(*adding_)[i], shape);
             break;
         }
@@ -184,10 +182,14 @@ bool DisplayCopies::sameBuild(const CopiedShape& copied, const visio::VShape& sh
     return true;
 }
 
-void DisplayCopies::mapIDs(const CopiedShape& copied, const visio::VShape& shape, IDMap& ids) {
-    ids[copied.id] = shape.ID();
+// A member reported on its own (a copy of a shape inside a group may go into the group)
+// is a copy in its own right, unless its group's copy brought it.
+void DisplayCopies::noteCopy(const CopiedShape& copied, const visio::VShape& shape) {
+    const int32_t shapeID = shape.ID();
+    copyIDs_[copied.id] = shapeID;
+    added_.push_back(shapeID);
     const std::vector<visio::VShape> members = membersOf(shape);
-    for (std::size_t i = 0; i < members.size(); ++i) mapIDs(copied.members[i], members[i], ids);
+    for (std::size_t i = 0; i < members.size(); ++i) noteCopy(copied.members[i], members[i]);
 }
 
 // A display's formula may be guarded: the writes overwrite it.

@@ -63,8 +63,8 @@ private:
     void pairCopies(const std::vector<visio::VShape>& shapes);
     std::vector<visio::VShape> selectedCopies(const visio::VShape& added) const;
     static bool sameBuild(const CopiedShape& copied, const visio::VShape& shape);
-    // The IDs of the originals in the copy and its members, and the copies' own.
-    static void mapIDs(const CopiedShape& copied, const visio::VShape& shape, IDMap& ids);
+    // The copy and its members are the command's: their IDs by their originals'.
+    void noteCopy(const CopiedShape& copied, const visio::VShape& shape);
     // The cells of the copy that still hold what the original showed get the user's.
     void giveUserFormulas(const CopiedShape& copied, const visio::VShape& shape) const;
     void enterUserFormulas(const CopiedShape& copied, const visio::VShape& shape,
