@@ -1,5 +1,6 @@
 #include "core/DisplayCopies.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <regex>
 
@@ -31,7 +32,7 @@ std::string formulaOf(const visio::VShape& shape, const CellAddress& a) {
 }
 
 // "Sheet.<n>!" naming an original names its copy.
-std::string renamedReferences(const std::string& formula, const IDMap& ids) {
+std::string renamedReferences(const std::string& formula, const std::map<int32_t, int32_t>& ids) {
     static const std::regex reference(R"(Sheet\.(\d+)!)");
     std::string renamed;
     auto from = formula.cbegin();

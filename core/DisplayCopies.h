@@ -6,7 +6,6 @@
 // A cell of the copy that no longer holds what its original showed is left alone.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -23,8 +22,6 @@
 
 class CellDisplays;
 
-using IDMap = std::map<int32_t, int32_t>;
-
 class DisplayCopies {
 public:
     // The displays must outlive this.
@@ -40,11 +37,11 @@ private:
         std::string shown;
         std::string user;
     };
-    // A copied shape, its members in their order.
     struct CopiedText {
         std::string shown;
         std::string user;
     };
+    // A copied shape, by its original's ID, and its members in their order.
     struct CopiedShape {
         int32_t id = 0;
         std::vector<CopiedCell> cells;
@@ -87,5 +84,5 @@ private:
     // IDs of their originals: a reference among copied shapes names the copy, as Visio
     // renames it.
     std::vector<int32_t> added_;
-    IDMap copyIDs_;
+    std::map<int32_t, int32_t> copyIDs_;
 };
