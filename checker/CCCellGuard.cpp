@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "helpers/CellHelpers.h"
 #include "helpers/FormulaBatchHelpers.h"
 #include "helpers/ShapeHelpers.h"
 #include "model/GEArc.h"
@@ -9,6 +10,7 @@
 #include "model/GEElementSet.h"
 #include "model/GEGraphElement.h"
 #include "model/SavedFormulaIndex.h"
+#include "platform/visio/VCell.h"
 
 namespace {
 
@@ -163,12 +165,21 @@ void CCCellGuard::restoreShape(int32_t shapeID) {
 }
 
 // Reading the page linked cells of older shapes that need not be elements (a channel's
-// character format follows its node): they get back what the user had too.
+// character format follows its node): they get back what the user had too. Nothing
+// guards them, so the user may have typed into one while the check ran: that edit is
+// what the user has now, and it stays.
 void CCCellGuard::restoreRewrittenCells() {
     if (!index_) return;
     for (const SavedFormulaIndex::RewrittenCell& c : index_->getRewrittenCells()) {
-        if (isOnPage(c.shapeID)) enter(c.shapeID, c.address, c.formula);
+        if (isOnPage(c.shapeID) && holdsRewrite(c)) enter(c.shapeID, c.address, c.formula);
     }
+}
+
+bool CCCellGuard::holdsRewrite(const SavedFormulaIndex::RewrittenCell& c) const {
+    const visio::VCell cell = knownShape(c.shapeID).CellsSRC(
+        static_cast<int16_t>(c.address.section), static_cast<int16_t>(c.address.row),
+        static_cast<int16_t>(c.address.cell));
+    return formulaToRestore(cell) == c.written;
 }
 
 bool CCCellGuard::isOnPage(int32_t shapeID) {

@@ -9,12 +9,12 @@
 
 #include "checker/CCRule.h"
 #include "helpers/FormulaBatchHelpers.h"
+#include "model/SavedFormulaIndex.h"
 #include "platform/visio/VShape.h"
 #include "platform/visio/VShapes.h"
 
 class GEElementSet;
 class GEGraphElement;
-class SavedFormulaIndex;
 
 // Every cell a rule registered, on every shape of the model, first gets the consistent
 // look (the ignored look on shapes that are no elements), then the rules' findings get
@@ -49,6 +49,8 @@ private:
     void restoreElement(const GEGraphElement* element);
     void restoreShape(int32_t shapeID);
     void restoreRewrittenCells();
+    // The cell still holds what reading wrote into it.
+    bool holdsRewrite(const SavedFormulaIndex::RewrittenCell& c) const;
     // Shapes the page no longer holds are left out.
     bool isOnPage(int32_t shapeID);
     // The shape of an ID as the pass found it or reading saved it; empty when neither.

@@ -215,6 +215,12 @@ void ConsistencyChecker::putBack(const visio::VPage& page, const std::vector<int
     if (paints(page)) cellGuard_->restoreShapes(checkedPage_.Shapes(), shapeIDs);
 }
 
+std::vector<CellDisplay::HeldCell> ConsistencyChecker::heldCells(const visio::VPage& page,
+                                                                 int32_t shapeID) const {
+    if (!paints(page)) return {};
+    return heldCellsOf(*typeHolder_->getSavedFormulaIndex(), shapeID);
+}
+
 bool ConsistencyChecker::isOnCheckedPage() const {
     return checkedPage_.isSameObject(application_.ActivePage());
 }

@@ -69,6 +69,7 @@ public:
     std::optional<std::string> userFormula(const visio::VPage& page, int32_t shapeID,
                                            const CellAddress& cell) const override;
     void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) override;
+    std::vector<HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const override;
 
     bool isChecking() const { return state_ == State::Checking; }
     CCPropertyPage* propertyPage() const { return page_.get(); }

@@ -42,6 +42,17 @@ public:
     // the user left empty. Most displays show none.
     virtual bool showsOwnText(const visio::VShape& box, int32_t boxID,
                               const std::string& text) const;
+    // The cells the display holds in the shape (by ID) on the page, each with the user's
+    // formula beneath: what a copy of the shape is to get back. A display that follows
+    // the copies of its shapes itself holds none for them.
+    struct HeldCell {
+        CellAddress address;
+        std::string userFormula;
+    };
+    virtual std::vector<HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const;
+    // The user's text beneath what the display shows as the shape's text; nothing where
+    // it shows none there.
+    virtual std::optional<std::string> heldText(const visio::VPage& page, int32_t shapeID) const;
 
 protected:
     // What the user had beneath another display in the cell, when one holds it.
@@ -50,6 +61,8 @@ protected:
     // The formulas saved for the page's shapes that another display holds become the
     // user's formulas beneath it.
     void takeUserFormulas(const visio::VPage& page, SavedFormulaIndex& index) const;
+    // The cells the index saved for the shape, with what they held when it read the page.
+    static std::vector<HeldCell> heldCellsOf(const SavedFormulaIndex& index, int32_t shapeID);
 
 private:
     CellDisplays* displays_ = nullptr;
@@ -69,6 +82,9 @@ public:
     void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) const;
     bool showsOwnText(const visio::VShape& box, int32_t boxID,
                       const std::string& text) const override;
+    // The cells any display holds in the shape, each once.
+    std::vector<CellDisplay::HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const;
+    std::optional<std::string> heldText(const visio::VPage& page, int32_t shapeID) const;
 
 private:
     std::vector<CellDisplay*> displays_;

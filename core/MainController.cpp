@@ -41,7 +41,9 @@ MainController::subscribedEventCodes() {
 
 MainController::MainController(const visio::VApplication& application,
                                ToolFactoryList toolFactories)
-    : application_(application), toolFactories_(std::move(toolFactories)) {
+    : application_(application),
+      displayCopies_(application, &cellDisplays_),
+      toolFactories_(std::move(toolFactories)) {
     router_ = std::make_unique<VisioEventRouter>(this);
     diagramTypeHolder_ = std::make_unique<DiagramTypeHolder>();
     diagramTypeHolder_->setShownBoxTexts(&cellDisplays_);
@@ -71,6 +73,8 @@ void MainController::dispatchEvent(int32_t eventCode, const visio::VObject& subj
         }
         return;
     }
+    // A copy gets the user's formulas before a tool takes it for the user's own.
+    displayCopies_.onVisioEvent(eventCode, subject, moreInfo);
     // By index: a handler may cause further events that are dispatched meanwhile.
     for (std::size_t i = 0; i < tools_.size(); ++i) {
         tools_[i]->onVisioEvent(eventCode, subject, moreInfo);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/CellDisplays.h"
+#include "core/DisplayCopies.h"
 #include "core/SupportTool.h"
 #include "core/ToolFactory.h"
 #include "model/DiagramTypeHolder.h"
@@ -59,6 +60,7 @@ private:
     std::vector<std::unique_ptr<SupportTool>> tools_;
     bool subscribed_ = false;
     visio::VApplication application_;
+    DisplayCopies displayCopies_;
     std::unique_ptr<DiagramTypeHolder> diagramTypeHolder_;
     std::unique_ptr<VisioEventRouter> router_;
     ToolFactoryList toolFactories_;

@@ -202,7 +202,7 @@ void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes,
 }
 
 void SavedFormulaIndex::saveBeforeRewrite(int32_t id, const visio::VShape& shape,
-                                          const CellAddress& address) {
+                                          const CellAddress& address, const std::string& written) {
     saveFormulas(id, shape);
     const bool listed = std::any_of(
         rewritten_.begin(), rewritten_.end(),
@@ -210,7 +210,7 @@ void SavedFormulaIndex::saveBeforeRewrite(int32_t id, const visio::VShape& shape
     if (listed) return;
     for (int32_t i = 0; i < getRecordCount(id); ++i) {
         if (getRecordAddress(id, i) == address) {
-            rewritten_.push_back({id, address, getRecordFormula(id, i)});
+            rewritten_.push_back({id, address, getRecordFormula(id, i), written});
             return;
         }
     }
@@ -301,6 +301,14 @@ void SavedFormulaIndex::enterSavedFormulas(int32_t shapeID, FormulaBatchMap& bat
         const CellAddress a = list->getAddress(i);
         batch.emplace(FormulaBatchKey{shapeID, a.section, a.row, a.cell}, list->getFormula(i));
     }
+}
+
+std::vector<SavedFormulaIndex::SavedCell> SavedFormulaIndex::savedCells(int32_t shapeID) const {
+    std::vector<SavedCell> cells;
+    const SavedCellList* list = savedList(shapeID);
+    for (int32_t i = 0; list && i < list->getCount(); ++i)
+        cells.push_back({list->getAddress(i), list->getFormula(i)});
+    return cells;
 }
 
 std::optional<std::string> SavedFormulaIndex::findFormula(int32_t shapeID,

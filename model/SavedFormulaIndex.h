@@ -54,11 +54,12 @@ public:
     // shape it names none for keeps no records. Must run before the client writes a cell
     // of theirs.
     void saveRegisteredFormulas(const TableFilter& wanted = nullptr);
-    // Reading is about to write the cell to bring a shape of an older stencil up to
-    // date: the shape's formulas are saved first, and when a table names the cell, it
-    // is listed to be put back with what it held, whether or not the shape becomes an
-    // element.
-    void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address);
+    // Reading is about to write `written` into the cell to bring a shape of an older
+    // stencil up to date: the shape's formulas are saved first, and when a table names
+    // the cell, it is listed to be put back with what it held, whether or not the shape
+    // becomes an element.
+    void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address,
+                           const std::string& written);
     // Reading took the text of a text box for a number: text is what the user wrote there,
     // shown what the box showed when it was read (reading never writes the box).
     void noteTextRead(int32_t boxID, std::string text, std::string shown);
@@ -90,6 +91,12 @@ public:
     // Enters the shape's saved formulas into the batch, each where the batch holds none
     // for its cell yet.
     void enterSavedFormulas(int32_t shapeID, FormulaBatchMap& batch) const;
+    struct SavedCell {
+        CellAddress address;
+        std::string formula;
+    };
+    // Every cell saved for the shape with its formula; none when none were saved.
+    std::vector<SavedCell> savedCells(int32_t shapeID) const;
     // The formula saved for the shape's cell; nothing when none was saved.
     std::optional<std::string> findFormula(int32_t shapeID, const CellAddress& cell) const;
     // Where `replacement` answers a formula for a saved cell, it takes the saved one's
@@ -102,6 +109,8 @@ public:
         int32_t shapeID;
         CellAddress address;
         std::string formula;
+        // What reading wrote: a cell that holds something else now holds the user's edit.
+        std::string written;
     };
     // The cells that reading rewrote and a table names, each once, with what they held
     // before, in the order first rewritten.

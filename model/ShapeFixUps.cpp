@@ -33,7 +33,7 @@ void ShapeFixUps::rewriteCharacterCell(int16_t cell, const std::string& formula)
     if (SavedFormulaIndex* index = record_.owner_) {
         const CellAddress address{static_cast<uint16_t>(visio::visSectionCharacter), 0,
                                   static_cast<uint16_t>(cell)};
-        index->saveBeforeRewrite(record_.shape_.id(), shape, address);
+        index->saveBeforeRewrite(record_.shape_.id(), shape, address, formula);
     }
     setCellFormulaSRC(shape, visio::visSectionCharacter, 0, cell, formula);
     record_.cellsWritten();

@@ -13,6 +13,7 @@
 #include "helpers/LeadingInteger.h"
 #include "helpers/MessageBoxWithButtons.h"
 #include "helpers/RunString.h"
+#include "helpers/ScopeEvents.h"
 #include "helpers/ShapeHelpers.h"
 #include "helpers/VisioText.h"
 #include "platform/ui/WinApiConstants.h"
@@ -40,17 +41,6 @@ constexpr int32_t kPasteScope = 1022;
 constexpr char kSheet[] = "Sheet.";
 // Sub-shape numbers beyond this name no sub-shape (and fit no index).
 constexpr double kMaxIndex = 32767;
-
-// The scope number at the start of a scope event's text ("1227;0;Text;0"), as the
-// Windows conversion of the text would see it: text that does not fit its buffer
-// counts as none.
-std::optional<int32_t> scopeNumberOf(const visio::Variant& moreInfo) {
-    const std::string* text = std::get_if<std::string>(&moreInfo);
-    if (!text || text->size() > kVisioTextLimit) return std::nullopt;
-    const std::size_t semicolon = text->find(';');
-    if (semicolon == std::string::npos) return std::nullopt;
-    return parseLeadingInteger(text->substr(0, semicolon)).value;
-}
 
 // The document a save event names; the active one when the event names none.
 visio::VDocument savedDocument(const visio::VObject& subject,

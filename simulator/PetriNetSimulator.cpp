@@ -39,6 +39,9 @@ constexpr char kShapeAddedText[] =
     "You have added a shape while Petri net simulation is running. The freshly added shape is "
     "not taken into account in the current simulation.\n\n Please choose one of the "
     "possibilities below.";
+constexpr char kCannotRemoveText[] =
+    "The added shape is protected against deletion and could not be removed. Please choose "
+    "another possibility.";
 constexpr int kAbortAnswer = 1;
 constexpr int kRestartAnswer = 2;
 constexpr int kCancelEditingAnswer = 3;
@@ -250,6 +253,21 @@ void PetriNetSimulator::putBack(const visio::VPage& page, const std::vector<int3
     for (int32_t shapeID : shapeIDs)
         typeHolder_->getSavedFormulaIndex()->enterSavedFormulas(shapeID, batch);
     setFormulasBatch(simulatedPage_.Shapes(), std::move(batch));
+}
+
+std::vector<CellDisplay::HeldCell> PetriNetSimulator::heldCells(const visio::VPage& page,
+                                                                int32_t shapeID) const {
+    if (!displaysOn(page)) return {};
+    std::vector<HeldCell> cells = heldCellsOf(*typeHolder_->getSavedFormulaIndex(), shapeID);
+    for (auto& [address, formula] : display_->formerCells(shapeID))
+        cells.push_back({address, std::move(formula)});
+    return cells;
+}
+
+std::optional<std::string> PetriNetSimulator::heldText(const visio::VPage& page,
+                                                       int32_t shapeID) const {
+    if (!displaysOn(page)) return std::nullopt;
+    return display_->formerText(shapeID);
 }
 
 void PetriNetSimulator::buildCellTables() {
@@ -595,16 +613,33 @@ void PetriNetSimulator::onShapeAdded(const visio::VObject& subject) {
         return;
     }
     if (!subject.as<visio::VShape>().ContainingPage().isSameObject(simulatedPage_)) return;
-    const int answer =
-        messageBoxWithButtons(ui::WindowHandle(), kShapeAddedText, productTitle, "Abort Simulation",
-                              "Restart Simulation", "Cancel Editing", ui::kMbIconQuestion);
+    // A shape its own protection keeps cannot be taken away: the user is told so and
+    // chooses again, for the run must not go on as if it were gone.
+    int answer = askAboutAddedShape();
+    while (answer == kCancelEditingAnswer && !removeAddedShape(subject.as<visio::VShape>())) {
+        messageBoxWithButtons(ui::WindowHandle(), kCannotRemoveText, productTitle, "OK",
+                              ui::kMbIconStop);
+        answer = askAboutAddedShape();
+    }
     if (answer == kAbortAnswer) {
         requestLeave(Leave::ByUser);
     } else if (answer == kRestartAnswer) {
         requestLeave(Leave::Restart);
-    } else if (answer == kCancelEditingAnswer) {
-        subject.as<visio::VShape>().Delete();
     }
+}
+
+int PetriNetSimulator::askAboutAddedShape() const {
+    return messageBoxWithButtons(ui::WindowHandle(), kShapeAddedText, productTitle,
+                                 "Abort Simulation", "Restart Simulation", "Cancel Editing",
+                                 ui::kMbIconQuestion);
+}
+
+// Whether the shape is gone from its page.
+bool PetriNetSimulator::removeAddedShape(const visio::VShape& shape) const {
+    const visio::VPage page = shape.ContainingPage();
+    const int32_t shapeID = shape.ID();
+    shape.Delete();
+    return getShapeByID(page.Shapes(), shapeID).isEmpty();
 }
 
 // By hand, on one conflict place and nothing else to fire, selecting a transition fires

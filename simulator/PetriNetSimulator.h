@@ -29,6 +29,7 @@
 #include "model/CellAddressTable.h"
 #include "platform/visio/VApplication.h"
 #include "platform/visio/VPage.h"
+#include "platform/visio/VShape.h"
 #include "platform/visio/VToolbarItem.h"
 #include "platform/visio/VWindow.h"
 #include "simulator/RunMode.h"
@@ -113,6 +114,8 @@ public:
     std::optional<std::string> userFormula(const visio::VPage& page, int32_t shapeID,
                                            const CellAddress& cell) const override;
     void putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) override;
+    std::vector<HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const override;
+    std::optional<std::string> heldText(const visio::VPage& page, int32_t shapeID) const override;
 
 private:
     enum class State : int32_t { Simulating = 0, Idle = 1 };
@@ -155,6 +158,8 @@ private:
     void onDocumentSaved(const visio::VObject& subject);
     void showRunAgain();
     void onShapeAdded(const visio::VObject& subject);
+    int askAboutAddedShape() const;
+    bool removeAddedShape(const visio::VShape& shape) const;
     void onSelectionChanged();
     void onPageShown();
     void onMarker();

@@ -184,6 +184,31 @@ visio::VShape SimulationShapeDisplay::shapeOfID(int32_t shapeID) const {
     return saved.isEmpty() ? getShapeByID(pageShapes_, shapeID) : saved;
 }
 
+std::vector<std::pair<CellAddress, std::string>> SimulationShapeDisplay::formerCells(
+    int32_t shapeID) const {
+    std::vector<std::pair<CellAddress, std::string>> cells;
+    for (const auto& [place, carrier] : carriers_) {
+        if (carrier.inCell && carrier.written && carrier.former.shapeID == shapeID)
+            cells.emplace_back(carrier.former.address, carrier.former.formula);
+    }
+    for (const NamedStackPlace& named : namedStackPlaces_) {
+        if (named.colourWritten && named.colour.shapeID == shapeID)
+            cells.emplace_back(named.colour.address, named.colour.formula);
+    }
+    return cells;
+}
+
+std::optional<std::string> SimulationShapeDisplay::formerText(int32_t shapeID) const {
+    for (const auto& [place, carrier] : carriers_) {
+        if (!carrier.inCell && carrier.located && carrier.former.shapeID == shapeID)
+            return carrier.formerText;
+    }
+    for (const NamedStackPlace& named : namedStackPlaces_) {
+        if (named.name.shapeID == shapeID) return named.name.text;
+    }
+    return std::nullopt;
+}
+
 std::vector<int32_t> SimulationShapeDisplay::savedShapesOnPage() {
     std::vector<int32_t> saved =
         savedFormulas_ ? savedFormulas_->savedShapeIDs() : std::vector<int32_t>();

@@ -82,6 +82,12 @@ public:
     // clear.
     void clearHighlight();
 
+    // What the user had beneath what the display shows in the shape (by ID) besides the
+    // saved formulas: a marking cell it wrote a count into, with the user's formula, and a
+    // stack place's name colour; and a marking box's or a stack place's own text.
+    std::vector<std::pair<CellAddress, std::string>> formerCells(int32_t shapeID) const;
+    std::optional<std::string> formerText(int32_t shapeID) const;
+
 private:
     // What one of the display's own writes replaced, to be written back on restore.
     struct FormerCell {

@@ -101,13 +101,17 @@ ShapeClipboard::~ShapeClipboard() {
     store_->detach();
 }
 
+// The held copies keep their formulas as they were, naming the originals: a reference
+// to a shape that was not copied must not come to name a copy whose ID in the clipboard
+// happens to be the same.
 void ShapeClipboard::copy(const std::vector<Shape*>& shapes) {
     Page* page = store_->page(1);
     if (!page) return;
     EventQueue::Suppression quiet(application_.events());
     const std::vector<visio::ComRef<Shape>> held = page->shapeCollection().list();
     for (const auto& shape : held) page->removeShape(*shape);
-    copyShapes(shapes, *page, 0, 0);
+    originals_.clear();
+    for (const auto& [original, copy] : copyAll(shapes, *page, 0, 0)) originals_[copy] = original;
 }
 
 bool ShapeClipboard::empty() const {
@@ -119,22 +123,36 @@ std::vector<visio::ComRef<Shape>> ShapeClipboard::pasteOnto(Page& page) {
     std::vector<Shape*> held;
     if (Page* store = store_->page(1))
         for (const auto& shape : store->shapeCollection().list()) held.push_back(shape.get());
-    return copyShapes(held, page, 0, 0);
+    std::vector<visio::ComRef<Shape>> copies;
+    IdMap ids;
+    for (const auto& [heldID, pasted] : copyAll(held, page, 0, 0, &copies)) {
+        auto original = originals_.find(heldID);
+        if (original != originals_.end()) ids[original->second] = pasted;
+    }
+    for (const auto& copy : copies) renameReferences(*copy, ids);
+    return copies;
 }
 
 std::vector<visio::ComRef<Shape>> ShapeClipboard::copyShapes(const std::vector<Shape*>& shapes,
                                                              Page& page, double dx, double dy) {
     std::vector<visio::ComRef<Shape>> copies;
+    const IdMap ids = copyAll(shapes, page, dx, dy, &copies);
+    for (const auto& copy : copies) renameReferences(*copy, ids);
+    return copies;
+}
+
+std::map<int32_t, int32_t> ShapeClipboard::copyAll(const std::vector<Shape*>& shapes, Page& page,
+                                                   double dx, double dy,
+                                                   std::vector<visio::ComRef<Shape>>* made) {
     IdMap ids;
     for (Shape* original : shapes) {
         if (!original || original->isDeleted() || original->isSheetOnly()) continue;
         visio::ComRef<Shape> copy = ShapeBuilder::copy(*original, page, nullptr);
         collectIds(*original, *copy, ids);
         place(*original, *copy, dx, dy);
-        copies.push_back(copy);
+        if (made) made->push_back(copy);
     }
-    for (const auto& copy : copies) renameReferences(*copy, ids);
-    return copies;
+    return ids;
 }
 
 }  // namespace simhost

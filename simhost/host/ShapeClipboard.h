@@ -5,6 +5,8 @@
 // loose from what its ends were glued to and keeps where they were.
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <vector>
 
 #include "platform/visio/ComRef.h"
@@ -34,9 +36,17 @@ public:
                                                         Page& page, double dx, double dy);
 
 private:
+    // Copies of the shapes on the page, moved by (dx, dy) inches, their formulas as they
+    // were; answers the ID of each copy (members included) by its original's.
+    static std::map<int32_t, int32_t> copyAll(const std::vector<Shape*>& shapes, Page& page,
+                                              double dx, double dy,
+                                              std::vector<visio::ComRef<Shape>>* made = nullptr);
+
     Application& application_;
     // A document of its own, in no collection, whose one page holds the copies.
     visio::ComRef<Document> store_;
+    // The original of each held shape, by the held shape's ID.
+    std::map<int32_t, int32_t> originals_;
 };
 
 }  // namespace simhost

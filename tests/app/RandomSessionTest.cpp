@@ -1,17 +1,18 @@
 // Random sessions as a user types them into qavhost: over each example drawing and over
 // random Petri nets, edits, saves, page turns, selections (the text input assistant's
-// prompts come and go), title block actions and drawings closed while the consistency
-// checker is started and stopped and Petri nets are simulated (steps in every run mode,
-// step back, reset, selections, shapes added and the question answered, moves and texts
-// that the simulation's locks refuse, page turns, the controls closed, shapes dropped
-// into another drawing), while the add-on is loaded again or unloaded and loaded, a
-// drawing of the same file name from another folder is opened and closed, and saves
-// take names holding ".vss". Each session is played twice, with the checker and the
-// simulator and without them (the same edits and saves); every save and the drawing at
-// the end must be the same in both, so every cell must hold what the user wrote once the
-// tools have finished, and the simulator's marker events must pair up. A difference is reported
-// with the shortest session that still shows it, which plays as it is in qavhost (beside a copy of
-// the drawing it starts from; a line "close drawing" is the user closing the shown drawing's
+// prompts come and go), title block actions, drawings closed and shapes duplicated, copied
+// and pasted (onto the same page and another) while the consistency checker is started
+// and stopped and Petri nets are simulated (steps in every run mode, step back, reset,
+// selections, shapes added and the question answered, moves and texts that the
+// simulation's locks refuse, page turns, the controls closed, shapes dropped into another
+// drawing), while the add-on is loaded again or unloaded and loaded, a drawing of the
+// same file name from another folder is opened and closed, and saves take names holding
+// ".vss". Each session is played twice, with the checker and the simulator and without
+// them (the same edits and saves); every save and the drawing at the end must be the same
+// in both, so every cell must hold what the user wrote once the tools have finished, and
+// the simulator's marker events must pair up. A difference is reported with the shortest
+// session that still shows it, which plays as it is in qavhost (beside a copy of the
+// drawing it starts from; a line "close drawing" is the user closing the shown drawing's
 // window).
 #include <gtest/gtest.h>
 
@@ -35,6 +36,7 @@
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
+#include "simhost/host/Window.h"
 
 namespace runner {
 namespace {
@@ -154,6 +156,12 @@ public:
     }
 
     bool strayed() const { return strayed_; }
+    // The simulator's steps (an automatic run's at every idle moment) take the selection
+    // away.
+    bool selects() {
+        simhost::Window* window = runner_.host().application().activeWindow();
+        return window && !window->selection().entries().empty();
+    }
     bool checking() { return static_cast<bool>(runner_.host().toolbarItem("CCStopButton")); }
     bool simulating() {
         auto button = runner_.host().toolbarItem("PNSButton");
@@ -264,6 +272,11 @@ std::string differenceOf(const Session& session, const std::string& start) {
     return tools && plain ? difference(*tools, *plain) : std::string();
 }
 
+// The Edit menu's copies are added and selected.
+bool addsCopies(const std::string& line) {
+    return line == "duplicate" || line == "paste";
+}
+
 bool movesOn(const std::string& line) {
     return line.rfind("drop ", 0) == 0 || line.rfind("action ", 0) == 0 ||
            line.rfind("page ", 0) == 0 || line == "addpage" || line.rfind("save ", 0) == 0;
@@ -277,6 +290,7 @@ bool clearsSelectionFirst(const Session& session) {
     for (const Step& step : session) {
         if (movesOn(step.line) && selecting) return false;
         if (step.line.rfind("select", 0) == 0) selecting = step.line != "select";
+        if (addsCopies(step.line)) selecting = true;
     }
     return true;
 }
@@ -434,6 +448,8 @@ private:
         switch (pick(18)) {
             case 0:
                 return addTool(tools_.checking() ? "press CCStopButton" : "press CCStartButton");
+            case 17:
+                return addCopies();
             case 11:
             case 12:
                 return addTool("press PNSButton");
@@ -554,6 +570,8 @@ private:
             case 1:
             case 2:
                 return addTool("sim " + kControls[pick(kControls.size())]);
+            case 13:
+                return addAnsweredDuplicate();
             case 3:
                 return add("idle " + number(1, 3));
             case 4:
@@ -611,6 +629,48 @@ private:
             number(1, 7));
         add("save o" + std::to_string(++saves_) + ".json");
         add("drawing 1");
+    }
+
+    // Copies of two shapes (members of groups among them): duplicated, or copied and
+    // pasted onto the same page or another one, or only copied, for a later paste. Two,
+    // for a single selected shape shows the text input assistant's prompts, which its own
+    // tests follow into copies.
+    void addCopies() {
+        const std::string two = twoShapes();
+        if (two.empty()) return;
+        add("select " + two);
+        if (pick(3) == 0) return addCopy("duplicate");
+        add("copy");
+        if (pick(3) == 0) return;
+        if (pick(2)) add(pick(3) ? "page " + number(1, 3) : "addpage");
+        addCopy("paste");
+    }
+    void addCopy(const std::string& line) {
+        add(line);
+        selecting_ = true;
+    }
+    // Two shapes of the shown page, apart; none where it holds fewer.
+    std::string twoShapes() {
+        std::vector<simhost::Shape*> all = shapes([](simhost::Shape&) { return true; });
+        if (all.size() < 2) return std::string();
+        const size_t first = pick(all.size());
+        const size_t second = (first + 1 + pick(all.size() - 1)) % all.size();
+        return std::to_string(all[first]->id()) + " " + std::to_string(all[second]->id());
+    }
+
+    // Two shapes duplicated while simulating, and the user's answer to the question:
+    // abort, which the first copy asks, or restart, which each copy asks, for the second
+    // is added to the simulation the first restarted. (Cancel Editing takes away a copy
+    // that the play without the tools would have to find among its members.)
+    void addAnsweredDuplicate() {
+        const std::string two = twoShapes();
+        if (two.empty()) return;
+        const bool restart = pick(2);
+        add("select " + two);
+        if (!tools_.selects()) return;
+        for (int copy = restart ? 2 : 1; copy > 0; --copy)
+            addTool(restart ? "answer 2" : "answer 1");
+        addCopy("duplicate");
     }
 
     std::mt19937 random_;
