@@ -60,9 +60,9 @@ void writeCharFormat(const visio::VShape& box, const TextInputAssistant::CharFor
 }
 
 bool hasPromptFormat(const visio::VShape& box) {
-    return getCellString(box, kCharColor) == kPromptFormat.color &&
-           getCellString(box, kCharSize) == kPromptFormat.size &&
-           getCellString(box, kCharFont) == kPromptFormat.font;
+    return getCellFormula(box, kCharColor) == kPromptFormat.color &&
+           getCellFormula(box, kCharSize) == kPromptFormat.size &&
+           getCellFormula(box, kCharFont) == kPromptFormat.font;
 }
 
 // The place of the shape of that ID among the shape's members (0 for the shape itself).

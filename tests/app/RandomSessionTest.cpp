@@ -565,12 +565,12 @@ private:
     // What a user does while a simulation runs: the simulated page's shapes are locked
     // against moves and typing.
     void addSimulationStep() {
-        switch (pick(14)) {
+        switch (pick(15)) {
             case 0:
             case 1:
             case 2:
                 return addTool("sim " + kControls[pick(kControls.size())]);
-            case 13:
+            case 14:
                 return addAnsweredDuplicate();
             case 3:
                 return add("idle " + number(1, 3));
@@ -668,7 +668,7 @@ private:
         const bool restart = pick(2);
         add("select " + two);
         if (!tools_.selects()) return;
-        for (int copy = restart ? 2 : 1; copy > 0; --copy)
+        for (int copy = restart ? 2 : 1; showsSimulatedPage() && copy > 0; --copy)
             addTool(restart ? "answer 2" : "answer 1");
         addCopy("duplicate");
     }
