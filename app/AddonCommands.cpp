@@ -264,7 +264,8 @@ void locale(Runner& r, const Runner::Arguments& a) {
 void addAddonCommands(Runner& runner) {
     Runner& r = runner;
     r.addCommand("load",
-                 "load [PATH]   load the add-on library (default: the one beside qavhost); loaded, it hears the load message again",
+                 "load [PATH]   load the add-on library (default: the one beside qavhost); loaded, "
+                 "it hears the load message again",
                  [&r](const Runner::Arguments& a) { load(r, a); });
     r.addCommand("unload", "unload   send the last loaded add-on library unload and let it go",
                  [&r](const Runner::Arguments& a) { unload(r, a); });

@@ -138,9 +138,13 @@ TEST_F(RunnerSessionTest, ErrorsNameTheirLineAndTheSessionGoesOn) {
         &exitCode);
     EXPECT_EQ(exitCode, 0);
     // Below the temporary folder, which errors name $TMP as every path.
-    std::string missing = "$TMP/" + (folder / "drawings" / "missing.json")
-                                        .lexically_relative(std::filesystem::temp_directory_path())
-                                        .generic_string();
+    // The host names the file in the system's own way; only the temporary folder is $TMP.
+    std::filesystem::path inTemporary =
+        (folder / "drawings" / "missing.json")
+            .lexically_relative(std::filesystem::temp_directory_path());
+    const std::string missing =
+        "$TMP" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)) +
+        inTemporary.make_preferred().string();
     EXPECT_EQ(output,
               "> show\n"
               "error: line 1: no drawing is open\n"
