@@ -238,7 +238,10 @@ void PreferencesTool::openSheet() {
     }
 }
 
+// Office leaves a deleted bar's window on screen, buttons and all: it is closed as a
+// hidden bar's is, so that a bar rebuilt elsewhere, or gone with the add-on, is not seen.
 void PreferencesTool::releaseCommandBar() {
+    if (commandBar_) commandBar_->setShown(false);
     commandBar_.reset();
     commandBarsAccess_.release();
 }
