@@ -47,6 +47,14 @@ std::string shownLibraryPath(const std::string& path, const std::string& asTyped
     return "<bin>/" + std::filesystem::u8path(path).filename().u8string();
 }
 
+// A loaded library as load printed it: the one beside qavhost in <bin>, any other with the
+// temporary folder as $TMP.
+std::string shownLibrary(Runner& r, const simhost::AddonHost::LoadedLibrary& library) {
+    const std::string& path = library.library->path();
+    if (path == simhost::AddonLibrary::besideProgram()) return shownLibraryPath(path, "");
+    return r.shownPaths(path);
+}
+
 // Visio loads an add-on library once: a second load would register its add-ons again. A
 // library already loaded hears the load message once more instead, as from a host that
 // sends it twice; the add-on then ends what its tools show and starts anew.
@@ -55,10 +63,7 @@ void load(Runner& r, const Runner::Arguments& a) {
         if (!a.rest.empty()) return r.fail("an add-on library is loaded already");
         simhost::AddonHost::LoadedLibrary& library = *r.addons().libraries().back();
         r.addons().loadAgain(library);
-        r.out() << "loaded already: sent the load message again to "
-                << (library.library->path() == simhost::AddonLibrary::besideProgram()
-                        ? shownLibraryPath(library.library->path(), "")
-                        : library.library->path())
+        r.out() << "loaded already: sent the load message again to " << shownLibrary(r, library)
                 << "\n";
         return;
     }
@@ -79,7 +84,7 @@ void unload(Runner& r, const Runner::Arguments& a) {
     if (!a.words.empty()) return r.fail("usage: unload");
     if (r.addons().libraries().empty()) return r.fail("no add-on is loaded");
     simhost::AddonHost::LoadedLibrary& library = *r.addons().libraries().back();
-    const std::string path = library.library->path();
+    const std::string path = shownLibrary(r, library);
     r.addons().unload(library);
     r.out() << "unloaded " << path << "\n";
 }
@@ -90,7 +95,7 @@ void shutdown(Runner& r, const Runner::Arguments& a) {
     if (r.addons().libraries().empty()) return r.fail("no add-on is loaded");
     r.addons().shutDown();
     for (const auto& library : r.addons().libraries())
-        r.out() << "shut down " << library->library->path() << "\n";
+        r.out() << "shut down " << shownLibrary(r, *library) << "\n";
 }
 
 // Whether the last of a tool's two marker events says that it entered its state.
@@ -178,10 +183,16 @@ void run(Runner& r, const Runner::Arguments& a) {
     r.host().pump();
 }
 
+// Each idle may run a simulation's tick: a count typed by mistake must not hang the session.
+constexpr int kMostIdles = 10000;
+
 void idle(Runner& r, const Runner::Arguments& a) {
     int count = 1;
     if (a.words.size() > 1 || (a.words.size() == 1 && !readCount(a.words[0], count))) {
         return r.fail("usage: idle [N]");
+    }
+    if (count > kMostIdles) {
+        return r.fail("idle takes at most " + std::to_string(kMostIdles) + " idle events at once");
     }
     for (int i = 0; i < count; ++i) r.host().pump();
 }
@@ -277,7 +288,7 @@ void addAddonCommands(Runner& runner) {
                  [&r](const Runner::Arguments& a) { run(r, a); });
     r.addCommand("idle", "idle [N]   let Visio become idle N times (default 1)",
                  [&r](const Runner::Arguments& a) { idle(r, a); });
-    r.addCommand("select", "select ID...   select these shapes of the shown page",
+    r.addCommand("select", "select [ID...]   select these shapes of the shown page (none: deselect all)",
                  [&r](const Runner::Arguments& a) { select(r, a); });
     r.addCommand("answer", "answer N   press the N-th button of the next message box",
                  [&r](const Runner::Arguments& a) { answer(r, a); });

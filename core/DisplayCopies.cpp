@@ -1,13 +1,13 @@
 #include "core/DisplayCopies.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <regex>
+#include <cctype>
 
 #include "core/CellDisplays.h"
 #include "core/SupportTool.h"
 #include "helpers/CellHelpers.h"
 #include "helpers/FormulaBatchHelpers.h"
+#include "helpers/LeadingInteger.h"
 #include "helpers/ScopeEvents.h"
 #include "helpers/ShapeHelpers.h"
 #include "platform/visio/VSelection.h"
@@ -31,20 +31,44 @@ std::string formulaOf(const visio::VShape& shape, const CellAddress& a) {
                              static_cast<int16_t>(a.cell));
 }
 
-// "Sheet.<n>!" naming an original names its copy.
+constexpr char kSheet[] = "Sheet.";
+constexpr std::size_t kSheetLength = sizeof(kSheet) - 1;
+
+bool isNameCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
+}
+
+// Where a reference "Sheet.<n>!" starting at `at` ends, past its "!"; `at` when there
+// is none there.
+std::size_t referenceEnd(const std::string& formula, std::size_t at) {
+    if (formula.compare(at, kSheetLength, kSheet) != 0) return at;
+    if (at > 0 && isNameCharacter(formula[at - 1])) return at;
+    std::size_t end = at + kSheetLength;
+    while (end < formula.size() && std::isdigit(static_cast<unsigned char>(formula[end]))) ++end;
+    if (end == at + kSheetLength || end == formula.size() || formula[end] != '!') return at;
+    return end + 1;
+}
+
+// "Sheet.<n>!" naming an original names its copy, as Visio renames it. The same text in
+// a string constant, or ending a longer name, is the user's and stays.
 std::string renamedReferences(const std::string& formula, const std::map<int32_t, int32_t>& ids) {
-    static const std::regex reference(R"(Sheet\.(\d+)!)");
     std::string renamed;
-    auto from = formula.cbegin();
-    for (std::sregex_iterator it(formula.cbegin(), formula.cend(), reference), end; it != end;
-         ++it) {
-        const std::smatch& match = *it;
-        renamed.append(from, match[0].first);
-        const auto copy = ids.find(std::atoi(match.str(1).c_str()));
-        renamed += copy == ids.end() ? match.str(0) : "Sheet." + std::to_string(copy->second) + "!";
-        from = match[0].second;
+    bool inString = false;
+    for (std::size_t at = 0; at < formula.size();) {
+        // A doubled quote inside a constant leaves it and enters it again.
+        if (formula[at] == '"') inString = !inString;
+        const std::size_t end = inString ? at : referenceEnd(formula, at);
+        if (end == at) {
+            renamed += formula[at++];
+            continue;
+        }
+        const LeadingInteger id =
+            parseWholeInteger(formula.substr(at + kSheetLength, end - 1 - at - kSheetLength));
+        const auto copy = id.overflow ? ids.end() : ids.find(id.value);
+        renamed += copy == ids.end() ? formula.substr(at, end - at)
+                                     : kSheet + std::to_string(copy->second) + "!";
+        at = end;
     }
-    renamed.append(from, formula.cend());
     return renamed;
 }
 

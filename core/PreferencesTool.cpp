@@ -110,11 +110,20 @@ PreferencePage* PreferencesTool::getPreferencePage() {
     return generalPage_.get();
 }
 
+// A bar that follows the page already stays as it is: rebuilt, it would be hidden again
+// after the user showed it from Visio's toolbar menu, as the page's note tells.
 void PreferencesTool::applySettings() {
-    releaseCommandBar();
-    updateCommandBar(false);
-    commandBarsAccess_.reset();
+    if (!barFollowsGeneralPage()) {
+        releaseCommandBar();
+        updateCommandBar(false);
+        commandBarsAccess_.reset();
+    }
     if (PPDialog* open = sheet()) open->bringToFront();
+}
+
+bool PreferencesTool::barFollowsGeneralPage() const {
+    return commandBar_ && barShowToolbar_ == generalPage_->showToolbar &&
+           barFloating_ == generalPage_->floating;
 }
 
 void PreferencesTool::registerTool(SupportTool* tool) {
@@ -174,6 +183,8 @@ void PreferencesTool::updateCommandBar(bool first) {
     commandBar_->setName(productTitle);
     commandBar_->setProtection(kProtection);
     if (first) attachPages();
+    barShowToolbar_ = generalPage_->showToolbar;
+    barFloating_ = generalPage_->floating;
     commandBar_->setPosition(generalPage_->floating ? kFloatingPosition : kDockedPosition);
     const bool shown = generalPage_->showToolbar != 0;
     commandBar_->setShown(shown);
@@ -238,7 +249,10 @@ void PreferencesTool::openSheet() {
     }
 }
 
+// Office leaves a deleted bar's window on screen, buttons and all: it is closed as a
+// hidden bar's is, so that a bar rebuilt elsewhere, or gone with the add-on, is not seen.
 void PreferencesTool::releaseCommandBar() {
+    if (commandBar_) commandBar_->setShown(false);
     commandBar_.reset();
     commandBarsAccess_.release();
 }

@@ -75,6 +75,8 @@ public:
 
 private:
     void takeUIObject();
+    // Whether the bar was built with the General page's values as they are now.
+    bool barFollowsGeneralPage() const;
     void attachPages();
     void addButtons();
     void openSheet();
@@ -90,6 +92,9 @@ private:
 
     visio::VApplication application_;
     std::unique_ptr<CommandBarObject> commandBar_;
+    // The General page's values the bar was built with.
+    int32_t barShowToolbar_ = 0;
+    int32_t barFloating_ = 0;
     visio::VToolbarItem button_;
     // Valid only while the sheet is open; the sheet deletes itself.
     PPDialog* sheet_ = nullptr;

@@ -66,6 +66,15 @@ TEST_F(RunnerNewcomerTest, TheAddonLoadsOnceAndAHiddenToolbarIsNotClicked) {
     output = play({"toolbar show", "press ABHelpButton"});
     EXPECT_NE(output.find("toolbar \"QAV Tools 2.1.1\" shown"), std::string::npos) << output;
     EXPECT_NE(output.find("could not be found"), std::string::npos) << output;
+
+    // A count typed by mistake is refused, not played for hours.
+    EXPECT_EQ(play({"idle 2147483647"}),
+              "> idle 2147483647\nerror: line 10: idle takes at most 10000 idle events at once\n");
+
+    // Letting it go names the library as loading it did.
+    EXPECT_EQ(play({"shutdown", "unload"}),
+              "> shutdown\nshut down <bin>/QAVSupportTools.so\n"
+              "> unload\nunloaded <bin>/QAVSupportTools.so\n");
 }
 
 TEST_F(RunnerNewcomerTest, PathsOfEveryCommandAreTakenAndShownAlike) {

@@ -112,6 +112,18 @@ TEST(ToolsOnOneShapeTest, PromptsOverASimulationsTokenCountLeaveNoColourBehind) 
     EXPECT_EQ(session.play({"show"}), before);
 }
 
+// A copy made with s1 (shape 7) names s1's copy where the user's formula refers to s1;
+// the same text inside a string is the user's and stays.
+TEST(ToolsOnOneShapeTest, ACopyRenamesOnlyReferencesToShapesCopiedWithIt) {
+    Session session;
+    session.open("petri-net.json");
+    session.play({"set 1 LineColor IF(Sheet.7!Width>0,LEN(\"Sheet.7!\")+LEN(\"x\"\"Sheet.7!\"),5)",
+                  "press CCStartButton", "select 1 7", "duplicate", "press CCStopButton"});
+    EXPECT_EQ(session.play({"cell 35 LineColor"}),
+              "> cell 35 LineColor\nshape 35 LineColor: formula "
+              "IF(Sheet.36!Width>0,LEN(\"Sheet.7!\")+LEN(\"x\"\"Sheet.7!\"),5), value 18\n");
+}
+
 // "Title Block on Background" moves the block from the page a tool shows something on:
 // the copy on the background page carries the user's formulas, not the checker's looks
 // nor the simulator's locks.

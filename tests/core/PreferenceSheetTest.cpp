@@ -168,6 +168,21 @@ TEST_F(PreferenceSheetTest, SettingsThatCouldNotBeSavedAreNamedAtEveryPress) {
     EXPECT_EQ(env.settings(), std::nullopt);
 }
 
+// The settings hide the bar and the user showed it again from Visio's toolbar menu: OK
+// on pages that change neither whether nor where it shows leaves it shown.
+TEST_F(PreferenceSheetTest, OkLeavesABarTheUserShowedWhenTheGeneralPageIsUnchanged) {
+    env.writeSettings("PP_ShowQAVSupportTools=FALSE\r\n");
+    tool->updateCommandBar(true);
+    for (const auto& b : env.host.application().customToolbars()->sets().find(2)->toolbars().list())
+        b->SetVisible(true);
+    const ui::WindowHandle sheet = open();
+    other.page.value = 1;
+    ASSERT_TRUE(env.user.pressOk(sheet));
+    ASSERT_NE(bar(), nullptr);
+    EXPECT_TRUE(bar()->visible);
+    EXPECT_EQ(other.applied, 1);
+}
+
 TEST_F(PreferenceSheetTest, CancelWritesNothingAndTakesThePagesBackToTheFile) {
     ui::WindowHandle sheet = open();
     ASSERT_TRUE(env.user.click(sheet, dialog109::kShowToolbar));

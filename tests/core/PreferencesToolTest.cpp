@@ -12,6 +12,7 @@
 #include "core/PPPropertyPage.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VisioConstants.h"
+#include "simhost/addon/OfficeBarWindows.h"
 #include "simhost/host/Application.h"
 #include "simhost/host/Document.h"
 #include "simhost/host/Toolbar.h"
@@ -166,6 +167,30 @@ TEST_F(PreferencesToolTest, ReleasingTheBarDeletesItAndItsButtons) {
     EXPECT_EQ(tool.commandBar(), nullptr);
     EXPECT_TRUE(addonBars().empty());
     EXPECT_EQ(installed(), ui);
+}
+
+// Office keeps the window of a deleted bar on screen: a bar the add-on lets go, rebuilt
+// elsewhere or gone with the add-on, must not stay there with buttons nobody serves.
+TEST_F(PreferencesToolTest, ABarLetGoLeavesNoWindowShown) {
+    simhost::OfficeBarWindows windows(env.host.application(), env.backend);
+    auto shown = [&](ui::WindowHandle parent) {
+        ui::WindowHandle window = parent
+                                      ? env.backend.findChildWindow(parent, "MsoCommandBar", kTitle)
+                                      : env.backend.findWindow("MsoCommandBar", kTitle);
+        return window && env.backend.isWindowVisible(window);
+    };
+    registerAll();
+    tool.updateCommandBar(true);
+    windows.sync();
+    ASSERT_TRUE(shown(ui::WindowHandle()));
+    tool.generalPage()->floating = 0;
+    tool.applySettings();
+    windows.sync();
+    EXPECT_FALSE(shown(ui::WindowHandle())) << "the floating bar went";
+    EXPECT_TRUE(shown(windows.topDock()));
+    tool.releaseCommandBar();
+    windows.sync();
+    EXPECT_FALSE(shown(windows.topDock()));
 }
 
 TEST_F(PreferencesToolTest, ItsButtonOpensThePreferences) {
