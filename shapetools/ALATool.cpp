@@ -68,9 +68,11 @@ bool ALATool::onCommand(std::string argument) {
     if (!runstring::namesCommand(argument, kCommand)) return false;
     const std::optional<int32_t> id = runstring::sheetId(argument);
     if (!id) return true;
+    // A row below 1 names no row of the menu: ticking "row + 1" would tick its first row,
+    // another entry of the user's, whatever the shape turned to.
     std::optional<int32_t> row;
     if (const std::optional<char> c = runstring::characterAfter(argument, kRowKey))
-        row = runstring::digitValue(*c);
+        if (const int32_t value = runstring::digitValue(*c); value >= 1) row = value;
     realignShape(*id, row);
     application_.QueueMarkerEvent(markerRecheckFinished);
     return true;
@@ -87,6 +89,9 @@ void ALATool::realignShape(int32_t shapeID, std::optional<int32_t> firstRow) {
         return;
     const visio::VConnects connects = shape.Connects();
     if (connects.Count() != 2) return;
+    // The flag gets back what it held, inheriting from the master when it did: a local
+    // copy would no longer follow the master.
+    const std::string flag = formulaToRestore(shape.CellsU(kRecursionFlag));
     setCellFormula(shape, kRecursionFlag, "FALSE");
 
     // The begin's partner is the first, in whichever order the glue records come: an end
@@ -117,7 +122,7 @@ void ALATool::realignShape(int32_t shapeID, std::optional<int32_t> firstRow) {
     writeEnd(shape, "BeginY", "BeginX", first, firstPointX_, firstPointY_);
     writeEnd(shape, "EndY", "EndX", second, secondPointX_, secondPointY_);
     writeOrientation(shape, orientation, firstRow);
-    setCellFormula(shape, kRecursionFlag, "TRUE");
+    setCellFormula(shape, kRecursionFlag, flag);
 }
 
 // An end without a chosen point stays where it is: a point left from an earlier
