@@ -20,6 +20,7 @@
 #include "simhost/host/Connects.h"
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
+#include "simhost/host/ShapeSpec.h"
 #include "simhost/host/ToolbarItem.h"
 #include "simhost/stencil/BlockStencil.h"
 #include "tests/shapetools/ShapeToolsTestHost.h"
@@ -245,6 +246,30 @@ TEST_F(ALAToolTest, RowsFlagsAndMissingCells) {
     EXPECT_EQ(glueOf(*loose, visio::visBegin, *bare, *other), "first:1");
     EXPECT_EQ(glueOf(*loose, visio::visEnd, *bare, *other), "second:1");
     EXPECT_EQ(loose->formula("Angle"), "GUARD(0 deg)");
+}
+
+// A partner inside a turned or flipped group faces the page as the group turns it.
+TEST_F(ALAToolTest, APartnerInATurnedGroupGivesTheSideThatFacesTheOther) {
+    struct Case {
+        const char* cell;
+        const char* formula;
+        std::string end;
+    };
+    // The store lies below: at 90 degrees its own east faces north, flipped upside down
+    // its own south does.
+    for (const Case& c : {Case{"Angle", "90 deg", "second:2"}, Case{"FlipY", "1", "second:3"}}) {
+        SCOPED_TRACE(c.cell);
+        simhost::Page& page = tools.newPage();
+        ShapeRef first = partner({4, 6});
+        ShapeRef second = partner({4, 3});
+        ShapeRef group = tools.host.addShape(page, simhost::ShapeSpec::group(4, 3, 1, 0.75));
+        page.moveIntoGroup(*second, *group);
+        tools.host.setFormula(*group, c.cell, c.formula);
+        ShapeRef shape = connect(*first, 2, *second, 1);
+        pick(*shape, 0);
+        EXPECT_EQ(glueOf(*shape, visio::visBegin, *first, *second), "first:3");
+        EXPECT_EQ(glueOf(*shape, visio::visEnd, *first, *second), c.end);
+    }
 }
 
 TEST_F(ALAToolTest, ARunningCheckLooksAtThePageOnceMore) {
