@@ -499,8 +499,9 @@ void TextInputAssistant::repairCheck(const visio::VDocument& document, int16_t c
                                                  "Yes", "No", ui::kMbIconInformation);
         if (answer == 1) application_.DoCmd(command);
     }
-    setCellFormula(sheet, kHideCell, "TRUE");
-    document.SetSaved(true);
+    // The cell is no change of the user's; what the user changed before (in a document
+    // open before the tools started) stays to be saved.
+    setHideFlag(document, "TRUE", document.Saved());
 }
 
 // --- Events

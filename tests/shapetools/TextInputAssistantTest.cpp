@@ -13,6 +13,7 @@
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
+#include "simhost/host/ShapeSpec.h"
 #include "simhost/stencil/PetriStencil.h"
 #include "tests/shapetools/ShapeToolsTestHost.h"
 
@@ -348,6 +349,21 @@ TEST_F(HideCellTest, ADocumentWithoutTheCellGetsNoWrites) {
     EXPECT_FALSE(document->documentSheet()->sheet().resolve(kHideCell));
     EXPECT_TRUE(document->isSaved());
     EXPECT_TRUE(tools.boxTexts().empty());
+}
+
+// The cell is no change of the user's, and unmakes none: what the user changed before
+// the check (in a document open before the tools started) stays to be saved.
+TEST_F(HideCellTest, TheRepairCheckKeepsChangesUnsaved) {
+    tools.startTools();
+    auto document = tools.host.openDocument("/drawings/a.vsd", storedWith("FALSE"));
+    tools.host.setText(
+        *tools.host.addShape(*document->page(1), simhost::ShapeSpec::box(1, 1, 1, 1)), "mine");
+    document->documentSheet()->setCell(kHideCell, "FALSE");
+    ASSERT_FALSE(document->isSaved());
+    tools.assistant()->repairCheck(
+        visio::VDocument(visio::ComRef<visio::IVDocument>(document.get())), visio::visCmdFileSave);
+    EXPECT_EQ(hideCell(*document), "TRUE");
+    EXPECT_FALSE(document->isSaved());
 }
 
 TEST_F(HideCellTest, AFileStoredWithTheCellSetIsRepairedOnYes) {
