@@ -233,9 +233,11 @@ void ALATool::choosePoint(const visio::VShape& shape, const std::string& side, i
     y->clear();
     const std::string cell = "User." + side + std::to_string(part);
     if (side.empty() || !cellExists(shape, cell)) return;
-    const std::string row = std::to_string(getCellResultInt(shape, cell));
-    *x = "Connections.X" + row;
-    *y = "Connections.Y" + row;
+    // A row the partner does not have would leave the end on "#REF!", glued nowhere.
+    const int32_t row = getCellResultInt(shape, cell);
+    if (row < 1 || row > shape.RowCount(visio::visSectionConnectionPts)) return;
+    *x = "Connections.X" + std::to_string(row);
+    *y = "Connections.Y" + std::to_string(row);
 }
 
 // A side or part the partner has no cell for leaves that end without a point.

@@ -237,6 +237,17 @@ TEST_F(ALAToolTest, RowsFlagsAndMissingCells) {
     EXPECT_EQ(shape->formula("User.RecursionFlag"), "0");
     EXPECT_EQ(tools.takeMarkers(), std::vector<std::string>{markerRecheckFinished});
 
+    // A table naming a connection point the partner does not have leaves that end.
+    for (const char* row : {"0", "9"}) {
+        SCOPED_TRACE(row);
+        first->setCell("User.E100", row);
+        shape->setCell("User.RecursionFlag", "1");
+        pick(*shape, 6);
+        EXPECT_EQ(glueOf(*shape, visio::visBegin, *first, *second), "first:1");
+        EXPECT_EQ(glueOf(*shape, visio::visEnd, *first, *second), "second:4");
+    }
+    tools.takeMarkers();
+
     // Partners without tables give no points: the ends stay, whatever the command before
     // chose for other shapes.
     ShapeRef bare = partner({1, 5, {}, false, false});
