@@ -270,8 +270,11 @@ void TitleBlockComponent::stretchLogo(std::optional<int32_t> shapeId) {
     const Logo logo = findLogo(shapeId);
     LogoArea area;
     if (!readLogoArea(logo, &area)) return;
-    setCellMillimetres(logo.picture, "Width", area.width - area.lineWeight);
-    setCellMillimetres(logo.picture, "Height", area.height - area.lineWeight);
+    // A line thicker than the area leaves the picture its minimum, never a negative size.
+    setCellMillimetres(logo.picture, "Width",
+                       std::max(kMinimumLogoSide, area.width - area.lineWeight));
+    setCellMillimetres(logo.picture, "Height",
+                       std::max(kMinimumLogoSide, area.height - area.lineWeight));
     centreLogo(logo.picture, area);
 }
 

@@ -97,6 +97,12 @@ TEST_F(TitleBlockLogo, AVeryThinPictureKeepsAPositiveSizeAndItsProportions) {
         EXPECT_NEAR(millimetres(*picture, "Width"), fittedWidth, kTolerance);
         EXPECT_NEAR(millimetres(*picture, "Height"), fittedHeight, kTolerance);
     }
+    // A box line thicker than the area: stretched, the picture keeps a positive size.
+    Shape* picture = TitleBlockLogo::picture(*area);
+    env.host.setFormula(*part(*area, 1), "LineWeight", "50 mm");
+    env.pick(*picture, 4);
+    EXPECT_GT(millimetres(*picture, "Width"), 0);
+    EXPECT_GT(millimetres(*picture, "Height"), 0);
 }
 
 // Visio names the parts of a second block on the page "title block.N" and "Logo.N": its
