@@ -104,6 +104,17 @@ TEST_F(TextInputAssistantTest, PromptsFollowTheSelection) {
     EXPECT_EQ(texts(place), "|Tokens|");
 }
 
+// A shape of the same ID in another drawing is another shape: selected after the first,
+// it shows its prompts.
+TEST_F(TextInputAssistantTest, AShapeOfTheSameIDElsewhereShowsItsPrompts) {
+    select({place.get()});
+    tools.newPage();
+    ShapeRef other = dropPlace(1);
+    ASSERT_EQ(other->id(), place->id());
+    select({other.get()});
+    EXPECT_EQ(texts(other), "Name|Tokens|Capacity");
+}
+
 // The boxes are the ones the prompts went into, wherever a member deleted meanwhile
 // moved them among the shape's members; a deleted box is left alone.
 TEST_F(TextInputAssistantTest, PromptsComeOutOfTheBoxesTheyWentInto) {
