@@ -68,9 +68,11 @@ bool ALATool::onCommand(std::string argument) {
     if (!runstring::namesCommand(argument, kCommand)) return false;
     const std::optional<int32_t> id = runstring::sheetId(argument);
     if (!id) return true;
+    // A row below 1 names no row of the menu: ticking "row + 1" would tick its first row,
+    // another entry of the user's, whatever the shape turned to.
     std::optional<int32_t> row;
     if (const std::optional<char> c = runstring::characterAfter(argument, kRowKey))
-        row = runstring::digitValue(*c);
+        if (const int32_t value = runstring::digitValue(*c); value >= 1) row = value;
     realignShape(*id, row);
     application_.QueueMarkerEvent(markerRecheckFinished);
     return true;
@@ -87,6 +89,9 @@ void ALATool::realignShape(int32_t shapeID, std::optional<int32_t> firstRow) {
         return;
     const visio::VConnects connects = shape.Connects();
     if (connects.Count() != 2) return;
+    // The flag gets back what it held, inheriting from the master when it did: a local
+    // copy would no longer follow the master.
+    const std::string flag = formulaToRestore(shape.CellsU(kRecursionFlag));
     setCellFormula(shape, kRecursionFlag, "FALSE");
 
     // The begin's partner is the first, in whichever order the glue records come: an end
@@ -117,7 +122,7 @@ void ALATool::realignShape(int32_t shapeID, std::optional<int32_t> firstRow) {
     writeEnd(shape, "BeginY", "BeginX", first, firstPointX_, firstPointY_);
     writeEnd(shape, "EndY", "EndX", second, secondPointX_, secondPointY_);
     writeOrientation(shape, orientation, firstRow);
-    setCellFormula(shape, kRecursionFlag, "TRUE");
+    setCellFormula(shape, kRecursionFlag, flag);
 }
 
 // An end without a chosen point stays where it is: a point left from an earlier
@@ -228,9 +233,11 @@ void ALATool::choosePoint(const visio::VShape& shape, const std::string& side, i
     y->clear();
     const std::string cell = "User." + side + std::to_string(part);
     if (side.empty() || !cellExists(shape, cell)) return;
-    const std::string row = std::to_string(getCellResultInt(shape, cell));
-    *x = "Connections.X" + row;
-    *y = "Connections.Y" + row;
+    // A row the partner does not have would leave the end on "#REF!", glued nowhere.
+    const int32_t row = getCellResultInt(shape, cell);
+    if (row < 1 || row > shape.RowCount(visio::visSectionConnectionPts)) return;
+    *x = "Connections.X" + std::to_string(row);
+    *y = "Connections.Y" + std::to_string(row);
 }
 
 // A side or part the partner has no cell for leaves that end without a point.
@@ -242,45 +249,42 @@ void ALATool::connectionPointOf(const std::string& firstSide, const std::string&
 
 namespace {
 
-// The sides counter-clockwise, so that a quarter turn of the shape is one step on.
-constexpr const char* kSidesTurning[] = {"N", "W", "S", "E"};
+// A side of a shape's own frame and the way it points from the shape's middle, in the
+// shape's own coordinates.
+struct Side {
+    const char* letter;
+    double dx;
+    double dy;
+};
+constexpr Side kSides[] = {{"N", 0, 1}, {"W", -1, 0}, {"S", 0, -1}, {"E", 1, 0}};
 
-int sideIndex(const std::string& side) {
-    for (int i = 0; i < 4; ++i)
-        if (side == kSidesTurning[i]) return i;
-    return -1;
-}
-
-// The shape's rotation in quarter turns counter-clockwise, 0 to 3.
-int quarterTurns(const visio::VShape& shape) {
-    const double angle = shape.CellsU("Angle").Result(int32_t{visio::visDegrees});
-    return static_cast<int>(std::lround(angle / 90.0) % 4 + 4) % 4;
-}
-
-// The side as the shape's flips show it: FlipX swaps east and west, FlipY north and south.
-std::string mirrored(const visio::VShape& shape, const std::string& side) {
-    if ((side == "E" || side == "W") && getCellResult(shape, "FlipX") == 1)
-        return side == "E" ? "W" : "E";
-    if ((side == "N" || side == "S") && getCellResult(shape, "FlipY") == 1)
-        return side == "N" ? "S" : "N";
-    return side;
+// The page side that the shape's own side faces, to the nearest quarter turn: the shape's
+// flips and rotation count, and those of every group that holds it.
+std::string pageSideOf(const visio::VShape& shape, const Side& side) {
+    const double x = getCellResult(shape, "Width") * 0.5;
+    const double y = getCellResult(shape, "Height") * 0.5;
+    double fromX = 0, fromY = 0, toX = 0, toY = 0;
+    shape.XYToPage(x, y, &fromX, &fromY);
+    shape.XYToPage(x + side.dx, y + side.dy, &toX, &toY);
+    const double dx = toX - fromX;
+    const double dy = toY - fromY;
+    if (std::fabs(dx) > std::fabs(dy)) return dx > 0 ? "E" : "W";
+    return dy > 0 ? "N" : "S";
 }
 
 }  // namespace
 
-// Visio flips a shape in its own frame and then turns it, to the nearest quarter turn
-// here: at 90 degrees the shape's north points west.
+// Visio flips a shape in its own frame and then turns it, and a group does the same to
+// what it holds: at 90 degrees the shape's north points west.
 std::string ALATool::sideForAngle(const std::string& letterFormula, const visio::VShape& shape) {
-    for (const char* side : kSidesTurning)
-        if (letterFormula == std::string("\"") + side + "\"")
-            return kSidesTurning[(sideIndex(mirrored(shape, side)) + quarterTurns(shape)) % 4];
+    for (const Side& side : kSides)
+        if (letterFormula == std::string("\"") + side.letter + "\"") return pageSideOf(shape, side);
     return "N";
 }
 
-// The page side turned back by the rotation and mirrored by the flips is the side the
-// shape's tables name.
+// The side of the shape's own frame, the one its tables name, that faces the page side.
 std::string ALATool::ownSide(const visio::VShape& shape, const std::string& pageSide) {
-    const int side = sideIndex(pageSide);
-    if (side < 0) return pageSide;
-    return mirrored(shape, kSidesTurning[(side - quarterTurns(shape) + 4) % 4]);
+    for (const Side& side : kSides)
+        if (pageSideOf(shape, side) == pageSide) return side.letter;
+    return pageSide;
 }

@@ -58,7 +58,8 @@ public:
     void connectionPointOf(const std::string& firstSide, const std::string& secondSide,
                            const visio::VShape& first, const visio::VShape& second);
     // The page side of a side letter formula ("\"N\"", ...) of the shape's own frame,
-    // through the shape's flips and its rotation (to the nearest quarter turn).
+    // through the flips and rotation (to the nearest quarter turn) of the shape and of the
+    // groups that hold it.
     static std::string sideForAngle(const std::string& letterFormula, const visio::VShape& shape);
 
     // The points chosen for the two ends ("Connections.X<row>"), empty when none.

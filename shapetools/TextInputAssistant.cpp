@@ -222,9 +222,10 @@ std::string TextInputAssistant::promptOf(const visio::VShape& shape, int32_t n) 
     return getCellString(shape, kBoxCellPrefix + std::to_string(n) + ".Prompt");
 }
 
-bool TextInputAssistant::wasSelectedBefore(int32_t shapeID) const {
-    return std::find(previousSelectionIDs_.begin(), previousSelectionIDs_.end(), shapeID) !=
-           previousSelectionIDs_.end();
+bool TextInputAssistant::wasSelectedBefore(const visio::VShape& shape) const {
+    return std::find(previousSelectionIDs_.begin(), previousSelectionIDs_.end(), shape.ID()) !=
+               previousSelectionIDs_.end() &&
+           shape.ContainingPage().isSameObject(previousSelectionPage_);
 }
 
 void TextInputAssistant::saveCharFormat(const visio::VShape& box) {
@@ -269,13 +270,14 @@ void TextInputAssistant::onSelectionChanged() {
     }
     previousSelectionIDs_.clear();
     for (int32_t i = 1; i <= count; ++i) previousSelectionIDs_.push_back(selection.Item(i).ID());
+    previousSelectionPage_ = count > 0 ? selection.Item(1).ContainingPage() : visio::VPage();
 }
 
 // A text the user typed into a box is never the assistant's, even where it reads like
 // the prompt: only an empty box gets the prompt, and only that prompt comes out again.
 void TextInputAssistant::showPrompts() {
     const visio::VShape shape = selectedShape_;
-    if (wasSelectedBefore(shape.ID())) return;
+    if (wasSelectedBefore(shape)) return;
     savedBoxes_.clear();
     promptPage_ = shape.ContainingPage();
     const SavedStateKept kept(shape);
@@ -499,8 +501,9 @@ void TextInputAssistant::repairCheck(const visio::VDocument& document, int16_t c
                                                  "Yes", "No", ui::kMbIconInformation);
         if (answer == 1) application_.DoCmd(command);
     }
-    setCellFormula(sheet, kHideCell, "TRUE");
-    document.SetSaved(true);
+    // The cell is no change of the user's; what the user changed before (in a document
+    // open before the tools started) stays to be saved.
+    setHideFlag(document, "TRUE", document.Saved());
 }
 
 // --- Events

@@ -134,7 +134,9 @@ private:
     // holds it.
     std::string userCharFormula(const visio::VShape& box, int32_t boxID, const char* name,
                                 const CellAddress& cell) const;
-    bool wasSelectedBefore(int32_t shapeID) const;
+    // The shape was part of the previous selection: the same ID on the same page (another
+    // page or drawing numbers its own shapes alike).
+    bool wasSelectedBefore(const visio::VShape& shape) const;
     // The box on the prompts' page, found by its ID; empty when it has gone.
     visio::VShape boxOf(const SavedBox& saved) const;
     // The box still shows the prompt text the assistant wrote.
@@ -167,6 +169,7 @@ private:
     std::vector<SavedBox> savedBoxes_;
     visio::VPage promptPage_;
     std::vector<int32_t> previousSelectionIDs_;
+    visio::VPage previousSelectionPage_;
     visio::VApplication application_;
     visio::VShape promptShape_;
     visio::VShape selectedShape_;

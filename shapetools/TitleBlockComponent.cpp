@@ -1,5 +1,6 @@
 #include "shapetools/TitleBlockComponent.h"
 
+#include <map>
 #include <set>
 #include <vector>
 
@@ -90,10 +91,25 @@ visio::VPage lastBackPage(const visio::VPage& page, int pageCount) {
     return last;
 }
 
+// The tick of each entry of the menu, by its label.
+std::map<std::string, std::string> menuTicks(const visio::VShape& sheet) {
+    std::map<std::string, std::string> ticks;
+    const int16_t rows = sheet.RowCount(visio::visSectionAction);
+    for (int row = 1; row <= rows; ++row)
+        ticks[titleblock::getCellFormula(sheet, titleblock::actionCell("Menu", row))] =
+            titleblock::getCellFormula(sheet, titleblock::actionCell("Checked", row));
+    return ticks;
+}
+
+// An entry the user ticked stays ticked where the new menu offers it again, so that
+// what the user hid stays hidden.
 void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuRow>& rows) {
     visio::VShape sheet = page.PageSheet();
-    if (sheet.SectionExists(visio::visSectionAction, 0) != 0)
+    std::map<std::string, std::string> ticks;
+    if (sheet.SectionExists(visio::visSectionAction, 0) != 0) {
+        ticks = menuTicks(sheet);
         sheet.DeleteSection(visio::visSectionAction);
+    }
     sheet.AddSection(visio::visSectionAction);
     const int count = static_cast<int>(rows.size());
     for (int row = 1; row <= count; ++row)
@@ -102,6 +118,9 @@ void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuR
         const titleblock::MenuRow& entry = rows[static_cast<size_t>(row - 1)];
         setCellFormula(sheet, titleblock::actionCell("Action", row), entry.action);
         setCellFormula(sheet, titleblock::actionCell("Menu", row), entry.label);
+        const auto tick = ticks.find(entry.label);
+        if (tick != ticks.end() && !tick->second.empty())
+            setCellFormula(sheet, titleblock::actionCell("Checked", row), tick->second);
     }
 }
 

@@ -150,8 +150,8 @@ private:
     // The cells of the picture that name its area's shapes and its own ID: its image
     // size and its menu, and the area's rows that serve it.
     static void writeLogoReferences(const Logo& logo);
-    // The same for every logo picture inside the shape: a moved copy's shapes have new
-    // IDs.
+    // The same, and the formulas that keep the picture inside its area, for every logo
+    // picture inside the shape: a moved copy's shapes have new IDs.
     static void rewriteLogoReferences(const visio::VShape& shape);
     static void enableLogoAreaActions(const visio::VShape& area, bool enabled);
 

@@ -190,14 +190,16 @@ void TitleBlockComponent::placeInArea(const Logo& logo, const LogoArea& area) {
 }
 
 // The picture's coordinates are the area's now: these formulas push it back inside the
-// area whenever it is moved out or made larger than the area.
+// area whenever it is moved out or made larger than the area. They name the area's own
+// cells: a copy of the area's formula would mean something else in the picture when it
+// names the area's other cells, and would not follow the area's later size.
 void TitleBlockComponent::addLogoScratchFormulas(const Logo& logo) {
     const std::string& sep = currentListSeparator;
     addSectionWithRows(logo.picture, visio::visSectionScratch, kLogoScratchRows);
-    // Each of the area's formulas is read just before the first formula that needs it.
-    const std::string height = titleblock::getCellFormula(logo.area, "Height");
+    const std::string area = "Sheet." + std::to_string(logo.area.ID()) + "!";
+    const std::string height = area + "Height";
     setCellFormula(logo.picture, "Scratch.X1", titleblock::logoHeightLimit(height, sep));
-    const std::string width = titleblock::getCellFormula(logo.area, "Width");
+    const std::string width = area + "Width";
     setCellFormula(logo.picture, "Scratch.X2", titleblock::logoWidthLimit(width, sep));
     const std::vector<std::string> edges = titleblock::logoEdgeFormulas(height, width, sep);
     for (int i = 0; i < static_cast<int>(edges.size()); ++i)
@@ -228,9 +230,10 @@ void TitleBlockComponent::rewriteLogoReferences(const visio::VShape& shape) {
     const int32_t count = parts.Count();
     for (int32_t i = 1; i <= count; ++i) {
         visio::VShape part = getShapeByIndex(parts, i);
-        if (isLogoPicture(part))
+        if (isLogoPicture(part)) {
             writeLogoReferences(Logo{part, shape});
-        else
+            addLogoScratchFormulas(Logo{part, shape});
+        } else
             rewriteLogoReferences(part);
     }
 }
@@ -270,8 +273,11 @@ void TitleBlockComponent::stretchLogo(std::optional<int32_t> shapeId) {
     const Logo logo = findLogo(shapeId);
     LogoArea area;
     if (!readLogoArea(logo, &area)) return;
-    setCellMillimetres(logo.picture, "Width", area.width - area.lineWeight);
-    setCellMillimetres(logo.picture, "Height", area.height - area.lineWeight);
+    // A line thicker than the area leaves the picture its minimum, never a negative size.
+    setCellMillimetres(logo.picture, "Width",
+                       std::max(kMinimumLogoSide, area.width - area.lineWeight));
+    setCellMillimetres(logo.picture, "Height",
+                       std::max(kMinimumLogoSide, area.height - area.lineWeight));
     centreLogo(logo.picture, area);
 }
 

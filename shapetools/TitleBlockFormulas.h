@@ -40,8 +40,8 @@ std::vector<MenuRow> logoPictureMenu(const std::string& separator);
 // the ID that older pictures' rows lack).
 bool isDeleteLogoAction(const std::string& actionFormula);
 
-// The logo picture's Scratch formulas that keep it inside its logo area, given the
-// formula texts of the area's height and width as they stand: X1 and X2 keep it no
+// The logo picture's Scratch formulas that keep it inside its logo area, given
+// references to the area's height and width: X1 and X2 keep it no
 // larger than the area, X3 to X6 push it back inside the left, right, top and bottom
 // edges.
 std::string logoHeightLimit(const std::string& areaHeight, const std::string& separator);

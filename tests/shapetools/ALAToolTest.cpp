@@ -20,6 +20,7 @@
 #include "simhost/host/Connects.h"
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
+#include "simhost/host/ShapeSpec.h"
 #include "simhost/host/ToolbarItem.h"
 #include "simhost/stencil/BlockStencil.h"
 #include "tests/shapetools/ShapeToolsTestHost.h"
@@ -203,6 +204,10 @@ TEST_F(ALAToolTest, RowsFlagsAndMissingCells) {
     EXPECT_EQ(shape->formula("Actions.Checked[7]"), "1");
     EXPECT_EQ(shape->formula("Actions.Checked[8]"), "0");
     EXPECT_EQ(glueOf(*shape, visio::visBegin, *first, *second), "first:2");
+    // The flag inherits from the master as before.
+    EXPECT_TRUE(visio::VShape(visio::ComRef<visio::IVShape>(shape.get()))
+                    .CellsU("User.RecursionFlag")
+                    .IsInherited());
     tools.takeMarkers();
 
     // Without "SCMIndex=" the shape is re-glued and no row ticked.
@@ -213,10 +218,16 @@ TEST_F(ALAToolTest, RowsFlagsAndMissingCells) {
     tools.host.pump();
     EXPECT_EQ(glueOf(*shape, visio::visBegin, *first, *second), "first:2");
     EXPECT_EQ(shape->formula("Actions.Checked[7]"), "0");
+    // Nor with a row below 1, which would make the menu's first entry the vertical one.
+    shape->setCell("Actions.Checked[1]", "1");
+    EXPECT_TRUE(tools.controller->offerCommand("SINK=ALA" + id + " SCMIndex=x"));
+    tools.host.pump();
+    EXPECT_EQ(shape->formula("Actions.Checked[1]"), "1");
+    tools.takeMarkers();
     // Without "Sheet." it is handled and nothing happens, not even the marker.
     EXPECT_TRUE(tools.controller->offerCommand("SINK=ALA SCMIndex=7"));
     tools.host.pump();
-    EXPECT_EQ(tools.takeMarkers(), std::vector<std::string>{markerRecheckFinished});
+    EXPECT_TRUE(tools.takeMarkers().empty());
 
     // A flag other than 1: nothing changes, the marker still goes.
     tools.host.glue(*shape, visio::visBegin, *first, 0);
@@ -225,6 +236,17 @@ TEST_F(ALAToolTest, RowsFlagsAndMissingCells) {
     EXPECT_EQ(glueOf(*shape, visio::visBegin, *first, *second), "first:1");
     EXPECT_EQ(shape->formula("User.RecursionFlag"), "0");
     EXPECT_EQ(tools.takeMarkers(), std::vector<std::string>{markerRecheckFinished});
+
+    // A table naming a connection point the partner does not have leaves that end.
+    for (const char* row : {"0", "9"}) {
+        SCOPED_TRACE(row);
+        first->setCell("User.E100", row);
+        shape->setCell("User.RecursionFlag", "1");
+        pick(*shape, 6);
+        EXPECT_EQ(glueOf(*shape, visio::visBegin, *first, *second), "first:1");
+        EXPECT_EQ(glueOf(*shape, visio::visEnd, *first, *second), "second:4");
+    }
+    tools.takeMarkers();
 
     // Partners without tables give no points: the ends stay, whatever the command before
     // chose for other shapes.
@@ -235,6 +257,30 @@ TEST_F(ALAToolTest, RowsFlagsAndMissingCells) {
     EXPECT_EQ(glueOf(*loose, visio::visBegin, *bare, *other), "first:1");
     EXPECT_EQ(glueOf(*loose, visio::visEnd, *bare, *other), "second:1");
     EXPECT_EQ(loose->formula("Angle"), "GUARD(0 deg)");
+}
+
+// A partner inside a turned or flipped group faces the page as the group turns it.
+TEST_F(ALAToolTest, APartnerInATurnedGroupGivesTheSideThatFacesTheOther) {
+    struct Case {
+        const char* cell;
+        const char* formula;
+        std::string end;
+    };
+    // The store lies below: at 90 degrees its own east faces north, flipped upside down
+    // its own south does.
+    for (const Case& c : {Case{"Angle", "90 deg", "second:2"}, Case{"FlipY", "1", "second:3"}}) {
+        SCOPED_TRACE(c.cell);
+        simhost::Page& page = tools.newPage();
+        ShapeRef first = partner({4, 6});
+        ShapeRef second = partner({4, 3});
+        ShapeRef group = tools.host.addShape(page, simhost::ShapeSpec::group(4, 3, 1, 0.75));
+        page.moveIntoGroup(*second, *group);
+        tools.host.setFormula(*group, c.cell, c.formula);
+        ShapeRef shape = connect(*first, 2, *second, 1);
+        pick(*shape, 0);
+        EXPECT_EQ(glueOf(*shape, visio::visBegin, *first, *second), "first:3");
+        EXPECT_EQ(glueOf(*shape, visio::visEnd, *first, *second), c.end);
+    }
 }
 
 TEST_F(ALAToolTest, ARunningCheckLooksAtThePageOnceMore) {

@@ -13,6 +13,7 @@
 #include "simhost/host/Document.h"
 #include "simhost/host/Page.h"
 #include "simhost/host/Shape.h"
+#include "simhost/host/ShapeSpec.h"
 #include "simhost/stencil/PetriStencil.h"
 #include "tests/shapetools/ShapeToolsTestHost.h"
 
@@ -101,6 +102,17 @@ TEST_F(TextInputAssistantTest, PromptsFollowTheSelection) {
     EXPECT_EQ(box(place, 2).formula("Char.Color"), ownColor);
     select({transition.get()});
     EXPECT_EQ(texts(place), "|Tokens|");
+}
+
+// A shape of the same ID in another drawing is another shape: selected after the first,
+// it shows its prompts.
+TEST_F(TextInputAssistantTest, AShapeOfTheSameIDElsewhereShowsItsPrompts) {
+    select({place.get()});
+    tools.newPage();
+    ShapeRef other = dropPlace(1);
+    ASSERT_EQ(other->id(), place->id());
+    select({other.get()});
+    EXPECT_EQ(texts(other), "Name|Tokens|Capacity");
 }
 
 // The boxes are the ones the prompts went into, wherever a member deleted meanwhile
@@ -348,6 +360,21 @@ TEST_F(HideCellTest, ADocumentWithoutTheCellGetsNoWrites) {
     EXPECT_FALSE(document->documentSheet()->sheet().resolve(kHideCell));
     EXPECT_TRUE(document->isSaved());
     EXPECT_TRUE(tools.boxTexts().empty());
+}
+
+// The cell is no change of the user's, and unmakes none: what the user changed before
+// the check (in a document open before the tools started) stays to be saved.
+TEST_F(HideCellTest, TheRepairCheckKeepsChangesUnsaved) {
+    tools.startTools();
+    auto document = tools.host.openDocument("/drawings/a.vsd", storedWith("FALSE"));
+    tools.host.setText(
+        *tools.host.addShape(*document->page(1), simhost::ShapeSpec::box(1, 1, 1, 1)), "mine");
+    document->documentSheet()->setCell(kHideCell, "FALSE");
+    ASSERT_FALSE(document->isSaved());
+    tools.assistant()->repairCheck(
+        visio::VDocument(visio::ComRef<visio::IVDocument>(document.get())), visio::visCmdFileSave);
+    EXPECT_EQ(hideCell(*document), "TRUE");
+    EXPECT_FALSE(document->isSaved());
 }
 
 TEST_F(HideCellTest, AFileStoredWithTheCellSetIsRepairedOnYes) {

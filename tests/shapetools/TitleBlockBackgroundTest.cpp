@@ -121,6 +121,25 @@ TEST(TitleBlockBackground, AFrameAfterATitleBlockHidesBothBlocksWithItsMenu) {
     EXPECT_TRUE(drawn(env.page("Page-1"), "Drawing"));
 }
 
+// A block hidden from the menu stays hidden when a second block or a frame rebuilds the
+// menu: "Hide Title Block" stays ticked wherever the new menu has it.
+TEST(TitleBlockBackground, AHiddenBlockStaysHiddenWhenTheMenuIsRebuilt) {
+    TitleBlockTestHost env;
+    auto block = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(block->id())));
+    Page& background = env.page("Background");
+    ASSERT_TRUE(env.pick(*background.pageSheet(), 1));
+    Shape* first = background.findShapeByName("title block");
+    ASSERT_NE(first, nullptr);
+    auto second = env.dropTitleBlock();
+    ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(second->id())));
+    EXPECT_NE(part(*first, 3)->number("HideText"), 0);
+    auto frame = env.dropFrame();
+    ASSERT_TRUE(env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id())));
+    EXPECT_NE(part(*first, 3)->number("HideText"), 0);
+    EXPECT_TRUE(drawn(env.page("Page-1"), "Drawing"));
+}
+
 // Pages added after the background page exists, and size changes, are played in the
 // session titleblock.qav.
 TEST(TitleBlockBackground, APageAddedBeforeTheBackgroundOnlyTakesTheGrid) {

@@ -78,6 +78,18 @@ TEST_F(TitleBlockLogo, AsProportionedAsTheAreaItFitsTheWidth) {
     EXPECT_EQ(area->memberList().size(), 2u);
 }
 
+// The limits that keep the picture inside its area read the area's own size, whatever
+// the area's formula names: a formula relative to the area's width limits the picture by
+// the area's width, not by its own.
+TEST_F(TitleBlockLogo, ThePictureKeepsToTheAreasOwnSize) {
+    env.host.setFormula(*area, "Height", "Width*7/6");
+    Shape* picture = import(*area, 100, 200);
+    ASSERT_NE(picture, nullptr);
+    const double room = millimetres(*area, "Height") - kLine;
+    EXPECT_NEAR(millimetres(*picture, "Height"), room, kTolerance);
+    EXPECT_NEAR(millimetres(*picture, "Width"), room / 2, kTolerance);
+}
+
 // However thin the picture, the fitted logo keeps a positive size inside the area, and
 // Make Proportional after Stretch gives it back.
 TEST_F(TitleBlockLogo, AVeryThinPictureKeepsAPositiveSizeAndItsProportions) {
@@ -97,6 +109,12 @@ TEST_F(TitleBlockLogo, AVeryThinPictureKeepsAPositiveSizeAndItsProportions) {
         EXPECT_NEAR(millimetres(*picture, "Width"), fittedWidth, kTolerance);
         EXPECT_NEAR(millimetres(*picture, "Height"), fittedHeight, kTolerance);
     }
+    // A box line thicker than the area: stretched, the picture keeps a positive size.
+    Shape* picture = TitleBlockLogo::picture(*area);
+    env.host.setFormula(*part(*area, 1), "LineWeight", "50 mm");
+    env.pick(*picture, 4);
+    EXPECT_GT(millimetres(*picture, "Width"), 0);
+    EXPECT_GT(millimetres(*picture, "Height"), 0);
 }
 
 // Visio names the parts of a second block on the page "title block.N" and "Logo.N": its
