@@ -156,6 +156,8 @@ void ConsistencyChecker::endRun() {
 void ConsistencyChecker::runCheck(visio::VPage page) {
     if (!typeHolder_) return;
     checkedPage_ = std::move(page);
+    // Reading links older shapes' cells and painting guards them: display only.
+    const SavedStateKept keepSaved(checkedPage_.Document());
     const visio::VShapes shapes = checkedPage_.Shapes();
     typeHolder_->identifyDiagramType(shapes);
     createRules();
@@ -188,6 +190,7 @@ void ConsistencyChecker::createRules() {
 void ConsistencyChecker::stopChecking() {
     if (state_ != State::Checking) return;
     state_ = State::Idle;
+    const SavedStateKept keepSaved(checkedPage_.Document());
     if (cellGuard_) cellGuard_->restoreCells(checkedPage_.Shapes());
     cellGuard_.reset();
     if (typeHolder_) typeHolder_->deleteModel();
