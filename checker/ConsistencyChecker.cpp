@@ -447,8 +447,10 @@ void ConsistencyChecker::onMarker() {
 }
 
 // The last document closing leaves no page to check, also when it was the checked one.
+// The checked page's document is known as an object: saved under a stencil's name it is
+// still the drawing whose close ends the check.
 void ConsistencyChecker::onBeforeDocumentClose(const visio::VObject& subject) {
-    if (isChecking() && isSameNonStencilDocument(checkedPage_.Document(), subject)) {
+    if (isChecking() && isCheckedDocument(subject)) {
         closeLegend();
         stopChecking();
         checkedPage_.release();
