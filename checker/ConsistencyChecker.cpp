@@ -156,8 +156,6 @@ void ConsistencyChecker::endRun() {
 void ConsistencyChecker::runCheck(visio::VPage page) {
     if (!typeHolder_) return;
     checkedPage_ = std::move(page);
-    // Reading links older shapes' cells and painting guards them: display only.
-    const SavedStateKept keepSaved(checkedPage_.Document());
     const visio::VShapes shapes = checkedPage_.Shapes();
     typeHolder_->identifyDiagramType(shapes);
     createRules();
@@ -170,7 +168,7 @@ void ConsistencyChecker::runCheck(visio::VPage page) {
     cellGuard_ = std::make_unique<CCCellGuard>(
         typeHolder_->getActive(), typeHolder_->getPassive(), typeHolder_->getArcs(),
         typeHolder_->getOtherShapes(), &ruleSet_.rules(), typeHolder_->getSavedFormulaIndex());
-    cellGuard_->guardCells(shapes);
+    paintLooks(shapes);
     state_ = State::Checking;
 }
 
@@ -190,11 +188,20 @@ void ConsistencyChecker::createRules() {
 void ConsistencyChecker::stopChecking() {
     if (state_ != State::Checking) return;
     state_ = State::Idle;
-    const SavedStateKept keepSaved(checkedPage_.Document());
-    if (cellGuard_) cellGuard_->restoreCells(checkedPage_.Shapes());
+    if (cellGuard_) {
+        const SavedStateKept keepSaved(checkedPage_.Document());
+        cellGuard_->restoreCells(checkedPage_.Shapes());
+    }
     cellGuard_.reset();
     if (typeHolder_) typeHolder_->deleteModel();
     ruleSet_.clear();
+}
+
+// The looks are display only: a drawing checked unchanged asks for no save. Reading the
+// page is not: the cells it generates for shapes that lack them are the user's to save.
+void ConsistencyChecker::paintLooks(const visio::VShapes& shapes) {
+    const SavedStateKept keepSaved(checkedPage_.Document());
+    cellGuard_->guardCells(shapes);
 }
 
 void ConsistencyChecker::recheck() {
