@@ -313,7 +313,8 @@ void ConsistencyChecker::closeLegend() {
 }
 
 // The connection points are hidden while the shapes show their colours; the window
-// that hid them gets its setting back, whichever window is active when checking stops.
+// that hid them gets its setting back, whichever window is active when checking stops,
+// unless the user has shown them meanwhile: that choice is the user's and stays.
 void ConsistencyChecker::saveWindowSetting() {
     settingWindow_ = application_.ActiveWindow();
     if (settingWindow_.isEmpty()) return;
@@ -322,7 +323,8 @@ void ConsistencyChecker::saveWindowSetting() {
 }
 
 void ConsistencyChecker::restoreWindowSetting() {
-    settingWindow_.SetShowConnectPoints(savedWindowSetting_);
+    if (settingWindow_.ShowConnectPoints() == 0)
+        settingWindow_.SetShowConnectPoints(savedWindowSetting_);
     settingWindow_.release();
 }
 
