@@ -168,7 +168,7 @@ void ConsistencyChecker::runCheck(visio::VPage page) {
     cellGuard_ = std::make_unique<CCCellGuard>(
         typeHolder_->getActive(), typeHolder_->getPassive(), typeHolder_->getArcs(),
         typeHolder_->getOtherShapes(), &ruleSet_.rules(), typeHolder_->getSavedFormulaIndex());
-    cellGuard_->guardCells(shapes);
+    paintLooks(shapes);
     state_ = State::Checking;
 }
 
@@ -188,10 +188,20 @@ void ConsistencyChecker::createRules() {
 void ConsistencyChecker::stopChecking() {
     if (state_ != State::Checking) return;
     state_ = State::Idle;
-    if (cellGuard_) cellGuard_->restoreCells(checkedPage_.Shapes());
+    if (cellGuard_) {
+        const SavedStateKept keepSaved(checkedPage_.Document());
+        cellGuard_->restoreCells(checkedPage_.Shapes());
+    }
     cellGuard_.reset();
     if (typeHolder_) typeHolder_->deleteModel();
     ruleSet_.clear();
+}
+
+// The looks are display only: a drawing checked unchanged asks for no save. Reading the
+// page is not: the cells it generates for shapes that lack them are the user's to save.
+void ConsistencyChecker::paintLooks(const visio::VShapes& shapes) {
+    const SavedStateKept keepSaved(checkedPage_.Document());
+    cellGuard_->guardCells(shapes);
 }
 
 void ConsistencyChecker::recheck() {
@@ -303,7 +313,8 @@ void ConsistencyChecker::closeLegend() {
 }
 
 // The connection points are hidden while the shapes show their colours; the window
-// that hid them gets its setting back, whichever window is active when checking stops.
+// that hid them gets its setting back, whichever window is active when checking stops,
+// unless the user has shown them meanwhile: that choice is the user's and stays.
 void ConsistencyChecker::saveWindowSetting() {
     settingWindow_ = application_.ActiveWindow();
     if (settingWindow_.isEmpty()) return;
@@ -312,7 +323,8 @@ void ConsistencyChecker::saveWindowSetting() {
 }
 
 void ConsistencyChecker::restoreWindowSetting() {
-    settingWindow_.SetShowConnectPoints(savedWindowSetting_);
+    if (settingWindow_.ShowConnectPoints() == 0)
+        settingWindow_.SetShowConnectPoints(savedWindowSetting_);
     settingWindow_.release();
 }
 
@@ -444,8 +456,10 @@ void ConsistencyChecker::onMarker() {
 }
 
 // The last document closing leaves no page to check, also when it was the checked one.
+// The checked page's document is known as an object: saved under a stencil's name it is
+// still the drawing whose close ends the check.
 void ConsistencyChecker::onBeforeDocumentClose(const visio::VObject& subject) {
-    if (isChecking() && isSameNonStencilDocument(checkedPage_.Document(), subject)) {
+    if (isChecking() && isCheckedDocument(subject)) {
         closeLegend();
         stopChecking();
         checkedPage_.release();

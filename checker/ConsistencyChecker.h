@@ -87,6 +87,7 @@ private:
     // Checks the page and paints it; the page becomes the checked one.
     void runCheck(visio::VPage page);
     void createRules();
+    void paintLooks(const visio::VShapes& shapes);
     void stopChecking();
     void recheck();
     bool isOnCheckedPage() const;

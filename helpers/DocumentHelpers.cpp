@@ -1,6 +1,7 @@
 #include "helpers/DocumentHelpers.h"
 
 #include <string>
+#include <utility>
 
 #include "helpers/VisioText.h"
 #include "platform/visio/VPage.h"
@@ -30,6 +31,13 @@ bool isStencilDocument(const visio::VDocument& document) {
 bool isSameNonStencilDocument(const visio::VDocument& document, visio::VObject other) {
     if (document.isEmpty() || isStencilDocument(document)) return false;
     return document.isSameObject(documentOf(other));
+}
+
+SavedStateKept::SavedStateKept(visio::VDocument document)
+    : document_(std::move(document)), saved_(document_.Saved()) {}
+
+SavedStateKept::~SavedStateKept() {
+    if (saved_) document_.SetSaved(true);
 }
 
 int16_t getDocumentPageCount(const visio::VDocument& document) {

@@ -17,6 +17,21 @@ bool isStencilDocument(const visio::VDocument& document);
 // ends with the call.
 bool isSameNonStencilDocument(const visio::VDocument& document, visio::VObject other);
 
+// What a tool writes only for display, between construction and destruction, leaves the
+// document as saved as it was: a drawing shown and put back unchanged asks for no save.
+// A change the user makes meanwhile still marks it changed.
+class SavedStateKept {
+public:
+    explicit SavedStateKept(visio::VDocument document);
+    ~SavedStateKept();
+    SavedStateKept(const SavedStateKept&) = delete;
+    SavedStateKept& operator=(const SavedStateKept&) = delete;
+
+private:
+    visio::VDocument document_;
+    bool saved_;
+};
+
 int16_t getDocumentPageCount(const visio::VDocument& document);
 // The shapes of the document's page at that index (from 1).
 visio::VShapes getDocumentPageShapes(const visio::VDocument& document, int16_t pageIndex);

@@ -1,6 +1,7 @@
 // Over many made-up drawings of the three kinds: a check, checks again, saves and a
 // stop leave the drawing exactly as it was, apart from what the user changed meanwhile;
-// no save ever holds the colours.
+// no save ever holds the colours, and the drawing has unsaved changes exactly when the
+// user changed it since it was last saved.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -53,6 +54,7 @@ public:
         EXPECT_TRUE(copy_) << error;
         env_.application().hooks().saveDocument = [this](simhost::Document& d) {
             saves_.push_back({fileOf(d), fileOf(*copy_)});
+            copy_->SetSaved(true);
             return true;
         };
     }
@@ -74,6 +76,7 @@ public:
             EXPECT_EQ(saved, expected);
         }
         EXPECT_EQ(fileOf(*document_), fileOf(*copy_));
+        EXPECT_EQ(document_->isSaved(), copy_->isSaved());
     }
 
 private:

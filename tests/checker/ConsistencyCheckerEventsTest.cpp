@@ -232,6 +232,17 @@ TEST_F(CheckerEventsTest, ClosingTheCheckedDocumentStopsChecking) {
     EXPECT_FALSE(env.checkerButton()->enabled) << "no page is left";
 }
 
+// The drawing is the checked one whatever name it was saved under.
+TEST_F(CheckerEventsTest, ACheckedDrawingSavedUnderAStencilsNameStopsWhenItCloses) {
+    start();
+    env.host.saveDocumentAs(*document, "/drawings/net.VSS");
+    ASSERT_TRUE(checker().isChecking());
+    env.host.closeDocument(*document);
+    EXPECT_FALSE(checker().isChecking());
+    EXPECT_EQ(env.takeMarkers(), std::vector<std::string>{kLeft});
+    EXPECT_EQ(env.checkerButton()->addOnArgs, "CCStartButton");
+}
+
 TEST_F(CheckerEventsTest, ClosingTheLastDocumentGreysTheStartButton) {
     EXPECT_TRUE(env.checkerButton()->enabled);
     env.host.closeDocument(*document);

@@ -154,6 +154,16 @@ TEST_F(ConsistencyCheckerTest, TheWindowSettingGoesBackToTheWindowItWasTakenFrom
     EXPECT_EQ(second->ShowConnectPoints(), 1);
 }
 
+TEST_F(ConsistencyCheckerTest, ConnectionPointsTheUserShowsWhileCheckingStayShown) {
+    openNet();
+    simhost::Window* window = env.application().activeWindow();
+    window->SetShowConnectPoints(0);
+    ASSERT_TRUE(env.press("CCStartButton"));
+    window->SetShowConnectPoints(1);
+    ASSERT_TRUE(env.press("CCStopButton"));
+    EXPECT_EQ(window->ShowConnectPoints(), 1);
+}
+
 TEST_F(ConsistencyCheckerTest, SaveBeforeSavesASavedDocumentAndAsksForANameOtherwise) {
     std::vector<std::string> saved;
     env.application().hooks().saveDocument = [&](simhost::Document& d) {
