@@ -612,11 +612,12 @@ void PetriNetSimulator::onShapeAdded(const visio::VObject& subject) {
         updateButton();
         return;
     }
-    if (!subject.as<visio::VShape>().ContainingPage().isSameObject(simulatedPage_)) return;
+    const visio::VShape added = subject.as<visio::VShape>();
+    if (!added.ContainingPage().isSameObject(simulatedPage_) || runHolds(added)) return;
     // A shape its own protection keeps cannot be taken away: the user is told so and
     // chooses again, for the run must not go on as if it were gone.
     int answer = askAboutAddedShape();
-    while (answer == kCancelEditingAnswer && !removeAddedShape(subject.as<visio::VShape>())) {
+    while (answer == kCancelEditingAnswer && !removeAddedShape(added)) {
         messageBoxWithButtons(ui::WindowHandle(), kCannotRemoveText, productTitle, "OK",
                               ui::kMbIconStop);
         answer = askAboutAddedShape();
@@ -626,6 +627,13 @@ void PetriNetSimulator::onShapeAdded(const visio::VObject& subject) {
     } else if (answer == kRestartAnswer) {
         requestLeave(Leave::Restart);
     }
+}
+
+// Visio may report the copies of one command once it has made them all: a restart for
+// the first reads the others with the page, and the run then holds and protects them.
+bool PetriNetSimulator::runHolds(const visio::VShape& shape) const {
+    return displaysOn(shape.ContainingPage()) &&
+           typeHolder_->getSavedFormulaIndex()->getRecordCount(shape.ID()) > 0;
 }
 
 int PetriNetSimulator::askAboutAddedShape() const {

@@ -158,6 +158,8 @@ private:
     void onDocumentSaved(const visio::VObject& subject);
     void showRunAgain();
     void onShapeAdded(const visio::VObject& subject);
+    // Whether the running simulation read the shape with its page.
+    bool runHolds(const visio::VShape& shape) const;
     int askAboutAddedShape() const;
     bool removeAddedShape(const visio::VShape& shape) const;
     void onSelectionChanged();

@@ -658,18 +658,17 @@ private:
         return std::to_string(all[first]->id()) + " " + std::to_string(all[second]->id());
     }
 
-    // Two shapes duplicated while simulating, and the user's answer to the question:
-    // abort, which the first copy asks, or restart, which each copy asks, for the second
-    // is added to the simulation the first restarted. (Cancel Editing takes away a copy
-    // that the play without the tools would have to find among its members.)
+    // Two shapes duplicated while simulating, and the user's answer to the question,
+    // which the first copy asks: abort, or restart, which reads the second copy with the
+    // page, so that the run holds it and does not ask again. (Cancel Editing takes away a
+    // copy that the play without the tools would have to find among its members.)
     void addAnsweredDuplicate() {
         const std::string two = twoShapes();
         if (two.empty()) return;
         const bool restart = pick(2);
         add("select " + two);
         if (!tools_.selects()) return;
-        for (int copy = restart ? 2 : 1; showsSimulatedPage() && copy > 0; --copy)
-            addTool(restart ? "answer 2" : "answer 1");
+        if (showsSimulatedPage()) addTool(restart ? "answer 2" : "answer 1");
         addCopy("duplicate");
     }
 

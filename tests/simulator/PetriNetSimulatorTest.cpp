@@ -387,6 +387,22 @@ TEST(SimulatorQuestionTest, AShapeAddedMeanwhileIsAnsweredByTheUser) {
     }
 }
 
+// Visio reports the copies of one duplicate once it has made them all: a restart for the
+// first reads the others too, and the run then holds them. They are not asked about as
+// left out, and Cancel Editing is not offered for a copy the run itself protects.
+TEST_F(SimulatorTest, ARestartHoldsTheOtherCopiesOfTheSameCommand) {
+    openAndEnter(concurrentNet());
+    const size_t shapes = env.activePage().shapeCollection().list().size();
+    env.select("a c");
+    const size_t boxes = env.backend.messageBoxes().size();
+    env.backend.answerMessageBoxByNumber(2);
+    env.backend.answerMessageBoxByNumber(3);
+    ASSERT_TRUE(env.host.duplicateSelection());
+    EXPECT_EQ(env.backend.messageBoxes().size(), boxes + 1) << "one question, one restart";
+    EXPECT_TRUE(env.simulator().isSimulating());
+    EXPECT_EQ(env.activePage().shapeCollection().list().size(), shapes + 2);
+}
+
 // The run reads its page alone: a shape added to another page or drawing stays the
 // user's, unasked; one added to the simulated page asks even while another page is
 // shown, and a restart then waits, greyed, until the simulated page is shown again.
