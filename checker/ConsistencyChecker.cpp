@@ -236,7 +236,7 @@ bool ConsistencyChecker::isOnCheckedPage() const {
 }
 
 bool ConsistencyChecker::isCheckedDocument(const visio::VObject& subject) const {
-    return checkedPage_.Document().isSameObject(subject.as<visio::VDocument>());
+    return isSameDocument(checkedPage_.Document(), subject);
 }
 
 // Every formula the guard writes raises a cell-changed event on the checked page. They

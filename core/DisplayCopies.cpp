@@ -1,15 +1,14 @@
 #include "core/DisplayCopies.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "core/CellDisplays.h"
 #include "core/SupportTool.h"
 #include "helpers/CellHelpers.h"
 #include "helpers/FormulaBatchHelpers.h"
-#include "helpers/LeadingInteger.h"
 #include "helpers/ScopeEvents.h"
 #include "helpers/ShapeHelpers.h"
+#include "helpers/SheetReferences.h"
 #include "platform/visio/VSelection.h"
 #include "platform/visio/VShapes.h"
 #include "platform/visio/VWindow.h"
@@ -29,47 +28,6 @@ std::vector<visio::VShape> membersOf(const visio::VShape& shape) {
 std::string formulaOf(const visio::VShape& shape, const CellAddress& a) {
     return getCellFormulaSRC(shape, static_cast<int16_t>(a.section), static_cast<int16_t>(a.row),
                              static_cast<int16_t>(a.cell));
-}
-
-constexpr char kSheet[] = "Sheet.";
-constexpr std::size_t kSheetLength = sizeof(kSheet) - 1;
-
-bool isNameCharacter(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
-}
-
-// Where a reference "Sheet.<n>!" starting at `at` ends, past its "!"; `at` when there
-// is none there.
-std::size_t referenceEnd(const std::string& formula, std::size_t at) {
-    if (formula.compare(at, kSheetLength, kSheet) != 0) return at;
-    if (at > 0 && isNameCharacter(formula[at - 1])) return at;
-    std::size_t end = at + kSheetLength;
-    while (end < formula.size() && std::isdigit(static_cast<unsigned char>(formula[end]))) ++end;
-    if (end == at + kSheetLength || end == formula.size() || formula[end] != '!') return at;
-    return end + 1;
-}
-
-// "Sheet.<n>!" naming an original names its copy, as Visio renames it. The same text in
-// a string constant, or ending a longer name, is the user's and stays.
-std::string renamedReferences(const std::string& formula, const std::map<int32_t, int32_t>& ids) {
-    std::string renamed;
-    bool inString = false;
-    for (std::size_t at = 0; at < formula.size();) {
-        // A doubled quote inside a constant leaves it and enters it again.
-        if (formula[at] == '"') inString = !inString;
-        const std::size_t end = inString ? at : referenceEnd(formula, at);
-        if (end == at) {
-            renamed += formula[at++];
-            continue;
-        }
-        const LeadingInteger id =
-            parseWholeInteger(formula.substr(at + kSheetLength, end - 1 - at - kSheetLength));
-        const auto copy = id.overflow ? ids.end() : ids.find(id.value);
-        renamed += copy == ids.end() ? formula.substr(at, end - at)
-                                     : kSheet + std::to_string(copy->second) + "!";
-        at = end;
-    }
-    return renamed;
 }
 
 }  // namespace
@@ -239,10 +197,11 @@ void DisplayCopies::enterUserFormulas(const CopiedShape& copied, const visio::VS
     const int32_t shapeID = shape.ID();
     shapes.emplace(shapeID, shape);
     for (const CopiedCell& cell : copied.cells) {
-        if (formulaOf(shape, cell.address) != renamedReferences(cell.shown, copyIDs_)) continue;
+        if (formulaOf(shape, cell.address) != renamedSheetReferences(cell.shown, copyIDs_))
+            continue;
         const CellAddress& a = cell.address;
         batch.emplace(FormulaBatchKey{shapeID, a.section, a.row, a.cell},
-                      renamedReferences(cell.user, copyIDs_));
+                      renamedSheetReferences(cell.user, copyIDs_));
     }
     const std::vector<visio::VShape> members = membersOf(shape);
     for (std::size_t i = 0; i < members.size(); ++i)

@@ -1,9 +1,7 @@
 #include "helpers/DocumentHelpers.h"
 
-#include <string>
 #include <utility>
 
-#include "helpers/VisioText.h"
 #include "platform/visio/VPage.h"
 #include "platform/visio/VPages.h"
 #include "platform/visio/VShape.h"
@@ -20,17 +18,8 @@ visio::VDocument documentOf(const visio::VObject& object) {
 
 }  // namespace
 
-bool isStencilDocument(const visio::VDocument& document) {
-    const std::string name = limitVisioText(document.Name());
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos) return false;
-    const std::string extension = caseFolded(name.substr(dot));
-    return extension == ".vss" || extension == ".vssx" || extension == ".vssm";
-}
-
-bool isSameNonStencilDocument(const visio::VDocument& document, visio::VObject other) {
-    if (document.isEmpty() || isStencilDocument(document)) return false;
-    return document.isSameObject(documentOf(other));
+bool isSameDocument(const visio::VDocument& document, visio::VObject other) {
+    return !document.isEmpty() && document.isSameObject(documentOf(other));
 }
 
 SavedStateKept::SavedStateKept(visio::VDocument document)

@@ -7,15 +7,11 @@
 #include "platform/visio/VObject.h"
 #include "platform/visio/VShapes.h"
 
-// A stencil is known by its file's extension (".vss", ".vssx", ".vssm"), case ignored;
-// a drawing whose name merely holds ".vss" ("net.vss.json") is none.
-bool isStencilDocument(const visio::VDocument& document);
-
-// False for a stencil; otherwise true exactly when the other object's document (the other
-// object may be a document, page, shape or window) is the document itself: two drawings
-// of one file name in different folders are two documents. The other object's reference
-// ends with the call.
-bool isSameNonStencilDocument(const visio::VDocument& document, visio::VObject other);
+// True exactly when the other object's document (the other object may be a document,
+// page, shape or window) is the document itself. Names never decide: two drawings of one
+// file name in different folders are two documents, and a drawing saved under a stencil's
+// extension stays the drawing. The other object's reference ends with the call.
+bool isSameDocument(const visio::VDocument& document, visio::VObject other);
 
 // What a tool writes only for display, between construction and destruction, leaves the
 // document as saved as it was: a drawing shown and put back unchanged asks for no save.

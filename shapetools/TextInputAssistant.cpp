@@ -10,11 +10,13 @@
 
 #include "helpers/AddonConstants.h"
 #include "helpers/CellHelpers.h"
+#include "helpers/DocumentHelpers.h"
 #include "helpers/LeadingInteger.h"
 #include "helpers/MessageBoxWithButtons.h"
 #include "helpers/RunString.h"
 #include "helpers/ScopeEvents.h"
 #include "helpers/ShapeHelpers.h"
+#include "helpers/SheetReferences.h"
 #include "helpers/VisioText.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VDocuments.h"
@@ -35,10 +37,6 @@ constexpr CellAddress kCharFontCell{visio::visSectionCharacter, 0, visio::visCha
 
 // A prompt is small and coloured, so that it cannot be taken for the user's text.
 const TextInputAssistant::CharFormat kPromptFormat{"18", "8 pt", "0"};
-// The edit commands whose scope events announce a copy to the clipboard and a paste.
-constexpr int32_t kCopyScope = 1021;
-constexpr int32_t kPasteScope = 1022;
-constexpr char kSheet[] = "Sheet.";
 // Sub-shape numbers beyond this name no sub-shape (and fit no index).
 constexpr double kMaxIndex = 32767;
 
@@ -80,51 +78,13 @@ std::optional<int32_t> memberPosition(const visio::VShape& shape, int32_t id) {
 // A copy's references to the shape copied and to its box are Visio's to renumber to the
 // copy and the copy's box; a formula of the original's written into the copy afterwards
 // is renumbered the same way. Only "Sheet.<ID>!" at the start of a name counts.
-using IDMap = std::map<std::string, std::string>;
-
-bool isNameCharacter(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
-}
-
-std::string renumbered(const std::string& formula, const IDMap& ids) {
-    std::string result;
-    std::size_t done = 0;
-    for (std::size_t at = formula.find(kSheet); at != std::string::npos;
-         at = formula.find(kSheet, at + 1)) {
-        const std::size_t digits = at + std::strlen(kSheet);
-        const std::size_t end = formula.find_first_not_of("0123456789", digits);
-        if (end == std::string::npos || formula[end] != '!') continue;
-        if (at > 0 && isNameCharacter(formula[at - 1])) continue;
-        const auto id = ids.find(formula.substr(digits, end - digits));
-        if (id == ids.end()) continue;
-        result += formula.substr(done, digits - done) + id->second;
-        done = end;
-    }
-    return result + formula.substr(done);
-}
+using IDMap = std::map<int32_t, int32_t>;
 
 TextInputAssistant::CharFormat renumbered(const TextInputAssistant::CharFormat& format,
                                           const IDMap& ids) {
-    return {renumbered(format.color, ids), renumbered(format.size, ids),
-            renumbered(format.font, ids)};
+    return {renamedSheetReferences(format.color, ids), renamedSheetReferences(format.size, ids),
+            renamedSheetReferences(format.font, ids)};
 }
-
-// Prompts are display only: showing them or taking them out leaves the document as
-// saved as it was.
-class SavedStateKept {
-public:
-    explicit SavedStateKept(const visio::VShape& shape)
-        : document_(shape.Document()), saved_(document_.Saved()) {}
-    ~SavedStateKept() {
-        if (saved_) document_.SetSaved(true);
-    }
-    SavedStateKept(const SavedStateKept&) = delete;
-    SavedStateKept& operator=(const SavedStateKept&) = delete;
-
-private:
-    visio::VDocument document_;
-    bool saved_;
-};
 
 }  // namespace
 
@@ -280,7 +240,7 @@ void TextInputAssistant::showPrompts() {
     if (wasSelectedBefore(shape)) return;
     savedBoxes_.clear();
     promptPage_ = shape.ContainingPage();
-    const SavedStateKept kept(shape);
+    const SavedStateKept kept(shape.Document());
     const int32_t count = boxCount(shape);
     for (int32_t n = 1; n <= count; ++n) {
         const visio::VShape box = textBox(shape, n);
@@ -298,7 +258,7 @@ void TextInputAssistant::hidePrompts() {
     // Prompts a save took out do not come back once the selection has moved on.
     boxesHiddenForSave_.clear();
     if (promptShape_.isEmpty()) return;
-    const SavedStateKept kept(promptShape_);
+    const SavedStateKept kept(promptShape_.Document());
     for (SavedBox& saved : savedBoxes_) {
         const visio::VShape box = boxOf(saved);
         if (!box.isEmpty()) takeOutPrompt(box, saved, WhileTextTool::KeepText);
@@ -386,7 +346,7 @@ void TextInputAssistant::restoreEditedBoxFormat() {
     for (SavedBox& saved : savedBoxes_) {
         if (saved.id != id || !saved.showsPrompt || !showsOwnPrompt(edited, saved)) continue;
         if (!edited.ContainingPage().isSameObject(promptPage_)) return;
-        const SavedStateKept kept(edited);
+        const SavedStateKept kept(edited.Document());
         restoreFormat(edited, saved);
     }
 }
@@ -423,8 +383,7 @@ void TextInputAssistant::clearCarriedPrompts(const visio::VShape& copy,
         if (box.isEmpty()) continue;
         if (showsOwnPrompt(box, c.box)) setShapeText(box, std::string());
         if (!c.box.showsPrompt || !hasPromptFormat(box)) continue;
-        const IDMap ids{{std::to_string(c.shapeID), std::to_string(copy.ID())},
-                        {std::to_string(c.box.id), std::to_string(box.ID())}};
+        const IDMap ids{{c.shapeID, copy.ID()}, {c.box.id, box.ID()}};
         writeCharFormat(box, renumbered(c.box.format, ids));
     }
 }
@@ -557,8 +516,8 @@ void TextInputAssistant::onScope(const visio::Variant& moreInfo) {
     const std::optional<int32_t> scope = scopeNumberOf(moreInfo);
     if (!scope) return;
     // Shapes added from here on are pasted only while the paste's scope lasts.
-    pasting_ = *scope == kPasteScope;
-    if (*scope == kCopyScope) clipboardPrompts_ = carriedPrompts();
+    pasting_ = *scope == visio::visCmdUFEditPaste;
+    if (*scope == visio::visCmdUFEditCopy) clipboardPrompts_ = carriedPrompts();
     if (*scope == kTextToolScope) {
         suppressPromptText_ = true;
     } else if (*scope >= kFirstToolScope && *scope <= kLastToolScope) {

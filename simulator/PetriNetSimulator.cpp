@@ -568,7 +568,7 @@ void PetriNetSimulator::onVisioEvent(int32_t eventCode, const visio::VObject& su
 }
 
 bool PetriNetSimulator::isSimulatedDocument(const visio::VObject& subject) const {
-    return isSimulating() && isSameNonStencilDocument(simulatedPage_.Document(), subject);
+    return isSimulating() && isSameDocument(simulatedPage_.Document(), subject);
 }
 
 bool PetriNetSimulator::showsSimulatedPage() const {

@@ -95,31 +95,27 @@ TEST_F(ShapeHelpersTest, PagesOfADocument) {
 TEST_F(ShapeHelpersTest, SameDocumentIsTheOtherObjectsDocumentItself) {
     auto other = host_.newDocument();
     const visio::VDocument doc = wrap(document_);
-    EXPECT_TRUE(isSameNonStencilDocument(doc, objectOf(doc)));
-    EXPECT_FALSE(isSameNonStencilDocument(doc, objectOf(wrap(other))));
+    EXPECT_TRUE(isSameDocument(doc, objectOf(doc)));
+    EXPECT_FALSE(isSameDocument(doc, objectOf(wrap(other))));
     // A page or a shape stands for the document it belongs to.
     const visio::VPage firstPage = doc.Pages().Item(1);
-    EXPECT_TRUE(isSameNonStencilDocument(doc, objectOf(firstPage)));
-    EXPECT_TRUE(isSameNonStencilDocument(doc, objectOf(wrap(add(ShapeSpec::box(1, 1, 1, 1))))));
-    EXPECT_FALSE(isSameNonStencilDocument(doc, visio::VObject()));
-    EXPECT_FALSE(isSameNonStencilDocument(visio::VDocument(), objectOf(doc)));
+    EXPECT_TRUE(isSameDocument(doc, objectOf(firstPage)));
+    EXPECT_TRUE(isSameDocument(doc, objectOf(wrap(add(ShapeSpec::box(1, 1, 1, 1))))));
+    EXPECT_FALSE(isSameDocument(doc, visio::VObject()));
+    EXPECT_FALSE(isSameDocument(visio::VDocument(), objectOf(doc)));
     // One file name in two folders: two documents.
     auto first = host_.openDocument("/d1/net.json");
     auto second = host_.openDocument("/d2/net.json");
     ASSERT_EQ(wrap(first).Name(), wrap(second).Name());
-    EXPECT_FALSE(isSameNonStencilDocument(wrap(first), objectOf(wrap(second))));
+    EXPECT_FALSE(isSameDocument(wrap(first), objectOf(wrap(second))));
 }
 
-TEST_F(ShapeHelpersTest, AStencilIsKnownByItsExtensionAndIsNeverTheSameDocument) {
-    for (const char* name : {"Blocks.vss", "BLOCKS.VSS", "Blocks.vssx", "Blocks.Vssm"}) {
-        const visio::VDocument stencil = wrap(host_.newDocument(name));
-        EXPECT_TRUE(isStencilDocument(stencil)) << name;
-        EXPECT_FALSE(isSameNonStencilDocument(stencil, objectOf(stencil))) << name;
-    }
-    for (const char* name : {"net.vss.json", "my.vssnet", "vss"}) {
+// What a drawing is called, a stencil's extension among it, never decides: a drawing
+// saved as "net.vss" is still the drawing its tools run on.
+TEST_F(ShapeHelpersTest, ANameNeverDecidesWhichDocumentItIs) {
+    for (const char* name : {"net.vss", "NET.VSSX", "net.vss.json"}) {
         const visio::VDocument drawing = wrap(host_.newDocument(name));
-        EXPECT_FALSE(isStencilDocument(drawing)) << name;
-        EXPECT_TRUE(isSameNonStencilDocument(drawing, objectOf(drawing))) << name;
+        EXPECT_TRUE(isSameDocument(drawing, objectOf(drawing))) << name;
     }
 }
 
