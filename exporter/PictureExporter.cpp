@@ -371,16 +371,18 @@ void PictureExporter::exportPages(const std::string& folder, const visio::VDocum
         const visio::VPage page = pages.Item(i);
         if (page.Background()) continue;
         const std::string path =
-            unusedPicturePath(folder, baseNameOf(page, document, foregroundCount), extension);
+            picturePathOf(i, folder, baseNameOf(page, document, foregroundCount), extension);
+        // The other format of the same extension wrote this page's picture there already.
+        if (usedPaths_.count(caseFolded(path)) != 0) continue;
         if (replaceAll || !fileExists(path)) {
-            writePicture(page, path);
+            writePicture(page, i, path);
             continue;
         }
         const ReplaceAnswer answer = askReplace(folder);
         if (answer == ReplaceAnswer::All) {
-            replaceAll = writePicture(page, path);
+            replaceAll = writePicture(page, i, path);
         } else if (answer == ReplaceAnswer::One) {
-            writePicture(page, path);
+            writePicture(page, i, path);
         } else {
             return;
         }
@@ -395,12 +397,15 @@ std::string PictureExporter::baseNameOf(const visio::VPage& page, const visio::V
     return title.empty() ? kUntitledName : title;
 }
 
-std::string PictureExporter::unusedPicturePath(const std::string& folder, const std::string& name,
-                                               const std::string& extension) const {
+std::string PictureExporter::picturePathOf(int16_t pageNumber, const std::string& folder,
+                                           const std::string& name,
+                                           const std::string& extension) const {
     std::string path = buildPictureFileName(folder, name, extension);
-    for (int n = 2; usedPaths_.count(caseFolded(path)) != 0; ++n)
+    for (int n = 2;; ++n) {
+        const auto used = usedPaths_.find(caseFolded(path));
+        if (used == usedPaths_.end() || used->second == pageNumber) return path;
         path = buildPictureFileName(folder, name + "_" + std::to_string(n), extension);
-    return path;
+    }
 }
 
 // Whatever the answer, the final wait counts from it.
@@ -414,8 +419,9 @@ PictureExporter::ReplaceAnswer PictureExporter::askReplace(const std::string& fo
     return ReplaceAnswer::Cancel;
 }
 
-bool PictureExporter::writePicture(const visio::VPage& page, const std::string& path) {
-    usedPaths_.insert(caseFolded(path));
+bool PictureExporter::writePicture(const visio::VPage& page, int16_t pageNumber,
+                                   const std::string& path) {
+    usedPaths_.emplace(caseFolded(path), pageNumber);
     if (fileExists(path)) return replacePicture(page, path);
     // Visio's page export answers nothing: what it wrote is what is there now.
     page.Export(path);

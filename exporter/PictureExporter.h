@@ -5,8 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -96,15 +96,16 @@ private:
                      int32_t formatIndex);
     std::string baseNameOf(const visio::VPage& page, const visio::VDocument& document,
                            int foregroundCount) const;
-    // The picture's file: the cleaned name, with "_2", "_3", ... added when this export
-    // has written a file of that name already (compared as Windows compares names).
-    std::string unusedPicturePath(const std::string& folder, const std::string& name,
-                                  const std::string& extension) const;
+    // The page's picture file: the cleaned name, with "_2", "_3", ... added when this
+    // export has written a file of that name for another page already (compared as
+    // Windows compares names). The page's own file again when it has one of that name.
+    std::string picturePathOf(int16_t pageNumber, const std::string& folder,
+                              const std::string& name, const std::string& extension) const;
     ReplaceAnswer askReplace(const std::string& folder);
     // A file in the way is replaced only by a picture that was written; false, after
     // saying so, when the file would not give way. A picture that is not there afterwards
     // is kept for the message at the end.
-    bool writePicture(const visio::VPage& page, const std::string& path);
+    bool writePicture(const visio::VPage& page, int16_t pageNumber, const std::string& path);
     bool replacePicture(const visio::VPage& page, const std::string& path);
     void noteMissingPicture(const visio::VPage& page, const std::string& path);
     // A free name for the new picture beside the file it is to replace.
@@ -123,8 +124,9 @@ private:
     std::vector<int32_t> savedSelection_;
     // Tick count of the export's start, renewed at every answer to the replace question.
     uint32_t timeMark_ = 0;
-    // The files this export has written or tried to write, in lower case: a later page
-    // never takes the name of an earlier one, nor replaces its picture.
-    std::set<std::string> usedPaths_;
+    // The files this export has written or tried to write, in lower case, each with the
+    // number of the page it is for: a later page never takes the name of an earlier one,
+    // nor replaces its picture.
+    std::map<std::string, int16_t> usedPaths_;
     std::vector<MissingPicture> missingPictures_;
 };

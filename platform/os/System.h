@@ -72,8 +72,9 @@ public:
     // A file, not a folder; false when there was none or it stays.
     virtual bool deleteFile(const std::string& path) = 0;
     // Moves a file (not a folder) to the path on the same volume in one step, replacing a
-    // file there (not a folder), so that a reader of the path sees the old file or the
-    // new one, never neither. False when it failed; both are then as they were.
+    // file there (not a folder, nor a file that may not be written), so that a reader of
+    // the path sees the old file or the new one, never neither. False when it failed;
+    // both are then as they were.
     virtual bool moveFile(const std::string& from, const std::string& to) = 0;
 
     // The installed system, or the platform's own when none is installed.

@@ -138,9 +138,9 @@ TEST_P(SystemFiles, AnswerAsTheFileSystemDoes) {
     }
 }
 
-#ifndef _WIN32
-// Renaming over a file needs only its folder's permission; a read-only file is still not
-// replaced, also for the superuser.
+// Renaming over a file needs only its folder's permission (on POSIX; some Windows file
+// systems let it pass too); a read-only file is still not replaced, neither by writing
+// nor by moving a file onto it, also for the superuser.
 TEST(SystemFilesOnTheMachine, AReadOnlyFileIsNotReplaced) {
     namespace fs = std::filesystem;
     std::random_device random;
@@ -155,10 +155,15 @@ TEST(SystemFilesOnTheMachine, AReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(os::System::platform().readFile(file, content), os::ReadResult::Read);
     EXPECT_EQ(content, "A=1\r\n");
     EXPECT_EQ(os::System::platform().find(file + os::kNewContentSuffix), os::PathKind::None);
+    const std::string other = (folder / "other").string();
+    ASSERT_TRUE(os::System::platform().writeFile(other, "B=1\r\n"));
+    EXPECT_FALSE(os::System::platform().moveFile(other, file)) << "as Windows refuses it";
+    EXPECT_EQ(os::System::platform().readFile(file, content), os::ReadResult::Read);
+    EXPECT_EQ(content, "A=1\r\n");
     std::error_code ignored;
+    fs::permissions(file, fs::perms::owner_all, ignored);
     fs::remove_all(folder, ignored);
 }
-#endif
 
 INSTANTIATE_TEST_SUITE_P(MemoryAndMachine, SystemFiles,
                          ::testing::Values(Files::InMemory, Files::Machine), [](const auto& info) {

@@ -186,9 +186,11 @@ public:
 
     bool deleteFile(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
 
-    // rename() replaces the target atomically; it would move a folder too.
+    // rename() replaces the target atomically; it would move a folder too, and replace a
+    // file the user write-protected, which Windows refuses to replace.
     bool moveFile(const std::string& from, const std::string& to) override {
-        return find(from) == PathKind::File && ::rename(from.c_str(), to.c_str()) == 0;
+        return find(from) == PathKind::File && !isWriteProtected(to) &&
+               ::rename(from.c_str(), to.c_str()) == 0;
     }
 };
 

@@ -71,6 +71,11 @@ std::string finalPathOf(const std::string& path) {
     return final;
 }
 
+bool isReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool writeNewFile(const std::string& path, const std::string& content) {
     Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -168,9 +173,10 @@ public:
     bool deleteFile(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
 
     // The C library's rename() refuses an existing target; MoveFileEx replaces it, and
-    // would move a folder too.
+    // would move a folder too. A read-only file is the user's to keep: not every file
+    // system behind MoveFileEx refuses to replace one.
     bool moveFile(const std::string& from, const std::string& to) override {
-        return find(from) == PathKind::File &&
+        return find(from) == PathKind::File && !isReadOnly(to) &&
                MoveFileExA(from.c_str(), to.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
