@@ -86,20 +86,25 @@ TEST_F(ShapeAttributesRead, AnIncompleteShapeIsReportedWithTheCellLastTried) {
     EXPECT_NE(messageBoxes()[1].text.find("(Missing: User.QAV_capacity_id)"), std::string::npos);
 }
 
-TEST_F(ShapeAttributesRead, AnInvalidCellIsSkippedWithoutMessageAndKept) {
+// A present index that names nothing the shape has is the user's and stays; the shape is
+// refused with the message a missing cell gets, not left out of the diagram unsaid.
+TEST_F(ShapeAttributesRead, AnInvalidCellIsReportedAndKept) {
     StencilOptions arrow;
     arrow.cells["User.QAV_arrow_id"] = "4";
     StencilOptions negative = version("3.0.0");
     negative.cells["User.QAV_Identifier_ID"] = "-1";
     EXPECT_FALSE(read(dropArc(page(), arrow)));
     EXPECT_FALSE(read(dropTransition(page(), negative)));
-    EXPECT_TRUE(messageBoxes().empty());
+    ASSERT_EQ(messageBoxes().size(), 2u);
+    EXPECT_NE(messageBoxes()[0].text.find("(Missing: User.QAV_arrow_id)"), std::string::npos);
+    EXPECT_NE(messageBoxes()[1].text.find("(Missing: User.QAV_Identifier_ID)"), std::string::npos);
 
     // A known layout does not put its own value in place of the user's.
     negative.version = "2.1.1";
     auto transition = dropTransition(page(), negative);
     EXPECT_FALSE(read(transition));
     EXPECT_EQ(formulaOf(transition, "User.QAV_Identifier_ID"), "-1");
+    EXPECT_EQ(messageBoxes().size(), 3u);
 }
 
 // A count out of its range reads as unacceptable, for the checker to show on the place.
