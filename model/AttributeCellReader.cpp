@@ -1,5 +1,7 @@
 #include "model/AttributeCellReader.h"
 
+#include <cmath>
+
 #include "helpers/CellHelpers.h"
 #include "helpers/ShapeHelpers.h"
 #include "model/NotationConstants.h"
@@ -10,10 +12,12 @@
 
 namespace {
 
-// A cell's value is truncated toward zero: these are the nearest values that leave 32
-// bits.
+// The nearest whole values that leave 32 bits.
 constexpr double kCountBeyondTop = 2147483648.0;
 constexpr double kCountBeyondBottom = -2147483649.0;
+// How far a formula's arithmetic may leave a value from the whole number it means
+// (0.1*30 gives a hair above 3).
+constexpr double kWholeTolerance = 1e-9;
 
 using Reader = bool (AttributeCellReader::*)(const std::string&);
 
@@ -53,8 +57,9 @@ bool AttributeCellReader::readCell(const std::string& name) {
     return false;
 }
 
+// An index that is no whole number names no sub-shape: -1 is out of every range.
 int32_t AttributeCellReader::cellValue(const std::string& name) const {
-    return record_.shape_.cellResultInt(name);
+    return countValue(name).value_or(-1);
 }
 
 bool AttributeCellReader::inRange(int32_t v) const {
@@ -134,12 +139,15 @@ bool AttributeCellReader::readMiscType(const std::string&) {
     return false;
 }
 
-// A count past 32 bits cannot be held, and any number put in its place would be
-// another one: it reads as unacceptable, for the checker to report like a text box's.
+// A count past 32 bits cannot be held, and one that is no whole number (a marking of
+// 0.5, a capacity of 7.9) is no count: any number put in its place would be another one,
+// so it reads as unacceptable, for the checker to report like a text box's.
 std::optional<int32_t> AttributeCellReader::countValue(const std::string& name) const {
     const double v = record_.shape_.cellResult(name);
-    if (v >= kCountBeyondTop || v <= kCountBeyondBottom) return std::nullopt;
-    return resultAsInt(v);
+    const double whole = std::round(v);
+    if (!(std::fabs(v - whole) <= kWholeTolerance)) return std::nullopt;
+    if (whole >= kCountBeyondTop || whole <= kCountBeyondBottom) return std::nullopt;
+    return resultAsInt(whole);
 }
 
 // A count cell the user set is read as it is: a value it may not hold (a capacity of 0,

@@ -40,7 +40,7 @@ public:
 
 private:
     int32_t cellValue(const std::string& name) const;
-    // None when the value does not fit in 32 bits.
+    // None when the value is no whole number or does not fit in 32 bits.
     std::optional<int32_t> countValue(const std::string& name) const;
     // 0 <= v <= the number of the shape's sub-shapes.
     bool inRange(int32_t v) const;

@@ -117,7 +117,8 @@ TEST_F(ShapeAttributesRead, CapacityAndMarkingCellsMustHoldTheirRange) {
     };
     EXPECT_EQ(capacity("-1"), -1);
     EXPECT_EQ(capacity("1"), 1);
-    EXPECT_EQ(capacity("7.9"), 7);
+    EXPECT_EQ(capacity("7.9"), -3) << "no whole number: not read as 7";
+    EXPECT_EQ(capacity("0.1*30"), 3) << "arithmetic's hair off a whole number";
     EXPECT_EQ(capacity("2147483647"), 2147483647);
     EXPECT_EQ(capacity("0"), -3);
     EXPECT_EQ(capacity("-2"), -3);
@@ -129,12 +130,18 @@ TEST_F(ShapeAttributesRead, CapacityAndMarkingCellsMustHoldTheirRange) {
     EXPECT_EQ(record.getMarkingValue(), 1);
     EXPECT_EQ(record.getMarkingText(), "User.QAV_marking");
     EXPECT_EQ(record.getMarkingCellShapeID(), place->id());
-    // Two tokens do not fit a marking cell.
-    StencilOptions two;
-    two.marking = "2";
-    EXPECT_TRUE(read(dropPlace(page(), two)));
-    EXPECT_EQ(record.getMarkingValue(), -3);
+    // Two tokens do not fit a marking cell, and 1.9999 is not one token.
+    for (const char* marking : {"2", "1.9999", "0.5"}) {
+        StencilOptions odd;
+        odd.marking = marking;
+        EXPECT_TRUE(read(dropPlace(page(), odd)));
+        EXPECT_EQ(record.getMarkingValue(), -3) << marking;
+    }
     EXPECT_TRUE(messageBoxes().empty());
+    // An index that is no whole number names no sub-shape.
+    StencilOptions half;
+    half.cells["User.QAV_arrow_id"] = "1.5";
+    EXPECT_FALSE(read(dropArc(page(), half)));
 }
 
 // Past 32 bits a count cannot be held: it reads as unacceptable, for the checker to
