@@ -4,6 +4,7 @@
 
 #include "helpers/CellHelpers.h"
 #include "helpers/ShapeHelpers.h"
+#include "helpers/VisioText.h"
 #include "model/NotationConstants.h"
 #include "model/SavedFormulaIndex.h"
 #include "model/ShapeAttributes.h"
@@ -169,19 +170,27 @@ bool AttributeCellReader::readMarking(const std::string& name) {
     return true;
 }
 
-std::string AttributeCellReader::userText(const visio::VShape& box, int32_t boxID) const {
-    std::string text = getShapeText(box);
-    if (record_.shownTexts_ && record_.shownTexts_->showsOwnText(box, boxID, text)) text.clear();
+std::string AttributeCellReader::userText(const visio::VShape& box, int32_t boxID,
+                                          bool& cut) const {
+    const std::string whole = box.Text();
+    std::string text = limitVisioText(whole);
+    cut = text.size() != whole.size();
+    if (record_.shownTexts_ && record_.shownTexts_->showsOwnText(box, boxID, text)) {
+        text.clear();
+        cut = false;
+    }
     return text;
 }
 
 // Reading never writes the box: a client that shows something in it puts back what the
-// user wrote there.
+// user wrote there. A text longer than Visio's text buffer reads only as its start, which
+// is not what the user wrote ("2", blanks, then "x" would read as 2): it is no count.
 int32_t AttributeCellReader::readTextValue(const visio::VShape& box, int32_t boxID,
                                            TextBoxKind kind, const char* promptCell) {
-    const std::string text = userText(box, boxID);
+    bool cut = false;
+    const std::string text = userText(box, boxID, cut);
     const std::string prompt = record_.shape_.cellString(promptCell);
-    const TextBoxValue result = evaluateTextBox(kind, text, prompt);
+    const TextBoxValue result = cut ? TextBoxValue() : evaluateTextBox(kind, text, prompt);
     if (record_.owner_) record_.owner_->noteTextRead(boxID, text, text);
     return result.value;
 }

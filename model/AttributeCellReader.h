@@ -49,7 +49,8 @@ private:
     // Reads index cell `name` and keeps the sub-shape it names in `target`.
     bool readSubShape(const std::string& name, visio::VShape& target);
     // The box's text as the user has it: empty where a tool shows a text of its own.
-    std::string userText(const visio::VShape& box, int32_t boxID) const;
+    // cut tells a text longer than Visio's text buffer, of which only the start is read.
+    std::string userText(const visio::VShape& box, int32_t boxID, bool& cut) const;
     // Reads the number of text box `box` (of that ID) and answers it; the text it held,
     // and what it shows after, go to the record's owner.
     int32_t readTextValue(const visio::VShape& box, int32_t boxID, TextBoxKind kind,
