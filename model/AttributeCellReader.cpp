@@ -80,6 +80,15 @@ bool AttributeCellReader::readSubShape(const std::string& name, visio::VShape& t
     return true;
 }
 
+// An edge, a node or an arrow is a part of its own: 0 names none, and an element read
+// from no shape would stand in the diagram without a shape to show it.
+bool AttributeCellReader::readPart(const std::string& name, visio::VShape& target) {
+    const int32_t v = cellValue(name);
+    if (v < 1 || !inRange(v)) return false;
+    target = subShape(v);
+    return true;
+}
+
 bool AttributeCellReader::readIdentifier(const std::string& name) {
     const int32_t v = cellValue(name);
     if (!inRange(v)) {
@@ -93,29 +102,29 @@ bool AttributeCellReader::readIdentifier(const std::string& name) {
 }
 
 bool AttributeCellReader::readFirstEdge(const std::string& name) {
-    return readSubShape(name, record_.firstEdge_);
+    return readPart(name, record_.firstEdge_);
 }
 
 bool AttributeCellReader::readSecondEdge(const std::string& name) {
-    return readSubShape(name, record_.secondEdge_);
+    return readPart(name, record_.secondEdge_);
 }
 
 bool AttributeCellReader::readChannel(const std::string& name) {
-    if (!readSubShape(name, record_.channel_)) return false;
+    if (!readPart(name, record_.channel_)) return false;
     ShapeFixUps(record_).linkChannelText();
     return true;
 }
 
 bool AttributeCellReader::readRelation(const std::string& name) {
-    return readSubShape(name, record_.relation_);
+    return readPart(name, record_.relation_);
 }
 
 bool AttributeCellReader::readArrow(const std::string& name) {
-    return readSubShape(name, record_.arrow_);
+    return readPart(name, record_.arrow_);
 }
 
 bool AttributeCellReader::readPlace(const std::string& name) {
-    return readSubShape(name, record_.place_);
+    return readPart(name, record_.place_);
 }
 
 bool AttributeCellReader::readRequestArrow(const std::string& name) {

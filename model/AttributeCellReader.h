@@ -48,6 +48,8 @@ private:
     visio::VShape subShape(int32_t v) const;
     // Reads index cell `name` and keeps the sub-shape it names in `target`.
     bool readSubShape(const std::string& name, visio::VShape& target);
+    // The same for a part the diagram is built from, which must be a sub-shape.
+    bool readPart(const std::string& name, visio::VShape& target);
     // The box's text as the user has it: empty where a tool shows a text of its own.
     // cut tells a text longer than Visio's text buffer, of which only the start is read.
     std::string userText(const visio::VShape& box, int32_t boxID, bool& cut) const;

@@ -225,15 +225,26 @@ TEST_F(ShapeAttributesRead, TheQueriesNameTheSubShapesOfTheLayout) {
     EXPECT_EQ(er.getIdentifier(), "a1");
 }
 
-// Index 0 passes the range check of every reader but names no sub-shape.
+// Index 0 names no sub-shape: a weight box that is none reads as empty, while an arrow,
+// edge or node the diagram is built from must be one, or the shape is refused and said.
 TEST_F(ShapeAttributesRead, IndexZeroKeepsNoSubShape) {
-    StencilOptions options;
-    options.cells["User.QAV_arrow_id"] = "0";
-    options.cells["User.QAV_ARCWEIGHT_id"] = "0";
-    ASSERT_TRUE(read(dropArc(page(), options)));
-    EXPECT_TRUE(record.getArrowShape().isEmpty());
+    StencilOptions weightless;
+    weightless.cells["User.QAV_ARCWEIGHT_id"] = "0";
+    ASSERT_TRUE(read(dropArc(page(), weightless)));
     EXPECT_EQ(record.getArcWeightValue(), 1);
     EXPECT_EQ(record.getArcWeightShapeID(), 0);
+    EXPECT_TRUE(messageBoxes().empty());
+
+    StencilOptions arrowless;
+    arrowless.cells["User.QAV_arrow_id"] = "0";
+    EXPECT_FALSE(read(dropArc(page(), arrowless)));
+    StencilOptions placeless;
+    placeless.cells["User.QAV_place_id"] = "0";
+    EXPECT_FALSE(read(dropConnectionPlace(page(), placeless)));
+    StencilOptions edgeless;
+    edgeless.cells["User.QAV_firstedge_id"] = "0";
+    EXPECT_FALSE(read(dropStartEndPlace(page(), edgeless)));
+    EXPECT_EQ(messageBoxes().size(), 3u);
 }
 
 TEST_F(ShapeAttributesRead, AnAcceptedShapeRegistersItsSubShapesDepthFirst) {
