@@ -1,7 +1,10 @@
 #include "model/AttributeCellReader.h"
 
+#include <cmath>
+
 #include "helpers/CellHelpers.h"
 #include "helpers/ShapeHelpers.h"
+#include "helpers/VisioText.h"
 #include "model/NotationConstants.h"
 #include "model/SavedFormulaIndex.h"
 #include "model/ShapeAttributes.h"
@@ -10,10 +13,12 @@
 
 namespace {
 
-// A cell's value is truncated toward zero: these are the nearest values that leave 32
-// bits.
+// The nearest whole values that leave 32 bits.
 constexpr double kCountBeyondTop = 2147483648.0;
 constexpr double kCountBeyondBottom = -2147483649.0;
+// How far a formula's arithmetic may leave a value from the whole number it means
+// (0.1*30 gives a hair above 3).
+constexpr double kWholeTolerance = 1e-9;
 
 using Reader = bool (AttributeCellReader::*)(const std::string&);
 
@@ -53,8 +58,9 @@ bool AttributeCellReader::readCell(const std::string& name) {
     return false;
 }
 
+// An index that is no whole number names no sub-shape: -1 is out of every range.
 int32_t AttributeCellReader::cellValue(const std::string& name) const {
-    return record_.shape_.cellResultInt(name);
+    return countValue(name).value_or(-1);
 }
 
 bool AttributeCellReader::inRange(int32_t v) const {
@@ -74,6 +80,15 @@ bool AttributeCellReader::readSubShape(const std::string& name, visio::VShape& t
     return true;
 }
 
+// An edge, a node or an arrow is a part of its own: 0 names none, and an element read
+// from no shape would stand in the diagram without a shape to show it.
+bool AttributeCellReader::readPart(const std::string& name, visio::VShape& target) {
+    const int32_t v = cellValue(name);
+    if (v < 1 || !inRange(v)) return false;
+    target = subShape(v);
+    return true;
+}
+
 bool AttributeCellReader::readIdentifier(const std::string& name) {
     const int32_t v = cellValue(name);
     if (!inRange(v)) {
@@ -87,29 +102,29 @@ bool AttributeCellReader::readIdentifier(const std::string& name) {
 }
 
 bool AttributeCellReader::readFirstEdge(const std::string& name) {
-    return readSubShape(name, record_.firstEdge_);
+    return readPart(name, record_.firstEdge_);
 }
 
 bool AttributeCellReader::readSecondEdge(const std::string& name) {
-    return readSubShape(name, record_.secondEdge_);
+    return readPart(name, record_.secondEdge_);
 }
 
 bool AttributeCellReader::readChannel(const std::string& name) {
-    if (!readSubShape(name, record_.channel_)) return false;
+    if (!readPart(name, record_.channel_)) return false;
     ShapeFixUps(record_).linkChannelText();
     return true;
 }
 
 bool AttributeCellReader::readRelation(const std::string& name) {
-    return readSubShape(name, record_.relation_);
+    return readPart(name, record_.relation_);
 }
 
 bool AttributeCellReader::readArrow(const std::string& name) {
-    return readSubShape(name, record_.arrow_);
+    return readPart(name, record_.arrow_);
 }
 
 bool AttributeCellReader::readPlace(const std::string& name) {
-    return readSubShape(name, record_.place_);
+    return readPart(name, record_.place_);
 }
 
 bool AttributeCellReader::readRequestArrow(const std::string& name) {
@@ -134,12 +149,15 @@ bool AttributeCellReader::readMiscType(const std::string&) {
     return false;
 }
 
-// A count past 32 bits cannot be held, and any number put in its place would be
-// another one: it reads as unacceptable, for the checker to report like a text box's.
+// A count past 32 bits cannot be held, and one that is no whole number (a marking of
+// 0.5, a capacity of 7.9) is no count: any number put in its place would be another one,
+// so it reads as unacceptable, for the checker to report like a text box's.
 std::optional<int32_t> AttributeCellReader::countValue(const std::string& name) const {
     const double v = record_.shape_.cellResult(name);
-    if (v >= kCountBeyondTop || v <= kCountBeyondBottom) return std::nullopt;
-    return resultAsInt(v);
+    const double whole = std::round(v);
+    if (!(std::fabs(v - whole) <= kWholeTolerance)) return std::nullopt;
+    if (whole >= kCountBeyondTop || whole <= kCountBeyondBottom) return std::nullopt;
+    return resultAsInt(whole);
 }
 
 // A count cell the user set is read as it is: a value it may not hold (a capacity of 0,
@@ -161,19 +179,27 @@ bool AttributeCellReader::readMarking(const std::string& name) {
     return true;
 }
 
-std::string AttributeCellReader::userText(const visio::VShape& box, int32_t boxID) const {
-    std::string text = getShapeText(box);
-    if (record_.shownTexts_ && record_.shownTexts_->showsOwnText(box, boxID, text)) text.clear();
+std::string AttributeCellReader::userText(const visio::VShape& box, int32_t boxID,
+                                          bool& cut) const {
+    const std::string whole = box.Text();
+    std::string text = limitVisioText(whole);
+    cut = text.size() != whole.size();
+    if (record_.shownTexts_ && record_.shownTexts_->showsOwnText(box, boxID, text)) {
+        text.clear();
+        cut = false;
+    }
     return text;
 }
 
 // Reading never writes the box: a client that shows something in it puts back what the
-// user wrote there.
+// user wrote there. A text longer than Visio's text buffer reads only as its start, which
+// is not what the user wrote ("2", blanks, then "x" would read as 2): it is no count.
 int32_t AttributeCellReader::readTextValue(const visio::VShape& box, int32_t boxID,
                                            TextBoxKind kind, const char* promptCell) {
-    const std::string text = userText(box, boxID);
+    bool cut = false;
+    const std::string text = userText(box, boxID, cut);
     const std::string prompt = record_.shape_.cellString(promptCell);
-    const TextBoxValue result = evaluateTextBox(kind, text, prompt);
+    const TextBoxValue result = cut ? TextBoxValue() : evaluateTextBox(kind, text, prompt);
     if (record_.owner_) record_.owner_->noteTextRead(boxID, text, text);
     return result.value;
 }

@@ -40,7 +40,7 @@ public:
 
 private:
     int32_t cellValue(const std::string& name) const;
-    // None when the value does not fit in 32 bits.
+    // None when the value is no whole number or does not fit in 32 bits.
     std::optional<int32_t> countValue(const std::string& name) const;
     // 0 <= v <= the number of the shape's sub-shapes.
     bool inRange(int32_t v) const;
@@ -48,8 +48,11 @@ private:
     visio::VShape subShape(int32_t v) const;
     // Reads index cell `name` and keeps the sub-shape it names in `target`.
     bool readSubShape(const std::string& name, visio::VShape& target);
+    // The same for a part the diagram is built from, which must be a sub-shape.
+    bool readPart(const std::string& name, visio::VShape& target);
     // The box's text as the user has it: empty where a tool shows a text of its own.
-    std::string userText(const visio::VShape& box, int32_t boxID) const;
+    // cut tells a text longer than Visio's text buffer, of which only the start is read.
+    std::string userText(const visio::VShape& box, int32_t boxID, bool& cut) const;
     // Reads the number of text box `box` (of that ID) and answers it; the text it held,
     // and what it shows after, go to the record's owner.
     int32_t readTextValue(const visio::VShape& box, int32_t boxID, TextBoxKind kind,

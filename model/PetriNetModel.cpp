@@ -84,7 +84,9 @@ int32_t PetriNetModel::readCompositePlace() {
     place->setIdentifier(record.getIdentifier());
     place->setMarking(record.getMarkingValue());
     place->setMarkingCell(record.getMarkingCellShapeID(), record.getMarkingText());
-    place->setCapacity(1);
+    // The capacity cell is read as for any place: a value the user set counts, and one it
+    // may not hold stays unacceptable for the checker to show, never taken for 1.
+    place->setCapacity(record.getCapacityValue());
     place->clearStackPlace();
     const int32_t placeID = placeShape.ID();
     addElement(place, placeShape, *getPassive());

@@ -201,19 +201,20 @@ void SavedFormulaIndex::saveInBatches(const std::vector<PendingShape>& shapes,
     }
 }
 
-void SavedFormulaIndex::saveBeforeRewrite(int32_t id, const visio::VShape& shape,
+bool SavedFormulaIndex::saveBeforeRewrite(int32_t id, const visio::VShape& shape,
                                           const CellAddress& address, const std::string& written) {
     saveFormulas(id, shape);
     const bool listed = std::any_of(
         rewritten_.begin(), rewritten_.end(),
         [&](const RewrittenCell& c) { return c.shapeID == id && c.address == address; });
-    if (listed) return;
+    if (listed) return true;
     for (int32_t i = 0; i < getRecordCount(id); ++i) {
         if (getRecordAddress(id, i) == address) {
             rewritten_.push_back({id, address, getRecordFormula(id, i), written});
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // A box read again (a second model element naming it) keeps what it held first.

@@ -57,8 +57,9 @@ public:
     // Reading is about to write `written` into the cell to bring a shape of an older
     // stencil up to date: the shape's formulas are saved first, and when a table names
     // the cell, it is listed to be put back with what it held, whether or not the shape
-    // becomes an element.
-    void saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address,
+    // becomes an element. False when no table names the cell: nothing would put it back,
+    // so it must not be written.
+    bool saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address,
                            const std::string& written);
     // Reading took the text of a text box for a number: text is what the user wrote there,
     // shown what the box showed when it was read (reading never writes the box).

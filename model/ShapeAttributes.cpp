@@ -112,16 +112,18 @@ bool ShapeAttributes::readAttributes() {
         std::string name = required;
         if (name.empty()) continue;
         // Only a missing cell is generated: a present one, inherited or the shape's own,
-        // is what the user has, and an invalid one is left for the checker to show.
+        // is what the user has and stays. One that names nothing the shape has leaves the
+        // shape unreadable, which is said as for a missing cell: read without it, the
+        // element would silently drop out of the diagram. A misc shape's kind is never
+        // an element and is no fault.
         if (shape_.hasCell(name)) {
             if (readCell(name)) continue;
+            if (name != miscTypeCell) reportIncomplete(name);
             ok = false;
             break;
         }
         if (generateMissingCell(name)) continue;
-        showIncompleteShapeMessage(shape_.shape(), name);
-        // While the message shows, Visio's events reach the tools, which may change it.
-        cellsWritten();
+        reportIncomplete(name);
         ok = false;
         break;
     }
@@ -131,6 +133,12 @@ bool ShapeAttributes::readAttributes() {
         owner_->endElement();
     }
     return ok;
+}
+
+void ShapeAttributes::reportIncomplete(const std::string& cellName) {
+    showIncompleteShapeMessage(shape_.shape(), cellName);
+    // While the message shows, Visio's events reach the tools, which may change it.
+    cellsWritten();
 }
 
 void ShapeAttributes::registerSubShapes(const visio::VShapes& shapes) {

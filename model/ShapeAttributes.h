@@ -131,6 +131,8 @@ private:
     friend class DocumentPass;
 
     void registerOwnSubShapes();
+    // The incomplete-shape message, naming the cell the shape could not be read by.
+    void reportIncomplete(const std::string& cellName);
     bool is(int32_t kind, int32_t type) const {
         return diagramKind_ == kind && elementType_ == type;
     }

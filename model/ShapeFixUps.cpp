@@ -26,15 +26,17 @@ void ShapeFixUps::linkChannelText() {
     rewriteCharacterCell(visio::visCharacterStyle, sheet + "!Char.Style");
 }
 
-// A client may paint the character format while a model holds the shape: the model
-// keeps what the user had there, for the client to put back when it stops.
+// The link is a display of the client that paints the character format while a model
+// holds the shape: it is written only where the model keeps what the user had there for
+// that client to put back when it stops. Without such a client (the document pass on
+// open, a client that paints other cells) the user's format stays as it is.
 void ShapeFixUps::rewriteCharacterCell(int16_t cell, const std::string& formula) {
+    SavedFormulaIndex* index = record_.owner_;
+    if (!index) return;
     const visio::VShape& shape = record_.shape_.shape();
-    if (SavedFormulaIndex* index = record_.owner_) {
-        const CellAddress address{static_cast<uint16_t>(visio::visSectionCharacter), 0,
-                                  static_cast<uint16_t>(cell)};
-        index->saveBeforeRewrite(record_.shape_.id(), shape, address, formula);
-    }
+    const CellAddress address{static_cast<uint16_t>(visio::visSectionCharacter), 0,
+                              static_cast<uint16_t>(cell)};
+    if (!index->saveBeforeRewrite(record_.shape_.id(), shape, address, formula)) return;
     setCellFormulaSRC(shape, visio::visSectionCharacter, 0, cell, formula);
     record_.cellsWritten();
 }

@@ -14,8 +14,9 @@ class ShapeFixUps {
 public:
     explicit ShapeFixUps(ShapeAttributes& record) : record_(record) {}
 
-    // Stencils 2.0.0, 2.0.1 and 2.1.0: the shape's first character format follows the
-    // colour and style of the channel sub-shape.
+    // Stencils 2.0.0, 2.0.1 and 2.1.0: while a client paints the character format, the
+    // shape's first character format follows the colour and style of the channel
+    // sub-shape; the client puts back what the user had.
     void linkChannelText();
     // Any stencil: the request, boundary and dots cells a misc shape's kind implies,
     // where the shape lacks them.

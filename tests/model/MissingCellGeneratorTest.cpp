@@ -199,6 +199,8 @@ TEST_F(MissingCellGenerator, PresentCellsAreNeverReplaced) {
     stackShape.Shapes().Item(stackShape.Shapes().Count()).Delete();
     EXPECT_FALSE(readPetri(stack));
     EXPECT_TRUE(stackShape.CellsU("User.QAV_Identifier_ID").IsInherited());
+    // Both are refused with the incomplete-shape message.
+    EXPECT_EQ(messageBoxes().size(), 2u);
 
     // The places of the first stencils keep their marking formula and their action row.
     for (const char* v : {"2.0.0", "2.0.1"}) {
@@ -210,7 +212,7 @@ TEST_F(MissingCellGenerator, PresentCellsAreNeverReplaced) {
         EXPECT_EQ(formulaOf(first, "User.QAV_marking"), "0+1") << v;
         EXPECT_EQ(formulaOf(first, "Actions.Action"), "0") << v;
     }
-    EXPECT_TRUE(messageBoxes().empty());
+    EXPECT_EQ(messageBoxes().size(), 2u);
 
     // A missing marking cell is not made up: the shape is incomplete, its actions as
     // they were.
@@ -219,7 +221,7 @@ TEST_F(MissingCellGenerator, PresentCellsAreNeverReplaced) {
     EXPECT_FALSE(readPetri(bare));
     EXPECT_FALSE(hasCell(bare, "User.QAV_marking"));
     EXPECT_EQ(formulaOf(bare, "Actions.Action"), action);
-    EXPECT_EQ(messageBoxes().size(), 1u);
+    EXPECT_EQ(messageBoxes().size(), 3u);
 }
 
 TEST_F(MissingCellGenerator, UnknownVersionsGetNothingWritten) {
@@ -229,28 +231,17 @@ TEST_F(MissingCellGenerator, UnknownVersionsGetNothingWritten) {
     EXPECT_EQ(messageBoxes().size(), 1u);
 }
 
-TEST_F(MissingCellGenerator, OldChannelsTakeTheirTextFormatFromTheChannel) {
-    for (const char* v : {"2.0.0", "2.0.1", "2.1.0"}) {
+// Linking an old channel's text to its node is a checker's display, which the checker
+// puts back (ConsistencyCheckerTest): a read that no client paints for, as the document
+// pass on open, keeps the format the user gave the channel.
+TEST_F(MissingCellGenerator, OldChannelsKeepTheirTextFormatWhenNothingPaints) {
+    for (const char* v : {"2.0.0", "2.0.1", "2.1.0", "2.1.1"}) {
         auto channel = dropChannel(page(), version(v));
+        host_.setFormula(*channel, "Char.Color", "4");
         EXPECT_TRUE(readBlock(channel)) << v;
-        const std::string sheet = "Sheet." + std::to_string(subShape(channel, 2)->id());
-        EXPECT_EQ(formulaOf(channel, "Char.Color"), sheet + "!Char.Color") << v;
-        EXPECT_EQ(formulaOf(channel, "Char.Style"), sheet + "!Char.Style") << v;
-        EXPECT_EQ(channel->number("Char.Color"), 4) << v;
+        EXPECT_EQ(formulaOf(channel, "Char.Color"), "4") << v;
+        EXPECT_NE(formulaOf(channel, "Char.Style").find("Sheet."), 0u) << v;
     }
-    for (const char* v : {"2.1.1", "3.0.0"}) {
-        auto channel = dropChannel(page(), version(v));
-        const std::string before = formulaOf(channel, "Char.Color");
-        EXPECT_TRUE(readBlock(channel)) << v;
-        EXPECT_EQ(formulaOf(channel, "Char.Color"), before) << v;
-    }
-    // A channel index of 0 names no sub-shape: nothing to take the format from.
-    StencilOptions none = version("2.1.0");
-    none.cells["User.QAV_channel_id"] = "0";
-    auto channel = dropChannel(page(), none);
-    const std::string before = formulaOf(channel, "Char.Color");
-    EXPECT_TRUE(readBlock(channel));
-    EXPECT_EQ(formulaOf(channel, "Char.Color"), before);
 }
 
 TEST_F(MissingCellGenerator, MiscShapesKeepTheirDependentsAndAreNeverElements) {

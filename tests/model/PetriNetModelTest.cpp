@@ -3,6 +3,8 @@
 // the edges of connection and start/end places.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/GEPlace.h"
 #include "model/GEWeightedConnection.h"
 #include "model/PetriNetConnectorEnds.h"
@@ -318,6 +320,27 @@ TEST_F(PetriNetModelTest, AStartEndPlaceHasOneEdgeCarryingItsName) {
     GEArc& only = onlyArc(*model);
     EXPECT_EQ(idOf(only.getBegin()), transition->id());
     EXPECT_EQ(only.getEnd(), place);
+}
+
+// The capacity of a composite place is the one its cell holds, as for any place: one the
+// user set counts, and one it may not hold is left for the checker to show.
+TEST_F(PetriNetModelTest, ACompositePlaceHasTheCapacityItsCellHolds) {
+    const std::pair<const char*, int32_t> cases[] = {{"3", 3}, {"-1", -1}, {"0", -3}};
+    for (const auto& [cell, capacity] : cases) {
+        Options options = at(4, 1, "p");
+        options.cells["User.QAV_capacity"] = cell;
+        auto start = dropStartEndPlace(page(), options);
+        auto through = dropConnectionPlace(page(), options);
+        auto model = readPage<PetriNetModel>();
+        for (const auto& composite : {start, through}) {
+            auto* place =
+                static_cast<GEPlace*>(model->getPassive()->getByID(subShape(composite, 2)->id()));
+            ASSERT_NE(place, nullptr) << cell;
+            EXPECT_EQ(place->getCapacity(), capacity) << cell;
+        }
+        start->Delete();
+        through->Delete();
+    }
 }
 
 // A connector whose end names no element nor connection (a plain box) ends the arc there.

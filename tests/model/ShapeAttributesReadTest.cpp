@@ -86,20 +86,25 @@ TEST_F(ShapeAttributesRead, AnIncompleteShapeIsReportedWithTheCellLastTried) {
     EXPECT_NE(messageBoxes()[1].text.find("(Missing: User.QAV_capacity_id)"), std::string::npos);
 }
 
-TEST_F(ShapeAttributesRead, AnInvalidCellIsSkippedWithoutMessageAndKept) {
+// A present index that names nothing the shape has is the user's and stays; the shape is
+// refused with the message a missing cell gets, not left out of the diagram unsaid.
+TEST_F(ShapeAttributesRead, AnInvalidCellIsReportedAndKept) {
     StencilOptions arrow;
     arrow.cells["User.QAV_arrow_id"] = "4";
     StencilOptions negative = version("3.0.0");
     negative.cells["User.QAV_Identifier_ID"] = "-1";
     EXPECT_FALSE(read(dropArc(page(), arrow)));
     EXPECT_FALSE(read(dropTransition(page(), negative)));
-    EXPECT_TRUE(messageBoxes().empty());
+    ASSERT_EQ(messageBoxes().size(), 2u);
+    EXPECT_NE(messageBoxes()[0].text.find("(Missing: User.QAV_arrow_id)"), std::string::npos);
+    EXPECT_NE(messageBoxes()[1].text.find("(Missing: User.QAV_Identifier_ID)"), std::string::npos);
 
     // A known layout does not put its own value in place of the user's.
     negative.version = "2.1.1";
     auto transition = dropTransition(page(), negative);
     EXPECT_FALSE(read(transition));
     EXPECT_EQ(formulaOf(transition, "User.QAV_Identifier_ID"), "-1");
+    EXPECT_EQ(messageBoxes().size(), 3u);
 }
 
 // A count out of its range reads as unacceptable, for the checker to show on the place.
@@ -112,7 +117,8 @@ TEST_F(ShapeAttributesRead, CapacityAndMarkingCellsMustHoldTheirRange) {
     };
     EXPECT_EQ(capacity("-1"), -1);
     EXPECT_EQ(capacity("1"), 1);
-    EXPECT_EQ(capacity("7.9"), 7);
+    EXPECT_EQ(capacity("7.9"), -3) << "no whole number: not read as 7";
+    EXPECT_EQ(capacity("0.1*30"), 3) << "arithmetic's hair off a whole number";
     EXPECT_EQ(capacity("2147483647"), 2147483647);
     EXPECT_EQ(capacity("0"), -3);
     EXPECT_EQ(capacity("-2"), -3);
@@ -124,12 +130,18 @@ TEST_F(ShapeAttributesRead, CapacityAndMarkingCellsMustHoldTheirRange) {
     EXPECT_EQ(record.getMarkingValue(), 1);
     EXPECT_EQ(record.getMarkingText(), "User.QAV_marking");
     EXPECT_EQ(record.getMarkingCellShapeID(), place->id());
-    // Two tokens do not fit a marking cell.
-    StencilOptions two;
-    two.marking = "2";
-    EXPECT_TRUE(read(dropPlace(page(), two)));
-    EXPECT_EQ(record.getMarkingValue(), -3);
+    // Two tokens do not fit a marking cell, and 1.9999 is not one token.
+    for (const char* marking : {"2", "1.9999", "0.5"}) {
+        StencilOptions odd;
+        odd.marking = marking;
+        EXPECT_TRUE(read(dropPlace(page(), odd)));
+        EXPECT_EQ(record.getMarkingValue(), -3) << marking;
+    }
     EXPECT_TRUE(messageBoxes().empty());
+    // An index that is no whole number names no sub-shape.
+    StencilOptions half;
+    half.cells["User.QAV_arrow_id"] = "1.5";
+    EXPECT_FALSE(read(dropArc(page(), half)));
 }
 
 // Past 32 bits a count cannot be held: it reads as unacceptable, for the checker to
@@ -213,15 +225,26 @@ TEST_F(ShapeAttributesRead, TheQueriesNameTheSubShapesOfTheLayout) {
     EXPECT_EQ(er.getIdentifier(), "a1");
 }
 
-// Index 0 passes the range check of every reader but names no sub-shape.
+// Index 0 names no sub-shape: a weight box that is none reads as empty, while an arrow,
+// edge or node the diagram is built from must be one, or the shape is refused and said.
 TEST_F(ShapeAttributesRead, IndexZeroKeepsNoSubShape) {
-    StencilOptions options;
-    options.cells["User.QAV_arrow_id"] = "0";
-    options.cells["User.QAV_ARCWEIGHT_id"] = "0";
-    ASSERT_TRUE(read(dropArc(page(), options)));
-    EXPECT_TRUE(record.getArrowShape().isEmpty());
+    StencilOptions weightless;
+    weightless.cells["User.QAV_ARCWEIGHT_id"] = "0";
+    ASSERT_TRUE(read(dropArc(page(), weightless)));
     EXPECT_EQ(record.getArcWeightValue(), 1);
     EXPECT_EQ(record.getArcWeightShapeID(), 0);
+    EXPECT_TRUE(messageBoxes().empty());
+
+    StencilOptions arrowless;
+    arrowless.cells["User.QAV_arrow_id"] = "0";
+    EXPECT_FALSE(read(dropArc(page(), arrowless)));
+    StencilOptions placeless;
+    placeless.cells["User.QAV_place_id"] = "0";
+    EXPECT_FALSE(read(dropConnectionPlace(page(), placeless)));
+    StencilOptions edgeless;
+    edgeless.cells["User.QAV_firstedge_id"] = "0";
+    EXPECT_FALSE(read(dropStartEndPlace(page(), edgeless)));
+    EXPECT_EQ(messageBoxes().size(), 3u);
 }
 
 TEST_F(ShapeAttributesRead, AnAcceptedShapeRegistersItsSubShapesDepthFirst) {

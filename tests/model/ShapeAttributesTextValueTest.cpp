@@ -99,6 +99,9 @@ TEST_F(ShapeAttributesTextValue, UnacceptableTextsAreMarkedAndLeftAsTheyAre) {
     // A number past 32 bits would come back as another number.
     EXPECT_READ(weight("99999999999"), -3, "99999999999");
     EXPECT_READ(marking("4294967297"), -3, "4294967297");
+    // Past Visio's text buffer only the start is read: a text that is no count stays none.
+    const std::string tail = "2" + std::string(9000, ' ') + "x";
+    EXPECT_READ(weight(tail), -3, tail);
 }
 
 // The prompt is the text its cell gives, not its formula.
