@@ -248,11 +248,7 @@ std::optional<std::string> PetriNetSimulator::userFormula(const visio::VPage& pa
 }
 
 void PetriNetSimulator::putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) {
-    if (!displaysOn(page)) return;
-    FormulaBatchMap batch;
-    for (int32_t shapeID : shapeIDs)
-        typeHolder_->getSavedFormulaIndex()->enterSavedFormulas(shapeID, batch);
-    setFormulasBatch(simulatedPage_.Shapes(), std::move(batch));
+    if (displaysOn(page)) display_->putBack(shapeIDs);
 }
 
 std::vector<CellDisplay::HeldCell> PetriNetSimulator::heldCells(const visio::VPage& page,
