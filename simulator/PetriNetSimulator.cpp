@@ -254,9 +254,9 @@ void PetriNetSimulator::putBack(const visio::VPage& page, const std::vector<int3
 std::vector<CellDisplay::HeldCell> PetriNetSimulator::heldCells(const visio::VPage& page,
                                                                 int32_t shapeID) const {
     if (!displaysOn(page)) return {};
-    std::vector<HeldCell> cells = heldCellsOf(*typeHolder_->getSavedFormulaIndex(), shapeID);
-    for (auto& [address, formula] : display_->formerCells(shapeID))
-        cells.push_back({address, std::move(formula)});
+    std::vector<HeldCell> cells;
+    for (SimulationShapeDisplay::FormerFormula& cell : display_->formerCells(shapeID))
+        cells.push_back({cell.address, std::move(cell.formula), std::move(cell.shown)});
     return cells;
 }
 

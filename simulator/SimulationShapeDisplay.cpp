@@ -264,16 +264,25 @@ visio::VShape SimulationShapeDisplay::shapeOfID(int32_t shapeID) const {
     return saved.isEmpty() ? getShapeByID(pageShapes_, shapeID) : saved;
 }
 
-std::vector<std::pair<CellAddress, std::string>> SimulationShapeDisplay::formerCells(
+std::vector<SimulationShapeDisplay::FormerFormula> SimulationShapeDisplay::formerCells(
     int32_t shapeID) const {
-    std::vector<std::pair<CellAddress, std::string>> cells;
+    FormulaBatchMap written;
+    FormulaBatchMap former;
+    enterHeldCells(written, former, {shapeID});
+    std::vector<FormerFormula> cells;
+    for (auto& [key, formula] : former) {
+        cells.push_back({{static_cast<uint16_t>(key[1]), static_cast<uint16_t>(key[2]),
+                          static_cast<uint16_t>(key[3])},
+                         std::move(formula),
+                         written[key]});
+    }
     for (const auto& [place, carrier] : carriers_) {
-        if (carrier.inCell && carrier.written && carrier.former.shapeID == shapeID)
-            cells.emplace_back(carrier.former.address, carrier.former.formula);
+        if (carrier.inCell && carrier.written && carrier.shown && carrier.former.shapeID == shapeID)
+            cells.push_back({carrier.former.address, carrier.former.formula, *carrier.shown});
     }
     for (const NamedStackPlace& named : namedStackPlaces_) {
         if (named.colourWritten && named.colour.shapeID == shapeID)
-            cells.emplace_back(named.colour.address, named.colour.formula);
+            cells.push_back({named.colour.address, named.colour.formula, kNameColour});
     }
     return cells;
 }

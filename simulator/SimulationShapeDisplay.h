@@ -86,10 +86,16 @@ public:
     // clear.
     void clearHighlight();
 
-    // What the user had beneath what the display shows in the shape (by ID) besides the
-    // saved formulas: a marking cell it wrote a count into, with the user's formula, and a
-    // stack place's name colour; and a marking box's or a stack place's own text.
-    std::vector<std::pair<CellAddress, std::string>> formerCells(int32_t shapeID) const;
+    // What the user had beneath what the display shows in the shape (by ID): the saved
+    // cells it shows something in, a marking cell it wrote a count into and a stack
+    // place's name colour, each with the user's formula and what the display wrote there;
+    // and a marking box's or a stack place's own text.
+    struct FormerFormula {
+        CellAddress address;
+        std::string formula;
+        std::string shown;
+    };
+    std::vector<FormerFormula> formerCells(int32_t shapeID) const;
     std::optional<std::string> formerText(int32_t shapeID) const;
 
 private:
