@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "helpers/CellHelpers.h"
 #include "helpers/FormulaBatchHelpers.h"
 #include "helpers/ShapeHelpers.h"
 #include "model/GEArc.h"
@@ -10,7 +9,6 @@
 #include "model/GEElementSet.h"
 #include "model/GEGraphElement.h"
 #include "model/SavedFormulaIndex.h"
-#include "platform/visio/VCell.h"
 
 namespace {
 
@@ -170,16 +168,20 @@ void CCCellGuard::restoreShape(int32_t shapeID) {
 // what the user has now, and it stays.
 void CCCellGuard::restoreRewrittenCells() {
     if (!index_) return;
+    FormulaBatchMap written;
+    FormulaBatchMap back;
     for (const SavedFormulaIndex::RewrittenCell& c : index_->getRewrittenCells()) {
-        if (isOnPage(c.shapeID) && holdsRewrite(c)) enter(c.shapeID, c.address, c.formula);
+        if (!isOnPage(c.shapeID)) continue;
+        const FormulaBatchKey key{c.shapeID, c.address.section, c.address.row, c.address.cell};
+        written.emplace(key, c.written);
+        back.emplace(key, c.formula);
     }
-}
-
-bool CCCellGuard::holdsRewrite(const SavedFormulaIndex::RewrittenCell& c) const {
-    const visio::VCell cell = knownShape(c.shapeID).CellsSRC(
-        static_cast<int16_t>(c.address.section), static_cast<int16_t>(c.address.row),
-        static_cast<int16_t>(c.address.cell));
-    return formulaToRestore(cell) == c.written;
+    if (written.empty()) return;
+    const FormulaBatchMap typed = cellsTypedOver(pageShapes_.ContainingPage(), written,
+                                                 [this](int32_t id) { return knownShape(id); });
+    for (auto& [key, formula] : back) {
+        if (typed.count(key) == 0) pass_.emplace(key, std::move(formula));
+    }
 }
 
 bool CCCellGuard::isOnPage(int32_t shapeID) {

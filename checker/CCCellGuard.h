@@ -48,9 +48,8 @@ private:
     void restoreArcPieces();
     void restoreElement(const GEGraphElement* element);
     void restoreShape(int32_t shapeID);
+    // Those the user did not type over since reading wrote them.
     void restoreRewrittenCells();
-    // The cell still holds what reading wrote into it.
-    bool holdsRewrite(const SavedFormulaIndex::RewrittenCell& c) const;
     // Shapes the page no longer holds are left out.
     bool isOnPage(int32_t shapeID);
     // The shape of an ID as the pass found it or reading saved it; empty when neither.

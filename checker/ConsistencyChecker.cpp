@@ -137,14 +137,14 @@ void ConsistencyChecker::start() {
 }
 
 void ConsistencyChecker::stop() {
-    // A save that was started while checking and never reported back (it failed) left
-    // the checker idle but still showing Stop: Stop then ends it all the same.
-    if (state_ != State::Checking && !recheckAfterSave_) return;
+    // Between a save's start and its report (or the next idle event) the checker is idle
+    // but still shows Stop: Stop then ends it all the same.
+    if (state_ != State::Checking && !aroundSave_.isOff()) return;
     restoreWindowSetting();
     showStartButton(true);
     closeLegend();
     stopChecking();
-    recheckAfterSave_ = false;
+    aroundSave_.forget();
     checkedPage_.release();
     application_.QueueMarkerEvent(markerCheckingLeft);
 }
@@ -397,9 +397,13 @@ void ConsistencyChecker::onDocumentOpened(const visio::VObject& subject) {
 // The page painted again is the one whose colours the save took away, whichever window
 // is active by then.
 void ConsistencyChecker::onDocumentSaved(const visio::VObject& subject) {
-    if (!recheckAfterSave_ || !isCheckedDocument(subject)) return;
-    runCheck(checkedPage_);
-    recheckAfterSave_ = false;
+    if (aroundSave_.isOff() && isCheckedDocument(subject)) checkAgainAfterSave();
+}
+
+// After the save, or at the idle event that follows a save that never reported back (it
+// failed): the page shows its colours and its cells are guarded again.
+void ConsistencyChecker::checkAgainAfterSave() {
+    if (aroundSave_.showAgain()) runCheck(checkedPage_);
 }
 
 // The colours are display only: they are taken away before the checked document is saved
@@ -408,7 +412,7 @@ void ConsistencyChecker::onDocumentSaved(const visio::VObject& subject) {
 void ConsistencyChecker::onBeforeDocumentSave(const visio::VObject& subject) {
     if (!isChecking() || !isCheckedDocument(subject)) return;
     stopChecking();
-    recheckAfterSave_ = true;
+    aroundSave_.takenOff();
 }
 
 void ConsistencyChecker::onShapeAdded() {
@@ -436,6 +440,7 @@ void ConsistencyChecker::onIdle() {
         updateDocument(application_.ActiveDocument());
     }
     cellChangeLatch_ = kLatchOpen;
+    checkAgainAfterSave();
     if (!recheckOnIdle_) return;
     if (isChecking() && isOnCheckedPage()) recheck();
     recheckOnIdle_ = false;
@@ -459,9 +464,10 @@ void ConsistencyChecker::onMarker() {
 // The checked page's document is known as an object: saved under a stencil's name it is
 // still the drawing whose close ends the check.
 void ConsistencyChecker::onBeforeDocumentClose(const visio::VObject& subject) {
-    if (isChecking() && isCheckedDocument(subject)) {
+    if ((isChecking() || aroundSave_.isOff()) && isCheckedDocument(subject)) {
         closeLegend();
         stopChecking();
+        aroundSave_.forget();
         checkedPage_.release();
         updateStartButton();
         application_.QueueMarkerEvent(markerCheckingLeft);

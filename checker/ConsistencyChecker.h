@@ -15,6 +15,7 @@
 
 #include "checker/CCRuleSet.h"
 #include "core/CellDisplays.h"
+#include "core/DisplayAroundSave.h"
 #include "core/SupportTool.h"
 #include "core/ToolFactory.h"
 #include "model/CellAddressTable.h"
@@ -90,6 +91,8 @@ private:
     void paintLooks(const visio::VShapes& shapes);
     void stopChecking();
     void recheck();
+    // Paints the checked page again after a save took the colours away.
+    void checkAgainAfterSave();
     bool isOnCheckedPage() const;
     // The looks are painted on the page.
     bool paints(const visio::VPage& page) const;
@@ -125,7 +128,7 @@ private:
     visio::VPage checkedPage_;
     visio::VToolbarItem button_;
     std::unique_ptr<CCLegendDialog> legend_;
-    bool recheckAfterSave_ = false;
+    DisplayAroundSave aroundSave_;
     // Open (-1), or closed until the next idle event: by the shape whose cell change
     // caused a re-check, or by the checker's own painting.
     int32_t cellChangeLatch_ = kLatchOpen;

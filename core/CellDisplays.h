@@ -48,6 +48,10 @@ public:
     struct HeldCell {
         CellAddress address;
         std::string userFormula;
+        // What the display wrote there, where it may be typed over: a cell that holds
+        // anything else holds what the user typed, and the copy keeps it. Nothing where
+        // the display's formula cannot be typed over (a guarded one).
+        std::optional<std::string> shown = std::nullopt;
     };
     virtual std::vector<HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const;
     // The user's text beneath what the display shows as the shape's text; nothing where

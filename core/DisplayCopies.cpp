@@ -94,6 +94,7 @@ DisplayCopies::CopiedShape DisplayCopies::copyOf(const visio::VShape& shape) con
     copied.id = shape.ID();
     for (const CellDisplay::HeldCell& held : displays_->heldCells(selectionPage_, shape.ID())) {
         std::string shown = formulaOf(shape, held.address);
+        if (held.shown && shown != *held.shown) continue;
         if (shown != held.userFormula)
             copied.cells.push_back({held.address, std::move(shown), held.userFormula});
     }

@@ -186,6 +186,22 @@ std::vector<std::string> getFormulasBatch(const visio::VPage& page,
         });
 }
 
+FormulaBatchMap cellsTypedOver(const visio::VPage& page, const FormulaBatchMap& written,
+                               const ShapeOfID& shapeOf) {
+    FormulaBatchMap typed;
+    if (written.empty()) return typed;
+    std::vector<FormulaBatchKey> cells;
+    cells.reserve(written.size());
+    for (const auto& entry : written) cells.push_back(entry.first);
+    std::vector<std::string> now = getFormulasBatch(page, cells, shapeOf);
+    std::size_t i = 0;
+    for (const auto& [key, formula] : written) {
+        if (now[i] != formula) typed.emplace(key, std::move(now[i]));
+        ++i;
+    }
+    return typed;
+}
+
 std::vector<double> getResultsBatch(const visio::VPage& page,
                                     const std::vector<FormulaBatchKey>& cells,
                                     const ShapeOfID& shapeOf) {

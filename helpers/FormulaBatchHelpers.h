@@ -51,6 +51,11 @@ void setFormulasBatch(const visio::VShapes& shapes, FormulaBatchMap batch,
 std::vector<std::string> getFormulasBatch(const visio::VPage& page,
                                           const std::vector<FormulaBatchKey>& cells,
                                           const ShapeOfID& shapeOf);
+// The cells of `written` that no longer hold the formula written there, each with what it
+// holds now: the user typed over them since, and what the user typed is not to be put
+// back over. Read as getFormulasBatch reads.
+FormulaBatchMap cellsTypedOver(const visio::VPage& page, const FormulaBatchMap& written,
+                               const ShapeOfID& shapeOf);
 // The values of the cells in internal units, batched the same way; a cell the shape
 // does not have reads as 0, as ResultIU of no cell does.
 std::vector<double> getResultsBatch(const visio::VPage& page,

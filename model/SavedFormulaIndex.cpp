@@ -321,6 +321,17 @@ std::optional<std::string> SavedFormulaIndex::findFormula(int32_t shapeID,
     return std::nullopt;
 }
 
+void SavedFormulaIndex::setFormula(int32_t shapeID, const CellAddress& cell, std::string formula) {
+    auto it = saved_.find(shapeID);
+    SavedCellList* list = it == saved_.end() ? nullptr : it->second.list.get();
+    for (int32_t i = 0; list && i < list->getCount(); ++i) {
+        if (list->getAddress(i) == cell) {
+            list->setFormula(i, std::move(formula));
+            return;
+        }
+    }
+}
+
 void SavedFormulaIndex::replaceFormulas(const Replacement& replacement) {
     if (!pending_.empty()) saveRegisteredFormulas();
     for (auto& [shapeID, saved] : saved_) {

@@ -100,6 +100,9 @@ public:
     std::vector<SavedCell> savedCells(int32_t shapeID) const;
     // The formula saved for the shape's cell; nothing when none was saved.
     std::optional<std::string> findFormula(int32_t shapeID, const CellAddress& cell) const;
+    // The user's formula beneath the client's display in a saved cell is now this one
+    // (the user typed it there while the display showed): it is what goes back.
+    void setFormula(int32_t shapeID, const CellAddress& cell, std::string formula);
     // Where `replacement` answers a formula for a saved cell, it takes the saved one's
     // place.
     using Replacement =

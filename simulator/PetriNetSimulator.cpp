@@ -248,19 +248,15 @@ std::optional<std::string> PetriNetSimulator::userFormula(const visio::VPage& pa
 }
 
 void PetriNetSimulator::putBack(const visio::VPage& page, const std::vector<int32_t>& shapeIDs) {
-    if (!displaysOn(page)) return;
-    FormulaBatchMap batch;
-    for (int32_t shapeID : shapeIDs)
-        typeHolder_->getSavedFormulaIndex()->enterSavedFormulas(shapeID, batch);
-    setFormulasBatch(simulatedPage_.Shapes(), std::move(batch));
+    if (displaysOn(page)) display_->putBack(shapeIDs);
 }
 
 std::vector<CellDisplay::HeldCell> PetriNetSimulator::heldCells(const visio::VPage& page,
                                                                 int32_t shapeID) const {
     if (!displaysOn(page)) return {};
-    std::vector<HeldCell> cells = heldCellsOf(*typeHolder_->getSavedFormulaIndex(), shapeID);
-    for (auto& [address, formula] : display_->formerCells(shapeID))
-        cells.push_back({address, std::move(formula)});
+    std::vector<HeldCell> cells;
+    for (SimulationShapeDisplay::FormerFormula& cell : display_->formerCells(shapeID))
+        cells.push_back({cell.address, std::move(cell.formula), std::move(cell.shown)});
     return cells;
 }
 
@@ -277,7 +273,7 @@ void PetriNetSimulator::buildCellTables() {
 }
 
 void PetriNetSimulator::leaveSimulation() {
-    savedWhileIdle_ = true;
+    aroundSave_.forget();
     simulatedWindow_.SetShowConnectPoints(savedWindowSetting_);
     if (display_) {
         if (engine_) display_->showMarking(*engine_->restartSimulation());
@@ -579,25 +575,24 @@ bool PetriNetSimulator::showsSimulatedPage() const {
 // of other documents leave the simulation alone.
 void PetriNetSimulator::onBeforeDocumentSave(const visio::VObject& subject) {
     if (!isSimulating()) {
-        savedWhileIdle_ = true;
+        aroundSave_.forget();
         return;
     }
     if (!isSimulatedDocument(subject) || !display_) return;
     display_->showMarking(*engine_->getInitialMarking());
     display_->restoreFormats();
-    savedWhileIdle_ = false;
+    aroundSave_.takenOff();
 }
 
 void PetriNetSimulator::onDocumentSaved(const visio::VObject& subject) {
-    if (savedWhileIdle_ || !isSimulatedDocument(subject)) return;
+    if (!isSimulatedDocument(subject)) return;
     showRunAgain();
 }
 
 // After the save, or at the idle event that follows a save that never reported back (it
 // failed): the run and its protection are on the page again.
 void PetriNetSimulator::showRunAgain() {
-    savedWhileIdle_ = true;
-    if (!display_ || !engine_) return;
+    if (!aroundSave_.showAgain() || !display_ || !engine_) return;
     display_->saveFormats(writtenCells_.get());
     display_->showMarking(*engine_->getCurrentMarking());
     highlight();
@@ -681,7 +676,7 @@ void PetriNetSimulator::onMarker() {
 }
 
 void PetriNetSimulator::onIdle() {
-    if (!savedWhileIdle_) showRunAgain();
+    showRunAgain();
     if (buttonOutdated_) {
         updateButton();
         buttonOutdated_ = false;

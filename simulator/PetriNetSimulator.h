@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "core/CellDisplays.h"
+#include "core/DisplayAroundSave.h"
 #include "core/SupportTool.h"
 #include "core/ToolFactory.h"
 #include "model/CellAddressTable.h"
@@ -171,7 +172,7 @@ private:
     // The page under the button changed while Visio was busy (a shape deleted, the
     // simulated document closed): the button follows at the next idle event.
     bool buttonOutdated_ = false;
-    bool savedWhileIdle_ = true;
+    DisplayAroundSave aroundSave_;
     bool checkerRunning_ = false;
     bool highlightConflicts_ = true;
     uint32_t conflictColour_ = 0x0000FF;

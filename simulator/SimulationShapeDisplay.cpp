@@ -80,8 +80,7 @@ bool hasUserPrefix(const std::string& cellName) {
 
 SimulationShapeDisplay::SimulationShapeDisplay(const visio::VShapes& pageShapes, GEElementSet*,
                                                GEElementSet* places, GEElementSet*,
-                                               const SavedFormulaIndex* savedFormulas,
-                                               Writing writing)
+                                               SavedFormulaIndex* savedFormulas, Writing writing)
     : pageShapes_(pageShapes), savedFormulas_(savedFormulas), places_(places), writing_(writing) {}
 
 SimulationShapeDisplay::~SimulationShapeDisplay() = default;
@@ -95,10 +94,14 @@ void SimulationShapeDisplay::saveFormats(const CellAddressTable* writtenCells) {
     protectShapes(writtenCells ? *writtenCells : none);
 }
 
+// What the user typed into a cell while the run showed there is the user's: it stays, and
+// only the cells that still show what the display wrote get the saved formulas back.
 void SimulationShapeDisplay::restoreFormats() {
+    FormulaBatchMap written;
     FormulaBatchMap batch;
-    enterSavedFormulas(batch, savedShapesOnPage());
-    enterFormerCells(batch);
+    enterHeldCells(written, batch, savedShapesOnPage());
+    enterFormerCells(written, batch);
+    keepWhatWasTypedOver(written, batch);
     writeBatch(std::move(batch), GuardedCells::Overwrite);
     // Texts after the cells, so that no protection is left on the shapes they go into.
     restoreTexts();
@@ -106,20 +109,93 @@ void SimulationShapeDisplay::restoreFormats() {
     forgetShownState();
 }
 
-void SimulationShapeDisplay::enterSavedFormulas(FormulaBatchMap& batch,
-                                                const std::vector<int32_t>& shapeIDs) const {
-    for (int32_t shapeID : shapeIDs) savedFormulas_->enterSavedFormulas(shapeID, batch);
+void SimulationShapeDisplay::putBack(const std::vector<int32_t>& shapeIDs) {
+    FormulaBatchMap written;
+    FormulaBatchMap batch;
+    enterHeldCells(written, batch, shapeIDs);
+    keepWhatWasTypedOver(written, batch);
+    writeBatch(std::move(batch), GuardedCells::Overwrite);
 }
 
-void SimulationShapeDisplay::enterFormerCells(FormulaBatchMap& batch) const {
+// The saved cells the display shows something in: what it wrote there, and what goes back.
+// A line weight, and the colour of an outline shown in its own colour, were never written.
+void SimulationShapeDisplay::enterHeldCells(FormulaBatchMap& written, FormulaBatchMap& batch,
+                                            const std::vector<int32_t>& shapeIDs) const {
+    if (!savedFormulas_) return;
+    for (int32_t shapeID : shapeIDs) {
+        for (SavedFormulaIndex::SavedCell& cell : savedFormulas_->savedCells(shapeID)) {
+            std::optional<std::string> shown = shownIn(shapeID, cell.address);
+            if (!shown) continue;
+            written.emplace(batchKey(shapeID, cell.address), std::move(*shown));
+            batch.emplace(batchKey(shapeID, cell.address), std::move(cell.formula));
+        }
+    }
+}
+
+std::optional<std::string> SimulationShapeDisplay::shownIn(int32_t shapeID,
+                                                           const CellAddress& cell) const {
+    if (std::find(protectedCells_.begin(), protectedCells_.end(), cell) != protectedCells_.end())
+        return std::string(kProtected);
+    if (!(cell == kLineColorCell)) return std::nullopt;
+    auto outline = shownOutlines_.find(shapeID);
+    if (outline == shownOutlines_.end()) return std::nullopt;
+    return outline->second.formula;
+}
+
+void SimulationShapeDisplay::enterFormerCells(FormulaBatchMap& written,
+                                              FormulaBatchMap& batch) const {
     for (const auto& [place, carrier] : carriers_) {
-        if (carrier.inCell && carrier.written && isOnPage(carrier.former.shapeID)) {
+        if (carrier.inCell && carrier.written && carrier.shown &&
+            isOnPage(carrier.former.shapeID)) {
+            written.emplace(batchKey(carrier.former.shapeID, carrier.former.address),
+                            *carrier.shown);
             enter(batch, carrier.former);
         }
     }
     for (const NamedStackPlace& named : namedStackPlaces_) {
-        if (named.colourWritten && isOnPage(named.colour.shapeID)) enter(batch, named.colour);
+        if (named.colourWritten && isOnPage(named.colour.shapeID)) {
+            written.emplace(batchKey(named.colour.shapeID, named.colour.address), kNameColour);
+            enter(batch, named.colour);
+        }
     }
+}
+
+// A cell typed over is left as the user typed it, and what the user typed is what goes
+// back from then on, should the display show there again (after a save).
+void SimulationShapeDisplay::keepWhatWasTypedOver(const FormulaBatchMap& written,
+                                                  FormulaBatchMap& batch) {
+    if (written.empty()) return;
+    FormulaBatchMap typed =
+        cellsTypedOver(page(), written, [this](int32_t id) { return shapeOfID(id); });
+    for (auto& [key, formula] : typed) {
+        batch.erase(key);
+        takeUserFormula(key, std::move(formula));
+    }
+}
+
+void SimulationShapeDisplay::takeUserFormula(const FormulaBatchKey& key, std::string formula) {
+    const CellAddress address{static_cast<uint16_t>(key[1]), static_cast<uint16_t>(key[2]),
+                              static_cast<uint16_t>(key[3])};
+    for (auto& [place, carrier] : carriers_) {
+        if (carrier.inCell && carrier.former.shapeID == key[0] &&
+            carrier.former.address == address) {
+            carrier.former.formula = std::move(formula);
+            return;
+        }
+    }
+    for (NamedStackPlace& named : namedStackPlaces_) {
+        if (named.colourWritten && named.colour.shapeID == key[0] &&
+            named.colour.address == address) {
+            named.colour.formula = std::move(formula);
+            return;
+        }
+    }
+    if (savedFormulas_) savedFormulas_->setFormula(key[0], address, std::move(formula));
+}
+
+const visio::VPage& SimulationShapeDisplay::page() const {
+    if (page_.isEmpty()) page_ = pageShapes_.ContainingPage();
+    return page_;
 }
 
 // A box shows another text than the user's where the display wrote a count, or where it
@@ -141,6 +217,7 @@ void SimulationShapeDisplay::restoreTexts() {
 // left them.
 void SimulationShapeDisplay::forgetShownState() {
     shownOutlines_.clear();
+    protectedCells_.clear();
     for (auto& [place, carrier] : carriers_) {
         if (!carrier.inCell) {
             carrier.shown = carrier.formerText;
@@ -156,6 +233,9 @@ void SimulationShapeDisplay::forgetShownState() {
 }
 
 void SimulationShapeDisplay::protectShapes(const CellAddressTable& writtenCells) {
+    protectedCells_.clear();
+    for (int32_t i = 0; i < writtenCells.getCount(); ++i)
+        protectedCells_.push_back(writtenCells.get(i));
     FormulaBatchMap batch;
     if (savedFormulas_) {
         for (int32_t shapeID : savedFormulas_->savedShapeIDs()) {
@@ -184,16 +264,25 @@ visio::VShape SimulationShapeDisplay::shapeOfID(int32_t shapeID) const {
     return saved.isEmpty() ? getShapeByID(pageShapes_, shapeID) : saved;
 }
 
-std::vector<std::pair<CellAddress, std::string>> SimulationShapeDisplay::formerCells(
+std::vector<SimulationShapeDisplay::FormerFormula> SimulationShapeDisplay::formerCells(
     int32_t shapeID) const {
-    std::vector<std::pair<CellAddress, std::string>> cells;
+    FormulaBatchMap written;
+    FormulaBatchMap former;
+    enterHeldCells(written, former, {shapeID});
+    std::vector<FormerFormula> cells;
+    for (auto& [key, formula] : former) {
+        cells.push_back({{static_cast<uint16_t>(key[1]), static_cast<uint16_t>(key[2]),
+                          static_cast<uint16_t>(key[3])},
+                         std::move(formula),
+                         written[key]});
+    }
     for (const auto& [place, carrier] : carriers_) {
-        if (carrier.inCell && carrier.written && carrier.former.shapeID == shapeID)
-            cells.emplace_back(carrier.former.address, carrier.former.formula);
+        if (carrier.inCell && carrier.written && carrier.shown && carrier.former.shapeID == shapeID)
+            cells.push_back({carrier.former.address, carrier.former.formula, *carrier.shown});
     }
     for (const NamedStackPlace& named : namedStackPlaces_) {
         if (named.colourWritten && named.colour.shapeID == shapeID)
-            cells.emplace_back(named.colour.address, named.colour.formula);
+            cells.push_back({named.colour.address, named.colour.formula, kNameColour});
     }
     return cells;
 }
@@ -239,7 +328,7 @@ bool SimulationShapeDisplay::allOnPage(const std::vector<int32_t>& shapeIDs) con
     }
     if (named == 0) return true;
     std::vector<visio::Variant> answer;
-    pageShapes_.ContainingPage().GetResults(stream, kGetFloats, {}, &answer);
+    page().GetResults(stream, kGetFloats, {}, &answer);
     return answer.size() == named;
 }
 
@@ -359,8 +448,8 @@ void SimulationShapeDisplay::locateMarkingCells(std::vector<MarkingCarrier*>& ce
         localCarriers.push_back(carrier);
     }
     if (local.empty()) return;
-    const std::vector<std::string> formulas = getFormulasBatch(
-        pageShapes_.ContainingPage(), local, [this](int32_t id) { return shapeOfID(id); });
+    const std::vector<std::string> formulas =
+        getFormulasBatch(page(), local, [this](int32_t id) { return shapeOfID(id); });
     for (size_t i = 0; i < localCarriers.size(); ++i) {
         localCarriers[i]->former.formula = formulas[i];
         localCarriers[i]->shown = formulas[i];
@@ -411,14 +500,18 @@ void SimulationShapeDisplay::showMarkingOneByOne(const Marking& marking) {
     for (int32_t i = 0; i < marking.placeCount(); ++i) {
         const GEPlace* place = marking.placeAt(i);
         if (place->isStackPlace()) continue;
-        auto carrier = carriers_.find(place);
-        if (carrier != carriers_.end()) carrier->second.written = true;
         const std::string cellName = place->getMarkingCellName();
+        const std::string shown = cellName.empty() ? textOfCount(marking.tokensAt(i))
+                                                   : std::to_string(marking.tokensAt(i));
+        auto carrier = carriers_.find(place);
+        if (carrier != carriers_.end()) {
+            carrier->second.written = true;
+            carrier->second.shown = shown;
+        }
         if (cellName.empty()) {
-            showInTextBox(place->getMarkingShapeID(), textOfCount(marking.tokensAt(i)));
+            showInTextBox(place->getMarkingShapeID(), shown);
         } else {
-            showInCell(place->getMarkingCellShapeID(), cellName,
-                       std::to_string(marking.tokensAt(i)));
+            showInCell(place->getMarkingCellShapeID(), cellName, shown);
         }
     }
 }
@@ -479,12 +572,20 @@ void SimulationShapeDisplay::addOutlines(OutlineMap& wanted, const OutlineGroup&
 }
 
 // The difference to what is coloured now, in one batch: an outline no longer wanted gets
-// its saved colour and weight back, one wanted gets its colour unless it has it already.
+// its saved colour back, one wanted gets its colour unless it has it already. A colour
+// the user typed over one coloured before is the user's, and stays.
 void SimulationShapeDisplay::showOutlinesBatched(OutlineMap wanted) {
+    FormulaBatchMap written;
     FormulaBatchMap batch;
     for (const auto& [shapeID, outline] : shownOutlines_) {
-        if (wanted.count(shapeID) == 0) enterSavedOutline(batch, shapeID);
+        auto next = wanted.find(shapeID);
+        if (next == wanted.end()) {
+            enterSavedOutline(written, batch, shapeID, outline);
+        } else if (next->second.formula != outline.formula) {
+            written.emplace(batchKey(shapeID, kLineColorCell), outline.formula);
+        }
     }
+    keepWhatWasTypedOver(written, batch);
     for (const auto& [shapeID, outline] : wanted) {
         auto shown = shownOutlines_.find(shapeID);
         if (shown == shownOutlines_.end() || shown->second.formula != outline.formula) {
@@ -501,12 +602,13 @@ void SimulationShapeDisplay::enterOutline(FormulaBatchMap& batch, const Outline&
 }
 
 // An outline whose shape has no saved formulas keeps its colour, as it always did.
-void SimulationShapeDisplay::enterSavedOutline(FormulaBatchMap& batch, int32_t shapeID) const {
+void SimulationShapeDisplay::enterSavedOutline(FormulaBatchMap& written, FormulaBatchMap& batch,
+                                               int32_t shapeID, const Outline& outline) const {
     if (!savedFormulas_) return;
-    for (const CellAddress& cell : {kLineColorCell, kLineWeightCell}) {
-        if (std::optional<std::string> formula = savedFormulas_->findFormula(shapeID, cell))
-            batch[batchKey(shapeID, cell)] = std::move(*formula);
-    }
+    std::optional<std::string> formula = savedFormulas_->findFormula(shapeID, kLineColorCell);
+    if (!formula) return;
+    written.emplace(batchKey(shapeID, kLineColorCell), outline.formula);
+    batch[batchKey(shapeID, kLineColorCell)] = std::move(*formula);
 }
 
 // One by one, as the display always did: every outline coloured before is put back,
@@ -517,6 +619,7 @@ void SimulationShapeDisplay::showOutlinesOneByOne(const Outlines& outlines) {
         if (restored.insert(element->getID()).second) restoreOutline(element->getID());
     }
     highlighted_.clear();
+    shownOutlines_.clear();
     for (const OutlineGroup& group : outlines)
         highlightEnabledTransitions(group.elements, group.colour);
 }
@@ -525,6 +628,7 @@ void SimulationShapeDisplay::highlightElement(GEGraphElement* element, const std
     if (!element) return;
     highlighted_.push_back(element);
     if (!isShapeID(element->getID())) return;
+    shownOutlines_[element->getID()] = {element, formula};
     setCellFormula(getShapeByID(pageShapes_, element->getID()), kLineColor, formula);
 }
 

@@ -57,8 +57,7 @@ public:
     // elements to colour come with each call.
     SimulationShapeDisplay(const visio::VShapes& pageShapes, GEElementSet* transitions,
                            GEElementSet* places, GEElementSet* arcs,
-                           const SavedFormulaIndex* savedFormulas,
-                           Writing writing = Writing::Batched);
+                           SavedFormulaIndex* savedFormulas, Writing writing = Writing::Batched);
     ~SimulationShapeDisplay();
     SimulationShapeDisplay(const SimulationShapeDisplay&) = delete;
     SimulationShapeDisplay& operator=(const SimulationShapeDisplay&) = delete;
@@ -66,9 +65,14 @@ public:
     // Names the unnamed stack places "S1", "S2", ... in place-set order, then writes "1"
     // into every cell of the table on every saved shape of the page, in one batch.
     void saveFormats(const CellAddressTable* writtenCells);
-    // Writes back every saved formula of every shape of the page in one batch, then the
-    // texts, and takes the generated names away: the next saveFormats numbers from 1.
+    // Writes back the saved formula of every cell of the page that still shows what the
+    // display wrote there, in one batch, then the texts, and takes the generated names
+    // away: the next saveFormats numbers from 1. A cell the user typed over keeps what the
+    // user typed, which is what goes back from then on.
     void restoreFormats();
+    // The same for the cells of these shapes (by ID) alone, which are about to leave the
+    // page.
+    void putBack(const std::vector<int32_t>& shapeIDs);
     // The count of every place but the stack places: in its marking cell, or in its
     // marking text box, where 0 shows as the empty text.
     void showMarking(const Marking& marking);
@@ -82,10 +86,16 @@ public:
     // clear.
     void clearHighlight();
 
-    // What the user had beneath what the display shows in the shape (by ID) besides the
-    // saved formulas: a marking cell it wrote a count into, with the user's formula, and a
-    // stack place's name colour; and a marking box's or a stack place's own text.
-    std::vector<std::pair<CellAddress, std::string>> formerCells(int32_t shapeID) const;
+    // What the user had beneath what the display shows in the shape (by ID): the saved
+    // cells it shows something in, a marking cell it wrote a count into and a stack
+    // place's name colour, each with the user's formula and what the display wrote there;
+    // and a marking box's or a stack place's own text.
+    struct FormerFormula {
+        CellAddress address;
+        std::string formula;
+        std::string shown;
+    };
+    std::vector<FormerFormula> formerCells(int32_t shapeID) const;
     std::optional<std::string> formerText(int32_t shapeID) const;
 
 private:
@@ -131,8 +141,16 @@ private:
     void unnameStackPlaces();
     void saveMarkingCarriers();
     void locateMarkingCells(std::vector<MarkingCarrier*>& cells);
-    void enterSavedFormulas(FormulaBatchMap& batch, const std::vector<int32_t>& shapeIDs) const;
-    void enterFormerCells(FormulaBatchMap& batch) const;
+    void enterHeldCells(FormulaBatchMap& written, FormulaBatchMap& batch,
+                        const std::vector<int32_t>& shapeIDs) const;
+    // What the display wrote into the saved cell and shows there now; nothing where it
+    // shows nothing.
+    std::optional<std::string> shownIn(int32_t shapeID, const CellAddress& cell) const;
+    void enterFormerCells(FormulaBatchMap& written, FormulaBatchMap& batch) const;
+    // Takes the cells that no longer hold what was written out of the batch.
+    void keepWhatWasTypedOver(const FormulaBatchMap& written, FormulaBatchMap& batch);
+    void takeUserFormula(const FormulaBatchKey& key, std::string formula);
+    const visio::VPage& page() const;
     void restoreTexts();
     void forgetShownState();
     void protectShapes(const CellAddressTable& writtenCells);
@@ -143,7 +161,8 @@ private:
     void showOutlinesBatched(OutlineMap wanted);
     void showOutlinesOneByOne(const Outlines& outlines);
     void enterOutline(FormulaBatchMap& batch, const Outline& outline, int32_t shapeID) const;
-    void enterSavedOutline(FormulaBatchMap& batch, int32_t shapeID) const;
+    void enterSavedOutline(FormulaBatchMap& written, FormulaBatchMap& batch, int32_t shapeID,
+                           const Outline& outline) const;
     static void addOutlines(OutlineMap& wanted, const OutlineGroup& group);
     void highlightElement(GEGraphElement* element, const std::string& formula);
     void restoreOutline(int32_t shapeID) const;
@@ -159,14 +178,17 @@ private:
     static void enter(FormulaBatchMap& batch, const FormerCell& former);
 
     visio::VShapes pageShapes_;
-    const SavedFormulaIndex* savedFormulas_;
+    mutable visio::VPage page_;
+    SavedFormulaIndex* savedFormulas_;
     GEElementSet* places_;
     Writing writing_;
     // One by one: places and transitions in the order they were coloured; one may
     // stand twice.
     std::vector<GEGraphElement*> highlighted_;
-    // Batched: the outlines coloured now, by shape ID.
+    // The outlines coloured now, by shape ID.
     OutlineMap shownOutlines_;
+    // The cells the protection wrote into every saved shape, while it shows.
+    std::vector<CellAddress> protectedCells_;
     std::vector<NamedStackPlace> namedStackPlaces_;
     std::unordered_map<const GEPlace*, MarkingCarrier> carriers_;
     bool markingsSaved_ = false;

@@ -134,11 +134,14 @@ TEST_F(CheckerEventsTest, OnlySavesOfTheCheckedDocumentTouchTheCheck) {
     EXPECT_TRUE(env.takeMarkers().empty());
 }
 
-TEST_F(CheckerEventsTest, AfterASaveThatFailedStopStillStops) {
+// A save that fails never reports back: once Visio is idle the page is checked and its
+// cells guarded again, and Stop stops.
+TEST_F(CheckerEventsTest, AFailedSaveGivesThePageItsColoursBack) {
     env.application().hooks().saveDocument = [](simhost::Document&) { return false; };
     start();
     env.host.saveDocument(*document);
-    EXPECT_FALSE(checker().isChecking());
+    EXPECT_TRUE(checker().isChecking());
+    EXPECT_EQ(net.p1->formula("LineColor"), "GUARD(3)");
     EXPECT_EQ(env.checkerButton()->addOnArgs, "CCStopButton");
     ASSERT_TRUE(env.press("CCStopButton"));
     EXPECT_EQ(env.checkerButton()->addOnArgs, "CCStartButton");

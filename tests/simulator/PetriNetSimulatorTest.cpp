@@ -190,6 +190,35 @@ TEST_F(SimulatorTest, AFailedSaveGivesThePageItsRunBack) {
     EXPECT_EQ(SimulatorTestHost::drawingOf(*document), before);
 }
 
+// The run shows over the user's cells; what the user types into one meanwhile is the
+// user's: no step, save or leave puts the formula from before the run back over it.
+TEST_F(SimulatorTest, WhatTheUserTypesDuringTheRunStays) {
+    std::vector<std::string> atSave;
+    env.application().hooks().saveDocument = [&](simhost::Document&) {
+        atSave = {env.shapeOf("p").formula("LineWeight"), env.shapeOf("t").formula("LineColor"),
+                  env.shapeOf("q").formula("LockTextEdit")};
+        return true;
+    };
+    openAndEnter(chainNet());
+    ASSERT_TRUE(env.host.setFormula(env.shapeOf("p"), "LineWeight", "3 pt"));
+    ASSERT_TRUE(env.host.setFormula(env.shapeOf("t"), "LineColor", "4"));
+    ASSERT_TRUE(env.host.setFormula(env.shapeOf("q"), "LockTextEdit", "0"));
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(env.pressControl(kStepForward));
+    EXPECT_FALSE(env.simulator().hasEnabledTransitions());
+    EXPECT_EQ(env.shapeOf("t").formula("LineColor"), "4") << "no longer enabled";
+    EXPECT_EQ(env.shapeOf("p").formula("LineWeight"), "3 pt");
+
+    env.host.saveDocument(*document);
+    EXPECT_EQ(atSave, (std::vector<std::string>{"3 pt", "4", "0"}));
+    EXPECT_EQ(env.shapeOf("q").formula("LockTextEdit"), "1") << "protected again";
+    ASSERT_TRUE(env.pressControl(kReset));
+    EXPECT_EQ(env.shapeOf("t").formula("LineColor"), "RGB(0,255,0)");
+    ASSERT_TRUE(env.press(PetriNetSimulator::kTag));
+    EXPECT_EQ(env.shapeOf("p").formula("LineWeight"), "3 pt");
+    EXPECT_EQ(env.shapeOf("t").formula("LineColor"), "4");
+    EXPECT_EQ(env.shapeOf("q").formula("LockTextEdit"), "0");
+}
+
 // Reading takes a marking box's whole number as typed (blanks, a sign, leading zeros);
 // the simulation shows its counts in the boxes and puts back what the user wrote, in
 // every save and when it ends.

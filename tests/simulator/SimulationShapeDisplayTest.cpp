@@ -162,8 +162,8 @@ TEST_F(SimulationShapeDisplayTest, ColoursOutlinesAndClearsThemInOneBatch) {
     display.clearHighlight();
     EXPECT_EQ(place->formula("LineColor"), placeColour);
     EXPECT_EQ(transition->formula("LineColor"), transitionColour);
-    // Colour and weight of each of the two shapes, in one batch.
-    EXPECT_EQ(host_.counters().batchCells, 4u);
+    // The colour of each of the two shapes, in one batch; their weights were never written.
+    EXPECT_EQ(host_.counters().batchCells, 2u);
     EXPECT_EQ(host_.counters().batchWrites, 1u);
     EXPECT_EQ(host_.counters().formulaWrites, 0u);
 
