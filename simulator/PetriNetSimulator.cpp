@@ -230,8 +230,11 @@ bool PetriNetSimulator::enterSimulation(const visio::VPage& page, const visio::V
     display_ = std::make_unique<SimulationShapeDisplay>(
         simulatedPage_.Shapes(), typeHolder_->getActive(), typeHolder_->getPassive(),
         typeHolder_->getArcs(), typeHolder_->getSavedFormulaIndex());
-    display_->saveFormats(writtenCells_.get());
-    highlight();
+    {
+        const SavedStateKept keepSaved(simulatedPage_.Document());
+        display_->saveFormats(writtenCells_.get());
+        highlight();
+    }
     savedWindowSetting_ = simulatedWindow_.ShowConnectPoints();
     simulatedWindow_.SetShowConnectPoints(0);
     return true;
@@ -276,6 +279,7 @@ void PetriNetSimulator::leaveSimulation() {
     aroundSave_.forget();
     simulatedWindow_.SetShowConnectPoints(savedWindowSetting_);
     if (display_) {
+        const SavedStateKept keepSaved(simulatedPage_.Document());
         if (engine_) display_->showMarking(*engine_->restartSimulation());
         display_->restoreFormats();
         display_.reset();
@@ -420,6 +424,7 @@ void PetriNetSimulator::fire(const std::vector<GEGraphElement*>& transitions) {
 
 // The highlight puts back the outlines it no longer colours.
 void PetriNetSimulator::showStep(const Marking& marking) {
+    const SavedStateKept keepSaved(simulatedPage_.Document());
     display_->showMarking(marking);
     highlight();
 }
@@ -447,6 +452,7 @@ void PetriNetSimulator::showOutlines() {
         outlines.push_back({{places.begin(), places.end()}, conflictColour_});
     }
     if (highlightEnabled_) outlines.push_back({engine_->getEnabledTransitions(), enabledColour_});
+    const SavedStateKept keepSaved(simulatedPage_.Document());
     display_->showOutlines(outlines);
 }
 
@@ -593,6 +599,7 @@ void PetriNetSimulator::onDocumentSaved(const visio::VObject& subject) {
 // failed): the run and its protection are on the page again.
 void PetriNetSimulator::showRunAgain() {
     if (!aroundSave_.showAgain() || !display_ || !engine_) return;
+    const SavedStateKept keepSaved(simulatedPage_.Document());
     display_->saveFormats(writtenCells_.get());
     display_->showMarking(*engine_->getCurrentMarking());
     highlight();

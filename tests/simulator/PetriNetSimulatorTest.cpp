@@ -97,8 +97,11 @@ TEST_F(SimulatorTest, TheButtonNeedsAPetriNetAndAnIdleChecker) {
     EXPECT_EQ(SimulatorTestHost::drawingOf(*document), before);
 }
 
+// The run is display only: a saved drawing stays saved through entering, steps and
+// leaving.
 TEST_F(SimulatorTest, EnteringAndLeavingPutTheDrawingAndTheWindowBack) {
     document = env.openNet("/nets/net.vsd", concurrentNet());
+    env.host.saveDocument(*document);
     before = SimulatorTestHost::drawingOf(*document);
     env.application().activeWindow()->SetShowConnectPoints(1);
     ASSERT_TRUE(env.press(PetriNetSimulator::kTag));
@@ -116,6 +119,7 @@ TEST_F(SimulatorTest, EnteringAndLeavingPutTheDrawingAndTheWindowBack) {
     EXPECT_FALSE(env.simulator().isSimulating());
     EXPECT_EQ(env.controls(), nullptr);
     EXPECT_EQ(SimulatorTestHost::drawingOf(*document), before);
+    EXPECT_TRUE(document->isSaved());
     EXPECT_EQ(env.application().activeWindow()->ShowConnectPoints(), 1);
     EXPECT_EQ(env.takeMarkers(), std::vector<std::string>{kLeft});
 }
