@@ -16,6 +16,7 @@
 // window).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -282,15 +283,21 @@ bool movesOn(const std::string& line) {
            line.rfind("page ", 0) == 0 || line == "addpage" || line.rfind("save ", 0) == 0;
 }
 
-// Whether the user cleared the selection before every step that moves on from it, as
-// sessions are made (see SessionMaker::add): a shorter session that left that out shows
-// the stand-in's selection, not a fault.
+// Whether the user cleared the selection before every step that moves on from it, and
+// chose the shapes of every copy just before it (answering the simulator's question
+// between), as sessions are made (see SessionMaker::add and addCopies): a shorter session
+// that left that out shows the stand-in's selection, or a selection a simulation started
+// and ended since took away in one play only, not a fault.
 bool clearsSelectionFirst(const Session& session) {
     bool selecting = false;
+    bool justSelected = false;
     for (const Step& step : session) {
         if (movesOn(step.line) && selecting) return false;
+        if ((step.line == "copy" || step.line == "duplicate") && !justSelected) return false;
         if (step.line.rfind("select", 0) == 0) selecting = step.line != "select";
         if (addsCopies(step.line)) selecting = true;
+        justSelected = step.line.rfind("select ", 0) == 0 ||
+                       (justSelected && step.line.rfind("answer ", 0) == 0);
     }
     return true;
 }
@@ -636,9 +643,9 @@ private:
     // for a single selected shape shows the text input assistant's prompts, which its own
     // tests follow into copies.
     void addCopies() {
-        const std::string two = twoShapes();
+        const std::vector<simhost::Shape*> two = twoShapes();
         if (two.empty()) return;
-        add("select " + two);
+        add("select " + idsOf(two));
         if (pick(3) == 0) return addCopy("duplicate");
         add("copy");
         if (pick(3) == 0) return;
@@ -650,25 +657,45 @@ private:
         selecting_ = true;
     }
     // Two shapes of the shown page, apart; none where it holds fewer.
-    std::string twoShapes() {
+    std::vector<simhost::Shape*> twoShapes() {
         std::vector<simhost::Shape*> all = shapes([](simhost::Shape&) { return true; });
-        if (all.size() < 2) return std::string();
+        if (all.size() < 2) return {};
         const size_t first = pick(all.size());
         const size_t second = (first + 1 + pick(all.size() - 1)) % all.size();
-        return std::to_string(all[first]->id()) + " " + std::to_string(all[second]->id());
+        return {all[first], all[second]};
+    }
+    static std::string idsOf(const std::vector<simhost::Shape*>& shapes) {
+        std::string ids;
+        for (simhost::Shape* shape : shapes)
+            ids += (ids.empty() ? "" : " ") + std::to_string(shape->id());
+        return ids;
+    }
+    // How many copies the Edit menu adds of the shapes: a member goes with its group's copy.
+    static int copiesOf(const std::vector<simhost::Shape*>& shapes) {
+        int copies = 0;
+        for (simhost::Shape* shape : shapes) {
+            bool withGroup = false;
+            for (simhost::Shape* group = shape->group(); group; group = group->group())
+                withGroup =
+                    withGroup || std::find(shapes.begin(), shapes.end(), group) != shapes.end();
+            copies += withGroup ? 0 : 1;
+        }
+        return copies;
     }
 
     // Two shapes duplicated while simulating, and the user's answer to the question:
     // abort, which the first copy asks, or restart, which each copy asks, for the second
     // is added to the simulation the first restarted. (Cancel Editing takes away a copy
-    // that the play without the tools would have to find among its members.)
+    // that the play without the tools would have to find among its members.) An answer
+    // no copy asks for would stay queued for a later question.
     void addAnsweredDuplicate() {
-        const std::string two = twoShapes();
+        const std::vector<simhost::Shape*> two = twoShapes();
         if (two.empty()) return;
         const bool restart = pick(2);
-        add("select " + two);
+        const int questions = restart ? copiesOf(two) : 1;
+        add("select " + idsOf(two));
         if (!tools_.selects()) return;
-        for (int copy = restart ? 2 : 1; showsSimulatedPage() && copy > 0; --copy)
+        for (int copy = questions; showsSimulatedPage() && copy > 0; --copy)
             addTool(restart ? "answer 2" : "answer 1");
         addCopy("duplicate");
     }
@@ -695,6 +722,12 @@ void checkSession(uint32_t seed, const std::string& start, const std::string& st
     }
     const auto plain = tools ? outcomeOf(session, start, false) : std::nullopt;
     if (!tools || !plain || difference(*tools, *plain).empty()) return;
+    if (std::getenv("QAV_DEBUG_FULL"))
+        std::cerr << "FULL " << difference(*tools, *plain) << "\n"
+                  << textOf(session) << "ENDFULL\n";
+    if (std::getenv("QAV_DEBUG_FULL")) {
+        for (const Step& st : session) std::cerr << "PLAIN " << st.lineFor(false) << "\n";
+    }
     const Session shortest = shrink(session, start);
     ADD_FAILURE() << "seed " << seed << ": " << differenceOf(shortest, start)
                   << "\nthe shortest session that shows it:\n"
