@@ -1,10 +1,7 @@
 #include "shapetools/TextInputAssistant.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <cstring>
-#include <map>
 #include <optional>
 #include <variant>
 
@@ -35,10 +32,6 @@ constexpr CellAddress kCharFontCell{visio::visSectionCharacter, 0, visio::visCha
 
 // A prompt is small and coloured, so that it cannot be taken for the user's text.
 const TextInputAssistant::CharFormat kPromptFormat{"18", "8 pt", "0"};
-// The edit commands whose scope events announce a copy to the clipboard and a paste.
-constexpr int32_t kCopyScope = 1021;
-constexpr int32_t kPasteScope = 1022;
-constexpr char kSheet[] = "Sheet.";
 // Sub-shape numbers beyond this name no sub-shape (and fit no index).
 constexpr double kMaxIndex = 32767;
 
@@ -57,56 +50,6 @@ void writeCharFormat(const visio::VShape& box, const TextInputAssistant::CharFor
     setCellFormula(box, kCharColor, format.color);
     setCellFormula(box, kCharSize, format.size);
     setCellFormula(box, kCharFont, format.font);
-}
-
-bool hasPromptFormat(const visio::VShape& box) {
-    return getCellFormula(box, kCharColor) == kPromptFormat.color &&
-           getCellFormula(box, kCharSize) == kPromptFormat.size &&
-           getCellFormula(box, kCharFont) == kPromptFormat.font;
-}
-
-// The place of the shape of that ID among the shape's members (0 for the shape itself).
-std::optional<int32_t> memberPosition(const visio::VShape& shape, int32_t id) {
-    if (id == 0) return std::nullopt;
-    if (shape.ID() == id) return 0;
-    const visio::VShapes members = shape.Shapes();
-    const int32_t count = members.Count();
-    for (int32_t i = 1; i <= count; ++i) {
-        if (getShapeByIndex(members, i).ID() == id) return i;
-    }
-    return std::nullopt;
-}
-
-// A copy's references to the shape copied and to its box are Visio's to renumber to the
-// copy and the copy's box; a formula of the original's written into the copy afterwards
-// is renumbered the same way. Only "Sheet.<ID>!" at the start of a name counts.
-using IDMap = std::map<std::string, std::string>;
-
-bool isNameCharacter(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
-}
-
-std::string renumbered(const std::string& formula, const IDMap& ids) {
-    std::string result;
-    std::size_t done = 0;
-    for (std::size_t at = formula.find(kSheet); at != std::string::npos;
-         at = formula.find(kSheet, at + 1)) {
-        const std::size_t digits = at + std::strlen(kSheet);
-        const std::size_t end = formula.find_first_not_of("0123456789", digits);
-        if (end == std::string::npos || formula[end] != '!') continue;
-        if (at > 0 && isNameCharacter(formula[at - 1])) continue;
-        const auto id = ids.find(formula.substr(digits, end - digits));
-        if (id == ids.end()) continue;
-        result += formula.substr(done, digits - done) + id->second;
-        done = end;
-    }
-    return result + formula.substr(done);
-}
-
-TextInputAssistant::CharFormat renumbered(const TextInputAssistant::CharFormat& format,
-                                          const IDMap& ids) {
-    return {renumbered(format.color, ids), renumbered(format.size, ids),
-            renumbered(format.font, ids)};
 }
 
 // Prompts are display only: showing them or taking them out leaves the document as
@@ -371,9 +314,29 @@ void TextInputAssistant::putBack(const visio::VPage& page, const std::vector<int
     promptShape_.release();
 }
 
-visio::VShape TextInputAssistant::singleSelectedShape() const {
-    const visio::VSelection selection = selectionSkippingSuper();
-    return selection.Count() == 1 ? selection.Item(1) : visio::VShape();
+// A copy of a shape that shows prompts carries them: it is to get the formats and the
+// empty texts the user had beneath, before any tool hears of it.
+std::vector<CellDisplay::HeldCell> TextInputAssistant::heldCells(const visio::VPage& page,
+                                                                 int32_t shapeID) const {
+    if (!page.isSameObject(promptPage_)) return {};
+    for (const SavedBox& box : savedBoxes_) {
+        if (box.id != shapeID || !box.showsPrompt) continue;
+        return {{kCharColorCell, box.format.color},
+                {kCharSizeCell, box.format.size},
+                {kCharFontCell, box.format.font}};
+    }
+    return {};
+}
+
+std::optional<std::string> TextInputAssistant::heldText(const visio::VPage& page,
+                                                        int32_t shapeID) const {
+    if (!page.isSameObject(promptPage_)) return std::nullopt;
+    for (const SavedBox& saved : savedBoxes_) {
+        if (saved.id != shapeID) continue;
+        const visio::VShape box = boxOf(saved);
+        if (!box.isEmpty() && showsOwnPrompt(box, saved)) return std::string();
+    }
+    return std::nullopt;
 }
 
 // The typed text is to show in the box's own format, not in the prompt's.
@@ -387,51 +350,6 @@ void TextInputAssistant::restoreEditedBoxFormat() {
         const SavedStateKept kept(edited);
         restoreFormat(edited, saved);
     }
-}
-
-// A copy of a shape that showed its prompts carries them: the prompt texts the
-// assistant wrote go, and its boxes get the formats the user had beneath the prompts. A
-// paste carries what the shape showed when it was copied; any other copy what the shape
-// that shows prompts shows now.
-void TextInputAssistant::clearCopiedPrompts() {
-    const visio::VShape shape = singleSelectedShape();
-    if (shape.isEmpty() || showsPromptsOf(shape)) return;
-    selectedShape_ = shape;
-    if (!hasBoxCount(shape) || suppressPromptText_) return;
-    clearCarriedPrompts(shape, pasting_ ? clipboardPrompts_ : carriedPrompts());
-}
-
-std::vector<TextInputAssistant::CarriedBox> TextInputAssistant::carriedPrompts() const {
-    std::vector<CarriedBox> carried;
-    if (!promptsActive_ || promptShape_.isEmpty()) return carried;
-    for (const SavedBox& saved : savedBoxes_) {
-        if (!saved.showsPrompt && !saved.wrotePrompt) continue;
-        if (const std::optional<int32_t> position = memberPosition(promptShape_, saved.id))
-            carried.push_back({promptShape_.ID(), *position, saved});
-    }
-    return carried;
-}
-
-// A shape dropped meanwhile, not copied, shows neither the prompt nor its format.
-void TextInputAssistant::clearCarriedPrompts(const visio::VShape& copy,
-                                             const std::vector<CarriedBox>& carried) {
-    for (const CarriedBox& c : carried) {
-        const visio::VShape box =
-            c.position == 0 ? copy : getShapeByIndex(copy.Shapes(), c.position);
-        if (box.isEmpty()) continue;
-        if (showsOwnPrompt(box, c.box)) setShapeText(box, std::string());
-        if (!c.box.showsPrompt || !hasPromptFormat(box)) continue;
-        const IDMap ids{{std::to_string(c.shapeID), std::to_string(copy.ID())},
-                        {std::to_string(c.box.id), std::to_string(box.ID())}};
-        writeCharFormat(box, renumbered(c.box.format, ids));
-    }
-}
-
-// A shape added elsewhere (dropped from a program, or by a tool) leaves the selection on
-// the shape whose prompts are shown: they are the assistant's own, not a copy's.
-bool TextInputAssistant::showsPromptsOf(const visio::VShape& shape) const {
-    return promptsActive_ && !promptShape_.isEmpty() && shape.ID() == promptShape_.ID() &&
-           shape.ContainingPage().isSameObject(promptPage_);
 }
 
 // --- The hide cell and the repair
@@ -542,9 +460,6 @@ void TextInputAssistant::onVisioEvent(int32_t eventCode, const visio::VObject& s
         case visio::visEvtCodeStyleAdded:
             setHideFlag(application_.ActiveDocument(), "TRUE", false);
             break;
-        case visio::visEvtCodeShapeAdded:
-            clearCopiedPrompts();
-            break;
         default:
             break;
     }
@@ -553,9 +468,6 @@ void TextInputAssistant::onVisioEvent(int32_t eventCode, const visio::VObject& s
 void TextInputAssistant::onScope(const visio::Variant& moreInfo) {
     const std::optional<int32_t> scope = scopeNumberOf(moreInfo);
     if (!scope) return;
-    // Shapes added from here on are pasted only while the paste's scope lasts.
-    pasting_ = *scope == kPasteScope;
-    if (*scope == kCopyScope) clipboardPrompts_ = carriedPrompts();
     if (*scope == kTextToolScope) {
         suppressPromptText_ = true;
     } else if (*scope >= kFirstToolScope && *scope <= kLastToolScope) {
@@ -568,7 +480,6 @@ void TextInputAssistant::onScope(const visio::Variant& moreInfo) {
 // announces as a save and never reports back) leaves the prompts out and the cell at
 // "FALSE" until now.
 void TextInputAssistant::onIdle() {
-    pasting_ = false;
     if (repairPending_) {
         repairPending_ = false;
         const visio::VDocument document = application_.ActiveDocument();
