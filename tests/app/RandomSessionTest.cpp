@@ -638,14 +638,14 @@ private:
         add("drawing 1");
     }
 
-    // Copies of two shapes (members of groups among them): duplicated, or copied and
-    // pasted onto the same page or another one, or only copied, for a later paste. Two,
-    // for a single selected shape shows the text input assistant's prompts, which its own
-    // tests follow into copies.
+    // Copies of one shape or two (members of groups among them): duplicated, or copied
+    // and pasted onto the same page or another one, or only copied, for a later paste. A
+    // single selected shape shows the text input assistant's prompts, which its copies
+    // are not to keep.
     void addCopies() {
-        const std::vector<simhost::Shape*> two = twoShapes();
-        if (two.empty()) return;
-        add("select " + idsOf(two));
+        const std::vector<simhost::Shape*> chosen = someShapes();
+        if (chosen.empty()) return;
+        add("select " + idsOf(chosen));
         if (pick(3) == 0) return addCopy("duplicate");
         add("copy");
         if (pick(3) == 0) return;
@@ -656,11 +656,12 @@ private:
         add(line);
         selecting_ = true;
     }
-    // Two shapes of the shown page, apart; none where it holds fewer.
-    std::vector<simhost::Shape*> twoShapes() {
+    // One shape of the shown page or two apart; none where it holds fewer.
+    std::vector<simhost::Shape*> someShapes() {
         std::vector<simhost::Shape*> all = shapes([](simhost::Shape&) { return true; });
         if (all.size() < 2) return {};
         const size_t first = pick(all.size());
+        if (pick(2)) return {all[first]};
         const size_t second = (first + 1 + pick(all.size() - 1)) % all.size();
         return {all[first], all[second]};
     }
@@ -683,17 +684,17 @@ private:
         return copies;
     }
 
-    // Two shapes duplicated while simulating, and the user's answer to the question:
-    // abort, which the first copy asks, or restart, which each copy asks, for the second
-    // is added to the simulation the first restarted. (Cancel Editing takes away a copy
-    // that the play without the tools would have to find among its members.) An answer
-    // no copy asks for would stay queued for a later question.
+    // Shapes duplicated while simulating, and the user's answer to the question: abort,
+    // which the first copy asks, or restart, which each copy asks, for the second is
+    // added to the simulation the first restarted. (Cancel Editing takes away a copy that
+    // the play without the tools would have to find among its members.) An answer no
+    // copy asks for would stay queued for a later question.
     void addAnsweredDuplicate() {
-        const std::vector<simhost::Shape*> two = twoShapes();
-        if (two.empty()) return;
+        const std::vector<simhost::Shape*> chosen = someShapes();
+        if (chosen.empty()) return;
         const bool restart = pick(2);
-        const int questions = restart ? copiesOf(two) : 1;
-        add("select " + idsOf(two));
+        const int questions = restart ? copiesOf(chosen) : 1;
+        add("select " + idsOf(chosen));
         if (!tools_.selects()) return;
         for (int copy = questions; showsSimulatedPage() && copy > 0; --copy)
             addTool(restart ? "answer 2" : "answer 1");
