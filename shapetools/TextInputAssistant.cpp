@@ -1,10 +1,7 @@
 #include "shapetools/TextInputAssistant.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <cstring>
-#include <map>
 #include <optional>
 #include <variant>
 
@@ -16,7 +13,6 @@
 #include "helpers/RunString.h"
 #include "helpers/ScopeEvents.h"
 #include "helpers/ShapeHelpers.h"
-#include "helpers/SheetReferences.h"
 #include "helpers/VisioText.h"
 #include "platform/ui/WinApiConstants.h"
 #include "platform/visio/VDocuments.h"
@@ -55,35 +51,6 @@ void writeCharFormat(const visio::VShape& box, const TextInputAssistant::CharFor
     setCellFormula(box, kCharColor, format.color);
     setCellFormula(box, kCharSize, format.size);
     setCellFormula(box, kCharFont, format.font);
-}
-
-bool hasPromptFormat(const visio::VShape& box) {
-    return getCellFormula(box, kCharColor) == kPromptFormat.color &&
-           getCellFormula(box, kCharSize) == kPromptFormat.size &&
-           getCellFormula(box, kCharFont) == kPromptFormat.font;
-}
-
-// The place of the shape of that ID among the shape's members (0 for the shape itself).
-std::optional<int32_t> memberPosition(const visio::VShape& shape, int32_t id) {
-    if (id == 0) return std::nullopt;
-    if (shape.ID() == id) return 0;
-    const visio::VShapes members = shape.Shapes();
-    const int32_t count = members.Count();
-    for (int32_t i = 1; i <= count; ++i) {
-        if (getShapeByIndex(members, i).ID() == id) return i;
-    }
-    return std::nullopt;
-}
-
-// A copy's references to the shape copied and to its box are Visio's to renumber to the
-// copy and the copy's box; a formula of the original's written into the copy afterwards
-// is renumbered the same way. Only "Sheet.<ID>!" at the start of a name counts.
-using IDMap = std::map<int32_t, int32_t>;
-
-TextInputAssistant::CharFormat renumbered(const TextInputAssistant::CharFormat& format,
-                                          const IDMap& ids) {
-    return {renamedSheetReferences(format.color, ids), renamedSheetReferences(format.size, ids),
-            renamedSheetReferences(format.font, ids)};
 }
 
 }  // namespace
@@ -333,9 +300,29 @@ void TextInputAssistant::putBack(const visio::VPage& page, const std::vector<int
     promptShape_.release();
 }
 
-visio::VShape TextInputAssistant::singleSelectedShape() const {
-    const visio::VSelection selection = selectionSkippingSuper();
-    return selection.Count() == 1 ? selection.Item(1) : visio::VShape();
+// A copy of a shape that shows prompts carries them: it is to get the formats and the
+// empty texts the user had beneath, before any tool hears of it.
+std::vector<CellDisplay::HeldCell> TextInputAssistant::heldCells(const visio::VPage& page,
+                                                                 int32_t shapeID) const {
+    if (!page.isSameObject(promptPage_)) return {};
+    for (const SavedBox& box : savedBoxes_) {
+        if (box.id != shapeID || !box.showsPrompt) continue;
+        return {{kCharColorCell, box.format.color},
+                {kCharSizeCell, box.format.size},
+                {kCharFontCell, box.format.font}};
+    }
+    return {};
+}
+
+std::optional<std::string> TextInputAssistant::heldText(const visio::VPage& page,
+                                                        int32_t shapeID) const {
+    if (!page.isSameObject(promptPage_)) return std::nullopt;
+    for (const SavedBox& saved : savedBoxes_) {
+        if (saved.id != shapeID) continue;
+        const visio::VShape box = boxOf(saved);
+        if (!box.isEmpty() && showsOwnPrompt(box, saved)) return std::string();
+    }
+    return std::nullopt;
 }
 
 // The typed text is to show in the box's own format, not in the prompt's.
@@ -349,50 +336,6 @@ void TextInputAssistant::restoreEditedBoxFormat() {
         const SavedStateKept kept(edited.Document());
         restoreFormat(edited, saved);
     }
-}
-
-// A copy of a shape that showed its prompts carries them: the prompt texts the
-// assistant wrote go, and its boxes get the formats the user had beneath the prompts. A
-// paste carries what the shape showed when it was copied; any other copy what the shape
-// that shows prompts shows now.
-void TextInputAssistant::clearCopiedPrompts() {
-    const visio::VShape shape = singleSelectedShape();
-    if (shape.isEmpty() || showsPromptsOf(shape)) return;
-    selectedShape_ = shape;
-    if (!hasBoxCount(shape) || suppressPromptText_) return;
-    clearCarriedPrompts(shape, pasting_ ? clipboardPrompts_ : carriedPrompts());
-}
-
-std::vector<TextInputAssistant::CarriedBox> TextInputAssistant::carriedPrompts() const {
-    std::vector<CarriedBox> carried;
-    if (!promptsActive_ || promptShape_.isEmpty()) return carried;
-    for (const SavedBox& saved : savedBoxes_) {
-        if (!saved.showsPrompt && !saved.wrotePrompt) continue;
-        if (const std::optional<int32_t> position = memberPosition(promptShape_, saved.id))
-            carried.push_back({promptShape_.ID(), *position, saved});
-    }
-    return carried;
-}
-
-// A shape dropped meanwhile, not copied, shows neither the prompt nor its format.
-void TextInputAssistant::clearCarriedPrompts(const visio::VShape& copy,
-                                             const std::vector<CarriedBox>& carried) {
-    for (const CarriedBox& c : carried) {
-        const visio::VShape box =
-            c.position == 0 ? copy : getShapeByIndex(copy.Shapes(), c.position);
-        if (box.isEmpty()) continue;
-        if (showsOwnPrompt(box, c.box)) setShapeText(box, std::string());
-        if (!c.box.showsPrompt || !hasPromptFormat(box)) continue;
-        const IDMap ids{{c.shapeID, copy.ID()}, {c.box.id, box.ID()}};
-        writeCharFormat(box, renumbered(c.box.format, ids));
-    }
-}
-
-// A shape added elsewhere (dropped from a program, or by a tool) leaves the selection on
-// the shape whose prompts are shown: they are the assistant's own, not a copy's.
-bool TextInputAssistant::showsPromptsOf(const visio::VShape& shape) const {
-    return promptsActive_ && !promptShape_.isEmpty() && shape.ID() == promptShape_.ID() &&
-           shape.ContainingPage().isSameObject(promptPage_);
 }
 
 // --- The hide cell and the repair
@@ -504,9 +447,6 @@ void TextInputAssistant::onVisioEvent(int32_t eventCode, const visio::VObject& s
         case visio::visEvtCodeStyleAdded:
             setHideFlag(application_.ActiveDocument(), "TRUE", false);
             break;
-        case visio::visEvtCodeShapeAdded:
-            clearCopiedPrompts();
-            break;
         default:
             break;
     }
@@ -515,9 +455,6 @@ void TextInputAssistant::onVisioEvent(int32_t eventCode, const visio::VObject& s
 void TextInputAssistant::onScope(const visio::Variant& moreInfo) {
     const std::optional<int32_t> scope = scopeNumberOf(moreInfo);
     if (!scope) return;
-    // Shapes added from here on are pasted only while the paste's scope lasts.
-    pasting_ = *scope == visio::visCmdUFEditPaste;
-    if (*scope == visio::visCmdUFEditCopy) clipboardPrompts_ = carriedPrompts();
     if (*scope == kTextToolScope) {
         suppressPromptText_ = true;
     } else if (*scope >= kFirstToolScope && *scope <= kLastToolScope) {
@@ -530,7 +467,6 @@ void TextInputAssistant::onScope(const visio::Variant& moreInfo) {
 // announces as a save and never reports back) leaves the prompts out and the cell at
 // "FALSE" until now.
 void TextInputAssistant::onIdle() {
-    pasting_ = false;
     if (repairPending_) {
         repairPending_ = false;
         const visio::VDocument document = application_.ActiveDocument();

@@ -79,10 +79,6 @@ public:
     void hidePrompts();
     void restoreEditedBoxFormat();
     void restoreCharFormat(const visio::VShape& box, int32_t n);
-    bool showsPromptsOf(const visio::VShape& shape) const;
-    // A shape was added: when it is a copy of a shape that showed prompts, the prompts
-    // it carries go and its boxes get the user's formats.
-    void clearCopiedPrompts();
     // The repair question for a document stored with the hide cell set; Yes runs the
     // built-in command (1004 save, 1005 save as).
     void repairCheck(const visio::VDocument& document, int16_t command);
@@ -93,6 +89,10 @@ public:
     // The prompt the assistant wrote into the box still stands there.
     bool showsOwnText(const visio::VShape& box, int32_t boxID,
                       const std::string& text) const override;
+    // The format of each box that shows a prompt's, and the empty text beneath a prompt
+    // the assistant wrote: what a copy gets back.
+    std::vector<HeldCell> heldCells(const visio::VPage& page, int32_t shapeID) const override;
+    std::optional<std::string> heldText(const visio::VPage& page, int32_t shapeID) const override;
 
     bool arePromptsActive() const { return promptsActive_; }
     bool isPromptTextSuppressed() const { return suppressPromptText_; }
@@ -110,13 +110,6 @@ private:
         bool showsPrompt = false;
         bool wrotePrompt = false;
     };
-    // A box as a copy of the shape carries it: the shape's ID and the box's place among
-    // its members (0 for the shape itself).
-    struct CarriedBox {
-        int32_t shapeID = 0;
-        int32_t position = 0;
-        SavedBox box;
-    };
     // The box of text box n (from 1) of the shape: the shape itself or one of its
     // sub-shapes; empty when the shape names none for n.
     static visio::VShape textBox(const visio::VShape& shape, int32_t n);
@@ -127,7 +120,6 @@ private:
     // The active window's selection without the groups that are only superselected
     // because a shape inside them is.
     visio::VSelection selectionSkippingSuper() const;
-    visio::VShape singleSelectedShape() const;
     void saveCharFormat(const visio::VShape& box);
     void restoreFormat(const visio::VShape& box, SavedBox& saved);
     // The cell's formula as the user has it, beneath another tool's display when one
@@ -147,9 +139,6 @@ private:
     // Takes the prompt's format and the prompt text the assistant wrote out of the box;
     // true when the text came out.
     bool takeOutPrompt(const visio::VShape& box, SavedBox& saved, WhileTextTool rule);
-    // What a copy of the shape that shows prompts carries of them now.
-    std::vector<CarriedBox> carriedPrompts() const;
-    void clearCarriedPrompts(const visio::VShape& copy, const std::vector<CarriedBox>& carried);
     void onScope(const visio::Variant& moreInfo);
     void onIdle();
     // Writes the hide cell of the document, when it has one; marks the document saved
@@ -182,8 +171,4 @@ private:
     visio::VDocument savingDocument_;
     bool savedBeforeSave_ = false;
     std::vector<std::size_t> boxesHiddenForSave_;
-    // What the last copy to the clipboard carried of the prompts, and whether the shapes
-    // being added now are pasted from it.
-    std::vector<CarriedBox> clipboardPrompts_;
-    bool pasting_ = false;
 };

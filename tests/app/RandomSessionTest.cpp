@@ -16,6 +16,7 @@
 // window).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -282,15 +283,21 @@ bool movesOn(const std::string& line) {
            line.rfind("page ", 0) == 0 || line == "addpage" || line.rfind("save ", 0) == 0;
 }
 
-// Whether the user cleared the selection before every step that moves on from it, as
-// sessions are made (see SessionMaker::add): a shorter session that left that out shows
-// the stand-in's selection, not a fault.
+// Whether the user cleared the selection before every step that moves on from it, and
+// chose the shapes of every copy just before it (answering the simulator's question
+// between), as sessions are made (see SessionMaker::add and addCopies): a shorter session
+// that left that out shows the stand-in's selection, or a selection a simulation started
+// and ended since took away in one play only, not a fault.
 bool clearsSelectionFirst(const Session& session) {
     bool selecting = false;
+    bool justSelected = false;
     for (const Step& step : session) {
         if (movesOn(step.line) && selecting) return false;
+        if ((step.line == "copy" || step.line == "duplicate") && !justSelected) return false;
         if (step.line.rfind("select", 0) == 0) selecting = step.line != "select";
         if (addsCopies(step.line)) selecting = true;
+        justSelected = step.line.rfind("select ", 0) == 0 ||
+                       (justSelected && step.line.rfind("answer ", 0) == 0);
     }
     return true;
 }
@@ -631,14 +638,14 @@ private:
         add("drawing 1");
     }
 
-    // Copies of two shapes (members of groups among them): duplicated, or copied and
-    // pasted onto the same page or another one, or only copied, for a later paste. Two,
-    // for a single selected shape shows the text input assistant's prompts, which its own
-    // tests follow into copies.
+    // Copies of one shape or two (members of groups among them): duplicated, or copied
+    // and pasted onto the same page or another one, or only copied, for a later paste. A
+    // single selected shape shows the text input assistant's prompts, which its copies
+    // are not to keep.
     void addCopies() {
-        const std::string two = twoShapes();
-        if (two.empty()) return;
-        add("select " + two);
+        const std::vector<simhost::Shape*> chosen = someShapes();
+        if (chosen.empty()) return;
+        add("select " + idsOf(chosen));
         if (pick(3) == 0) return addCopy("duplicate");
         add("copy");
         if (pick(3) == 0) return;
@@ -649,24 +656,30 @@ private:
         add(line);
         selecting_ = true;
     }
-    // Two shapes of the shown page, apart; none where it holds fewer.
-    std::string twoShapes() {
+    // One shape of the shown page or two apart; none where it holds fewer.
+    std::vector<simhost::Shape*> someShapes() {
         std::vector<simhost::Shape*> all = shapes([](simhost::Shape&) { return true; });
-        if (all.size() < 2) return std::string();
+        if (all.size() < 2) return {};
         const size_t first = pick(all.size());
+        if (pick(2)) return {all[first]};
         const size_t second = (first + 1 + pick(all.size() - 1)) % all.size();
-        return std::to_string(all[first]->id()) + " " + std::to_string(all[second]->id());
+        return {all[first], all[second]};
     }
-
-    // Two shapes duplicated while simulating, and the user's answer to the question,
+    static std::string idsOf(const std::vector<simhost::Shape*>& shapes) {
+        std::string ids;
+        for (simhost::Shape* shape : shapes)
+            ids += (ids.empty() ? "" : " ") + std::to_string(shape->id());
+        return ids;
+    }
+    // Shapes duplicated while simulating, and the user's answer to the question,
     // which the first copy asks: abort, or restart, which reads the second copy with the
     // page, so that the run holds it and does not ask again. (Cancel Editing takes away a
     // copy that the play without the tools would have to find among its members.)
     void addAnsweredDuplicate() {
-        const std::string two = twoShapes();
-        if (two.empty()) return;
+        const std::vector<simhost::Shape*> chosen = someShapes();
+        if (chosen.empty()) return;
         const bool restart = pick(2);
-        add("select " + two);
+        add("select " + idsOf(chosen));
         if (!tools_.selects()) return;
         if (showsSimulatedPage()) addTool(restart ? "answer 2" : "answer 1");
         addCopy("duplicate");
@@ -694,6 +707,12 @@ void checkSession(uint32_t seed, const std::string& start, const std::string& st
     }
     const auto plain = tools ? outcomeOf(session, start, false) : std::nullopt;
     if (!tools || !plain || difference(*tools, *plain).empty()) return;
+    if (std::getenv("QAV_DEBUG_FULL"))
+        std::cerr << "FULL " << difference(*tools, *plain) << "\n"
+                  << textOf(session) << "ENDFULL\n";
+    if (std::getenv("QAV_DEBUG_FULL")) {
+        for (const Step& st : session) std::cerr << "PLAIN " << st.lineFor(false) << "\n";
+    }
     const Session shortest = shrink(session, start);
     ADD_FAILURE() << "seed " << seed << ": " << differenceOf(shortest, start)
                   << "\nthe shortest session that shows it:\n"

@@ -195,8 +195,15 @@ TEST_F(TextInputAssistantTest, OnlyADrawingWindowsSelectionCounts) {
 
 // A copy, duplicated or pasted (also once the prompts have gone), loses the prompts it
 // carries and gets the user's formats beneath them; the user's own text stays, even
-// where it reads like the prompt.
-TEST_F(TextInputAssistantTest, ACopyLosesThePromptsItCarries) {
+// where it reads like the prompt. So also while the checker runs, which guards the cells
+// of every shape added.
+class CopiesWhileCheckingTest : public TextInputAssistantTest,
+                                public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CopiesWhileCheckingTest, ACopyLosesThePromptsItCarries) {
+    if (GetParam()) {
+        ASSERT_TRUE(tools.press("CCStartButton"));
+    }
     const auto format = [](Shape& box) {
         return std::to_string(box.CellExistsU("Char.Color", 1)) + " " + box.formula("Char.Size") +
                " " + std::to_string(box.CellExistsU("Char.Size", 1));
@@ -226,6 +233,8 @@ TEST_F(TextInputAssistantTest, ACopyLosesThePromptsItCarries) {
         ownFormat(shape);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(CheckerRuns, CopiesWhileCheckingTest, ::testing::Bool());
 
 // What the user's boxes hold comes back as it was: a format inherited from the master
 // inherits again, a shape added elsewhere leaves the shown prompts the assistant's, and
