@@ -66,6 +66,13 @@ void MainController::addComponent(std::unique_ptr<SupportTool> tool) {
 
 void MainController::dispatchEvent(int32_t eventCode, const visio::VObject& subject,
                                    visio::Variant moreInfo) {
+    ++callDepth_;
+    handToTools(eventCode, subject, std::move(moreInfo));
+    leaveCall();
+}
+
+void MainController::handToTools(int32_t eventCode, const visio::VObject& subject,
+                                 visio::Variant moreInfo) {
     if (stopping_) return;
     if (!componentsStarted_) {
         if (SupportTool::eventCodeOf(eventCode) == visio::visEvtCodeNoEventsPending) {
@@ -82,11 +89,29 @@ void MainController::dispatchEvent(int32_t eventCode, const visio::VObject& subj
 }
 
 bool MainController::offerCommand(std::string command) {
+    ++callDepth_;
     bool handled = false;
     for (std::size_t i = 0; i < tools_.size() && !handled; ++i) {
         handled = tools_[i]->onCommand(command);
     }
+    leaveCall();
     return handled;
+}
+
+void MainController::afterCallsReturn(std::function<void()> action) {
+    if (callDepth_ == 0) {
+        action();
+        return;
+    }
+    afterCalls_ = std::move(action);
+}
+
+// The action may delete this controller: nothing of it is touched once it runs.
+void MainController::leaveCall() {
+    if (--callDepth_ > 0 || !afterCalls_) return;
+    std::function<void()> action = std::move(afterCalls_);
+    afterCalls_ = nullptr;
+    action();
 }
 
 void MainController::subscribeEvents() {

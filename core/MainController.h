@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +43,11 @@ public:
                                visio::Variant moreInfo);
     // True when a tool handled the command; the first tool that does ends the offer.
     bool offerCommand(std::string command);
+    // Runs the action now, or, while an event or a command is being handed to the tools
+    // (a tool may be inside its own call into Visio, which may send Visio's messages
+    // meanwhile), once the outermost of them has returned. The action may delete the
+    // controller. A later action replaces one still waiting.
+    void afterCallsReturn(std::function<void()> action);
 
     std::size_t toolCount() const { return tools_.size(); }
     DiagramTypeHolder* diagramTypeHolder() const { return diagramTypeHolder_.get(); }
@@ -54,6 +60,8 @@ private:
     void withdrawSubscriptions();
     void endToolRuns();
     void deleteTools();
+    void handToTools(int32_t eventCode, const visio::VObject& subject, visio::Variant moreInfo);
+    void leaveCall();
 
     // Before the tools, so that it outlives them.
     CellDisplays cellDisplays_;
@@ -72,4 +80,7 @@ private:
     // deleted no event may reach a tool.
     bool componentsStarted_ = false;
     bool stopping_ = false;
+    // How many events and commands are being handed to the tools, one inside another.
+    int callDepth_ = 0;
+    std::function<void()> afterCalls_;
 };

@@ -57,18 +57,30 @@ void SupportToolsAddon::offerRunArgument(const char* argument) {
 
 uint16_t SupportToolsAddon::onLoad(uint16_t wParam, void* lParam) {
     uint16_t answer = LibraryAddon::onLoad(wParam, lParam);
-    startUp();
+    afterControllerCalls(&SupportToolsAddon::startUp);
     return answer;
 }
 
 uint16_t SupportToolsAddon::onUnload(uint16_t wParam, void* lParam) {
-    shutDown();
+    afterControllerCalls(&SupportToolsAddon::shutDown);
     return LibraryAddon::onUnload(wParam, lParam);
 }
 
 uint16_t SupportToolsAddon::onShutdown(uint16_t wParam, void* lParam) {
-    shutDown();
+    afterControllerCalls(&SupportToolsAddon::shutDown);
     return LibraryAddon::onShutdown(wParam, lParam);
+}
+
+// Visio may send a message while a tool waits inside its own call into Visio (the
+// simulator's firing delay): deleting the controller then would free the tool under its
+// running code. The message is carried out once the tool's call has returned, as a
+// document closed during the wait is; the tools then end their runs as at any unload.
+void SupportToolsAddon::afterControllerCalls(void (SupportToolsAddon::*step)()) {
+    if (!controller_) {
+        (this->*step)();
+        return;
+    }
+    controller_->afterCallsReturn([this, step] { (this->*step)(); });
 }
 
 bool SupportToolsAddon::findVisio() {

@@ -42,6 +42,8 @@ public:
 
 private:
     bool findVisio();
+    // Runs the step now, or once the controller's calls under way have returned.
+    void afterControllerCalls(void (SupportToolsAddon::*step)());
     void offerRunArgument(const char* argument);
 
     // Before the controller, whose tools' windows live in it.

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/MainController.h"
@@ -189,6 +190,40 @@ TEST_F(EntryLibraryMessagesTest, UnloadAndShutDownLetEverythingGoAndMayBothArriv
     EXPECT_EQ(send(0x2001), 0);
     EXPECT_EQ(send(0x3005), 0);
     EXPECT_EQ(env.application().eventList().Count(), 0);
+}
+
+// Visio may send these messages while a tool is inside its own call into Visio (the
+// simulator waiting out its firing delay): the tools go once that call has returned, not
+// under it, and a load then starts anew.
+TEST_F(EntryLibraryMessagesTest, UnloadShutDownOrLoadDuringAToolsCallIntoVisioWaitsForItsReturn) {
+    for (uint16_t message : {uint16_t{0x2001}, uint16_t{0x3005}, uint16_t{0x2000}}) {
+        SCOPED_TRACE(message);
+        bool armed = false;
+        ToolFactory waiting = recordingTool("A", log);
+        waiting.create = [&, inner = waiting.create](ToolStartContext& context) {
+            std::unique_ptr<SupportTool> tool = inner(context);
+            static_cast<RecordingTool&>(*tool).onEvent = [&, log = log] {
+                if (!armed) return;
+                armed = false;
+                env.applicationWrapper().ExecuteLine("wait(1)");
+                log->push_back("A back from Visio");
+            };
+            return tool;
+        };
+        theAddon.setToolFactories(ToolFactoryList{waiting});
+        env.application().hooks().wait = [&] {
+            send(message, 0, message == 0x2000 ? asParam(&visioCallback) : nullptr);
+        };
+        startTools();
+        armed = true;
+        env.host.queueEvent(visio::visEvtCodeMarker, {});
+        env.host.pump();
+        std::vector<std::string> expected{"A event 4352", "A back from Visio", "A deleted"};
+        if (message == 0x2000) expected.push_back("A created");
+        EXPECT_EQ(*log, expected);
+        EXPECT_EQ(theAddon.controller() != nullptr, message == 0x2000);
+        env.application().hooks().wait = nullptr;
+    }
 }
 
 }  // namespace

@@ -21,6 +21,9 @@ bool RecordingTool::onCommand(std::string argument) {
 
 void RecordingTool::onVisioEvent(int32_t eventCode, const visio::VObject&, visio::Variant) {
     log_->push_back(name_ + " event " + std::to_string(eventCodeOf(eventCode)));
+    // A copy: the hook may outlive this tool when a fault deletes it under the call.
+    const std::function<void()> hook = onEvent;
+    if (hook) hook();
 }
 
 ToolFactory recordingTool(const std::string& name, std::shared_ptr<ToolLog> log,

@@ -36,6 +36,8 @@ public:
     const std::string& name() const { return name_; }
     // Runs in the destructor (to cause events while the tools go).
     std::function<void()> onDelete;
+    // Runs after each event is logged (to call into Visio while handling it).
+    std::function<void()> onEvent;
 
 private:
     std::string name_;
