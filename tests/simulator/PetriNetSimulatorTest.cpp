@@ -1,7 +1,7 @@
 // The simulator tool as its user meets it: the button beside the checker's, entering
 // and leaving with the page put back, saves, the run modes on the controls' toolbar,
 // the choice of what fires by selection, the shapes added meanwhile, and a document
-// closed while a tick waits.
+// closed or the add-on gone while a tick waits.
 #include "simulator/PetriNetSimulator.h"
 
 #include <gtest/gtest.h>
@@ -480,6 +480,19 @@ TEST_F(SimulatorTest, ADocumentClosedDuringTheWaitIsLeftAfterTheTick) {
     EXPECT_EQ(env.controls(), nullptr);
     env.host.pump();
     EXPECT_EQ(env.takeMarkers(), (std::vector<std::string>{kEntered, kLeft}));
+}
+
+// The add-on goes (unload, shut-down, a second load) while a tick waits: the tools go
+// once the tick has returned, and the run leaves nothing of its display in the drawing.
+TEST_F(SimulatorTest, TheAddonGoingDuringTheWaitEndsTheRunAfterTheTick) {
+    openAndEnter(chainNet());
+    env.application().hooks().wait = [&]() {
+        env.system.advanceTicks(1);
+        env.controller->afterCallsReturn([&] { env.controller.reset(); });
+    };
+    ASSERT_TRUE(env.pressControl(kAutoSim));
+    EXPECT_EQ(env.controller, nullptr);
+    EXPECT_EQ(SimulatorTestHost::drawingOf(*document), before);
 }
 
 }  // namespace
