@@ -143,6 +143,19 @@ void copy(Runner& r, const Runner::Arguments&) {
     listShapes(r, "copied shapes", selected(r));
 }
 
+void cut(Runner& r, const Runner::Arguments&) {
+    const std::vector<visio::ComRef<Shape>> shapes = selected(r);
+    if (shapes.empty()) return r.fail("no shape is selected");
+    if (!r.host().cutSelection()) {
+        const auto locked = std::find_if(shapes.begin(), shapes.end(),
+                                         [](const auto& shape) { return shape->isDeleteLocked(); });
+        const int32_t id = locked != shapes.end() ? (*locked)->id() : shapes.front()->id();
+        r.out() << "refused: shape " << id << " is locked against deletion\n";
+        return;
+    }
+    listShapes(r, "cut shapes", shapes);
+}
+
 void paste(Runner& r, const Runner::Arguments&) {
     if (!r.host().paste()) return r.fail("nothing to paste");
     listShapes(r, "pasted shapes", selected(r));
@@ -241,6 +254,8 @@ void addShapeToolCommands(Runner& runner) {
                  [&r](const Runner::Arguments& a) { type(r, a); });
     r.addCommand("copy", "copy   copy the selected shapes",
                  [&r](const Runner::Arguments& a) { copy(r, a); });
+    r.addCommand("cut", "cut   cut the selected shapes (copied, then deleted)",
+                 [&r](const Runner::Arguments& a) { cut(r, a); });
     r.addCommand("paste", "paste   paste the copied shapes onto the shown page",
                  [&r](const Runner::Arguments& a) { paste(r, a); });
     r.addCommand("duplicate", "duplicate   duplicate the selected shapes",

@@ -68,7 +68,7 @@ void DisplayCopies::onScope(int32_t scope) {
     nextAdded_ = 0;
     added_.clear();
     copyIDs_.clear();
-    if (scope == visio::visCmdUFEditCopy) {
+    if (scope == visio::visCmdUFEditCopy || scope == visio::visCmdUFEditCut) {
         clipboard_ = copiesOfSelection();
     } else if (scope == visio::visCmdUFEditDuplicate) {
         duplicated_ = copiesOfSelection();

@@ -1,6 +1,6 @@
 // A copy of a shape that a tool shows something in carries the display's formulas, and
 // no tool knows the copy: once the tool stops, the copy would keep them for good. The
-// originals are the shapes selected when the copy or duplicate command began; what
+// originals are the shapes selected when the copy, cut or duplicate command began; what
 // the user had beneath each display in their cells is noted then, and each copy the
 // command (or a later paste) adds gets it at once, before any tool hears of the copy.
 // A cell of the copy that no longer holds what its original showed is left alone.
@@ -74,7 +74,7 @@ private:
     // The shapes selected as the last selection change left them, and their page.
     visio::VPage selectionPage_;
     std::vector<int32_t> selection_;
-    // What the last copy put on the clipboard, and what the duplicate in progress copies.
+    // What the last copy or cut put on the clipboard, and what the duplicate in progress copies.
     Copied clipboard_;
     Copied duplicated_;
     // The copies the command in progress adds come from these, in order.

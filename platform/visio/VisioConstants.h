@@ -108,6 +108,7 @@ constexpr int16_t visCmdFileSaveAs = 1005;
 constexpr int16_t visCmdInsertPicture = 1007;
 constexpr int16_t visCmdTextEdit = 1214;
 // The Edit menu's commands on shapes, as their scope events name them.
+constexpr int16_t visCmdUFEditCut = 1020;
 constexpr int16_t visCmdUFEditCopy = 1021;
 constexpr int16_t visCmdUFEditPaste = 1022;
 constexpr int16_t visCmdUFEditDuplicate = 1024;

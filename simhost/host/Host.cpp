@@ -1,5 +1,7 @@
 #include "simhost/host/Host.h"
 
+#include <algorithm>
+
 #include "platform/visio/ApplicationLocator.h"
 #include "platform/visio/VisioConstants.h"
 #include "simhost/host/Addons.h"
@@ -22,6 +24,7 @@ namespace {
 constexpr int16_t kDrawingToolbarSet = 2;
 constexpr int16_t kWholeShape = 3;
 // The Edit menu's commands, by Visio's numbers (their scope IDs).
+constexpr int32_t kCutCommand = 1020;
 constexpr int32_t kCopyCommand = 1021;
 constexpr int32_t kPasteCommand = 1022;
 constexpr int32_t kDuplicateCommand = 1024;
@@ -178,14 +181,21 @@ visio::ComRef<Shape> Host::addShapeToGroup(Shape& group, const ShapeSpec& spec,
     return shape;
 }
 
-void Host::deleteShape(Shape& shape) {
-    Page* page = shape.page();
-    if (!page || shape.isDeleted() || shape.isSheetOnly() || shape.isDeleteLocked()) return;
+bool Host::canDelete(Shape& shape) {
+    return shape.page() && !shape.isDeleted() && !shape.isSheetOnly() && !shape.isDeleteLocked();
+}
+
+void Host::queueDelete(Shape& shape) {
     visio::ComRef<Shape> keep(&shape);
-    page->queueBeforeDelete(shape);
+    shape.page()->queueBeforeDelete(shape);
     application_->events().queueAction([keep]() {
         if (keep->page()) keep->page()->removeShape(*keep);
     });
+}
+
+void Host::deleteShape(Shape& shape) {
+    if (!canDelete(shape)) return;
+    queueDelete(shape);
     pump();
 }
 
@@ -267,6 +277,18 @@ bool Host::copySelection() {
     if (shapes.empty()) return false;
     queueScopeEvent(kCopyCommand, "0;Copy;0");
     clipboard_->copy(shapes);
+    pump();
+    return true;
+}
+
+bool Host::cutSelection() {
+    std::vector<Shape*> shapes = selectedShapes();
+    if (shapes.empty() ||
+        !std::all_of(shapes.begin(), shapes.end(), [](Shape* shape) { return canDelete(*shape); }))
+        return false;
+    queueScopeEvent(kCutCommand, "0;Cut;0");
+    clipboard_->copy(shapes);
+    for (Shape* shape : shapes) queueDelete(*shape);
     pump();
     return true;
 }

@@ -109,12 +109,15 @@ public:
     bool typeText(const std::string& text);
 
     // The Edit menu, each command beginning with its scope event (Visio's command
-    // number, ";0;" and its name). Copy puts the selected shapes on the clipboard; paste
+    // number, ";0;" and its name). Copy puts the selected shapes on the clipboard; cut
+    // puts them there and deletes them (their before-delete events), unless one of them
+    // is locked against deletion: then it changes nothing; paste
     // puts copies of them on the shown page where they were, duplicate copies of the
     // selected shapes beside them (a quarter inch right and down); the new shapes are
     // added (shape-added events) and become the selection. False when there was nothing
-    // to paste or to duplicate.
+    // to cut, paste or duplicate, or the cut was refused.
     bool copySelection();
+    bool cutSelection();
     bool paste();
     bool duplicateSelection();
 
@@ -151,6 +154,9 @@ private:
 
     // The selected shapes as the Edit menu takes them: sub-selected ones themselves.
     std::vector<Shape*> selectedShapes() const;
+    static bool canDelete(Shape& shape);
+    // The before-delete events and the removal, queued.
+    void queueDelete(Shape& shape);
     void addCopies(Page& page, const std::vector<visio::ComRef<Shape>>& copies);
 
     visio::ComRef<Application> application_;

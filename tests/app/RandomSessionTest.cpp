@@ -1,6 +1,6 @@
 // Random sessions as a user types them into qavhost: over each example drawing and over
 // random Petri nets, edits, saves, page turns, selections (the text input assistant's
-// prompts come and go), title block actions, drawings closed and shapes duplicated, copied
+// prompts come and go), title block actions, drawings closed and shapes duplicated, copied, cut
 // and pasted (onto the same page and another) while the consistency checker is started
 // and stopped and Petri nets are simulated (steps in every run mode, step back, reset,
 // selections, shapes added and the question answered, moves and texts that the
@@ -293,7 +293,9 @@ bool clearsSelectionFirst(const Session& session) {
     bool justSelected = false;
     for (const Step& step : session) {
         if (movesOn(step.line) && selecting) return false;
-        if ((step.line == "copy" || step.line == "duplicate") && !justSelected) return false;
+        if ((step.line == "copy" || step.line == "cut" || step.line == "duplicate") &&
+            !justSelected)
+            return false;
         if (step.line.rfind("select", 0) == 0) selecting = step.line != "select";
         if (addsCopies(step.line)) selecting = true;
         justSelected = step.line.rfind("select ", 0) == 0 ||
@@ -413,6 +415,9 @@ private:
             for (simhost::Shape* shape : page->allShapes())
                 if (test(*shape)) found.push_back(shape);
         return found;
+    }
+    std::vector<simhost::Shape*> everyShape() {
+        return shapes([](simhost::Shape&) { return true; });
     }
     std::vector<simhost::Shape*> onPage() {
         return shapes([](simhost::Shape& shape) { return !shape.group(); });
@@ -638,16 +643,18 @@ private:
         add("drawing 1");
     }
 
-    // Copies of one shape or two (members of groups among them): duplicated, or copied
-    // and pasted onto the same page or another one, or only copied, for a later paste. A
-    // single selected shape shows the text input assistant's prompts, which its copies
-    // are not to keep.
+    // Copies of one shape or two (members of groups among them): duplicated, or copied (or
+    // cut, but never out of a group, which would be left incomplete) and pasted onto the
+    // same page or another one, or only copied, for a later paste. A single selected shape
+    // shows the text input assistant's prompts, which its copies are not to keep.
     void addCopies() {
-        const std::vector<simhost::Shape*> chosen = someShapes();
+        const bool duplicate = pick(3) == 0;
+        const bool cut = !duplicate && pick(3) == 0;
+        const std::vector<simhost::Shape*> chosen = someShapes(cut ? onPage() : everyShape());
         if (chosen.empty()) return;
         add("select " + idsOf(chosen));
-        if (pick(3) == 0) return addCopy("duplicate");
-        add("copy");
+        if (duplicate) return addCopy("duplicate");
+        add(cut ? "cut" : "copy");
         if (pick(3) == 0) return;
         if (pick(2)) add(pick(3) ? "page " + number(1, 3) : "addpage");
         addCopy("paste");
@@ -656,9 +663,8 @@ private:
         add(line);
         selecting_ = true;
     }
-    // One shape of the shown page or two apart; none where it holds fewer.
-    std::vector<simhost::Shape*> someShapes() {
-        std::vector<simhost::Shape*> all = shapes([](simhost::Shape&) { return true; });
+    // One of the shapes or two apart; none where there are fewer.
+    std::vector<simhost::Shape*> someShapes(const std::vector<simhost::Shape*>& all) {
         if (all.size() < 2) return {};
         const size_t first = pick(all.size());
         if (pick(2)) return {all[first]};
@@ -676,7 +682,7 @@ private:
     // page, so that the run holds it and does not ask again. (Cancel Editing takes away a
     // copy that the play without the tools would have to find among its members.)
     void addAnsweredDuplicate() {
-        const std::vector<simhost::Shape*> chosen = someShapes();
+        const std::vector<simhost::Shape*> chosen = someShapes(everyShape());
         if (chosen.empty()) return;
         const bool restart = pick(2);
         add("select " + idsOf(chosen));
