@@ -128,4 +128,49 @@ void BM_HistoryMemory(benchmark::State& state) {
 
 BENCHMARK(BM_HistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// A net that recurses without end: one transition keeps its token and enters a stack
+// place at every step, so each marking's recursion stack is one deeper than the last.
+// The counters carry the heap the run's history holds after the given number of steps.
+void BM_RecursingHistoryMemory(benchmark::State& state) {
+    const auto steps = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        GEElementSet places;
+        GEElementSet transitions;
+        GEElementSet arcs;
+        auto* token = new GEPlace;
+        token->setID(1);
+        token->setMarking(1);
+        auto* stack = new GEPlace;
+        stack->setID(2);
+        stack->setStackPlace();
+        places.insert(token);
+        places.insert(stack);
+        auto* call = new GEGraphElement;
+        call->setID(3);
+        transitions.insert(call);
+        arcs.insert(new GEArc(token, {}, call));
+        arcs.insert(new GEArc(call, {}, token));
+        arcs.insert(new GEArc(call, {}, stack));
+        {
+            FiringEngine engine(&arcs, &transitions);
+            engine.pushMarking(InitialMarkingBuilder().buildInitialMarking(&places));
+            const std::vector<GEGraphElement*> firing{call};
+            const size_t before = heapInUse();
+            for (int32_t i = 0; i < steps; ++i) engine.fireTransitions(firing);
+            const size_t after = heapInUse();
+            state.counters["historyMB"] = static_cast<double>(after - before) / (1024.0 * 1024.0);
+            state.counters["bytesPerStep"] = static_cast<double>(after - before) / steps;
+        }
+        arcs.destroyElements();
+        transitions.destroyElements();
+        places.destroyElements();
+    }
+}
+
+BENCHMARK(BM_RecursingHistoryMemory)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace

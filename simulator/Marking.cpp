@@ -65,15 +65,15 @@ GEPlace* Marking::next() const {
 }
 
 void Marking::pushRecursion(GEPlace* stackPlace) {
-    recursion_.push_back(stackPlace);
+    recursion_.push(stackPlace);
 }
 
 void Marking::popRecursion() {
-    if (!recursion_.empty()) recursion_.pop_back();
+    recursion_.pop();
 }
 
 GEPlace* Marking::topRecursion() const {
-    return recursion_.empty() ? nullptr : recursion_.back();
+    return recursion_.top();
 }
 
 int32_t Marking::positionOf(const GEGraphElement* element) const {

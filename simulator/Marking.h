@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "simulator/PlaceOrder.h"
+#include "simulator/RecursionStack.h"
 #include "simulator/TokenCounts.h"
 
 class GEGraphElement;
@@ -19,7 +20,7 @@ class GEPlace;
 // Places are walked in the order they were inserted; a copy keeps that order. The walk
 // cursor is not part of the marking's state, so a marking held read-only may be walked
 // (one walk at a time). A place the marking does not hold has no tokens, and setting its
-// count does nothing.
+// count does nothing. Copies share their recursion stacks' common entries as well.
 class Marking {
 public:
     Marking() = default;
@@ -52,9 +53,9 @@ public:
     void popRecursion();
     // Null when the stack is empty.
     GEPlace* topRecursion() const;
-    int32_t recursionDepth() const { return static_cast<int32_t>(recursion_.size()); }
+    int32_t recursionDepth() const { return recursion_.depth(); }
     // Bottom first.
-    const std::vector<GEPlace*>& getRecursionStack() const { return recursion_; }
+    std::vector<GEPlace*> getRecursionStack() const { return recursion_.entries(); }
 
     // The same by position in the shared place order, for the firing engine.
     std::shared_ptr<const PlaceOrder> placeOrder() const { return places_; }
@@ -70,6 +71,6 @@ public:
 private:
     std::shared_ptr<PlaceOrder> places_;
     TokenCounts counts_;
-    std::vector<GEPlace*> recursion_;
+    RecursionStack recursion_;
     mutable int32_t cursor_ = 0;
 };

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "model/GEElementSet.h"
@@ -91,6 +92,46 @@ TEST(MarkingTest, RecursionStackAndCopies) {
     copy.copyFrom(emptyCopy);
     EXPECT_EQ(copy.recursionDepth(), 0);
     EXPECT_EQ(copy.tokens(places.list[1]), 0);
+}
+
+// Markings made from one another by copying and pushing or popping, as a run's history is,
+// each keep their own stack however the others change theirs afterwards.
+TEST(MarkingTest, CopiesKeepTheirOwnRecursionStacks) {
+    Places places;
+    std::mt19937 random(7);
+    std::vector<std::unique_ptr<Marking>> markings;
+    std::vector<std::vector<GEPlace*>> expected(1);
+    markings.push_back(std::make_unique<Marking>());
+    for (int32_t i = 0; i < 2000; ++i) {
+        const size_t from = std::uniform_int_distribution<size_t>(0, markings.size() - 1)(random);
+        markings.push_back(std::make_unique<Marking>(*markings[from]));
+        expected.push_back(expected[from]);
+        if (random() % 3 == 0) {
+            markings.back()->popRecursion();
+            if (!expected.back().empty()) expected.back().pop_back();
+        } else {
+            GEPlace* place = places.list[random() % places.list.size()];
+            markings.back()->pushRecursion(place);
+            expected.back().push_back(place);
+        }
+    }
+    for (size_t i = 0; i < markings.size(); ++i) {
+        ASSERT_EQ(markings[i]->getRecursionStack(), expected[i]) << i;
+        EXPECT_EQ(markings[i]->recursionDepth(), static_cast<int32_t>(expected[i].size()));
+        EXPECT_EQ(markings[i]->topRecursion(), expected[i].empty() ? nullptr : expected[i].back());
+    }
+}
+
+// A net that recurses without end reaches stacks far deeper than the call stack could
+// unwind entry by entry.
+TEST(MarkingTest, ADeepRecursionStackIsFreed) {
+    Places places;
+    auto marking = std::make_unique<Marking>();
+    for (int32_t i = 0; i < 1000000; ++i) marking->pushRecursion(places.list[3]);
+    Marking copy(*marking);
+    copy.popRecursion();
+    marking.reset();
+    EXPECT_EQ(copy.recursionDepth(), 999999);
 }
 
 TEST(MarkingTest, InitialMarkingHoldsEveryPlaceInSetOrder) {
