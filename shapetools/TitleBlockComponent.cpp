@@ -310,7 +310,11 @@ bool TitleBlockComponent::isOwnBackgroundPage(const visio::VPage& page) {
 }
 
 visio::VPage TitleBlockComponent::findBackgroundPage() {
-    visio::VPages pages = application_.ActiveDocument().Pages();
+    return findBackgroundPage(application_.ActiveDocument());
+}
+
+visio::VPage TitleBlockComponent::findBackgroundPage(const visio::VDocument& document) {
+    visio::VPages pages = document.Pages();
     const int16_t count = pages.Count();
     for (int16_t i = 1; i <= count; ++i) {
         visio::VPage page = pages.Item(i);
@@ -423,7 +427,7 @@ void TitleBlockComponent::setupNewPage(const visio::VPage& page) {
     visio::VShape sheet = page.PageSheet();
     for (const PageSetting& setting : kNewPageSettings)
         setCellFormulaForced(sheet, setting.cell, setting.formula);
-    visio::VPage background = findBackgroundPage();
+    visio::VPage background = findBackgroundPage(page.Document());
     if (!background.isEmpty() && page.BackPage().isEmpty()) page.SetBackPage(pageName(background));
 }
 

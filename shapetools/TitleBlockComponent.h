@@ -117,6 +117,8 @@ private:
     void runCommand(Command command, const std::string& runString);
     // The tool's first background page in the active document, or empty.
     visio::VPage findBackgroundPage();
+    // The same in the given document: a page may be added to a document not shown.
+    static visio::VPage findBackgroundPage(const visio::VDocument& document);
     // "Background", or the first of "Background-2", "Background-3", ... that no page of
     // the active document holds.
     std::string freeBackgroundPageName();

@@ -157,6 +157,19 @@ TEST(TitleBlockBackground, APageAddedBeforeTheBackgroundOnlyTakesTheGrid) {
     EXPECT_EQ(env.page("Background").pageSheet()->formula("DrawingScaleType"), "3");
 }
 
+// A page added to a drawing not shown goes behind that drawing's own background page:
+// the shown drawing has none.
+TEST(TitleBlockBackground, APageAddedToAnotherDrawingTakesThatDrawingsBackground) {
+    TitleBlockTestHost env;
+    simhost::Window& shown = env.window();
+    auto other = env.host.newDocument("Other.vsd", [](simhost::Document& d) {
+        d.addPage("Background")->setBackgroundQuietly(true);
+    });
+    env.host.activateWindow(shown);
+    auto added = env.host.addPage(*other, "Added");
+    EXPECT_EQ(added->backPage(), other->pageNamed("Background"));
+}
+
 TEST(TitleBlockBackground, RemovingTheBackgroundDetachesAtOnceAndDeletesWhenIdle) {
     TitleBlockTestHost env({"Page-1", "Page-2"});
     auto block = env.dropTitleBlock();
