@@ -91,29 +91,38 @@ visio::VPage lastBackPage(const visio::VPage& page, int pageCount) {
     return last;
 }
 
-// The tick of each entry of the menu, by its label.
-std::map<std::string, std::string> menuTicks(const visio::VShape& sheet) {
+// Takes the tool's own rows out of the page's menu and answers their ticks by label;
+// the rows the user added stay, in their order, with everything in them.
+std::map<std::string, std::string> removeOwnMenuRows(const visio::VShape& sheet,
+                                                     const std::string& separator) {
     std::map<std::string, std::string> ticks;
     const int16_t rows = sheet.RowCount(visio::visSectionAction);
-    for (int row = 1; row <= rows; ++row)
-        ticks[titleblock::getCellFormula(sheet, titleblock::actionCell("Menu", row))] =
+    for (int row = rows; row >= 1; --row) {
+        titleblock::MenuRow entry{
+            titleblock::getCellFormula(sheet, titleblock::actionCell("Action", row)),
+            titleblock::getCellFormula(sheet, titleblock::actionCell("Menu", row))};
+        if (!titleblock::isPageMenuRow(entry, separator)) continue;
+        ticks[entry.label] =
             titleblock::getCellFormula(sheet, titleblock::actionCell("Checked", row));
+        sheet.DeleteRow(visio::visSectionAction, static_cast<int16_t>(row - 1));
+    }
     return ticks;
 }
 
-// An entry the user ticked stays ticked where the new menu offers it again, so that
-// what the user hid stays hidden.
-void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuRow>& rows) {
+// The tool's rows go first, where the guards name them by number; the user's rows follow.
+// An entry the user ticked stays ticked where the new menu offers it again, so that what
+// the user hid stays hidden.
+void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuRow>& rows,
+                   const std::string& separator) {
     visio::VShape sheet = page.PageSheet();
     std::map<std::string, std::string> ticks;
-    if (sheet.SectionExists(visio::visSectionAction, 0) != 0) {
-        ticks = menuTicks(sheet);
-        sheet.DeleteSection(visio::visSectionAction);
-    }
-    sheet.AddSection(visio::visSectionAction);
+    if (sheet.SectionExists(visio::visSectionAction, 0) != 0)
+        ticks = removeOwnMenuRows(sheet, separator);
+    else
+        sheet.AddSection(visio::visSectionAction);
     const int count = static_cast<int>(rows.size());
     for (int row = 1; row <= count; ++row)
-        sheet.AddRow(visio::visSectionAction, static_cast<int16_t>(row), visio::visTagDefault);
+        sheet.AddRow(visio::visSectionAction, static_cast<int16_t>(row - 1), visio::visTagDefault);
     for (int row = 1; row <= count; ++row) {
         const titleblock::MenuRow& entry = rows[static_cast<size_t>(row - 1)];
         setCellFormula(sheet, titleblock::actionCell("Action", row), entry.action);
@@ -388,11 +397,11 @@ void TitleBlockComponent::assignBackgroundToAllPages() {
     }
 }
 void TitleBlockComponent::addTitleBlockPageActions(const visio::VPage& page) {
-    writePageMenu(page, titleblock::titleBlockPageMenu(currentListSeparator));
+    writePageMenu(page, titleblock::titleBlockPageMenu(currentListSeparator), currentListSeparator);
 }
 
 void TitleBlockComponent::addFramePageActions(const visio::VPage& page) {
-    writePageMenu(page, titleblock::framePageMenu(currentListSeparator));
+    writePageMenu(page, titleblock::framePageMenu(currentListSeparator), currentListSeparator);
 }
 
 // The menu that sends the command belongs to the background page, so that page is the

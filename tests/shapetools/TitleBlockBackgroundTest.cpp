@@ -122,22 +122,32 @@ TEST(TitleBlockBackground, AFrameAfterATitleBlockHidesBothBlocksWithItsMenu) {
 }
 
 // A block hidden from the menu stays hidden when a second block or a frame rebuilds the
-// menu: "Hide Title Block" stays ticked wherever the new menu has it.
-TEST(TitleBlockBackground, AHiddenBlockStaysHiddenWhenTheMenuIsRebuilt) {
+// menu: "Hide Title Block" stays ticked wherever the new menu has it. A row the user added
+// to the menu stays too, with its tick, after the tool's rows whose numbers the guards name.
+TEST(TitleBlockBackground, TheUsersTicksAndRowsOutliveARebuiltMenu) {
     TitleBlockTestHost env;
     auto block = env.dropTitleBlock();
     ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(block->id())));
     Page& background = env.page("Background");
-    ASSERT_TRUE(env.pick(*background.pageSheet(), 1));
+    Shape& sheet = *background.pageSheet();
+    ASSERT_TRUE(env.pick(sheet, 1));
+    sheet.AddRow(240, 2, 0);
+    env.host.setFormula(sheet, "Actions.Menu[3]", "\"Print Notes\"");
+    env.host.setFormula(sheet, "Actions.Checked[3]", "1");
     Shape* first = background.findShapeByName("title block");
     ASSERT_NE(first, nullptr);
     auto second = env.dropTitleBlock();
     ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(second->id())));
     EXPECT_NE(part(*first, 3)->number("HideText"), 0);
+    EXPECT_EQ(sheet.formula("Actions.Menu[3]"), "\"Print Notes\"");
     auto frame = env.dropFrame();
     ASSERT_TRUE(env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id())));
     EXPECT_NE(part(*first, 3)->number("HideText"), 0);
     EXPECT_TRUE(drawn(env.page("Page-1"), "Drawing"));
+    EXPECT_EQ(menuRows(background), 5);
+    EXPECT_EQ(sheet.formula("Actions.Menu[3]"), "\"Hide Title Block\"");
+    EXPECT_EQ(sheet.formula("Actions.Menu[5]"), "\"Print Notes\"");
+    EXPECT_EQ(sheet.formula("Actions.Checked[5]"), "1");
 }
 
 // Pages added after the background page exists, and size changes, are played in the
