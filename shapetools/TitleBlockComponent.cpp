@@ -210,7 +210,7 @@ void TitleBlockComponent::onVisioEvent(int32_t eventCode, const visio::VObject& 
             setupNewPage(subject.as<visio::VPage>());
             break;
         case visio::visEvtCodePageChanged:
-            syncBackgroundPageSize();
+            syncBackgroundPageSize(documentOf(subject.as<visio::VPage>()));
             break;
         case visio::visEvtCodeNoEventsPending:
             if (deletePending_) deletePendingBackgroundPage();
@@ -436,14 +436,19 @@ void TitleBlockComponent::setupNewPage(const visio::VPage& page) {
     visio::VShape sheet = page.PageSheet();
     for (const PageSetting& setting : kNewPageSettings)
         setCellFormulaForced(sheet, setting.cell, setting.formula);
-    visio::VPage background = findBackgroundPage(page.Document());
+    visio::VPage background = findBackgroundPage(documentOf(page));
     if (!background.isEmpty() && page.BackPage().isEmpty()) page.SetBackPage(pageName(background));
 }
 
-void TitleBlockComponent::syncBackgroundPageSize() {
-    visio::VPage background = findBackgroundPage();
+visio::VDocument TitleBlockComponent::documentOf(const visio::VPage& page) {
+    visio::VDocument document = page.Document();
+    return document.isEmpty() ? application_.ActiveDocument() : document;
+}
+
+void TitleBlockComponent::syncBackgroundPageSize(const visio::VDocument& document) {
+    visio::VPage background = findBackgroundPage(document);
     if (background.isEmpty()) return;
-    visio::VShape source = application_.ActiveDocument().Pages().Item(1).PageSheet();
+    visio::VShape source = document.Pages().Item(1).PageSheet();
     visio::VShape target = background.PageSheet();
     for (const char* cell : kPageSizeCells)
         setCellFormulaForced(target, cell, titleblock::getCellFormula(source, cell));

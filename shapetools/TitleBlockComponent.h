@@ -70,7 +70,9 @@ public:
     // Grid and rulers of a new page, and the background page behind it.
     void setupNewPage(const visio::VPage& page);
     // The background page takes the size and scale of the document's first page.
-    void syncBackgroundPageSize();
+    void syncBackgroundPageSize(const visio::VDocument& document);
+    // The drawing a page belongs to; the drawing shown when the page names none.
+    visio::VDocument documentOf(const visio::VPage& page);
     bool hasBackgroundPage();
     // The tool uses, moves blocks to and deletes only a page of its own: a background
     // page named "Background" (as every drawing made before names it), or a background

@@ -167,9 +167,9 @@ TEST(TitleBlockBackground, APageAddedBeforeTheBackgroundOnlyTakesTheGrid) {
     EXPECT_EQ(env.page("Background").pageSheet()->formula("DrawingScaleType"), "3");
 }
 
-// A page added to a drawing not shown goes behind that drawing's own background page:
-// the shown drawing has none.
-TEST(TitleBlockBackground, APageAddedToAnotherDrawingTakesThatDrawingsBackground) {
+// A drawing not shown keeps to its own background page: a page added to it goes behind
+// it, and it takes that drawing's first page's size. The shown drawing has none.
+TEST(TitleBlockBackground, AnotherDrawingsPagesKeepToThatDrawingsBackground) {
     TitleBlockTestHost env;
     simhost::Window& shown = env.window();
     auto other = env.host.newDocument("Other.vsd", [](simhost::Document& d) {
@@ -178,6 +178,8 @@ TEST(TitleBlockBackground, APageAddedToAnotherDrawingTakesThatDrawingsBackground
     env.host.activateWindow(shown);
     auto added = env.host.addPage(*other, "Added");
     EXPECT_EQ(added->backPage(), other->pageNamed("Background"));
+    env.host.setFormula(*other->page(1)->pageSheet(), "PageWidth", "11 in");
+    EXPECT_EQ(other->pageNamed("Background")->pageSheet()->formula("PageWidth"), "11 in");
 }
 
 TEST(TitleBlockBackground, RemovingTheBackgroundDetachesAtOnceAndDeletesWhenIdle) {
