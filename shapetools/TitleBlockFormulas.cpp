@@ -79,9 +79,11 @@ bool isPageMenuRow(const MenuRow& row, const std::string& sep) {
     const auto written = [&](const MenuRow& own) {
         return bare(own.action) == bare(row.action) && bare(own.label) == bare(row.label);
     };
-    for (const auto& menu : {titleBlockPageMenu(sep), framePageMenu(sep)})
-        for (const MenuRow& own : menu)
-            if (written(own)) return true;
+    // A drawing made under another list separator holds the rows written with that one.
+    for (const std::string& separator : {sep, std::string(","), std::string(";")})
+        for (const auto& menu : {titleBlockPageMenu(separator), framePageMenu(separator)})
+            for (const MenuRow& own : menu)
+                if (written(own)) return true;
     return false;
 }
 

@@ -33,8 +33,8 @@ std::vector<MenuRow> framePageMenu(const std::string& separator);
 bool isRemoveBackgroundAction(const std::string& actionFormula);
 
 // Whether a row of the background page's menu is one the tool writes there: the remove
-// row, or a hide row with the tool's label and its own toggle. Formulas compare with or
-// without their leading "=".
+// row, or a hide row with the tool's label and its own toggle, written with the given
+// separator or with "," or ";". Formulas compare with or without their leading "=".
 bool isPageMenuRow(const MenuRow& row, const std::string& separator);
 
 // The logo picture's menu rows 2 to 4: delete, make proportional, stretch. Each sends

@@ -3,6 +3,7 @@
 // new and changed pages, and the background's removal.
 #include <gtest/gtest.h>
 
+#include "shapetools/TitleBlockFormulas.h"
 #include "simhost/host/Document.h"
 #include "simhost/render/SceneBuilder.h"
 #include "tests/shapetools/TitleBlockTestHost.h"
@@ -148,6 +149,26 @@ TEST(TitleBlockBackground, TheUsersTicksAndRowsOutliveARebuiltMenu) {
     EXPECT_EQ(sheet.formula("Actions.Menu[3]"), "\"Hide Title Block\"");
     EXPECT_EQ(sheet.formula("Actions.Menu[5]"), "\"Print Notes\"");
     EXPECT_EQ(sheet.formula("Actions.Checked[5]"), "1");
+}
+
+// A drawing whose menu was written under another list separator: the tool's rows are
+// still the tool's, rewritten once, and what they hid stays hidden.
+TEST(TitleBlockBackground, AMenuWrittenUnderAnotherSeparatorIsRebuiltWithItsTicks) {
+    TitleBlockTestHost env({"Page-1", "Background"}, ";");
+    Page& background = env.page("Background");
+    background.setBackgroundQuietly(true);
+    Shape& sheet = *background.pageSheet();
+    const auto written = titleblock::titleBlockPageMenu(",");
+    for (int row = 1; row <= 2; ++row) {
+        sheet.AddRow(240, static_cast<int16_t>(row - 1), 0);
+        env.host.setFormula(sheet, titleblock::actionCell("Action", row), written[row - 1].action);
+        env.host.setFormula(sheet, titleblock::actionCell("Menu", row), written[row - 1].label);
+    }
+    env.host.setFormula(sheet, "Actions.Checked", "TRUE");
+    auto frame = env.dropFrame();
+    ASSERT_TRUE(env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id())));
+    EXPECT_EQ(menuRows(background), 4);
+    EXPECT_EQ(sheet.formula("Actions.Checked[3]"), "TRUE");
 }
 
 // Pages added after the background page exists, and size changes, are played in the
