@@ -411,12 +411,17 @@ void TitleBlockComponent::removeBackground() {
     visio::VPage shown = application_.ActivePage();
     visio::VPage background = isOwnBackgroundPage(shown) ? shown : findBackgroundPage();
     if (background.isEmpty()) return;
+    // A page the user put behind the tool's page stays behind the pages in front of it.
+    const visio::VPage behind = background.BackPage();
     visio::VPages pages = application_.ActiveDocument().Pages();
     const int16_t count = pages.Count();
     for (int16_t i = 1; i <= count; ++i) {
         visio::VPage page = pages.Item(i);
         visio::VPage back = page.BackPage();
-        if (samePage(back, background)) page.SetBackPage("");
+        if (!samePage(back, background)) continue;
+        const bool keepsBehind =
+            !behind.isEmpty() && !samePage(behind, page) && !samePage(behind, background);
+        page.SetBackPage(keepsBehind ? pageName(behind) : std::string());
     }
     // The page goes once Visio has finished with the menu.
     pageToDelete_ = background;

@@ -274,11 +274,14 @@ TEST(TitleBlockBackground, AForegroundPageNamedBackgroundIsNeverTheToolsPage) {
 }
 
 // A page the user put a background page behind keeps it: the tool's page goes behind
-// the end of its chain, and its removal leaves the user's chain as it was.
+// the end of its chain, and its removal leaves the user's chain as it was, closed over
+// the gap where the user put a page of their own behind the tool's.
 TEST(TitleBlockBackground, TheUsersBackgroundPagesStayInFrontOfTheNewOne) {
-    TitleBlockTestHost env({"Page-1", "Page-2", "Back"});
+    TitleBlockTestHost env({"Page-1", "Page-2", "Back", "Rear"});
     Page& back = env.page("Back");
     back.setBackgroundQuietly(true);
+    Page& rear = env.page("Rear");
+    rear.setBackgroundQuietly(true);
     env.page("Page-1").setBackPageQuietly(&back);
     env.show("Back");
     env.dropTitleBlock();  // the user's own drawing behind Page-1
@@ -292,10 +295,12 @@ TEST(TitleBlockBackground, TheUsersBackgroundPagesStayInFrontOfTheNewOne) {
     EXPECT_EQ(drawnTexts(env.page("Page-1")).size(), 2 * drawnTexts(own).size());
 
     env.show("Background");
+    own.setBackPageQuietly(&rear);
     ASSERT_TRUE(env.run("SINK=DELBGR"));
     EXPECT_EQ(env.page("Page-1").backPage(), &back);
-    EXPECT_EQ(back.backPage(), nullptr);
-    EXPECT_EQ(env.page("Page-2").backPage(), nullptr);
+    EXPECT_EQ(back.backPage(), &rear);
+    EXPECT_EQ(env.page("Page-2").backPage(), &rear);
+    EXPECT_EQ(rear.backPage(), nullptr);
 }
 
 TEST(TitleBlockBackground, APageNamedInAnotherCaseIsNoBackgroundPage) {
