@@ -64,8 +64,8 @@ public:
     // --- Title block, frame and background page
     void insertTitleBlock(int32_t shapeId);
     void insertFrameAndTitleBlock(int32_t shapeId);
-    // Detaches the tool's background page from every page now; that page goes at the
-    // next idle event.
+    // Detaches the tool's background page from every page now (what the user put behind
+    // it takes its place); that page goes at the next idle event.
     void removeBackground();
     // Grid and rulers of a new page, and the background page behind it.
     void setupNewPage(const visio::VPage& page);
@@ -81,7 +81,8 @@ public:
     static bool isOwnBackgroundPage(const visio::VPage& page);
     // The new background page (the last page) stands behind every other page.
     void assignBackgroundToAllPages();
-    // The background page's shortcut menu for a title block (two rows) or a frame (four).
+    // The background page's shortcut menu for a title block (two rows) or a frame (four)
+    // first; the rows the user added follow them.
     void addTitleBlockPageActions(const visio::VPage& page);
     void addFramePageActions(const visio::VPage& page);
 
