@@ -91,29 +91,38 @@ visio::VPage lastBackPage(const visio::VPage& page, int pageCount) {
     return last;
 }
 
-// The tick of each entry of the menu, by its label.
-std::map<std::string, std::string> menuTicks(const visio::VShape& sheet) {
+// Takes the tool's own rows out of the page's menu and answers their ticks by label;
+// the rows the user added stay, in their order, with everything in them.
+std::map<std::string, std::string> removeOwnMenuRows(const visio::VShape& sheet,
+                                                     const std::string& separator) {
     std::map<std::string, std::string> ticks;
     const int16_t rows = sheet.RowCount(visio::visSectionAction);
-    for (int row = 1; row <= rows; ++row)
-        ticks[titleblock::getCellFormula(sheet, titleblock::actionCell("Menu", row))] =
+    for (int row = rows; row >= 1; --row) {
+        titleblock::MenuRow entry{
+            titleblock::getCellFormula(sheet, titleblock::actionCell("Action", row)),
+            titleblock::getCellFormula(sheet, titleblock::actionCell("Menu", row))};
+        if (!titleblock::isPageMenuRow(entry, separator)) continue;
+        ticks[entry.label] =
             titleblock::getCellFormula(sheet, titleblock::actionCell("Checked", row));
+        sheet.DeleteRow(visio::visSectionAction, static_cast<int16_t>(row - 1));
+    }
     return ticks;
 }
 
-// An entry the user ticked stays ticked where the new menu offers it again, so that
-// what the user hid stays hidden.
-void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuRow>& rows) {
+// The tool's rows go first, where the guards name them by number; the user's rows follow.
+// An entry the user ticked stays ticked where the new menu offers it again, so that what
+// the user hid stays hidden.
+void writePageMenu(const visio::VPage& page, const std::vector<titleblock::MenuRow>& rows,
+                   const std::string& separator) {
     visio::VShape sheet = page.PageSheet();
     std::map<std::string, std::string> ticks;
-    if (sheet.SectionExists(visio::visSectionAction, 0) != 0) {
-        ticks = menuTicks(sheet);
-        sheet.DeleteSection(visio::visSectionAction);
-    }
-    sheet.AddSection(visio::visSectionAction);
+    if (sheet.SectionExists(visio::visSectionAction, 0) != 0)
+        ticks = removeOwnMenuRows(sheet, separator);
+    else
+        sheet.AddSection(visio::visSectionAction);
     const int count = static_cast<int>(rows.size());
     for (int row = 1; row <= count; ++row)
-        sheet.AddRow(visio::visSectionAction, static_cast<int16_t>(row), visio::visTagDefault);
+        sheet.AddRow(visio::visSectionAction, static_cast<int16_t>(row - 1), visio::visTagDefault);
     for (int row = 1; row <= count; ++row) {
         const titleblock::MenuRow& entry = rows[static_cast<size_t>(row - 1)];
         setCellFormula(sheet, titleblock::actionCell("Action", row), entry.action);
@@ -201,7 +210,7 @@ void TitleBlockComponent::onVisioEvent(int32_t eventCode, const visio::VObject& 
             setupNewPage(subject.as<visio::VPage>());
             break;
         case visio::visEvtCodePageChanged:
-            syncBackgroundPageSize();
+            syncBackgroundPageSize(documentOf(subject.as<visio::VPage>()));
             break;
         case visio::visEvtCodeNoEventsPending:
             if (deletePending_) deletePendingBackgroundPage();
@@ -310,7 +319,11 @@ bool TitleBlockComponent::isOwnBackgroundPage(const visio::VPage& page) {
 }
 
 visio::VPage TitleBlockComponent::findBackgroundPage() {
-    visio::VPages pages = application_.ActiveDocument().Pages();
+    return findBackgroundPage(application_.ActiveDocument());
+}
+
+visio::VPage TitleBlockComponent::findBackgroundPage(const visio::VDocument& document) {
+    visio::VPages pages = document.Pages();
     const int16_t count = pages.Count();
     for (int16_t i = 1; i <= count; ++i) {
         visio::VPage page = pages.Item(i);
@@ -384,11 +397,11 @@ void TitleBlockComponent::assignBackgroundToAllPages() {
     }
 }
 void TitleBlockComponent::addTitleBlockPageActions(const visio::VPage& page) {
-    writePageMenu(page, titleblock::titleBlockPageMenu(currentListSeparator));
+    writePageMenu(page, titleblock::titleBlockPageMenu(currentListSeparator), currentListSeparator);
 }
 
 void TitleBlockComponent::addFramePageActions(const visio::VPage& page) {
-    writePageMenu(page, titleblock::framePageMenu(currentListSeparator));
+    writePageMenu(page, titleblock::framePageMenu(currentListSeparator), currentListSeparator);
 }
 
 // The menu that sends the command belongs to the background page, so that page is the
@@ -398,12 +411,17 @@ void TitleBlockComponent::removeBackground() {
     visio::VPage shown = application_.ActivePage();
     visio::VPage background = isOwnBackgroundPage(shown) ? shown : findBackgroundPage();
     if (background.isEmpty()) return;
+    // A page the user put behind the tool's page stays behind the pages in front of it.
+    const visio::VPage behind = background.BackPage();
     visio::VPages pages = application_.ActiveDocument().Pages();
     const int16_t count = pages.Count();
     for (int16_t i = 1; i <= count; ++i) {
         visio::VPage page = pages.Item(i);
         visio::VPage back = page.BackPage();
-        if (samePage(back, background)) page.SetBackPage("");
+        if (!samePage(back, background)) continue;
+        const bool keepsBehind =
+            !behind.isEmpty() && !samePage(behind, page) && !samePage(behind, background);
+        page.SetBackPage(keepsBehind ? pageName(behind) : std::string());
     }
     // The page goes once Visio has finished with the menu.
     pageToDelete_ = background;
@@ -423,14 +441,19 @@ void TitleBlockComponent::setupNewPage(const visio::VPage& page) {
     visio::VShape sheet = page.PageSheet();
     for (const PageSetting& setting : kNewPageSettings)
         setCellFormulaForced(sheet, setting.cell, setting.formula);
-    visio::VPage background = findBackgroundPage();
+    visio::VPage background = findBackgroundPage(documentOf(page));
     if (!background.isEmpty() && page.BackPage().isEmpty()) page.SetBackPage(pageName(background));
 }
 
-void TitleBlockComponent::syncBackgroundPageSize() {
-    visio::VPage background = findBackgroundPage();
+visio::VDocument TitleBlockComponent::documentOf(const visio::VPage& page) {
+    visio::VDocument document = page.Document();
+    return document.isEmpty() ? application_.ActiveDocument() : document;
+}
+
+void TitleBlockComponent::syncBackgroundPageSize(const visio::VDocument& document) {
+    visio::VPage background = findBackgroundPage(document);
     if (background.isEmpty()) return;
-    visio::VShape source = application_.ActiveDocument().Pages().Item(1).PageSheet();
+    visio::VShape source = document.Pages().Item(1).PageSheet();
     visio::VShape target = background.PageSheet();
     for (const char* cell : kPageSizeCells)
         setCellFormulaForced(target, cell, titleblock::getCellFormula(source, cell));

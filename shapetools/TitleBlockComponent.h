@@ -64,13 +64,15 @@ public:
     // --- Title block, frame and background page
     void insertTitleBlock(int32_t shapeId);
     void insertFrameAndTitleBlock(int32_t shapeId);
-    // Detaches the tool's background page from every page now; that page goes at the
-    // next idle event.
+    // Detaches the tool's background page from every page now (what the user put behind
+    // it takes its place); that page goes at the next idle event.
     void removeBackground();
     // Grid and rulers of a new page, and the background page behind it.
     void setupNewPage(const visio::VPage& page);
     // The background page takes the size and scale of the document's first page.
-    void syncBackgroundPageSize();
+    void syncBackgroundPageSize(const visio::VDocument& document);
+    // The drawing a page belongs to; the drawing shown when the page names none.
+    visio::VDocument documentOf(const visio::VPage& page);
     bool hasBackgroundPage();
     // The tool uses, moves blocks to and deletes only a page of its own: a background
     // page named "Background" (as every drawing made before names it), or a background
@@ -79,7 +81,8 @@ public:
     static bool isOwnBackgroundPage(const visio::VPage& page);
     // The new background page (the last page) stands behind every other page.
     void assignBackgroundToAllPages();
-    // The background page's shortcut menu for a title block (two rows) or a frame (four).
+    // The background page's shortcut menu for a title block (two rows) or a frame (four)
+    // first; the rows the user added follow them.
     void addTitleBlockPageActions(const visio::VPage& page);
     void addFramePageActions(const visio::VPage& page);
 
@@ -117,6 +120,8 @@ private:
     void runCommand(Command command, const std::string& runString);
     // The tool's first background page in the active document, or empty.
     visio::VPage findBackgroundPage();
+    // The same in the given document: a page may be added to a document not shown.
+    static visio::VPage findBackgroundPage(const visio::VDocument& document);
     // "Background", or the first of "Background-2", "Background-3", ... that no page of
     // the active document holds.
     std::string freeBackgroundPageName();

@@ -71,6 +71,22 @@ std::vector<MenuRow> framePageMenu(const std::string& sep) {
             {runAddonAction(kRemoveBackgroundCommand, sep), quotedLabel("_Remove Background")}};
 }
 
+bool isPageMenuRow(const MenuRow& row, const std::string& sep) {
+    if (isRemoveBackgroundAction(row.action)) return true;
+    const auto bare = [](const std::string& formula) {
+        return formula.empty() || formula[0] != '=' ? formula : formula.substr(1);
+    };
+    const auto written = [&](const MenuRow& own) {
+        return bare(own.action) == bare(row.action) && bare(own.label) == bare(row.label);
+    };
+    // A drawing made under another list separator holds the rows written with that one.
+    for (const std::string& separator : {sep, std::string(","), std::string(";")})
+        for (const auto& menu : {titleBlockPageMenu(separator), framePageMenu(separator)})
+            for (const MenuRow& own : menu)
+                if (written(own)) return true;
+    return false;
+}
+
 std::vector<MenuRow> logoPictureMenu(const std::string& sep) {
     return {{runAddonForShapeAction(kDeleteLogoCommand, sep), quotedLabel("Delete Picture")},
             {runAddonForShapeAction("LOGOPS", sep), quotedLabel("_Make Proportional")},

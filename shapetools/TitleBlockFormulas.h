@@ -32,6 +32,11 @@ std::vector<MenuRow> framePageMenu(const std::string& separator);
 // Whether an action formula is the background page's "_Remove Background" row.
 bool isRemoveBackgroundAction(const std::string& actionFormula);
 
+// Whether a row of the background page's menu is one the tool writes there: the remove
+// row, or a hide row with the tool's label and its own toggle, written with the given
+// separator or with "," or ";". Formulas compare with or without their leading "=".
+bool isPageMenuRow(const MenuRow& row, const std::string& separator);
+
 // The logo picture's menu rows 2 to 4: delete, make proportional, stretch. Each sends
 // the ID of the shape it belongs to, so that it acts on that picture.
 std::vector<MenuRow> logoPictureMenu(const std::string& separator);

@@ -3,6 +3,7 @@
 // new and changed pages, and the background's removal.
 #include <gtest/gtest.h>
 
+#include "shapetools/TitleBlockFormulas.h"
 #include "simhost/host/Document.h"
 #include "simhost/render/SceneBuilder.h"
 #include "tests/shapetools/TitleBlockTestHost.h"
@@ -122,22 +123,52 @@ TEST(TitleBlockBackground, AFrameAfterATitleBlockHidesBothBlocksWithItsMenu) {
 }
 
 // A block hidden from the menu stays hidden when a second block or a frame rebuilds the
-// menu: "Hide Title Block" stays ticked wherever the new menu has it.
-TEST(TitleBlockBackground, AHiddenBlockStaysHiddenWhenTheMenuIsRebuilt) {
+// menu: "Hide Title Block" stays ticked wherever the new menu has it. A row the user added
+// to the menu stays too, with its tick, after the tool's rows whose numbers the guards name.
+TEST(TitleBlockBackground, TheUsersTicksAndRowsOutliveARebuiltMenu) {
     TitleBlockTestHost env;
     auto block = env.dropTitleBlock();
     ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(block->id())));
     Page& background = env.page("Background");
-    ASSERT_TRUE(env.pick(*background.pageSheet(), 1));
+    Shape& sheet = *background.pageSheet();
+    ASSERT_TRUE(env.pick(sheet, 1));
+    sheet.AddRow(240, 2, 0);
+    env.host.setFormula(sheet, "Actions.Menu[3]", "\"Print Notes\"");
+    env.host.setFormula(sheet, "Actions.Checked[3]", "1");
     Shape* first = background.findShapeByName("title block");
     ASSERT_NE(first, nullptr);
     auto second = env.dropTitleBlock();
     ASSERT_TRUE(env.run("SINK=TITLEB Sheet." + std::to_string(second->id())));
     EXPECT_NE(part(*first, 3)->number("HideText"), 0);
+    EXPECT_EQ(sheet.formula("Actions.Menu[3]"), "\"Print Notes\"");
     auto frame = env.dropFrame();
     ASSERT_TRUE(env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id())));
     EXPECT_NE(part(*first, 3)->number("HideText"), 0);
     EXPECT_TRUE(drawn(env.page("Page-1"), "Drawing"));
+    EXPECT_EQ(menuRows(background), 5);
+    EXPECT_EQ(sheet.formula("Actions.Menu[3]"), "\"Hide Title Block\"");
+    EXPECT_EQ(sheet.formula("Actions.Menu[5]"), "\"Print Notes\"");
+    EXPECT_EQ(sheet.formula("Actions.Checked[5]"), "1");
+}
+
+// A drawing whose menu was written under another list separator: the tool's rows are
+// still the tool's, rewritten once, and what they hid stays hidden.
+TEST(TitleBlockBackground, AMenuWrittenUnderAnotherSeparatorIsRebuiltWithItsTicks) {
+    TitleBlockTestHost env({"Page-1", "Background"}, ";");
+    Page& background = env.page("Background");
+    background.setBackgroundQuietly(true);
+    Shape& sheet = *background.pageSheet();
+    const auto written = titleblock::titleBlockPageMenu(",");
+    for (int row = 1; row <= 2; ++row) {
+        sheet.AddRow(240, static_cast<int16_t>(row - 1), 0);
+        env.host.setFormula(sheet, titleblock::actionCell("Action", row), written[row - 1].action);
+        env.host.setFormula(sheet, titleblock::actionCell("Menu", row), written[row - 1].label);
+    }
+    env.host.setFormula(sheet, "Actions.Checked", "TRUE");
+    auto frame = env.dropFrame();
+    ASSERT_TRUE(env.run("SINK=FBLOCK Sheet." + std::to_string(frame->id())));
+    EXPECT_EQ(menuRows(background), 4);
+    EXPECT_EQ(sheet.formula("Actions.Checked[3]"), "TRUE");
 }
 
 // Pages added after the background page exists, and size changes, are played in the
@@ -155,6 +186,21 @@ TEST(TitleBlockBackground, APageAddedBeforeTheBackgroundOnlyTakesTheGrid) {
     env.run("SINK=TITLEB Sheet." + std::to_string(block->id()));
     EXPECT_EQ(early->backPage(), &env.page("Background"));
     EXPECT_EQ(env.page("Background").pageSheet()->formula("DrawingScaleType"), "3");
+}
+
+// A drawing not shown keeps to its own background page: a page added to it goes behind
+// it, and it takes that drawing's first page's size. The shown drawing has none.
+TEST(TitleBlockBackground, AnotherDrawingsPagesKeepToThatDrawingsBackground) {
+    TitleBlockTestHost env;
+    simhost::Window& shown = env.window();
+    auto other = env.host.newDocument("Other.vsd", [](simhost::Document& d) {
+        d.addPage("Background")->setBackgroundQuietly(true);
+    });
+    env.host.activateWindow(shown);
+    auto added = env.host.addPage(*other, "Added");
+    EXPECT_EQ(added->backPage(), other->pageNamed("Background"));
+    env.host.setFormula(*other->page(1)->pageSheet(), "PageWidth", "11 in");
+    EXPECT_EQ(other->pageNamed("Background")->pageSheet()->formula("PageWidth"), "11 in");
 }
 
 TEST(TitleBlockBackground, RemovingTheBackgroundDetachesAtOnceAndDeletesWhenIdle) {
@@ -228,11 +274,14 @@ TEST(TitleBlockBackground, AForegroundPageNamedBackgroundIsNeverTheToolsPage) {
 }
 
 // A page the user put a background page behind keeps it: the tool's page goes behind
-// the end of its chain, and its removal leaves the user's chain as it was.
+// the end of its chain, and its removal leaves the user's chain as it was, closed over
+// the gap where the user put a page of their own behind the tool's.
 TEST(TitleBlockBackground, TheUsersBackgroundPagesStayInFrontOfTheNewOne) {
-    TitleBlockTestHost env({"Page-1", "Page-2", "Back"});
+    TitleBlockTestHost env({"Page-1", "Page-2", "Back", "Rear"});
     Page& back = env.page("Back");
     back.setBackgroundQuietly(true);
+    Page& rear = env.page("Rear");
+    rear.setBackgroundQuietly(true);
     env.page("Page-1").setBackPageQuietly(&back);
     env.show("Back");
     env.dropTitleBlock();  // the user's own drawing behind Page-1
@@ -246,10 +295,12 @@ TEST(TitleBlockBackground, TheUsersBackgroundPagesStayInFrontOfTheNewOne) {
     EXPECT_EQ(drawnTexts(env.page("Page-1")).size(), 2 * drawnTexts(own).size());
 
     env.show("Background");
+    own.setBackPageQuietly(&rear);
     ASSERT_TRUE(env.run("SINK=DELBGR"));
     EXPECT_EQ(env.page("Page-1").backPage(), &back);
-    EXPECT_EQ(back.backPage(), nullptr);
-    EXPECT_EQ(env.page("Page-2").backPage(), nullptr);
+    EXPECT_EQ(back.backPage(), &rear);
+    EXPECT_EQ(env.page("Page-2").backPage(), &rear);
+    EXPECT_EQ(rear.backPage(), nullptr);
 }
 
 TEST(TitleBlockBackground, APageNamedInAnotherCaseIsNoBackgroundPage) {
