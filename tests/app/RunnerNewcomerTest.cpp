@@ -73,8 +73,7 @@ TEST_F(RunnerNewcomerTest, TheAddonLoadsOnceAndAHiddenToolbarIsNotClicked) {
 
     // Letting it go names the library as loading it did.
     EXPECT_EQ(play({"shutdown", "unload"}),
-              "> shutdown\nshut down <bin>/QAVSupportTools.so\n"
-              "> unload\nunloaded <bin>/QAVSupportTools.so\n");
+              "> shutdown\nshut down " + library + "\n> unload\nunloaded " + library + "\n");
 }
 
 TEST_F(RunnerNewcomerTest, PathsOfEveryCommandAreTakenAndShownAlike) {
