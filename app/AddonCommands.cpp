@@ -288,7 +288,8 @@ void addAddonCommands(Runner& runner) {
                  [&r](const Runner::Arguments& a) { run(r, a); });
     r.addCommand("idle", "idle [N]   let Visio become idle N times (default 1)",
                  [&r](const Runner::Arguments& a) { idle(r, a); });
-    r.addCommand("select", "select [ID...]   select these shapes of the shown page (none: deselect all)",
+    r.addCommand("select",
+                 "select [ID...]   select these shapes of the shown page (none: deselect all)",
                  [&r](const Runner::Arguments& a) { select(r, a); });
     r.addCommand("answer", "answer N   press the N-th button of the next message box",
                  [&r](const Runner::Arguments& a) { answer(r, a); });
