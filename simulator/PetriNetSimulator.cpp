@@ -280,8 +280,7 @@ void PetriNetSimulator::leaveSimulation() {
     simulatedWindow_.SetShowConnectPoints(savedWindowSetting_);
     if (display_) {
         const SavedStateKept keepSaved(simulatedPage_.Document());
-        if (engine_) display_->showMarking(*engine_->restartSimulation());
-        display_->restoreFormats();
+        display_->takeRunOff(engine_ ? engine_->restartSimulation() : nullptr);
         display_.reset();
     }
     dropRun();
@@ -585,8 +584,7 @@ void PetriNetSimulator::onBeforeDocumentSave(const visio::VObject& subject) {
         return;
     }
     if (!isSimulatedDocument(subject) || !display_) return;
-    display_->showMarking(*engine_->getInitialMarking());
-    display_->restoreFormats();
+    display_->takeRunOff(engine_->getInitialMarking());
     aroundSave_.takenOff();
 }
 

@@ -94,6 +94,41 @@ void SimulationShapeDisplay::saveFormats(const CellAddressTable* writtenCells) {
     protectShapes(writtenCells ? *writtenCells : none);
 }
 
+void SimulationShapeDisplay::takeRunOff(const Marking* initial) {
+    keepTypedTexts();
+    if (initial) showMarking(*initial);
+    restoreFormats();
+}
+
+bool SimulationShapeDisplay::showsOtherText(const MarkingCarrier& carrier) const {
+    if (carrier.inCell || !isOnPage(carrier.former.shapeID)) return false;
+    return carrier.written || carrier.shown != carrier.formerText;
+}
+
+// A box that no longer shows what the display left there was typed into during the run:
+// the user's text stays, and is what goes back from then on. The user types only into a
+// box the user unlocked (the display locks them all), so only those are read; a box still
+// locked may show another tool's own text (a prompt), which is not the user's.
+void SimulationShapeDisplay::keepTypedTexts() {
+    FormulaBatchMap locks;
+    for (const auto& [place, carrier] : carriers_) {
+        if (showsOtherText(carrier) && carrier.shown)
+            locks.emplace(batchKey(carrier.former.shapeID, kLockTextEditCell), kProtected);
+    }
+    if (locks.empty()) return;
+    const FormulaBatchMap unlocked =
+        cellsTypedOver(page(), locks, [this](int32_t id) { return shapeOfID(id); });
+    for (auto& [place, carrier] : carriers_) {
+        if (!showsOtherText(carrier) || !carrier.shown ||
+            unlocked.count(batchKey(carrier.former.shapeID, kLockTextEditCell)) == 0)
+            continue;
+        std::string held = shapeOfID(carrier.former.shapeID).Text();
+        if (held == *carrier.shown) continue;
+        carrier.formerText = std::move(held);
+        carrier.typedOver = true;
+    }
+}
+
 // What the user typed into a cell while the run showed there is the user's: it stays, and
 // only the cells that still show what the display wrote get the saved formulas back.
 void SimulationShapeDisplay::restoreFormats() {
@@ -202,8 +237,7 @@ const visio::VPage& SimulationShapeDisplay::page() const {
 // showed another text than the user's when reading took it.
 void SimulationShapeDisplay::restoreTexts() {
     for (auto& [place, carrier] : carriers_) {
-        if (carrier.inCell || !isOnPage(carrier.former.shapeID)) continue;
-        if (!carrier.written && carrier.shown == carrier.formerText) continue;
+        if (!showsOtherText(carrier) || carrier.typedOver) continue;
         setShapeText(shapeOfID(carrier.former.shapeID), carrier.formerText);
     }
     for (const NamedStackPlace& named : namedStackPlaces_) {
@@ -222,6 +256,7 @@ void SimulationShapeDisplay::forgetShownState() {
         if (!carrier.inCell) {
             carrier.shown = carrier.formerText;
             carrier.written = false;
+            carrier.typedOver = false;
             continue;
         }
         if (!carrier.written) continue;
@@ -467,13 +502,14 @@ void SimulationShapeDisplay::showMarking(const Marking& marking) {
 
 // The carriers whose count changed: their cells and the boxes' LockTextEdit in one batch,
 // the boxes' texts, then LockTextEdit again; as plain writes, which a guarded cell refuses.
+// A box whose lock the user changed during the run gets the user's lock back, not ours.
 void SimulationShapeDisplay::showMarkingBatched(const Marking& marking) {
     FormulaBatchMap cells;
     FormulaBatchMap locks;
     std::vector<std::pair<int32_t, std::string>> texts;
     for (int32_t i = 0; i < marking.placeCount(); ++i) {
         auto it = carriers_.find(marking.placeAt(i));
-        if (it == carriers_.end() || !it->second.located) continue;
+        if (it == carriers_.end() || !it->second.located || it->second.typedOver) continue;
         MarkingCarrier& carrier = it->second;
         const std::string shown =
             carrier.inCell ? std::to_string(marking.tokensAt(i)) : textOfCount(marking.tokensAt(i));
@@ -489,9 +525,14 @@ void SimulationShapeDisplay::showMarkingBatched(const Marking& marking) {
         locks.emplace(batchKey(shapeID, kLockTextEditCell), kProtected);
         texts.emplace_back(shapeID, shown);
     }
-    if (cells.empty()) return;
+    if (texts.empty()) {
+        if (!cells.empty()) writeBatch(std::move(cells), GuardedCells::Keep);
+        return;
+    }
+    for (auto& [key, formula] :
+         cellsTypedOver(page(), locks, [this](int32_t id) { return shapeOfID(id); }))
+        locks[key] = std::move(formula);
     writeBatch(std::move(cells), GuardedCells::Keep);
-    if (texts.empty()) return;
     for (const auto& [shapeID, text] : texts) setShapeText(shapeOfID(shapeID), text);
     writeBatch(std::move(locks), GuardedCells::Keep);
 }
@@ -504,6 +545,7 @@ void SimulationShapeDisplay::showMarkingOneByOne(const Marking& marking) {
         const std::string shown = cellName.empty() ? textOfCount(marking.tokensAt(i))
                                                    : std::to_string(marking.tokensAt(i));
         auto carrier = carriers_.find(place);
+        if (carrier != carriers_.end() && carrier->second.typedOver) continue;
         if (carrier != carriers_.end()) {
             carrier->second.written = true;
             carrier->second.shown = shown;
@@ -516,13 +558,16 @@ void SimulationShapeDisplay::showMarkingOneByOne(const Marking& marking) {
     }
 }
 
-// The box is protected like every shape of the net; it is opened for the one write.
+// The box is protected like every shape of the net; it is opened for the one write, and
+// closed again as it was: a lock the user changed during the run is the user's.
 void SimulationShapeDisplay::showInTextBox(int32_t shapeID, const std::string& text) const {
     if (!isShapeID(shapeID)) return;
     const visio::VShape box = getShapeByID(pageShapes_, shapeID);
+    const visio::VCell lock = box.CellsU(kLockTextEdit);
+    const std::string held = lock.isEmpty() ? std::string(kProtected) : lock.FormulaU();
     setCellFormula(box, kLockTextEdit, kUnprotected);
     setShapeText(box, text);
-    setCellFormula(box, kLockTextEdit, kProtected);
+    setCellFormula(box, kLockTextEdit, held);
 }
 
 void SimulationShapeDisplay::showInCell(int32_t shapeID, const std::string& cellName,

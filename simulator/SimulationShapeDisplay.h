@@ -70,6 +70,9 @@ public:
     // away: the next saveFormats numbers from 1. A cell the user typed over keeps what the
     // user typed, which is what goes back from then on.
     void restoreFormats();
+    // Shows the initial marking, if any, and restores the formats, for a save or the end
+    // of the run; a marking box the user typed into during the run keeps the user's text.
+    void takeRunOff(const Marking* initial);
     // The same for the cells of these shapes (by ID) alone, which are about to leave the
     // page.
     void putBack(const std::vector<int32_t>& shapeIDs);
@@ -128,6 +131,9 @@ private:
         std::string formerText;
         std::optional<std::string> shown;
         bool written = false;
+        // The box holds what the user typed over the count, which stays until the run
+        // is taken off.
+        bool typedOver = false;
     };
     // An outline the display coloured: the element and the formula its line colour got.
     struct Outline {
@@ -152,6 +158,8 @@ private:
     void takeUserFormula(const FormulaBatchKey& key, std::string formula);
     const visio::VPage& page() const;
     void restoreTexts();
+    bool showsOtherText(const MarkingCarrier& carrier) const;
+    void keepTypedTexts();
     void forgetShownState();
     void protectShapes(const CellAddressTable& writtenCells);
     void showMarkingBatched(const Marking& marking);

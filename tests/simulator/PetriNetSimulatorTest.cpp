@@ -198,22 +198,29 @@ TEST_F(SimulatorTest, AFailedSaveGivesThePageItsRunBack) {
 // user's: no step, save or leave puts the formula from before the run back over it.
 TEST_F(SimulatorTest, WhatTheUserTypesDuringTheRunStays) {
     std::vector<std::string> atSave;
+    visio::ComRef<simhost::Shape> box;
     env.application().hooks().saveDocument = [&](simhost::Document&) {
         atSave = {env.shapeOf("p").formula("LineWeight"), env.shapeOf("t").formula("LineColor"),
-                  env.shapeOf("q").formula("LockTextEdit")};
+                  env.shapeOf("q").formula("LockTextEdit"), box->formula("LockTextEdit"),
+                  box->text()};
         return true;
     };
     openAndEnter(chainNet());
+    box = env.shapeOf("q").memberList()[2];
     ASSERT_TRUE(env.host.setFormula(env.shapeOf("p"), "LineWeight", "3 pt"));
     ASSERT_TRUE(env.host.setFormula(env.shapeOf("t"), "LineColor", "4"));
     ASSERT_TRUE(env.host.setFormula(env.shapeOf("q"), "LockTextEdit", "0"));
+    ASSERT_TRUE(env.host.setFormula(*box, "LockTextEdit", "FALSE"));
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(env.pressControl(kStepForward));
     EXPECT_FALSE(env.simulator().hasEnabledTransitions());
     EXPECT_EQ(env.shapeOf("t").formula("LineColor"), "4") << "no longer enabled";
     EXPECT_EQ(env.shapeOf("p").formula("LineWeight"), "3 pt");
+    EXPECT_EQ(tokensIn("q"), "3");
+    EXPECT_EQ(box->formula("LockTextEdit"), "FALSE") << "the count is shown, the lock stays";
+    ASSERT_TRUE(env.host.setText(*box, "7"));
 
     env.host.saveDocument(*document);
-    EXPECT_EQ(atSave, (std::vector<std::string>{"3 pt", "4", "0"}));
+    EXPECT_EQ(atSave, (std::vector<std::string>{"3 pt", "4", "0", "FALSE", "7"}));
     EXPECT_EQ(env.shapeOf("q").formula("LockTextEdit"), "1") << "protected again";
     ASSERT_TRUE(env.pressControl(kReset));
     EXPECT_EQ(env.shapeOf("t").formula("LineColor"), "RGB(0,255,0)");
@@ -221,6 +228,8 @@ TEST_F(SimulatorTest, WhatTheUserTypesDuringTheRunStays) {
     EXPECT_EQ(env.shapeOf("p").formula("LineWeight"), "3 pt");
     EXPECT_EQ(env.shapeOf("t").formula("LineColor"), "4");
     EXPECT_EQ(env.shapeOf("q").formula("LockTextEdit"), "0");
+    EXPECT_EQ(box->formula("LockTextEdit"), "FALSE");
+    EXPECT_EQ(tokensIn("q"), "7");
 }
 
 // Reading takes a marking box's whole number as typed (blanks, a sign, leading zeros);
