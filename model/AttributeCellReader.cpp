@@ -200,7 +200,7 @@ int32_t AttributeCellReader::readTextValue(const visio::VShape& box, int32_t box
     const std::string text = userText(box, boxID, cut);
     const std::string prompt = record_.shape_.cellString(promptCell);
     const TextBoxValue result = cut ? TextBoxValue() : evaluateTextBox(kind, text, prompt);
-    if (record_.owner_) record_.owner_->noteTextRead(boxID, text, text);
+    if (record_.owner_) record_.owner_->noteTextRead(boxID, text);
     return result.value;
 }
 

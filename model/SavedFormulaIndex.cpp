@@ -218,11 +218,11 @@ bool SavedFormulaIndex::saveBeforeRewrite(int32_t id, const visio::VShape& shape
 }
 
 // A box read again (a second model element naming it) keeps what it held first.
-void SavedFormulaIndex::noteTextRead(int32_t boxID, std::string text, std::string shown) {
-    textsRead_.emplace(boxID, TextRead{std::move(text), std::move(shown)});
+void SavedFormulaIndex::noteTextRead(int32_t boxID, std::string text) {
+    textsRead_.emplace(boxID, std::move(text));
 }
 
-const SavedFormulaIndex::TextRead* SavedFormulaIndex::textRead(int32_t boxID) const {
+const std::string* SavedFormulaIndex::textRead(int32_t boxID) const {
     auto it = textsRead_.find(boxID);
     return it == textsRead_.end() ? nullptr : &it->second;
 }

@@ -61,15 +61,11 @@ public:
     // so it must not be written.
     bool saveBeforeRewrite(int32_t id, const visio::VShape& shape, const CellAddress& address,
                            const std::string& written);
-    // Reading took the text of a text box for a number: text is what the user wrote there,
-    // shown what the box showed when it was read (reading never writes the box).
-    void noteTextRead(int32_t boxID, std::string text, std::string shown);
-    struct TextRead {
-        std::string text;
-        std::string shown;
-    };
+    // Reading took the text of a text box for a number: text is what the user wrote there
+    // (reading never writes the box).
+    void noteTextRead(int32_t boxID, std::string text);
     // What the box held when reading first took it; null for a box it did not take.
-    const TextRead* textRead(int32_t boxID) const;
+    const std::string* textRead(int32_t boxID) const;
     // Whether the shape was registered while the page was read (sub-shapes still to be
     // registered later are not).
     bool isRegistered(int32_t id) const { return ownerOf_.count(id) != 0; }
@@ -149,7 +145,7 @@ private:
     };
     std::map<int32_t, SavedShape> saved_;
     std::vector<RewrittenCell> rewritten_;
-    std::unordered_map<int32_t, TextRead> textsRead_;
+    std::unordered_map<int32_t, std::string> textsRead_;
     int32_t current_ = 0;
     const CellAddressTableMap* tables_ = nullptr;
     ReadingMode mode_ = ReadingMode::OneByOne;

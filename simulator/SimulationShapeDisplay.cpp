@@ -448,10 +448,10 @@ void SimulationShapeDisplay::saveMarkingCarriers() {
             cells.push_back(&carrier);
             continue;
         }
-        const SavedFormulaIndex::TextRead* read =
+        const std::string* read =
             savedFormulas_ ? savedFormulas_->textRead(carrier.former.shapeID) : nullptr;
-        carrier.formerText = read ? read->text : shapeOfID(carrier.former.shapeID).Text();
-        carrier.shown = read ? read->shown : carrier.formerText;
+        carrier.formerText = read ? *read : shapeOfID(carrier.former.shapeID).Text();
+        carrier.shown = carrier.formerText;
         carrier.located = true;
     }
     locateMarkingCells(cells);
